@@ -1,0 +1,22 @@
+# Warnings, sanitizers and the 32-bit target, applied to every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic -Werror)
+
+if(STAMP_M32)
+  add_compile_options(-m32)
+  add_link_options(-m32)
+endif()
+
+if(STAMP_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Pixel code is also held to -Wconversion: every narrowing of a channel or offset is spelled out.
+function(stamp_pixel_warnings target)
+  target_compile_options(${target} PRIVATE -Wconversion -Wsign-conversion)
+endfunction()
+
+# The plug-in's internal libraries keep every symbol hidden; only the exports file opens plg_*.
+function(stamp_hidden target)
+  set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+endfunction()

@@ -1,0 +1,13 @@
+// MulTable: 256 x 256 bytes, entry [a][b] = floor(a x b / 256), the weighting used by the
+// bilinear rotation. Built once at start-up, read-only afterwards.
+#pragma once
+
+#include <cstdint>
+
+namespace stamp {
+
+void BuildMulTable();
+// Entry [a][b]; a and b are 0..255.
+uint8_t MulTable(uint32_t a, uint32_t b);
+
+}  // namespace stamp
