@@ -1,0 +1,24 @@
+// Conversion between the platform's UTF-16 strings and the UTF-8 the system speaks, and between
+// backslash paths and file-system paths. Conversions never fail: an invalid sequence (a lone
+// surrogate, a malformed UTF-8 byte) becomes U+FFFD.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace stamp::platform {
+
+std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view text);
+
+// "stamp\a.bmp" -> "stamp/a.bmp", converted to UTF-8.
+std::string ToFileSystemPath(std::u16string_view windowsPath);
+// "/opt/host/stamp-host" -> "\opt\host\stamp-host", converted to UTF-16.
+std::u16string FromFileSystemPath(std::string_view path);
+
+// The length of a zero-terminated UTF-16 string; 0 for nullptr.
+size_t Utf16Length(const char16_t* text);
+// A zero-terminated UTF-16 string as a view; empty for nullptr.
+std::u16string_view Utf16View(const char16_t* text);
+
+}  // namespace stamp::platform
