@@ -1,0 +1,44 @@
+#include "files/stamp_sheet.h"
+
+#include "files/context_pair.h"
+#include "files/panel_image.h"
+#include "plugin/messages.h"
+#include "plugin/module_state.h"
+
+namespace stamp {
+namespace {
+
+constexpr int32_t kSheetWidth = kCellColumns * kCellSize;
+constexpr int32_t kSheetHeight = kCellRows * kCellSize;
+
+}  // namespace
+
+void LoadStampSheet() {
+  ModuleState& module = Module();
+  if (module.stampPath.empty()) return;
+  ReleaseStampSheet();
+
+  StampSheet& sheet = module.sheet;
+  sheet.context = plat_create_compatible_dc(0);
+  sheet.bitmap = plat_load_bitmap_file(module.stampPath.c_str());
+  if (sheet.bitmap == 0) {
+    plat_message_box(kStampFileOpenError);
+    plat_delete_dc(sheet.context);
+    sheet = StampSheet{};
+    return;
+  }
+  sheet.previousBitmap = plat_select_object(sheet.context, sheet.bitmap);
+  plat_bit_blt(module.panel.context, kCellAreaX, kCellAreaY, kSheetWidth, kSheetHeight,
+               sheet.context, 0, 0, PLAT_SRCCOPY);
+  module.stampLoaded = true;
+}
+
+void ReleaseStampSheet() {
+  ModuleState& module = Module();
+  if (!module.stampLoaded) return;
+  ReleaseContextPair(module.sheet.context, module.sheet.previousBitmap, module.sheet.bitmap);
+  module.sheet = StampSheet{};
+  module.stampLoaded = false;
+}
+
+}  // namespace stamp
