@@ -1,0 +1,29 @@
+// The module's exports: the host's entry points, each forwarded to the subsystem that owns it.
+// Every argument and result is a 32-bit integer or pointer.
+#include <cstdint>
+
+#include "plugin/lifecycle.h"
+
+#define PLG_EXPORT extern "C" __attribute__((visibility("default")))
+
+PLG_EXPORT int32_t plg_init(void* record) { return stamp::StartUp(record); }
+
+PLG_EXPORT int32_t plg_destroy() {
+  stamp::ShutDown();
+  return 0;
+}
+
+PLG_EXPORT const char* plg_info() { return stamp::kToolName; }
+
+PLG_EXPORT int32_t plg_version() { return stamp::kInterfaceVersion; }
+
+// Panel drawing, panel input, canvas strokes and the cell keys: no event is taken yet.
+PLG_EXPORT int32_t plg_update_submenu() { return 0; }
+PLG_EXPORT int32_t plg_submenu_down(int32_t, int32_t) { return 0; }
+PLG_EXPORT int32_t plg_submenu_move(int32_t, int32_t) { return 0; }
+PLG_EXPORT int32_t plg_submenu_up(int32_t, int32_t) { return 0; }
+PLG_EXPORT int32_t plg_mouse_down(int32_t, int32_t) { return 0; }
+PLG_EXPORT int32_t plg_mouse_move(int32_t, int32_t, int32_t, int32_t) { return 0; }
+PLG_EXPORT int32_t plg_mouse_up(int32_t, int32_t) { return 0; }
+PLG_EXPORT int32_t plg_key_a() { return 0; }
+PLG_EXPORT int32_t plg_key_b() { return 0; }

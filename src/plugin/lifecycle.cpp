@@ -1,0 +1,43 @@
+#include "plugin/lifecycle.h"
+
+#include <string>
+
+#include "files/panel_image.h"
+#include "files/stamp_sheet.h"
+#include "plugin/module_state.h"
+#include "plugin/settings.h"
+#include "stamp/mul_table.h"
+
+namespace stamp {
+namespace {
+
+// The panel image file, under the host's directory (which ends in a backslash).
+constexpr char16_t kPanelImageFile[] = u"plugin\\kvo_stamp.dat";
+
+}  // namespace
+
+int32_t StartUp(void* record) {
+  ShutDown();
+  ModuleState& module = Module();
+  module = ModuleState{};  // no sheet loaded, RotatedSize 0x0, the dial not dragged
+  if (record == nullptr) return 0;
+  module.host = HostContext(record);
+  const std::u16string panelPath = module.host.hostDirectory() + kPanelImageFile;
+  if (!CreatePanelImage(panelPath, module.host, module.panel)) return 0;
+  ReadSettings(module);
+  BuildMulTable();
+  LoadStampSheet();
+  module.initialised = true;
+  return 1;
+}
+
+void ShutDown() {
+  ModuleState& module = Module();
+  if (!module.initialised) return;
+  WriteSettings(module);
+  ReleaseStampSheet();
+  ReleasePanelImage(module.panel);
+  module.initialised = false;
+}
+
+}  // namespace stamp

@@ -1,0 +1,25 @@
+// Start-up and shut-down of the plug-in, and the two facts the host reads before start-up: the
+// tool's display name and the interface version.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace stamp {
+
+inline constexpr char kToolName[] = "Stamp";
+// The host reads the version as the bit pattern of the single-precision number 1.0.
+inline constexpr int32_t kInterfaceVersion = std::bit_cast<int32_t>(1.0f);
+
+// Starts a session on the host's record (kept, never copied or freed, until ShutDown): creates
+// the PanelImage from the panel image file, reads the settings, builds MulTable and loads the
+// stamp sheet the settings name. Gives 1, or 0 when the PanelImage cannot be made (its message
+// was shown and nothing made for the attempt is left). A session already running is shut down
+// first, so a repeated start-up writes its settings and leaks nothing. A null record gives 0.
+int32_t StartUp(void* record);
+
+// Ends the running session: writes the settings, releases the stamp sheet and the PanelImage.
+// Does nothing when no session runs (before StartUp, after a failed one, or a second time).
+void ShutDown();
+
+}  // namespace stamp
