@@ -114,4 +114,13 @@ std::u16string_view Utf16View(const char16_t* text) {
   return text == nullptr ? std::u16string_view{} : std::u16string_view{text};
 }
 
+int32_t CopyTerminated(std::u16string_view text, char16_t* buffer, int64_t capacity) {
+  if (buffer == nullptr || capacity <= 0) return 0;
+  const size_t count = static_cast<size_t>(
+      std::min<int64_t>({static_cast<int64_t>(text.size()), capacity - 1, int64_t{INT32_MAX}}));
+  text.copy(buffer, count);
+  buffer[count] = u'\0';
+  return static_cast<int32_t>(count);
+}
+
 }  // namespace stamp::platform

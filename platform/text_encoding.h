@@ -3,6 +3,7 @@
 // surrogate, a malformed UTF-8 byte) becomes U+FFFD.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,9 @@ std::u16string FromFileSystemPath(std::string_view path);
 size_t Utf16Length(const char16_t* text);
 // A zero-terminated UTF-16 string as a view; empty for nullptr.
 std::u16string_view Utf16View(const char16_t* text);
+
+// Copies text into buffer cut to capacity - 1 units and terminates it; gives the units copied.
+// Copies nothing when buffer is nullptr or capacity is not positive.
+int32_t CopyTerminated(std::u16string_view text, char16_t* buffer, int64_t capacity);
 
 }  // namespace stamp::platform
