@@ -12,4 +12,15 @@ namespace stamp {
 void RotateBilinear(uint8_t* dst, const uint8_t* src, int32_t width, int32_t height,
                     int32_t angleDegrees);
 
+// The per-call set-up of a rotation, the only floating-point part: the output box and the
+// position steps, cosine and sine of the angle in 6.10 fixed point, truncated toward zero.
+struct RotationSetup {
+  int32_t outWidth = 0;
+  int32_t outHeight = 0;
+  int32_t cosStep = 0;  // added to the column position per output column
+  int32_t sinStep = 0;  // added to the row position per output column
+};
+
+RotationSetup SetUpRotation(int32_t width, int32_t height, int32_t angleDegrees);
+
 }  // namespace stamp

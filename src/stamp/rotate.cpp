@@ -1,0 +1,152 @@
+// Bilinear rotation in integer arithmetic.
+//
+// Positions are 6.10 fixed point: one source pixel is 1024. Output pixel (j, i) samples the
+// source at column X = hw*1024 + E*(j - hW) - F*(i - hH) and row Y = hh*1024 + F*(j - hW) +
+// E*(i - hH), with E and F the cosine and sine times 1024 and the h-values the halves of the
+// picture and of the output box. The walk forms X and Y by adding E and F per column and -F and E
+// per row. Only the low 16 bits of a position are sampled, read as unsigned: bits 10-15 are the
+// pixel (0..63) and bits 2-9 an 8-bit weight w. A negative position therefore reads as a pixel of
+// 32 or more and falls outside any picture of the sizes in use. The positions are kept modulo
+// 2^32 in unsigned arithmetic, which leaves those 16 bits as they are for any picture size.
+//
+// Each pair of neighbours is mixed as M[near][255 - w] + M[far][w], M[a][b] = floor(a*b/256).
+// The weights sum to 255, not 256: a pair of values up to 255 mixes to at most floor(255*255/256)
+// = 254, so the row mixes are valid first indices of the 256-entry table again, and the final
+// mix of two values up to 254 stays at or below floor(254*255/256) = 253. The price is a slight
+// darkening: a weight of 0 maps v to max(v - 1, 0), and white comes out at 251..253.
+#include "stamp/rotate.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+
+#include "pixel/pixel_ops.h"
+#include "plugin/module_state.h"
+#include "stamp/mul_table.h"
+
+namespace stamp {
+namespace {
+
+// The degree factor is 3.1415926535 / 180, not pi / 180: the truncated steps at 150, 210 and
+// 300 degrees depend on the difference.
+constexpr double kRadiansPerDegree = 3.1415926535 / 180;
+constexpr double kRoundUp = 0.5;  // the box side is rounded to the nearest whole pixel
+constexpr double kLargestSide = std::numeric_limits<int32_t>::max();
+constexpr uint32_t kFractionBits = 10;
+constexpr double kOnePixel = 1 << kFractionBits;
+constexpr uint32_t kPositionMask = 0xFFFF;  // the sampled low 16 bits of a position
+constexpr uint32_t kFractionMask = (1u << kFractionBits) - 1;
+constexpr uint32_t kWeightShift = 2;  // a 10-bit fraction becomes an 8-bit weight
+constexpr uint32_t kFullWeight = 255;
+constexpr int32_t kSmallestSampled = 2;  // a sample needs a right and a lower neighbour
+constexpr size_t kChannels = 3;
+
+using Channels = std::array<uint16_t, kChannels>;  // red, blue, green: the order of GetPixel24
+
+// A position's sampled part: the whole pixel and the weight of the next pixel.
+struct Sample {
+  int32_t pixel;
+  uint32_t weight;
+};
+
+struct Position {
+  uint32_t x;
+  uint32_t y;
+};
+
+// Truncates toward zero; the extent is never negative. A side beyond the int32 range (only for
+// pictures larger than any canvas) is held at the int32 maximum.
+int32_t BoxSide(double extent) {
+  return static_cast<int32_t>(std::min(extent + kRoundUp, kLargestSide));
+}
+
+uint32_t Wrap(int32_t value) { return static_cast<uint32_t>(value); }
+
+Sample Split(uint32_t position) {
+  const uint32_t low = position & kPositionMask;
+  return {static_cast<int32_t>(low >> kFractionBits), (low & kFractionMask) >> kWeightShift};
+}
+
+Channels ReadPixel(const uint8_t* src, int32_t x, int32_t y) {
+  Channels pixel{};  // a read that GetPixel24 refuses counts as 0
+  GetPixel24(src, x, y, &pixel[0], &pixel[1], &pixel[2]);
+  return pixel;
+}
+
+uint32_t Mix(uint32_t near, uint32_t far, uint32_t weight) {
+  return MulTable(near, kFullWeight - weight) + MulTable(far, weight);
+}
+
+void SamplePixel(uint8_t* dst, const uint8_t* src, int32_t j, int32_t i, Sample sx, Sample sy) {
+  const Channels p00 = ReadPixel(src, sx.pixel, sy.pixel);
+  const Channels p10 = ReadPixel(src, sx.pixel + 1, sy.pixel);
+  const Channels p01 = ReadPixel(src, sx.pixel, sy.pixel + 1);
+  const Channels p11 = ReadPixel(src, sx.pixel + 1, sy.pixel + 1);
+  Channels out{};
+  for (size_t c = 0; c < kChannels; ++c) {
+    const uint32_t upper = Mix(p00[c], p10[c], sx.weight);
+    const uint32_t lower = Mix(p01[c], p11[c], sx.weight);
+    out[c] = static_cast<uint16_t>(Mix(upper, lower, sy.weight));
+  }
+  PutPixel24(dst, j, i, out[0], out[1], out[2]);
+}
+
+// The source position of output pixel (0, 0), modulo 2^32.
+Position StartPosition(int32_t width, int32_t height, const RotationSetup& setup) {
+  const uint32_t cosStep = Wrap(setup.cosStep);
+  const uint32_t sinStep = Wrap(setup.sinStep);
+  const uint32_t halfOutWidth = Wrap(setup.outWidth / 2);
+  const uint32_t halfOutHeight = Wrap(setup.outHeight / 2);
+  return {(Wrap(width / 2) << kFractionBits) - cosStep * halfOutWidth + sinStep * halfOutHeight,
+          (Wrap(height / 2) << kFractionBits) - sinStep * halfOutWidth - cosStep * halfOutHeight};
+}
+
+// Rows top to bottom, columns left to right; needs width and height of at least 2.
+void Walk(uint8_t* dst, const uint8_t* src, int32_t width, int32_t height,
+          const RotationSetup& setup) {
+  const uint32_t cosStep = Wrap(setup.cosStep);
+  const uint32_t sinStep = Wrap(setup.sinStep);
+  const int32_t lastX = width - 1;
+  const int32_t lastY = height - 1;
+  Position rowStart = StartPosition(width, height, setup);
+  for (int32_t i = 0; i < setup.outHeight; ++i) {
+    Position at = rowStart;
+    for (int32_t j = 0; j < setup.outWidth; ++j) {
+      const Sample sx = Split(at.x);
+      const Sample sy = Split(at.y);
+      if (sx.pixel < lastX && sy.pixel < lastY) SamplePixel(dst, src, j, i, sx, sy);
+      at.x += cosStep;
+      at.y += sinStep;
+    }
+    rowStart.x -= sinStep;
+    rowStart.y += cosStep;
+  }
+}
+
+}  // namespace
+
+// Any int32 angle is accepted: the product is formed in double and cos and sin reduce it.
+RotationSetup SetUpRotation(int32_t width, int32_t height, int32_t angleDegrees) {
+  const double theta = angleDegrees * kRadiansPerDegree;
+  const double c = std::cos(theta);
+  const double s = std::sin(theta);
+  RotationSetup setup;
+  setup.outWidth = BoxSide(std::fabs(height * s) + std::fabs(width * c));
+  setup.outHeight = BoxSide(std::fabs(height * c) + std::fabs(width * s));
+  setup.cosStep = static_cast<int32_t>(c * kOnePixel);
+  setup.sinStep = static_cast<int32_t>(s * kOnePixel);
+  return setup;
+}
+
+void RotateBilinear(uint8_t* dst, const uint8_t* src, int32_t width, int32_t height,
+                    int32_t angleDegrees) {
+  const RotationSetup setup = SetUpRotation(width, height, angleDegrees);
+  if (width >= kSmallestSampled && height >= kSmallestSampled) {
+    Walk(dst, src, width, height, setup);
+  }
+  Module().rotatedSize = {setup.outWidth, setup.outHeight};
+}
+
+}  // namespace stamp
