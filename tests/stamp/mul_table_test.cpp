@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "stamp/mul_table.h"
+
+namespace stamp {
+namespace {
+
+TEST(MulTable, EveryEntryIsTheFlooredProductOver256AndTheTableIsSymmetric) {
+  BuildMulTable();
+  for (uint32_t a = 0; a < 256; ++a) {
+    for (uint32_t b = 0; b < 256; ++b) {
+      ASSERT_EQ(MulTable(a, b), a * b / 256) << a << " x " << b;
+      ASSERT_EQ(MulTable(a, b), MulTable(b, a)) << a << " x " << b;
+    }
+  }
+}
+
+TEST(MulTable, BuildingTwiceGivesTheSameTable) {
+  BuildMulTable();
+  BuildMulTable();
+  EXPECT_EQ(MulTable(255, 255), 254);
+  EXPECT_EQ(MulTable(128, 2), 1);
+  EXPECT_EQ(MulTable(255, 1), 0);
+}
+
+}  // namespace
+}  // namespace stamp

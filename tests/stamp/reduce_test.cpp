@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <numeric>
+
+#include "reference.h"
+#include "stamp/reduce.h"
+#include "stamp/reduce_factors.h"
+#include "test_canvas.h"
+
+namespace stamp::test {
+namespace {
+
+struct FactorRow {
+  int32_t destination;
+  uint16_t step;
+  uint16_t sub;
+};
+
+TEST(ReduceFactors, ThirtyPixelAxis) {
+  const FactorRow rows[] = {{5, 6, 1},  {7, 30, 7}, {10, 3, 1}, {15, 2, 1},   {16, 15, 8},
+                            {20, 3, 2}, {24, 5, 4}, {25, 6, 5}, {29, 30, 29}, {30, 1, 1}};
+  for (const FactorRow& row : rows) {
+    const auto factors = ComputeAxisFactors(row.destination, 30);
+    ASSERT_TRUE(factors) << row.destination;
+    EXPECT_EQ(factors->step, row.step) << row.destination;
+    EXPECT_EQ(factors->sub, row.sub) << row.destination;
+  }
+  for (int32_t d = 1; d <= 30; ++d) {
+    const auto factors = ComputeAxisFactors(d, 30);
+    ASSERT_TRUE(factors) << d;
+    EXPECT_EQ(factors->step * d, std::lcm(d, 30)) << d;
+    EXPECT_EQ(factors->sub * 30, std::lcm(d, 30)) << d;
+  }
+}
+
+// A sub-sample count above 65535 is refused: truncated to 16 bits it would give, for 256 of 257,
+// a sub of 0 and a division by it.
+TEST(ReduceFactors, RefusedAxes) {
+  const int32_t refused[][2] = {
+      {31, 30},   {0, 30},    {-1, 30},     {1, 0},       {0, 0},
+      {256, 257}, {1, 65536}, {1, INT_MAX}, {INT_MIN, 1}, {INT_MAX - 1, INT_MAX}};
+  for (const auto& [d, s] : refused) {
+    EXPECT_FALSE(ComputeAxisFactors(d, s)) << d << " of " << s;
+  }
+  const auto widest = ComputeAxisFactors(1, 65535);
+  ASSERT_TRUE(widest);
+  EXPECT_EQ(widest->step, 65535);
+  const auto nearlyCoprime = ComputeAxisFactors(254, 255);
+  ASSERT_TRUE(nearlyCoprime);
+  EXPECT_EQ(nearlyCoprime->step, 255);
+  EXPECT_EQ(nearlyCoprime->sub, 254);
+}
+
+constexpr int32_t kCanvas = 40;
+
+class ReduceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    src.FillRandom(11);
+    dst.FillRandom(12);
+  }
+
+  // The destination as it must be: the reference's block over the untouched rest.
+  Raster Expected(int32_t dstWidth, int32_t dstHeight, int32_t srcWidth, int32_t srcHeight) {
+    Raster expected = dst;
+    ReferenceReduce(expected, src, dstWidth, dstHeight, srcWidth, srcHeight);
+    return expected;
+  }
+
+  CanvasRecord canvas{kCanvas, kCanvas};
+  Raster src{kCanvas, kCanvas, 0};
+  Raster dst{kCanvas, kCanvas, 0};
+};
+
+// Against the rational area-weighted mean; the rest of the destination must stay as it was.
+TEST_F(ReduceTest, MatchesTheAreaWeightedMean) {
+  const int32_t sizes[][4] = {{20, 15, 30, 30}, {15, 20, 30, 30}, {7, 29, 30, 30},
+                              {1, 1, 30, 30},   {5, 13, 17, 29},  {13, 4, 39, 7}};
+  for (int32_t d = 1; d <= 30; ++d) {
+    Raster expected = Expected(d, d, 30, 30);
+    ReduceAreaAverage(dst.data(), src.data(), d, d, 30, 30);
+    ASSERT_TRUE(dst == expected) << d;
+  }
+  for (const auto& size : sizes) {
+    Raster expected = Expected(size[0], size[1], size[2], size[3]);
+    ReduceAreaAverage(dst.data(), src.data(), size[0], size[1], size[2], size[3]);
+    ASSERT_TRUE(dst == expected) << size[0] << "x" << size[1] << " of " << size[2] << "x"
+                                 << size[3];
+  }
+}
+
+TEST_F(ReduceTest, EqualSizesCopy) {
+  for (int32_t n : {1, 2, 17, 30, kCanvas}) {
+    Raster expected = dst;
+    for (int32_t y = 0; y < n; ++y) {
+      for (int32_t x = 0; x < n; ++x) expected.Set(x, y, src.At(x, y));
+    }
+    ReduceAreaAverage(dst.data(), src.data(), n, n, n, n);
+    ASSERT_TRUE(dst == expected) << n;
+  }
+}
+
+TEST_F(ReduceTest, UniformColourStaysUniform) {
+  const Rgb colour{201, 7, 90};
+  src = Raster(kCanvas, kCanvas, 0);
+  for (int32_t y = 0; y < 30; ++y) {
+    for (int32_t x = 0; x < 30; ++x) src.Set(x, y, colour);
+  }
+  for (int32_t d = 1; d <= 30; ++d) {
+    ReduceAreaAverage(dst.data(), src.data(), d, d, 30, 30);
+    for (int32_t y = 0; y < d; ++y) {
+      for (int32_t x = 0; x < d; ++x) ASSERT_EQ(dst.At(x, y), colour) << d << ": " << x << "," << y;
+    }
+  }
+}
+
+// Hand-worked pixels: 30 -> 15 truncates the mean of each 2x2 block; 30 -> 20 weighs source
+// pixels (0,0), (1,0), (0,1), (1,1) as 4, 2, 2, 1 out of 9 in destination pixel (0,0), and takes
+// columns 0, 0, 1 into destination column 0 and 1, 2, 2 into column 1.
+TEST_F(ReduceTest, HandWorkedMeans) {
+  src = Raster(kCanvas, kCanvas, 0);
+  src.Set(1, 1, {3, 3, 3});
+  src.Set(2, 2, {10, 20, 30});
+  src.Set(3, 2, {20, 20, 30});
+  src.Set(2, 3, {30, 20, 30});
+  src.Set(3, 3, {41, 20, 30});
+  ReduceAreaAverage(dst.data(), src.data(), 15, 15, 30, 30);
+  EXPECT_EQ(dst.At(0, 0), (Rgb{0, 0, 0}));
+  EXPECT_EQ(dst.At(1, 1), (Rgb{25, 20, 30}));
+
+  src.Set(0, 0, {90, 0, 0});
+  src.Set(1, 0, {0, 90, 0});
+  src.Set(0, 1, {0, 0, 90});
+  src.Set(1, 1, {9, 9, 9});
+  ReduceAreaAverage(dst.data(), src.data(), 20, 20, 30, 30);
+  EXPECT_EQ(dst.At(0, 0), (Rgb{(4 * 90 + 9) / 9, (2 * 90 + 9) / 9, (2 * 90 + 9) / 9}));
+
+  for (int32_t x = 0; x < 3; ++x) src.Set(x, 5, {static_cast<uint8_t>(30 * (x + 1)), 0, 0});
+  ReduceAreaAverage(dst.data(), src.data(), 20, 30, 30, 30);
+  EXPECT_EQ(dst.At(0, 5).red, (30 + 30 + 60) / 3);
+  EXPECT_EQ(dst.At(1, 5).red, (60 + 90 + 90) / 3);
+}
+
+TEST_F(ReduceTest, RefusedSizesWriteNothing) {
+  const Raster before = dst;
+  const int32_t sizes[][4] = {{31, 30, 30, 30}, {30, 31, 30, 30}, {0, 10, 30, 30},
+                              {10, -1, 30, 30}, {5, 5, 0, 30},    {INT_MIN, 5, 30, 30}};
+  for (const auto& size : sizes) {
+    ReduceAreaAverage(dst.data(), src.data(), size[0], size[1], size[2], size[3]);
+  }
+  EXPECT_TRUE(dst == before);
+}
+
+// 257 -> 256 needs 65792 sub-samples per axis; the call is refused on a canvas that holds it.
+TEST(ReduceLargeAxes, SubSampleCountAbove16BitsWritesNothing) {
+  CanvasRecord canvas(260, 260);
+  Raster src(260, 260, 0);
+  src.FillRandom(5);
+  Raster dst(260, 260, 77);
+  ReduceAreaAverage(dst.data(), src.data(), 256, 256, 257, 257);
+  EXPECT_TRUE(dst == Raster(260, 260, 77));
+}
+
+}  // namespace
+}  // namespace stamp::test

@@ -1,0 +1,26 @@
+// Slow, literal models of the rotation and the reduction, written from their definitions rather
+// than from the production code, for differential tests of it and of any faster path.
+#pragma once
+
+#include <cstdint>
+
+#include "test_canvas.h"
+
+namespace stamp::test {
+
+struct Box {
+  int32_t width;
+  int32_t height;
+};
+
+// The rotation with the exact position expressions in 64 bits, products floor(a*b/256) computed
+// directly and source pixels outside the raster read as 0. Returns the output box.
+Box ReferenceRotate(Raster& dst, const Raster& src, int32_t width, int32_t height,
+                    int32_t angleDegrees);
+
+// The area-weighted mean in rational arithmetic: along an axis, destination pixel X covers the
+// source span [X*s/d, (X+1)*s/d), so each source pixel weighs the length of its overlap with it.
+void ReferenceReduce(Raster& dst, const Raster& src, int32_t dstWidth, int32_t dstHeight,
+                     int32_t srcWidth, int32_t srcHeight);
+
+}  // namespace stamp::test
