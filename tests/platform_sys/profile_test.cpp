@@ -113,8 +113,8 @@ TEST_F(Profile, UnreadableFileReadsEmptyAndRefusesWrites) {
 
 TEST_F(Profile, ExistingFileKeepsItsPermissions) {
   WriteFile(path, "[x]\n");
-  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                         std::filesystem::perms::owner_write);
+  std::filesystem::permissions(
+      path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   ASSERT_EQ(plat_profile_write_int(app, kSection, u"select", 1), 1);
   EXPECT_EQ(std::filesystem::status(path).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
