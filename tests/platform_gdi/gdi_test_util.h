@@ -1,0 +1,84 @@
+// Helpers for the graphics tests: a header-and-colour-table builder for device-independent
+// bitmaps, and a context holding a bitmap that releases both in the proper order.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "stamp/platform.h"
+
+namespace stamp::test {
+
+// Colours as 0x00BBGGRR.
+inline constexpr uint32_t kRed = 0x0000FF;
+inline constexpr uint32_t kGreen = 0x00FF00;
+inline constexpr uint32_t kBlue = 0xFF0000;
+inline constexpr uint32_t kBlackRef = 0x000000;
+inline constexpr uint32_t kWhiteRef = 0xFFFFFF;
+
+// A BITMAPINFOHEADER followed by its colour table (entries given as 0x00BBGGRR) or masks.
+inline std::vector<uint8_t> DibInfo(int32_t width, int32_t height, uint16_t bits,
+                                    const std::vector<uint32_t>& table = {},
+                                    uint32_t compression = PLAT_BI_RGB) {
+  PlatBitmapInfoHeader header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = bits;
+  header.biCompression = compression;
+  header.biClrUsed = static_cast<uint32_t>(compression == PLAT_BI_RGB ? table.size() : 0);
+  std::vector<uint8_t> info(sizeof header + 4 * table.size());
+  std::memcpy(info.data(), &header, sizeof header);
+  for (size_t i = 0; i < table.size(); ++i) {
+    const uint32_t c = table[i];
+    // Colour-table entries are blue, green, red, 0; masks are plain little-endian words.
+    const uint32_t entry =
+        compression == PLAT_BI_RGB ? ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF) : c;
+    std::memcpy(info.data() + sizeof header + 4 * i, &entry, 4);
+  }
+  return info;
+}
+
+// A memory context with a bitmap selected into it; the destructor puts the stock bitmap back
+// and deletes both.
+class SelectedBitmap {
+ public:
+  explicit SelectedBitmap(PlatHandle bitmap) : bitmap_(bitmap) {
+    dc_ = plat_create_compatible_dc(0);
+    previous_ = plat_select_object(dc_, bitmap_);
+  }
+  ~SelectedBitmap() {
+    EXPECT_NE(plat_select_object(dc_, previous_), 0u);
+    EXPECT_EQ(plat_delete_object(bitmap_), 1);
+    EXPECT_EQ(plat_delete_dc(dc_), 1);
+  }
+  SelectedBitmap(const SelectedBitmap&) = delete;
+  SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+
+  PlatHandle dc() const { return dc_; }
+  PlatHandle bitmap() const { return bitmap_; }
+  bool ok() const { return bitmap_ != 0 && dc_ != 0 && previous_ != 0; }
+
+ private:
+  PlatHandle bitmap_;
+  PlatHandle dc_ = 0;
+  PlatHandle previous_ = 0;
+};
+
+// A DIB section of the given header with its pixel memory.
+struct Dib {
+  PlatHandle handle = 0;
+  uint8_t* bits = nullptr;
+};
+
+inline Dib MakeDib(const std::vector<uint8_t>& info) {
+  void* bits = nullptr;
+  const PlatHandle handle = plat_create_dib_section(0, info.data(), PLAT_DIB_RGB_COLORS, &bits);
+  return {handle, static_cast<uint8_t*>(bits)};
+}
+
+}  // namespace stamp::test
