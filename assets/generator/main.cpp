@@ -1,0 +1,44 @@
+// generate_assets <assets folder>: draws the panel artwork and the sample stamp sheets and writes
+// them as plugin artwork (kvo_stamp.dat) and stamp/*.bmp under the given folder.
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "bmp_writer.h"
+#include "panel_art.h"
+#include "sheet.h"
+
+namespace {
+
+using stamp::art::Image;
+
+bool Write(const std::filesystem::path& path, const Image& image) {
+  if (!stamp::art::WriteBmp(path, image)) {
+    std::fprintf(stderr, "generate_assets: cannot write %s\n", path.c_str());
+    return false;
+  }
+  std::printf("wrote %s (%dx%d)\n", path.c_str(), image.Width(), image.Height());
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: generate_assets <assets folder>\n");
+    return 2;
+  }
+  const std::filesystem::path root = argv[1];
+  std::error_code error;
+  std::filesystem::create_directories(root / "stamp", error);
+  if (error) {
+    std::fprintf(stderr, "generate_assets: cannot create %s/stamp\n", root.c_str());
+    return 1;
+  }
+  using namespace stamp::art;
+  const bool written = Write(root / "kvo_stamp.dat", DrawPanel()) &&
+                       Write(root / "stamp" / "shapes.bmp", DrawSheet(ShapesSheet())) &&
+                       Write(root / "stamp" / "nature.bmp", DrawSheet(NatureSheet())) &&
+                       Write(root / "stamp" / "symbols.bmp", DrawSheet(SymbolsSheet()));
+  return written ? 0 : 1;
+}
