@@ -1,0 +1,110 @@
+// The panel artwork file: its size and format, and the regions the plug-in blends onto its panel
+// (the dial background is added, the dial face, marker and button icons are multiplied).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "bmp_file.h"
+
+namespace stamp::assets_test {
+namespace {
+
+constexpr int kDialSize = 70;
+constexpr int kDialFaceX = 0;
+constexpr int kDialBackgroundX = 190;
+constexpr double kDialRadius = 35.0;
+// A pixel whose centre lies this far beyond a circle has no part inside it.
+constexpr double kHalfPixelDiagonal = 0.71;
+// The prepared stamp is centred on the dial; its shape stays within this distance of the centre.
+constexpr double kStampReach = 21.0;
+constexpr int kMarkerY = 70;
+constexpr int kMarkerSize = 30;
+constexpr int kMarkerFrameMax = 4;
+constexpr int kIconX = 40;
+constexpr int kPlusY = 70;
+constexpr int kMinusY = 80;
+
+class PanelArtworkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    auto parsed = ParseBmp24(ReadBytes(STAMP_ASSETS_DIR "/kvo_stamp.dat"), error);
+    ASSERT_TRUE(parsed) << "kvo_stamp.dat: " << error;
+    panel = *parsed;
+    ASSERT_EQ(panel.width, 264);
+    ASSERT_EQ(panel.height, 100);
+  }
+
+  // Distance of pixel (x, y)'s centre from the centre of the dial region starting at regionX.
+  static double FromDialCentre(int regionX, int x, int y) {
+    return std::hypot(x + 0.5 - (regionX + kDialSize / 2.0), y + 0.5 - kDialSize / 2.0);
+  }
+
+  Bmp panel;
+};
+
+TEST_F(PanelArtworkTest, DialBackgroundAddsNothingOutsideTheDialAndLightensInside) {
+  for (int y = 0; y < kDialSize; ++y) {
+    for (int x = kDialBackgroundX; x < kDialBackgroundX + kDialSize; ++x) {
+      if (FromDialCentre(kDialBackgroundX, x, y) > kDialRadius + kHalfPixelDiagonal) {
+        EXPECT_TRUE(panel.At(x, y).IsBlack()) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_FALSE(panel.At(kDialBackgroundX + kDialSize / 2, kDialSize / 2).IsBlack());
+}
+
+TEST_F(PanelArtworkTest, DialFaceIsWhiteOutsideTheRimAndUnderTheStamp) {
+  for (int y = 0; y < kDialSize; ++y) {
+    for (int x = kDialFaceX; x < kDialFaceX + kDialSize; ++x) {
+      const double distance = FromDialCentre(kDialFaceX, x, y);
+      if (distance > kDialRadius + kHalfPixelDiagonal || distance < kStampReach) {
+        EXPECT_TRUE(panel.At(x, y).IsWhite()) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST_F(PanelArtworkTest, DialFaceHasADarkRimAllRound) {
+  constexpr int kAngles = 36;
+  constexpr double kRimRadius = 33.0;
+  for (int i = 0; i < kAngles; ++i) {
+    const double a = 2.0 * std::numbers::pi * i / kAngles;
+    const int x = static_cast<int>(kDialSize / 2.0 + kRimRadius * std::sin(a));
+    const int y = static_cast<int>(kDialSize / 2.0 - kRimRadius * std::cos(a));
+    EXPECT_TRUE(panel.At(kDialFaceX + x, y).IsDark()) << "at " << i * 10 << " degrees";
+  }
+}
+
+TEST_F(PanelArtworkTest, MarkerIsAColouredFrameAroundAWhiteInside) {
+  for (int y = kMarkerFrameMax; y < kMarkerSize - kMarkerFrameMax; ++y) {
+    for (int x = kMarkerFrameMax; x < kMarkerSize - kMarkerFrameMax; ++x) {
+      EXPECT_TRUE(panel.At(x, kMarkerY + y).IsWhite()) << x << "," << y;
+    }
+  }
+  const int middle = kMarkerSize / 2;
+  const int last = kMarkerSize - 1;
+  for (const auto& [x, y] : {std::pair{middle, 0}, {middle, last}, {0, middle}, {last, middle}}) {
+    const Pixel edge = panel.At(x, kMarkerY + y);
+    EXPECT_TRUE(edge.IsDark()) << x << "," << y;
+    EXPECT_FALSE(edge.r == edge.g && edge.g == edge.b) << "grey frame at " << x << "," << y;
+  }
+}
+
+// Both icons have a dark bar across the middle; only the plus has one up the middle.
+TEST_F(PanelArtworkTest, PlusAndMinusIconsAreTellApart) {
+  constexpr int kMiddle = 4;
+  constexpr int kAboveMiddle = 3;
+  for (int x = 3; x <= 6; ++x) {
+    EXPECT_TRUE(panel.At(kIconX + x, kPlusY + kMiddle).IsDark()) << "plus, x " << x;
+    EXPECT_TRUE(panel.At(kIconX + x, kMinusY + kMiddle).IsDark()) << "minus, x " << x;
+  }
+  EXPECT_TRUE(panel.At(kIconX + kMiddle, kPlusY + kAboveMiddle).IsDark());
+  EXPECT_FALSE(panel.At(kIconX + kMiddle, kMinusY + kAboveMiddle).IsDark());
+  EXPECT_TRUE(panel.At(kIconX + kMiddle, kMinusY + kAboveMiddle - 1).IsWhite());
+}
+
+}  // namespace
+}  // namespace stamp::assets_test
