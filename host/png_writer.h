@@ -1,0 +1,28 @@
+// PNG files of 24-bit pictures, for the host's pictures of what a plug-in drew and for the sheet
+// check. Written through libpng's simplified interface.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace stamp::host {
+
+enum class ChannelOrder { kRgb, kBgr };
+
+// A picture in memory: height rows of width pixels, 3 bytes each in the given order. Row y
+// (0 at the top) starts at pixels[y * rowStride]; rowStride is at least width * 3.
+struct Picture24 {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::span<const uint8_t> pixels;
+  size_t rowStride = 0;
+  ChannelOrder order = ChannelOrder::kRgb;
+};
+
+// Writes the picture as an 8-bit RGB PNG. Gives an empty string, or why nothing was written.
+std::string WritePng(const std::filesystem::path& path, const Picture24& picture);
+
+}  // namespace stamp::host

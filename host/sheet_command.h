@@ -1,0 +1,19 @@
+// "stamp-host sheet FILE [--out PREFIX]": decodes a BMP with the platform's decoder, prints its
+// format and size and whether it fills the 120x90 cell area of a stamp sheet, and with --out
+// writes the decoded pixels as PREFIX.ppm (P6, top row first) and PREFIX.png.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace stamp::host {
+
+inline constexpr std::string_view kSheetUsage =
+    "sheet FILE [--out PREFIX]   check a stamp sheet BMP; --out writes PREFIX.ppm and PREFIX.png";
+
+// args are the words after "sheet". Gives the exit code: 0 decoded, 1 refused or unreadable (one
+// line on err), 2 a usage error.
+int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace stamp::host

@@ -1,0 +1,174 @@
+// stamp-host sheet, run as a program: its PPM and PNG hold exactly the decoder's pixels, it says
+// whether a file fills the 120x90 cell area, and it refuses a bad file with exit code 1 and one
+// line naming the decoder's reason.
+#include <gtest/gtest.h>
+#include <png.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/bmp_decoder.h"
+
+namespace stamp::test {
+namespace {
+
+namespace fs = std::filesystem;
+const fs::path kFixtureDir = STAMP_BMP_FIXTURE_DIR;
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<uint8_t> ReadBytes(const fs::path& path) {
+  const std::string text = ReadText(path);
+  return {text.begin(), text.end()};
+}
+
+struct CommandRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+class SheetCommand : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("stamp-sheet-test-" + std::to_string(getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  // Runs stamp-host sheet with the given arguments, each quoted for the shell.
+  CommandRun Sheet(const std::vector<std::string>& args) {
+    std::string command = std::string("'") + STAMP_HOST_EXE + "' sheet";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >'" + (folder_ / "out").string() + "' 2>'" + (folder_ / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(folder_ / "out"),
+            ReadText(folder_ / "err")};
+  }
+
+  fs::path folder_;
+};
+
+// What the PPM must hold: the decoder's pixels, as red, green, blue, under a P6 header.
+std::string ExpectedPpm(const platform::DecodedBmp& image) {
+  std::string ppm = "P6\n" + std::to_string(image.format.width) + " " +
+                    std::to_string(image.format.height) + "\n255\n";
+  for (size_t i = 0; i < image.pixels.size(); i += 3) {
+    ppm += {char(image.pixels[i + 2]), char(image.pixels[i + 1]), char(image.pixels[i])};
+  }
+  return ppm;
+}
+
+std::vector<uint8_t> ReadPngAsBgr(const fs::path& path, int32_t& width, int32_t& height) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return {};
+  image.format = PNG_FORMAT_BGR;
+  std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
+  if (png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr) == 0) return {};
+  width = int32_t(image.width);
+  height = int32_t(image.height);
+  return pixels;
+}
+
+TEST_F(SheetCommand, OutputsHoldExactlyTheDecodersPixels) {
+  for (const char* name : {"info40_rle8_31x9.bmp", "core_pal4_13x7.bmp", "v5_rgb565_31x9.bmp",
+                           "info40_rgb24_topdown_31x9.bmp"}) {
+    SCOPED_TRACE(name);
+    const auto decoded = platform::DecodeBmp(ReadBytes(kFixtureDir / name));
+    ASSERT_TRUE(decoded.image) << decoded.error;
+    const CommandRun run =
+        Sheet({(kFixtureDir / name).string(), "--out", (folder_ / "sheet").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadText(folder_ / "sheet.ppm"), ExpectedPpm(*decoded.image));
+    int32_t width = 0;
+    int32_t height = 0;
+    EXPECT_EQ(ReadPngAsBgr(folder_ / "sheet.png", width, height), decoded.image->pixels);
+    EXPECT_EQ(width, decoded.image->format.width);
+    EXPECT_EQ(height, decoded.image->format.height);
+  }
+}
+
+TEST_F(SheetCommand, PrintsFormatAndSize) {
+  const CommandRun run = Sheet({(kFixtureDir / "info40_rle8_31x9.bmp").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "format: info header (40 bytes), 8 bits per pixel, RLE8, 256-entry palette, rows "
+            "bottom-up\nsize: 31x9\nfills 120x90: no (covers 31x9 of the cell area)\n");
+  EXPECT_EQ(run.err, "");
+}
+
+void PutLittleEndian(std::string& bytes, uint32_t value, int byteCount) {
+  for (int i = 0; i < byteCount; ++i) bytes += char(value >> (8 * i));
+}
+
+// A white 24-bit BMP of the given size.
+std::string WhiteBmp(uint32_t width, uint32_t height) {
+  const uint32_t stride = (width * 3 + 3) / 4 * 4;
+  std::string bytes = "BM";
+  PutLittleEndian(bytes, 54 + stride * height, 4);
+  PutLittleEndian(bytes, 0, 4);
+  PutLittleEndian(bytes, 54, 4);
+  for (uint32_t field : {40u, width, height}) PutLittleEndian(bytes, field, 4);
+  PutLittleEndian(bytes, 1, 2);
+  PutLittleEndian(bytes, 24, 2);
+  for (int i = 0; i < 6; ++i) PutLittleEndian(bytes, 0, 4);
+  bytes.append(stride * height, '\xff');
+  return bytes;
+}
+
+TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
+  struct Case {
+    uint32_t width, height;
+    const char* verdict;
+  };
+  for (const Case& c : {Case{120, 90, "fills 120x90: yes\n"},
+                        Case{121, 95,
+                             "fills 120x90: yes (only its top-left 120x90 pixels are "
+                             "used)\n"},
+                        Case{120, 89, "fills 120x90: no (covers 120x89 of the cell area)\n"}}) {
+    const fs::path file = folder_ / "white.bmp";
+    std::ofstream(file, std::ios::binary) << WhiteBmp(c.width, c.height);
+    const CommandRun run = Sheet({file.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.out.ends_with(c.verdict)) << run.out;
+  }
+}
+
+TEST_F(SheetCommand, RefusedFileExitsOneWithOneLineReason) {
+  const fs::path file = kFixtureDir / "broken" / "overlapping_masks.bmp";
+  const CommandRun run = Sheet({file.string(), "--out", (folder_ / "sheet").string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "sheet: " + file.string() + ": colour masks overlap\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_FALSE(fs::exists(folder_ / "sheet.ppm"));
+}
+
+TEST_F(SheetCommand, MissingFileExitsOneWithOneLineReason) {
+  const CommandRun run = Sheet({(folder_ / "absent.bmp").string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.starts_with("sheet: cannot read ")) << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+}
+
+TEST_F(SheetCommand, MalformedArgumentsExitTwoWithUsage) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, {"a.bmp", "b.bmp"}, {"a.bmp", "--out"}, {"--bogus"}}) {
+    const CommandRun run = Sheet(args);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.starts_with("usage: stamp-host sheet FILE")) << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace stamp::test
