@@ -1,4 +1,5 @@
-// The font object: the platform's built-in bitmap font at one cell height in pixels.
+// The font object: the platform's built-in bitmap font at one cell height in pixels, and the
+// layout of its character cells.
 #pragma once
 
 #include <cstdint>
@@ -24,5 +25,16 @@ class Font : public Object {
   int32_t selections = 0;     // how many contexts hold it
   PlatHandle stockOwner = 0;  // the context whose default font this is, 0 for others
 };
+
+// How a font lays out its cells: the glyph design scaled by a whole factor (so strokes stay
+// even), centred vertically in a cell of the font's height.
+struct FontMetrics {
+  int32_t scale;       // device pixels per design pixel
+  int32_t cellWidth;   // advance from one character to the next
+  int32_t cellHeight;  // the font's pixel height
+  int32_t glyphTop;    // first row of the scaled design within the cell
+};
+
+FontMetrics MetricsOf(const Font& font);
 
 }  // namespace stamp::platform
