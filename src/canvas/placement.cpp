@@ -1,0 +1,46 @@
+// The pen point and the stamp's corner are formed in unsigned 32-bit arithmetic: the host may
+// hand any int32, and the wrapped result is what 32-bit machine arithmetic gives. A point that
+// wraps lies far outside any canvas, where the bounds rule of the pixel engine skips every pixel.
+#include "canvas/placement.h"
+
+#include "pixel/pixel_ops.h"
+#include "plugin/module_state.h"
+
+namespace stamp {
+namespace {
+
+constexpr uint32_t kShiftMask = 0xFF;  // zoomShift's low 8 bits are the shift count
+constexpr uint32_t kWordBits = 32;
+
+int32_t Wrapped(uint32_t value) { return static_cast<int32_t>(value); }
+
+int32_t ScaleFromView(int32_t value, int32_t origin, uint32_t shift) {
+  if (shift >= kWordBits) return 0;
+  const uint32_t fromOrigin = static_cast<uint32_t>(value) - static_cast<uint32_t>(origin);
+  return Wrapped(fromOrigin << shift);
+}
+
+// The first column (or row) of a stamp of this size centred on centre; div truncates.
+int32_t CornerFor(int32_t centre, int32_t size) {
+  return Wrapped(static_cast<uint32_t>(centre) - static_cast<uint32_t>(size / 2));
+}
+
+}  // namespace
+
+CanvasPoint ViewToCanvas(const HostContext& host, int32_t x, int32_t y) {
+  const uint32_t shift = static_cast<uint32_t>(host.zoomShift()) & kShiftMask;
+  return {ScaleFromView(x, host.viewX(), shift), ScaleFromView(y, host.viewY(), shift)};
+}
+
+void PressStamp(uint8_t* target, int32_t x, int32_t y) {
+  const ModuleState& module = Module();
+  const HostContext& host = module.host;
+  const RotatedSize size = module.rotatedSize;
+  const int32_t width = host.canvasWidth();
+  const int32_t height = host.canvasHeight();
+  const int32_t bytes = host.canvasBytes();
+  BlitBlend(target, width, height, CornerFor(x, size.width), CornerFor(y, size.height), size.width,
+            size.height, host.stampBuffer(), width, height, 0, 0, BlendMultiply, bytes, bytes);
+}
+
+}  // namespace stamp

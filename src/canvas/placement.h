@@ -1,0 +1,25 @@
+// Where the stamp lands on the canvas: the pen point converted from view coordinates, and the
+// StampImage multiplied into a canvas-sized buffer centred on a point.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/host_context.h"
+
+namespace stamp {
+
+struct CanvasPoint {
+  int32_t x;
+  int32_t y;
+};
+
+// ((x - viewX) << s, (y - viewY) << s), s the low 8 bits of zoomShift; a shift of 32 or more
+// gives 0. The arithmetic wraps modulo 2^32, as 32-bit machine arithmetic does.
+CanvasPoint ViewToCanvas(const HostContext& host, int32_t x, int32_t y);
+
+// BlendMultiply of the StampImage (stampBuffer (0,0), size RotatedSize) into target, a
+// canvas-sized buffer, with its top-left at (x - width div 2, y - height div 2). Pixels outside
+// the canvas are skipped by the pixel engine's bounds rule.
+void PressStamp(uint8_t* target, int32_t x, int32_t y);
+
+}  // namespace stamp
