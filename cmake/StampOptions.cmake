@@ -2,7 +2,9 @@
 add_compile_options(-Wall -Wextra -Wpedantic -Werror)
 
 if(STAMP_M32)
-  add_compile_options(-m32)
+  # SSE2 arithmetic, so every double is rounded as a double (x87 keeps extra precision and could
+  # change a truncated sine or arc tangent by one).
+  add_compile_options(-m32 -msse2 -mfpmath=sse)
   add_link_options(-m32)
 endif()
 
