@@ -2,7 +2,9 @@
 // Every argument and result is a 32-bit integer or pointer.
 #include <cstdint>
 
+#include "canvas/stroke.h"
 #include "plugin/lifecycle.h"
+#include "stamp/keys.h"
 
 #define PLG_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -17,13 +19,20 @@ PLG_EXPORT const char* plg_info() { return stamp::kToolName; }
 
 PLG_EXPORT int32_t plg_version() { return stamp::kInterfaceVersion; }
 
-// Panel drawing, panel input, canvas strokes and the cell keys: no event is taken yet.
+// Panel drawing and panel input: no event is taken yet.
 PLG_EXPORT int32_t plg_update_submenu() { return 0; }
 PLG_EXPORT int32_t plg_submenu_down(int32_t, int32_t) { return 0; }
 PLG_EXPORT int32_t plg_submenu_move(int32_t, int32_t) { return 0; }
 PLG_EXPORT int32_t plg_submenu_up(int32_t, int32_t) { return 0; }
-PLG_EXPORT int32_t plg_mouse_down(int32_t, int32_t) { return 0; }
-PLG_EXPORT int32_t plg_mouse_move(int32_t, int32_t, int32_t, int32_t) { return 0; }
-PLG_EXPORT int32_t plg_mouse_up(int32_t, int32_t) { return 0; }
-PLG_EXPORT int32_t plg_key_a() { return 0; }
-PLG_EXPORT int32_t plg_key_b() { return 0; }
+
+// Canvas stroke: pen down in view coordinates, move (first two values unused) and up in canvas
+// coordinates.
+PLG_EXPORT int32_t plg_mouse_down(int32_t x, int32_t y) { return stamp::PenDown(x, y); }
+PLG_EXPORT int32_t plg_mouse_move(int32_t, int32_t, int32_t x, int32_t y) {
+  return stamp::PenMove(x, y);
+}
+PLG_EXPORT int32_t plg_mouse_up(int32_t x, int32_t y) { return stamp::PenUp(x, y); }
+
+// The cell keys: previous and next cell.
+PLG_EXPORT int32_t plg_key_a() { return stamp::KeyPreviousCell(); }
+PLG_EXPORT int32_t plg_key_b() { return stamp::KeyNextCell(); }
