@@ -7,6 +7,7 @@
 #include "plugin/module_state.h"
 #include "plugin/settings.h"
 #include "stamp/mul_table.h"
+#include "stamp/rebuild.h"
 
 namespace stamp {
 namespace {
@@ -27,6 +28,7 @@ int32_t StartUp(void* record) {
   ReadSettings(module);
   BuildMulTable();
   LoadStampSheet();
+  RebuildStamp(true);
   module.initialised = true;
   return 1;
 }
