@@ -1,0 +1,142 @@
+#include "host/record/host_record.h"
+
+#include <cstring>
+#include <stdexcept>
+
+#include "host/record/canvas_size.h"
+
+namespace stamp::host {
+namespace {
+
+constexpr uint8_t kWhite = 0xFF;
+constexpr size_t kPanelBytes = size_t{STAMP_PANEL_WIDTH} * STAMP_PANEL_HEIGHT * 3;
+
+// The canvas size is checked before anything is allocated.
+int32_t CheckedWidth(const HostRecordOptions& options) {
+  const std::string problem = CanvasSizeProblem(options.canvasWidth, options.canvasHeight);
+  if (!problem.empty()) throw std::runtime_error(problem);
+  return options.canvasWidth;
+}
+
+std::string_view FieldName(uint32_t offset) {
+  for (const BufferField& field : kBufferFields) {
+    if (field.offset == offset) return field.name;
+  }
+  return "buffer";
+}
+
+}  // namespace
+
+uint32_t LayerField(int32_t layer) {
+  switch (layer) {
+    case 0: return STAMP_REC_LAYER0_BUFFER;
+    case 1: return STAMP_REC_LAYER1_BUFFER;
+    case 2: return STAMP_REC_LAYER2_BUFFER;
+    default: return 0;
+  }
+}
+
+HostRecord::Window::Window() : handle_(plat_create_window()) {
+  if (handle_ == 0)
+    throw std::runtime_error(std::string("cannot create a window: ") + plat_last_error());
+}
+
+std::unique_ptr<PlatApp, HostRecord::AppDeleter> HostRecord::MakeApp(const std::string& path) {
+  std::unique_ptr<PlatApp, AppDeleter> app(plat_app_create(path.c_str()));
+  if (!app)
+    throw std::runtime_error("cannot create the application object: " +
+                             std::string(plat_last_error()));
+  return app;
+}
+
+HostRecord::HostRecord(const HostRecordOptions& options)
+    : canvasWidth_(CheckedWidth(options)),
+      canvasHeight_(options.canvasHeight),
+      record_(STAMP_REC_SIZE, 0, options.guardBytes),
+      frameObject_(STAMP_FRAME_WINDOW_OBJECT_SIZE, 0, options.guardBytes),
+      app_(MakeApp(options.profilePath)) {
+  FillHeader(options);
+  AllocateBuffers(options);
+  panelContext_ = ContextPair::OverRaster(raster(STAMP_REC_PANEL_BUFFER), options.panelText);
+  canvasContext_ = ContextPair::ScreenCompatible();
+  setInt(STAMP_REC_PANEL_DC, static_cast<int32_t>(panelContext_.dc()));
+  setInt(STAMP_REC_CANVAS_DC, static_cast<int32_t>(canvasContext_.dc()));
+}
+
+void HostRecord::FillHeader(const HostRecordOptions& options) {
+  const PlatHandle frameWindow = frameWindow_.handle();
+  std::memcpy(frameObject_.data() + STAMP_FRAME_WINDOW_HANDLE, &frameWindow, sizeof frameWindow);
+  setInt(STAMP_REC_MAIN_WINDOW, static_cast<int32_t>(mainWindow_.handle()));
+  setInt(STAMP_REC_FRAME_WINDOW, static_cast<int32_t>(frameObject_.address32()));
+  setInt(STAMP_REC_PROFILE_APP, static_cast<int32_t>(reinterpret_cast<uintptr_t>(app_.get())));
+  setHostDirectory(options.hostDirectory);
+}
+
+void HostRecord::AllocateBuffers(const HostRecordOptions& options) {
+  const auto canvas = static_cast<int32_t>(canvasBytes());
+  setInt(STAMP_REC_CANVAS_WIDTH, canvasWidth_);
+  setInt(STAMP_REC_CANVAS_HEIGHT, canvasHeight_);
+  setInt(STAMP_REC_CANVAS_COPY_BYTES, canvas);
+  setInt(STAMP_REC_CANVAS_BYTES, canvas);
+  setInt(STAMP_REC_PANEL_BYTES, static_cast<int32_t>(kPanelBytes));
+  for (const BufferField& field : kBufferFields) {
+    const bool panel = field.offset == STAMP_REC_PANEL_BUFFER;
+    try {
+      buffers_.emplace_back(field.offset,
+                            GuardedBuffer(panel ? kPanelBytes : canvasBytes(),
+                                          panel ? options.panelFill : kWhite, options.guardBytes));
+    } catch (const std::runtime_error& error) {
+      throw std::runtime_error("the " + std::string(field.name) + " buffer: " + error.what());
+    }
+    setInt(field.offset, static_cast<int32_t>(buffers_.back().second.address32()));
+  }
+}
+
+int32_t HostRecord::getInt(uint32_t offset) const {
+  int32_t value;
+  std::memcpy(&value, record() + offset, sizeof value);
+  return value;
+}
+
+void HostRecord::setInt(uint32_t offset, int32_t value) {
+  std::memcpy(record() + offset, &value, sizeof value);
+}
+
+uint8_t* HostRecord::buffer(uint32_t offset) const {
+  for (const auto& [field, block] : buffers_) {
+    if (field == offset) return block.data();
+  }
+  return nullptr;
+}
+
+RasterView HostRecord::raster(uint32_t offset) const {
+  if (offset == STAMP_REC_PANEL_BUFFER) {
+    return {buffer(offset), STAMP_PANEL_WIDTH, STAMP_PANEL_HEIGHT};
+  }
+  return {buffer(offset), canvasWidth_, canvasHeight_};
+}
+
+size_t HostRecord::canvasBytes() const {
+  return static_cast<size_t>(CanvasBufferBytes(canvasWidth_, canvasHeight_));
+}
+
+void HostRecord::setHostDirectory(std::u16string_view folder) {
+  if (folder.size() >= STAMP_HOST_DIRECTORY_CAPACITY) {
+    throw std::runtime_error("hostDirectory does not fit the record");
+  }
+  char16_t* field = reinterpret_cast<char16_t*>(record() + STAMP_REC_HOST_DIRECTORY);
+  std::memset(field, 0, STAMP_HOST_DIRECTORY_CAPACITY * sizeof(char16_t));
+  std::memcpy(field, folder.data(), folder.size() * sizeof(char16_t));
+}
+
+std::vector<std::string> HostRecord::damagedGuards() const {
+  std::vector<std::string> damaged;
+  if (!record_.guardsIntact()) damaged.emplace_back("record");
+  if (!frameObject_.guardsIntact()) damaged.emplace_back("frame window");
+  for (const auto& [offset, block] : buffers_) {
+    if (!block.guardsIntact()) damaged.emplace_back(FieldName(offset));
+  }
+  return damaged;
+}
+
+}  // namespace stamp::host
