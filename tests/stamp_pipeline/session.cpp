@@ -1,0 +1,96 @@
+#include "stamp_pipeline/session.h"
+
+#include <cstring>
+#include <random>
+
+#include "files/panel_image.h"
+#include "plugin/module_state.h"
+#include "stamp/mul_table.h"
+
+namespace stamp::test {
+namespace {
+
+constexpr int64_t kCacheY = 60;  // the cell cache: 30x30 at (0,60) of stampBuffer
+
+}  // namespace
+
+Session::Session(TestHost& host, uint32_t panelSeed)
+    : panel_(static_cast<size_t>(kPanelImageBytes)) {
+  FillRandom(panel_.data(), panel_.size(), panelSeed);
+  ModuleState& module = Module();
+  module = ModuleState{};
+  module.host = HostContext(host.record());
+  module.panel.pixels = panel_.data();
+  module.stampLoaded = true;
+  module.initialised = true;
+  BuildMulTable();
+}
+
+Session::~Session() { Module() = ModuleState{}; }
+
+void SessionTest::TearDown() {
+  EXPECT_TRUE(session.panelGuardsIntact()) << "a guard zone of the PanelImage changed";
+  HostTest::TearDown();
+}
+
+void FillRandom(uint8_t* bytes, size_t size, uint32_t seed) {
+  std::mt19937 random(seed);
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(random());
+}
+
+Bytes CanvasCopy(const TestHost& host, uint32_t field) {
+  const uint8_t* bytes = host.buffer(field);
+  return Bytes(bytes, bytes + host.canvasBytes());
+}
+
+void FillCanvasRandom(const TestHost& host, uint32_t field, uint32_t seed) {
+  FillRandom(host.buffer(field), host.canvasBytes(), seed);
+}
+
+int64_t Plane::Inside(int64_t x, int64_t y) const {
+  const int64_t offset = ((height - 1 - y) * width + x) * 3;
+  return offset >= 0 && offset + 3 <= size ? offset : -1;
+}
+
+Plane CanvasPlane(const TestHost& host, uint8_t* bytes) {
+  return {bytes, host.canvasWidth(), host.canvasHeight(), static_cast<int64_t>(host.canvasBytes())};
+}
+
+Plane PanelPlane(uint8_t* bytes) {
+  return {bytes, kPanelImageWidth, kPanelImageHeight, kPanelImageBytes};
+}
+
+void ModelCopy(Plane dst, int64_t dx, int64_t dy, Plane src, int64_t sx, int64_t sy, int64_t width,
+               int64_t height) {
+  for (int64_t j = height - 1; j >= 0; --j) {
+    for (int64_t i = 0; i < width; ++i) {
+      const int64_t to = dst.Inside(dx + i, dy + j);
+      const int64_t from = src.Inside(sx + i, sy + j);
+      if (to >= 0 && from >= 0) std::memcpy(dst.bytes + to, src.bytes + from, 3);
+    }
+  }
+}
+
+void ModelCellToCache(const TestHost& host, Bytes& stamp, uint8_t* panel, int32_t selection) {
+  const int64_t x = kCellAreaX + int64_t{kCellSize} * (selection % kCellColumns);
+  const int64_t y = kCellAreaY + int64_t{kCellSize} * (selection / kCellColumns);
+  if (y < INT32_MIN || y > INT32_MAX) return;
+  ModelCopy(CanvasPlane(host, stamp.data()), 0, kCacheY, PanelPlane(panel), x, y, kCellSize,
+            kCellSize);
+}
+
+::testing::AssertionResult SameCache(const TestHost& host, const Bytes& actual,
+                                     const Bytes& expected) {
+  const Plane geometry = CanvasPlane(host, nullptr);
+  for (int64_t j = 0; j < kCellSize; ++j) {
+    for (int64_t i = 0; i < kCellSize; ++i) {
+      const int64_t at = geometry.Inside(i, kCacheY + j);
+      if (at < 0 || std::memcmp(&actual[at], &expected[at], 3) != 0) {
+        return ::testing::AssertionFailure() << "cell cache differs at (" << i << ", " << j << ")";
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace stamp::test

@@ -1,0 +1,72 @@
+// A session of the plug-in on its unit libraries, without the module file: the module state
+// points at a TestHost's record, the PanelImage is a guarded buffer of seeded random pixels,
+// MulTable is built and a stamp sheet counts as loaded. Also the literal byte-index model of a
+// copy between buffers that the tests predict results with.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "support/test_host.h"
+
+namespace stamp::test {
+
+using Bytes = std::vector<uint8_t>;
+
+class Session {
+ public:
+  explicit Session(TestHost& host, uint32_t panelSeed = 1);
+  ~Session();  // puts the module state back as it was before start-up
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  uint8_t* panel() const { return panel_.data(); }
+  bool panelGuardsIntact() const { return panel_.guardsIntact(); }
+
+ private:
+  GuardedBuffer panel_;
+};
+
+// A gtest fixture with a session on the default TestHost; checks the PanelImage's guards too.
+class SessionTest : public HostTest {
+ protected:
+  void TearDown() override;
+  Session session{host};
+};
+
+void FillRandom(uint8_t* bytes, size_t size, uint32_t seed);
+
+// A copy of the canvas-sized buffer the record field names.
+Bytes CanvasCopy(const TestHost& host, uint32_t field);
+void FillCanvasRandom(const TestHost& host, uint32_t field, uint32_t seed);
+
+// A buffer with its geometry, addressed by the pixel engine's rule: pixel (x, y) at byte
+// ((height - 1 - y) x width + x) x 3, inside when its three bytes lie within the byte size.
+struct Plane {
+  uint8_t* bytes;
+  int64_t width;
+  int64_t height;
+  int64_t size;
+  // Byte offset of (x, y), or -1 when the pixel lies outside.
+  int64_t Inside(int64_t x, int64_t y) const;
+};
+
+Plane CanvasPlane(const TestHost& host, uint8_t* bytes);
+Plane PanelPlane(uint8_t* bytes);
+
+// SRCCOPY of a width x height block, pixel by pixel, skipping pairs with a pixel outside.
+void ModelCopy(Plane dst, int64_t dx, int64_t dy, Plane src, int64_t sx, int64_t sy, int64_t width,
+               int64_t height);
+
+// Copies the selected cell, unreduced, into the cell cache (0,60) of a stampBuffer image: the
+// cell's corner is x = 70 + 30 x (selection mod 4), y = 30 x (selection div 4), truncating, in
+// 64 bits; a cell beyond int32 coordinates copies nothing.
+void ModelCellToCache(const TestHost& host, Bytes& stamp, uint8_t* panel, int32_t selection);
+
+// Compares the 30x30 cell caches of two stampBuffer images; names the first difference.
+::testing::AssertionResult SameCache(const TestHost& host, const Bytes& actual,
+                                     const Bytes& expected);
+
+}  // namespace stamp::test

@@ -1,0 +1,120 @@
+// Every cell at every reduction the panel offers, turned through the whole circle, and every cell
+// on canvases too small for the stamp areas: nothing is written outside the areas the
+// preparation owns, nor into any guard zone.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "files/panel_image.h"
+#include "plugin/module_state.h"
+#include "stamp/rebuild.h"
+#include "stamp_pipeline/session.h"
+
+namespace stamp::test {
+namespace {
+
+constexpr int32_t kLargestBox = 42;
+
+std::vector<int32_t> SweepAngles() {
+  std::vector<int32_t> angles{0, 90, -90, 180, 270};
+  for (int32_t angle = -180; angle <= 180; angle += 7) angles.push_back(angle);
+  return angles;
+}
+
+// Pixels of stampBuffer the preparation may write: the white square and the cell cache.
+bool StampArea(int64_t x, int64_t y) { return (x < 60 && y < 60) || (x < 30 && y < 90); }
+bool ScratchArea(int64_t x, int64_t y) { return x < 30 && y < 30; }
+
+::testing::AssertionResult UnchangedOutside(const TestHost& host, const Bytes& before,
+                                            uint32_t field, bool (*area)(int64_t, int64_t)) {
+  const Bytes after = CanvasCopy(host, field);
+  const Plane geometry = CanvasPlane(host, nullptr);
+  for (int64_t y = 0; y < host.canvasHeight(); ++y) {
+    for (int64_t x = 0; x < host.canvasWidth(); ++x) {
+      const int64_t at = geometry.Inside(x, y);
+      if (!area(x, y) && std::memcmp(&before[at], &after[at], 3) != 0) {
+        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") changed";
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+class SweepTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FillCanvasRandom(host, STAMP_REC_STAMP_BUFFER, 21);
+    FillCanvasRandom(host, STAMP_REC_SCRATCH_BUFFER, 22);
+    FillCanvasRandom(host, STAMP_REC_OVERLAY_SAVE, 23);
+  }
+  void Prepare(int32_t selection, int32_t reduction) {
+    Module().selection = selection;
+    Module().reduction = reduction;
+    Module().angle = 0;
+    RebuildStamp(true);
+  }
+
+  TestHost host{64, 96};  // just room for the square and the cache below it
+  Session session{host};
+};
+
+TEST_F(SweepTest, EveryCellReductionAndAngleStaysInItsAreas) {
+  const Bytes stamp = CanvasCopy(host, STAMP_REC_STAMP_BUFFER);
+  const Bytes scratch = CanvasCopy(host, STAMP_REC_SCRATCH_BUFFER);
+  const Bytes overlaySave = CanvasCopy(host, STAMP_REC_OVERLAY_SAVE);
+  const Bytes panel(session.panel(), session.panel() + kPanelImageBytes);
+  for (int32_t selection = 0; selection < 12; ++selection) {
+    for (int32_t reduction = 10; reduction <= 30; ++reduction) {
+      SCOPED_TRACE(::testing::Message() << "cell " << selection << ", size " << reduction);
+      Prepare(selection, reduction);
+      for (const int32_t angle : SweepAngles()) {
+        Module().angle = angle;
+        RebuildStamp(false);
+        ASSERT_LE(Module().rotatedSize.width, kLargestBox) << angle;
+        ASSERT_LE(Module().rotatedSize.height, kLargestBox) << angle;
+      }
+      ASSERT_TRUE(host.guardsIntact());
+      ASSERT_TRUE(session.panelGuardsIntact());
+      ASSERT_TRUE(UnchangedOutside(host, stamp, STAMP_REC_STAMP_BUFFER, StampArea));
+      ASSERT_TRUE(UnchangedOutside(host, scratch, STAMP_REC_SCRATCH_BUFFER, ScratchArea));
+      ASSERT_TRUE(CanvasCopy(host, STAMP_REC_OVERLAY_SAVE) == overlaySave);
+      ASSERT_TRUE(Bytes(session.panel(), session.panel() + kPanelImageBytes) == panel);
+    }
+  }
+}
+
+struct CanvasSize {
+  int32_t width;
+  int32_t height;
+};
+
+class SmallCanvasTest : public ::testing::TestWithParam<CanvasSize> {};
+
+// The areas wrap into rows above by the byte-index rule or fall outside; none leaves the buffer.
+TEST_P(SmallCanvasTest, PreparesEveryCellWithinTheBuffers) {
+  TestHost host(GetParam().width, GetParam().height);
+  {
+    Session session(host);
+    for (int32_t selection = 0; selection < 12; ++selection) {
+      for (const int32_t reduction : {10, 30}) {
+        for (const int32_t angle : {0, 45, -150}) {
+          Module().selection = selection;
+          Module().reduction = reduction;
+          Module().angle = angle;
+          RebuildStamp(true);
+        }
+      }
+    }
+    EXPECT_TRUE(session.panelGuardsIntact());
+  }
+  EXPECT_TRUE(host.guardsIntact());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SmallCanvasTest,
+                         ::testing::Values(CanvasSize{1, 1}, CanvasSize{2, 3}, CanvasSize{20, 20},
+                                           CanvasSize{30, 30}, CanvasSize{59, 89},
+                                           CanvasSize{200, 40}));
+
+}  // namespace
+}  // namespace stamp::test
