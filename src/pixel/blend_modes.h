@@ -70,13 +70,19 @@ constexpr Pixel White(Pixel, Pixel) { return kWhite; }
 
 // Indexed by BlendMode (0..10).
 inline constexpr std::array<PixelOp, 11> kBlendOps = {
-    PerChannel<blend::Lighten>,         PerChannel<blend::Darken>,
-    PerChannel<blend::And>,             PerChannel<blend::Or>,
-    PerChannel<blend::Add>,             PerChannel<blend::SourceMinusDest>,
-    PerChannel<blend::Multiply>,        PerChannel<blend::AddProduct>,
-    PerChannel<blend::SubtractProduct>, blend::TransparentWhite,
+    PerChannel<blend::Lighten>,
+    PerChannel<blend::Darken>,
+    PerChannel<blend::And>,
+    PerChannel<blend::Or>,
+    PerChannel<blend::Add>,
+    PerChannel<blend::SourceMinusDest>,
+    PerChannel<blend::Multiply>,
+    PerChannel<blend::AddProduct>,
+    PerChannel<blend::SubtractProduct>,
+    blend::TransparentWhite,
     PerChannel<blend::ScreenInverted>,
 };
+static_assert(kBlendOps.size() == BlendScreenInverted + 1);
 
 struct RasterEntry {
   int32_t code;

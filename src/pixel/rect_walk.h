@@ -36,7 +36,9 @@ inline int64_t PixelOffset(int64_t width, int64_t height, int64_t x, int64_t y) 
 
 // The only bound any pixel operation applies: the pixel's three bytes lie within the byte size.
 // A negative byte size holds no pixel.
-constexpr bool IsInside(int64_t offset, int64_t bytes) { return offset >= 0 && offset + 3 <= bytes; }
+constexpr bool IsInside(int64_t offset, int64_t bytes) {
+  return offset >= 0 && offset + 3 <= bytes;
+}
 
 template <typename Byte>
 Byte* PixelAt(Byte* pixels, int64_t insideOffset) {
