@@ -1,0 +1,127 @@
+// GetPixel24 and PutPixel24 on a canvas whose geometry comes from the host record.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <cstring>
+#include <random>
+
+#include "pixel/picture.h"
+#include "pixel/pixel_ops.h"
+#include "plugin/module_state.h"
+
+namespace stamp::test {
+namespace {
+
+constexpr uint16_t kUntouched = 999;
+
+class CanvasPixelTest : public ::testing::Test {
+ protected:
+  void SetUp() override { UseCanvas(10, 10, 300); }
+  void TearDown() override { Module().host = HostContext(); }
+
+  void UseCanvas(int32_t width, int32_t height, int32_t bytes) {
+    std::memcpy(record.data() + STAMP_REC_CANVAS_WIDTH, &width, 4);
+    std::memcpy(record.data() + STAMP_REC_CANVAS_HEIGHT, &height, 4);
+    std::memcpy(record.data() + STAMP_REC_CANVAS_BYTES, &bytes, 4);
+    Module().host = HostContext(record.data());
+  }
+
+  // Red, blue, green as GetPixel24 delivers them; kUntouched where it wrote nothing.
+  std::array<uint16_t, 3> Get(int32_t x, int32_t y) const {
+    std::array<uint16_t, 3> rbg = {kUntouched, kUntouched, kUntouched};
+    GetPixel24(canvas.data(), x, y, &rbg[0], &rbg[1], &rbg[2]);
+    return rbg;
+  }
+
+  alignas(4) std::array<uint8_t, STAMP_REC_SIZE> record{};
+  Picture canvas{10, 10};
+};
+
+const std::array<uint16_t, 3> kRefused = {kUntouched, kUntouched, kUntouched};
+
+TEST_F(CanvasPixelTest, GetPixel24DeliversRedBlueGreen) {
+  canvas.set(4, 7, {1, 2, 3});  // blue, green, red in memory
+  EXPECT_EQ(Get(4, 7), (std::array<uint16_t, 3>{3, 1, 2}));
+}
+
+TEST_F(CanvasPixelTest, GetPixel24RefusesPixelsOutsideTheCanvas) {
+  const struct {
+    int32_t x, y;
+  } outside[] = {{10, 5}, {-1, 5}, {5, 10}, {5, -1}, {INT32_MIN, 0}, {0, INT32_MAX}};
+  for (const auto& p : outside) EXPECT_EQ(Get(p.x, p.y), kRefused) << p.x << ", " << p.y;
+}
+
+TEST_F(CanvasPixelTest, GetPixel24RefusesPixelsBeyondTheByteSize) {
+  UseCanvas(10, 10, 150);  // the bottom five rows
+  EXPECT_EQ(Get(0, 4), kRefused);
+  EXPECT_NE(Get(0, 5), kRefused);
+}
+
+struct PutCase {
+  int32_t x, y;
+  bool writes;
+  int32_t wroteX, wroteY;
+};
+
+TEST_F(CanvasPixelTest, PutPixel24WritesWhereTheByteOffsetFalls) {
+  const PutCase cases[] = {
+      {3, 4, true, 3, 4},   {10, 5, true, 0, 4},  {-1, 0, true, 9, 1},  {15, 9, true, 5, 8},
+      {10, 0, false, 0, 0}, {-1, 9, false, 0, 0}, {5, 10, false, 0, 0}, {5, -1, false, 0, 0},
+  };
+  for (const PutCase& c : cases) {
+    canvas = Picture(10, 10);
+    const Picture before = canvas;
+    PutPixel24(canvas.data(), c.x, c.y, 'z', 'z', 'z');
+    Picture expected = before;
+    if (c.writes) expected.set(c.wroteX, c.wroteY, {'z', 'z', 'z'});
+    EXPECT_EQ(canvas.rows(), expected.rows()) << "PutPixel24 at " << c.x << ", " << c.y;
+  }
+}
+
+TEST_F(CanvasPixelTest, PutPixel24StoresTheLowEightBits) {
+  PutPixel24(canvas.data(), 2, 3, 300, 256 + 7, 0xFFFF);
+  EXPECT_EQ(canvas.at(2, 3), (Bgr{7, 255, 44}));
+}
+
+TEST_F(CanvasPixelTest, ReadThenWriteBackLeavesEveryPixelUnchanged) {
+  std::mt19937 random(7);
+  for (int32_t y = 0; y < 10; ++y) {
+    for (int32_t x = 0; x < 10; ++x) {
+      canvas.set(x, y,
+                 {static_cast<uint8_t>(random()), static_cast<uint8_t>(random()),
+                  static_cast<uint8_t>(random())});
+    }
+  }
+  const Picture before = canvas;
+  for (int32_t y = 0; y < 10; ++y) {
+    for (int32_t x = 0; x < 10; ++x) {
+      const auto rbg = Get(x, y);
+      PutPixel24(canvas.data(), x, y, rbg[0], rbg[1], rbg[2]);
+      EXPECT_EQ(canvas.at(x, y), before.at(x, y)) << x << ", " << y;
+    }
+  }
+}
+
+TEST_F(CanvasPixelTest, WithoutAHostRecordNothingIsReadOrWritten) {
+  Module().host = HostContext();
+  const Picture before = canvas;
+  EXPECT_EQ(Get(1, 1), kRefused);
+  PutPixel24(canvas.data(), 1, 1, 'z', 'z', 'z');
+  EXPECT_EQ(canvas.rows(), before.rows());
+}
+
+// A 65536 x 65537 canvas record over a buffer of 300 bytes: pixel (5, 0) is 2^32 x 3 + 15 bytes
+// in, which a 32-bit offset would wrap to byte 15.
+TEST_F(CanvasPixelTest, OffsetsBeyondThirtyTwoBitsAreRefusedInsteadOfWrapping) {
+  UseCanvas(65536, 65537, 300);
+  const Picture before = canvas;
+  EXPECT_EQ(Get(5, 0), kRefused);
+  PutPixel24(canvas.data(), 5, 0, 'z', 'z', 'z');
+  UseCanvas(16, 16, 300);
+  PutPixel24(canvas.data(), 3, 15 + (1 << 28), 'z', 'z', 'z');
+  EXPECT_EQ(canvas.rows(), before.rows());
+}
+
+}  // namespace
+}  // namespace stamp::test

@@ -1,0 +1,45 @@
+// Every rectangle operation of the engine (four raster operations, eleven blend modes) as one
+// parameter type, so a test can run over all of them, on the engine or on the reference model.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace stamp::test {
+
+using RectFunction = void (*)(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx,
+                              int32_t dy, int32_t width, int32_t height, const uint8_t* src,
+                              int32_t srcWidth, int32_t srcHeight, int32_t sx, int32_t sy,
+                              int32_t code, int32_t dstBytes, int32_t srcBytes);
+
+struct RectOperation {
+  std::string name;
+  RectFunction engine;     // stamp::BlitCopy or stamp::BlitBlend
+  RectFunction reference;  // the same function of stamp::reference
+  int32_t code;            // raster-operation code or blend mode
+};
+
+std::vector<RectOperation> AllRectOperations();
+
+// A 256 x 256 source and destination where source pixel (s, d) holds s in every channel and
+// destination pixel (s, d) holds d: one call over the whole rectangle meets every pair of bytes.
+struct AllBytePairs {
+  AllBytePairs();
+  void Apply(RectFunction function, int32_t code);
+
+  static constexpr int32_t kSide = 256;
+  std::vector<uint8_t> source;
+  std::vector<uint8_t> target;
+};
+
+inline void PrintTo(const RectOperation& op, std::ostream* out) { *out << op.name; }
+
+inline std::string OperationName(const ::testing::TestParamInfo<RectOperation>& info) {
+  return info.param.name;
+}
+
+}  // namespace stamp::test
