@@ -1,8 +1,9 @@
 // Running a dialog: the template becomes controls, the dialog's code initialises them, and the
 // UI back end acts for the user until the dialog's code ends the run.
 //
-// A back end that returns while the dialog is still open has failed to run it: the result is
-// then -1, as when there is no back end, and the caller treats it like any result but OK.
+// Without a back end nothing runs, not even init, and the result is -1. A back end that returns
+// while the dialog is still open has failed to run it: the result is -1 too, which the caller
+// treats like any result but OK. A dialog ended by its init never reaches the back end.
 #include "platform/dialog.h"
 
 #include "platform/c_boundary.h"

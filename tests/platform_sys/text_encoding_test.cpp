@@ -50,13 +50,5 @@ TEST(TextEncoding, PathsSwapSeparators) {
   EXPECT_EQ(FromFileSystemPath("/opt/host/stamp-host"), u"\\opt\\host\\stamp-host");
 }
 
-TEST(TextEncoding, CopyTerminatedCutsToCapacity) {
-  char16_t buffer[4] = {u'x', u'x', u'x', u'x'};
-  EXPECT_EQ(CopyTerminated(u"abcdef", buffer, 4), 3);
-  EXPECT_EQ(std::u16string(buffer), u"abc");
-  EXPECT_EQ(CopyTerminated(u"abcdef", buffer, 0), 0);
-  EXPECT_EQ(buffer[0], u'a');
-}
-
 }  // namespace
 }  // namespace stamp::platform
