@@ -1,0 +1,43 @@
+// A session for canvas strokes: random canvas layers, overlay and StampImage, host flags set, a
+// scripted UI for messages, the literal model of a stamp pressed by BlendMultiply, and a snapshot
+// of the whole host state to show that an event changed nothing.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/scripted_ui.h"
+#include "stamp_pipeline/session.h"
+
+namespace stamp::test {
+
+inline constexpr int32_t kFlagA = 7;
+inline constexpr int32_t kFlagB = -3;
+
+// The record and every canvas-sized buffer.
+struct HostState {
+  Bytes record;
+  std::vector<Bytes> buffers;
+  bool operator==(const HostState&) const = default;
+};
+
+class StrokeTest : public SessionTest {
+ protected:
+  void SetUp() override;
+
+  // A StampImage of this size: the random pixels at the top-left of stampBuffer.
+  void UseStampSize(int32_t width, int32_t height);
+  // target after the StampImage was multiplied into it with its top-left at (left, top): each
+  // stamp pixel (i, j) onto (left + i, top + j) by the byte-index rule, s x d / 255 per channel.
+  Bytes Pressed(Bytes target, int64_t left, int64_t top) const;
+  Bytes Canvas(uint32_t field) const { return CanvasCopy(host, field); }
+  HostState State() const;
+  void ExpectUpdateRect(int32_t a, int32_t b, int32_t c, int32_t d) const;
+
+  platform::ScriptedUi ui;
+};
+
+// Record offsets of the three layer buffers, by layer index.
+uint32_t LayerField(int32_t layer);
+
+}  // namespace stamp::test

@@ -1,0 +1,103 @@
+// A whole stroke on each layer: the undo snapshot, the moving preview, the host's flags and
+// update rectangle, and the stamp multiplied into the right layer buffer at pen up.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "canvas/stroke.h"
+#include "canvas/stroke_fixture.h"
+#include "plugin/messages.h"
+#include "plugin/module_state.h"
+
+namespace stamp::test {
+namespace {
+
+constexpr int32_t kUntouched = -77;  // marks record fields an event must not write
+
+class LayerStrokeTest : public StrokeTest, public ::testing::WithParamInterface<int32_t> {
+ protected:
+  void SetUp() override {
+    StrokeTest::SetUp();
+    host.setInt(STAMP_REC_ACTIVE_LAYER, GetParam());
+  }
+};
+
+TEST_P(LayerStrokeTest, StampsOnceIntoTheActiveLayer) {
+  const int32_t layer = GetParam();
+  const Bytes overlay = Canvas(STAMP_REC_OVERLAY_BUFFER);
+  const Bytes target = Canvas(LayerField(layer));
+
+  ASSERT_EQ(PenDown(100, 100), STAMP_RESULT_OVERLAY_CHANGED);
+  EXPECT_EQ(host.getInt(STAMP_REC_HOST_FLAG_A), 0);
+  EXPECT_EQ(host.getInt(STAMP_REC_HOST_FLAG_B), 0);
+  EXPECT_TRUE(Canvas(STAMP_REC_UNDO_BUFFER) == target) << "undo snapshot";
+  EXPECT_EQ(host.getInt(STAMP_REC_UNDO_LAYER), layer);
+  for (int32_t other = 0; other < 3; ++other) {
+    EXPECT_EQ(host.getInt(STAMP_REC_LAYER_TOUCHED + 4 * other), other == layer ? 1 : 0);
+  }
+  EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_SAVE) == overlay);
+  EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == Pressed(overlay, 85, 85));
+  ExpectUpdateRect(0, 0, host.canvasHeight(), host.canvasWidth());
+
+  host.setInt(STAMP_REC_UPDATE_RECT, kUntouched);
+  ASSERT_EQ(PenMove(200, 150), STAMP_RESULT_OVERLAY_CHANGED);
+  EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == Pressed(overlay, 185, 135)) << "first move";
+  ExpectUpdateRect(0, 0, host.canvasHeight(), host.canvasWidth());
+  ASSERT_EQ(PenMove(301, 402), STAMP_RESULT_OVERLAY_CHANGED);
+  EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == Pressed(overlay, 286, 387)) << "second move";
+
+  host.setInt(STAMP_REC_UPDATE_RECT, kUntouched);
+  ASSERT_EQ(PenUp(310, 420), STAMP_RESULT_LAYER_CHANGED);
+  EXPECT_EQ(host.getInt(STAMP_REC_UPDATE_RECT), kUntouched) << "pen up wrote updateRect";
+  EXPECT_EQ(host.getInt(STAMP_REC_HOST_FLAG_A), kFlagA);
+  EXPECT_EQ(host.getInt(STAMP_REC_HOST_FLAG_B), kFlagB);
+  EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == overlay) << "overlay not restored";
+  EXPECT_TRUE(Canvas(LayerField(layer)) == Pressed(target, 295, 405)) << "layer";
+  EXPECT_TRUE(Canvas(STAMP_REC_UNDO_BUFFER) == target) << "undo changed after pen down";
+}
+
+TEST_P(LayerStrokeTest, LeavesTheOtherLayersAlone) {
+  std::vector<Bytes> layers;
+  for (int32_t other = 0; other < 3; ++other) layers.push_back(Canvas(LayerField(other)));
+  ASSERT_EQ(PenDown(50, 60), STAMP_RESULT_OVERLAY_CHANGED);
+  ASSERT_EQ(PenUp(50, 60), STAMP_RESULT_LAYER_CHANGED);
+  for (int32_t other = 0; other < 3; ++other) {
+    EXPECT_EQ(Canvas(LayerField(other)) == layers[other], other != GetParam()) << other;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layers, LayerStrokeTest, ::testing::Values(0, 1, 2));
+
+// The record keeps the layers in the order 0, 2, 1: layer 1's buffer is the one at byte 856.
+TEST_F(StrokeTest, LayerOneIsTheBufferAtByte856) {
+  host.setInt(STAMP_REC_ACTIVE_LAYER, 1);
+  const Bytes at852 = Canvas(852);
+  const Bytes at856 = Canvas(856);
+  PenDown(100, 100);
+  PenUp(100, 100);
+  EXPECT_TRUE(Canvas(852) == at852);
+  EXPECT_TRUE(Canvas(856) == Pressed(at856, 85, 85));
+}
+
+TEST_F(StrokeTest, WithoutASheetPenDownAsksForOneAndNothingChanges) {
+  Module().stampLoaded = false;
+  const HostState before = State();
+  EXPECT_EQ(PenDown(100, 100), STAMP_RESULT_NOT_TAKEN);
+  EXPECT_EQ(PenMove(120, 120), STAMP_RESULT_NOT_TAKEN);
+  EXPECT_EQ(PenUp(120, 120), STAMP_RESULT_NOT_TAKEN);
+  EXPECT_EQ(ui.messages(), std::vector<std::u16string>{kPleaseLoadStamp});
+  EXPECT_TRUE(State() == before);
+}
+
+TEST_F(StrokeTest, OutsideASessionNothingIsTaken) {
+  Module().initialised = false;
+  const HostState before = State();
+  EXPECT_EQ(PenDown(100, 100), STAMP_RESULT_NOT_TAKEN);
+  EXPECT_EQ(PenMove(120, 120), STAMP_RESULT_NOT_TAKEN);
+  EXPECT_EQ(PenUp(120, 120), STAMP_RESULT_NOT_TAKEN);
+  EXPECT_TRUE(ui.messages().empty());
+  EXPECT_TRUE(State() == before);
+}
+
+}  // namespace
+}  // namespace stamp::test
