@@ -1,5 +1,8 @@
 #include "canvas/stroke_fixture.h"
 
+#include <utility>
+
+#include "canvas/press_model.h"
 #include "plugin/module_state.h"
 
 namespace stamp::test {
@@ -26,20 +29,8 @@ void StrokeTest::UseStampSize(int32_t width, int32_t height) {
 }
 
 Bytes StrokeTest::Pressed(Bytes target, int64_t left, int64_t top) const {
-  const Plane dst = CanvasPlane(host, target.data());
-  const Plane src = CanvasPlane(host, host.buffer(STAMP_REC_STAMP_BUFFER));
   const RotatedSize size = Module().rotatedSize;
-  for (int64_t j = 0; j < size.height; ++j) {
-    for (int64_t i = 0; i < size.width; ++i) {
-      const int64_t to = dst.Inside(left + i, top + j);
-      const int64_t from = src.Inside(i, j);
-      if (to < 0 || from < 0) continue;
-      for (int64_t c = 0; c < 3; ++c) {
-        target[to + c] = static_cast<uint8_t>(src.bytes[from + c] * target[to + c] / 255);
-      }
-    }
-  }
-  return target;
+  return PressedStamp(host, size.width, size.height, std::move(target), left, top);
 }
 
 HostState StrokeTest::State() const {

@@ -1,6 +1,6 @@
 // A session for canvas strokes: random canvas layers, overlay and StampImage, host flags set, a
-// scripted UI for messages, the literal model of a stamp pressed by BlendMultiply, and a snapshot
-// of the whole host state to show that an event changed nothing.
+// scripted UI for messages, and a snapshot of the whole host state to show that an event changed
+// nothing.
 #pragma once
 
 #include <cstdint>
@@ -27,8 +27,7 @@ class StrokeTest : public SessionTest {
 
   // A StampImage of this size: the random pixels at the top-left of stampBuffer.
   void UseStampSize(int32_t width, int32_t height);
-  // target after the StampImage was multiplied into it with its top-left at (left, top): each
-  // stamp pixel (i, j) onto (left + i, top + j) by the byte-index rule, s x d / 255 per channel.
+  // target after the module's StampImage was pressed with its top-left at (left, top).
   Bytes Pressed(Bytes target, int64_t left, int64_t top) const;
   Bytes Canvas(uint32_t field) const { return CanvasCopy(host, field); }
   HostState State() const;
