@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "canvas/stroke.h"
+#include "panel/draw.h"
+#include "panel/input.h"
 #include "plugin/lifecycle.h"
 #include "stamp/keys.h"
 
@@ -19,11 +21,14 @@ PLG_EXPORT const char* plg_info() { return stamp::kToolName; }
 
 PLG_EXPORT int32_t plg_version() { return stamp::kInterfaceVersion; }
 
-// Panel drawing and panel input: no event is taken yet.
-PLG_EXPORT int32_t plg_update_submenu() { return 0; }
-PLG_EXPORT int32_t plg_submenu_down(int32_t, int32_t) { return 0; }
-PLG_EXPORT int32_t plg_submenu_move(int32_t, int32_t) { return 0; }
-PLG_EXPORT int32_t plg_submenu_up(int32_t, int32_t) { return 0; }
+// Panel drawing, and pen input on the panel in panel coordinates.
+PLG_EXPORT int32_t plg_update_submenu() {
+  stamp::DrawPanel();
+  return 0;
+}
+PLG_EXPORT int32_t plg_submenu_down(int32_t x, int32_t y) { return stamp::PanelPenDown(x, y); }
+PLG_EXPORT int32_t plg_submenu_move(int32_t x, int32_t y) { return stamp::PanelPenMove(x, y); }
+PLG_EXPORT int32_t plg_submenu_up(int32_t x, int32_t y) { return stamp::PanelPenUp(x, y); }
 
 // Canvas stroke: pen down in view coordinates, move (first two values unused) and up in canvas
 // coordinates.
