@@ -1,0 +1,51 @@
+#include "panel/file_button.h"
+
+#include <cstring>
+#include <string>
+
+#include "files/stamp_load_dialog.h"
+#include "files/stamp_sheet.h"
+#include "stamp/host_record.h"
+#include "stamp/platform.h"
+#include "stamp/rebuild.h"
+
+namespace stamp {
+namespace {
+
+// The shell's full-screen flags: while the dialog runs the user gets the task bar and the
+// input-panel button; afterwards the host has the whole screen again.
+constexpr uint32_t kShowShell = PLAT_SHFS_SHOWTASKBAR | PLAT_SHFS_SHOWSIPBUTTON;
+constexpr uint32_t kHideShell = PLAT_SHFS_HIDETASKBAR | PLAT_SHFS_HIDESIPBUTTON;
+
+void TakeChosenSheet(ModuleState& module, const std::u16string& path) {
+  module.stampPath = path;
+  LoadStampSheet();
+  module.angle = 0;
+  module.selection = 0;
+  RebuildStamp(true);
+}
+
+// The frame window object holds the window handle at a fixed byte; the object is the host's.
+void GiveFrameWindowTheScreen(const HostContext& host, int32_t width, int32_t height) {
+  const uint8_t* frame = host.frameWindow();
+  if (frame == nullptr) return;
+  PlatHandle window;
+  std::memcpy(&window, frame + STAMP_FRAME_WINDOW_HANDLE, sizeof window);
+  plat_set_window_pos(window, PLAT_HWND_TOP, 0, 0, width, height, PLAT_SWP_FRAMECHANGED);
+}
+
+}  // namespace
+
+// The dialog lives for this one run and is destroyed on leaving, after the screen is restored.
+void RunFileButton(ModuleState& module) {
+  StampLoadDialog dialog;
+  dialog.setPath(module.stampPath);
+  plat_sh_full_screen(module.host.mainWindow(), kShowShell);
+  if (dialog.DoModal() == PLAT_IDOK) TakeChosenSheet(module, dialog.path());
+  const int32_t height = plat_get_system_metrics(PLAT_SM_CYSCREEN);
+  const int32_t width = plat_get_system_metrics(PLAT_SM_CXSCREEN);
+  GiveFrameWindowTheScreen(module.host, width, height);
+  plat_sh_full_screen(module.host.mainWindow(), kHideShell);
+}
+
+}  // namespace stamp
