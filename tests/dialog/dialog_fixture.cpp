@@ -1,0 +1,74 @@
+#include "dialog_fixture.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace stamp::test {
+
+std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+DialogTest::DialogTest() {
+  static int serial = 0;
+  folder = std::filesystem::temp_directory_path() /
+           ("stamp_dialog_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
+  std::filesystem::create_directories(folder);
+  plat_set_program_path((folder / "stamp-host").c_str());
+  ui.Install();
+  liveObjects_ = plat_live_object_count();
+}
+
+DialogTest::~DialogTest() {
+  if (picker_ != nullptr) ::dlclose(picker_);
+  plat_set_program_path(nullptr);
+  std::filesystem::remove_all(folder);
+}
+
+void DialogTest::TearDown() {
+  EXPECT_EQ(plat_live_object_count(), liveObjects_) << "a platform object was not released";
+}
+
+void DialogTest::MakeStampFolder(const std::vector<std::string>& names) {
+  std::filesystem::create_directories(folder / "stamp");
+  for (const std::string& name : names) std::ofstream(folder / "stamp" / name).flush();
+}
+
+std::vector<std::u16string> DialogTest::EnumerateStampFolder() const {
+  std::vector<std::u16string> names;
+  const std::u16string pattern = folderText() + u"stamp\\*.bmp";
+  PlatFindData found{};
+  const PlatHandle find = plat_find_first_file(pattern.c_str(), &found);
+  if (find == 0) return names;
+  do {
+    names.emplace_back(found.fileName);
+  } while (plat_find_next_file(find, &found) != 0);
+  plat_find_close(find);
+  return names;
+}
+
+PickerScript* DialogTest::InstallPicker(const char* libraryPath) {
+  const std::filesystem::path installed = folder / "tgetfile.dll";
+  std::filesystem::copy_file(libraryPath, installed);
+  picker_ = ::dlopen(installed.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (picker_ == nullptr) return nullptr;
+  const auto scriptOf =
+      reinterpret_cast<PickerScriptOfFunction>(::dlsym(picker_, kPickerScriptSymbol));
+  return scriptOf != nullptr ? scriptOf() : nullptr;
+}
+
+std::u16string DialogTest::folderText() const {
+  std::string text = folder.string() + "/";
+  std::replace(text.begin(), text.end(), '/', '\\');
+  return Wide(text);
+}
+
+const platform::ScriptedUi::DialogRun& DialogTest::lastRun() const {
+  static const platform::ScriptedUi::DialogRun kNoRun;
+  if (!ui.dialogRuns().empty()) return ui.dialogRuns().back();
+  ADD_FAILURE() << "no dialog ran";
+  return kNoRun;
+}
+
+}  // namespace stamp::test
