@@ -24,7 +24,7 @@ constexpr uintmax_t kMaxBmpFileBytes = kMaxBmpDecodedBytes / kBytesPerPixel * 4 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) {
-    return Fail("no such file: " + path.string(), std::nullopt);
+    return Fail("not a readable file: " + path.string(), std::nullopt);
   }
   const uintmax_t size = std::filesystem::file_size(path, error);
   if (error) return Fail("cannot read " + path.string() + ": " + error.message(), std::nullopt);
@@ -41,12 +41,12 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
 PlatHandle WrapDecoded(const DecodedBmp& image) {
   const int32_t width = image.format.width;
   const int32_t height = image.format.height;
-  auto bitmap = MakeOwnedBitmap(width, height, MakeFormat(kLoadedBitsPerPixel), true);
-  if (bitmap == nullptr) return 0;
   const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
-  if (image.pixels.size() != rowBytes * static_cast<size_t>(height)) {
+  if (width <= 0 || height <= 0 || image.pixels.size() != rowBytes * static_cast<size_t>(height)) {
     return Fail("decoded image has the wrong size", PlatHandle{0});
   }
+  auto bitmap = MakeOwnedBitmap(width, height, MakeFormat(kLoadedBitsPerPixel), true);
+  if (bitmap == nullptr) return 0;
   for (int32_t y = 0; y < height; ++y) {
     std::memcpy(bitmap->Row(y), image.pixels.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
   }

@@ -185,6 +185,12 @@ TEST(Fonts, SelectedFontSetsTheCellAndCannotBeDeletedUntilReleased) {
     EXPECT_EQ(plat_select_object(picture.dc(), previous), font);
     EXPECT_EQ(plat_delete_object(font), 1);
   }
+  // Deleting a context releases the font it held.
+  const PlatHandle dc = plat_create_compatible_dc(0);
+  const PlatHandle font = plat_create_font(8);
+  plat_select_object(dc, font);
+  EXPECT_EQ(plat_delete_dc(dc), 1);
+  EXPECT_EQ(plat_delete_object(font), 1);
   EXPECT_EQ(plat_live_object_count(), before);
 }
 
