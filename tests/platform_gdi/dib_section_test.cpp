@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "platform_gdi/gdi_test_util.h"
 #include "stamp/platform.h"
@@ -42,30 +43,25 @@ INSTANTIATE_TEST_SUITE_P(EveryDepth, DibDepths,
                                            DepthCase{8, 5, 8}, DepthCase{16, 3, 8},
                                            DepthCase{24, 5, 16}, DepthCase{32, 3, 12}));
 
-TEST(DibSections, TheHeaderThePanelImageIsBuiltFromIsAccepted) {
-  // Colour bits 24: no colour table, and an image size the layout does not rely on.
-  std::vector<uint8_t> info = DibInfo(264, 100, 24);
-  PlatBitmapInfoHeader header;
-  std::memcpy(&header, info.data(), sizeof header);
-  header.biSizeImage = 33 * 100 * 24;
-  std::memcpy(info.data(), &header, sizeof header);
-  const Dib dib = MakeDib(info);
-  ASSERT_NE(dib.handle, 0u);
-  PlatBitmapDesc desc{};
-  plat_get_bitmap_desc(dib.handle, &desc);
-  EXPECT_EQ(desc.widthBytes * desc.height, 79200);
-  plat_delete_object(dib.handle);
-}
-
-TEST(DibSections, SixteenBitHeaderWithAColourCountIsAccepted) {
-  std::vector<uint8_t> info = DibInfo(4, 4, 16);
-  PlatBitmapInfoHeader header;
-  std::memcpy(&header, info.data(), sizeof header);
-  header.biClrUsed = 65536;  // a count a caller may give; no table is read at this depth
-  std::memcpy(info.data(), &header, sizeof header);
-  const Dib dib = MakeDib(info);
-  EXPECT_NE(dib.handle, 0u);
-  plat_delete_object(dib.handle);
+// Headers as the plug-in builds them from a bitmap's description: the image size is computed
+// from a byte count the layout does not use, and a 16-bit header carries a colour count although
+// no table is read at that depth.
+TEST(DibSections, ImageSizeAndColourCountOutsidePaletteDepthsAreNotTrusted) {
+  for (const auto& [bits, sizeImage, colorsUsed] :
+       {std::tuple{uint16_t{24}, 33u * 100 * 24, 0u}, std::tuple{uint16_t{16}, 0u, 65536u}}) {
+    std::vector<uint8_t> info = DibInfo(264, 100, bits);
+    PlatBitmapInfoHeader header;
+    std::memcpy(&header, info.data(), sizeof header);
+    header.biSizeImage = sizeImage;
+    header.biClrUsed = colorsUsed;
+    std::memcpy(info.data(), &header, sizeof header);
+    const Dib dib = MakeDib(info);
+    ASSERT_NE(dib.handle, 0u) << bits;
+    PlatBitmapDesc desc{};
+    plat_get_bitmap_desc(dib.handle, &desc);
+    EXPECT_EQ(desc.widthBytes, 264 * bits / 8);
+    plat_delete_object(dib.handle);
+  }
 }
 
 struct BadHeader {
