@@ -25,11 +25,11 @@ void PutColor(const BmpColor& color, uint8_t* out) { std::copy_n(color.begin(), 
 void DecodeIndexedRow(const uint8_t* row, const BmpLayout& layout, uint8_t* out) {
   const uint32_t bits = layout.format.bitsPerPixel;
   const uint32_t perByte = 8 / bits;
-  const auto indexMask = static_cast<uint8_t>((1u << bits) - 1);
+  const uint32_t indexMask = (1u << bits) - 1;
   for (int32_t x = 0; x < layout.format.width; ++x, out += 3) {
     const auto ux = static_cast<uint32_t>(x);
     const uint32_t shift = 8 - bits * (ux % perByte + 1);
-    PutColor(layout.palette[(row[ux / perByte] >> shift) & indexMask], out);
+    PutColor(layout.palette[(uint32_t{row[ux / perByte]} >> shift) & indexMask], out);
   }
 }
 
