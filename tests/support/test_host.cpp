@@ -164,4 +164,10 @@ bool TestHost::guardsIntact() const {
 std::filesystem::path HostFolder() { return STAMP_TEST_HOST_DIR; }
 std::filesystem::path FixtureFolder() { return STAMP_TEST_FIXTURE_DIR; }
 
+std::u16string WindowsPath(const std::filesystem::path& path) {
+  std::u16string text;
+  for (char c : path.string()) text.push_back(c == '/' ? u'\\' : static_cast<char16_t>(c));
+  return text;
+}
+
 }  // namespace stamp::test

@@ -91,6 +91,8 @@ class TestHost {
 // The folder of sample assets and fixtures laid out by the build (the host's folder).
 std::filesystem::path HostFolder();
 std::filesystem::path FixtureFolder();
+// A file-system path in the platform's backslash form, as the plug-in stores paths.
+std::u16string WindowsPath(const std::filesystem::path& path);
 
 // A gtest fixture with a TestHost that checks the guard zones after every test.
 class HostTest : public ::testing::Test {
