@@ -1,0 +1,221 @@
+// Start-up and shut-down of the real module on a complete host record: the panel file and the
+// sample sheets of the host's folder, the settings in the profile, every failure path, and the
+// platform's live objects back where they started after each test.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/scripted_ui.h"
+#include "plugin/plugin_module.h"
+#include "support/test_host.h"
+
+namespace stamp::test {
+namespace {
+
+constexpr char16_t kSection[] = u"plugin_kvo_stamp";
+constexpr int32_t kAbsent = 0x7EADBEEF;
+constexpr char16_t kAbsentText[] = u"<absent>";
+
+// The four settings as the profile file holds them; kAbsent / kAbsentText for a missing key.
+struct Settings {
+  int32_t select = kAbsent;
+  int32_t degree = kAbsent;
+  int32_t shrink = kAbsent;
+  std::u16string file = kAbsentText;
+  bool operator==(const Settings&) const = default;
+};
+
+void PrintTo(const Settings& s, std::ostream* out) {
+  *out << "{" << s.select << ", " << s.degree << ", " << s.shrink << ", "
+       << ::testing::PrintToString(s.file) << "}";
+}
+
+std::filesystem::path SampleSheet() {
+  for (const auto& entry : std::filesystem::directory_iterator(HostFolder() / "stamp")) {
+    if (entry.path().extension() == ".bmp") return entry.path();
+  }
+  throw std::runtime_error("no sample sheet in the host's stamp folder");
+}
+
+class LifecycleTest : public HostTest {
+ protected:
+  void SetUp() override { ui.Install(); }
+  void TearDown() override {
+    plugin.destroy();
+    plat_fault_clear();
+    EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
+    HostTest::TearDown();
+  }
+
+  int32_t Start() { return plugin.init(host.record()); }
+  void Store(const Settings& s) {
+    plat_profile_write_int(host.app(), kSection, u"select", s.select);
+    plat_profile_write_int(host.app(), kSection, u"degree", s.degree);
+    plat_profile_write_int(host.app(), kSection, u"shrink", s.shrink);
+    plat_profile_write_string(host.app(), kSection, u"file", s.file.c_str());
+  }
+  // Read from the file on disk through an application object of its own.
+  Settings Saved() const {
+    PlatApp* app = plat_app_create(host.profilePath().c_str());
+    Settings s;
+    s.select = plat_profile_get_int(app, kSection, u"select", kAbsent);
+    s.degree = plat_profile_get_int(app, kSection, u"degree", kAbsent);
+    s.shrink = plat_profile_get_int(app, kSection, u"shrink", kAbsent);
+    char16_t buffer[1024];
+    plat_profile_get_string(app, kSection, u"file", kAbsentText, buffer, 1024);
+    s.file = buffer;
+    plat_app_destroy(app);
+    return s;
+  }
+
+  const PluginModule& plugin = Plugin();
+  const int32_t liveObjects = plat_live_object_count();
+  platform::ScriptedUi ui;
+};
+
+using Texts = std::vector<std::u16string>;
+
+TEST_F(LifecycleTest, ToolNameAndVersionAreReadBeforeStartUp) {
+  EXPECT_STREQ(plugin.info(), "Stamp");
+  EXPECT_EQ(plugin.version(), 0x3F800000);
+}
+
+TEST_F(LifecycleTest, SampleSheetSessionWritesItsSettingsBackAndReleasesEverything) {
+  const Settings stored{5, 45, 20, WindowsPath(SampleSheet())};
+  Store(stored);
+  ASSERT_EQ(Start(), 1);
+  EXPECT_GT(plat_live_object_count(), liveObjects);
+  std::filesystem::remove(host.profilePath());
+  plugin.destroy();
+  EXPECT_EQ(Saved(), stored);
+  EXPECT_EQ(ui.messages(), Texts{});
+  EXPECT_EQ(plat_live_object_count(), liveObjects);
+}
+
+TEST_F(LifecycleTest, EmptyProfileStartsWithDefaultsWrittenBackOnlyAtShutDown) {
+  ASSERT_EQ(Start(), 1);
+  EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "start-up wrote the profile";
+  plugin.destroy();
+  EXPECT_EQ(Saved(), (Settings{0, 0, 30, u""}));
+  EXPECT_EQ(ui.messages(), Texts{});
+}
+
+TEST_F(LifecycleTest, MissingSheetIsReportedAndStartUpGoesOn) {
+  Store({0, 0, 30, WindowsPath(HostFolder() / "stamp" / "no such sheet.bmp")});
+  EXPECT_EQ(Start(), 1);
+  EXPECT_EQ(ui.messages(), Texts{u"Stamp file open error"});
+}
+
+TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothing) {
+  const std::filesystem::path empty = std::filesystem::temp_directory_path() / "stamp-no-panel";
+  std::filesystem::create_directories(empty);
+  host.setHostDirectory(empty);
+  EXPECT_EQ(Start(), 0);
+  EXPECT_EQ(ui.messages(), Texts{u"Stamp:data file load error"});
+  EXPECT_EQ(plat_live_object_count(), liveObjects);
+  plugin.destroy();
+  EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "a failed session wrote settings";
+}
+
+TEST_F(LifecycleTest, NullRecordIsRefused) { EXPECT_EQ(plugin.init(nullptr), 0); }
+
+struct FaultCase {
+  const char* name;
+  PlatFault fault;
+  int32_t skip;  // calls of that kind that still succeed first
+  Texts messages;
+  int32_t result;
+};
+
+class StartUpFaultTest : public LifecycleTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(StartUpFaultTest, ShowsItsMessagesGivesItsResultAndLeaksNothing) {
+  Store({0, 0, 30, WindowsPath(SampleSheet())});
+  plat_fault_inject(GetParam().fault, GetParam().skip);
+  EXPECT_EQ(Start(), GetParam().result);
+  EXPECT_EQ(ui.messages(), GetParam().messages);
+  if (GetParam().result == 0) {
+    EXPECT_EQ(plat_live_object_count(), liveObjects);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, StartUpFaultTest,
+    ::testing::Values(
+        FaultCase{"PanelFile", PLAT_FAULT_BMP_LOAD, 0, {u"Stamp:data file load error"}, 0},
+        FaultCase{"Sheet", PLAT_FAULT_BMP_LOAD, 1, {u"Stamp file open error"}, 1},
+        FaultCase{"CompatibleBitmap",
+                  PLAT_FAULT_COMPATIBLE_BITMAP,
+                  0,
+                  {u"Stamp:memory allocation error"},
+                  0},
+        FaultCase{"DibSection", PLAT_FAULT_DIB_SECTION, 0, {u"Stamp:memory allocation error"}, 0},
+        FaultCase{"BitmapDescription",
+                  PLAT_FAULT_BITMAP_DESC,
+                  0,
+                  {u"Bitmap Error", u"Stamp:memory allocation error"},
+                  0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ProfileValueTest : public LifecycleTest, public ::testing::WithParamInterface<int32_t> {};
+
+TEST_P(ProfileValueTest, IsUsedAsReadAndWrittenBackUnchanged) {
+  const Settings stored{GetParam(), GetParam(), GetParam(), WindowsPath(SampleSheet())};
+  Store(stored);
+  ASSERT_EQ(Start(), 1);
+  std::filesystem::remove(host.profilePath());
+  plugin.destroy();
+  EXPECT_EQ(Saved(), stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(OutOfRange, ProfileValueTest,
+                         ::testing::Values(INT_MIN, INT_MAX, -1, 40, 4, 12));
+
+TEST_F(LifecycleTest, EventsOutsideASessionAreNotTaken) {
+  const auto expectNoneTaken = [&](const char* when) {
+    SCOPED_TRACE(when);
+    EXPECT_EQ(plugin.updateSubmenu(), 0);
+    EXPECT_EQ(plugin.submenuDown(100, 30), 0);
+    EXPECT_EQ(plugin.submenuMove(100, 30), 0);
+    EXPECT_EQ(plugin.submenuUp(100, 30), 0);
+    EXPECT_EQ(plugin.mouseDown(10, 10), 0);
+    EXPECT_EQ(plugin.mouseMove(0, 0, 10, 10), 0);
+    EXPECT_EQ(plugin.mouseUp(10, 10), 0);
+    EXPECT_EQ(plugin.keyA(), 0);
+    EXPECT_EQ(plugin.keyB(), 0);
+  };
+  expectNoneTaken("before start-up");
+  plugin.destroy();
+  EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "shut-down before start-up";
+
+  plat_fault_inject(PLAT_FAULT_DIB_SECTION, 0);
+  ASSERT_EQ(Start(), 0);
+  expectNoneTaken("after a failed start-up");
+
+  ASSERT_EQ(Start(), 1);
+  plugin.destroy();
+  std::filesystem::remove(host.profilePath());
+  expectNoneTaken("after shut-down");
+  plugin.destroy();
+  EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "a second shut-down wrote again";
+}
+
+TEST_F(LifecycleTest, SecondStartUpEndsTheFirstSessionWithoutLeaking) {
+  Store({3, 90, 15, WindowsPath(SampleSheet())});
+  ASSERT_EQ(Start(), 1);
+  const int32_t sessionObjects = plat_live_object_count();
+  std::filesystem::remove(host.profilePath());
+  ASSERT_EQ(Start(), 1);
+  EXPECT_EQ(Saved(), (Settings{3, 90, 15, WindowsPath(SampleSheet())}))
+      << "the first session's settings were not written";
+  EXPECT_EQ(plat_live_object_count(), sessionObjects);
+  plugin.destroy();
+  plugin.destroy();
+  EXPECT_EQ(plat_live_object_count(), liveObjects);
+}
+
+}  // namespace
+}  // namespace stamp::test
