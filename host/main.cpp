@@ -1,9 +1,13 @@
 // stamp-host, the reference host. Each command is one row of the table below.
+#include <exception>
 #include <iostream>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "host/demo_command.h"
+#include "host/exit_codes.h"
+#include "host/run_command.h"
 #include "host/sheet_command.h"
 
 namespace stamp::host {
@@ -16,21 +20,23 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"run", kRunUsage, RunRunCommand},
+    {"demo", kDemoUsage, RunDemoCommand},
     {"sheet", kSheetUsage, RunSheetCommand},
 };
-
-constexpr int kExitUsage = 2;
 
 void PrintUsage(std::ostream& out) {
   out << "usage: stamp-host COMMAND ...\n";
   for (const Command& command : kCommands) out << "  stamp-host " << command.usage << "\n";
-  out << "  stamp-host --help\n";
+  out << "  stamp-host --help\n"
+      << "Each command takes --help. Exit codes: 0 done, 1 failed, 2 usage or script error,\n"
+      << "3 an expect line of a script did not hold.\n";
 }
 
 int Dispatch(std::span<const std::string_view> words) {
   if (!words.empty() && (words[0] == "--help" || words[0] == "-h")) {
     PrintUsage(std::cout);
-    return 0;
+    return kExitOk;
   }
   for (const Command& command : kCommands) {
     if (!words.empty() && words[0] == command.name) {
@@ -47,5 +53,10 @@ int Dispatch(std::span<const std::string_view> words) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> words(argv + 1, argv + argc);
-  return stamp::host::Dispatch(words);
+  try {
+    return stamp::host::Dispatch(words);
+  } catch (const std::exception& failure) {
+    std::cerr << "stamp-host: " << failure.what() << "\n";
+    return stamp::host::kExitFailure;
+  }
 }

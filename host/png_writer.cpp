@@ -23,7 +23,8 @@ std::string WritePng(const std::filesystem::path& path, const Picture24& picture
   image.width = static_cast<png_uint_32>(picture.width);
   image.height = static_cast<png_uint_32>(picture.height);
   image.format = picture.order == ChannelOrder::kBgr ? PNG_FORMAT_BGR : PNG_FORMAT_RGB;
-  const auto stride = static_cast<png_int_32>(picture.rowStride);
+  // A negative stride tells libpng that the rows are stored bottom row first.
+  const auto stride = static_cast<png_int_32>(picture.rowStride) * (picture.bottomUp ? -1 : 1);
   if (png_image_write_to_file(&image, path.c_str(), 0, picture.pixels.data(), stride, nullptr) ==
       0) {
     std::string reason = image.message;

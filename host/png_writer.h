@@ -12,14 +12,16 @@ namespace stamp::host {
 
 enum class ChannelOrder { kRgb, kBgr };
 
-// A picture in memory: height rows of width pixels, 3 bytes each in the given order. Row y
-// (0 at the top) starts at pixels[y * rowStride]; rowStride is at least width * 3.
+// A picture in memory: height rows of width pixels, 3 bytes each in the given order, rowStride
+// bytes apart (at least width * 3). Rows are stored top row first, or with bottomUp the bottom
+// row first (the host record's rasters).
 struct Picture24 {
   int32_t width = 0;
   int32_t height = 0;
   std::span<const uint8_t> pixels;
   size_t rowStride = 0;
   ChannelOrder order = ChannelOrder::kRgb;
+  bool bottomUp = false;
 };
 
 // Writes the picture as an 8-bit RGB PNG. Gives an empty string, or why nothing was written.

@@ -8,39 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "host/png_writer.h"
+#include "host/command_line.h"
+#include "host/exit_codes.h"
+#include "host/output_file.h"
+#include "host/sheet_preview.h"
 #include "platform/bmp_decoder.h"
 #include "stamp/platform.h"
 
 namespace stamp::host {
 namespace {
 
-constexpr int kExitRefused = 1;
-constexpr int kExitUsage = 2;
+constexpr int kExitRefused = kExitFailure;
 constexpr int32_t kSheetWidth = 120;  // four cells of 30
 constexpr int32_t kSheetHeight = 90;  // three cells of 30
 // Far above any file the decoder accepts; only keeps a wrong path from being read whole.
 constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
-
-struct SheetArgs {
-  std::string file;
-  std::optional<std::string> outPrefix;
-};
-
-std::optional<SheetArgs> ParseArgs(std::span<const std::string_view> args) {
-  SheetArgs parsed;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--out" && i + 1 < args.size() && !parsed.outPrefix) {
-      parsed.outPrefix = std::string(args[++i]);
-    } else if (parsed.file.empty() && !args[i].starts_with("--")) {
-      parsed.file = std::string(args[i]);
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (parsed.file.empty()) return std::nullopt;
-  return parsed;
-}
 
 std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, std::string& error) {
   std::error_code code;
@@ -113,38 +95,46 @@ std::string WritePpm(const std::string& path, const platform::DecodedBmp& image)
 }
 
 std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& image) {
-  if (std::string error = WritePpm(prefix + ".ppm", image); !error.empty()) return error;
-  const Picture24 picture{image.format.width, image.format.height, image.pixels,
-                          size_t(image.format.width) * 3, ChannelOrder::kBgr};
-  return WritePng(prefix + ".png", picture);
+  const std::string error = WriteAtomically(
+      prefix + ".ppm",
+      [&](const std::filesystem::path& path) { return WritePpm(path.string(), image); });
+  return error.empty() ? WriteSheetPreview(image, prefix + ".png") : error;
 }
 
 }  // namespace
 
 int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  const std::optional<SheetArgs> parsed = ParseArgs(args);
-  if (!parsed) {
-    err << "usage: stamp-host " << kSheetUsage << "\n";
+  std::string error;
+  const std::optional<CommandLine> line = ParseCommandLine(args, {"--out"}, {}, error);
+  if (line && line->help) {
+    out << "usage: stamp-host " << kSheetUsage << "\n\n" << kSheetHelp;
+    return kExitOk;
+  }
+  if (line && line->positional.size() != 1) error = "give one FILE";
+  if (!error.empty()) {
+    err << "usage: stamp-host " << kSheetUsage << "\n"
+        << "sheet: " << error << "\n";
     return kExitUsage;
   }
-  std::string error;
-  const std::optional<std::vector<uint8_t>> bytes = ReadFile(parsed->file, error);
+  const std::string& file = line->positional[0];
+  const std::optional<std::string> outPrefix = line->value("--out");
+  const std::optional<std::vector<uint8_t>> bytes = ReadFile(file, error);
   if (!bytes) {
     err << "sheet: " << error << "\n";
     return kExitRefused;
   }
   const platform::BmpDecodeResult result = platform::DecodeBmp(*bytes);
   if (!result.image) {
-    err << "sheet: " << parsed->file << ": " << result.error << "\n";
+    err << "sheet: " << file << ": " << result.error << "\n";
     return kExitRefused;
   }
   PrintFormat(result.image->format, out);
-  if (parsed->outPrefix) {
-    if (error = WriteOutputs(*parsed->outPrefix, *result.image); !error.empty()) {
+  if (outPrefix) {
+    if (error = WriteOutputs(*outPrefix, *result.image); !error.empty()) {
       err << "sheet: " << error << "\n";
       return kExitRefused;
     }
-    out << "wrote " << *parsed->outPrefix << ".ppm and " << *parsed->outPrefix << ".png\n";
+    out << "wrote " << *outPrefix << ".ppm and " << *outPrefix << ".png\n";
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 // "stamp-host sheet FILE [--out PREFIX]": decodes a BMP with the platform's decoder, prints its
 // format and size and whether it fills the 120x90 cell area of a stamp sheet, and with --out
-// writes the decoded pixels as PREFIX.ppm (P6, top row first) and PREFIX.png.
+// writes the decoded pixels as PREFIX.ppm (P6, top row first) and a preview of the twelve cells,
+// numbered 0 to 11, as PREFIX.png.
 #pragma once
 
 #include <ostream>
@@ -9,8 +10,13 @@
 
 namespace stamp::host {
 
-inline constexpr std::string_view kSheetUsage =
-    "sheet FILE [--out PREFIX]   check a stamp sheet BMP; --out writes PREFIX.ppm and PREFIX.png";
+inline constexpr std::string_view kSheetUsage = "sheet FILE [--out PREFIX]";
+
+inline constexpr std::string_view kSheetHelp =
+    "Decodes FILE with the platform's BMP decoder and prints its format, its size and whether it\n"
+    "fills the 120x90 cell area of a stamp sheet.\n\n"
+    "  --out PREFIX  also write PREFIX.ppm (the decoded pixels) and PREFIX.png (the twelve\n"
+    "                cells at twice their size, numbered 0 to 11)\n";
 
 // args are the words after "sheet". Gives the exit code: 0 decoded, 1 refused or unreadable (one
 // line on err), 2 a usage error.

@@ -6,16 +6,16 @@ int64_t CanvasBufferBytes(int32_t width, int32_t height) {
   return int64_t{width} * int64_t{height} * 3;
 }
 
-std::string CanvasSizeProblem(int32_t width, int32_t height) {
+std::string CanvasSizeProblem(int64_t width, int64_t height) {
   const std::string size = std::to_string(width) + "x" + std::to_string(height);
   if (width <= 0 || height <= 0) return "canvas " + size + " has no pixels";
-  const int64_t bytes = CanvasBufferBytes(width, height);
-  if (bytes > kMaxRecordBytes) {
-    return "canvas " + size + " needs " + std::to_string(bytes) +
-           " bytes per buffer, more than a record field holds (" + std::to_string(kMaxRecordBytes) +
-           ")";
-  }
-  return {};
+  // Sides up to the field's limit multiply without overflow; larger ones fail the same test.
+  const bool sidesFit = width <= kMaxRecordBytes && height <= kMaxRecordBytes;
+  if (sidesFit && width * height <= kMaxRecordBytes / 3) return {};
+  const std::string needs =
+      sidesFit ? std::to_string(width * height) + " x 3 bytes" : std::string("more bytes");
+  return "canvas " + size + " needs " + needs + " per buffer, more than a record field holds (" +
+         std::to_string(kMaxRecordBytes) + ")";
 }
 
 }  // namespace stamp::host

@@ -12,7 +12,8 @@ inline constexpr int64_t kMaxRecordBytes = INT32_MAX;
 // Bytes of one canvas-sized buffer, computed without overflow.
 int64_t CanvasBufferBytes(int32_t width, int32_t height);
 
-// Why a record cannot describe a canvas of this size; empty when it can.
-std::string CanvasSizeProblem(int32_t width, int32_t height);
+// Why a record cannot describe a canvas of this size; empty when it can. Takes sizes wider than
+// a record field, as a host may read them, and refuses those beyond it.
+std::string CanvasSizeProblem(int64_t width, int64_t height);
 
 }  // namespace stamp::host

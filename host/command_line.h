@@ -1,0 +1,32 @@
+// The options of a stamp-host command: "--name VALUE" options, "--flag" options, "--help", and
+// positional words. Each option may be given once.
+#pragma once
+
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace stamp::host {
+
+struct CommandLine {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string, std::less<>> values;
+  std::set<std::string, std::less<>> flags;
+  bool help = false;
+
+  std::optional<std::string> value(std::string_view option) const;
+  bool flag(std::string_view option) const { return flags.contains(option); }
+};
+
+// nullopt with error set for an unknown option, an option without its value or given twice.
+std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
+                                            std::initializer_list<std::string_view> valueOptions,
+                                            std::initializer_list<std::string_view> flagOptions,
+                                            std::string& error);
+
+}  // namespace stamp::host

@@ -1,0 +1,16 @@
+// "stamp-host demo [--out DIR] [--quiet]": runs the built-in demo script, which loads the nature
+// sheet through the load dialog and stamps a small scene with several cells, reductions, angles
+// and all three layers, then writes DIR/canvas.png and DIR/panel.png (DIR: ./stamp-out).
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace stamp::host {
+
+inline constexpr std::string_view kDemoUsage = "demo [--out DIR] [--quiet]";
+
+int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace stamp::host
