@@ -1,33 +1,45 @@
-// What the built module shows the dynamic linker: the host finds exactly the thirteen entry
-// points, under the export directory name it expects, and the platform library one folder up.
+// What the built module shows the dynamic linker, as the binary tools read it: the host finds
+// exactly the thirteen entry points, under the export directory name it expects, and the
+// platform library one folder up.
 #include <gtest/gtest.h>
 
-#include "plugin/elf_dynamic.h"
+#include <cstdio>
+#include <set>
+#include <sstream>
+#include <string>
+
 #include "plugin/plugin_module.h"
 
 namespace stamp::test {
 namespace {
 
+std::string Output(const std::string& command) {
+  std::string text;
+  FILE* pipe = popen((command + " '" + PluginPath().string() + "'").c_str(), "r");
+  if (pipe == nullptr) return text;
+  char chunk[4096];
+  for (size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) text.append(chunk, n);
+  pclose(pipe);
+  return text;
+}
+
 TEST(ModuleSymbols, ExportsExactlyTheThirteenEntryPoints) {
-  const auto elf = ReadElfDynamic(PluginPath());
-  ASSERT_TRUE(elf.has_value()) << PluginPath();
+  // POSIX format: one defined dynamic symbol a line, its name first.
+  std::istringstream lines(Output("nm -D --defined-only -P"));
+  std::set<std::string> defined;
+  for (std::string line; std::getline(lines, line);) defined.insert(line.substr(0, line.find(' ')));
   const std::set<std::string> expected = {
       "plg_init",           "plg_destroy",      "plg_info",         "plg_version",
       "plg_update_submenu", "plg_submenu_down", "plg_submenu_move", "plg_submenu_up",
       "plg_mouse_down",     "plg_mouse_move",   "plg_mouse_up",     "plg_key_a",
       "plg_key_b"};
-  EXPECT_EQ(elf->definedSymbols, expected);
+  EXPECT_EQ(defined, expected);
 }
 
 TEST(ModuleSymbols, NamesItselfAndFindsThePlatformInTheHostFolder) {
-  const auto elf = ReadElfDynamic(PluginPath());
-  ASSERT_TRUE(elf.has_value()) << PluginPath();
-  EXPECT_EQ(elf->soname, "KVO_TEXTURE.plg");
-  bool originParent = false;
-  for (const std::string& path : elf->runPaths) {
-    originParent |= path.find("$ORIGIN/..") != std::string::npos;
-  }
-  EXPECT_TRUE(originParent) << "no run path entry $ORIGIN/..";
+  const std::string dynamic = Output("readelf -d");
+  EXPECT_NE(dynamic.find("Library soname: [KVO_TEXTURE.plg]"), std::string::npos) << dynamic;
+  EXPECT_NE(dynamic.find("$ORIGIN/.."), std::string::npos) << dynamic;
 }
 
 }  // namespace
