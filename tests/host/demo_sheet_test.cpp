@@ -1,0 +1,94 @@
+// The demo writes its two pictures; the sheet command's preview lays the twelve cells out at
+// twice their size with their numbers under them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "host/record/bmp_encoder.h"
+#include "host_process.h"
+
+namespace stamp::test {
+namespace {
+
+TEST_F(HostProcessTest, DemoWritesTheCanvasAndThePanel) {
+  const HostRun run = Host({"demo", "--out", "pictures"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Picture canvas = ReadPng(folder_ / "pictures/canvas.png");
+  const Picture panel = ReadPng(folder_ / "pictures/panel.png");
+  EXPECT_EQ(canvas.width, 240);
+  EXPECT_EQ(canvas.height, 320);
+  EXPECT_EQ(panel.width, 240);
+  EXPECT_EQ(panel.height, 120);
+  const size_t dark =
+      std::count_if(canvas.bgr.begin(), canvas.bgr.end(), [](uint8_t v) { return v < 128; });
+  EXPECT_GT(dark, canvas.bgr.size() / 50) << "the scene has stamps on it";
+  EXPECT_EQ(run.out.find("message:"), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n"));
+}
+
+TEST_F(HostProcessTest, EveryCommandHasHelp) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                               {"run", "--help"},
+                                               {"demo", "--help"},
+                                               {"sheet", "--help"}}) {
+    const HostRun run = Host(args);
+    EXPECT_EQ(run.exitCode, 0) << args[0];
+    EXPECT_TRUE(run.out.starts_with("usage: stamp-host ")) << run.out;
+  }
+  EXPECT_NE(Host({"run", "--help"}).out.find("dialog file PATH"), std::string::npos);
+}
+
+// Preview geometry: cells 60x60 from (12, 12), 72 apart across and 88 apart down; the number
+// sits in the 16 rows under each cell.
+constexpr int32_t kPreviewWidth = 300;
+constexpr int32_t kPreviewHeight = 276;
+
+TEST_F(HostProcessTest, SheetPreviewShowsEachCellDoubledAndNumbered) {
+  // A 90x60 sheet (smaller than the cell area): pixel (x, y) holds blue x, green y, red 7.
+  std::vector<uint8_t> pixels(90 * 60 * 3);
+  const host::RasterView sheet{pixels.data(), 90, 60};
+  for (int32_t y = 0; y < 60; ++y) {
+    for (int32_t x = 0; x < 90; ++x) {
+      uint8_t* p = sheet.pixel(x, y);
+      p[0] = static_cast<uint8_t>(x);
+      p[1] = static_cast<uint8_t>(y);
+      p[2] = 7;
+    }
+  }
+  const std::vector<uint8_t> bytes = host::EncodeBmp24(sheet);
+  WriteText(folder_ / "small.bmp", std::string(bytes.begin(), bytes.end()));
+  const HostRun run = Host({"sheet", "small.bmp", "--out", "small"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Picture preview = ReadPng(folder_ / "small.png");
+  ASSERT_EQ(preview.width, kPreviewWidth);
+  ASSERT_EQ(preview.height, kPreviewHeight);
+  for (int32_t cell = 0; cell < 12; ++cell) {
+    const int32_t left = 12 + 72 * (cell % 4);
+    const int32_t top = 12 + 88 * (cell / 4);
+    // Sheet pixel (30c + 7, 30r + 11) shows at the doubled place (14, 22) and (15, 23).
+    const int32_t sheetX = 30 * (cell % 4) + 7;
+    const int32_t sheetY = 30 * (cell / 4) + 11;
+    for (const auto& [dx, dy] : {std::pair{14, 22}, std::pair{15, 23}}) {
+      const uint8_t* p = preview.at(left + dx, top + dy);
+      if (sheetX < 90 && sheetY < 60) {
+        EXPECT_EQ(std::vector<uint8_t>(p, p + 3),
+                  (std::vector<uint8_t>{uint8_t(sheetX), uint8_t(sheetY), 7}))
+            << "cell " << cell;
+      } else {
+        EXPECT_TRUE((p[0] == 0xD0 || p[0] == 0xA8) && p[1] == p[0] && p[2] == p[0])
+            << "cell " << cell << " lies beyond the sheet: a grey hatch";
+      }
+    }
+    int32_t ink = 0;
+    for (int32_t y = top + 62; y < top + 78; ++y) {
+      for (int32_t x = left; x < left + 60; ++x) ink += preview.at(x, y)[0] == 0 ? 1 : 0;
+    }
+    EXPECT_GT(ink, 8) << "cell " << cell << " has its number under it";
+  }
+  EXPECT_EQ(ReadText(folder_ / "small.ppm").substr(0, 12), "P6\n90 60\n255");
+}
+
+}  // namespace
+}  // namespace stamp::test

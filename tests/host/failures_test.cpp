@@ -1,0 +1,117 @@
+// Each way a run can fail gives one clear message and its exit code, and leaves nothing
+// half-written: a malformed script or option (2, before anything runs), a missing or wrong
+// plug-in, a failed start-up, a canvas a record cannot hold (1).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "host_process.h"
+
+namespace stamp::test {
+namespace {
+
+const fs::path kFakes = STAMP_FAKE_PLUGINS;
+
+class HostFailure : public HostProcessTest {
+ protected:
+  // Runs a one-line script in a copy of the host's folder after change has altered it.
+  HostRun RunCopied(const std::function<void(const fs::path& hostFolder)>& change) {
+    const fs::path program = CopyHostFolder(folder_ / "host");
+    change(folder_ / "host");
+    WriteText(folder_ / "s.txt", "save never\n");
+    return Host({"run", "s.txt", "--profile", "p.ini", "--canvas", "40x40"}, program);
+  }
+  static void ReplacePlugIn(const fs::path& hostFolder, const fs::path& fake) {
+    fs::remove(hostFolder / "plugin/kvo_stamp.plg");
+    if (!fake.empty()) fs::copy_file(fake, hostFolder / "plugin/kvo_stamp.plg");
+  }
+  bool NothingWritten() const {
+    return !fs::exists(folder_ / "never-canvas.png") && !fs::exists(folder_ / "p.ini");
+  }
+};
+
+TEST_F(HostFailure, MalformedScriptExitsTwoNamingTheLineBeforeAnythingRuns) {
+  WriteText(folder_ / "bad.txt", "# fine so far\nkey a\nsave early\n\npen dwn 10 20\n");
+  const HostRun run = Host({"run", "bad.txt", "--profile", "p.ini", "--out", "out"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "stamp-host: bad.txt:5: unknown command \"pen dwn\"\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_FALSE(fs::exists(folder_ / "out")) << "nothing may run before the whole script parses";
+  EXPECT_FALSE(fs::exists(folder_ / "p.ini"));
+}
+
+TEST_F(HostFailure, BadOptionsExitTwo) {
+  WriteText(folder_ / "s.txt", "key a\n");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"run", "s.txt", "--frobnicate"},
+        {"run", "s.txt", "--canvas", "480by640"},
+        {"run", "s.txt", "--canvas"},
+        {"run"},
+        {"run", "s.txt", "t.txt"},
+        {"demo", "extra"},
+        {"paint"}}) {
+    const HostRun run = Host(args);
+    EXPECT_EQ(run.exitCode, 2) << args.back();
+    EXPECT_NE(run.err.find("usage: stamp-host"), std::string::npos) << run.err;
+  }
+}
+
+TEST_F(HostFailure, CanvasTheRecordCannotHoldExitsOneWithTheReason) {
+  WriteText(folder_ / "s.txt", "key a\n");
+  struct Case {
+    const char* size;
+    const char* reason;
+  };
+  for (const Case& c :
+       {Case{"100000x100000", "more than a record field holds"},
+        Case{"99999999999999999999x1", "more than a record field holds"},
+        Case{"20000x20000", "more than fits below 4 GiB"}, Case{"0x10", "has no pixels"}}) {
+    const HostRun run = Host({"run", "s.txt", "--profile", "p.ini", "--canvas", c.size});
+    EXPECT_EQ(run.exitCode, 1) << c.size;
+    EXPECT_TRUE(run.err.starts_with("stamp-host: canvas ")) << run.err;
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "") << "the plug-in was not started";
+  }
+}
+
+TEST_F(HostFailure, MissingPlugInExitsOne) {
+  const HostRun run = RunCopied([](const fs::path& host) { ReplacePlugIn(host, {}); });
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.starts_with("stamp-host: cannot load the plug-in ")) << run.err;
+  EXPECT_NE(run.err.find("plugin/kvo_stamp.plg"), std::string::npos) << run.err;
+  EXPECT_TRUE(NothingWritten());
+}
+
+TEST_F(HostFailure, WrongPlugInExitsOneNamingWhatIsWrong) {
+  struct Case {
+    const char* fake;
+    const char* error;
+  };
+  for (const Case& c :
+       {Case{"fake_plugin_wrong_name.plg", "the plug-in calls itself \"Brush\", not \"Stamp\""},
+        Case{"fake_plugin_wrong_version.plg",
+             "the plug-in speaks interface version 1073741824, not 1065353216 (1.0)"},
+        Case{"fake_plugin_missing_export.plg", "has no export plg_key_b"}}) {
+    const HostRun run =
+        RunCopied([&](const fs::path& host) { ReplacePlugIn(host, kFakes / c.fake); });
+    EXPECT_EQ(run.exitCode, 1) << c.fake;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("plg_init"), std::string::npos) << "started a wrong plug-in";
+    EXPECT_TRUE(NothingWritten());
+    fs::remove_all(folder_ / "host");
+  }
+}
+
+TEST_F(HostFailure, FailedStartUpExitsOneWithItsMessageBoxes) {
+  const HostRun run =
+      RunCopied([](const fs::path& host) { fs::remove(host / "plugin/kvo_stamp.dat"); });
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.out.find("message: Stamp:data file load error\nplg_init(record) -> 0\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.err, "stamp-host: the plug-in failed to start (plg_init returned 0)\n");
+  EXPECT_TRUE(NothingWritten());
+}
+
+}  // namespace
+}  // namespace stamp::test

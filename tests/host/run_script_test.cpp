@@ -1,0 +1,193 @@
+// Scripts of tests/host/scripts run through "stamp-host run": what the saved buffers hold is
+// computed here from the stamp the plug-in prepared (saved as NAME-stamp.bmp) with the multiply
+// blend, s * d / 255 per channel, placed centred on the pen.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/record/bmp_encoder.h"
+#include "host_process.h"
+
+namespace stamp::test {
+namespace {
+
+constexpr int32_t kWidth = 160;
+constexpr int32_t kHeight = 200;
+constexpr int32_t kStampSide = 30;  // a 30x30 cell turned by 0 degrees keeps its size
+const fs::path kScripts = STAMP_HOST_SCRIPTS;
+
+Picture White() {
+  return {kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3, 0xFF)};
+}
+
+// The plug-in's multiply of the stamp's top-left 30x30 into picture, centred on (x, y).
+void Press(Picture& picture, const Picture& stamp, int32_t x, int32_t y) {
+  for (int32_t row = 0; row < kStampSide; ++row) {
+    for (int32_t column = 0; column < kStampSide; ++column) {
+      uint8_t* d = const_cast<uint8_t*>(picture.at(x - 15 + column, y - 15 + row));
+      const uint8_t* s = stamp.at(column, row);
+      for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(s[c] * d[c] / 255);
+    }
+  }
+}
+
+Picture Pressed(const Picture& stamp, int32_t x, int32_t y) {
+  Picture picture = White();
+  Press(picture, stamp, x, y);
+  return picture;
+}
+
+// A 120x90 sheet whose cell 0 is a gradient (so a misplaced stamp shows) and the rest grey.
+void WriteSheet(const fs::path& path) {
+  std::vector<uint8_t> pixels(120 * 90 * 3, 0x80);
+  const host::RasterView sheet{pixels.data(), 120, 90};
+  for (int32_t y = 0; y < 30; ++y) {
+    for (int32_t x = 0; x < 30; ++x) {
+      uint8_t* p = sheet.pixel(x, y);
+      p[0] = static_cast<uint8_t>(40 + 4 * x);
+      p[1] = static_cast<uint8_t>(60 + 3 * y);
+      p[2] = static_cast<uint8_t>(200 - x - y);
+    }
+  }
+  const std::vector<uint8_t> bytes = host::EncodeBmp24(sheet);
+  WriteText(path, std::string(bytes.begin(), bytes.end()));
+}
+
+class HostScript : public HostProcessTest {
+ protected:
+  // Runs a script of tests/host/scripts copied into the test's folder, with a profile that
+  // names the gradient sheet when withSheet.
+  HostRun Run(const std::string& script, bool withSheet,
+              const std::vector<std::string>& more = {}) {
+    fs::copy_file(kScripts / script, folder_ / script);
+    WriteSheet(folder_ / "dot.bmp");
+    if (withSheet) {
+      WriteText(folder_ / "profile.ini",
+                "[plugin_kvo_stamp]\nfile=" + (folder_ / "dot.bmp").string() + "\n");
+    }
+    std::vector<std::string> args = {
+        "run",         script,     "--profile",
+        "profile.ini", "--canvas", std::to_string(kWidth) + "x" + std::to_string(kHeight)};
+    args.insert(args.end(), more.begin(), more.end());
+    return Host(args);
+  }
+  Picture Saved(const std::string& name) const { return ReadBmp(folder_ / (name + ".bmp")); }
+};
+
+TEST_F(HostScript, StrokePreviewsFollowsThePenAndUndoTakesItBack) {
+  const HostRun run = Run("stroke.txt", true);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Picture stamp = Saved("stamped-stamp");
+  EXPECT_EQ(Saved("moving-overlay"), Pressed(stamp, 40, 50));
+  EXPECT_EQ(Saved("moving-layer1"), White());
+  EXPECT_EQ(Saved("moving-undo"), White()) << "the snapshot of layer 1 before the stroke";
+  EXPECT_EQ(Saved("stamped-layer1"), Pressed(stamp, 100, 120));
+  EXPECT_EQ(Saved("stamped-overlay"), White()) << "pen up restores the overlay";
+  for (const char* other : {"stamped-layer0", "stamped-layer2", "undone-layer1"}) {
+    EXPECT_EQ(Saved(other), White()) << other;
+  }
+  EXPECT_EQ(ReadPng(folder_ / "stamped-canvas.png"), Pressed(stamp, 100, 120));
+  EXPECT_EQ(ReadPng(folder_ / "undone-canvas.png"), White());
+  EXPECT_NE(run.out.find("plg_mouse_move(0,0,40,50) -> 9\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("undo: layer 1 restored\n"), std::string::npos) << run.out;
+}
+
+TEST_F(HostScript, LayersCompositeByMultiplyAndTheViewConvertsPenDown) {
+  const HostRun run = Run("layers.txt", true);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Picture stamp = Saved("layered-stamp");
+  EXPECT_EQ(Saved("zoomed-overlay"), Pressed(stamp, 60, 40));
+  const Picture layer0 = Saved("layered-layer0");
+  const Picture layer1 = Saved("layered-layer1");
+  const Picture layer2 = Saved("layered-layer2");
+  EXPECT_EQ(layer0, Pressed(stamp, 60, 60));
+  EXPECT_EQ(layer1, Pressed(stamp, 66, 70));
+  EXPECT_EQ(layer2, Pressed(stamp, 70, 66));
+  // White times layer 0, 1, 2 and the overlay (white again), truncating at each step.
+  Picture canvas = White();
+  for (size_t i = 0; i < canvas.bgr.size(); ++i) {
+    int value = 255;
+    for (const Picture* layer : {&layer0, &layer1, &layer2}) value = layer->bgr[i] * value / 255;
+    canvas.bgr[i] = static_cast<uint8_t>(value);
+  }
+  EXPECT_EQ(ReadPng(folder_ / "layered-canvas.png"), canvas);
+}
+
+TEST_F(HostScript, WithoutASheetThePenIsRefusedAndShutDownWritesTheSettings) {
+  const HostRun run = Run("no_sheet.txt", false);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("message: Please load stamp\nplg_mouse_down(50,50) -> 0\n"),
+            std::string::npos)
+      << run.out;
+  // The second start-up read select=2 from the first shut-down; key a and the last shut-down
+  // leave 1.
+  EXPECT_NE(ReadText(folder_ / "profile.ini").find("select=1"), std::string::npos);
+  EXPECT_EQ(Saved("blank-layer0"), White());
+  EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n")) << run.out;
+}
+
+TEST_F(HostScript, QuietPrintsOnlyMessages) {
+  const HostRun run = Run("no_sheet.txt", false, {"--quiet"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "message: Please load stamp\n");
+}
+
+TEST_F(HostScript, PanelIsRedrawnOverARestoredArea) {
+  const HostRun run = Run("panel.txt", true);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Picture start = Saved("start-panel");
+  ASSERT_EQ(start.width, 240);
+  ASSERT_EQ(start.height, 1050);
+  // The plug-in copies the host's file button picture, raster (0,220) 50x20, to (180,825).
+  for (int32_t y = 0; y < 20; ++y) {
+    for (int32_t x = 0; x < 50; ++x) {
+      ASSERT_EQ(std::vector<uint8_t>(start.at(x, 220 + y), start.at(x, 220 + y) + 3),
+                std::vector<uint8_t>(start.at(180 + x, 825 + y), start.at(180 + x, 825 + y) + 3))
+          << x << "," << y;
+    }
+  }
+  const Picture cell5 = Saved("cell5-panel");
+  EXPECT_NE(cell5, start) << "the marker moved to cell 5";
+  // Drawn twice more over a restored area, the same state gives the same bytes: without the
+  // restore the blends would darken the dial and the marker again.
+  EXPECT_EQ(Saved("again-panel"), cell5);
+  const Picture shown = ReadPng(folder_ / "cell5-panel.png");
+  ASSERT_EQ(shown.height, 120);
+  EXPECT_TRUE(std::equal(shown.bgr.begin(), shown.bgr.end(), cell5.at(0, 730)));
+}
+
+TEST_F(HostScript, LoadDialogAnswersComeFromTheScript) {
+  const HostRun run = Run("dialog.txt", false);
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  const Picture stamp = Saved("loaded-stamp");
+  EXPECT_EQ(Saved("loaded-layer0"), Pressed(stamp, 60, 60));
+  // The stamp is the gradient cell: its pixel (10, 5) came from blue 80, green 75, red 185.
+  const uint8_t* p = stamp.at(10, 5);
+  EXPECT_NEAR(p[0], 80, 3);
+  EXPECT_NEAR(p[1], 75, 3);
+  EXPECT_NEAR(p[2], 185, 3);
+}
+
+TEST_F(HostScript, ExpectationThatFailsEndsTheRunWithExitThreeNamingTheLine) {
+  struct Case {
+    std::string script;
+    std::string error;
+  };
+  for (const Case& c :
+       {Case{"pen down 10 10\nexpect result 9\n", "x.txt:2: expected result 9, got 0"},
+        Case{"key b\nexpect message Please load stamp\nsave after\n",
+             "x.txt:2: expected message \"Please load stamp\", but none was shown"},
+        Case{"pen down 1 1\nexpect message Stamp\n",
+             "x.txt:2: expected message \"Stamp\", the last was \"Please load stamp\""},
+        Case{"layer 1\nexpect result 0\n", "x.txt:2: expected result 0, but no export ran"}}) {
+    WriteText(folder_ / "x.txt", c.script);
+    const HostRun run = Host({"run", "x.txt", "--profile", "p.ini", "--canvas", "40x40"});
+    EXPECT_EQ(run.exitCode, 3) << c.script;
+    EXPECT_EQ(run.err, "stamp-host: " + c.error + "\n");
+    EXPECT_FALSE(fs::exists(folder_ / "after-canvas.png")) << "a line after the failure ran";
+    EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n")) << "the plug-in is shut down";
+  }
+}
+
+}  // namespace
+}  // namespace stamp::test

@@ -1,0 +1,111 @@
+// The script language: every command with its arguments, comments and blank lines, and errors
+// that name the line.
+#include <gtest/gtest.h>
+
+#include "host/script_parser.h"
+
+namespace stamp::host {
+namespace {
+
+Script Parse(std::string_view text) {
+  std::string error;
+  const std::optional<Script> script = ParseScript(text, "s.txt", error);
+  EXPECT_TRUE(script) << error;
+  return script.value_or(Script{});
+}
+
+std::string ErrorOf(std::string_view text) {
+  std::string error;
+  EXPECT_FALSE(ParseScript(text, "script.txt", error)) << text;
+  return error;
+}
+
+TEST(ScriptParser, EveryCommandWithItsArguments) {
+  const Script script = Parse(
+      "panel down 1 2\npanel move -3 4\npanel up 5 -6\npen down 7 8\npen move 9 10\n"
+      "pen up 11 12\nkey a\nkey b\nlayer 2\nview -1 2 3\nundo\ndialog select 4\n"
+      "dialog type C:\\sheets\\my sheet.bmp\ndialog file ../a.bmp\ndialog file\ndialog ok\n"
+      "dialog cancel\nexpect result 9\nexpect message Please load stamp\nsave step-1_b.x\n"
+      "destroy\ninit\n");
+  struct Expected {
+    Op op;
+    std::vector<int32_t> numbers;
+    std::string text;
+  };
+  const std::vector<Expected> expected = {{Op::kPanelDown, {1, 2}, ""},
+                                          {Op::kPanelMove, {-3, 4}, ""},
+                                          {Op::kPanelUp, {5, -6}, ""},
+                                          {Op::kPenDown, {7, 8}, ""},
+                                          {Op::kPenMove, {9, 10}, ""},
+                                          {Op::kPenUp, {11, 12}, ""},
+                                          {Op::kKeyA, {}, ""},
+                                          {Op::kKeyB, {}, ""},
+                                          {Op::kLayer, {2}, ""},
+                                          {Op::kView, {-1, 2, 3}, ""},
+                                          {Op::kUndo, {}, ""},
+                                          {Op::kDialogSelect, {4}, ""},
+                                          {Op::kDialogType, {}, "C:\\sheets\\my sheet.bmp"},
+                                          {Op::kDialogFile, {}, "../a.bmp"},
+                                          {Op::kDialogFile, {}, ""},
+                                          {Op::kDialogOk, {}, ""},
+                                          {Op::kDialogCancel, {}, ""},
+                                          {Op::kExpectResult, {9}, ""},
+                                          {Op::kExpectMessage, {}, "Please load stamp"},
+                                          {Op::kSave, {}, "step-1_b.x"},
+                                          {Op::kDestroy, {}, ""},
+                                          {Op::kInit, {}, ""}};
+  ASSERT_EQ(script.commands.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(script.commands[i].op, expected[i].op);
+    EXPECT_EQ(script.commands[i].numbers, expected[i].numbers);
+    EXPECT_EQ(script.commands[i].text, expected[i].text);
+    EXPECT_EQ(script.commands[i].line, static_cast<int>(i) + 1);
+  }
+}
+
+TEST(ScriptParser, CommentsBlankLinesAndLineEndings) {
+  const Script script = Parse(
+      "# a comment\n\n   \t\npen down 1 2 # after a command\r\n"
+      "dialog type a#b.bmp  # '#' inside a word is text\n  key   b  \n#key a");
+  ASSERT_EQ(script.commands.size(), 3u);
+  EXPECT_EQ(script.commands[0].line, 4);
+  EXPECT_EQ(script.commands[0].numbers, (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(script.commands[1].text, "a#b.bmp");
+  EXPECT_EQ(script.commands[2].op, Op::kKeyB);
+  EXPECT_EQ(script.commands[2].line, 6);
+  EXPECT_TRUE(Parse("").commands.empty());
+}
+
+TEST(ScriptParser, ErrorsNameTheScriptAndTheLine) {
+  struct Case {
+    std::string text;
+    std::string error;
+  };
+  for (const Case& c : {
+           Case{"key a\n\n\n\n\n\n\n\n\n\n\npen dwn 10 20\n",
+                "script.txt:12: unknown command \"pen dwn\""},
+           Case{"paint 1 2", "script.txt:1: unknown command \"paint\""},
+           Case{"key c", "script.txt:1: unknown command \"key c\""},
+           Case{"dialog", "script.txt:1: unknown command \"dialog\""},
+           Case{"pen down 1", "script.txt:1: \"pen down\" takes X Y"},
+           Case{"pen down 1 2 3", "script.txt:1: \"pen down\" takes X Y"},
+           Case{"view 1 2", "script.txt:1: \"view\" takes X Y SHIFT"},
+           Case{"layer one", "script.txt:1: \"one\" is not a number"},
+           Case{"layer +1", "script.txt:1: \"+1\" is not a number"},
+           Case{"pen up 1 2x", "script.txt:1: \"2x\" is not a number"},
+           Case{"layer 2147483648", "script.txt:1: number 2147483648 is out of range"},
+           Case{"undo now", "script.txt:1: \"undo\" takes nothing more"},
+           Case{"key a b", "script.txt:1: \"key a\" takes nothing more"},
+           Case{"expect message", "script.txt:1: \"expect message\" takes TEXT"},
+           Case{"save", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           Case{"save a/b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           Case{"save ..", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           Case{"save a b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+       }) {
+    EXPECT_EQ(ErrorOf(c.text), c.error);
+  }
+}
+
+}  // namespace
+}  // namespace stamp::host
