@@ -1,11 +1,13 @@
 #include "host/run_command.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "host/command_line.h"
 #include "host/exit_codes.h"
@@ -42,18 +44,23 @@ std::optional<std::filesystem::path> DefaultProfile() {
   return std::nullopt;
 }
 
+// A decimal count; one too large for 64 bits saturates, so that it is refused as too large.
+std::optional<int64_t> ParseCount(std::string_view text) {
+  int64_t value = 0;
+  const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || end != text.data() + text.size()) return std::nullopt;
+  if (status == std::errc::result_out_of_range) return INT64_MAX;
+  return status == std::errc() ? std::optional(value) : std::nullopt;
+}
+
 // "WxH" as two numbers; nullopt when the text is not of that form.
 std::optional<std::pair<int64_t, int64_t>> ParseCanvas(std::string_view text) {
   const size_t x = text.find('x');
   if (x == std::string_view::npos) return std::nullopt;
-  std::pair<int64_t, int64_t> size;
-  const std::string_view width = text.substr(0, x);
-  const std::string_view height = text.substr(x + 1);
-  const auto w = std::from_chars(width.data(), width.data() + width.size(), size.first);
-  const auto h = std::from_chars(height.data(), height.data() + height.size(), size.second);
-  const bool whole = w.ec == std::errc() && w.ptr == width.data() + width.size() &&
-                     h.ec == std::errc() && h.ptr == height.data() + height.size();
-  return whole && !width.empty() && !height.empty() ? std::optional(size) : std::nullopt;
+  const std::optional<int64_t> width = ParseCount(text.substr(0, x));
+  const std::optional<int64_t> height = ParseCount(text.substr(x + 1));
+  if (!width || !height) return std::nullopt;
+  return std::pair(*width, *height);
 }
 
 std::optional<std::string> ReadText(const std::filesystem::path& path) {

@@ -1,5 +1,8 @@
 // The canvas size a record can describe: every canvas-sized buffer's byte count is stored in the
-// 32-bit signed fields canvasBytes and canvasCopyBytes, so width x height x 3 must fit one.
+// 32-bit signed fields canvasBytes and canvasCopyBytes, so width x height x 3 must fit one; and
+// the record's eight canvas-sized buffers and its panel raster must all lie below 4 GiB, where a
+// 32-bit pointer field reaches. Checking both first keeps a host from filling gigabytes of
+// buffers only to fail on the last one.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +11,8 @@
 namespace stamp::host {
 
 inline constexpr int64_t kMaxRecordBytes = INT32_MAX;
+inline constexpr int64_t kLowMemoryBytes = int64_t{1} << 32;
+inline constexpr int64_t kCanvasBufferCount = 8;
 
 // Bytes of one canvas-sized buffer, computed without overflow.
 int64_t CanvasBufferBytes(int32_t width, int32_t height);
