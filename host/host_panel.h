@@ -26,7 +26,6 @@ class HostPanel {
 
  private:
   void DrawFileButton(PlatHandle panelDC) const;
-  void Fill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t color) const;
 
   RasterView raster_;
   std::vector<uint8_t> cleanRows_;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/centred_text.h"
+#include "host/host_drawing.h"
 #include "host/output_file.h"
 #include "host/png_writer.h"
 #include "host/record/context_pair.h"
@@ -23,24 +24,8 @@ constexpr int32_t kWidth = kGap + kColumns * (kShown + kGap);
 constexpr int32_t kHeight = kGap + kRows * (kShown + kLabel + kGap);
 constexpr TextStyle kLabelStyle{12, 0x000000, PLAT_TRANSPARENT};
 
-// Colours as 0x00RRGGBB.
-constexpr uint32_t kBackground = 0xE4E9F0;
-constexpr uint32_t kFrame = 0x7A8599;
 constexpr uint32_t kHatchLight = 0xD0D0D0;
 constexpr uint32_t kHatchDark = 0xA8A8A8;
-
-void Put(const RasterView& raster, int32_t x, int32_t y, uint32_t color) {
-  uint8_t* pixel = raster.pixel(x, y);
-  pixel[0] = uint8_t(color);
-  pixel[1] = uint8_t(color >> 8);
-  pixel[2] = uint8_t(color >> 16);
-}
-
-void FillRect(const RasterView& raster, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t c) {
-  for (int32_t row = y; row < y + h; ++row) {
-    for (int32_t column = x; column < x + w; ++column) Put(raster, column, row, c);
-  }
-}
 
 // Sheet pixel (x, y) as 0x00RRGGBB, or the hatch where the sheet has no pixel.
 uint32_t SheetColor(const platform::DecodedBmp& sheet, int32_t x, int32_t y) {
@@ -55,12 +40,12 @@ void DrawCell(const RasterView& raster, const platform::DecodedBmp& sheet, int32
               PlatHandle dc) {
   const int32_t left = kGap + (cell % kColumns) * (kShown + kGap);
   const int32_t top = kGap + (cell / kColumns) * (kShown + kLabel + kGap);
-  FillRect(raster, left - 1, top - 1, kShown + 2, kShown + 2, kFrame);
+  FillRect(raster, left - 1, top - 1, kShown + 2, kShown + 2, kFrameColor);
   for (int32_t y = 0; y < kShown; ++y) {
     for (int32_t x = 0; x < kShown; ++x) {
       const int32_t sheetX = (cell % kColumns) * kCell + x / kScale;
       const int32_t sheetY = (cell / kColumns) * kCell + y / kScale;
-      Put(raster, left + x, top + y, SheetColor(sheet, sheetX, sheetY));
+      PutColor(raster, left + x, top + y, SheetColor(sheet, sheetX, sheetY));
     }
   }
   const std::string digits = std::to_string(cell);
@@ -75,7 +60,7 @@ std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
                               const std::filesystem::path& path) {
   std::vector<uint8_t> pixels(size_t{kWidth} * kHeight * 3);
   const RasterView raster{pixels.data(), kWidth, kHeight};
-  FillRect(raster, 0, 0, kWidth, kHeight, kBackground);
+  FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
   try {
     const ContextPair context = ContextPair::OverRaster(raster, kLabelStyle);
     for (int32_t cell = 0; cell < kColumns * kRows; ++cell)
