@@ -35,4 +35,6 @@ void BuildMulTable() {
 // Indices are taken modulo 256: callers pass channel values and weights, which already are.
 uint8_t MulTable(uint32_t a, uint32_t b) { return table[a & kLevelMask][b & kLevelMask]; }
 
+const uint8_t* MulTableEntries() { return reinterpret_cast<const uint8_t*>(table.data()); }
+
 }  // namespace stamp

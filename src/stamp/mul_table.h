@@ -9,5 +9,8 @@ namespace stamp {
 void BuildMulTable();
 // Entry [a][b]; a and b are 0..255.
 uint8_t MulTable(uint32_t a, uint32_t b);
+// The whole table, row after row: entry [a][b] is at index a x 256 + b. For loops that look up
+// many entries per pixel and would spend more on the calls than on the lookups.
+const uint8_t* MulTableEntries();
 
 }  // namespace stamp
