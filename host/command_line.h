@@ -2,6 +2,8 @@
 // positional words. Each option may be given once.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -9,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace stamp::host {
@@ -28,5 +31,13 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
                                             std::initializer_list<std::string_view> valueOptions,
                                             std::initializer_list<std::string_view> flagOptions,
                                             std::string& error);
+
+// "--canvas WxH" as two numbers; nullopt when the text is not of that form. A number too large
+// for 64 bits saturates, so that it is refused as too large.
+std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text);
+
+// The profile a command uses without --profile: $XDG_CONFIG_HOME/stamp-host/profile.ini, else
+// ~/.config/stamp-host/profile.ini; nullopt when neither variable is set.
+std::optional<std::filesystem::path> DefaultProfile();
 
 }  // namespace stamp::host

@@ -1,13 +1,10 @@
 #include "host/run_command.h"
 
-#include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <utility>
 
 #include "host/command_line.h"
 #include "host/exit_codes.h"
@@ -31,37 +28,6 @@ constexpr std::string_view kRunHelp =
     "  --canvas WxH    canvas size in pixels (default 480x640)\n"
     "  --quiet         print only message boxes and errors\n\n"
     "Script lines (# begins a comment; numbers are decimal and may be negative):\n";
-
-constexpr std::string_view kProfileName = "stamp-host/profile.ini";
-
-std::optional<std::filesystem::path> DefaultProfile() {
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
-    return std::filesystem::path(config) / kProfileName;
-  }
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    return std::filesystem::path(home) / ".config" / kProfileName;
-  }
-  return std::nullopt;
-}
-
-// A decimal count; one too large for 64 bits saturates, so that it is refused as too large.
-std::optional<int64_t> ParseCount(std::string_view text) {
-  int64_t value = 0;
-  const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || end != text.data() + text.size()) return std::nullopt;
-  if (status == std::errc::result_out_of_range) return INT64_MAX;
-  return status == std::errc() ? std::optional(value) : std::nullopt;
-}
-
-// "WxH" as two numbers; nullopt when the text is not of that form.
-std::optional<std::pair<int64_t, int64_t>> ParseCanvas(std::string_view text) {
-  const size_t x = text.find('x');
-  if (x == std::string_view::npos) return std::nullopt;
-  const std::optional<int64_t> width = ParseCount(text.substr(0, x));
-  const std::optional<int64_t> height = ParseCount(text.substr(x + 1));
-  if (!width || !height) return std::nullopt;
-  return std::pair(*width, *height);
-}
 
 std::optional<std::string> ReadText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -89,7 +55,7 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
   }
   if (line->positional.size() != 1) return Usage(err, "give one SCRIPT");
   const std::filesystem::path scriptPath = line->positional[0];
-  const auto size = ParseCanvas(line->value("--canvas").value_or("480x640"));
+  const auto size = ParseCanvasSize(line->value("--canvas").value_or("480x640"));
   if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
 
   HostLog log(out, err, line->flag("--quiet"));
