@@ -41,13 +41,5 @@ INSTANTIATE_TEST_SUITE_P(Selections, KeysTest,
                                            KeyStep{-1, 10, 0}, KeyStep{-13, -2, 0},
                                            KeyStep{INT_MAX, 6, 8}, KeyStep{INT_MIN, -9, -7}));
 
-TEST_F(SessionTest, KeysOutsideASessionAreNotTaken) {
-  Module().initialised = false;
-  Module().selection = 4;
-  EXPECT_EQ(KeyPreviousCell(), STAMP_RESULT_NOT_TAKEN);
-  EXPECT_EQ(KeyNextCell(), STAMP_RESULT_NOT_TAKEN);
-  EXPECT_EQ(Module().selection, 4);
-}
-
 }  // namespace
 }  // namespace stamp::test
