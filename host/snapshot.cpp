@@ -9,9 +9,6 @@
 namespace stamp::host {
 namespace {
 
-// The rows of the panel shown in pictures: the plug-in's panel from its top row.
-constexpr int32_t kShownPanelRows = 120;
-
 std::string SavePng(const std::filesystem::path& path, const Picture24& picture) {
   return WriteAtomically(
       path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });

@@ -15,6 +15,9 @@
 
 namespace stamp::host {
 
+// The rows of the panel shown in pictures and in the window: the plug-in's panel from its top row.
+inline constexpr int32_t kShownPanelRows = 120;
+
 // canvas is the composite the host shows (CompositeCanvas). Gives "" or why a file could not be
 // written; each file is complete or absent.
 std::string SaveSnapshot(const HostRecord& record, std::span<const uint8_t> canvas,
