@@ -2,40 +2,25 @@
 
 #include <fstream>
 
+#include "host/record/bmp_encoder.h"
+
 namespace stamp::test {
-namespace {
 
-constexpr uint32_t kHeadersBytes = 14 + 40;
-
-void PutLittle(std::vector<uint8_t>& bytes, uint32_t value, int count) {
-  for (int i = 0; i < count; ++i) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-}  // namespace
-
+// The picture is laid out as a host raster (B,G,R, bottom-up) and encoded by the host record
+// library's writer, the one the reference host saves its buffers with.
 bool WriteBmp24(const std::filesystem::path& path, const RgbPicture& picture) {
-  const auto rowBytes = static_cast<uint32_t>((picture.width() * 3 + 3) / 4 * 4);
-  const uint32_t pixelBytes = rowBytes * static_cast<uint32_t>(picture.height());
-  std::vector<uint8_t> bytes = {'B', 'M'};
-  PutLittle(bytes, kHeadersBytes + pixelBytes, 4);
-  PutLittle(bytes, 0, 4);  // reserved
-  PutLittle(bytes, kHeadersBytes, 4);
-  PutLittle(bytes, 40, 4);
-  PutLittle(bytes, static_cast<uint32_t>(picture.width()), 4);
-  PutLittle(bytes, static_cast<uint32_t>(picture.height()), 4);
-  PutLittle(bytes, 1, 2);   // planes
-  PutLittle(bytes, 24, 2);  // bits per pixel
-  PutLittle(bytes, 0, 4);   // BI_RGB
-  PutLittle(bytes, pixelBytes, 4);
-  bytes.resize(bytes.size() + 16, 0);  // resolution, colours used and important
-  for (int32_t y = picture.height() - 1; y >= 0; --y) {
-    const size_t rowStart = bytes.size();
+  std::vector<uint8_t> pixels(static_cast<size_t>(picture.width()) * picture.height() * 3);
+  const host::RasterView raster{pixels.data(), picture.width(), picture.height()};
+  for (int32_t y = 0; y < picture.height(); ++y) {
     for (int32_t x = 0; x < picture.width(); ++x) {
       const RgbPixel& p = picture.at(x, y);
-      bytes.insert(bytes.end(), {p.blue, p.green, p.red});
+      uint8_t* pixel = raster.pixel(x, y);
+      pixel[0] = p.blue;
+      pixel[1] = p.green;
+      pixel[2] = p.red;
     }
-    bytes.resize(rowStart + rowBytes, 0);
   }
+  const std::vector<uint8_t> bytes = host::EncodeBmp24(raster);
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
