@@ -1,0 +1,110 @@
+// The dial: the angle of every kind of pen position, its hit area, and the drag rules.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <set>
+
+#include "panel/dial_angle.h"
+#include "panel/input.h"
+#include "panel/panel_fixture.h"
+
+namespace stamp::test {
+namespace {
+
+TEST(DialAngleTest, DegreesPerRadianUseTheTenDigitPi) {
+  EXPECT_EQ(std::bit_cast<uint64_t>(kDialDegreesPerRadian), 0x404CA5DC1A674644u);
+}
+
+// Over the whole hit area the dial gives -178 to 180 and never the values its truncation skips.
+TEST(DialAngleTest, HitAreaGivesItsRangeAndSkipsTheTruncatedValues) {
+  std::set<int32_t> angles;
+  for (int32_t y = 28; y <= 91; ++y) {
+    for (int32_t x = 41; x <= 106; ++x) angles.insert(DialAngle(x, y));
+  }
+  EXPECT_EQ(*angles.begin(), -178);
+  EXPECT_EQ(*angles.rbegin(), 180);
+  for (int32_t skipped : {89, -89, 179, -179, -180})
+    EXPECT_EQ(angles.count(skipped), 0u) << skipped;
+}
+
+struct DialCase {
+  int32_t x, y;
+  int32_t angle;
+};
+
+void PrintTo(const DialCase& c, std::ostream* out) {
+  *out << "(" << c.x << ", " << c.y << ") -> " << c.angle;
+}
+
+class DialPositionTest : public PanelTest, public ::testing::WithParamInterface<DialCase> {};
+
+TEST_P(DialPositionTest, PenDownSetsTheAngleAndTurnsTheCellCache) {
+  module().angle = 12345;
+  int32_t result = -1;
+  EXPECT_EQ(Observe([&] { result = PanelPenDown(GetParam().x, GetParam().y); }),
+            Rebuild::RotationOnly);
+  EXPECT_EQ(result, 2);
+  EXPECT_EQ(module().angle, GetParam().angle);
+  EXPECT_TRUE(module().dialDragging);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, DialPositionTest,
+                         ::testing::Values(DialCase{75, 60, 180}, DialCase{75, 59, 0},
+                                           DialCase{106, 60, -90}, DialCase{41, 60, 90},
+                                           DialCase{75, 91, 180}, DialCase{75, 28, 0},
+                                           DialCase{65, 50, 45}, DialCase{85, 50, -45},
+                                           DialCase{65, 70, 135}, DialCase{85, 70, -135},
+                                           DialCase{95, 50, -63}, DialCase{76, 28, -1},
+                                           DialCase{41, 59, 88}, DialCase{41, 61, 91},
+                                           DialCase{74, 91, 178}, DialCase{76, 91, -178}));
+
+class DialTest : public PanelTest {};
+
+TEST_F(DialTest, PenDownOutsideTheHitAreaIsNotTaken) {
+  for (auto [x, y] : {std::pair{40, 60}, {107, 60}, {75, 27}, {75, 92}, {120, 50}}) {
+    module().angle = 33;
+    module().dialDragging = true;
+    int32_t result = -1;
+    EXPECT_EQ(Observe([&] { result = PanelPenDown(x, y); }), Rebuild::None);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(module().angle, 33);
+    EXPECT_FALSE(module().dialDragging) << "pen-down ends a drag wherever it lands";
+  }
+}
+
+TEST_F(DialTest, MoveAfterAPenDownOutsideIsNotTaken) {
+  module().angle = 33;
+  EXPECT_EQ(PanelPenDown(150, 50), 0);
+  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelPenMove(65, 50), 0); }), Rebuild::None);
+  EXPECT_EQ(module().angle, 33);
+}
+
+TEST_F(DialTest, DragLeavesTheDialAndComesBack) {
+  ASSERT_EQ(PanelPenDown(75, 59), 2);
+  EXPECT_EQ(PanelPenMove(106, 60), 2);
+  EXPECT_EQ(module().angle, -90);
+  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelPenMove(150, 60), 0); }), Rebuild::None);
+  EXPECT_EQ(module().angle, -90);
+  EXPECT_TRUE(module().dialDragging);
+  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelPenMove(41, 60), 2); }), Rebuild::RotationOnly);
+  EXPECT_EQ(module().angle, 90);
+}
+
+TEST_F(DialTest, PenUpEndsTheDrag) {
+  ASSERT_EQ(PanelPenDown(75, 59), 2);
+  EXPECT_EQ(PanelPenUp(150, 5), 0);
+  EXPECT_FALSE(module().dialDragging);
+  EXPECT_EQ(PanelPenMove(106, 60), 0);
+  EXPECT_EQ(module().angle, 0);
+}
+
+TEST_F(DialTest, PenUpInTheDialSetsTheAngleWithoutAPenDown) {
+  int32_t result = -1;
+  EXPECT_EQ(Observe([&] { result = PanelPenUp(85, 70); }), Rebuild::RotationOnly);
+  EXPECT_EQ(result, 2);
+  EXPECT_EQ(module().angle, -135);
+}
+
+}  // namespace
+}  // namespace stamp::test
