@@ -9,6 +9,9 @@
 #include "host/exit_codes.h"
 #include "host/run_command.h"
 #include "host/sheet_command.h"
+#ifdef STAMP_HOST_GUI
+#include "host/gui/gui_command.h"
+#endif
 
 namespace stamp::host {
 namespace {
@@ -23,6 +26,9 @@ constexpr Command kCommands[] = {
     {"run", kRunUsage, RunRunCommand},
     {"demo", kDemoUsage, RunDemoCommand},
     {"sheet", kSheetUsage, RunSheetCommand},
+#ifdef STAMP_HOST_GUI
+    {"gui", gui::kGuiUsage, gui::RunGuiCommand},
+#endif
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,0 +1,91 @@
+#include "host/gui/gui_command.h"
+
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include <QApplication>
+
+#include "host/command_line.h"
+#include "host/exit_codes.h"
+#include "host/gui/stamp_window.h"
+#include "host/record/canvas_size.h"
+#include "host/record/host_directory.h"
+
+namespace stamp::gui {
+namespace {
+
+constexpr std::string_view kGuiHelp =
+    "Opens the stamp tool in a window: the canvas, the tool's panel, a layer chooser and zoom.\n"
+    "Choose a stamp sheet with the panel's File button, pick a cell, set the size and the angle,\n"
+    "and press the pen on the canvas. Help > Help in the window says more.\n\n"
+    "  --profile FILE  the application profile (default:\n"
+    "                  $XDG_CONFIG_HOME/stamp-host/profile.ini or "
+    "~/.config/stamp-host/profile.ini)\n"
+    "  --canvas WxH    canvas size in pixels (default 480x640)\n\n"
+    "Needs a display (DISPLAY or WAYLAND_DISPLAY), or QT_QPA_PLATFORM=offscreen.\n";
+
+int Usage(std::ostream& err, const std::string& problem) {
+  err << "stamp-host gui: " << problem << "\nusage: stamp-host " << kGuiUsage << "\n";
+  return host::kExitUsage;
+}
+
+bool HaveDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
+// Runs the window until it is closed.
+int RunWindow(const host::SessionOptions& options, std::ostream& err) {
+  int argc = 1;
+  char program[] = "stamp-host";
+  char* argv[] = {program, nullptr};
+  QApplication application(argc, argv);
+  try {
+    StampWindow window(options);
+    window.show();
+    return application.exec() == 0 ? host::kExitOk : host::kExitFailure;
+  } catch (const std::exception& failure) {
+    err << "stamp-host gui: " << failure.what() << "\n";
+    return host::kExitFailure;
+  }
+}
+
+}  // namespace
+
+int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const std::optional<host::CommandLine> line =
+      host::ParseCommandLine(args, {"--profile", "--canvas"}, {}, error);
+  if (!line) return Usage(err, error);
+  if (line->help) {
+    out << "usage: stamp-host " << kGuiUsage << "\n\n" << kGuiHelp;
+    return host::kExitOk;
+  }
+  if (!line->positional.empty()) return Usage(err, "unexpected " + line->positional[0]);
+  const auto size = host::ParseCanvasSize(line->value("--canvas").value_or("480x640"));
+  if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
+  if (std::string problem = host::CanvasSizeProblem(size->first, size->second); !problem.empty()) {
+    err << "stamp-host gui: " << problem << "\n";
+    return host::kExitFailure;
+  }
+  const auto profile = line->value("--profile")
+                           ? std::optional<std::filesystem::path>(*line->value("--profile"))
+                           : host::DefaultProfile();
+  if (!profile) {
+    err << "stamp-host gui: no profile: HOME and XDG_CONFIG_HOME are unset; give --profile FILE\n";
+    return host::kExitFailure;
+  }
+  if (!HaveDisplay()) {
+    err << "stamp-host gui: no display: set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM\n";
+    return host::kExitFailure;
+  }
+  return RunWindow({static_cast<int32_t>(size->first), static_cast<int32_t>(size->second), *profile,
+                    host::ProgramFolder()},
+                   err);
+}
+
+}  // namespace stamp::gui

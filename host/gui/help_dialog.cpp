@@ -1,0 +1,42 @@
+#include "host/gui/help_dialog.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QObject>
+
+namespace stamp::gui {
+namespace {
+
+const char kHelp[] = QT_TRANSLATE_NOOP(
+    "Help",
+    "<h3>Stamp</h3>"
+    "<p>Presses small pictures, taken from a stamp sheet, onto a canvas of three layers.</p>"
+    "<ol>"
+    "<li><b>Choose a sheet.</b> Press <i>File</i> on the panel, pick a sheet from the list (or "
+    "type its path, or press <i>File</i> in the dialog to browse) and press <i>OK</i>.</li>"
+    "<li><b>Pick a stamp.</b> Click one of the twelve cells, or press <b>A</b> for the previous "
+    "and <b>B</b> for the next cell.</li>"
+    "<li><b>Size.</b> <i>+</i> and <i>-</i> set the stamp's size, from 30 down to 10 pixels; the "
+    "number beside them shows it.</li>"
+    "<li><b>Angle.</b> Press on the dial and drag around it; the number below the dial is the "
+    "angle in degrees, clockwise.</li>"
+    "<li><b>Stamp.</b> Choose the layer, press the pen on the canvas, move the preview into "
+    "place and lift the pen: the stamp is pressed into the layer there.</li>"
+    "</ol>"
+    "<p>Stamps multiply with what lies below them, so their white leaves the picture alone. "
+    "Layer 0 lies at the back, layer 2 at the front.</p>"
+    "<p><b>Ctrl+Z</b> takes back the last stamp. <i>Zoom</i> shows the canvas at 1:1, 1:2 or "
+    "1:4. <i>File &gt; Save canvas as PNG</i> writes the picture; <i>File &gt; New canvas</i> "
+    "clears it. The tool keeps its settings (cell, size, angle, sheet) in the profile when the "
+    "window closes.</p>");
+
+}  // namespace
+
+void ShowHelp(QWidget* parent) {
+  QMessageBox box(QMessageBox::NoIcon, QObject::tr("Stamp help"),
+                  QCoreApplication::translate("Help", kHelp), QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::RichText);
+  box.exec();
+}
+
+}  // namespace stamp::gui
