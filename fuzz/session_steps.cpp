@@ -1,0 +1,188 @@
+#include "fuzz/session_steps.h"
+
+#include <array>
+#include <cstring>
+
+#include "resources/load_dialog_template.h"
+#include "stamp/host_record.h"
+
+extern "C" {
+int32_t plg_init(void* record);
+int32_t plg_destroy();
+const char* plg_info();
+int32_t plg_version();
+int32_t plg_update_submenu();
+int32_t plg_submenu_down(int32_t x, int32_t y);
+int32_t plg_submenu_move(int32_t x, int32_t y);
+int32_t plg_submenu_up(int32_t x, int32_t y);
+int32_t plg_mouse_down(int32_t x, int32_t y);
+int32_t plg_mouse_move(int32_t ignoredA, int32_t ignoredB, int32_t x, int32_t y);
+int32_t plg_mouse_up(int32_t x, int32_t y);
+int32_t plg_key_a();
+int32_t plg_key_b();
+}
+
+namespace stamp::fuzz {
+namespace {
+
+constexpr int32_t kInterfaceVersion = 0x3F800000;
+// A pen-up on the file button that lies outside the cell grid.
+constexpr int32_t kFileButtonX = 200;
+constexpr int32_t kFileButtonY = 105;
+
+// A coordinate or a record value: 0 to 239 from one byte (the panel's and the canvas's range), a
+// small negative number, or any 32-bit value from four more bytes.
+int32_t TakeValue(FuzzInput& input) {
+  const uint8_t byte = input.TakeByte();
+  if (byte < 0xF0) return byte;
+  if (byte < 0xFF) return byte - 0xF8;
+  return input.TakeInt32();
+}
+
+void Expect(bool holds, const char* what) {
+  if (!holds) Fail(what);
+}
+
+// Runs one export under the watch. Outside a session it must also leave the platform's objects
+// as they were.
+template <typename Export>
+int32_t Watched(Session& s, Call call, Export run) {
+  s.watch.Before();
+  const int32_t liveObjects = plat_live_object_count();
+  const int32_t result = run();
+  s.watch.After(call, s.open || call == Call::Init);
+  if (!s.open && call != Call::Init) {
+    Expect(plat_live_object_count() == liveObjects, "a call outside a session made objects");
+  }
+  return result;
+}
+
+// An event export's result: 0 outside a session, else one of the two it may give.
+void ExpectResult(const Session& s, int32_t result, int32_t taken, int32_t alsoTaken = 0) {
+  if (!s.open) return Expect(result == 0, "an event outside a session was taken");
+  Expect(result == 0 || result == taken || result == alsoTaken, "an export gave a wrong result");
+}
+
+void StartUp(Session& s) {
+  const int32_t result = Watched(s, Call::Init, [&] { return plg_init(s.record.record()); });
+  Expect(result == 0 || result == 1, "plg_init gave a result other than 0 or 1");
+  s.open = result == 1;
+}
+
+void DrawPanel(Session& s) {
+  Watched(s, Call::DrawPanel, [] { return plg_update_submenu(); });
+}
+
+template <int32_t (*Handler)(int32_t, int32_t)>
+void PanelPen(Session& s) {
+  const int32_t x = TakeValue(s.input);
+  const int32_t y = TakeValue(s.input);
+  ExpectResult(s, Watched(s, Call::PanelPen, [&] { return Handler(x, y); }),
+               STAMP_RESULT_PANEL_CHANGED);
+}
+
+void PressFileButton(Session& s) {
+  const int32_t result =
+      Watched(s, Call::PanelPen, [] { return plg_submenu_up(kFileButtonX, kFileButtonY); });
+  Expect(result == (s.open ? STAMP_RESULT_PANEL_CHANGED : 0), "the file button's result");
+}
+
+void PenDown(Session& s) {
+  const int32_t x = TakeValue(s.input);
+  const int32_t y = TakeValue(s.input);
+  ExpectResult(s, Watched(s, Call::PenDown, [&] { return plg_mouse_down(x, y); }),
+               STAMP_RESULT_OVERLAY_CHANGED);
+}
+
+void PenMove(Session& s) {
+  const int32_t ignored = TakeValue(s.input);
+  const int32_t x = TakeValue(s.input);
+  const int32_t y = TakeValue(s.input);
+  ExpectResult(s,
+               Watched(s, Call::PenMove, [&] { return plg_mouse_move(ignored, ~ignored, x, y); }),
+               STAMP_RESULT_OVERLAY_CHANGED);
+}
+
+// A pen up with an activeLayer that names no layer restores the overlay only.
+void PenUp(Session& s) {
+  const int32_t x = TakeValue(s.input);
+  const int32_t y = TakeValue(s.input);
+  ExpectResult(s, Watched(s, Call::PenUp, [&] { return plg_mouse_up(x, y); }),
+               STAMP_RESULT_LAYER_CHANGED, STAMP_RESULT_OVERLAY_CHANGED);
+}
+
+template <int32_t (*Key)()>
+void PressKey(Session& s) {
+  const int32_t result = Watched(s, Call::Key, [] { return Key(); });
+  Expect(result == (s.open ? STAMP_RESULT_PANEL_CHANGED : 0), "a key's result");
+}
+
+void ShutDown(Session& s) {
+  Watched(s, Call::Destroy, [] { return plg_destroy(); });
+  s.open = false;
+}
+
+void NameAndVersion(Session&) {
+  Expect(std::strcmp(plg_info(), "Stamp") == 0, "plg_info");
+  Expect(plg_version() == kInterfaceVersion, "plg_version");
+}
+
+template <uint32_t Offset>
+void SetRecordValue(Session& s) {
+  s.record.setInt(Offset, TakeValue(s.input));
+}
+
+void SwitchHostDirectory(Session& s) {
+  const bool withPanel = s.input.TakeByte() % 2 == 0;
+  s.record.setHostDirectory(withPanel ? s.world.hostDirectory() : s.world.folderWithoutPanel());
+}
+
+// What the user will do in the next load dialog; a dialog whose queue runs dry is cancelled.
+void QueueDialogAnswer(Session& s) {
+  switch (s.input.TakeByte() % 6) {
+    case 0: return s.ui.QueueSelect(kLoadDialogList, TakeValue(s.input));
+    case 1: return s.ui.QueueType(kLoadDialogPathBox, s.world.DialogPath(s.input));
+    case 2:
+      s.ui.QueueClick(kLoadDialogFileButton);
+      return s.ui.QueueFileAnswer(s.world.DialogPath(s.input));
+    case 3: s.ui.QueueClick(kLoadDialogFileButton); return s.ui.QueueFileCancel();
+    case 4: return s.ui.QueueOk();
+    default: return s.ui.QueueCancel();
+  }
+}
+
+void InjectFault(Session& s) {
+  const auto fault = static_cast<PlatFault>(s.input.TakeByte() % PLAT_FAULT_KIND_COUNT);
+  plat_fault_inject(fault, s.input.TakeByte() % 4);
+}
+
+constexpr std::array<void (*)(Session&), 20> kSteps = {
+    StartUp,
+    ShutDown,
+    DrawPanel,
+    PanelPen<plg_submenu_down>,
+    PanelPen<plg_submenu_move>,
+    PanelPen<plg_submenu_up>,
+    PressFileButton,
+    PenDown,
+    PenMove,
+    PenUp,
+    PressKey<plg_key_a>,
+    PressKey<plg_key_b>,
+    SetRecordValue<STAMP_REC_ACTIVE_LAYER>,
+    SetRecordValue<STAMP_REC_VIEW_X>,
+    SetRecordValue<STAMP_REC_VIEW_Y>,
+    SetRecordValue<STAMP_REC_ZOOM_SHIFT>,
+    QueueDialogAnswer,
+    InjectFault,
+    SwitchHostDirectory,
+    NameAndVersion,
+};
+
+}  // namespace
+
+void RunStep(Session& session) { kSteps[session.input.TakeByte() % kSteps.size()](session); }
+
+void EndSession(Session& session) { ShutDown(session); }
+
+}  // namespace stamp::fuzz
