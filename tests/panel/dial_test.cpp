@@ -7,6 +7,7 @@
 
 #include "panel/dial_angle.h"
 #include "panel/input.h"
+#include "panel/layout.h"
 #include "panel/panel_fixture.h"
 
 namespace stamp::test {
@@ -62,11 +63,11 @@ INSTANTIATE_TEST_SUITE_P(Positions, DialPositionTest,
 class DialTest : public PanelTest {};
 
 TEST_F(DialTest, PenDownOutsideTheHitAreaIsNotTaken) {
-  for (auto [x, y] : {std::pair{40, 60}, {107, 60}, {75, 27}, {75, 92}, {120, 50}}) {
+  for (const PanelPoint pen : {PanelPoint{40, 60}, {107, 60}, {75, 27}, {75, 92}, {120, 50}}) {
     module().angle = 33;
     module().dialDragging = true;
     int32_t result = -1;
-    EXPECT_EQ(Observe([&] { result = PanelPenDown(x, y); }), Rebuild::None);
+    EXPECT_EQ(Observe([&] { result = PanelPenDown(pen.x, pen.y); }), Rebuild::None);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(module().angle, 33);
     EXPECT_FALSE(module().dialDragging) << "pen-down ends a drag wherever it lands";
