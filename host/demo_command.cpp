@@ -34,7 +34,6 @@ constexpr std::string_view kDemoHelp =
 
 constexpr int32_t kDemoWidth = 240;
 constexpr int32_t kDemoHeight = 320;
-constexpr char16_t kStartSheet[] = u"nature.bmp";
 constexpr int32_t kDialogListLimit = 50;  // the load dialog lists the first 50 files
 
 // The files of the stamp folder as the load dialog lists them: enumerated the way it enumerates.
@@ -86,13 +85,6 @@ class DemoProfile {
   fs::path folder_;
 };
 
-// Until the plug-in's panel takes pen input, the file button cannot open the load dialog; the
-// profile then names the sample sheet so that start-up loads it.
-void NameSampleSheet(Session& session, const fs::path& hostFolder) {
-  const std::u16string sheet = HostDirectoryText(hostFolder) + u"stamp\\" + kStartSheet;
-  plat_profile_write_string(session.record().app(), u"plugin_kvo_stamp", u"file", sheet.c_str());
-}
-
 void WritePictures(Session& session, const fs::path& out, HostLog& log) {
   for (const auto& [error, name] :
        {std::pair{SaveCanvasPng(session.record(), session.shownCanvas(), out / "canvas.png"),
@@ -127,7 +119,6 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
   const DemoProfile profile;
   const fs::path outFolder = line->value("--out").value_or("stamp-out");
   SessionSteps steps;
-  steps.beforeStart = [&](Session& session) { NameSampleSheet(session, hostFolder); };
   steps.afterScript = [&](Session& session) { WritePictures(session, outFolder, log); };
   return RunScriptSession(*script, {kDemoWidth, kDemoHeight, profile.path(), hostFolder},
                           {outFolder, fs::current_path()}, log, steps);

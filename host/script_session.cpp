@@ -12,7 +12,6 @@ int RunScriptSession(const Script& script, const SessionOptions& options,
   try {
     std::filesystem::create_directories(places.outFolder);
     Session session(options, log);
-    if (steps.beforeStart) steps.beforeStart(session);
     session.Start();
     const int code = RunScript(script, session, places, log);
     if (code == kExitOk && steps.afterScript) steps.afterScript(session);

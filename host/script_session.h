@@ -11,9 +11,8 @@
 
 namespace stamp::host {
 
-// What a command adds to a run; each may be empty and may throw std::runtime_error.
+// What a command adds to a run; may be empty and may throw std::runtime_error.
 struct SessionSteps {
-  std::function<void(Session&)> beforeStart;  // on the built session, before plg_init
   std::function<void(Session&)> afterScript;  // after a script that ran to its end
 };
 
