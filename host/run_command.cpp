@@ -27,7 +27,8 @@ constexpr std::string_view kRunHelp =
     "~/.config/stamp-host/profile.ini)\n"
     "  --canvas WxH    canvas size in pixels (default 480x640)\n"
     "  --quiet         print only message boxes and errors\n\n"
-    "Script lines (# begins a comment; numbers are decimal and may be negative):\n";
+    "Script lines: # begins a comment; numbers are decimal and may be negative; a relative\n"
+    "PATH is taken from the script's folder; a result of 2 redraws the panel.\n";
 
 std::optional<std::string> ReadText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
