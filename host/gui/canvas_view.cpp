@@ -12,6 +12,8 @@ namespace stamp::gui {
 namespace {
 
 constexpr QColor kBackdrop{0x80, 0x80, 0x80};
+// The least the window gives the canvas: a pocket screen's width.
+constexpr QSize kMinimumSize{240, 240};
 
 QPoint EventPoint(const QMouseEvent* event) { return event->position().toPoint(); }
 
@@ -20,6 +22,8 @@ QPoint EventPoint(const QMouseEvent* event) { return event->position().toPoint()
 CanvasView::CanvasView(QWidget* parent) : QAbstractScrollArea(parent) {
   setObjectName("canvas");
   viewport()->setCursor(Qt::CrossCursor);
+  setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);
+  setMinimumSize(kMinimumSize);
   setToolTip(
       tr("The canvas. Press the pen to see the stamp, move it into place and lift the "
          "pen to stamp it onto the chosen layer."));

@@ -38,6 +38,8 @@ class CanvasView : public QAbstractScrollArea {
   void ViewChanged();
 
  protected:
+  // The whole canvas as shown, so the window opens as large as the screen lets it.
+  QSize viewportSizeHint() const override { return shown_.size(); }
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
