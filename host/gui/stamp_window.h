@@ -1,8 +1,9 @@
 // The stamp tool's window: the canvas (the host's composite of the three layers and the overlay),
 // the tool's panel at twice its size, the layer and zoom choosers, menus for the canvas file,
 // undo and the cell keys, and a status line. The window runs one host session with the Qt back
-// end installed: every pen, panel and key event goes to the tool's export, and the export's
-// result says what is shown again (2: the panel; 9 or 1: the canvas).
+// end installed over the session's scripted one, which stays idle: every pen, panel and key event
+// goes to the tool's export, and the export's result says what is shown again (2: the panel; 9 or
+// 1: the canvas).
 #pragma once
 
 #include <cstdint>
