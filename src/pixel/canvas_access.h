@@ -1,0 +1,58 @@
+// Pixels of canvas-sized buffers for the loops of stamp preparation, which read and write a small
+// picture at a buffer's top-left corner one pixel at a time. Both kinds of access give exactly
+// what GetPixel24 and PutPixel24 give:
+//   CheckedCanvas calls the two functions for every pixel;
+//   DirectCanvas, made only when the canvas holds a whole top-left block, finds the bytes of any
+//   pixel of that block itself, without the per-pixel tests and the reading of the host record,
+//   which cannot refuse a pixel there.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace stamp {
+
+// A pixel's channels in the order GetPixel24 delivers them: red, blue, green.
+using Channels = std::array<uint16_t, 3>;
+
+struct CheckedCanvas {
+  // A pixel GetPixel24 refuses reads as 0 in every channel.
+  Channels Read(const uint8_t* buffer, int32_t x, int32_t y) const;
+  void Write(uint8_t* buffer, int32_t x, int32_t y, Channels value) const;
+};
+
+class DirectCanvas {
+ public:
+  // Access to the top-left width x height block of every canvas-sized buffer, when each of its
+  // pixels lies inside the canvas (x below canvasWidth, y below canvasHeight and the byte offset
+  // within canvasBytes); nothing otherwise, or before start-up.
+  static std::optional<DirectCanvas> ForBlock(int32_t width, int32_t height);
+
+  // x and y lie inside the block.
+  Channels Read(const uint8_t* buffer, int32_t x, int32_t y) const {
+    const uint8_t* at = buffer + Offset(x, y);
+    return {at[2], at[0], at[1]};
+  }
+  void Write(uint8_t* buffer, int32_t x, int32_t y, Channels value) const {
+    uint8_t* at = buffer + Offset(x, y);
+    at[0] = static_cast<uint8_t>(value[1]);
+    at[1] = static_cast<uint8_t>(value[2]);
+    at[2] = static_cast<uint8_t>(value[0]);
+  }
+
+ private:
+  DirectCanvas(int32_t canvasWidth, int32_t canvasHeight)
+      : rowBytes_(3 * int64_t{canvasWidth}), lastRow_(canvasHeight - 1) {}
+
+  // ((H - 1 - y) x W + x) x 3, which lies inside the canvas for a pixel of the block.
+  ptrdiff_t Offset(int32_t x, int32_t y) const {
+    return static_cast<ptrdiff_t>((lastRow_ - y) * rowBytes_ + 3 * int64_t{x});
+  }
+
+  int64_t rowBytes_;
+  int64_t lastRow_;
+};
+
+}  // namespace stamp
