@@ -7,23 +7,47 @@
 // proportion to the area of the destination pixel it covers, with no rounded weights; dividing
 // the sum by the number of positions, stepX * stepY, gives the exact area-weighted mean, truncated
 // once at the end.
+//
+// The sum is formed per source pixel rather than per position: source pixel k lies under
+// weight(k) = |[X*step, (X+1)*step) n [k*sub, (k+1)*sub)| positions of destination pixel X on its
+// axis, so it appears weightX(kx) * weightY(ky) times among the position pairs, and adding it once
+// with that factor gives the same integer sum. A 30 -> 29 reduction then reads 4 source pixels per
+// destination pixel instead of 900.
 #include "stamp/reduce.h"
 
-#include <array>
-#include <cstddef>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
-#include "pixel/pixel_ops.h"
+#include "pixel/canvas_access.h"
 #include "stamp/reduce_factors.h"
 
 namespace stamp {
 namespace {
 
 constexpr uint64_t kLargestPositionCount = 0xFFFF;  // L is held in 16 bits
-constexpr size_t kChannels = 3;
+constexpr uint64_t kLargestChannel = 255;
 
-using Channels = std::array<uint16_t, kChannels>;  // red, blue, green: the order of GetPixel24
-// 64-bit sums: exact for any count the 16-bit factors allow (up to 65535^2 samples of 255).
-using Sums = std::array<uint64_t, kChannels>;
+// The three channel sums of one destination pixel. 64-bit sums are exact for any count the 16-bit
+// factors allow (up to 65535^2 samples of 255); 32-bit ones, quicker to divide, serve where
+// count x 255 fits them, as it does for every size in use (count at most 900).
+template <typename Sum>
+struct ChannelSums {
+  Sum red = 0;
+  Sum blue = 0;
+  Sum green = 0;
+
+  void Add(const Channels& pixel, Sum weight) {
+    red += weight * pixel[0];
+    blue += weight * pixel[1];
+    green += weight * pixel[2];
+  }
+  Channels Mean(Sum count) const {
+    return {static_cast<uint16_t>(red / count), static_cast<uint16_t>(blue / count),
+            static_cast<uint16_t>(green / count)};
+  }
+};
 
 // Euclid's algorithm from the pair (d, s mod d), in unsigned remainders.
 uint32_t Gcd(uint32_t d, uint32_t s) {
@@ -37,26 +61,71 @@ uint32_t Gcd(uint32_t d, uint32_t s) {
   return a;
 }
 
-void AddPixel(Sums& sums, const uint8_t* src, uint32_t x, uint32_t y) {
-  Channels pixel{};  // a read that GetPixel24 refuses counts as 0
-  GetPixel24(src, static_cast<int32_t>(x), static_cast<int32_t>(y), &pixel[0], &pixel[1],
-             &pixel[2]);
-  for (size_t c = 0; c < kChannels; ++c) sums[c] += pixel[c];
-}
+// A source pixel under a destination pixel, with the number of its sub-sample positions.
+struct Tap {
+  uint32_t pixel;
+  uint32_t weight;
+};
 
-void AveragePixel(uint8_t* dst, const uint8_t* src, uint32_t x, uint32_t y, AxisFactors across,
-                  AxisFactors down) {
-  Sums sums{};
-  for (uint32_t kx = 0; kx < across.step; ++kx) {
-    const uint32_t sx = (x * across.step + kx) / across.sub;
-    for (uint32_t ky = 0; ky < down.step; ++ky) {
-      AddPixel(sums, src, sx, (y * down.step + ky) / down.sub);
+// The taps of each destination pixel of one axis, in source order.
+class AxisTaps {
+ public:
+  AxisTaps(AxisFactors factors, uint32_t destination) : first_(destination + 1) {
+    for (uint32_t x = 0; x < destination; ++x) {
+      const uint32_t begin = x * factors.step;
+      const uint32_t end = begin + factors.step;
+      for (uint32_t k = begin / factors.sub; k * factors.sub < end; ++k) {
+        const uint32_t covered =
+            std::min(end, (k + 1) * factors.sub) - std::max(begin, k * factors.sub);
+        taps_.push_back({k, covered});
+      }
+      first_[x + 1] = static_cast<uint32_t>(taps_.size());
     }
   }
+
+  const Tap* begin(uint32_t x) const { return taps_.data() + first_[x]; }
+  const Tap* end(uint32_t x) const { return taps_.data() + first_[x + 1]; }
+
+ private:
+  std::vector<Tap> taps_;
+  std::vector<uint32_t> first_;  // taps of pixel x: first_[x] .. first_[x + 1] - 1
+};
+
+template <typename Sum, typename Canvas>
+void AveragePixel(const Canvas& canvas, uint8_t* dst, const uint8_t* src, uint32_t x, uint32_t y,
+                  const AxisTaps& across, const AxisTaps& down, Sum count) {
+  ChannelSums<Sum> sums;
+  for (const Tap* column = across.begin(x); column != across.end(x); ++column) {
+    for (const Tap* row = down.begin(y); row != down.end(y); ++row) {
+      const Channels pixel =
+          canvas.Read(src, static_cast<int32_t>(column->pixel), static_cast<int32_t>(row->pixel));
+      sums.Add(pixel, static_cast<Sum>(Sum{column->weight} * row->weight));
+    }
+  }
+  canvas.Write(dst, static_cast<int32_t>(x), static_cast<int32_t>(y), sums.Mean(count));
+}
+
+template <typename Sum, typename Canvas>
+void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const AxisTaps& columns,
+             const AxisTaps& rows, Sum count, uint32_t width, uint32_t height) {
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      AveragePixel(canvas, dst, src, x, y, columns, rows, count);
+    }
+  }
+}
+
+template <typename Canvas>
+void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, AxisFactors across,
+             AxisFactors down, uint32_t width, uint32_t height) {
+  const AxisTaps columns(across, width);
+  const AxisTaps rows(down, height);
   const uint64_t count = uint64_t{across.step} * down.step;
-  Channels mean{};
-  for (size_t c = 0; c < kChannels; ++c) mean[c] = static_cast<uint16_t>(sums[c] / count);
-  PutPixel24(dst, static_cast<int32_t>(x), static_cast<int32_t>(y), mean[0], mean[1], mean[2]);
+  if (count * kLargestChannel <= UINT32_MAX) {
+    Average(canvas, dst, src, columns, rows, static_cast<uint32_t>(count), width, height);
+  } else {
+    Average(canvas, dst, src, columns, rows, count, width, height);
+  }
 }
 
 }  // namespace
@@ -74,6 +143,9 @@ std::optional<AxisFactors> ComputeAxisFactors(int32_t destination, int32_t sourc
   return AxisFactors{static_cast<uint16_t>(positions / d), static_cast<uint16_t>(positions / s)};
 }
 
+// A source pixel GetPixel24 refuses counts as 0, as in reading it position by position. The
+// destination block is no larger than the source picture, so where the canvas holds the picture
+// it holds both, and the pixels are reached directly.
 void ReduceAreaAverage(uint8_t* dst, const uint8_t* src, int32_t dstWidth, int32_t dstHeight,
                        int32_t srcWidth, int32_t srcHeight) {
   const std::optional<AxisFactors> across = ComputeAxisFactors(dstWidth, srcWidth);
@@ -81,8 +153,10 @@ void ReduceAreaAverage(uint8_t* dst, const uint8_t* src, int32_t dstWidth, int32
   if (!across || !down) return;
   const auto width = static_cast<uint32_t>(dstWidth);
   const auto height = static_cast<uint32_t>(dstHeight);
-  for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x) AveragePixel(dst, src, x, y, *across, *down);
+  if (const std::optional<DirectCanvas> direct = DirectCanvas::ForBlock(srcWidth, srcHeight)) {
+    Average(*direct, dst, src, *across, *down, width, height);
+  } else {
+    Average(CheckedCanvas{}, dst, src, *across, *down, width, height);
   }
 }
 

@@ -17,12 +17,12 @@
 #include "stamp/rotate.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <optional>
 
-#include "pixel/pixel_ops.h"
+#include "pixel/canvas_access.h"
 #include "plugin/module_state.h"
 #include "stamp/mul_table.h"
 
@@ -40,10 +40,8 @@ constexpr uint32_t kPositionMask = 0xFFFF;  // the sampled low 16 bits of a posi
 constexpr uint32_t kFractionMask = (1u << kFractionBits) - 1;
 constexpr uint32_t kWeightShift = 2;  // a 10-bit fraction becomes an 8-bit weight
 constexpr uint32_t kFullWeight = 255;
+constexpr uint32_t kLevels = 256;        // entries per row of MulTable
 constexpr int32_t kSmallestSampled = 2;  // a sample needs a right and a lower neighbour
-constexpr size_t kChannels = 3;
-
-using Channels = std::array<uint16_t, kChannels>;  // red, blue, green: the order of GetPixel24
 
 // A position's sampled part: the whole pixel and the weight of the next pixel.
 struct Sample {
@@ -69,28 +67,29 @@ Sample Split(uint32_t position) {
   return {static_cast<int32_t>(low >> kFractionBits), (low & kFractionMask) >> kWeightShift};
 }
 
-Channels ReadPixel(const uint8_t* src, int32_t x, int32_t y) {
-  Channels pixel{};  // a read that GetPixel24 refuses counts as 0
-  GetPixel24(src, x, y, &pixel[0], &pixel[1], &pixel[2]);
-  return pixel;
-}
+// MulTable's entries, read straight from its bytes: entry [a][b] is at a x 256 + b. Every index
+// here is a channel value or a mix (both at most 255) and a weight.
+struct Table {
+  const uint8_t* entries;
 
-uint32_t Mix(uint32_t near, uint32_t far, uint32_t weight) {
-  return MulTable(near, kFullWeight - weight) + MulTable(far, weight);
-}
-
-void SamplePixel(uint8_t* dst, const uint8_t* src, int32_t j, int32_t i, Sample sx, Sample sy) {
-  const Channels p00 = ReadPixel(src, sx.pixel, sy.pixel);
-  const Channels p10 = ReadPixel(src, sx.pixel + 1, sy.pixel);
-  const Channels p01 = ReadPixel(src, sx.pixel, sy.pixel + 1);
-  const Channels p11 = ReadPixel(src, sx.pixel + 1, sy.pixel + 1);
-  Channels out{};
-  for (size_t c = 0; c < kChannels; ++c) {
-    const uint32_t upper = Mix(p00[c], p10[c], sx.weight);
-    const uint32_t lower = Mix(p01[c], p11[c], sx.weight);
-    out[c] = static_cast<uint16_t>(Mix(upper, lower, sy.weight));
+  uint32_t Mix(uint32_t near, uint32_t far, uint32_t weight) const {
+    return entries[near * kLevels + kFullWeight - weight] + entries[far * kLevels + weight];
   }
-  PutPixel24(dst, j, i, out[0], out[1], out[2]);
+};
+
+template <typename Canvas>
+void SamplePixel(const Canvas& canvas, Table table, uint8_t* dst, const uint8_t* src, int32_t j,
+                 int32_t i, Sample sx, Sample sy) {
+  const Channels p00 = canvas.Read(src, sx.pixel, sy.pixel);
+  const Channels p10 = canvas.Read(src, sx.pixel + 1, sy.pixel);
+  const Channels p01 = canvas.Read(src, sx.pixel, sy.pixel + 1);
+  const Channels p11 = canvas.Read(src, sx.pixel + 1, sy.pixel + 1);
+  const auto channel = [&](size_t c) {
+    const uint32_t upper = table.Mix(p00[c], p10[c], sx.weight);
+    const uint32_t lower = table.Mix(p01[c], p11[c], sx.weight);
+    return static_cast<uint16_t>(table.Mix(upper, lower, sy.weight));
+  };
+  canvas.Write(dst, j, i, {channel(0), channel(1), channel(2)});
 }
 
 // The source position of output pixel (0, 0), modulo 2^32.
@@ -104,19 +103,21 @@ Position StartPosition(int32_t width, int32_t height, const RotationSetup& setup
 }
 
 // Rows top to bottom, columns left to right; needs width and height of at least 2.
-void Walk(uint8_t* dst, const uint8_t* src, int32_t width, int32_t height,
+template <typename Canvas>
+void Walk(const Canvas& canvas, uint8_t* dst, const uint8_t* src, int32_t width, int32_t height,
           const RotationSetup& setup) {
   const uint32_t cosStep = Wrap(setup.cosStep);
   const uint32_t sinStep = Wrap(setup.sinStep);
   const int32_t lastX = width - 1;
   const int32_t lastY = height - 1;
+  const Table table{MulTableEntries()};
   Position rowStart = StartPosition(width, height, setup);
   for (int32_t i = 0; i < setup.outHeight; ++i) {
     Position at = rowStart;
     for (int32_t j = 0; j < setup.outWidth; ++j) {
       const Sample sx = Split(at.x);
       const Sample sy = Split(at.y);
-      if (sx.pixel < lastX && sy.pixel < lastY) SamplePixel(dst, src, j, i, sx, sy);
+      if (sx.pixel < lastX && sy.pixel < lastY) SamplePixel(canvas, table, dst, src, j, i, sx, sy);
       at.x += cosStep;
       at.y += sinStep;
     }
@@ -144,7 +145,15 @@ void RotateBilinear(uint8_t* dst, const uint8_t* src, int32_t width, int32_t hei
                     int32_t angleDegrees) {
   const RotationSetup setup = SetUpRotation(width, height, angleDegrees);
   if (width >= kSmallestSampled && height >= kSmallestSampled) {
-    Walk(dst, src, width, height, setup);
+    // Every pixel read lies in the picture and every pixel written in the output box: where the
+    // canvas holds both, the walk reaches the bytes directly.
+    const std::optional<DirectCanvas> direct =
+        DirectCanvas::ForBlock(std::max(width, setup.outWidth), std::max(height, setup.outHeight));
+    if (direct) {
+      Walk(*direct, dst, src, width, height, setup);
+    } else {
+      Walk(CheckedCanvas{}, dst, src, width, height, setup);
+    }
   }
   Module().rotatedSize = {setup.outWidth, setup.outHeight};
 }
