@@ -6,14 +6,13 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <random>
-#include <sstream>
-#include <string>
 #include <vector>
 
 #include "pixel/pixel_ops.h"
+#include "pixel/random_pixels.h"
 #include "pixel/rect_operations.h"
 #include "pixel/reference_pixel_ops.h"
+#include "pixel/scenario.h"
 #include "plugin/module_state.h"
 
 namespace stamp::test {
@@ -21,31 +20,11 @@ namespace {
 
 constexpr int kRounds = 3000;
 
-class Random {
- public:
-  explicit Random(uint32_t seed) : engine_(seed) {}
-  // Uniform in lo..hi, both included.
-  int32_t Between(int32_t lo, int32_t hi) {
-    const uint64_t span = static_cast<uint64_t>(int64_t{hi} - lo) + 1;
-    return static_cast<int32_t>(lo + static_cast<int64_t>(engine_() % span));
-  }
-  bool OneIn(int32_t n) { return Between(1, n) == 1; }
-  uint8_t Byte() { return static_cast<uint8_t>(engine_()); }
-
- private:
-  std::mt19937 engine_;
-};
-
 // Mostly near the buffer, now and then anywhere in the 32-bit range.
 int32_t Coordinate(Random& random, int32_t extent) {
   if (random.OneIn(20)) return random.Between(INT32_MIN, INT32_MAX);
   return random.Between(-extent - 3, 2 * extent + 3);
 }
-
-struct View {
-  int32_t width, height, bytes;
-  size_t start;  // first byte of the view within the memory block
-};
 
 View RandomView(Random& random, size_t blockSize) {
   View view{random.Between(-2, 12), random.Between(-2, 12), 0, 0};
@@ -61,29 +40,8 @@ View RandomView(Random& random, size_t blockSize) {
   return view;
 }
 
-// One random call: a destination and a source view, on one shared block or on two blocks.
-struct Scenario {
-  bool shared;
-  std::vector<uint8_t> dstBlock, srcBlock;
-  View dst, src;
-  int32_t dx, dy, sx, sy, width, height;
-
-  std::string Describe() const {
-    std::ostringstream out;
-    out << (shared ? "one block" : "two blocks") << "; dst " << dst.width << "x" << dst.height
-        << " bytes " << dst.bytes << " at +" << dst.start << ", rect (" << dx << ", " << dy << ") "
-        << width << "x" << height << "; src " << src.width << "x" << src.height << " bytes "
-        << src.bytes << " at +" << src.start << ", (" << sx << ", " << sy << ")";
-    return out.str();
-  }
-};
-
 std::vector<uint8_t> RandomBlock(Random& random) {
-  std::vector<uint8_t> block(static_cast<size_t>(random.Between(1, 12 * 12 * 3 + 12)));
-  // Whites and near-whites now and then, so TransparentWhite meets both kinds of pixel.
-  for (uint8_t& b : block)
-    b = random.OneIn(3) ? static_cast<uint8_t>(255 - random.Between(0, 1)) : random.Byte();
-  return block;
+  return RandomBytes(random, static_cast<size_t>(random.Between(1, 12 * 12 * 3 + 12)));
 }
 
 Scenario RandomScenario(Random& random) {
@@ -102,27 +60,10 @@ Scenario RandomScenario(Random& random) {
   return s;
 }
 
-// Runs one rectangle function on the scenario's own copy of the memory.
-void RunOn(Scenario& s, RectFunction function, int32_t code) {
-  uint8_t* dst = s.dstBlock.data() + s.dst.start;
-  const uint8_t* src = (s.shared ? s.dstBlock.data() : s.srcBlock.data()) + s.src.start;
-  function(dst, s.dst.width, s.dst.height, s.dx, s.dy, s.width, s.height, src, s.src.width,
-           s.src.height, s.sx, s.sy, code, s.dst.bytes, s.src.bytes);
-}
-
 class DifferentialTest : public ::testing::TestWithParam<RectOperation> {};
 
 TEST_P(DifferentialTest, RandomRectanglesMatchTheReference) {
-  const RectOperation& op = GetParam();
-  Random random(20240611);
-  for (int round = 0; round < kRounds; ++round) {
-    Scenario engine = RandomScenario(random);
-    Scenario model = engine;
-    RunOn(engine, op.engine, op.code);
-    RunOn(model, op.reference, op.code);
-    ASSERT_EQ(engine.dstBlock, model.dstBlock) << "round " << round << ": " << engine.Describe();
-    ASSERT_EQ(engine.srcBlock, model.srcBlock) << "round " << round << ": " << engine.Describe();
-  }
+  ExpectEngineMatchesReference(GetParam(), 20240611, kRounds, RandomScenario);
 }
 
 TEST_P(DifferentialTest, EveryPairOfBytesMatchesTheReference) {
@@ -135,20 +76,10 @@ TEST_P(DifferentialTest, EveryPairOfBytesMatchesTheReference) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pixel, DifferentialTest, ::testing::ValuesIn(AllRectOperations()),
-                         OperationName);
+                         OperationName());
 
 TEST(DifferentialFillTest, RandomRectanglesMatchTheReference) {
-  Random random(4242);
-  for (int round = 0; round < kRounds; ++round) {
-    Scenario engine = RandomScenario(random);
-    Scenario model = engine;
-    const View& v = engine.dst;
-    FillWhite(engine.dstBlock.data() + v.start, v.width, v.height, engine.dx, engine.dy,
-              engine.width, engine.height, v.bytes);
-    reference::FillWhite(model.dstBlock.data() + v.start, v.width, v.height, model.dx, model.dy,
-                         model.width, model.height, v.bytes);
-    ASSERT_EQ(engine.dstBlock, model.dstBlock) << "round " << round << ": " << engine.Describe();
-  }
+  ExpectFillMatchesReference(4242, kRounds, RandomScenario);
 }
 
 // Random canvas geometries in the host record, random pixels in and around the canvas.

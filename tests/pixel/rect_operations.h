@@ -2,8 +2,6 @@
 // parameter type, so a test can run over all of them, on the engine or on the reference model.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -38,8 +36,12 @@ struct AllBytePairs {
 
 inline void PrintTo(const RectOperation& op, std::ostream* out) { *out << op.name; }
 
-inline std::string OperationName(const ::testing::TestParamInfo<RectOperation>& info) {
-  return info.param.name;
-}
+// Names the cases of a test parameterised over the operations (a gtest name generator).
+struct OperationName {
+  template <typename ParamInfo>
+  std::string operator()(const ParamInfo& info) const {
+    return info.param.name;
+  }
+};
 
 }  // namespace stamp::test

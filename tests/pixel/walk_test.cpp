@@ -179,7 +179,7 @@ TEST_P(EveryRectOperation, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pixel, EveryRectOperation, ::testing::ValuesIn(AllRectOperations()),
-                         OperationName);
+                         OperationName());
 
 TEST(FillWhiteTest, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
   Picture picture(16, 16);

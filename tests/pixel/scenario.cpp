@@ -1,0 +1,56 @@
+#include "pixel/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "pixel/pixel_ops.h"
+#include "pixel/reference_pixel_ops.h"
+
+namespace stamp::test {
+
+std::string Scenario::Describe() const {
+  std::ostringstream out;
+  out << (shared ? "one block" : "two blocks") << "; dst " << dst.width << "x" << dst.height
+      << " bytes " << dst.bytes << " at +" << dst.start << ", rect (" << dx << ", " << dy << ") "
+      << width << "x" << height << "; src " << src.width << "x" << src.height << " bytes "
+      << src.bytes << " at +" << src.start << ", (" << sx << ", " << sy << ")";
+  return out.str();
+}
+
+void Scenario::Run(RectFunction function, int32_t code) {
+  uint8_t* to = dstBlock.data() + dst.start;
+  const uint8_t* from = (shared ? dstBlock.data() : srcBlock.data()) + src.start;
+  function(to, dst.width, dst.height, dx, dy, width, height, from, src.width, src.height, sx, sy,
+           code, dst.bytes, src.bytes);
+}
+
+void Scenario::Fill(decltype(&FillWhite) fill) {
+  fill(dstBlock.data() + dst.start, dst.width, dst.height, dx, dy, width, height, dst.bytes);
+}
+
+void ExpectEngineMatchesReference(const RectOperation& op, uint32_t seed, int rounds,
+                                  MakeScenario make) {
+  Random random(seed);
+  for (int round = 0; round < rounds; ++round) {
+    Scenario engine = make(random);
+    Scenario model = engine;
+    engine.Run(op.engine, op.code);
+    model.Run(op.reference, op.code);
+    ASSERT_EQ(engine.dstBlock, model.dstBlock) << "round " << round << ": " << engine.Describe();
+    ASSERT_EQ(engine.srcBlock, model.srcBlock) << "round " << round << ": " << engine.Describe();
+  }
+}
+
+void ExpectFillMatchesReference(uint32_t seed, int rounds, MakeScenario make) {
+  Random random(seed);
+  for (int round = 0; round < rounds; ++round) {
+    Scenario engine = make(random);
+    Scenario model = engine;
+    engine.Fill(FillWhite);
+    model.Fill(reference::FillWhite);
+    ASSERT_EQ(engine.dstBlock, model.dstBlock) << "round " << round << ": " << engine.Describe();
+  }
+}
+
+}  // namespace stamp::test
