@@ -90,6 +90,18 @@ TEST_F(ReduceTest, MatchesTheAreaWeightedMean) {
   }
 }
 
+// Every width and every height, non-square, against the model that reads every sub-sample
+// position: the per-source-pixel weights must give the very same sums.
+TEST_F(ReduceTest, MatchesThePerSubSampleSums) {
+  for (int32_t width = 1; width <= 30; ++width) {
+    const int32_t height = 31 - width;
+    Raster expected = dst;
+    ReferenceReduceBySubSamples(expected, src, width, height, 30, 30);
+    ReduceAreaAverage(dst.data(), src.data(), width, height, 30, 30);
+    ASSERT_TRUE(dst == expected) << width << "x" << height;
+  }
+}
+
 TEST_F(ReduceTest, EqualSizesCopy) {
   for (int32_t n : {1, 2, 17, 30, kCanvas}) {
     Raster expected = dst;
@@ -150,6 +162,26 @@ TEST_F(ReduceTest, RefusedSizesWriteNothing) {
     ReduceAreaAverage(dst.data(), src.data(), size[0], size[1], size[2], size[3]);
   }
   EXPECT_TRUE(dst == before);
+}
+
+// A canvas narrower and lower than the picture: GetPixel24 refuses the reads beyond it, which
+// count as 0, as if the picture were black there.
+TEST(ReduceOffCanvas, RefusedReadsCountAsZero) {
+  CanvasRecord canvas(20, 20);
+  Raster src(20, 20, 0);
+  src.FillRandom(8);
+  Raster blackBeyond(30, 30, 0);
+  for (int32_t y = 0; y < 20; ++y) {
+    for (int32_t x = 0; x < 20; ++x) blackBeyond.Set(x, y, src.At(x, y));
+  }
+  for (int32_t side : {7, 16, 19}) {
+    Raster dst(20, 20, 0);
+    dst.FillRandom(9);
+    Raster expected = dst;
+    ReferenceReduceBySubSamples(expected, blackBeyond, side, side, 30, 30);
+    ReduceAreaAverage(dst.data(), src.data(), side, side, 30, 30);
+    EXPECT_TRUE(dst == expected) << side;
+  }
 }
 
 // 257 -> 256 needs 65792 sub-samples per axis; the call is refused on a canvas that holds it.

@@ -23,4 +23,10 @@ Box ReferenceRotate(Raster& dst, const Raster& src, int32_t width, int32_t heigh
 void ReferenceReduce(Raster& dst, const Raster& src, int32_t dstWidth, int32_t dstHeight,
                      int32_t srcWidth, int32_t srcHeight);
 
+// The reduction read literally: along each axis L = lcm(d, s) sub-sample positions, destination
+// pixel X spans positions X*L/d .. (X+1)*L/d - 1 and position p lies in source pixel p*s/L; the
+// source pixel under every position pair is read and summed, and the sum divided by the count.
+void ReferenceReduceBySubSamples(Raster& dst, const Raster& src, int32_t dstWidth,
+                                 int32_t dstHeight, int32_t srcWidth, int32_t srcHeight);
+
 }  // namespace stamp::test
