@@ -20,6 +20,10 @@ using Channels = std::array<uint16_t, 3>;
 struct CheckedCanvas {
   // A pixel GetPixel24 refuses reads as 0 in every channel.
   Channels Read(const uint8_t* buffer, int32_t x, int32_t y) const;
+  std::array<Channels, 4> ReadSquare(const uint8_t* buffer, int32_t x, int32_t y) const {
+    return {Read(buffer, x, y), Read(buffer, x + 1, y), Read(buffer, x, y + 1),
+            Read(buffer, x + 1, y + 1)};
+  }
   void Write(uint8_t* buffer, int32_t x, int32_t y, Channels value) const;
 };
 
@@ -32,8 +36,13 @@ class DirectCanvas {
 
   // x and y lie inside the block.
   Channels Read(const uint8_t* buffer, int32_t x, int32_t y) const {
+    return At(buffer + Offset(x, y));
+  }
+  // Pixels (x, y), (x + 1, y), (x, y + 1) and (x + 1, y + 1), all inside the block.
+  std::array<Channels, 4> ReadSquare(const uint8_t* buffer, int32_t x, int32_t y) const {
     const uint8_t* at = buffer + Offset(x, y);
-    return {at[2], at[0], at[1]};
+    const uint8_t* below = at - rowBytes_;
+    return {At(at), At(at + 3), At(below), At(below + 3)};
   }
   void Write(uint8_t* buffer, int32_t x, int32_t y, Channels value) const {
     uint8_t* at = buffer + Offset(x, y);
@@ -50,6 +59,8 @@ class DirectCanvas {
   ptrdiff_t Offset(int32_t x, int32_t y) const {
     return static_cast<ptrdiff_t>((lastRow_ - y) * rowBytes_ + 3 * int64_t{x});
   }
+
+  static Channels At(const uint8_t* at) { return {at[2], at[0], at[1]}; }
 
   int64_t rowBytes_;
   int64_t lastRow_;

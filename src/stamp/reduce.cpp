@@ -11,8 +11,10 @@
 // The sum is formed per source pixel rather than per position: source pixel k lies under
 // weight(k) = |[X*step, (X+1)*step) n [k*sub, (k+1)*sub)| positions of destination pixel X on its
 // axis, so it appears weightX(kx) * weightY(ky) times among the position pairs, and adding it once
-// with that factor gives the same integer sum. A 30 -> 29 reduction then reads 4 source pixels per
-// destination pixel instead of 900.
+// with that factor gives the same integer sum. The weights of the two axes multiply, so the sum is
+// taken down each source column first and across the column sums after: a 30 -> 29 reduction
+// reads each source pixel of two rows per destination row, instead of 900 positions per
+// destination pixel.
 #include "stamp/reduce.h"
 
 #include <algorithm>
@@ -42,6 +44,11 @@ struct ChannelSums {
     red += weight * pixel[0];
     blue += weight * pixel[1];
     green += weight * pixel[2];
+  }
+  void Add(const ChannelSums& sums, Sum weight) {
+    red += weight * sums.red;
+    blue += weight * sums.blue;
+    green += weight * sums.green;
   }
   Channels Mean(Sum count) const {
     return {static_cast<uint16_t>(red / count), static_cast<uint16_t>(blue / count),
@@ -91,40 +98,53 @@ class AxisTaps {
   std::vector<uint32_t> first_;  // taps of pixel x: first_[x] .. first_[x + 1] - 1
 };
 
+// A reduction laid out: the taps of both axes and the sizes.
+struct Plan {
+  AxisTaps columns;
+  AxisTaps rows;
+  uint32_t sourceWidth;
+  uint32_t width;
+  uint32_t height;
+};
+
+// Destination row y, in two steps: each source column summed over the row's vertical taps, then
+// each destination pixel over its horizontal taps of those column sums. Both steps are exact
+// integer sums, so together they give the sum of weightX x weightY x pixel over the pixel's taps.
 template <typename Sum, typename Canvas>
-void AveragePixel(const Canvas& canvas, uint8_t* dst, const uint8_t* src, uint32_t x, uint32_t y,
-                  const AxisTaps& across, const AxisTaps& down, Sum count) {
-  ChannelSums<Sum> sums;
-  for (const Tap* column = across.begin(x); column != across.end(x); ++column) {
-    for (const Tap* row = down.begin(y); row != down.end(y); ++row) {
-      const Channels pixel =
-          canvas.Read(src, static_cast<int32_t>(column->pixel), static_cast<int32_t>(row->pixel));
-      sums.Add(pixel, static_cast<Sum>(Sum{column->weight} * row->weight));
+void AverageRow(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Plan& plan,
+                uint32_t y, Sum count, std::vector<ChannelSums<Sum>>& columnSums) {
+  for (uint32_t kx = 0; kx < plan.sourceWidth; ++kx) {
+    ChannelSums<Sum> sums;
+    for (const Tap* row = plan.rows.begin(y); row != plan.rows.end(y); ++row) {
+      sums.Add(canvas.Read(src, static_cast<int32_t>(kx), static_cast<int32_t>(row->pixel)),
+               row->weight);
     }
+    columnSums[kx] = sums;
   }
-  canvas.Write(dst, static_cast<int32_t>(x), static_cast<int32_t>(y), sums.Mean(count));
+  for (uint32_t x = 0; x < plan.width; ++x) {
+    ChannelSums<Sum> sums;
+    for (const Tap* column = plan.columns.begin(x); column != plan.columns.end(x); ++column) {
+      sums.Add(columnSums[column->pixel], column->weight);
+    }
+    canvas.Write(dst, static_cast<int32_t>(x), static_cast<int32_t>(y), sums.Mean(count));
+  }
 }
 
 template <typename Sum, typename Canvas>
-void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const AxisTaps& columns,
-             const AxisTaps& rows, Sum count, uint32_t width, uint32_t height) {
-  for (uint32_t y = 0; y < height; ++y) {
-    for (uint32_t x = 0; x < width; ++x) {
-      AveragePixel(canvas, dst, src, x, y, columns, rows, count);
-    }
+void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Plan& plan, Sum count) {
+  std::vector<ChannelSums<Sum>> columnSums(plan.sourceWidth);
+  for (uint32_t y = 0; y < plan.height; ++y) {
+    AverageRow(canvas, dst, src, plan, y, count, columnSums);
   }
 }
 
 template <typename Canvas>
-void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, AxisFactors across,
-             AxisFactors down, uint32_t width, uint32_t height) {
-  const AxisTaps columns(across, width);
-  const AxisTaps rows(down, height);
-  const uint64_t count = uint64_t{across.step} * down.step;
+void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Plan& plan,
+             uint64_t count) {
   if (count * kLargestChannel <= UINT32_MAX) {
-    Average(canvas, dst, src, columns, rows, static_cast<uint32_t>(count), width, height);
+    Average(canvas, dst, src, plan, static_cast<uint32_t>(count));
   } else {
-    Average(canvas, dst, src, columns, rows, count, width, height);
+    Average(canvas, dst, src, plan, count);
   }
 }
 
@@ -151,12 +171,15 @@ void ReduceAreaAverage(uint8_t* dst, const uint8_t* src, int32_t dstWidth, int32
   const std::optional<AxisFactors> across = ComputeAxisFactors(dstWidth, srcWidth);
   const std::optional<AxisFactors> down = ComputeAxisFactors(dstHeight, srcHeight);
   if (!across || !down) return;
-  const auto width = static_cast<uint32_t>(dstWidth);
-  const auto height = static_cast<uint32_t>(dstHeight);
+  const Plan plan{AxisTaps(*across, static_cast<uint32_t>(dstWidth)),
+                  AxisTaps(*down, static_cast<uint32_t>(dstHeight)),
+                  static_cast<uint32_t>(srcWidth), static_cast<uint32_t>(dstWidth),
+                  static_cast<uint32_t>(dstHeight)};
+  const uint64_t count = uint64_t{across->step} * down->step;
   if (const std::optional<DirectCanvas> direct = DirectCanvas::ForBlock(srcWidth, srcHeight)) {
-    Average(*direct, dst, src, *across, *down, width, height);
+    Average(*direct, dst, src, plan, count);
   } else {
-    Average(CheckedCanvas{}, dst, src, *across, *down, width, height);
+    Average(CheckedCanvas{}, dst, src, plan, count);
   }
 }
 

@@ -80,10 +80,7 @@ struct Table {
 template <typename Canvas>
 void SamplePixel(const Canvas& canvas, Table table, uint8_t* dst, const uint8_t* src, int32_t j,
                  int32_t i, Sample sx, Sample sy) {
-  const Channels p00 = canvas.Read(src, sx.pixel, sy.pixel);
-  const Channels p10 = canvas.Read(src, sx.pixel + 1, sy.pixel);
-  const Channels p01 = canvas.Read(src, sx.pixel, sy.pixel + 1);
-  const Channels p11 = canvas.Read(src, sx.pixel + 1, sy.pixel + 1);
+  const auto [p00, p10, p01, p11] = canvas.ReadSquare(src, sx.pixel, sy.pixel);
   const auto channel = [&](size_t c) {
     const uint32_t upper = table.Mix(p00[c], p10[c], sx.weight);
     const uint32_t lower = table.Mix(p01[c], p11[c], sx.weight);
