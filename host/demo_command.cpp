@@ -27,8 +27,9 @@ namespace fs = std::filesystem;
 constexpr std::string_view kDemoHelp =
     "Runs the built-in demo script: loads the nature sample sheet through the load dialog and\n"
     "stamps a small scene with several cells, reductions, angles and all three layers on a\n"
-    "240x320 canvas, then writes DIR/canvas.png and DIR/panel.png. The demo's settings live in a\n"
-    "profile of its own, removed afterwards.\n\n"
+    "240x320 canvas, frames it with stars and hearts from the shapes sheet, then writes\n"
+    "DIR/canvas.png and DIR/panel.png. The demo's settings live in a profile of its own,\n"
+    "removed afterwards.\n\n"
     "  --out DIR  where the pictures go (default: ./stamp-out)\n"
     "  --quiet    print only message boxes and errors\n";
 

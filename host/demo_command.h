@@ -1,6 +1,7 @@
 // "stamp-host demo [--out DIR] [--quiet]": runs the built-in demo script, which loads the nature
 // sheet through the load dialog and stamps a small scene with several cells, reductions, angles
-// and all three layers, then writes DIR/canvas.png and DIR/panel.png (DIR: ./stamp-out).
+// and all three layers, frames it with shapes from a second sheet, then writes DIR/canvas.png and
+// DIR/panel.png (DIR: ./stamp-out).
 #pragma once
 
 #include <ostream>
