@@ -15,7 +15,7 @@ enum class Argument {
   kName,          // one word of letters, digits, '.', '-' and '_'
 };
 
-struct CommandSpec {
+struct CommandForm {
   std::string_view words;
   Op op;
   Argument argument;
@@ -24,7 +24,7 @@ struct CommandSpec {
   std::string_view summary;
 };
 
-constexpr CommandSpec kScriptCommands[] = {
+constexpr CommandForm kScriptCommands[] = {
     {"panel down", Op::kPanelDown, Argument::kNumbers, 2, "X Y", "plg_submenu_down(X, Y)"},
     {"panel move", Op::kPanelMove, Argument::kNumbers, 2, "X Y", "plg_submenu_move(X, Y)"},
     {"panel up", Op::kPanelUp, Argument::kNumbers, 2, "X Y", "plg_submenu_up(X, Y)"},
@@ -102,11 +102,11 @@ bool IsName(std::string_view text) {
 }
 
 // Parses the arguments of one command; gives "" or what is wrong with them.
-std::string ParseArguments(const CommandSpec& spec, std::string_view rest, ScriptCommand& command) {
+std::string ParseArguments(const CommandForm& form, std::string_view rest, ScriptCommand& command) {
   const std::string takes =
-      "\"" + std::string(spec.words) + "\" takes " +
-      (spec.usage.empty() ? std::string("nothing more") : std::string(spec.usage));
-  switch (spec.argument) {
+      "\"" + std::string(form.words) + "\" takes " +
+      (form.usage.empty() ? std::string("nothing more") : std::string(form.usage));
+  switch (form.argument) {
     case Argument::kOptionalText: command.text = Trim(rest); return {};
     case Argument::kText:
       command.text = Trim(rest);
@@ -128,7 +128,7 @@ std::string ParseArguments(const CommandSpec& spec, std::string_view rest, Scrip
     }
     command.numbers.push_back(value);
   }
-  return static_cast<int>(command.numbers.size()) == spec.numbers ? std::string() : takes;
+  return static_cast<int>(command.numbers.size()) == form.numbers ? std::string() : takes;
 }
 
 // Finds the command a line names; gives "" or why no command matches.
@@ -138,11 +138,11 @@ std::string ParseLine(std::string_view line, ScriptCommand& command) {
   std::string_view afterSecond = rest;
   const std::string_view second = NextWord(afterSecond);
   const std::string twoWords = std::string(first) + " " + std::string(second);
-  for (const CommandSpec& spec : kScriptCommands) {
+  for (const CommandForm& form : kScriptCommands) {
     const bool grouped = IsGroup(first);
-    if (spec.words != (grouped ? std::string_view(twoWords) : first)) continue;
-    command.op = spec.op;
-    return ParseArguments(spec, grouped ? afterSecond : rest, command);
+    if (form.words != (grouped ? std::string_view(twoWords) : first)) continue;
+    command.op = form.op;
+    return ParseArguments(form, grouped ? afterSecond : rest, command);
   }
   const std::string named = IsGroup(first) && !second.empty() ? twoWords : std::string(first);
   return "unknown command \"" + named + "\"";
@@ -152,10 +152,10 @@ std::string ParseLine(std::string_view line, ScriptCommand& command) {
 
 std::string ScriptLanguageHelp() {
   std::string help;
-  for (const CommandSpec& spec : kScriptCommands) {
-    std::string command = std::string(spec.words) + " " + std::string(spec.usage);
+  for (const CommandForm& form : kScriptCommands) {
+    std::string command = std::string(form.words) + " " + std::string(form.usage);
     command.resize(std::max<size_t>(command.size(), 20), ' ');
-    help += "  " + command + "  " + std::string(spec.summary) + "\n";
+    help += "  " + command + "  " + std::string(form.summary) + "\n";
   }
   return help;
 }
