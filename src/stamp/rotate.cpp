@@ -17,6 +17,7 @@
 #include "stamp/rotate.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -80,7 +81,11 @@ struct Table {
 template <typename Canvas>
 void SamplePixel(const Canvas& canvas, Table table, uint8_t* dst, const uint8_t* src, int32_t j,
                  int32_t i, Sample sx, Sample sy) {
-  const auto [p00, p10, p01, p11] = canvas.ReadSquare(src, sx.pixel, sy.pixel);
+  const std::array<Channels, 4> square = canvas.ReadSquare(src, sx.pixel, sy.pixel);
+  const Channels& p00 = square[0];
+  const Channels& p10 = square[1];
+  const Channels& p01 = square[2];
+  const Channels& p11 = square[3];
   const auto channel = [&](size_t c) {
     const uint32_t upper = table.Mix(p00[c], p10[c], sx.weight);
     const uint32_t lower = table.Mix(p01[c], p11[c], sx.weight);
