@@ -42,7 +42,12 @@ bool CreatePanelBitmap(PlatHandle canvasDC, PanelImage& image) {
 }  // namespace
 
 bool CreatePanelImage(const std::u16string& path, const HostContext& host, PanelImage& image) {
+  // A context that cannot be made (no memory for its stock bitmap) is an allocation failure.
   const PlatHandle source = plat_create_compatible_dc(0);
+  if (source == 0) {
+    plat_message_box(kMemoryAllocationError);
+    return false;
+  }
   const PlatHandle file = plat_load_bitmap_file(path.c_str());
   if (file == 0) {
     plat_message_box(kDataFileLoadError);
@@ -53,14 +58,14 @@ bool CreatePanelImage(const std::u16string& path, const HostContext& host, Panel
 
   image = PanelImage{};
   image.context = plat_create_compatible_dc(0);
-  const bool created = CreatePanelBitmap(host.canvasDC(), image);
+  const bool created = image.context != 0 && CreatePanelBitmap(host.canvasDC(), image);
   if (created) {
     plat_bit_blt(image.context, 0, 0, kPanelImageWidth, kPanelImageHeight, source, 0, 0,
                  PLAT_SRCCOPY);
   }
   ReleaseContextPair(source, sourcePrevious, file);
   if (!created) {
-    plat_delete_dc(image.context);  // the panel context is released with the rest of the attempt
+    if (image.context != 0) plat_delete_dc(image.context);  // released with the rest
     image = PanelImage{};
     plat_message_box(kMemoryAllocationError);
   }

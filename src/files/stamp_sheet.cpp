@@ -19,11 +19,12 @@ void LoadStampSheet() {
   ReleaseStampSheet();
 
   StampSheet& sheet = module.sheet;
+  // Without its context the sheet could not be drawn into the cells: that is a failed load too.
   sheet.context = plat_create_compatible_dc(0);
-  sheet.bitmap = plat_load_bitmap_file(module.stampPath.c_str());
+  sheet.bitmap = sheet.context != 0 ? plat_load_bitmap_file(module.stampPath.c_str()) : 0;
   if (sheet.bitmap == 0) {
     plat_message_box(kStampFileOpenError);
-    plat_delete_dc(sheet.context);
+    if (sheet.context != 0) plat_delete_dc(sheet.context);
     sheet = StampSheet{};
     return;
   }

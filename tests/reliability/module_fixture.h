@@ -1,0 +1,42 @@
+// The built module driven through its exports on a complete host record (the sample panel file of
+// the host's folder), with the scripted UI and a folder of the test's own for stamp sheets and
+// hostile files. Each test ends shut down, with no platform object left and no guard byte changed.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/scripted_ui.h"
+#include "plugin/plugin_module.h"
+#include "support/test_host.h"
+
+namespace stamp::test {
+
+using Bytes = std::vector<uint8_t>;
+using Texts = std::vector<std::u16string>;
+
+class ModuleTest : public HostTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  int32_t Start() { return plugin.init(host.record()); }
+  void StoreSheetPath(const std::u16string& path);
+  // A 120x90 sheet whose pixels differ with seed, written into the test's folder.
+  std::u16string WriteSheet(const std::string& name, uint8_t seed) const;
+  // Presses the panel's file button, types path into the load dialog and confirms it.
+  int32_t LoadThroughDialog(const std::u16string& path);
+  // The panel raster as plg_update_submenu draws it over a black panel.
+  Bytes DrawnPanel();
+  // Whether a canvas stroke is taken, which needs a loaded sheet.
+  bool StrokeTaken();
+
+  const PluginModule& plugin = Plugin();
+  const int32_t liveObjects = plat_live_object_count();
+  platform::ScriptedUi ui;
+  std::filesystem::path folder;
+};
+
+}  // namespace stamp::test
