@@ -16,6 +16,9 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "host/gui/canvas_view.h"
 #include "host/gui/panel_view.h"
