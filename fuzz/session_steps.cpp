@@ -73,25 +73,19 @@ void DrawPanel(Session& s) {
   Watched(s, Call::DrawPanel, [] { return plg_update_submenu(); });
 }
 
-template <int32_t (*Handler)(int32_t, int32_t)>
-void PanelPen(Session& s) {
+// A pen event at a position from the input, on the panel or the canvas. A canvas pen up with an
+// activeLayer that names no layer restores the overlay only, and says so.
+template <int32_t (*Handler)(int32_t, int32_t), Call kCall, int32_t kTaken, int32_t kAlsoTaken = 0>
+void Pen(Session& s) {
   const int32_t x = TakeValue(s.input);
   const int32_t y = TakeValue(s.input);
-  ExpectResult(s, Watched(s, Call::PanelPen, [&] { return Handler(x, y); }),
-               STAMP_RESULT_PANEL_CHANGED);
+  ExpectResult(s, Watched(s, kCall, [&] { return Handler(x, y); }), kTaken, kAlsoTaken);
 }
 
 void PressFileButton(Session& s) {
   const int32_t result =
       Watched(s, Call::PanelPen, [] { return plg_submenu_up(kFileButtonX, kFileButtonY); });
   Expect(result == (s.open ? STAMP_RESULT_PANEL_CHANGED : 0), "the file button's result");
-}
-
-void PenDown(Session& s) {
-  const int32_t x = TakeValue(s.input);
-  const int32_t y = TakeValue(s.input);
-  ExpectResult(s, Watched(s, Call::PenDown, [&] { return plg_mouse_down(x, y); }),
-               STAMP_RESULT_OVERLAY_CHANGED);
 }
 
 void PenMove(Session& s) {
@@ -101,14 +95,6 @@ void PenMove(Session& s) {
   ExpectResult(s,
                Watched(s, Call::PenMove, [&] { return plg_mouse_move(ignored, ~ignored, x, y); }),
                STAMP_RESULT_OVERLAY_CHANGED);
-}
-
-// A pen up with an activeLayer that names no layer restores the overlay only.
-void PenUp(Session& s) {
-  const int32_t x = TakeValue(s.input);
-  const int32_t y = TakeValue(s.input);
-  ExpectResult(s, Watched(s, Call::PenUp, [&] { return plg_mouse_up(x, y); }),
-               STAMP_RESULT_LAYER_CHANGED, STAMP_RESULT_OVERLAY_CHANGED);
 }
 
 template <int32_t (*Key)()>
@@ -160,13 +146,13 @@ constexpr std::array<void (*)(Session&), 20> kSteps = {
     StartUp,
     ShutDown,
     DrawPanel,
-    PanelPen<plg_submenu_down>,
-    PanelPen<plg_submenu_move>,
-    PanelPen<plg_submenu_up>,
+    Pen<plg_submenu_down, Call::PanelPen, STAMP_RESULT_PANEL_CHANGED>,
+    Pen<plg_submenu_move, Call::PanelPen, STAMP_RESULT_PANEL_CHANGED>,
+    Pen<plg_submenu_up, Call::PanelPen, STAMP_RESULT_PANEL_CHANGED>,
     PressFileButton,
-    PenDown,
+    Pen<plg_mouse_down, Call::PenDown, STAMP_RESULT_OVERLAY_CHANGED>,
     PenMove,
-    PenUp,
+    Pen<plg_mouse_up, Call::PenUp, STAMP_RESULT_LAYER_CHANGED, STAMP_RESULT_OVERLAY_CHANGED>,
     PressKey<plg_key_a>,
     PressKey<plg_key_b>,
     SetRecordValue<STAMP_REC_ACTIVE_LAYER>,
