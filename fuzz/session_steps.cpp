@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <string>
 
 #include "resources/load_dialog_template.h"
 #include "stamp/host_record.h"
@@ -118,9 +119,17 @@ void SetRecordValue(Session& s) {
   s.record.setInt(Offset, TakeValue(s.input));
 }
 
+// The host's folder, one without a panel file, or a field filled to its end with no terminator.
 void SwitchHostDirectory(Session& s) {
-  const bool withPanel = s.input.TakeByte() % 2 == 0;
-  s.record.setHostDirectory(withPanel ? s.world.hostDirectory() : s.world.folderWithoutPanel());
+  switch (s.input.TakeByte() % 3) {
+    case 0: return s.record.setHostDirectory(s.world.hostDirectory());
+    case 1: return s.record.setHostDirectory(s.world.folderWithoutPanel());
+    default: {
+      const std::u16string unterminated(STAMP_HOST_DIRECTORY_CAPACITY, u'\\');
+      std::memcpy(s.record.record() + STAMP_REC_HOST_DIRECTORY, unterminated.data(),
+                  unterminated.size() * sizeof(char16_t));
+    }
+  }
 }
 
 // What the user will do in the next load dialog; a dialog whose queue runs dry is cancelled.
