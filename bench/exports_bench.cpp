@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bench_memcpy.h"
-#include "host/plugin_module.h"
+#include "host/record/plugin_module.h"
 #include "host/record/host_directory.h"
 #include "host/record/host_record.h"
 

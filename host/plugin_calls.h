@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/host_log.h"
-#include "host/plugin_module.h"
+#include "host/record/plugin_module.h"
 #include "platform/scripted_ui.h"
 
 namespace stamp::host {

@@ -12,7 +12,7 @@
 #include "host/host_log.h"
 #include "host/host_panel.h"
 #include "host/plugin_calls.h"
-#include "host/plugin_module.h"
+#include "host/record/plugin_module.h"
 #include "host/record/host_record.h"
 #include "platform/scripted_ui.h"
 

@@ -1,32 +1,18 @@
-// The built kvo_stamp.plg, loaded from the host's folder the way a host loads it, with its
-// thirteen exports looked up by name.
+// The built kvo_stamp.plg, loaded from the host's folder with the host's own module loader and
+// kept loaded for the life of the test program.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
+
+#include "host/record/plugin_module.h"
 
 namespace stamp::test {
 
-struct PluginModule {
-  int32_t (*init)(void* record);
-  int32_t (*destroy)();
-  const char* (*info)();
-  int32_t (*version)();
-  int32_t (*updateSubmenu)();
-  int32_t (*submenuDown)(int32_t x, int32_t y);
-  int32_t (*submenuMove)(int32_t x, int32_t y);
-  int32_t (*submenuUp)(int32_t x, int32_t y);
-  int32_t (*mouseDown)(int32_t x, int32_t y);
-  int32_t (*mouseMove)(int32_t ignoredA, int32_t ignoredB, int32_t x, int32_t y);
-  int32_t (*mouseUp)(int32_t x, int32_t y);
-  int32_t (*keyA)();
-  int32_t (*keyB)();
-};
+using PluginModule = host::PluginExports;
 
 std::filesystem::path PluginPath();
 
-// Loads the module once for the test program and keeps it loaded; throws when the module or
-// one of its exports cannot be found.
+// Throws when the module or one of its exports cannot be found.
 const PluginModule& Plugin();
 
 }  // namespace stamp::test

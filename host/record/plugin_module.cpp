@@ -1,4 +1,4 @@
-#include "host/plugin_module.h"
+#include "host/record/plugin_module.h"
 
 #include <dlfcn.h>
 
