@@ -68,7 +68,7 @@ struct Harness {
   }
 };
 
-Harness* TheHarness = nullptr;
+Harness* theHarness = nullptr;
 
 void CheckProfileKeptOtherSection(const std::string& path) {
   const std::optional<std::string> text = stamp::platform::ReadWholeFile(path);
@@ -83,12 +83,12 @@ void CheckProfileKeptOtherSection(const std::string& path) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   static Harness harness;
-  TheHarness = &harness;
+  theHarness = &harness;
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Harness& harness = *TheHarness;
+  Harness& harness = *theHarness;
   harness.Reset();
   FuzzInput input(data, size);
   harness.world.WriteProfile(input);
