@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "files/panel_image.h"
+#include "plugin/module_state.h"
 #include "resources/load_dialog_template.h"
 #include "stamp/host_record.h"
 
@@ -64,10 +66,30 @@ void ExpectResult(const Session& s, int32_t result, int32_t taken, int32_t alsoT
   Expect(result == 0 || result == taken || result == alsoTaken, "an export gave a wrong result");
 }
 
+// A start-up that went on without a word holds the panel file in the PanelImage, outside the
+// cells a sheet replaces.
+void ExpectPanelFileShown(const SessionWorld& world) {
+  const uint8_t* image = Module().panel.pixels;
+  const std::vector<uint8_t>& file = world.panelPixels();
+  for (int32_t y = 0; y < kPanelImageHeight; ++y) {
+    const size_t row = static_cast<size_t>((kPanelImageHeight - 1 - y) * kPanelImageWidth) * 3;
+    for (int32_t x = 0; x < kPanelImageWidth; ++x) {
+      const bool inCells = x >= kCellAreaX && x < kCellAreaX + kCellColumns * kCellSize &&
+                           y < kCellAreaY + kCellRows * kCellSize;
+      const size_t at = row + static_cast<size_t>(x) * 3;
+      if (!inCells && std::memcmp(image + at, file.data() + at, 3) != 0) {
+        Fail("a start-up that reported nothing does not show the panel file");
+      }
+    }
+  }
+}
+
 void StartUp(Session& s) {
+  const size_t shown = s.ui.messages().size();
   const int32_t result = Watched(s, Call::Init, [&] { return plg_init(s.record.record()); });
   Expect(result == 0 || result == 1, "plg_init gave a result other than 0 or 1");
   s.open = result == 1;
+  if (s.open && s.ui.messages().size() == shown) ExpectPanelFileShown(s.world);
 }
 
 void DrawPanel(Session& s) {

@@ -12,6 +12,8 @@ namespace stamp::fuzz {
 namespace {
 
 constexpr size_t kLongPathLength = 10000;
+constexpr int32_t kPanelWidth = 264;
+constexpr int32_t kPanelHeight = 100;
 
 std::filesystem::path FreshFolder() {
   const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
@@ -27,10 +29,15 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& b
   if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
-// A picture of distinct colours, as a 24-bit BMP file.
-std::vector<uint8_t> PatternBmp(int32_t width, int32_t height) {
+// The pixels of a picture of varied colours, in the host's raster layout.
+std::vector<uint8_t> PatternPixels(int32_t width, int32_t height) {
   std::vector<uint8_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i * 7 + i / 3);
+  return pixels;
+}
+
+std::vector<uint8_t> PatternBmp(int32_t width, int32_t height) {
+  std::vector<uint8_t> pixels = PatternPixels(width, height);
   return host::EncodeBmp24({pixels.data(), width, height});
 }
 
@@ -55,7 +62,8 @@ std::string IntegerLine(std::string_view key, FuzzInput& input) {
 
 }  // namespace
 
-SessionWorld::SessionWorld() : folder_(FreshFolder()) {
+SessionWorld::SessionWorld()
+    : folder_(FreshFolder()), panelPixels_(PatternPixels(kPanelWidth, kPanelHeight)) {
   MakeFiles();
   const std::filesystem::path stamp = folder_ / "host" / "stamp";
   paths_ = {"",
@@ -75,11 +83,12 @@ SessionWorld::~SessionWorld() {
   std::filesystem::remove_all(folder_, ignored);
 }
 
-void SessionWorld::MakeFiles() const {
+void SessionWorld::MakeFiles() {
   const std::filesystem::path host = folder_ / "host";
   std::filesystem::create_directories(host / "plugin");
   std::filesystem::create_directories(host / "stamp" / "folder.bmp");
-  WriteBytes(host / "plugin" / "kvo_stamp.dat", PatternBmp(264, 100));
+  WriteBytes(host / "plugin" / "kvo_stamp.dat",
+             host::EncodeBmp24({panelPixels_.data(), kPanelWidth, kPanelHeight}));
   WriteBytes(host / "stamp-host", {});
   const std::vector<uint8_t> sheet = PatternBmp(120, 90);
   WriteBytes(host / "stamp" / "sheet.bmp", sheet);

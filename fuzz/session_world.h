@@ -30,6 +30,8 @@ class SessionWorld {
   // The host's folder, and a folder without a panel file, in the record's form.
   std::u16string hostDirectory() const;
   std::u16string folderWithoutPanel() const;
+  // The panel file's 264x100 pixels, bottom-up B,G,R as the PanelImage holds them.
+  const std::vector<uint8_t>& panelPixels() const { return panelPixels_; }
 
   // Writes the profile: a section of another program, then the plug-in's four keys with values
   // taken from the input (any of them may be absent, out of range or not a number).
@@ -41,9 +43,10 @@ class SessionWorld {
   std::u16string DialogPath(FuzzInput& input) const;
 
  private:
-  void MakeFiles() const;
+  void MakeFiles();
 
   std::filesystem::path folder_;
+  std::vector<uint8_t> panelPixels_;
   std::vector<std::string> paths_;  // backslash form, UTF-8 (one holds bytes that are not)
 };
 
