@@ -3,7 +3,8 @@
 // (InsideRows makes sure), which is what lets the compiler load and store many bytes at once.
 //
 // Every loop is built twice, for the SSE2 baseline and for AVX2, and the processor's features
-// pick one at the first call. Both are compiled from the same source, so they give the same bytes.
+// pick one at the first call. Both are compiled from the same source; the pixel tests run each
+// against the walk, whichever the processor would pick.
 #include "pixel/row_loops.h"
 
 #include <array>
@@ -67,16 +68,11 @@ template <Row RowOp>
   EveryRow<RowOp>(rows);
 }
 
-struct Loops {
-  RowLoop baseline;
-  RowLoop avx2;
-};
-
 template <Row RowOp>
-constexpr Loops kLoops = {Baseline<RowOp>, WithAvx2<RowOp>};
+constexpr RowLoopBuilds kLoops = {Baseline<RowOp>, WithAvx2<RowOp>};
 
 template <size_t Mode>
-constexpr Loops BlendLoops() {
+constexpr RowLoopBuilds BlendLoops() {
   if constexpr (Mode == BlendTransparentWhite) {
     return kLoops<PixelRow<blend::TransparentWhite>>;
   } else {
@@ -85,19 +81,19 @@ constexpr Loops BlendLoops() {
 }
 
 template <size_t... Mode>
-constexpr std::array<Loops, sizeof...(Mode)> MakeBlendLoops(std::index_sequence<Mode...>) {
+constexpr std::array<RowLoopBuilds, sizeof...(Mode)> MakeBlendLoops(std::index_sequence<Mode...>) {
   return {BlendLoops<Mode>()...};
 }
 
 template <size_t... Index>
-constexpr std::array<Loops, sizeof...(Index)> MakeRasterLoops(std::index_sequence<Index...>) {
+constexpr std::array<RowLoopBuilds, sizeof...(Index)> MakeRasterLoops(std::index_sequence<Index...>) {
   return {kLoops<ChannelRow<kRasterOps[Index].op>>...};
 }
 
 constexpr auto kBlendLoops = MakeBlendLoops(std::make_index_sequence<kBlendOps.size()>{});
 constexpr auto kRasterLoops = MakeRasterLoops(std::make_index_sequence<kRasterOps.size()>{});
 
-RowLoop ForThisProcessor(const Loops& loops) {
+RowLoop ForThisProcessor(const RowLoopBuilds& loops) {
   static const bool hasAvx2 = __builtin_cpu_supports("avx2");
   return hasAvx2 ? loops.avx2 : loops.baseline;
 }
@@ -107,6 +103,10 @@ RowLoop ForThisProcessor(const Loops& loops) {
 RowLoop BlendRowLoop(size_t mode) { return ForThisProcessor(kBlendLoops[mode]); }
 
 RowLoop RasterRowLoop(size_t index) { return ForThisProcessor(kRasterLoops[index]); }
+
+RowLoopBuilds BlendRowLoopBuilds(size_t mode) { return kBlendLoops[mode]; }
+
+RowLoopBuilds RasterRowLoopBuilds(size_t index) { return kRasterLoops[index]; }
 
 void WhiteRows(const RectRows& rows) {
   const auto bytes = static_cast<size_t>(rows.rowBytes);
