@@ -86,7 +86,8 @@ constexpr std::array<RowLoopBuilds, sizeof...(Mode)> MakeBlendLoops(std::index_s
 }
 
 template <size_t... Index>
-constexpr std::array<RowLoopBuilds, sizeof...(Index)> MakeRasterLoops(std::index_sequence<Index...>) {
+constexpr std::array<RowLoopBuilds, sizeof...(Index)> MakeRasterLoops(
+    std::index_sequence<Index...>) {
   return {kLoops<ChannelRow<kRasterOps[Index].op>>...};
 }
 

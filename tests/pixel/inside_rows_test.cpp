@@ -115,11 +115,9 @@ RowLoopBuilds BuildsOf(const RectOperation& op) {
 // Runs a row loop straight on the scenario's rectangle; false when the rectangle does not lie
 // inside its buffers, apart from the other.
 bool RunRows(Scenario& s, RowLoop loop) {
-  const uint8_t* source = (s.shared ? s.dstBlock.data() : s.srcBlock.data()) + s.src.start;
   const std::optional<RectRows> rows =
-      InsideRows({s.dstBlock.data() + s.dst.start, s.dst.width, s.dst.height, s.dst.bytes}, s.dx,
-                 s.dy, s.width, s.height, {source, s.src.width, s.src.height, s.src.bytes}, s.sx,
-                 s.sy);
+      InsideRows({s.Target(), s.dst.width, s.dst.height, s.dst.bytes}, s.dx, s.dy, s.width,
+                 s.height, {s.Source(), s.src.width, s.src.height, s.src.bytes}, s.sx, s.sy);
   if (!rows) return false;
   loop(*rows);
   return true;

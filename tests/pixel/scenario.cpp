@@ -19,14 +19,12 @@ std::string Scenario::Describe() const {
 }
 
 void Scenario::Run(RectFunction function, int32_t code) {
-  uint8_t* to = dstBlock.data() + dst.start;
-  const uint8_t* from = (shared ? dstBlock.data() : srcBlock.data()) + src.start;
-  function(to, dst.width, dst.height, dx, dy, width, height, from, src.width, src.height, sx, sy,
-           code, dst.bytes, src.bytes);
+  function(Target(), dst.width, dst.height, dx, dy, width, height, Source(), src.width, src.height,
+           sx, sy, code, dst.bytes, src.bytes);
 }
 
 void Scenario::Fill(decltype(&FillWhite) fill) {
-  fill(dstBlock.data() + dst.start, dst.width, dst.height, dx, dy, width, height, dst.bytes);
+  fill(Target(), dst.width, dst.height, dx, dy, width, height, dst.bytes);
 }
 
 void ExpectEngineMatchesReference(const RectOperation& op, uint32_t seed, int rounds,

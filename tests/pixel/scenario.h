@@ -25,6 +25,9 @@ struct Scenario {
   int32_t dx, dy, sx, sy, width, height;
 
   std::string Describe() const;
+  // The first bytes of the destination and source views.
+  uint8_t* Target() { return dstBlock.data() + dst.start; }
+  const uint8_t* Source() const { return (shared ? dstBlock.data() : srcBlock.data()) + src.start; }
   // Runs a rectangle function, or FillWhite on the destination view, on this copy of the memory.
   void Run(RectFunction function, int32_t code);
   void Fill(decltype(&FillWhite) fill);
