@@ -6,6 +6,7 @@ if(STAMP_M32)
   # change a truncated sine or arc tangent by one).
   add_compile_options(-m32 -msse2 -mfpmath=sse)
   add_link_options(-m32)
+  include(${CMAKE_CURRENT_LIST_DIR}/StampM32Runner.cmake)
 endif()
 
 if(STAMP_SANITIZE)
