@@ -6,6 +6,10 @@ if(STAMP_M32)
   # change a truncated sine or arc tangent by one).
   add_compile_options(-m32 -msse2 -mfpmath=sse)
   add_link_options(-m32)
+  # 64-bit file offsets and inode numbers: without them readdir and stat fail with EOVERFLOW on a
+  # file system whose inode numbers or directory positions do not fit 32 bits, and a folder of
+  # sheets would list as empty.
+  add_compile_definitions(_FILE_OFFSET_BITS=64)
   include(${CMAKE_CURRENT_LIST_DIR}/StampM32Runner.cmake)
 endif()
 
