@@ -9,7 +9,8 @@
 namespace stamp::host {
 namespace {
 
-std::string SavePng(const std::filesystem::path& path, const Picture24& picture) {
+template <typename Picture>
+std::string SavePng(const std::filesystem::path& path, const Picture& picture) {
   return WriteAtomically(
       path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });
 }
@@ -22,14 +23,11 @@ std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster)
 
 }  // namespace
 
-std::string SaveCanvasPng(const HostRecord& record, std::span<const uint8_t> canvas,
+std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
                           const std::filesystem::path& path) {
-  const Picture24 picture{record.canvasWidth(),
-                          record.canvasHeight(),
-                          canvas,
-                          size_t(record.canvasWidth()) * 3,
-                          ChannelOrder::kBgr,
-                          true};
+  const int32_t width = record.canvasWidth();
+  const RowPicture picture{width, record.canvasHeight(), ChannelOrder::kBgr,
+                           [&](int32_t y, uint8_t* row) { canvas.Row(y, 0, width, row); }};
   return SavePng(path, picture);
 }
 
@@ -44,7 +42,7 @@ std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& 
   return SavePng(path, picture);
 }
 
-std::string SaveSnapshot(const HostRecord& record, std::span<const uint8_t> canvas,
+std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
                          const std::filesystem::path& folder, std::string_view name) {
   const std::string prefix = (folder / name).string() + "-";
   if (std::string error = SaveCanvasPng(record, canvas, prefix + "canvas.png"); !error.empty()) {
