@@ -1,5 +1,6 @@
 #include "host/snapshot.h"
 
+#include <fstream>
 #include <vector>
 
 #include "host/output_file.h"
@@ -15,10 +16,25 @@ std::string SavePng(const std::filesystem::path& path, const Picture& picture) {
       path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });
 }
 
+// The file goes out row by row from the buffer: a canvas-sized buffer is never copied whole.
+std::string WriteBmp(const std::filesystem::path& path, const RasterView& raster) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  const std::vector<uint8_t> headers = Bmp24Headers(raster);
+  file.write(reinterpret_cast<const char*>(headers.data()),
+             static_cast<std::streamsize>(headers.size()));
+  const char padding[3] = {};
+  const auto rowBytes = static_cast<std::streamsize>(raster.rowBytes());
+  for (int32_t stored = 0; stored < raster.height; ++stored) {
+    file.write(reinterpret_cast<const char*>(raster.bytes) + rowBytes * stored, rowBytes);
+    file.write(padding, static_cast<std::streamsize>(Bmp24RowPadding(raster)));
+  }
+  file.close();
+  return file ? std::string() : "cannot write " + path.string();
+}
+
 std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
-  const std::vector<uint8_t> bytes = EncodeBmp24(raster);
   return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WriteBytes(temporary, bytes); });
+      path, [&](const std::filesystem::path& temporary) { return WriteBmp(temporary, raster); });
 }
 
 }  // namespace
