@@ -88,7 +88,7 @@ class DemoProfile {
 
 void WritePictures(Session& session, const fs::path& out, HostLog& log) {
   for (const auto& [error, name] :
-       {std::pair{SaveCanvasPng(session.record(), session.shownCanvas(), out / "canvas.png"),
+       {std::pair{SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png"),
                   "canvas.png"},
         std::pair{SavePanelPng(session.record(), out / "panel.png"), "panel.png"}}) {
     if (!error.empty()) throw std::runtime_error(error);

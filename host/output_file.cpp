@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <fstream>
-
 namespace stamp::host {
 
 std::string WriteAtomically(const std::filesystem::path& path,
@@ -18,14 +16,6 @@ std::string WriteAtomically(const std::filesystem::path& path,
   }
   if (!error.empty()) std::filesystem::remove(temporary, code);
   return error;
-}
-
-std::string WriteBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  return file ? std::string() : "cannot write " + path.string();
 }
 
 }  // namespace stamp::host

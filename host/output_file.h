@@ -2,10 +2,8 @@
 // folder and renamed over the final name only once complete.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <span>
 #include <string>
 
 namespace stamp::host {
@@ -14,8 +12,5 @@ namespace stamp::host {
 // the file was not written; on failure nothing is left under either name.
 std::string WriteAtomically(const std::filesystem::path& path,
                             const std::function<std::string(const std::filesystem::path&)>& write);
-
-// Writes bytes to a file (not atomically: for use inside WriteAtomically).
-std::string WriteBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace stamp::host

@@ -1,10 +1,12 @@
 // PNG files of 24-bit pictures, for the host's pictures of what a plug-in drew and for the sheet
-// check. Written through libpng's simplified interface.
+// check. Written through libpng row by row, so a picture made on the fly (the composite canvas)
+// never needs to be held whole.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -24,7 +26,18 @@ struct Picture24 {
   bool bottomUp = false;
 };
 
-// Writes the picture as an 8-bit RGB PNG. Gives an empty string, or why nothing was written.
+// A picture made row by row: rows(y, row) fills row y (0 is the top row) with width * 3 bytes in
+// the given order. Rows are asked for once each, top row first.
+struct RowPicture {
+  int32_t width = 0;
+  int32_t height = 0;
+  ChannelOrder order = ChannelOrder::kRgb;
+  std::function<void(int32_t y, uint8_t* row)> rows;
+};
+
+// Writes the picture as an 8-bit RGB PNG with the sRGB chunk. Gives an empty string, or why
+// nothing was written.
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture);
+std::string WritePng(const std::filesystem::path& path, const RowPicture& picture);
 
 }  // namespace stamp::host

@@ -113,7 +113,7 @@ std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
 
 void Runner::Save(const std::string& name) {
   const std::string error =
-      SaveSnapshot(session_.record(), session_.shownCanvas(), places_.outFolder, name);
+      SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name);
   if (!error.empty()) throw std::runtime_error(error);
   log_.Line("save: " + (places_.outFolder / name).string() + "-*");
 }

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "host/compositor.h"
 #include "host/record/host_directory.h"
 
 namespace stamp::host {
@@ -30,9 +29,9 @@ Session::Session(const SessionOptions& options, HostLog& log)
       panel_(record_.raster(STAMP_REC_PANEL_BUFFER),
              static_cast<PlatHandle>(record_.getInt(STAMP_REC_PANEL_DC))),
       module_(options.hostFolder / "plugin" / "kvo_stamp.plg"),
-      calls_(module_.exports(), ui_, log) {
+      calls_(module_.exports(), ui_, log),
+      compositor_(record_) {
   ui_.Install();
-  shownCanvas_ = CompositeCanvas(record_);
 }
 
 Session::~Session() { Finish(); }
@@ -69,8 +68,7 @@ void Session::Finish() {
 int32_t Session::Act(int32_t result) {
   switch (result) {
     case STAMP_RESULT_PANEL_CHANGED: RedrawPanel(); break;
-    case STAMP_RESULT_OVERLAY_CHANGED:
-    case STAMP_RESULT_LAYER_CHANGED: shownCanvas_ = CompositeCanvas(record_); break;
+    case STAMP_RESULT_LAYER_CHANGED: LayersChanged(); break;
     default: break;
   }
   return result;
@@ -89,7 +87,7 @@ void Session::Undo() {
     return;
   }
   std::memcpy(record_.buffer(field), record_.buffer(STAMP_REC_UNDO_BUFFER), record_.canvasBytes());
-  shownCanvas_ = CompositeCanvas(record_);
+  LayersChanged();
   log_.Line("undo: layer " + std::to_string(layer) + " restored");
 }
 

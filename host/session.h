@@ -1,19 +1,20 @@
 // One run of the host: the scripted UI back end, the record and its buffers, the host's panel,
 // the loaded plug-in, and what the host does with each export's result:
 //   2  the panel changed: restore the plug-in's panel rows and call plg_update_submenu;
-//   9  the overlay changed, 1  a layer changed: composite the canvas the host shows again.
+//   1  a layer changed: the compositor's kept product of the layers is stale;
+//   9  the overlay changed: nothing to do until something shows or writes the canvas.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
+#include "host/compositor.h"
 #include "host/host_log.h"
 #include "host/host_panel.h"
 #include "host/plugin_calls.h"
-#include "host/record/plugin_module.h"
 #include "host/record/host_record.h"
+#include "host/record/plugin_module.h"
 #include "platform/scripted_ui.h"
 
 namespace stamp::host {
@@ -47,13 +48,16 @@ class Session {
   void RedrawPanel();
   // Copies undoBuffer back into the layer undoLayer names.
   void Undo();
+  // A layer's bytes were changed by the host itself (undo, a new canvas, a picture opened).
+  void LayersChanged() { compositor_.LayersChanged(); }
   // Throws when a guard zone changed: the plug-in wrote outside a buffer.
   void CheckGuards() const;
 
   PluginCalls& calls() { return calls_; }
   platform::ScriptedUi& ui() { return ui_; }
   HostRecord& record() { return record_; }
-  const std::vector<uint8_t>& shownCanvas() const { return shownCanvas_; }
+  // The canvas as the host shows it, composited on demand.
+  Compositor& compositor() { return compositor_; }
 
  private:
   HostLog& log_;
@@ -62,7 +66,7 @@ class Session {
   HostPanel panel_;
   PluginModule module_;
   PluginCalls calls_;
-  std::vector<uint8_t> shownCanvas_;
+  Compositor compositor_;
   bool running_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "host/snapshot.h"
 
+#include <fstream>
 #include <vector>
 
 #include "host/output_file.h"
@@ -9,27 +10,40 @@
 namespace stamp::host {
 namespace {
 
-std::string SavePng(const std::filesystem::path& path, const Picture24& picture) {
+template <typename Picture>
+std::string SavePng(const std::filesystem::path& path, const Picture& picture) {
   return WriteAtomically(
       path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });
 }
 
+// The file goes out row by row from the buffer: a canvas-sized buffer is never copied whole.
+std::string WriteBmp(const std::filesystem::path& path, const RasterView& raster) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  const std::vector<uint8_t> headers = Bmp24Headers(raster);
+  file.write(reinterpret_cast<const char*>(headers.data()),
+             static_cast<std::streamsize>(headers.size()));
+  const char padding[3] = {};
+  const auto rowBytes = static_cast<std::streamsize>(raster.rowBytes());
+  for (int32_t stored = 0; stored < raster.height; ++stored) {
+    file.write(reinterpret_cast<const char*>(raster.bytes) + rowBytes * stored, rowBytes);
+    file.write(padding, static_cast<std::streamsize>(Bmp24RowPadding(raster)));
+  }
+  file.close();
+  return file ? std::string() : "cannot write " + path.string();
+}
+
 std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
-  const std::vector<uint8_t> bytes = EncodeBmp24(raster);
   return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WriteBytes(temporary, bytes); });
+      path, [&](const std::filesystem::path& temporary) { return WriteBmp(temporary, raster); });
 }
 
 }  // namespace
 
-std::string SaveCanvasPng(const HostRecord& record, std::span<const uint8_t> canvas,
+std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
                           const std::filesystem::path& path) {
-  const Picture24 picture{record.canvasWidth(),
-                          record.canvasHeight(),
-                          canvas,
-                          size_t(record.canvasWidth()) * 3,
-                          ChannelOrder::kBgr,
-                          true};
+  const int32_t width = record.canvasWidth();
+  const RowPicture picture{width, record.canvasHeight(), ChannelOrder::kBgr,
+                           [&](int32_t y, uint8_t* row) { canvas.Row(y, 0, width, row); }};
   return SavePng(path, picture);
 }
 
@@ -44,7 +58,7 @@ std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& 
   return SavePng(path, picture);
 }
 
-std::string SaveSnapshot(const HostRecord& record, std::span<const uint8_t> canvas,
+std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
                          const std::filesystem::path& folder, std::string_view name) {
   const std::string prefix = (folder / name).string() + "-";
   if (std::string error = SaveCanvasPng(record, canvas, prefix + "canvas.png"); !error.empty()) {

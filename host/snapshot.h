@@ -7,10 +7,10 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <string>
 #include <string_view>
 
+#include "host/compositor.h"
 #include "host/record/host_record.h"
 
 namespace stamp::host {
@@ -18,13 +18,13 @@ namespace stamp::host {
 // The rows of the panel shown in pictures and in the window: the plug-in's panel from its top row.
 inline constexpr int32_t kShownPanelRows = 120;
 
-// canvas is the composite the host shows (CompositeCanvas). Gives "" or why a file could not be
-// written; each file is complete or absent.
-std::string SaveSnapshot(const HostRecord& record, std::span<const uint8_t> canvas,
+// The canvas picture is the compositor's, made row by row as it is written. Gives "" or why a
+// file could not be written; each file is complete or absent.
+std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
                          const std::filesystem::path& folder, std::string_view name);
 
 // Writes the composite canvas as a PNG file.
-std::string SaveCanvasPng(const HostRecord& record, std::span<const uint8_t> canvas,
+std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
                           const std::filesystem::path& path);
 // Writes the plug-in's panel (raster rows 730 to 849) as a PNG file.
 std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& path);

@@ -3,7 +3,8 @@
 // undo and the cell keys, and a status line. The window runs one host session with the Qt back
 // end installed over the session's scripted one, which stays idle: every pen, panel and key event
 // goes to the tool's export, and the export's result says what is shown again (2: the panel; 9 or
-// 1: the canvas).
+// 1: the canvas). The window keeps the compositor's product of the layers, so a frame of the
+// canvas costs one multiply over the part shown.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,7 @@
 #include "host/session.h"
 
 class QComboBox;
+class QMenu;
 
 namespace stamp::gui {
 
@@ -42,6 +44,7 @@ class StampWindow : public QMainWindow {
   QWidget* BuildToolColumn();
   QComboBox* BuildLayerChooser();
   QComboBox* BuildZoomChooser();
+  void AddZoomActions(QMenu* view);
   void ConnectViews();
 
   // What the controls do.
@@ -60,6 +63,7 @@ class StampWindow : public QMainWindow {
   QtUiBackend ui_;
   CanvasView* canvas_ = nullptr;
   PanelView* panel_ = nullptr;
+  QComboBox* zoom_ = nullptr;
 };
 
 }  // namespace stamp::gui
