@@ -17,9 +17,9 @@
 #include "fuzz/session_steps.h"
 #include "fuzz/session_world.h"
 #include "host/record/host_record.h"
-#include "platform/ini_file.h"
-#include "platform/profile_file.h"
-#include "platform/scripted_ui.h"
+#include "platform/system/ini_file.h"
+#include "platform/system/profile_file.h"
+#include "platform/scripted_ui/scripted_ui.h"
 
 namespace {
 

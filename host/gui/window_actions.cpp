@@ -11,7 +11,7 @@
 #include "host/gui/panel_view.h"
 #include "host/gui/raster_image.h"
 #include "host/gui/stamp_window.h"
-#include "host/snapshot.h"
+#include "host/output/snapshot.h"
 
 namespace stamp::gui {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "test_picker.h"
 
 namespace stamp::test {

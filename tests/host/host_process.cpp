@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/bmp_decoder.h"
+#include "platform/bmp/bmp_decoder.h"
 
 namespace stamp::test {
 

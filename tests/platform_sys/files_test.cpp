@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/find_files.h"
-#include "platform/text_encoding.h"
+#include "platform/system/find_files.h"
+#include "platform/text/text_encoding.h"
 #include "stamp/platform.h"
 #include "sys_test_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "platform/text_encoding.h"
+#include "platform/text/text_encoding.h"
 #include "stamp/platform.h"
 #include "sys_test_support.h"
 

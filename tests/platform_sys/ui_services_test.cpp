@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/scripted_ui.h"
-#include "platform/windows.h"
+#include "platform/scripted_ui/scripted_ui.h"
+#include "platform/ui/windows.h"
 #include "stamp/platform.h"
 
 namespace stamp::platform {

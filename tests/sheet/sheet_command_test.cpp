@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/bmp_decoder.h"
+#include "platform/bmp/bmp_decoder.h"
 
 namespace stamp::test {
 namespace {
