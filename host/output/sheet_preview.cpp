@@ -51,7 +51,7 @@ void DrawCell(const RasterView& raster, const platform::DecodedBmp& sheet, int32
   const std::string digits = std::to_string(cell);
   const std::u16string number(digits.begin(), digits.end());
   const PlatRect box{left, top + kShown + 2, left + kShown, top + kShown + 2 + kLabel};
-  DrawCentredText(dc, number, kLabelStyle.fontHeight, box);
+  DrawCentredText(dc, number, box);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ void HostPanel::DrawFileButton(PlatHandle panelDC) const {
   FillRect(raster_, kButtonX + 1, kButtonY + 1, kButtonWidth - 3, kButtonHeight - 3, kButtonFace);
   const PlatRect box{kButtonX + 1, kButtonY + 1, kButtonX + kButtonWidth - 2,
                      kButtonY + kButtonHeight - 2};
-  DrawCentredText(panelDC, u"File", kPanelTextStyle.fontHeight, box);
+  DrawCentredText(panelDC, u"File", box);
 }
 
 }  // namespace stamp::host

@@ -1,12 +1,13 @@
 #include "platform/scripted_ui/scripted_ui.h"
 
 #include "platform/text/text_encoding.h"
-#include "platform/ui/ui_backend.h"
 
 namespace stamp::platform {
 
 ScriptedUi::~ScriptedUi() {
-  if (UiBackend().user == this) Uninstall();
+  PlatUiBackend installed{};
+  plat_ui_get_backend(&installed);
+  if (installed.user == this) Uninstall();
 }
 
 void ScriptedUi::Install() {

@@ -7,7 +7,8 @@
 //  - A modal dialog takes queued actions (select, type, click) until its code ends it; when
 //    the queue runs dry first, the dialog is cancelled (a click on IDCANCEL). What the dialog
 //    showed at its end (texts, list entries, selections) is recorded with its result.
-// Install makes it the platform's back end; the destructor uninstalls it if it still is.
+// Install makes it the platform's back end; the destructor uninstalls it if it still is. It
+// speaks to the platform only through platform.h, so a host or a test links it on its own.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +23,7 @@
 
 namespace stamp::platform {
 
-class PLAT_API ScriptedUi {
+class ScriptedUi {
  public:
   struct FullScreenCall {
     PlatHandle window;

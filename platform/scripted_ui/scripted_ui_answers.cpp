@@ -1,11 +1,12 @@
 // The scripted back end's answers to dialogs: the modal dialog driven from the action queue,
 // and the file dialog answered from the answer queue.
-#include "platform/ui/dialog.h"
 #include "platform/scripted_ui/scripted_ui.h"
 #include "platform/text/text_encoding.h"
 
 namespace stamp::platform {
 namespace {
+
+constexpr size_t kFirstTextCapacity = 64;
 
 // The units of a buffer up to its terminator, reading no more than capacity units.
 std::u16string BoundedText(const char16_t* text, uint32_t capacity) {
@@ -28,12 +29,36 @@ std::vector<std::pair<std::u16string, std::u16string>> FilterPairs(const char16_
   return pairs;
 }
 
-void CaptureInto(ScriptedUi::DialogRun& run, const PlatDialog& dialog) {
-  for (const PlatDialog::Control& control : dialog.controls) {
-    run.texts.emplace(control.id, control.text);
+// A control's text, read through the platform in buffers that grow until the text fits.
+std::u16string ItemText(PlatDialog* dialog, int32_t controlId) {
+  std::u16string text(kFirstTextCapacity, u'\0');
+  for (;;) {
+    const int32_t capacity = static_cast<int32_t>(text.size());
+    const int32_t length = plat_dialog_get_item_text(dialog, controlId, text.data(), capacity);
+    if (length < capacity - 1) return text.substr(0, static_cast<size_t>(length));
+    text.resize(text.size() * 2);
+  }
+}
+
+std::vector<std::u16string> ListEntries(PlatDialog* dialog, int32_t listId) {
+  std::vector<std::u16string> entries;
+  for (int32_t k = 0;; ++k) {
+    const char16_t* entry = plat_dialog_list_entry(dialog, listId, k);
+    if (entry == nullptr) return entries;
+    entries.emplace_back(entry);
+  }
+}
+
+// What every control of the dialog's template shows, as the platform reports it.
+void CaptureInto(ScriptedUi::DialogRun& run, PlatDialog* dialog) {
+  const PlatDialogTemplate& shown = *plat_dialog_template(dialog);
+  for (int32_t i = 0; i < shown.controlCount; ++i) {
+    const PlatDialogControl& control = shown.controls[i];
+    run.texts.emplace(control.id, ItemText(dialog, control.id));
     if (control.kind != PLAT_CONTROL_LIST_BOX) continue;
-    run.lists.emplace(control.id, control.entries);
-    run.selections.emplace(control.id, control.selection);
+    run.lists.emplace(control.id, ListEntries(dialog, control.id));
+    run.selections.emplace(control.id, static_cast<int32_t>(plat_dialog_send_item_message(
+                                           dialog, control.id, PLAT_LB_GETCURSEL, 0, 0)));
   }
 }
 
@@ -41,8 +66,8 @@ void CaptureInto(ScriptedUi::DialogRun& run, const PlatDialog& dialog) {
 
 void ScriptedUi::RunDialog(PlatDialog* dialog) {
   const size_t index = dialogRuns_.size();
-  dialogRuns_.emplace_back().resourceId = dialog->dialogTemplate.resourceId;
-  dialogRuns_.back().window = dialog->window;
+  dialogRuns_.emplace_back().resourceId = plat_dialog_template(dialog)->resourceId;
+  dialogRuns_.back().window = plat_dialog_window(dialog);
   int32_t refused = 0;
   while (!plat_dialog_ended(dialog, nullptr) && !dialogActions_.empty()) {
     const DialogAction action = std::move(dialogActions_.front());
@@ -64,8 +89,9 @@ void ScriptedUi::RunDialog(PlatDialog* dialog) {
   if (!plat_dialog_ended(dialog, nullptr)) plat_dialog_user_click(dialog, PLAT_IDCANCEL);
   DialogRun& run = dialogRuns_[index];
   run.refusedActions = refused;
-  CaptureInto(run, *dialog);
-  run.result = dialog->result;
+  CaptureInto(run, dialog);
+  int32_t result = 0;
+  if (plat_dialog_ended(dialog, &result) != 0) run.result = result;
 }
 
 int32_t ScriptedUi::AnswerFileDialog(int32_t save, PlatOpenFileName* request) {

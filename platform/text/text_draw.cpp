@@ -1,9 +1,11 @@
-// plat_draw_text: one line of text in the built-in font, left-aligned on the rectangle's top
-// line, clipped to the rectangle (right and bottom exclusive) and to the bitmap selected into the
-// context. Ink takes the context's text colour; the rest of each character cell is filled with
-// the background colour in opaque mode and left alone in transparent mode. Line breaks and other
-// control characters are not interpreted: they draw as boxes like any unknown character.
+// plat_draw_text and plat_get_text_extent: one line of text in the built-in font, left-aligned on
+// the rectangle's top line, clipped to the rectangle (right and bottom exclusive) and to the bitmap
+// selected into the context. Ink takes the context's text colour; the rest of each character cell
+// is filled with the background colour in opaque mode and left alone in transparent mode. Line
+// breaks and other control characters are not interpreted: they draw as boxes like any unknown
+// character.
 #include <algorithm>
+#include <limits>
 #include <string_view>
 
 #include "platform/system/c_boundary.h"
@@ -28,6 +30,12 @@ struct Ink {
 
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// The index after the character at i: a surrogate pair is one character.
+size_t NextCharacter(std::u16string_view text, size_t i) {
+  const bool pair = IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]);
+  return i + (pair ? 2 : 1);
+}
 
 // Whether cell pixel (x, y) is ink: the design pixel it falls on, after the glyph's offset.
 bool InkAt(const GlyphRows& glyph, const FontMetrics& metrics, int64_t x, int64_t y) {
@@ -64,13 +72,27 @@ int32_t DrawLine(const Context& context, Bitmap& bitmap, std::u16string_view tex
                 EncodePixel(bitmap.format, RgbFromColorRef(context.backgroundColor)),
                 context.backgroundMode == PLAT_OPAQUE};
   int64_t left = rect.left;
-  for (size_t i = 0; i < text.size() && left < clip.right; ++i) {
+  for (size_t i = 0; i < text.size() && left < clip.right; i = NextCharacter(text, i)) {
     DrawCell(bitmap, clip, metrics, GlyphFor(text[i]), left, rect.top, ink);
     left += metrics.cellWidth;
-    // A surrogate pair is one character.
-    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ++i;
   }
   return metrics.cellHeight;
+}
+
+// The ink box of a line: every character but the last advances a whole cell, the last ends with
+// its glyph's last column.
+PlatSize ExtentOf(const FontMetrics& metrics, std::u16string_view text) {
+  int64_t characters = 0;
+  for (size_t i = 0; i < text.size(); i = NextCharacter(text, i)) ++characters;
+  if (characters == 0) return {0, metrics.cellHeight};
+  const int64_t width = (characters - 1) * metrics.cellWidth + kGlyphColumns * metrics.scale;
+  return {static_cast<int32_t>(std::min<int64_t>(width, std::numeric_limits<int32_t>::max())),
+          metrics.cellHeight};
+}
+
+// The line a call names: length units of text, or up to the terminator for -1.
+std::u16string_view LineOf(const char16_t* text, int32_t length) {
+  return length == -1 ? Utf16View(text) : std::u16string_view(text, static_cast<size_t>(length));
 }
 
 }  // namespace
@@ -83,7 +105,16 @@ int32_t plat_draw_text(PlatHandle dc, const char16_t* text, int32_t length, cons
   if (context == nullptr) return Fail("plat_draw_text: not a drawing context", 0);
   if (text == nullptr || rect == nullptr) return Fail("plat_draw_text: no text or rectangle", 0);
   if (length < -1) return Fail("plat_draw_text: negative length", 0);
-  const std::u16string_view line =
-      length == -1 ? Utf16View(text) : std::u16string_view(text, static_cast<size_t>(length));
+  const std::u16string_view line = LineOf(text, length);
   return GuardedCall(0, [&] { return DrawLine(*context, *SelectedBitmap(dc), line, *rect); });
+}
+
+int32_t plat_get_text_extent(PlatHandle dc, const char16_t* text, int32_t length, PlatSize* size) {
+  using namespace stamp::platform;
+  const Context* context = Find<Context>(dc);
+  if (context == nullptr) return Fail("plat_get_text_extent: not a drawing context", 0);
+  if (text == nullptr || size == nullptr) return Fail("plat_get_text_extent: no text or size", 0);
+  if (length < -1) return Fail("plat_get_text_extent: negative length", 0);
+  *size = ExtentOf(MetricsOf(*Find<Font>(context->font)), LineOf(text, length));
+  return 1;
 }

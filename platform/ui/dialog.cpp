@@ -84,3 +84,5 @@ int32_t plat_dialog_ended(PlatDialog* dialog, int32_t* result) {
 const PlatDialogTemplate* plat_dialog_template(PlatDialog* dialog) {
   return dialog != nullptr ? &dialog->dialogTemplate : nullptr;
 }
+
+PlatHandle plat_dialog_window(PlatDialog* dialog) { return dialog != nullptr ? dialog->window : 0; }

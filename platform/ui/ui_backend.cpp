@@ -28,6 +28,10 @@ void plat_ui_set_backend(const PlatUiBackend* backend) {
   Installed() = backend != nullptr ? *backend : PlatUiBackend{};
 }
 
+void plat_ui_get_backend(PlatUiBackend* backend) {
+  if (backend != nullptr) *backend = UiBackend();
+}
+
 int32_t plat_message_box(const char16_t* text) {
   const PlatUiBackend& ui = UiBackend();
   if (ui.message_box != nullptr) {

@@ -1,5 +1,7 @@
 #include "platform/ui/windows.h"
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "platform/system/c_boundary.h"
@@ -7,6 +9,17 @@
 #include "platform/ui/ui_backend.h"
 
 using namespace stamp::platform;
+
+namespace {
+
+// start + extent, held to the 32-bit range a placement far out could leave.
+int32_t FarEdge(int32_t start, int32_t extent) {
+  return static_cast<int32_t>(std::clamp<int64_t>(int64_t{start} + extent,
+                                                  std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
 
 PlatHandle plat_create_window(void) {
   return GuardedCall(PlatHandle{0}, [] { return AddObject(std::make_unique<Window>()); });
@@ -36,4 +49,17 @@ int32_t plat_set_window_pos(PlatHandle window, PlatHandle insertAfter, int32_t x
   if (ui.window_pos != nullptr)
     ui.window_pos(ui.user, window, insertAfter, x, y, width, height, flags);
   return 1;
+}
+
+int32_t plat_get_window_rect(PlatHandle window, PlatRect* rect) {
+  const Window* placed = Find<Window>(window);
+  if (placed == nullptr || rect == nullptr) return Fail("window rectangle for no window", 0);
+  *rect = {placed->x, placed->y, FarEdge(placed->x, placed->width),
+           FarEdge(placed->y, placed->height)};
+  return 1;
+}
+
+int32_t plat_is_window_visible(PlatHandle window) {
+  const Window* placed = Find<Window>(window);
+  return placed != nullptr && placed->shown ? 1 : 0;
 }
