@@ -4,7 +4,7 @@
 
 #include "platform/text/text_encoding.h"
 #include "stamp/platform.h"
-#include "sys_test_support.h"
+#include "support/test_files.h"
 
 namespace stamp::test {
 namespace {
