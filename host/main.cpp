@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/demo_command.h"
-#include "host/exit_codes.h"
-#include "host/run_command.h"
-#include "host/sheet_command.h"
+#include "host/commands/demo_command.h"
+#include "host/commands/exit_codes.h"
+#include "host/commands/run_command.h"
+#include "host/commands/sheet_command.h"
 #ifdef STAMP_HOST_GUI
 #include "host/gui/gui_command.h"
 #endif

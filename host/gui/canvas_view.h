@@ -12,7 +12,7 @@
 #include <QPoint>
 #include <QSize>
 
-#include "host/compositor.h"
+#include "host/output/compositor.h"
 #include "host/gui/view_mapping.h"
 
 namespace stamp::gui {

@@ -7,8 +7,8 @@
 
 #include <QApplication>
 
-#include "host/command_line.h"
-#include "host/exit_codes.h"
+#include "host/commands/command_line.h"
+#include "host/commands/exit_codes.h"
 #include "host/gui/stamp_window.h"
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"

@@ -1,6 +1,6 @@
 #include "host/gui/raster_image.h"
 
-#include "host/snapshot.h"
+#include "host/output/snapshot.h"
 #include "stamp/host_record.h"
 
 namespace stamp::gui {

@@ -14,8 +14,8 @@
 #include <QString>
 
 #include "host/gui/qt_ui_backend.h"
-#include "host/host_log.h"
-#include "host/session.h"
+#include "host/output/host_log.h"
+#include "host/session/session.h"
 
 class QComboBox;
 class QMenu;

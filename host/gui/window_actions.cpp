@@ -14,7 +14,7 @@
 #include "host/gui/raster_image.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
-#include "host/snapshot.h"
+#include "host/output/snapshot.h"
 
 namespace stamp::gui {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "bmp_test_files.h"
-#include "platform/bmp_decoder.h"
+#include "platform/bmp/bmp_decoder.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {
@@ -105,14 +105,17 @@ TEST_P(BmpFixture, DecodesToTheOutsideReadersPixels) {
   ASSERT_TRUE(reference) << "reference picture missing or unreadable";
   const auto result = DecodeBmp(FixtureBytes(fixture));
   ASSERT_TRUE(result.image) << result.error;
-  ASSERT_EQ(result.image->format.width, reference->width);
-  ASSERT_EQ(result.image->format.height, reference->height);
-  const std::vector<uint8_t> decoded = BgrToRgb(result.image->pixels);
-  ASSERT_EQ(decoded.size(), reference->rgb.size());
+  ASSERT_EQ(result.image->format.width, reference->width());
+  ASSERT_EQ(result.image->format.height, reference->height());
+  ASSERT_EQ(result.image->pixels.size(), size_t(reference->bytes()));
+  const Raster decoded = Raster::FromTopDownBgr(reference->width(), reference->height(),
+                                                result.image->pixels.data());
   if (fixture.tolerance == 0) {
-    EXPECT_TRUE(decoded == reference->rgb);
+    EXPECT_TRUE(decoded == *reference);
   } else {
-    EXPECT_LE(LargestDifference(decoded, reference->rgb), fixture.tolerance);
+    EXPECT_LE(LargestDifference({decoded.data(), size_t(decoded.bytes())},
+                                {reference->data(), size_t(reference->bytes())}),
+              fixture.tolerance);
   }
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "canvas/press_model.h"
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "plugin/plugin_module.h"
 
 namespace stamp::test {

@@ -24,7 +24,7 @@
 #include "host/gui/panel_view.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
-#include "platform/text_encoding.h"
+#include "platform/text/text_encoding.h"
 #include "stamp/host_record.h"
 
 namespace stamp::gui {

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "host/compositor.h"
-#include "host/compositor_rows.h"
+#include "host/output/compositor.h"
+#include "host/output/compositor_rows.h"
 #include "host/record/host_record.h"
 
 namespace stamp::host {

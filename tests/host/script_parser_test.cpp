@@ -2,7 +2,7 @@
 // that name the line.
 #include <gtest/gtest.h>
 
-#include "host/script_parser.h"
+#include "host/script/script_parser.h"
 
 namespace stamp::host {
 namespace {

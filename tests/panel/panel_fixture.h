@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "plugin/module_state.h"
 #include "stamp_pipeline/session.h"
 

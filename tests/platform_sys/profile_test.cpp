@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "platform/text_encoding.h"
+#include "platform/text/text_encoding.h"
 #include "stamp/platform.h"
-#include "sys_test_support.h"
+#include "support/test_files.h"
 
 namespace stamp::test {
 namespace {
