@@ -9,9 +9,10 @@
 #include <string>
 
 #include "bench_memcpy.h"
-#include "host/record/plugin_module.h"
 #include "host/record/host_directory.h"
 #include "host/record/host_record.h"
+#include "host/record/plugin_module.h"
+#include "stamp/plugin.h"
 
 namespace stamp::bench {
 namespace {

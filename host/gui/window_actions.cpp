@@ -12,6 +12,7 @@
 #include "host/gui/raster_image.h"
 #include "host/gui/stamp_window.h"
 #include "host/snapshot.h"
+#include "stamp/plugin.h"
 
 namespace stamp::gui {
 namespace {

@@ -10,8 +10,8 @@
 #include "canvas/placement.h"
 #include "plugin/messages.h"
 #include "plugin/module_state.h"
-#include "stamp/host_record.h"
 #include "stamp/platform.h"
+#include "stamp/plugin.h"
 
 namespace stamp {
 namespace {

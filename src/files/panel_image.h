@@ -9,6 +9,7 @@
 
 #include "plugin/host_context.h"
 #include "stamp/platform.h"
+#include "stamp/plugin.h"
 
 namespace stamp {
 
@@ -19,9 +20,9 @@ inline constexpr int32_t kPanelImageBytes = kPanelImageWidth * kPanelImageHeight
 // The region of the PanelImage that holds the twelve cells (4 columns x 3 rows of 30x30).
 inline constexpr int32_t kCellAreaX = 70;
 inline constexpr int32_t kCellAreaY = 0;
-inline constexpr int32_t kCellSize = 30;
-inline constexpr int32_t kCellColumns = 4;
-inline constexpr int32_t kCellRows = 3;
+inline constexpr int32_t kCellSize = STAMP_CELL_SIZE;
+inline constexpr int32_t kCellColumns = STAMP_SHEET_COLUMNS;
+inline constexpr int32_t kCellRows = STAMP_SHEET_ROWS;
 
 struct PanelImage {
   PlatHandle context = 0;         // the panel context P

@@ -6,12 +6,6 @@
 #include "plugin/module_state.h"
 
 namespace stamp {
-namespace {
-
-constexpr int32_t kSheetWidth = kCellColumns * kCellSize;
-constexpr int32_t kSheetHeight = kCellRows * kCellSize;
-
-}  // namespace
 
 void LoadStampSheet() {
   ModuleState& module = Module();
@@ -29,7 +23,7 @@ void LoadStampSheet() {
     return;
   }
   sheet.previousBitmap = plat_select_object(sheet.context, sheet.bitmap);
-  plat_bit_blt(module.panel.context, kCellAreaX, kCellAreaY, kSheetWidth, kSheetHeight,
+  plat_bit_blt(module.panel.context, kCellAreaX, kCellAreaY, STAMP_SHEET_WIDTH, STAMP_SHEET_HEIGHT,
                sheet.context, 0, 0, PLAT_SRCCOPY);
   module.stampLoaded = true;
 }

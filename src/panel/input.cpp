@@ -10,14 +10,15 @@
 #include "panel/file_button.h"
 #include "panel/layout.h"
 #include "plugin/module_state.h"
-#include "stamp/host_record.h"
+#include "stamp/plugin.h"
 #include "stamp/rebuild.h"
 
 namespace stamp {
 namespace {
 
-constexpr int64_t kLargestReduction = 30;
-constexpr int64_t kSmallestReduction = 10;
+// The range the plus and minus buttons step the reduction within (30 is the whole cell).
+constexpr int64_t kHighestButtonReduction = 30;
+constexpr int64_t kLowestButtonReduction = 10;
 
 // A control's action on pen-up, at the pen position in panel coordinates.
 using ControlAction = void (*)(ModuleState& module, int32_t x, int32_t y);
@@ -44,13 +45,13 @@ void SelectCell(ModuleState& module, int32_t x, int32_t y) {
 // Rebuilds even when the bound leaves the value as it was.
 void RaiseReduction(ModuleState& module, int32_t, int32_t) {
   module.reduction =
-      static_cast<int32_t>(std::min(int64_t{module.reduction} + 1, kLargestReduction));
+      static_cast<int32_t>(std::min(int64_t{module.reduction} + 1, kHighestButtonReduction));
   RebuildStamp(true);
 }
 
 void LowerReduction(ModuleState& module, int32_t, int32_t) {
   module.reduction =
-      static_cast<int32_t>(std::max(int64_t{module.reduction} - 1, kSmallestReduction));
+      static_cast<int32_t>(std::max(int64_t{module.reduction} - 1, kLowestButtonReduction));
   RebuildStamp(true);
 }
 

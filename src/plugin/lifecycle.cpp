@@ -4,9 +4,11 @@
 
 #include "files/panel_image.h"
 #include "files/stamp_sheet.h"
+#include "plugin/messages.h"
 #include "plugin/module_state.h"
 #include "plugin/settings.h"
 #include "stamp/mul_table.h"
+#include "stamp/platform.h"
 #include "stamp/rebuild.h"
 
 namespace stamp {
@@ -31,6 +33,16 @@ int32_t StartUp(void* record) {
   RebuildStamp(true);
   module.initialised = true;
   return 1;
+}
+
+// The sheet and the PanelImage are the only platform objects a session holds; a start-up makes
+// them in that order, so either may be there.
+void AbandonStartUp() {
+  ModuleState& module = Module();
+  ReleaseStampSheet();
+  if (module.panel.context != 0) ReleasePanelImage(module.panel);
+  module = ModuleState{};
+  plat_message_box(kMemoryAllocationError);
 }
 
 void ShutDown() {

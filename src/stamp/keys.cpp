@@ -4,7 +4,7 @@
 #include "stamp/keys.h"
 
 #include "plugin/module_state.h"
-#include "stamp/host_record.h"
+#include "stamp/plugin.h"
 #include "stamp/rebuild.h"
 
 namespace stamp {

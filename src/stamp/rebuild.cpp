@@ -21,8 +21,9 @@
 namespace stamp {
 namespace {
 
-constexpr int32_t kSmallestReduction = 5;
-constexpr int32_t kLargestReduction = 29;
+// The reductions that shrink the cell, to that side; any other value leaves it whole.
+constexpr int32_t kSmallestReducedSide = 5;
+constexpr int32_t kLargestReducedSide = 29;
 constexpr int32_t kStampSquareSide = 60;  // the StampImage: the white square at (0,0)
 constexpr int32_t kCellCacheX = 0;        // the cell cache: 30x30 at (0,60)
 constexpr int32_t kCellCacheY = 60;
@@ -49,7 +50,7 @@ Raster PanelRaster(const PanelImage& panel) {
 }
 
 bool Reduces(int32_t reduction) {
-  return reduction >= kSmallestReduction && reduction <= kLargestReduction;
+  return reduction >= kSmallestReducedSide && reduction <= kLargestReducedSide;
 }
 
 // The side of the picture that is rotated: the reduced size, or the whole cell.

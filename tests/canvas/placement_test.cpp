@@ -8,6 +8,7 @@
 
 #include "canvas/stroke.h"
 #include "canvas/stroke_fixture.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

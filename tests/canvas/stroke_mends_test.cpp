@@ -10,6 +10,7 @@
 #include "canvas/stroke_fixture.h"
 #include "plugin/module_state.h"
 #include "stamp/keys.h"
+#include "stamp/plugin.h"
 #include "stamp/rebuild.h"
 
 namespace stamp::test {

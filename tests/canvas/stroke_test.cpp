@@ -9,6 +9,7 @@
 #include "canvas/stroke_fixture.h"
 #include "plugin/messages.h"
 #include "plugin/module_state.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

@@ -13,6 +13,7 @@
 
 #include "reliability/module_fixture.h"
 #include "resources/load_dialog_template.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "resources/load_dialog_template.h"
+#include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {

@@ -6,6 +6,7 @@
 
 #include "plugin/module_state.h"
 #include "stamp/keys.h"
+#include "stamp/plugin.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {
