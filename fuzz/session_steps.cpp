@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "files/panel_image.h"
-#include "plugin/module_state.h"
-#include "resources/load_dialog_template.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/resources/load_dialog_template.h"
 #include "stamp/host_record.h"
 #include "stamp/plugin.h"
 

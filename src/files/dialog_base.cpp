@@ -1,10 +1,10 @@
-#include "files/dialog_base.h"
+#include "src/files/dialog_base.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "files/dialog_exchange.h"
+#include "src/files/dialog_exchange.h"
 
 namespace stamp {
 namespace {

@@ -1,9 +1,9 @@
-#include "files/make_bitmap_info.h"
+#include "src/files/make_bitmap_info.h"
 
 #include <cstring>
 #include <new>
 
-#include "plugin/messages.h"
+#include "src/core/messages.h"
 
 namespace stamp {
 namespace {

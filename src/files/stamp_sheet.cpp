@@ -1,9 +1,9 @@
-#include "files/stamp_sheet.h"
+#include "src/files/stamp_sheet.h"
 
-#include "files/context_pair.h"
-#include "files/panel_image.h"
-#include "plugin/messages.h"
-#include "plugin/module_state.h"
+#include "src/core/messages.h"
+#include "src/core/module_state.h"
+#include "src/files/context_pair.h"
+#include "src/files/panel_image.h"
 
 namespace stamp {
 

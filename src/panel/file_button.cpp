@@ -1,13 +1,13 @@
-#include "panel/file_button.h"
+#include "src/panel/file_button.h"
 
 #include <cstring>
 #include <string>
 
-#include "files/stamp_load_dialog.h"
-#include "files/stamp_sheet.h"
+#include "src/files/stamp_load_dialog.h"
+#include "src/files/stamp_sheet.h"
+#include "src/stamp/rebuild.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
-#include "stamp/rebuild.h"
 
 namespace stamp {
 namespace {

@@ -1,17 +1,17 @@
 // The reduction buttons step in 64 bits: a reduction read from the profile may be any int32, and
 // INT32_MAX + 1 or INT32_MIN - 1 must not overflow. Each button bounds only its own side, so a
 // value outside 10..30 moves one step towards the range.
-#include "panel/input.h"
+#include "src/panel/input.h"
 
 #include <algorithm>
 #include <array>
 
-#include "panel/dial_angle.h"
-#include "panel/file_button.h"
-#include "panel/layout.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
+#include "src/panel/dial_angle.h"
+#include "src/panel/file_button.h"
+#include "src/panel/layout.h"
+#include "src/stamp/rebuild.h"
 #include "stamp/plugin.h"
-#include "stamp/rebuild.h"
 
 namespace stamp {
 namespace {

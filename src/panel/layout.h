@@ -9,15 +9,13 @@
 
 #include <cstdint>
 
-#include "files/panel_image.h"
+#include "src/core/panel_image.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
 
 namespace stamp {
 
-inline constexpr int32_t kPanelRasterWidth = STAMP_PANEL_WIDTH;
-inline constexpr int32_t kPanelRasterHeight = STAMP_PANEL_HEIGHT;
 inline constexpr int32_t kPanelTopRow = STAMP_PANEL_TOP_ROW;
 
 struct PanelPoint {

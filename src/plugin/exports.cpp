@@ -3,12 +3,12 @@
 // compiler holds every definition to the contract's signature.
 #include "stamp/plugin.h"
 
-#include "canvas/stroke.h"
-#include "panel/draw.h"
-#include "panel/input.h"
-#include "plugin/export_guard.h"
-#include "plugin/lifecycle.h"
-#include "stamp/keys.h"
+#include "src/canvas/stroke.h"
+#include "src/panel/draw.h"
+#include "src/panel/input.h"
+#include "src/plugin/export_guard.h"
+#include "src/plugin/lifecycle.h"
+#include "src/stamp/keys.h"
 
 namespace {
 

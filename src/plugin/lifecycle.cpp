@@ -1,15 +1,15 @@
-#include "plugin/lifecycle.h"
+#include "src/plugin/lifecycle.h"
 
 #include <string>
 
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "plugin/messages.h"
-#include "plugin/module_state.h"
-#include "plugin/settings.h"
-#include "stamp/mul_table.h"
+#include "src/core/messages.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/files/stamp_sheet.h"
+#include "src/plugin/settings.h"
+#include "src/stamp/mul_table.h"
+#include "src/stamp/rebuild.h"
 #include "stamp/platform.h"
-#include "stamp/rebuild.h"
 
 namespace stamp {
 namespace {

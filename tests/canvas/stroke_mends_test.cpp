@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "canvas/stroke.h"
 #include "canvas/stroke_fixture.h"
-#include "plugin/module_state.h"
-#include "stamp/keys.h"
+#include "src/canvas/stroke.h"
+#include "src/core/module_state.h"
+#include "src/stamp/keys.h"
+#include "src/stamp/rebuild.h"
 #include "stamp/plugin.h"
-#include "stamp/rebuild.h"
 
 namespace stamp::test {
 namespace {

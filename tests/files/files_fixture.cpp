@@ -2,9 +2,9 @@
 
 #include <stdlib.h>
 
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/files/stamp_sheet.h"
 
 namespace stamp::test {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "pixel/blend_modes.h"
 #include "pixel/picture.h"
-#include "pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
+#include "src/pixel/blend_modes.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "pixel/picture.h"
-#include "pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "resources/load_dialog_template.h"
+#include "src/resources/load_dialog_template.h"
 #include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 

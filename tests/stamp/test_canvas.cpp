@@ -3,7 +3,7 @@
 #include <cstring>
 #include <random>
 
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 #include "stamp/host_record.h"
 
 namespace stamp::test {
@@ -22,6 +22,8 @@ CanvasRecord::CanvasRecord(int32_t width, int32_t height) : record_(STAMP_REC_SI
 }
 
 CanvasRecord::~CanvasRecord() { Module().host = HostContext(); }
+
+ImageView CanvasView(Raster& raster) { return Module().host.canvasView(raster.data()); }
 
 Raster::Raster(int32_t width, int32_t height, uint8_t fill)
     : width_(width), height_(height), bytes_(static_cast<size_t>(width * height * 3), fill) {}

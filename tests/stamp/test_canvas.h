@@ -6,6 +6,8 @@
 #include <ostream>
 #include <vector>
 
+#include "src/core/image_view.h"
+
 namespace stamp::test {
 
 struct Rgb {
@@ -50,5 +52,9 @@ class Raster {
   int32_t height_;
   std::vector<uint8_t> bytes_;
 };
+
+// The raster viewed with the canvas geometry of the installed record, as the stamp preparation
+// views every canvas-sized buffer.
+ImageView CanvasView(Raster& raster);
 
 }  // namespace stamp::test
