@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kFramesSeen = 8;
+constexpr int kFramesSeen = 12;
 
 // While armed, the allocation of the module's code that brings the count below zero fails.
 bool gArmed = false;
@@ -27,16 +27,22 @@ bool IsStandardLibrary(const Dl_info& info) {
   return info.dli_fname != nullptr && std::strstr(info.dli_fname, "libstdc++") != nullptr;
 }
 
-// The first caller outside this program and the standard library lies in the module.
+// Past this program's own frames (a sanitizer runtime may stand before them, in its backtrace),
+// the first caller outside the standard library lies in the module.
 bool AllocatedByModule() {
   std::array<void*, kFramesSeen> frames{};
   const int depth = backtrace(frames.data(), kFramesSeen);
   Dl_info self{};
   dladdr(reinterpret_cast<void*>(&AllocatedByModule), &self);
+  bool pastSelf = false;
   for (int i = 0; i < depth; ++i) {
     Dl_info info{};
     if (dladdr(frames[i], &info) == 0) return false;
-    if (info.dli_fbase == self.dli_fbase || IsStandardLibrary(info)) continue;
+    if (info.dli_fbase == self.dli_fbase) {
+      pastSelf = true;
+      continue;
+    }
+    if (!pastSelf || IsStandardLibrary(info)) continue;
     return info.dli_fbase == gModuleBase;
   }
   return false;
