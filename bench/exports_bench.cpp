@@ -12,6 +12,7 @@
 #include "host/record/host_directory.h"
 #include "host/record/host_record.h"
 #include "host/record/plugin_module.h"
+#include "stamp/plugin.h"
 
 namespace stamp::bench {
 namespace {

@@ -14,13 +14,14 @@
 #include "host/output/sheet_preview.h"
 #include "platform/bmp/bmp_decoder.h"
 #include "stamp/platform.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 namespace {
 
 constexpr int kExitRefused = kExitFailure;
-constexpr int32_t kSheetWidth = 120;  // four cells of 30
-constexpr int32_t kSheetHeight = 90;  // three cells of 30
+constexpr int32_t kSheetWidth = STAMP_SHEET_WIDTH;
+constexpr int32_t kSheetHeight = STAMP_SHEET_HEIGHT;
 // Far above any file the decoder accepts; only keeps a wrong path from being read whole.
 constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
 

@@ -15,6 +15,7 @@
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
 #include "host/output/snapshot.h"
+#include "stamp/plugin.h"
 
 namespace stamp::gui {
 namespace {

@@ -9,13 +9,14 @@
 #include "host/output/output_file.h"
 #include "host/output/png_writer.h"
 #include "host/record/context_pair.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 namespace {
 
-constexpr int32_t kCell = 30;
-constexpr int32_t kColumns = 4;
-constexpr int32_t kRows = 3;
+constexpr int32_t kCell = STAMP_CELL_SIZE;
+constexpr int32_t kColumns = STAMP_SHEET_COLUMNS;
+constexpr int32_t kRows = STAMP_SHEET_ROWS;
 constexpr int32_t kScale = 2;
 constexpr int32_t kShown = kCell * kScale;
 constexpr int32_t kGap = 12;

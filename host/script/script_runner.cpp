@@ -7,7 +7,7 @@
 #include "host/commands/exit_codes.h"
 #include "host/output/snapshot.h"
 #include "platform/text/text_encoding.h"
-#include "src/resources/load_dialog_template.h"
+#include "stamp/plugin.h"
 #include "stamp/host_record.h"
 
 namespace stamp::host {
@@ -80,8 +80,10 @@ std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
 void Runner::Dialog(const ScriptCommand& command) {
   platform::ScriptedUi& ui = session_.ui();
   switch (command.op) {
-    case Op::kDialogSelect: ui.QueueSelect(kLoadDialogList, command.numbers[0]); break;
-    case Op::kDialogType: ui.QueueType(kLoadDialogPathBox, platform::FromUtf8(command.text)); break;
+    case Op::kDialogSelect: ui.QueueSelect(STAMP_LOAD_DIALOG_LIST, command.numbers[0]); break;
+    case Op::kDialogType:
+      ui.QueueType(STAMP_LOAD_DIALOG_PATH_BOX, platform::FromUtf8(command.text));
+      break;
     case Op::kDialogFile:
       if (command.text.empty()) {
         ui.QueueFileCancel();
@@ -89,7 +91,7 @@ void Runner::Dialog(const ScriptCommand& command) {
         const std::filesystem::path path = places_.scriptFolder / command.text;
         ui.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
       }
-      ui.QueueClick(kLoadDialogFileButton);
+      ui.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);
       break;
     case Op::kDialogOk: ui.QueueOk(); break;
     case Op::kDialogCancel: ui.QueueCancel(); break;

@@ -5,14 +5,15 @@
 #include "host/output/centred_text.h"
 #include "host/output/host_drawing.h"
 #include "stamp/host_record.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 namespace {
 
-constexpr int32_t kButtonX = 0;
-constexpr int32_t kButtonY = 220;
-constexpr int32_t kButtonWidth = 50;
-constexpr int32_t kButtonHeight = 20;
+constexpr int32_t kButtonX = STAMP_FILE_BUTTON_X;
+constexpr int32_t kButtonY = STAMP_FILE_BUTTON_Y;
+constexpr int32_t kButtonWidth = STAMP_FILE_BUTTON_WIDTH;
+constexpr int32_t kButtonHeight = STAMP_FILE_BUTTON_HEIGHT;
 
 // The plug-in's area: raster rows 730 to the last; the rows are stored bottom-up, so they are
 // the first bytes of the raster.

@@ -4,12 +4,13 @@
 #include <stdexcept>
 
 #include "host/record/host_directory.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 namespace {
 
-constexpr char kToolName[] = "Stamp";
-constexpr int32_t kInterfaceVersion = 0x3F800000;  // the single-precision number 1.0
+constexpr char kToolName[] = STAMP_PLUGIN_NAME;
+constexpr int32_t kInterfaceVersion = STAMP_PLUGIN_VERSION;
 
 HostRecordOptions RecordOptions(const SessionOptions& options) {
   HostRecordOptions record;

@@ -9,6 +9,7 @@
 #include "canvas/press_model.h"
 #include "platform/scripted_ui/scripted_ui.h"
 #include "plugin/plugin_module.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {
@@ -49,7 +50,7 @@ class ModuleStrokeTest : public HostTest {
     return cache;
   }
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   platform::ScriptedUi ui;
 };
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "files/files_fixture.h"
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/files/stamp_sheet.h"
 
 namespace stamp::test {
 namespace {

@@ -84,7 +84,7 @@ class ModuleSessionTest : public HostTest {
     return Bytes(raster, raster + kWidth * kHeight * 3);
   }
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   platform::ScriptedUi ui;
 };
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/scripted_ui/scripted_ui.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "pixel/blend_modes.h"
-#include "pixel/pixel_ops.h"
+#include "src/pixel/blend_modes.h"
+#include "src/pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
 
 namespace stamp::test {

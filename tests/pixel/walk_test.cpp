@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-#include "pixel/pixel_ops.h"
+#include "src/pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
 #include "support/raster.h"
 

@@ -72,7 +72,7 @@ class LifecycleTest : public HostTest {
     return s;
   }
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   const int32_t liveObjects = plat_live_object_count();
   platform::ScriptedUi ui;
 };

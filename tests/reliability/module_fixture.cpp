@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "resources/load_dialog_template.h"
+#include "src/resources/load_dialog_template.h"
+#include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {

@@ -34,7 +34,7 @@ class ModuleTest : public HostTest {
   // Whether a canvas stroke is taken, which needs a loaded sheet.
   bool StrokeTaken();
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   const int32_t liveObjects = plat_live_object_count();
   platform::ScriptedUi ui;
   const TempFolder scratch;

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 #include "stamp/host_record.h"
 
 namespace stamp::test {
@@ -16,5 +16,7 @@ CanvasRecord::CanvasRecord(int32_t width, int32_t height) : record_(STAMP_REC_SI
 }
 
 CanvasRecord::~CanvasRecord() { Module().host = HostContext(); }
+
+ImageView CanvasView(Raster& raster) { return Module().host.canvasView(raster.data()); }
 
 }  // namespace stamp::test

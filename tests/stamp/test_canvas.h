@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "src/core/image_view.h"
 #include "support/raster.h"
 
 namespace stamp::test {
@@ -20,5 +21,9 @@ class CanvasRecord {
  private:
   std::vector<uint8_t> record_;
 };
+
+// The raster viewed with the canvas geometry of the installed record, as the stamp preparation
+// views every canvas-sized buffer.
+ImageView CanvasView(Raster& raster);
 
 }  // namespace stamp::test

@@ -6,17 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "plugin/host_context.h"
+#include "src/core/host_context.h"
+#include "src/core/panel_image.h"
+#include "src/core/rotated_size.h"
+#include "src/core/stamp_sheet.h"
 
 namespace stamp {
-
-// Width and height of the prepared StampImage, set by every rotation.
-struct RotatedSize {
-  int32_t width = 0;
-  int32_t height = 0;
-};
 
 struct ModuleState {
   bool initialised = false;  // a plg_init succeeded and no plg_destroy followed
@@ -27,7 +22,7 @@ struct ModuleState {
   std::u16string stampPath;
   bool stampLoaded = false;
   bool dialDragging = false;
-  RotatedSize rotatedSize;
+  RotatedSize rotatedSize;    // the StampImage's size, from the last rotation
   bool strokeActive = false;  // a pen down on the canvas has not yet been followed by pen up
   int32_t savedFlagA = 0;
   int32_t savedFlagB = 0;

@@ -1,4 +1,4 @@
-#include "plugin/host_context.h"
+#include "src/core/host_context.h"
 
 namespace stamp {
 
@@ -15,6 +15,15 @@ std::u16string HostContext::hostDirectory() const {
 void HostContext::setUpdateRect(int32_t a, int32_t b, int32_t c, int32_t d) {
   const int32_t values[] = {a, b, c, d};
   for (uint32_t i = 0; i < 4; ++i) Write(STAMP_REC_UPDATE_RECT + 4 * i, values[i]);
+}
+
+ImageView HostContext::canvasView(uint8_t* buffer) const {
+  if (!valid()) return {};
+  return {buffer, canvasWidth(), canvasHeight(), canvasBytes()};
+}
+
+ImageView HostContext::panelRaster() const {
+  return {panelBuffer(), STAMP_PANEL_WIDTH, STAMP_PANEL_HEIGHT, panelBytes()};
 }
 
 uint8_t* HostContext::layerBuffer(int32_t layer) const {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "src/core/image_view.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
 
@@ -57,6 +58,12 @@ class HostContext {
   uint8_t* scratchBuffer() const { return Pointer(STAMP_REC_SCRATCH_BUFFER); }
   uint8_t* stampBuffer() const { return Pointer(STAMP_REC_STAMP_BUFFER); }
   PlatHandle panelDC() const { return Read<uint32_t>(STAMP_REC_PANEL_DC); }
+
+  // A canvas-sized buffer (a layer, the overlay, stampBuffer, ...) with the canvas geometry;
+  // without a record, a view that holds no pixel.
+  ImageView canvasView(uint8_t* buffer) const;
+  // The host's 240 x 1050 panel raster, bounded by panelBytes.
+  ImageView panelRaster() const;
   PlatHandle canvasDC() const { return Read<uint32_t>(STAMP_REC_CANVAS_DC); }
 
  private:

@@ -1,4 +1,4 @@
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 
 namespace stamp {
 
