@@ -48,6 +48,8 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, std::strin
 std::string HeaderName(uint32_t headerSize) {
   switch (headerSize) {
     case 12: return "core header (12 bytes)";
+    case 16: return "OS/2 2.x header (16 bytes)";
+    case 64: return "OS/2 2.x header (64 bytes)";
     case 40: return "info header (40 bytes)";
     case 52: return "V2 header (52 bytes)";
     case 56: return "V3 header (56 bytes)";
@@ -61,6 +63,7 @@ std::string CompressionName(uint32_t compression) {
     case PLAT_BI_RLE8: return "RLE8";
     case PLAT_BI_RLE4: return "RLE4";
     case PLAT_BI_BITFIELDS: return "bitfields";
+    case PLAT_BI_ALPHABITFIELDS: return "alpha bitfields";
     default: return "uncompressed";
   }
 }

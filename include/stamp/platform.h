@@ -44,6 +44,7 @@ enum {
   PLAT_BI_RLE8 = 1,
   PLAT_BI_RLE4 = 2,
   PLAT_BI_BITFIELDS = 3,
+  PLAT_BI_ALPHABITFIELDS = 6, /* bit fields with an alpha mask after the colour masks */
   PLAT_SCREEN_BITS_PER_PIXEL = 24
 };
 
