@@ -1,21 +1,16 @@
-// Output files are never left half-written: each is written under a temporary name in its own
-// folder and renamed over the final name only once complete.
+// Output files are never left half-written and never written through a planted link: each is
+// written to an exclusive temporary beside it and renamed over its name once complete
+// (platform/profile_file.h). A failure names the file the caller asked for, not the temporary.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <span>
 #include <string>
 
 namespace stamp::host {
 
-// write fills the file at the path it is given and gives "" or why it failed. Gives "" or why
-// the file was not written; on failure nothing is left under either name.
-std::string WriteAtomically(const std::filesystem::path& path,
-                            const std::function<std::string(const std::filesystem::path&)>& write);
-
-// Writes bytes to a file (not atomically: for use inside WriteAtomically).
-std::string WriteBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+// Gives "" or why the file was not written; on failure nothing new is left under either name.
+std::string WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace stamp::host

@@ -2,6 +2,10 @@
 
 #include <png.h>
 
+#include <vector>
+
+#include "host/output_file.h"
+
 namespace stamp::host {
 namespace {
 
@@ -14,9 +18,8 @@ std::string CheckPicture(const Picture24& picture) {
   return {};
 }
 
-}  // namespace
-
-std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
+// The PNG file's bytes in memory, so that the file itself is written in one atomic step.
+std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& bytes) {
   if (std::string error = CheckPicture(picture); !error.empty()) return error;
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
@@ -25,13 +28,31 @@ std::string WritePng(const std::filesystem::path& path, const Picture24& picture
   image.format = picture.order == ChannelOrder::kBgr ? PNG_FORMAT_BGR : PNG_FORMAT_RGB;
   // A negative stride tells libpng that the rows are stored bottom row first.
   const auto stride = static_cast<png_int_32>(picture.rowStride) * (picture.bottomUp ? -1 : 1);
-  if (png_image_write_to_file(&image, path.c_str(), 0, picture.pixels.data(), stride, nullptr) ==
-      0) {
+  const auto failed = [&image] {
     std::string reason = image.message;
     png_image_free(&image);
-    return "cannot write " + path.string() + ": " + reason;
-  }
+    return reason;
+  };
+  // The first call measures, the second writes.
+  png_alloc_size_t size = 0;
+  if (png_image_write_get_memory_size(image, size, 0, picture.pixels.data(), stride, nullptr) == 0)
+    return failed();
+  bytes.resize(size);
+  if (png_image_write_to_memory(&image, bytes.data(), &size, 0, picture.pixels.data(), stride,
+                                nullptr) == 0)
+    return failed();
+  bytes.resize(size);
   return {};
+}
+
+}  // namespace
+
+std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
+  std::vector<uint8_t> bytes;
+  if (std::string error = EncodePng(picture, bytes); !error.empty()) {
+    return "cannot write " + path.string() + ": " + error;
+  }
+  return WriteFileAtomically(path, bytes);
 }
 
 }  // namespace stamp::host

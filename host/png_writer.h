@@ -24,7 +24,8 @@ struct Picture24 {
   bool bottomUp = false;
 };
 
-// Writes the picture as an 8-bit RGB PNG. Gives an empty string, or why nothing was written.
+// Writes the picture as an 8-bit RGB PNG, atomically (output_file.h). Gives an empty string, or
+// why nothing was written.
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture);
 
 }  // namespace stamp::host

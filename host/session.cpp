@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "host/compositor.h"
+#include "host/exit_codes.h"
 #include "host/record/host_directory.h"
 
 namespace stamp::host {
@@ -64,6 +65,14 @@ int32_t Session::Destroy() {
 
 void Session::Finish() {
   if (running_) Destroy();
+}
+
+int Session::Close(int code) {
+  Finish();
+  const char* failure = plat_app_profile_failure(record_.app());
+  if (failure == nullptr) return code;
+  log_.Error(std::string("settings not saved: ") + failure);
+  return code == kExitOk ? kExitSettingsNotSaved : code;
 }
 
 int32_t Session::Act(int32_t result) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "host/output_file.h"
 #include "host/sheet_preview.h"
 #include "platform/bmp_decoder.h"
+#include "platform/profile_file.h"
 #include "stamp/platform.h"
 
 namespace stamp::host {
@@ -22,27 +22,16 @@ constexpr int kExitRefused = kExitFailure;
 constexpr int32_t kSheetWidth = 120;  // four cells of 30
 constexpr int32_t kSheetHeight = 90;  // three cells of 30
 // Far above any file the decoder accepts; only keeps a wrong path from being read whole.
-constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
+constexpr uint64_t kMaxFileBytes = uint64_t{256} << 20;
 
+// A folder, FIFO or device is refused unread, and so is a file too large to be a BMP.
 std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, std::string& error) {
-  std::error_code code;
-  const uintmax_t size = std::filesystem::file_size(path, code);
-  if (code) {
-    error = "cannot read " + path + ": " + code.message();
+  const std::optional<std::string> bytes = platform::ReadRegularFile(path, kMaxFileBytes);
+  if (!bytes) {
+    error = plat_last_error();
     return std::nullopt;
   }
-  if (size > kMaxFileBytes) {
-    error = path + ": file of " + std::to_string(size) + " bytes is too large for a BMP";
-    return std::nullopt;
-  }
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  std::ifstream in(path, std::ios::binary);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!in) {
-    error = "cannot read " + path;
-    return std::nullopt;
-  }
-  return bytes;
+  return std::vector<uint8_t>(bytes->begin(), bytes->end());
 }
 
 std::string HeaderName(uint32_t headerSize) {
@@ -86,21 +75,26 @@ void PrintFormat(const platform::BmpFormat& format, std::ostream& out) {
 }
 
 std::string WritePpm(const std::string& path, const platform::DecodedBmp& image) {
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << image.format.width << " " << image.format.height << "\n255\n";
+  const std::string header = "P6\n" + std::to_string(image.format.width) + " " +
+                             std::to_string(image.format.height) + "\n255\n";
+  std::vector<uint8_t> bytes(header.begin(), header.end());
+  bytes.reserve(header.size() + image.pixels.size());
   for (size_t i = 0; i < image.pixels.size(); i += 3) {
-    const char rgb[3] = {char(image.pixels[i + 2]), char(image.pixels[i + 1]),
-                         char(image.pixels[i])};
-    out.write(rgb, sizeof rgb);
+    bytes.insert(bytes.end(), {image.pixels[i + 2], image.pixels[i + 1], image.pixels[i]});
   }
-  out.close();
-  return out ? std::string() : "cannot write " + path;
+  return WriteFileAtomically(path, bytes);
 }
 
+// PREFIX must end in a file name: "" and "dir/" would write hidden files named ".ppm", ".png".
+std::string CheckOutPrefix(const std::string& prefix) {
+  if (prefix.empty() || prefix.back() == '/') return "--out needs a file name, such as out/sheet";
+  return {};
+}
+
+// Missing folders of the prefix are created, as run --out creates its folder.
 std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& image) {
-  const std::string error = WriteAtomically(
-      prefix + ".ppm",
-      [&](const std::filesystem::path& path) { return WritePpm(path.string(), image); });
+  if (!platform::MakeFolderFor(prefix)) return plat_last_error();
+  const std::string error = WritePpm(prefix + ".ppm", image);
   return error.empty() ? WriteSheetPreview(image, prefix + ".png") : error;
 }
 
@@ -114,6 +108,7 @@ int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, s
     return kExitOk;
   }
   if (line && line->positional.size() != 1) error = "give one FILE";
+  if (line && error.empty() && line->value("--out")) error = CheckOutPrefix(*line->value("--out"));
   if (!error.empty()) {
     err << "usage: stamp-host " << kSheetUsage << "\n"
         << "sheet: " << error << "\n";

@@ -6,7 +6,6 @@
 
 #include "host/centred_text.h"
 #include "host/host_drawing.h"
-#include "host/output_file.h"
 #include "host/png_writer.h"
 #include "host/record/context_pair.h"
 
@@ -69,8 +68,7 @@ std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
     return failure.what();
   }
   const Picture24 picture{kWidth, kHeight, pixels, raster.rowBytes(), ChannelOrder::kBgr, true};
-  return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });
+  return WritePng(path, picture);
 }
 
 }  // namespace stamp::host

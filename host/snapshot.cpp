@@ -9,15 +9,8 @@
 namespace stamp::host {
 namespace {
 
-std::string SavePng(const std::filesystem::path& path, const Picture24& picture) {
-  return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });
-}
-
 std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
-  const std::vector<uint8_t> bytes = EncodeBmp24(raster);
-  return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WriteBytes(temporary, bytes); });
+  return WriteFileAtomically(path, EncodeBmp24(raster));
 }
 
 }  // namespace
@@ -30,7 +23,7 @@ std::string SaveCanvasPng(const HostRecord& record, std::span<const uint8_t> can
                           size_t(record.canvasWidth()) * 3,
                           ChannelOrder::kBgr,
                           true};
-  return SavePng(path, picture);
+  return WritePng(path, picture);
 }
 
 std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& path) {
@@ -41,7 +34,7 @@ std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& 
   const Picture24 picture{
       panel.width,      kShownPanelRows,    {first, panel.rowBytes() * kShownPanelRows},
       panel.rowBytes(), ChannelOrder::kBgr, true};
-  return SavePng(path, picture);
+  return WritePng(path, picture);
 }
 
 std::string SaveSnapshot(const HostRecord& record, std::span<const uint8_t> canvas,

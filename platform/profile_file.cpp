@@ -8,65 +8,64 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/file_descriptor.h"
 #include "platform/last_error.h"
+#include "platform/stale_temporaries.h"
 
 namespace stamp::platform {
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the process's umask
 constexpr int kTemporaryNameAttempts = 100;
+constexpr size_t kReadBlock = 65536;
 
 std::string Reason(std::string_view what, const std::string& path) {
   return std::string(what) + " " + path + ": " + std::strerror(errno);
 }
 
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now, so that a failing close (a full disk on some file systems) can be seen.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
 bool WriteAll(int fd, std::string_view text) {
   while (!text.empty()) {
     const ssize_t written = ::write(fd, text.data(), text.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
+    if (written <= 0) {
+      if (written == 0) errno = ENOSPC;
+      return false;
+    }
     text.remove_prefix(static_cast<size_t>(written));
   }
   return true;
 }
 
-// Creates a fresh temporary file beside path; its name is in *temporary.
+// Creates a fresh temporary beside path, refusing to open anything already there (a planted
+// file or link); its name is in *temporary.
 int CreateTemporary(const std::string& path, std::string* temporary) {
-  static unsigned counter = 0;
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    *temporary = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    const int fd =
-        ::open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    *temporary = TemporaryNameFor(path);
+    const int fd = ::open(temporary->c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
-bool WriteTemporary(int fd, const std::string& path, std::string_view text) {
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0) {
-    return false;
+// What stands at path: false (with the reason) when it is neither absent, a regular file nor a
+// link; *mode holds a regular file's permission bits.
+bool CheckTarget(const std::string& path, std::optional<mode_t>* mode) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) {
+    if (errno == ENOENT) return true;
+    return Fail(Reason("cannot write", path), false);
   }
+  if (S_ISLNK(status.st_mode)) return true;
+  if (std::string reason = NotRegularReason(status.st_mode); !reason.empty()) {
+    return Fail("cannot write " + path + ": it " + reason, false);
+  }
+  *mode = status.st_mode & 07777;
+  return true;
+}
+
+bool WriteTemporary(int fd, std::optional<mode_t> mode, std::string_view text) {
+  if (mode && ::fchmod(fd, *mode) != 0) return false;
   return WriteAll(fd, text) && ::fsync(fd) == 0;
 }
 
@@ -77,38 +76,96 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+std::string NotRegularReason(mode_t mode) {
+  if (S_ISREG(mode)) return {};
+  if (S_ISDIR(mode)) return "is a folder";
+  if (S_ISFIFO(mode)) return "is a FIFO";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "is a device";
+  if (S_ISSOCK(mode)) return "is a socket";
+  return "is not a regular file";
+}
+
+int OpenRegularFile(const std::string& path) {
+  // A device is refused before it is opened (opening some has effects); the open is
+  // non-blocking, so that a FIFO put there meanwhile does not wait for a writer.
+  struct stat named {};
+  if (::stat(path.c_str(), &named) == 0 && !NotRegularReason(named.st_mode).empty()) {
+    return Fail("cannot read " + path + ": it " + NotRegularReason(named.st_mode), -1);
+  }
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) {
-    if (errno == ENOENT) return std::string();
-    return Fail(Reason("cannot open", path), std::nullopt);
+    const int cause = errno;
+    SetLastError(Reason("cannot read", path));
+    errno = cause;
+    return -1;
+  }
+  struct stat status {};
+  if (::fstat(fd.get(), &status) != 0) return Fail(Reason("cannot read", path), -1);
+  if (std::string reason = NotRegularReason(status.st_mode); !reason.empty()) {
+    return Fail("cannot read " + path + ": it " + reason, -1);
+  }
+  ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+  return fd.Release();
+}
+
+std::optional<std::string> ReadOpenFile(int fd, const std::string& path, uint64_t maxBytes) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return Fail(Reason("cannot read", path), std::nullopt);
+  if (static_cast<uint64_t>(status.st_size) > maxBytes) {
+    return Fail("cannot read " + path + ": " + std::to_string(status.st_size) +
+                    " bytes is over the limit of " + std::to_string(maxBytes),
+                std::nullopt);
   }
   std::string text;
-  char block[4096];
+  std::string block(kReadBlock, '\0');
   for (;;) {
-    const ssize_t got = ::read(fd.get(), block, sizeof block);
+    const ssize_t got = ::read(fd, block.data(), block.size());
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return Fail(Reason("cannot read", path), std::nullopt);
     if (got == 0) return text;
-    text.append(block, static_cast<size_t>(got));
+    if (text.size() + static_cast<size_t>(got) > maxBytes) {  // grew while being read
+      return Fail("cannot read " + path + ": over the limit of " + std::to_string(maxBytes) +
+                      " bytes",
+                  std::nullopt);
+    }
+    text.append(block.data(), static_cast<size_t>(got));
   }
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view text) {
+std::optional<std::string> ReadRegularFile(const std::string& path, uint64_t maxBytes) {
+  FileDescriptor fd(OpenRegularFile(path));
+  if (fd.get() < 0) return std::nullopt;
+  return ReadOpenFile(fd.get(), path, maxBytes);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  FileDescriptor fd(OpenRegularFile(path));
+  if (fd.get() < 0) return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
+  return ReadOpenFile(fd.get(), path, kMaxProfileBytes);
+}
+
+bool MakeFolderFor(const std::string& path) {
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (error) return Fail("cannot create folder " + folder.string() + ": " + error.message(), false);
+  if (!error) return true;
+  return Fail("cannot write " + path + ": cannot create its folder: " + error.message(), false);
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view text) {
+  std::optional<mode_t> mode;
+  if (!MakeFolderFor(path) || !CheckTarget(path, &mode)) return false;
+  RemoveStaleTemporaries(path);
   std::string temporary;
   FileDescriptor fd(CreateTemporary(path, &temporary));
-  if (fd.get() < 0) return Fail(Reason("cannot create a temporary file for", path), false);
-  if (!WriteTemporary(fd.get(), path, text) || !fd.Close() ||
+  if (fd.get() < 0) return Fail(Reason("cannot write", path), false);
+  if (!WriteTemporary(fd.get(), mode, text) || !fd.Close() ||
       ::rename(temporary.c_str(), path.c_str()) != 0) {
     const std::string reason = Reason("cannot write", path);
     ::unlink(temporary.c_str());
     return Fail(reason, false);
   }
-  SyncFolder(folder);
+  SyncFolder(std::filesystem::path(path).parent_path());
   return true;
 }
 
