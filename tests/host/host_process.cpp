@@ -13,6 +13,10 @@ namespace stamp::test {
 
 const fs::path HostProcessTest::kBuiltHost = STAMP_HOST_EXE;
 
+namespace {
+constexpr int kRunSeconds = 120;
+}  // namespace
+
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -52,7 +56,9 @@ void HostProcessTest::SetUp() {
 void HostProcessTest::TearDown() { fs::remove_all(folder_); }
 
 HostRun HostProcessTest::Host(const std::vector<std::string>& args, const fs::path& program) const {
-  std::string command = "cd '" + folder_.string() + "' && '" + program.string() + "'";
+  // A run that hangs ends after kRunSeconds, exit code 124, instead of holding up the suite.
+  std::string command = "cd '" + folder_.string() + "' && timeout " + std::to_string(kRunSeconds) +
+                        " '" + program.string() + "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
   command += " >'" + (folder_ / "stdout").string() + "' 2>'" + (folder_ / "stderr").string() + "'";
   const int status = std::system(command.c_str());
