@@ -7,8 +7,7 @@
 
 namespace stamp::host {
 
-std::string WriteFileAtomically(const std::filesystem::path& path,
-                                std::span<const uint8_t> bytes) {
+std::string WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   if (platform::ReplaceFileAtomically(path.string(), text)) return {};
   return plat_last_error();

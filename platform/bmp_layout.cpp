@@ -147,7 +147,8 @@ std::string CheckEncoding(const RawHeader& raw) {
   if (raw.os2() && raw.compression == kOs2Huffman1d) {
     return "OS/2 Huffman 1D compression (3) is not supported";
   }
-  if (raw.os2() && raw.compression == kOs2Rle24) return "OS/2 RLE24 compression (4) is not supported";
+  if (raw.os2() && raw.compression == kOs2Rle24)
+    return "OS/2 RLE24 compression (4) is not supported";
   if (!IsSupportedEncoding(raw)) {
     return "unsupported pairing of " + std::to_string(raw.bitCount) + " bits per pixel with " +
            "compression " + std::to_string(raw.compression);

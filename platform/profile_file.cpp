@@ -15,7 +15,6 @@
 namespace stamp::platform {
 namespace {
 
-constexpr mode_t kNewFileMode = 0666;  // narrowed by the process's umask
 constexpr int kTemporaryNameAttempts = 100;
 constexpr size_t kReadBlock = 65536;
 
@@ -41,8 +40,8 @@ bool WriteAll(int fd, std::string_view text) {
 int CreateTemporary(const std::string& path, std::string* temporary) {
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     *temporary = TemporaryNameFor(path);
-    const int fd = ::open(temporary->c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
+    const int fd = ::open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          kNewFileMode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -124,9 +123,9 @@ std::optional<std::string> ReadOpenFile(int fd, const std::string& path, uint64_
     if (got < 0) return Fail(Reason("cannot read", path), std::nullopt);
     if (got == 0) return text;
     if (text.size() + static_cast<size_t>(got) > maxBytes) {  // grew while being read
-      return Fail("cannot read " + path + ": over the limit of " + std::to_string(maxBytes) +
-                      " bytes",
-                  std::nullopt);
+      return Fail(
+          "cannot read " + path + ": over the limit of " + std::to_string(maxBytes) + " bytes",
+          std::nullopt);
     }
     text.append(block.data(), static_cast<size_t>(got));
   }

@@ -18,6 +18,8 @@
 
 namespace stamp::platform {
 
+inline constexpr mode_t kNewFileMode = 0666;  // narrowed by the process's umask
+
 // Far above any profile this program writes; keeps a wrong path from being read whole.
 inline constexpr uint64_t kMaxProfileBytes = uint64_t{16} << 20;
 

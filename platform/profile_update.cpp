@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;  // as the kernel's own limit when it resolves a path
 constexpr int kLockAttempts = 100;
-constexpr mode_t kNewFileMode = 0666;  // narrowed by the process's umask
 
 std::string Reason(const std::string& path) {
   return "cannot write " + path + ": " + std::strerror(errno);
@@ -42,9 +41,8 @@ bool CheckRegularOrAbsent(const std::string& target) {
 int OpenLocked(const std::string& target) {
   for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
     if (!CheckRegularOrAbsent(target)) return -1;
-    FileDescriptor fd(::open(target.c_str(),
-                             O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                             kNewFileMode));
+    FileDescriptor fd(::open(
+        target.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, kNewFileMode));
     if (fd.get() < 0) return Fail(Reason(target), -1);
     int locked = ::flock(fd.get(), LOCK_EX);
     while (locked != 0 && errno == EINTR) locked = ::flock(fd.get(), LOCK_EX);
@@ -69,8 +67,9 @@ std::optional<std::string> FollowLinks(const std::string& path) {
       return current.string();
     }
     const std::filesystem::path target = std::filesystem::read_symlink(current, error);
-    if (error) return Fail("cannot follow the link " + current.string() + ": " + error.message(),
-                           std::nullopt);
+    if (error)
+      return Fail("cannot follow the link " + current.string() + ": " + error.message(),
+                  std::nullopt);
     current = target.is_absolute() ? target : current.parent_path() / target;
   }
   return Fail("cannot write " + path + ": its chain of links does not end", std::nullopt);

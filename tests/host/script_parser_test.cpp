@@ -106,8 +106,10 @@ TEST(ScriptParser, ErrorsNameTheScriptAndTheLine) {
            // Quoted script bytes are safe for a terminal: controls, DEL, C1 controls and
            // malformed UTF-8 escaped, other UTF-8 kept, long tokens cut after 60 characters.
            Case{"\xEF\xBB\xBFpaint", "script.txt:1: unknown command \"paint\""},
-           Case{"\x1B[2J\x1B]0;title\x07", "script.txt:1: unknown command \"\\x1B[2J\\x1B]0;title\\x07\""},
-           Case{"layer 1\x7F\xC2\x9B\xC3\xA9\xFF\xC3", "script.txt:1: \"1\\x7F\\xC2\\x9B\xC3\xA9\\xFF\\xC3\" is not a number"},
+           Case{"\x1B[2J\x1B]0;title\x07",
+                "script.txt:1: unknown command \"\\x1B[2J\\x1B]0;title\\x07\""},
+           Case{"layer 1\x7F\xC2\x9B\xC3\xA9\xFF\xC3",
+                "script.txt:1: \"1\\x7F\\xC2\\x9B\xC3\xA9\\xFF\\xC3\" is not a number"},
            Case{"layer 1" + std::string(1000000, '0'),
                 "script.txt:1: number 1" + std::string(59, '0') + "... is out of range"},
        }) {

@@ -181,8 +181,8 @@ TEST_F(Profile, WriteRemovesTemporariesOfWritersThatNoLongerRun) {
     remaining.insert(entry.path().filename().string());
   }
   EXPECT_EQ(remaining, (std::set<std::string>{name, name + ".tmp" + dead + "-x",
-                                                 name + ".tmp-" + live + "-00ff00ff00ff00ff",
-                                                 "other.tmp" + dead + "-0"}));
+                                              name + ".tmp-" + live + "-00ff00ff00ff00ff",
+                                              "other.tmp" + dead + "-0"}));
 }
 
 // A failed write is kept for the host to report, naming the file and the reason.
