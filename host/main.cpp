@@ -36,7 +36,7 @@ void PrintUsage(std::ostream& out) {
   for (const Command& command : kCommands) out << "  stamp-host " << command.usage << "\n";
   out << "  stamp-host --help\n"
       << "Each command takes --help. Exit codes: 0 done, 1 failed, 2 usage or script error,\n"
-      << "3 an expect line of a script did not hold.\n";
+      << "3 an expect line of a script did not hold, 4 the settings could not be saved.\n";
 }
 
 int Dispatch(std::span<const std::string_view> words) {

@@ -40,7 +40,7 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
     if (word == "--help" || word == "-h") {
       line.help = true;
     } else if (Contains(valueOptions, word)) {
-      if (i + 1 >= args.size()) {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
         error = std::string(word) + " needs a value";
         return std::nullopt;
       }

@@ -26,7 +26,8 @@ struct CommandLine {
   bool flag(std::string_view option) const { return flags.contains(option); }
 };
 
-// nullopt with error set for an unknown option, an option without its value or given twice.
+// nullopt with error set for an unknown option, an option without its value (or with an empty
+// one) or given twice.
 std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
                                             std::initializer_list<std::string_view> valueOptions,
                                             std::initializer_list<std::string_view> flagOptions,

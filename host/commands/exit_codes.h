@@ -11,5 +11,7 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 // An expect line of a script did not hold.
 inline constexpr int kExitExpectation = 3;
+// Everything else ran and was written, but the tool's settings could not be saved to the profile.
+inline constexpr int kExitSettingsNotSaved = 4;
 
 }  // namespace stamp::host

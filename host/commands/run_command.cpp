@@ -1,9 +1,7 @@
 #include "host/commands/run_command.h"
 
 #include <cstdint>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "host/commands/command_line.h"
@@ -12,6 +10,7 @@
 #include "host/record/host_directory.h"
 #include "host/script/script_parser.h"
 #include "host/script/script_session.h"
+#include "platform/system/safe_file.h"
 
 namespace stamp::host {
 namespace {
@@ -30,13 +29,8 @@ constexpr std::string_view kRunHelp =
     "Script lines: # begins a comment; numbers are decimal and may be negative; a relative\n"
     "PATH is taken from the script's folder; a result of 2 redraws the panel.\n";
 
-std::optional<std::string> ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+// Far above any script a person writes; keeps a wrong path from filling memory.
+constexpr uint64_t kMaxScriptBytes = uint64_t{64} << 20;
 
 int Usage(std::ostream& err, const std::string& problem) {
   err << "stamp-host run: " << problem << "\nusage: stamp-host " << kRunUsage << "\n";
@@ -60,9 +54,12 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
   if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
 
   HostLog log(out, err, line->flag("--quiet"));
-  const std::optional<std::string> text = ReadText(scriptPath);
+  // Only a regular file: a FIFO would block, a device or folder is no script.
+  std::string why;
+  const std::optional<std::string> text =
+      platform::ReadRegularFile(scriptPath.string(), kMaxScriptBytes, &why);
   if (!text) {
-    log.Error("cannot read the script " + scriptPath.string());
+    log.Error("script: " + why);
     return kExitFailure;
   }
   const std::optional<Script> script = ParseScript(*text, scriptPath.string(), error);

@@ -1,9 +1,11 @@
 #include "host/commands/sheet_command.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
 #include "platform/bmp/bmp_decoder.h"
+#include "platform/system/safe_file.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
 
@@ -23,32 +26,20 @@ constexpr int kExitRefused = kExitFailure;
 constexpr int32_t kSheetWidth = STAMP_SHEET_WIDTH;
 constexpr int32_t kSheetHeight = STAMP_SHEET_HEIGHT;
 // Far above any file the decoder accepts; only keeps a wrong path from being read whole.
-constexpr uintmax_t kMaxFileBytes = uintmax_t{256} << 20;
+constexpr uint64_t kMaxFileBytes = uint64_t{256} << 20;
 
+// A folder, FIFO or device is refused unread, and so is a file too large to be a BMP.
 std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, std::string& error) {
-  std::error_code code;
-  const uintmax_t size = std::filesystem::file_size(path, code);
-  if (code) {
-    error = "cannot read " + path + ": " + code.message();
-    return std::nullopt;
-  }
-  if (size > kMaxFileBytes) {
-    error = path + ": file of " + std::to_string(size) + " bytes is too large for a BMP";
-    return std::nullopt;
-  }
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  std::ifstream in(path, std::ios::binary);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!in) {
-    error = "cannot read " + path;
-    return std::nullopt;
-  }
-  return bytes;
+  const std::optional<std::string> bytes = platform::ReadRegularFile(path, kMaxFileBytes, &error);
+  if (!bytes) return std::nullopt;
+  return std::vector<uint8_t>(bytes->begin(), bytes->end());
 }
 
 std::string HeaderName(uint32_t headerSize) {
   switch (headerSize) {
     case 12: return "core header (12 bytes)";
+    case 16: return "OS/2 2.x header (16 bytes)";
+    case 64: return "OS/2 2.x header (64 bytes)";
     case 40: return "info header (40 bytes)";
     case 52: return "V2 header (52 bytes)";
     case 56: return "V3 header (56 bytes)";
@@ -62,6 +53,7 @@ std::string CompressionName(uint32_t compression) {
     case PLAT_BI_RLE8: return "RLE8";
     case PLAT_BI_RLE4: return "RLE4";
     case PLAT_BI_BITFIELDS: return "bitfields";
+    case PLAT_BI_ALPHABITFIELDS: return "alpha bitfields";
     default: return "uncompressed";
   }
 }
@@ -83,22 +75,35 @@ void PrintFormat(const platform::BmpFormat& format, std::ostream& out) {
   out << "\n";
 }
 
+// The pixels go out row by row, turned from the decoder's BGR into the format's RGB.
 std::string WritePpm(const std::string& path, const platform::DecodedBmp& image) {
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << image.format.width << " " << image.format.height << "\n255\n";
-  for (size_t i = 0; i < image.pixels.size(); i += 3) {
-    const char rgb[3] = {char(image.pixels[i + 2]), char(image.pixels[i + 1]),
-                         char(image.pixels[i])};
-    out.write(rgb, sizeof rgb);
-  }
-  out.close();
-  return out ? std::string() : "cannot write " + path;
+  return WriteAtomically(path, [&image](std::FILE* file) {
+    const std::string header = "P6\n" + std::to_string(image.format.width) + " " +
+                               std::to_string(image.format.height) + "\n255\n";
+    std::vector<uint8_t> row(size_t(image.format.width) * 3);
+    bool written = std::fwrite(header.data(), 1, header.size(), file) == header.size();
+    for (size_t start = 0; written && start < image.pixels.size(); start += row.size()) {
+      for (size_t i = 0; i < row.size(); i += 3) {
+        row[i] = image.pixels[start + i + 2];
+        row[i + 1] = image.pixels[start + i + 1];
+        row[i + 2] = image.pixels[start + i];
+      }
+      written = std::fwrite(row.data(), 1, row.size(), file) == row.size();
+    }
+    return written ? std::string() : std::strerror(errno);
+  });
 }
 
+// PREFIX must end in a file name: "" and "dir/" would write hidden files named ".ppm", ".png".
+std::string CheckOutPrefix(const std::string& prefix) {
+  if (prefix.empty() || prefix.back() == '/') return "--out needs a file name, such as out/sheet";
+  return {};
+}
+
+// Missing folders of the prefix are created, as run --out creates its folder.
 std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& image) {
-  const std::string error = WriteAtomically(
-      prefix + ".ppm",
-      [&](const std::filesystem::path& path) { return WritePpm(path.string(), image); });
+  if (std::string why; !platform::MakeFolderFor(prefix, &why)) return why;
+  const std::string error = WritePpm(prefix + ".ppm", image);
   return error.empty() ? WriteSheetPreview(image, prefix + ".png") : error;
 }
 
@@ -112,6 +117,7 @@ int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, s
     return kExitOk;
   }
   if (line && line->positional.size() != 1) error = "give one FILE";
+  if (line && error.empty() && line->value("--out")) error = CheckOutPrefix(*line->value("--out"));
   if (!error.empty()) {
     err << "usage: stamp-host " << kSheetUsage << "\n"
         << "sheet: " << error << "\n";

@@ -16,7 +16,8 @@ inline constexpr std::string_view kSheetHelp =
     "Decodes FILE with the platform's BMP decoder and prints its format, its size and whether it\n"
     "fills the 120x90 cell area of a stamp sheet.\n\n"
     "  --out PREFIX  also write PREFIX.ppm (the decoded pixels) and PREFIX.png (the twelve\n"
-    "                cells at twice their size, numbered 0 to 11)\n";
+    "                cells at twice their size, numbered 0 to 11); missing folders of PREFIX\n"
+    "                are created\n";
 
 // args are the words after "sheet". Gives the exit code: 0 decoded, 1 refused or unreadable (one
 // line on err), 2 a usage error.

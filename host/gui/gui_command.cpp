@@ -47,7 +47,7 @@ int RunWindow(const host::SessionOptions& options, std::ostream& err) {
   try {
     StampWindow window(options);
     window.show();
-    return application.exec() == 0 ? host::kExitOk : host::kExitFailure;
+    return window.session().Close(application.exec() == 0 ? host::kExitOk : host::kExitFailure);
   } catch (const std::exception& failure) {
     err << "stamp-host gui: " << failure.what() << "\n";
     return host::kExitFailure;

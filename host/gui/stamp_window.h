@@ -37,6 +37,7 @@ class StampWindow : public QMainWindow {
   ~StampWindow() override;
 
   const host::Session& session() const { return session_; }
+  host::Session& session() { return session_; }
 
  private:
   // Layout and menus.

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "host/output/output_file.h"
+
 namespace stamp::host {
 namespace {
 
@@ -54,17 +56,18 @@ bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RowPictur
 std::string WritePng(const std::filesystem::path& path, const RowPicture& picture) {
   if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
   std::vector<uint8_t> row(size_t(picture.width) * 3);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return "cannot write " + path.string() + ": " + std::strerror(errno);
-  std::string reason;
-  png_structp png =
-      png_create_write_struct(PNG_LIBPNG_VER_STRING, &reason, KeepError, IgnoreWarning);
-  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-  bool written = info != nullptr && WriteRows(png, info, file, picture, row.data());
-  png_destroy_write_struct(&png, &info);
-  written = std::fclose(file) == 0 && written;
-  if (written) return {};
-  return "cannot write " + path.string() + ": " + (reason.empty() ? "write failed" : reason);
+  return WriteAtomically(path, [&](std::FILE* file) {
+    std::string reason;
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &reason, KeepError, IgnoreWarning);
+    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+    const bool written = info != nullptr && WriteRows(png, info, file, picture, row.data());
+    const int cause = errno;  // a failed write of the file's own, such as a full disk
+    png_destroy_write_struct(&png, &info);
+    if (written) return std::string();
+    if (std::ferror(file)) return std::string(std::strerror(cause));
+    return reason.empty() ? std::string("write failed") : reason;
+  });
 }
 
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {

@@ -35,8 +35,8 @@ struct RowPicture {
   std::function<void(int32_t y, uint8_t* row)> rows;
 };
 
-// Writes the picture as an 8-bit RGB PNG with the sRGB chunk. Gives an empty string, or why
-// nothing was written.
+// Writes the picture as an 8-bit RGB PNG with the sRGB chunk, atomically (output_file.h).
+// Gives an empty string, or why nothing was written.
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture);
 std::string WritePng(const std::filesystem::path& path, const RowPicture& picture);
 

@@ -6,7 +6,6 @@
 
 #include "host/output/centred_text.h"
 #include "host/output/host_drawing.h"
-#include "host/output/output_file.h"
 #include "host/output/png_writer.h"
 #include "host/record/context_pair.h"
 #include "stamp/plugin.h"
@@ -70,8 +69,7 @@ std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
     return failure.what();
   }
   const Picture24 picture{kWidth, kHeight, pixels, raster.rowBytes(), ChannelOrder::kBgr, true};
-  return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });
+  return WritePng(path, picture);
 }
 
 }  // namespace stamp::host

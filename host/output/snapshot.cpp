@@ -1,6 +1,8 @@
 #include "host/output/snapshot.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "host/output/output_file.h"
@@ -10,31 +12,22 @@
 namespace stamp::host {
 namespace {
 
-template <typename Picture>
-std::string SavePng(const std::filesystem::path& path, const Picture& picture) {
-  return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WritePng(temporary, picture); });
-}
-
 // The file goes out row by row from the buffer: a canvas-sized buffer is never copied whole.
-std::string WriteBmp(const std::filesystem::path& path, const RasterView& raster) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+std::string WriteBmp(std::FILE* file, const RasterView& raster) {
   const std::vector<uint8_t> headers = Bmp24Headers(raster);
-  file.write(reinterpret_cast<const char*>(headers.data()),
-             static_cast<std::streamsize>(headers.size()));
-  const char padding[3] = {};
-  const auto rowBytes = static_cast<std::streamsize>(raster.rowBytes());
-  for (int32_t stored = 0; stored < raster.height; ++stored) {
-    file.write(reinterpret_cast<const char*>(raster.bytes) + rowBytes * stored, rowBytes);
-    file.write(padding, static_cast<std::streamsize>(Bmp24RowPadding(raster)));
+  const uint8_t padding[3] = {};
+  const size_t paddingBytes = Bmp24RowPadding(raster);
+  bool written = std::fwrite(headers.data(), 1, headers.size(), file) == headers.size();
+  for (int32_t stored = 0; written && stored < raster.height; ++stored) {
+    written = std::fwrite(raster.bytes + raster.rowBytes() * size_t(stored), 1, raster.rowBytes(),
+                          file) == raster.rowBytes() &&
+              std::fwrite(padding, 1, paddingBytes, file) == paddingBytes;
   }
-  file.close();
-  return file ? std::string() : "cannot write " + path.string();
+  return written ? std::string() : std::strerror(errno);
 }
 
 std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
-  return WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WriteBmp(temporary, raster); });
+  return WriteAtomically(path, [&](std::FILE* file) { return WriteBmp(file, raster); });
 }
 
 }  // namespace
@@ -44,7 +37,7 @@ std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
   const int32_t width = record.canvasWidth();
   const RowPicture picture{width, record.canvasHeight(), ChannelOrder::kBgr,
                            [&](int32_t y, uint8_t* row) { canvas.Row(y, 0, width, row); }};
-  return SavePng(path, picture);
+  return WritePng(path, picture);
 }
 
 std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& path) {
@@ -55,7 +48,7 @@ std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& 
   const Picture24 picture{
       panel.width,      kShownPanelRows,    {first, panel.rowBytes() * kShownPanelRows},
       panel.rowBytes(), ChannelOrder::kBgr, true};
-  return SavePng(path, picture);
+  return WritePng(path, picture);
 }
 
 std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,

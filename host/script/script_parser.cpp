@@ -4,6 +4,8 @@
 #include <charconv>
 #include <vector>
 
+#include "host/script/shown_text.h"
+
 namespace stamp::host {
 namespace {
 
@@ -54,6 +56,9 @@ constexpr CommandForm kScriptCommands[] = {
     {"destroy", Op::kDestroy, Argument::kNone, 0, "", "plg_destroy(): the settings are written"},
     {"init", Op::kInit, Argument::kNone, 0, "", "plg_init(record) again"},
 };
+
+// An editor's mark of UTF-8 text at the start of a script, not part of its first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Words whose commands take a second word.
 constexpr std::string_view kGroups[] = {"panel", "pen", "key", "dialog", "expect"};
@@ -122,9 +127,9 @@ std::string ParseArguments(const CommandForm& form, std::string_view rest, Scrip
     int32_t value = 0;
     const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (status == std::errc::result_out_of_range)
-      return "number " + std::string(word) + " is out of range";
+      return "number " + ShownText(word) + " is out of range";
     if (status != std::errc() || end != word.data() + word.size()) {
-      return "\"" + std::string(word) + "\" is not a number";
+      return "\"" + ShownText(word) + "\" is not a number";
     }
     command.numbers.push_back(value);
   }
@@ -145,7 +150,7 @@ std::string ParseLine(std::string_view line, ScriptCommand& command) {
     return ParseArguments(form, grouped ? afterSecond : rest, command);
   }
   const std::string named = IsGroup(first) && !second.empty() ? twoWords : std::string(first);
-  return "unknown command \"" + named + "\"";
+  return "unknown command \"" + ShownText(named) + "\"";
 }
 
 }  // namespace
@@ -163,6 +168,7 @@ std::string ScriptLanguageHelp() {
 std::optional<Script> ParseScript(std::string_view text, const std::string& name,
                                   std::string& error) {
   Script script{name, {}};
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   int lineNumber = 0;
   while (!text.empty() || lineNumber == 0) {
     const size_t end = text.find('\n');

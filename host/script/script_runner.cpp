@@ -6,6 +6,7 @@
 
 #include "host/commands/exit_codes.h"
 #include "host/output/snapshot.h"
+#include "host/script/shown_text.h"
 #include "platform/text/text_encoding.h"
 #include "stamp/plugin.h"
 #include "stamp/host_record.h"
@@ -107,10 +108,11 @@ std::optional<std::string> Runner::ExpectResult(int32_t expected) const {
 
 std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
   const std::vector<std::u16string>& messages = session_.ui().messages();
-  if (messages.empty()) return "expected message \"" + expected + "\", but none was shown";
+  const std::string shown = ShownText(expected);
+  if (messages.empty()) return "expected message \"" + shown + "\", but none was shown";
   const std::string last = platform::ToUtf8(messages.back());
   if (last == expected) return std::nullopt;
-  return "expected message \"" + expected + "\", the last was \"" + last + "\"";
+  return "expected message \"" + shown + "\", the last was \"" + ShownText(last) + "\"";
 }
 
 void Runner::Save(const std::string& name) {

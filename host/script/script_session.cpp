@@ -15,9 +15,9 @@ int RunScriptSession(const Script& script, const SessionOptions& options,
     session.Start();
     const int code = RunScript(script, session, places, log);
     if (code == kExitOk && steps.afterScript) steps.afterScript(session);
-    session.Finish();
+    const int closed = session.Close(code);
     session.CheckGuards();
-    return code;
+    return closed;
   } catch (const std::exception& failure) {
     log.Error(failure.what());
     return kExitFailure;

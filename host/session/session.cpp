@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "host/commands/exit_codes.h"
 #include "host/record/host_directory.h"
 #include "stamp/plugin.h"
 
@@ -64,6 +65,14 @@ int32_t Session::Destroy() {
 
 void Session::Finish() {
   if (running_) Destroy();
+}
+
+int Session::Close(int code) {
+  Finish();
+  const char* failure = plat_app_profile_failure(record_.app());
+  if (failure == nullptr) return code;
+  log_.Error(std::string("settings not saved: ") + failure);
+  return code == kExitOk ? kExitSettingsNotSaved : code;
 }
 
 int32_t Session::Act(int32_t result) {

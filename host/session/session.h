@@ -42,6 +42,9 @@ class Session {
   int32_t Init();
   int32_t Destroy();
   void Finish();
+  // Finishes, and gives the run's exit code: code, or kExitSettingsNotSaved for a run that
+  // otherwise succeeded when a write of the tool's settings failed (logged as one line).
+  int Close(int code);
 
   // Acts on an export's result and gives it back.
   int32_t Act(int32_t result);

@@ -44,6 +44,7 @@ enum {
   PLAT_BI_RLE8 = 1,
   PLAT_BI_RLE4 = 2,
   PLAT_BI_BITFIELDS = 3,
+  PLAT_BI_ALPHABITFIELDS = 6, /* bit fields with an alpha mask after the colour masks */
   PLAT_SCREEN_BITS_PER_PIXEL = 24
 };
 
@@ -149,11 +150,15 @@ PLAT_API int32_t plat_profile_get_int(PlatApp* app, const char16_t* section, con
 PLAT_API int32_t plat_profile_get_string(PlatApp* app, const char16_t* section, const char16_t* key,
                                          const char16_t* defaultValue, char16_t* buffer,
                                          int32_t capacity);
-/* Writes a key and saves the file at once (atomically); 1 on success. */
+/* Writes a key and saves the file at once: re-read under a lock, one entry changed, replaced
+ * atomically; a profile path that is a link updates the file it names. 1 on success. */
 PLAT_API int32_t plat_profile_write_int(PlatApp* app, const char16_t* section, const char16_t* key,
                                         int32_t value);
 PLAT_API int32_t plat_profile_write_string(PlatApp* app, const char16_t* section,
                                            const char16_t* key, const char16_t* value);
+/* Why the first profile write that failed did not land, as one line naming the file and the
+ * reason; NULL while every write has landed. Valid until the object is destroyed. */
+PLAT_API const char* plat_app_profile_failure(PlatApp* app);
 /* The modal message box with an OK button, shown by the UI back end. */
 PLAT_API int32_t plat_message_box(const char16_t* text);
 

@@ -1,6 +1,6 @@
-// A BMP decoder of the platform's own: every variant a Windows loader accepts (1, 4, 8, 16, 24
-// and 32 bits per pixel; BI_RGB, BI_BITFIELDS, RLE8, RLE4; bottom-up and top-down; core and info
-// headers). Reads only through a bounded reader: a malformed, truncated or oversized file is
+// A BMP decoder of the platform's own: every variant a Windows loader accepts (1, 2, 4, 8, 16, 24
+// and 32 bits per pixel; BI_RGB, BI_BITFIELDS, alpha bit fields, RLE8, RLE4; bottom-up and
+// top-down; core, info and OS/2 2.x headers, the last uncompressed or RLE only). Reads only through a bounded reader: a malformed, truncated or oversized file is
 // refused with a one-line reason, never read past its end.
 #pragma once
 
@@ -18,7 +18,7 @@ inline constexpr size_t kMaxBmpDecodedBytes = size_t{64} << 20;
 
 // What the file said about itself.
 struct BmpFormat {
-  uint32_t headerSize = 0;  // 12 (core), 40, 52, 56, 108, 124
+  uint32_t headerSize = 0;  // 12 (core), 16 and 64 (OS/2 2.x), 40, 52, 56, 108, 124
   int32_t width = 0;
   int32_t height = 0;       // always positive here; topDown tells the row order of the file
   bool topDown = false;

@@ -12,9 +12,18 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint16_t kSignature = 0x4D42;  // "BM" read as a little-endian word
 constexpr uint32_t kCoreHeaderSize = 12;
+// OS/2 2.x headers: the full 64 bytes, or only their first 16 (no compression, full palette).
+constexpr uint32_t kOs2ShortHeaderSize = 16;
+constexpr uint32_t kOs2HeaderSize = 64;
 constexpr uint32_t kMaskedHeaderSize = 52;  // the smallest header that holds the masks itself
-constexpr std::array<uint32_t, 6> kKnownHeaderSizes = {12, 40, 52, 56, 108, 124};
-constexpr size_t kTrailingMaskBytes = 12;  // three masks after a 40-byte header with bitfields
+constexpr std::array<uint32_t, 8> kKnownHeaderSizes = {12, 16, 40, 52, 56, 64, 108, 124};
+// Masks after a 40-byte header: red, green, blue, and alpha with alpha bit fields.
+constexpr size_t kMaskBytes = 4;
+constexpr size_t kColourMaskCount = 3;
+constexpr size_t kAlphaMaskCount = 4;
+// OS/2 2.x gives these values compressions of its own, which the decoder does not read.
+constexpr uint32_t kOs2Huffman1d = 3;
+constexpr uint32_t kOs2Rle24 = 4;
 constexpr size_t kCorePaletteEntryBytes = 3;
 constexpr size_t kInfoPaletteEntryBytes = 4;
 constexpr uint16_t kMaxIndexedBits = 8;
@@ -32,8 +41,12 @@ struct RawHeader {
   uint16_t bitCount = 0;
   uint32_t compression = PLAT_BI_RGB;
   uint32_t colorsUsed = 0;
-  std::array<uint32_t, 3> masks{};  // blue, green, red
+  std::array<uint32_t, 3> masks{};  // blue, green, red; an alpha mask is read and ignored
   bool core() const { return headerSize == kCoreHeaderSize; }
+  bool os2() const { return headerSize == kOs2ShortHeaderSize || headerSize == kOs2HeaderSize; }
+  bool masked() const {
+    return compression == PLAT_BI_BITFIELDS || compression == PLAT_BI_ALPHABITFIELDS;
+  }
   int64_t rows() const { return height < 0 ? -height : height; }
 };
 
@@ -47,21 +60,31 @@ void ReadMasks(ByteReader& reader, RawHeader& raw) {
   raw.masks = {reader.U32(), green, red};
 }
 
-std::string ReadInfoFields(ByteReader& reader, RawHeader& raw) {
+// The fields the 40-byte header, the larger ones and the OS/2 2.x headers share; the short OS/2
+// header ends after the bit count, and its other fields keep their defaults.
+void ReadSharedFields(ByteReader& reader, RawHeader& raw) {
   raw.width = reader.I32();
   raw.height = reader.I32();
   raw.planes = reader.U16();
   raw.bitCount = reader.U16();
+  if (raw.headerSize == kOs2ShortHeaderSize) return;
   raw.compression = reader.U32();
   reader.Skip(12);  // image size and resolution: not needed to decode
   raw.colorsUsed = reader.U32();
   reader.Skip(4);  // important colours
+}
+
+std::string ReadInfoFields(ByteReader& reader, RawHeader& raw) {
+  ReadSharedFields(reader, raw);
+  if (raw.os2()) return {};  // no masks: the rest of the 64 bytes describes halftoning
   if (raw.headerSize >= kMaskedHeaderSize) {
     ReadMasks(reader, raw);
-  } else if (raw.compression == PLAT_BI_BITFIELDS) {
-    if (reader.Remaining() < kTrailingMaskBytes) return "truncated colour masks";
+  } else if (raw.masked()) {
+    const size_t count =
+        raw.compression == PLAT_BI_ALPHABITFIELDS ? kAlphaMaskCount : kColourMaskCount;
+    if (reader.Remaining() < count * kMaskBytes) return "truncated colour masks";
     ReadMasks(reader, raw);
-    raw.headersEnd += kTrailingMaskBytes;
+    raw.headersEnd += count * kMaskBytes;
   }
   return {};
 }
@@ -103,20 +126,29 @@ std::string CheckGeometry(const RawHeader& raw) {
   return {};
 }
 
+bool IsIndexedOr24(uint16_t bits) {
+  return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 24;
+}
+
 bool IsSupportedEncoding(const RawHeader& raw) {
   const uint16_t bits = raw.bitCount;
-  if (raw.core()) return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+  if (raw.core()) return IsIndexedOr24(bits);
   switch (raw.compression) {
-    case PLAT_BI_RGB:
-      return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    case PLAT_BI_RGB: return IsIndexedOr24(bits) || (!raw.os2() && (bits == 16 || bits == 32));
     case PLAT_BI_RLE8: return bits == 8;
     case PLAT_BI_RLE4: return bits == 4;
-    case PLAT_BI_BITFIELDS: return bits == 16 || bits == 32;
+    case PLAT_BI_BITFIELDS:
+    case PLAT_BI_ALPHABITFIELDS: return !raw.os2() && (bits == 16 || bits == 32);
     default: return false;
   }
 }
 
 std::string CheckEncoding(const RawHeader& raw) {
+  if (raw.os2() && raw.compression == kOs2Huffman1d) {
+    return "OS/2 Huffman 1D compression (3) is not supported";
+  }
+  if (raw.os2() && raw.compression == kOs2Rle24)
+    return "OS/2 RLE24 compression (4) is not supported";
   if (!IsSupportedEncoding(raw)) {
     return "unsupported pairing of " + std::to_string(raw.bitCount) + " bits per pixel with " +
            "compression " + std::to_string(raw.compression);
@@ -143,7 +175,7 @@ std::string CheckMasks(const std::array<uint32_t, 3>& masks, uint16_t bitCount) 
 std::string MakeChannels(const RawHeader& raw, std::array<BmpChannel, 3>& channels) {
   if (raw.bitCount != 16 && raw.bitCount != 32) return {};
   std::array<uint32_t, 3> masks = raw.bitCount == 16 ? kMasks555 : kMasks888;
-  if (raw.compression == PLAT_BI_BITFIELDS) {
+  if (raw.masked()) {
     if (std::string error = CheckMasks(raw.masks, raw.bitCount); !error.empty()) return error;
     masks = raw.masks;
   }
@@ -154,8 +186,9 @@ std::string MakeChannels(const RawHeader& raw, std::array<BmpChannel, 3>& channe
   return {};
 }
 
-// The colour table: 2^bits entries for a core header; biClrUsed entries (0: 2^bits) otherwise,
-// of which no more than 2^bits can be addressed. Gives the first byte after the table read.
+// The colour table: 2^bits entries of 3 bytes for a core header; otherwise biClrUsed entries of
+// 4 bytes (0, and always for a short OS/2 header: 2^bits), of which no more than 2^bits can be
+// addressed. Gives the first byte after the table read.
 std::string ReadPalette(std::span<const uint8_t> file, const RawHeader& raw, BmpLayout& layout,
                         size_t& paletteEnd) {
   paletteEnd = raw.headersEnd;

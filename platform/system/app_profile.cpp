@@ -1,5 +1,6 @@
-// The application object and its profile: an INI file read afresh by every call and saved
-// whole by every write, so the file on disk is always what the program last wrote.
+// The application object and its profile: an INI file read afresh by every call. Every write
+// re-reads the file under a lock and changes one entry (profile_update.h), so entries other
+// programs wrote meanwhile are kept. The first write that fails is kept for the host to report.
 //
 // Integers read like the Windows profile-integer read: blanks trimmed, an optional sign, then
 // decimal digits up to the first other character; no digits read as 0. A number beyond the
@@ -17,12 +18,13 @@
 #include "platform/system/c_boundary.h"
 #include "platform/system/ini_file.h"
 #include "platform/system/last_error.h"
-#include "platform/system/profile_file.h"
+#include "platform/system/profile_update.h"
 #include "platform/text/text_encoding.h"
 #include "stamp/platform.h"
 
 struct PlatApp {
   std::string profilePath;
+  std::string writeFailure;  // why the first failed write did not land; "" while none failed
 };
 
 namespace stamp::platform {
@@ -58,13 +60,16 @@ std::optional<std::string> ReadValue(PlatApp* app, const char16_t* section, cons
 
 int32_t WriteValue(PlatApp* app, const char16_t* section, const char16_t* key,
                    const std::string& value) {
-  const std::optional<std::string> text = ReadWholeFile(app->profilePath);
-  if (!text) return 0;
-  IniDocument document = IniDocument::Parse(*text);
-  if (!document.Set(ToUtf8(Utf16View(section)), ToUtf8(Utf16View(key)), value)) {
-    return Fail("profile entry cannot be stored on one line", 0);
-  }
-  return ReplaceFileAtomically(app->profilePath, document.Serialise()) ? 1 : 0;
+  const auto edit = [&](const std::string& text) -> std::optional<std::string> {
+    IniDocument document = IniDocument::Parse(text);
+    if (!document.Set(ToUtf8(Utf16View(section)), ToUtf8(Utf16View(key)), value)) {
+      return Fail("profile entry cannot be stored on one line", std::nullopt);
+    }
+    return document.Serialise();
+  };
+  if (UpdateFileLocked(app->profilePath, edit)) return 1;
+  if (app->writeFailure.empty()) app->writeFailure = plat_last_error();
+  return 0;
 }
 
 // Gives the full length of the value, which may exceed what fitted.
@@ -82,7 +87,7 @@ PlatApp* plat_app_create(const char* profilePath) {
   if (profilePath == nullptr) return Fail("no profile path", nullptr);
   void* block = plat_alloc_low(sizeof(PlatApp));
   if (block == nullptr) return nullptr;
-  PlatApp* app = GuardedCall<PlatApp*>(nullptr, [&] { return new (block) PlatApp{profilePath}; });
+  PlatApp* app = GuardedCall<PlatApp*>(nullptr, [&] { return new (block) PlatApp{profilePath, {}}; });
   if (app == nullptr) plat_free_low(block);
   return app;
 }
@@ -91,6 +96,11 @@ void plat_app_destroy(PlatApp* app) {
   if (app == nullptr) return;
   app->~PlatApp();
   plat_free_low(app);
+}
+
+const char* plat_app_profile_failure(PlatApp* app) {
+  if (app == nullptr || app->writeFailure.empty()) return nullptr;
+  return app->writeFailure.c_str();
 }
 
 int32_t plat_profile_get_int(PlatApp* app, const char16_t* section, const char16_t* key,

@@ -48,6 +48,9 @@ TEST_F(HostFailure, BadOptionsExitTwo) {
         {"run", "s.txt", "--canvas"},
         {"run"},
         {"run", "s.txt", "t.txt"},
+        {"run", "s.txt", "--profile", ""},
+        {"sheet", "s.bmp", "--out", ""},
+        {"sheet", "s.bmp", "--out", "folder/"},
         {"demo", "extra"},
         {"paint"}}) {
     const HostRun run = Host(args);

@@ -9,6 +9,10 @@ namespace stamp::test {
 
 const fs::path HostProcessTest::kBuiltHost = STAMP_HOST_EXE;
 
+namespace {
+constexpr int kRunSeconds = 120;
+}  // namespace
+
 Raster ReadBmp(const fs::path& path) {
   const std::string text = ReadFile(path);
   const platform::BmpDecodeResult decoded =
@@ -33,7 +37,9 @@ Raster ReadPng(const fs::path& path) {
 }
 
 HostRun HostProcessTest::Host(const std::vector<std::string>& args, const fs::path& program) const {
-  std::string command = "cd '" + folder_.string() + "' && '" + program.string() + "'";
+  // A run that hangs ends after kRunSeconds, exit code 124, instead of holding up the suite.
+  std::string command = "cd '" + folder_.string() + "' && timeout " + std::to_string(kRunSeconds) +
+                        " '" + program.string() + "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
   command += " >'" + (folder_ / "stdout").string() + "' 2>'" + (folder_ / "stderr").string() + "'";
   const int status = std::system(command.c_str());
