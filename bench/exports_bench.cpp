@@ -4,38 +4,31 @@
 // memcpy of canvasCopyBytes.
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <string>
 
 #include "bench_memcpy.h"
-#include "host/record/plugin_module.h"
+#include "bench_profile.h"
 #include "host/record/host_directory.h"
 #include "host/record/host_record.h"
+#include "host/record/plugin_module.h"
+#include "stamp/plugin.h"
 
 namespace stamp::bench {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
 constexpr int32_t kPanelChanged = STAMP_RESULT_PANEL_CHANGED;
 
 const host::PluginExports& Plugin() {
-  static const host::PluginModule module(std::filesystem::path(STAMP_BENCH_HOST_DIR) / "plugin" /
-                                         "kvo_stamp.plg");
+  static const host::PluginModule module(HostFolder() / "plugin" / "kvo_stamp.plg");
   return module.exports();
-}
-
-std::string ProfilePath() {
-  return (std::filesystem::temp_directory_path() /
-          ("stamp_bench_" + std::to_string(getpid()) + ".ini"))
-      .string();
 }
 
 host::HostRecordOptions Options(int32_t width, int32_t height, const std::string& profile) {
   host::HostRecordOptions options;
   options.canvasWidth = width;
   options.canvasHeight = height;
-  options.hostDirectory = host::HostDirectoryText(STAMP_BENCH_HOST_DIR);
+  options.hostDirectory = host::HostDirectoryText(HostFolder());
   options.profilePath = profile;
   return options;
 }
@@ -43,21 +36,14 @@ host::HostRecordOptions Options(int32_t width, int32_t height, const std::string
 // A host record whose profile names a sample sheet, an angle of 30 and the given reduction.
 class Session {
  public:
-  Session(int32_t width, int32_t height, int32_t reduction = 30)
-      : record_(Options(width, height, profile_)) {
-    const std::u16string sheet =
-        host::HostDirectoryText(STAMP_BENCH_HOST_DIR) + u"stamp\\shapes.bmp";
-    plat_profile_write_string(record_.app(), kSection, u"file", sheet.c_str());
-    plat_profile_write_int(record_.app(), kSection, u"degree", 30);
-    plat_profile_write_int(record_.app(), kSection, u"shrink", reduction);
-  }
-  ~Session() { std::filesystem::remove(profile_); }
+  Session(int32_t width, int32_t height, int32_t reduction = SheetProfile::kFullSize)
+      : profile_(reduction), record_(Options(width, height, profile_.path())) {}
 
   void* record() const { return record_.record(); }
   int32_t copyBytes() const { return record_.getInt(STAMP_REC_CANVAS_COPY_BYTES); }
 
  private:
-  std::string profile_ = ProfilePath();
+  SheetProfile profile_;
   host::HostRecord record_;
 };
 

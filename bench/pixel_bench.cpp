@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench_memcpy.h"
-#include "pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp::bench {
 namespace {

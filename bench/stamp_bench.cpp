@@ -5,16 +5,17 @@
 
 #include <string>
 
-#include "stamp/mul_table.h"
-#include "stamp/reduce.h"
+#include "src/stamp/mul_table.h"
+#include "src/stamp/reduce.h"
+#include "src/stamp/rotate.h"
 #include "stamp/reference.h"
-#include "stamp/rotate.h"
 #include "stamp/test_canvas.h"
 
 namespace stamp::bench {
 namespace {
 
 using test::CanvasRecord;
+using test::CanvasView;
 using test::Raster;
 
 constexpr int32_t kCanvas = 64;
@@ -31,7 +32,7 @@ void Rotate(benchmark::State& state, int32_t angle) {
   BuildMulTable();
   Pictures pictures;
   for (auto _ : state) {
-    RotateBilinear(pictures.dst.data(), pictures.src.data(), kCell, kCell, angle);
+    RotateBilinear(CanvasView(pictures.dst), CanvasView(pictures.src), kCell, kCell, angle);
     benchmark::ClobberMemory();
   }
 }
@@ -39,7 +40,7 @@ void Rotate(benchmark::State& state, int32_t angle) {
 void Reduce(benchmark::State& state, int32_t side) {
   Pictures pictures;
   for (auto _ : state) {
-    ReduceAreaAverage(pictures.dst.data(), pictures.src.data(), side, side, kCell, kCell);
+    ReduceAreaAverage(CanvasView(pictures.dst), CanvasView(pictures.src), side, side, kCell, kCell);
     benchmark::ClobberMemory();
   }
 }

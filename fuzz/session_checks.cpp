@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 #include "stamp/host_record.h"
 
 namespace stamp::fuzz {

@@ -8,7 +8,8 @@
 // profile's other sections.
 #include <algorithm>
 #include <cstdint>
-#include <optional>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,8 @@
 #include "fuzz/session_steps.h"
 #include "fuzz/session_world.h"
 #include "host/record/host_record.h"
-#include "platform/ini_file.h"
-#include "platform/profile_file.h"
-#include "platform/scripted_ui.h"
+#include "platform/system/ini_file.h"
+#include "platform/scripted_ui/scripted_ui.h"
 
 namespace {
 
@@ -71,9 +71,10 @@ struct Harness {
 Harness* theHarness = nullptr;
 
 void CheckProfileKeptOtherSection(const std::string& path) {
-  const std::optional<std::string> text = stamp::platform::ReadWholeFile(path);
-  if (!text) Fail("the profile cannot be read back");
-  const auto document = stamp::platform::IniDocument::Parse(*text);
+  std::ifstream file(path, std::ios::binary);
+  if (!file) Fail("the profile cannot be read back");
+  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const auto document = stamp::platform::IniDocument::Parse(text);
   if (document.Get(kOtherSection, kOtherKey) != std::string(kOtherValue)) {
     Fail("the profile lost another program's section");
   }

@@ -4,31 +4,15 @@
 #include <cstring>
 #include <string>
 
-#include "files/panel_image.h"
-#include "plugin/module_state.h"
-#include "resources/load_dialog_template.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/resources/load_dialog_template.h"
 #include "stamp/host_record.h"
-
-extern "C" {
-int32_t plg_init(void* record);
-int32_t plg_destroy();
-const char* plg_info();
-int32_t plg_version();
-int32_t plg_update_submenu();
-int32_t plg_submenu_down(int32_t x, int32_t y);
-int32_t plg_submenu_move(int32_t x, int32_t y);
-int32_t plg_submenu_up(int32_t x, int32_t y);
-int32_t plg_mouse_down(int32_t x, int32_t y);
-int32_t plg_mouse_move(int32_t ignoredA, int32_t ignoredB, int32_t x, int32_t y);
-int32_t plg_mouse_up(int32_t x, int32_t y);
-int32_t plg_key_a();
-int32_t plg_key_b();
-}
+#include "stamp/plugin.h"
 
 namespace stamp::fuzz {
 namespace {
 
-constexpr int32_t kInterfaceVersion = 0x3F800000;
 // A pen-up on the file button that lies outside the cell grid.
 constexpr int32_t kFileButtonX = 200;
 constexpr int32_t kFileButtonY = 105;
@@ -132,8 +116,8 @@ void ShutDown(Session& s) {
 }
 
 void NameAndVersion(Session&) {
-  Expect(std::strcmp(plg_info(), "Stamp") == 0, "plg_info");
-  Expect(plg_version() == kInterfaceVersion, "plg_version");
+  Expect(std::strcmp(plg_info(), STAMP_PLUGIN_NAME) == 0, "plg_info");
+  Expect(plg_version() == STAMP_PLUGIN_VERSION, "plg_version");
 }
 
 template <uint32_t Offset>

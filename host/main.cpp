@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/demo_command.h"
-#include "host/exit_codes.h"
-#include "host/run_command.h"
-#include "host/sheet_command.h"
+#include "host/commands/demo_command.h"
+#include "host/commands/exit_codes.h"
+#include "host/commands/run_command.h"
+#include "host/commands/sheet_command.h"
 #ifdef STAMP_HOST_GUI
 #include "host/gui/gui_command.h"
 #endif
@@ -36,7 +36,7 @@ void PrintUsage(std::ostream& out) {
   for (const Command& command : kCommands) out << "  stamp-host " << command.usage << "\n";
   out << "  stamp-host --help\n"
       << "Each command takes --help. Exit codes: 0 done, 1 failed, 2 usage or script error,\n"
-      << "3 an expect line of a script did not hold.\n";
+      << "3 an expect line of a script did not hold, 4 the settings could not be saved.\n";
 }
 
 int Dispatch(std::span<const std::string_view> words) {

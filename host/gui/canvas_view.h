@@ -1,16 +1,19 @@
-// The canvas as the window shows it: the composite at a zoom of 1:1, 1:2 or 1:4, scrolled in a
-// viewport. The record's view fields describe this view: zoomShift is the zoom's shift count and
-// (viewX, viewY) is where the canvas's top-left corner lies in the viewport (negative once
-// scrolled). A point of the view is canvas point ((x - viewX) << zoomShift, (y - viewY) <<
-// zoomShift), the conversion the tool applies at pen-down.
+// The canvas as the window shows it, at a zoom from 1:4 to 8:1 (view_mapping.h), scrolled in a
+// viewport. The view keeps no picture of the canvas: each paint asks the compositor for the
+// canvas pixels the viewport shows, at the zoom shown, and writes them straight into a frame the
+// viewport's size.
 //
-// Pen events: pen-down reports the view point, the tool converts it; moves and pen-up report
-// canvas points, converted here by the same rule.
+// Pen events: pen-down reports the point the tool's conversion takes (ViewMapping::PenDownPoint);
+// moves and pen-up report canvas points.
 #pragma once
 
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QPoint>
+#include <QSize>
+
+#include "host/output/compositor.h"
+#include "host/gui/view_mapping.h"
 
 namespace stamp::gui {
 
@@ -18,42 +21,47 @@ class CanvasView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  static constexpr int kMaxZoomShift = 2;
+  CanvasView(host::Compositor& compositor, QSize canvasSize, QWidget* parent = nullptr);
 
-  explicit CanvasView(QWidget* parent = nullptr);
-
-  // The composite at full size; the view shows it at the current zoom.
-  void SetImage(const QImage& canvas);
-  const QImage& image() const { return canvas_; }
-  void SetZoomShift(int shift);
-  int zoomShift() const { return zoomShift_; }
-  QPoint ViewOrigin() const;
-  QPoint CanvasPoint(QPoint viewPoint) const;
+  // The canvas's pixels changed: paint them again.
+  void CanvasChanged() { viewport()->update(); }
+  // Sets the zoom (clamped to the range) keeping the canvas point under anchor, a view point,
+  // where it is; without an anchor, the point at the viewport's centre.
+  void SetZoom(int zoom);
+  void SetZoomAt(int zoom, QPoint anchor);
+  int zoom() const { return zoom_; }
+  ViewMapping mapping() const;
 
  signals:
-  void PenDown(QPoint viewPoint);
+  void PenDown(QPoint toolPoint);
   void PenMove(QPoint canvasPoint);
   void PenUp(QPoint canvasPoint);
   // The zoom or the scroll position changed.
   void ViewChanged();
 
  protected:
-  // The whole canvas as shown, so the window opens as large as the screen lets it.
-  QSize viewportSizeHint() const override { return shown_.size(); }
+  // The whole canvas as shown.
+  QSize viewportSizeHint() const override { return mapping().ShownSize(canvasSize_); }
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Ctrl+wheel zooms about the pointer; the wheel alone scrolls.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void UpdateScrollRanges();
+  QRect ShownArea() const;
+  void PaintFrame(const QRect& area);
 
-  QImage canvas_;
-  QImage shown_;  // canvas_ at the zoom
-  int zoomShift_ = 0;
+  host::Compositor& compositor_;
+  QSize canvasSize_;
+  int zoom_ = 0;
   bool penIsDown_ = false;
+  QImage frame_;                   // the shown part of the canvas, reused between paints
+  std::vector<uint8_t> rowBytes_;  // one composited row segment, B,G,R
 };
 
 }  // namespace stamp::gui

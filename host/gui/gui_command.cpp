@@ -7,8 +7,8 @@
 
 #include <QApplication>
 
-#include "host/command_line.h"
-#include "host/exit_codes.h"
+#include "host/commands/command_line.h"
+#include "host/commands/exit_codes.h"
 #include "host/gui/stamp_window.h"
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"
@@ -47,7 +47,7 @@ int RunWindow(const host::SessionOptions& options, std::ostream& err) {
   try {
     StampWindow window(options);
     window.show();
-    return application.exec() == 0 ? host::kExitOk : host::kExitFailure;
+    return window.session().Close(application.exec() == 0 ? host::kExitOk : host::kExitFailure);
   } catch (const std::exception& failure) {
     err << "stamp-host gui: " << failure.what() << "\n";
     return host::kExitFailure;

@@ -25,8 +25,10 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "</ol>"
     "<p>Stamps multiply with what lies below them, so their white leaves the picture alone. "
     "Layer 0 lies at the back, layer 2 at the front.</p>"
-    "<p><b>Ctrl+Z</b> takes back the last stamp. <i>Zoom</i> shows the canvas at 1:1, 1:2 or "
-    "1:4. <i>File &gt; Save canvas as PNG</i> writes the picture; <i>File &gt; New canvas</i> "
+    "<p><b>Ctrl+Z</b> takes back the last stamp. <i>Zoom</i> (or <b>Ctrl+plus</b>, "
+    "<b>Ctrl+minus</b>, <b>Ctrl+wheel</b>) shows the canvas from 1:4 to 8:1; zoomed in, each "
+    "canvas pixel is a square block and the stamp still lands under the pointer. "
+    "<i>File &gt; Save canvas as PNG</i> writes the picture; <i>File &gt; New canvas</i> "
     "clears it. The tool keeps its settings (cell, size, angle, sheet) in the profile when the "
     "window closes.</p>");
 

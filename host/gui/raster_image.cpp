@@ -1,6 +1,6 @@
 #include "host/gui/raster_image.h"
 
-#include "host/snapshot.h"
+#include "host/output/snapshot.h"
 #include "stamp/host_record.h"
 
 namespace stamp::gui {
@@ -15,27 +15,11 @@ QImage BottomUpImage(const uint8_t* firstStoredRow, int32_t width, int32_t heigh
 
 }  // namespace
 
-QImage CanvasImage(const host::HostRecord& record, std::span<const uint8_t> canvas) {
-  return BottomUpImage(canvas.data(), record.canvasWidth(), record.canvasHeight());
-}
-
 QImage PanelImage(const host::HostRecord& record) {
   const host::RasterView panel = record.raster(STAMP_REC_PANEL_BUFFER);
   // Bottom-up: the shown rows start in memory at their last row.
   const int32_t lastRow = STAMP_PANEL_TOP_ROW + host::kShownPanelRows - 1;
   return BottomUpImage(panel.row(lastRow), panel.width, host::kShownPanelRows);
-}
-
-QImage ZoomedOut(const QImage& canvas, int shift) {
-  if (shift == 0) return canvas;
-  const QImage source = canvas.convertToFormat(QImage::Format_RGB32);
-  QImage shown(source.width() >> shift, source.height() >> shift, QImage::Format_RGB32);
-  for (int y = 0; y < shown.height(); ++y) {
-    const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y << shift));
-    auto* to = reinterpret_cast<QRgb*>(shown.scanLine(y));
-    for (int x = 0; x < shown.width(); ++x) to[x] = from[x << shift];
-  }
-  return shown;
 }
 
 }  // namespace stamp::gui

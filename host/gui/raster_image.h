@@ -1,9 +1,6 @@
-// Pictures of the record's rasters for the window: the composite canvas and the plug-in's panel,
-// turned from the record's layout (B,G,R, bottom-up, unpadded rows) into top-down QImages.
+// The plug-in's panel as the window shows it, turned from the record's layout (B,G,R, bottom-up,
+// unpadded rows) into a top-down QImage. (The canvas is painted by its view, on demand.)
 #pragma once
-
-#include <cstdint>
-#include <span>
 
 #include <QImage>
 
@@ -11,14 +8,7 @@
 
 namespace stamp::gui {
 
-// The composite the session shows (CompositeCanvas), canvasWidth x canvasHeight.
-QImage CanvasImage(const host::HostRecord& record, std::span<const uint8_t> canvas);
-
 // The plug-in's panel: raster rows 730 to 849 of the panel raster, 240 x 120.
 QImage PanelImage(const host::HostRecord& record);
-
-// The canvas as shown at a zoom shift s: display pixel (x, y) shows canvas pixel (x << s, y << s),
-// the pixel pen-down's conversion gives for it.
-QImage ZoomedOut(const QImage& canvas, int shift);
 
 }  // namespace stamp::gui

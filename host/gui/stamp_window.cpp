@@ -14,6 +14,7 @@
 #include "host/gui/canvas_view.h"
 #include "host/gui/help_dialog.h"
 #include "host/gui/panel_view.h"
+#include "host/gui/window_size.h"
 
 namespace stamp::gui {
 
@@ -22,7 +23,10 @@ StampWindow::StampWindow(const host::SessionOptions& options)
   setWindowTitle(tr("Stamp"));
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
-  canvas_ = new CanvasView(central);
+  session_.compositor().KeepLayerProduct();
+  const host::HostRecord& record = session_.record();
+  canvas_ =
+      new CanvasView(session_.compositor(), {record.canvasWidth(), record.canvasHeight()}, central);
   layout->addWidget(canvas_, 1);
   layout->addWidget(BuildToolColumn());
   setCentralWidget(central);
@@ -34,9 +38,13 @@ StampWindow::StampWindow(const host::SessionOptions& options)
   ShowCanvas();
   WriteView();
   ShowStartSettings();
+  RestoreWindowSize(*this);
 }
 
-StampWindow::~StampWindow() { session_.Finish(); }
+StampWindow::~StampWindow() {
+  RememberWindowSize(*this);
+  session_.Finish();
+}
 
 void StampWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -50,6 +58,8 @@ void StampWindow::BuildMenus() {
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   edit->addAction(tr("&Undo last stamp"), QKeySequence::Undo, this, &StampWindow::Undo)
       ->setStatusTip(tr("Put the layer of the last stamp back as it was before it"));
+
+  AddZoomActions(menuBar()->addMenu(tr("&View")));
 
   QMenu* stamp = menuBar()->addMenu(tr("&Stamp"));
   stamp->addAction(tr("&Previous cell"), QKeySequence(Qt::Key_A), this,
@@ -88,15 +98,29 @@ QComboBox* StampWindow::BuildLayerChooser() {
   return layers;
 }
 
+// One item per zoom, smallest first; item i is zoom kMinZoom + i.
 QComboBox* StampWindow::BuildZoomChooser() {
-  auto* zoom = new QComboBox(this);
-  zoom->setObjectName("zoom");
-  for (int shift = 0; shift <= CanvasView::kMaxZoomShift; ++shift) {
-    zoom->addItem(tr("1:%1").arg(1 << shift));
+  zoom_ = new QComboBox(this);
+  zoom_->setObjectName("zoom");
+  for (int zoom = ViewMapping::kMinZoom; zoom <= ViewMapping::kMaxZoom; ++zoom) {
+    zoom_->addItem(ViewMapping::Name(zoom));
   }
-  zoom->setToolTip(tr("Show the canvas at full size, half size or a quarter of it."));
-  connect(zoom, &QComboBox::currentIndexChanged, canvas_, &CanvasView::SetZoomShift);
-  return zoom;
+  zoom_->setCurrentIndex(canvas_->zoom() - ViewMapping::kMinZoom);
+  zoom_->setToolTip(
+      tr("Show the canvas from a quarter of its size to eight times it "
+         "(Ctrl+plus, Ctrl+minus or Ctrl+wheel)."));
+  connect(zoom_, &QComboBox::currentIndexChanged, canvas_,
+          [this](int index) { canvas_->SetZoom(ViewMapping::kMinZoom + index); });
+  return zoom_;
+}
+
+void StampWindow::AddZoomActions(QMenu* view) {
+  view->addAction(tr("Zoom &in"), QKeySequence::ZoomIn, canvas_,
+                  [this] { canvas_->SetZoom(canvas_->zoom() + 1); });
+  view->addAction(tr("Zoom &out"), QKeySequence::ZoomOut, canvas_,
+                  [this] { canvas_->SetZoom(canvas_->zoom() - 1); });
+  view->addAction(tr("&Actual size"), QKeySequence(Qt::CTRL | Qt::Key_0), canvas_,
+                  [this] { canvas_->SetZoom(0); });
 }
 
 void StampWindow::ConnectViews() {
@@ -113,7 +137,7 @@ void StampWindow::ConnectViews() {
           session_.calls().SubmenuUp(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenDown, this, [this](QPoint p) {
-    Apply(tr("Pen down at view (%1, %2)").arg(p.x()).arg(p.y()),
+    Apply(tr("Pen down at (%1, %2)").arg(p.x()).arg(p.y()),
           session_.calls().MouseDown(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenMove, this, [this](QPoint p) {

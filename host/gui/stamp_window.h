@@ -3,7 +3,8 @@
 // undo and the cell keys, and a status line. The window runs one host session with the Qt back
 // end installed over the session's scripted one, which stays idle: every pen, panel and key event
 // goes to the tool's export, and the export's result says what is shown again (2: the panel; 9 or
-// 1: the canvas).
+// 1: the canvas). The window keeps the compositor's product of the layers, so a frame of the
+// canvas costs one multiply over the part shown.
 #pragma once
 
 #include <cstdint>
@@ -13,10 +14,11 @@
 #include <QString>
 
 #include "host/gui/qt_ui_backend.h"
-#include "host/host_log.h"
-#include "host/session.h"
+#include "host/output/host_log.h"
+#include "host/session/session.h"
 
 class QComboBox;
+class QMenu;
 
 namespace stamp::gui {
 
@@ -35,6 +37,7 @@ class StampWindow : public QMainWindow {
   ~StampWindow() override;
 
   const host::Session& session() const { return session_; }
+  host::Session& session() { return session_; }
 
  private:
   // Layout and menus.
@@ -42,6 +45,7 @@ class StampWindow : public QMainWindow {
   QWidget* BuildToolColumn();
   QComboBox* BuildLayerChooser();
   QComboBox* BuildZoomChooser();
+  void AddZoomActions(QMenu* view);
   void ConnectViews();
 
   // What the controls do.
@@ -60,6 +64,7 @@ class StampWindow : public QMainWindow {
   QtUiBackend ui_;
   CanvasView* canvas_ = nullptr;
   PanelView* panel_ = nullptr;
+  QComboBox* zoom_ = nullptr;
 };
 
 }  // namespace stamp::gui

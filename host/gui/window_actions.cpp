@@ -3,15 +3,19 @@
 #include <cstring>
 #include <string>
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 #include "host/gui/canvas_view.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/raster_image.h"
 #include "host/gui/stamp_window.h"
-#include "host/snapshot.h"
+#include "host/gui/view_mapping.h"
+#include "host/output/snapshot.h"
+#include "stamp/plugin.h"
 
 namespace stamp::gui {
 namespace {
@@ -49,18 +53,18 @@ void StampWindow::Apply(const QString& event, int32_t result) {
   statusBar()->showMessage(event + ": " + ResultText(result, layer));
 }
 
-void StampWindow::ShowCanvas() {
-  canvas_->SetImage(CanvasImage(session_.record(), session_.shownCanvas()));
-}
+void StampWindow::ShowCanvas() { canvas_->CanvasChanged(); }
 
 void StampWindow::ShowPanel() { panel_->SetImage(PanelImage(session_.record())); }
 
 void StampWindow::WriteView() {
   host::HostRecord& record = session_.record();
-  const QPoint origin = canvas_->ViewOrigin();
-  record.setInt(STAMP_REC_VIEW_X, origin.x());
-  record.setInt(STAMP_REC_VIEW_Y, origin.y());
-  record.setInt(STAMP_REC_ZOOM_SHIFT, canvas_->zoomShift());
+  const ViewMapping view = canvas_->mapping();
+  record.setInt(STAMP_REC_VIEW_X, view.RecordOrigin().x());
+  record.setInt(STAMP_REC_VIEW_Y, view.RecordOrigin().y());
+  record.setInt(STAMP_REC_ZOOM_SHIFT, view.RecordShift());
+  const QSignalBlocker quiet(zoom_);
+  zoom_->setCurrentIndex(view.zoom - ViewMapping::kMinZoom);
 }
 
 void StampWindow::ChooseLayer(int layer) {
@@ -85,8 +89,7 @@ void StampWindow::NewCanvas() {
         uint32_t{STAMP_REC_OVERLAY_BUFFER}, uint32_t{STAMP_REC_UNDO_BUFFER}}) {
     std::memset(record.buffer(field), kWhite, record.canvasBytes());
   }
-  // The layers changed: the session composites the canvas again, as after a stamp.
-  session_.Act(STAMP_RESULT_LAYER_CHANGED);
+  session_.LayersChanged();
   ShowCanvas();
   statusBar()->showMessage(tr("New canvas"));
 }
@@ -96,7 +99,7 @@ void StampWindow::SaveCanvas() {
                                                     tr("PNG images (*.png)"));
   if (path.isEmpty()) return;
   const std::string error =
-      host::SaveCanvasPng(session_.record(), session_.shownCanvas(), path.toStdString());
+      host::SaveCanvasPng(session_.record(), session_.compositor(), path.toStdString());
   if (!error.empty()) {
     QMessageBox::warning(this, tr("Save canvas"), QString::fromStdString(error));
     return;

@@ -12,12 +12,15 @@ void PutLittle(std::vector<uint8_t>& bytes, uint32_t value, int count) {
 
 }  // namespace
 
-std::vector<uint8_t> EncodeBmp24(const RasterView& raster) {
-  const size_t paddedRow = (raster.rowBytes() + 3) / 4 * 4;
-  const size_t pixelBytes = paddedRow * static_cast<size_t>(raster.height);
+size_t Bmp24RowPadding(const RasterView& raster) {
+  return (raster.rowBytes() + 3) / 4 * 4 - raster.rowBytes();
+}
+
+std::vector<uint8_t> Bmp24Headers(const RasterView& raster) {
+  const size_t pixelBytes =
+      (raster.rowBytes() + Bmp24RowPadding(raster)) * static_cast<size_t>(raster.height);
   const uint32_t headers = kFileHeaderBytes + kInfoHeaderBytes;
   std::vector<uint8_t> bytes = {'B', 'M'};
-  bytes.reserve(headers + pixelBytes);
   PutLittle(bytes, static_cast<uint32_t>(headers + pixelBytes), 4);
   PutLittle(bytes, 0, 4);  // reserved
   PutLittle(bytes, headers, 4);
@@ -29,10 +32,17 @@ std::vector<uint8_t> EncodeBmp24(const RasterView& raster) {
   PutLittle(bytes, 0, 4);                                     // BI_RGB
   PutLittle(bytes, static_cast<uint32_t>(pixelBytes), 4);
   bytes.resize(bytes.size() + 16, 0);  // resolution, colours used and important
+  return bytes;
+}
+
+std::vector<uint8_t> EncodeBmp24(const RasterView& raster) {
+  std::vector<uint8_t> bytes = Bmp24Headers(raster);
+  const size_t padding = Bmp24RowPadding(raster);
+  bytes.reserve(bytes.size() + (raster.rowBytes() + padding) * static_cast<size_t>(raster.height));
   for (int32_t stored = 0; stored < raster.height; ++stored) {
     const uint8_t* row = raster.bytes + raster.rowBytes() * static_cast<size_t>(stored);
     bytes.insert(bytes.end(), row, row + raster.rowBytes());
-    bytes.resize(bytes.size() + paddedRow - raster.rowBytes(), 0);
+    bytes.resize(bytes.size() + padding, 0);
   }
   return bytes;
 }

@@ -12,4 +12,9 @@ namespace stamp::host {
 
 std::vector<uint8_t> EncodeBmp24(const RasterView& raster);
 
+// The same file in parts, for writing it without holding it whole: the headers, then each of the
+// raster's stored rows followed by RowPadding zero bytes.
+std::vector<uint8_t> Bmp24Headers(const RasterView& raster);
+size_t Bmp24RowPadding(const RasterView& raster);
+
 }  // namespace stamp::host

@@ -2,25 +2,27 @@
 // up by name. The module stays loaded for the life of the object.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
+
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 
+// The exports as stamp/plugin.h types them.
 struct PluginExports {
-  int32_t (*init)(void* record);
-  int32_t (*destroy)();
-  const char* (*info)();
-  int32_t (*version)();
-  int32_t (*updateSubmenu)();
-  int32_t (*submenuDown)(int32_t x, int32_t y);
-  int32_t (*submenuMove)(int32_t x, int32_t y);
-  int32_t (*submenuUp)(int32_t x, int32_t y);
-  int32_t (*mouseDown)(int32_t x, int32_t y);
-  int32_t (*mouseMove)(int32_t ignoredA, int32_t ignoredB, int32_t x, int32_t y);
-  int32_t (*mouseUp)(int32_t x, int32_t y);
-  int32_t (*keyA)();
-  int32_t (*keyB)();
+  PlgInit* init;
+  PlgDestroy* destroy;
+  PlgInfo* info;
+  PlgVersion* version;
+  PlgUpdateSubmenu* updateSubmenu;
+  PlgSubmenuDown* submenuDown;
+  PlgSubmenuMove* submenuMove;
+  PlgSubmenuUp* submenuUp;
+  PlgMouseDown* mouseDown;
+  PlgMouseMove* mouseMove;
+  PlgMouseUp* mouseUp;
+  PlgKeyA* keyA;
+  PlgKeyB* keyB;
 };
 
 class PluginModule {

@@ -52,12 +52,4 @@ enum {
   STAMP_HOST_DIRECTORY_CAPACITY = 264    /* UTF-16 units, terminator included */
 };
 
-/* Results of the exports. */
-enum {
-  STAMP_RESULT_NOT_TAKEN = 0,
-  STAMP_RESULT_LAYER_CHANGED = 1,
-  STAMP_RESULT_PANEL_CHANGED = 2,
-  STAMP_RESULT_OVERLAY_CHANGED = 9
-};
-
 #endif

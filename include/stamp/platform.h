@@ -44,6 +44,7 @@ enum {
   PLAT_BI_RLE8 = 1,
   PLAT_BI_RLE4 = 2,
   PLAT_BI_BITFIELDS = 3,
+  PLAT_BI_ALPHABITFIELDS = 6, /* bit fields with an alpha mask after the colour masks */
   PLAT_SCREEN_BITS_PER_PIXEL = 24
 };
 
@@ -122,6 +123,18 @@ PLAT_API PlatHandle plat_create_font(int32_t pixelHeight);
 PLAT_API int32_t plat_draw_text(PlatHandle dc, const char16_t* text, int32_t length,
                                 const PlatRect* rect, uint32_t format);
 
+typedef struct PlatSize {
+  int32_t cx;
+  int32_t cy;
+} PlatSize;
+
+/* The box that length characters (-1: up to the terminator) cover when drawn through dc with its
+ * selected font: cx from the first character's left edge to the last glyph's right edge (the gap
+ * after the last character is not counted; 0 for no text), cy the font's cell height. 1 on
+ * success. */
+PLAT_API int32_t plat_get_text_extent(PlatHandle dc, const char16_t* text, int32_t length,
+                                      PlatSize* size);
+
 /* ---- The application object: profile and message box ------------------------------------- */
 typedef struct PlatApp PlatApp;
 
@@ -137,11 +150,15 @@ PLAT_API int32_t plat_profile_get_int(PlatApp* app, const char16_t* section, con
 PLAT_API int32_t plat_profile_get_string(PlatApp* app, const char16_t* section, const char16_t* key,
                                          const char16_t* defaultValue, char16_t* buffer,
                                          int32_t capacity);
-/* Writes a key and saves the file at once (atomically); 1 on success. */
+/* Writes a key and saves the file at once: re-read under a lock, one entry changed, replaced
+ * atomically; a profile path that is a link updates the file it names. 1 on success. */
 PLAT_API int32_t plat_profile_write_int(PlatApp* app, const char16_t* section, const char16_t* key,
                                         int32_t value);
 PLAT_API int32_t plat_profile_write_string(PlatApp* app, const char16_t* section,
                                            const char16_t* key, const char16_t* value);
+/* Why the first profile write that failed did not land, as one line naming the file and the
+ * reason; NULL while every write has landed. Valid until the object is destroyed. */
+PLAT_API const char* plat_app_profile_failure(PlatApp* app);
 /* The modal message box with an OK button, shown by the UI back end. */
 PLAT_API int32_t plat_message_box(const char16_t* text);
 
@@ -164,6 +181,10 @@ PLAT_API PlatHandle plat_create_window(void);
 PLAT_API int32_t plat_destroy_window(PlatHandle window);
 PLAT_API int32_t plat_set_window_pos(PlatHandle window, PlatHandle insertAfter, int32_t x, int32_t y,
                                      int32_t width, int32_t height, uint32_t flags);
+/* Where the window was last placed (right and bottom exclusive); 1 on success. */
+PLAT_API int32_t plat_get_window_rect(PlatHandle window, PlatRect* rect);
+/* 1 once a placement has shown the window (PLAT_SWP_SHOWWINDOW), else 0. */
+PLAT_API int32_t plat_is_window_visible(PlatHandle window);
 PLAT_API int32_t plat_get_system_metrics(int32_t index);
 PLAT_API int32_t plat_sh_full_screen(PlatHandle window, uint32_t flags);
 
@@ -311,6 +332,8 @@ PLAT_API void plat_dialog_end(PlatDialog* dialog, int32_t result);
 
 /* Calls for a UI back end, acting for the user. Each notification reaches the handlers' command. */
 PLAT_API const PlatDialogTemplate* plat_dialog_template(PlatDialog* dialog);
+/* The window that stands for the dialog; 0 when none could be made. */
+PLAT_API PlatHandle plat_dialog_window(PlatDialog* dialog);
 PLAT_API int32_t plat_dialog_user_type(PlatDialog* dialog, int32_t controlId, const char16_t* text);
 PLAT_API int32_t plat_dialog_user_select(PlatDialog* dialog, int32_t controlId, int32_t index);
 PLAT_API int32_t plat_dialog_user_click(PlatDialog* dialog, int32_t controlId);
@@ -336,6 +359,8 @@ typedef struct PlatUiBackend {
 
 /* Installs the back end (copied); NULL removes it. */
 PLAT_API void plat_ui_set_backend(const PlatUiBackend* backend);
+/* Copies the installed back end into *backend (every member NULL when none is). */
+PLAT_API void plat_ui_get_backend(PlatUiBackend* backend);
 
 /* ---- Test support ---------------------------------------------------------------------------- */
 typedef enum PlatFault {

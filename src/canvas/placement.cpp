@@ -1,10 +1,10 @@
 // The pen point and the stamp's corner are formed in unsigned 32-bit arithmetic: the host may
 // hand any int32, and the wrapped result is what 32-bit machine arithmetic gives. A point that
 // wraps lies far outside any canvas, where the bounds rule of the pixel engine skips every pixel.
-#include "canvas/placement.h"
+#include "src/canvas/placement.h"
 
-#include "pixel/pixel_ops.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp {
 namespace {
@@ -36,11 +36,8 @@ void PressStamp(uint8_t* target, int32_t x, int32_t y) {
   const ModuleState& module = Module();
   const HostContext& host = module.host;
   const RotatedSize size = module.rotatedSize;
-  const int32_t width = host.canvasWidth();
-  const int32_t height = host.canvasHeight();
-  const int32_t bytes = host.canvasBytes();
-  BlitBlend(target, width, height, CornerFor(x, size.width), CornerFor(y, size.height), size.width,
-            size.height, host.stampBuffer(), width, height, 0, 0, BlendMultiply, bytes, bytes);
+  BlitBlend(host.canvasView(target), CornerFor(x, size.width), CornerFor(y, size.height),
+            size.width, size.height, host.canvasView(host.stampBuffer()), 0, 0, BlendMultiply);
 }
 
 }  // namespace stamp

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plugin/host_context.h"
+#include "src/core/host_context.h"
 
 namespace stamp {
 

@@ -2,16 +2,16 @@
 // down before them (since start-up or the last pen up) find no clean overlay in overlaySave and
 // no host flags saved, so they draw nothing and report nothing taken, instead of copying a stale
 // overlaySave over the overlay and writing made-up flags into the host's record.
-#include "canvas/stroke.h"
+#include "src/canvas/stroke.h"
 
 #include <cstring>
 #include <utility>
 
-#include "canvas/placement.h"
-#include "plugin/messages.h"
-#include "plugin/module_state.h"
-#include "stamp/host_record.h"
+#include "src/canvas/placement.h"
+#include "src/core/messages.h"
+#include "src/core/module_state.h"
 #include "stamp/platform.h"
+#include "stamp/plugin.h"
 
 namespace stamp {
 namespace {

@@ -1,9 +1,10 @@
-#include "files/dialog_base.h"
+#include "src/files/dialog_base.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
-#include "files/dialog_exchange.h"
+#include "src/files/dialog_exchange.h"
 
 namespace stamp {
 namespace {
@@ -17,20 +18,37 @@ int32_t DialogBase::DoModal() {
   const PlatDialogHandlers handlers{this, &DialogBase::InitThunk, &DialogBase::CommandThunk};
   const int32_t result = plat_dialog_run_modal(&template_, &handlers);
   dialog_ = nullptr;
+  if (escaped_) std::rethrow_exception(std::exchange(escaped_, nullptr));
   return result;
+}
+
+// The handlers are called from the platform's C frames, which an exception must not cross: one
+// that escapes the dialog's code ends the run and is thrown again from DoModal.
+void DialogBase::EndWithEscaped() {
+  escaped_ = std::current_exception();
+  EndDialog(PLAT_IDCANCEL);
 }
 
 int32_t DialogBase::InitThunk(void* self, PlatDialog* dialog) {
   auto* owner = static_cast<DialogBase*>(self);
   owner->dialog_ = dialog;
-  return owner->OnInitDialog();
+  try {
+    return owner->OnInitDialog();
+  } catch (...) {
+    owner->EndWithEscaped();
+    return 0;
+  }
 }
 
 void DialogBase::CommandThunk(void* self, PlatDialog* dialog, int32_t controlId,
                               int32_t notification) {
   auto* owner = static_cast<DialogBase*>(self);
   owner->dialog_ = dialog;
-  owner->OnCommand(controlId, notification);
+  try {
+    owner->OnCommand(controlId, notification);
+  } catch (...) {
+    owner->EndWithEscaped();
+  }
 }
 
 bool DialogBase::UpdateData(bool saveAndValidate) {

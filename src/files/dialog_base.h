@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <span>
 #include <string>
 
@@ -22,7 +23,7 @@ class DialogBase {
   DialogBase& operator=(const DialogBase&) = delete;
 
   // Runs the dialog until its code ends it: PLAT_IDOK, PLAT_IDCANCEL, or -1 when the platform
-  // could not run it.
+  // could not run it. An exception from the dialog's code ends the run and is thrown from here.
   int32_t DoModal();
 
   // Copies between members and controls: saveAndValidate reads the controls into the members,
@@ -53,9 +54,11 @@ class DialogBase {
  private:
   static int32_t InitThunk(void* self, PlatDialog* dialog);
   static void CommandThunk(void* self, PlatDialog* dialog, int32_t controlId, int32_t notification);
+  void EndWithEscaped();
 
   const PlatDialogTemplate& template_;
   PlatDialog* dialog_ = nullptr;
+  std::exception_ptr escaped_;
 };
 
 // One entry of a dialog's message map: the control and notification it answers, and the member

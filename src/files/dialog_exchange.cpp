@@ -1,6 +1,6 @@
-#include "files/dialog_exchange.h"
+#include "src/files/dialog_exchange.h"
 
-#include "files/dialog_base.h"
+#include "src/files/dialog_base.h"
 #include "stamp/platform.h"
 
 namespace stamp {

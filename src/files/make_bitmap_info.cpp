@@ -1,8 +1,9 @@
-#include "files/make_bitmap_info.h"
+#include "src/files/make_bitmap_info.h"
 
 #include <cstring>
+#include <new>
 
-#include "plugin/messages.h"
+#include "src/core/messages.h"
 
 namespace stamp {
 namespace {
@@ -48,13 +49,19 @@ std::vector<uint8_t> BitmapInfoFor(const PlatBitmapDesc& desc) {
   return info;
 }
 
+// Callers hold platform objects while they ask, so a header without memory is reported as no
+// header, which they refuse like any other, rather than as an exception passing through them.
 std::vector<uint8_t> MakeBitmapInfo(PlatHandle bitmap) {
   PlatBitmapDesc desc{};
   if (plat_get_bitmap_desc(bitmap, &desc) == 0) {
     plat_message_box(kBitmapError);
     return {};
   }
-  return BitmapInfoFor(desc);
+  try {
+    return BitmapInfoFor(desc);
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
 }
 
 }  // namespace stamp

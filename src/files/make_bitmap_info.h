@@ -18,7 +18,7 @@ uint16_t ColourBits(uint16_t planes, uint16_t bitsPixel);
 std::vector<uint8_t> BitmapInfoFor(const PlatBitmapDesc& desc);
 
 // The header for bitmap's format. When its description cannot be read, shows "Bitmap Error" and
-// gives an empty header.
+// gives an empty header; when there is no memory for the header, gives an empty header.
 std::vector<uint8_t> MakeBitmapInfo(PlatHandle bitmap);
 
 }  // namespace stamp

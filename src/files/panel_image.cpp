@@ -1,11 +1,11 @@
-#include "files/panel_image.h"
+#include "src/files/panel_image.h"
 
 #include <cstring>
 #include <vector>
 
-#include "files/context_pair.h"
-#include "files/make_bitmap_info.h"
-#include "plugin/messages.h"
+#include "src/core/messages.h"
+#include "src/files/context_pair.h"
+#include "src/files/make_bitmap_info.h"
 
 namespace stamp {
 namespace {

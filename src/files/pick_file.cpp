@@ -1,4 +1,4 @@
-#include "files/pick_file.h"
+#include "src/files/pick_file.h"
 
 namespace stamp {
 namespace {

@@ -1,9 +1,9 @@
-#include "files/stamp_load_dialog.h"
+#include "src/files/stamp_load_dialog.h"
 
 #include <algorithm>
 
-#include "files/pick_file.h"
-#include "resources/load_dialog_template.h"
+#include "src/files/pick_file.h"
+#include "src/resources/load_dialog_template.h"
 
 namespace stamp {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "files/dialog_base.h"
-#include "files/dialog_exchange.h"
+#include "src/files/dialog_base.h"
+#include "src/files/dialog_exchange.h"
 
 namespace stamp {
 

@@ -1,17 +1,11 @@
-#include "files/stamp_sheet.h"
+#include "src/files/stamp_sheet.h"
 
-#include "files/context_pair.h"
-#include "files/panel_image.h"
-#include "plugin/messages.h"
-#include "plugin/module_state.h"
+#include "src/core/messages.h"
+#include "src/core/module_state.h"
+#include "src/files/context_pair.h"
+#include "src/files/panel_image.h"
 
 namespace stamp {
-namespace {
-
-constexpr int32_t kSheetWidth = kCellColumns * kCellSize;
-constexpr int32_t kSheetHeight = kCellRows * kCellSize;
-
-}  // namespace
 
 void LoadStampSheet() {
   ModuleState& module = Module();
@@ -29,7 +23,7 @@ void LoadStampSheet() {
     return;
   }
   sheet.previousBitmap = plat_select_object(sheet.context, sheet.bitmap);
-  plat_bit_blt(module.panel.context, kCellAreaX, kCellAreaY, kSheetWidth, kSheetHeight,
+  plat_bit_blt(module.panel.context, kCellAreaX, kCellAreaY, STAMP_SHEET_WIDTH, STAMP_SHEET_HEIGHT,
                sheet.context, 0, 0, PLAT_SRCCOPY);
   module.stampLoaded = true;
 }

@@ -1,17 +1,8 @@
-// The stamp sheet: the user's BMP, whose top-left 120x90 pixels are drawn over the cell area of
-// the PanelImage. Its platform objects (a memory context with the loaded bitmap selected into it)
-// live from a successful load until the next load or shut-down.
+// Loading the stamp sheet: the user's BMP, whose top-left 120x90 pixels are drawn over the cell
+// area of the PanelImage, and releasing it.
 #pragma once
 
-#include "stamp/platform.h"
-
 namespace stamp {
-
-struct StampSheet {
-  PlatHandle context = 0;
-  PlatHandle bitmap = 0;
-  PlatHandle previousBitmap = 0;
-};
 
 // Loads the sheet named by the module's stampPath into the PanelImage's cell area and sets
 // stampLoaded. An empty path does nothing; a file that cannot be loaded shows

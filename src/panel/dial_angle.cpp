@@ -3,11 +3,11 @@
 // precision, converted to degrees and truncated toward zero. atan gives less than a quarter turn
 // either way, so the truncated value always fits an int32. Below the centre the arc tangent
 // measures from the horizontal, and the quarter turn is added after the truncation.
-#include "panel/dial_angle.h"
+#include "src/panel/dial_angle.h"
 
 #include <cmath>
 
-#include "panel/layout.h"
+#include "src/panel/layout.h"
 
 namespace stamp {
 namespace {

@@ -1,13 +1,13 @@
-#include "panel/file_button.h"
+#include "src/panel/file_button.h"
 
 #include <cstring>
 #include <string>
 
-#include "files/stamp_load_dialog.h"
-#include "files/stamp_sheet.h"
+#include "src/files/stamp_load_dialog.h"
+#include "src/files/stamp_sheet.h"
+#include "src/stamp/rebuild.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
-#include "stamp/rebuild.h"
 
 namespace stamp {
 namespace {
@@ -34,18 +34,32 @@ void GiveFrameWindowTheScreen(const HostContext& host, int32_t width, int32_t he
   plat_set_window_pos(window, PLAT_HWND_TOP, 0, 0, width, height, PLAT_SWP_FRAMECHANGED);
 }
 
+void GiveHostTheScreen(const HostContext& host) {
+  const int32_t height = plat_get_system_metrics(PLAT_SM_CYSCREEN);
+  const int32_t width = plat_get_system_metrics(PLAT_SM_CXSCREEN);
+  GiveFrameWindowTheScreen(host, width, height);
+  plat_sh_full_screen(host.mainWindow(), kHideShell);
+}
+
+void ChooseSheet(ModuleState& module, StampLoadDialog& dialog) {
+  if (dialog.DoModal() == PLAT_IDOK) TakeChosenSheet(module, dialog.path());
+}
+
 }  // namespace
 
-// The dialog lives for this one run and is destroyed on leaving, after the screen is restored.
+// The dialog lives for this one run and is destroyed on leaving, after the screen is restored,
+// also when the run ends in an exception.
 void RunFileButton(ModuleState& module) {
   StampLoadDialog dialog;
   dialog.setPath(module.stampPath);
   plat_sh_full_screen(module.host.mainWindow(), kShowShell);
-  if (dialog.DoModal() == PLAT_IDOK) TakeChosenSheet(module, dialog.path());
-  const int32_t height = plat_get_system_metrics(PLAT_SM_CYSCREEN);
-  const int32_t width = plat_get_system_metrics(PLAT_SM_CXSCREEN);
-  GiveFrameWindowTheScreen(module.host, width, height);
-  plat_sh_full_screen(module.host.mainWindow(), kHideShell);
+  try {
+    ChooseSheet(module, dialog);
+  } catch (...) {
+    GiveHostTheScreen(module.host);
+    throw;
+  }
+  GiveHostTheScreen(module.host);
 }
 
 }  // namespace stamp

@@ -2,7 +2,7 @@
 // button shown, and the host's screen layout given back afterwards.
 #pragma once
 
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 
 namespace stamp {
 

@@ -1,23 +1,24 @@
 // The reduction buttons step in 64 bits: a reduction read from the profile may be any int32, and
 // INT32_MAX + 1 or INT32_MIN - 1 must not overflow. Each button bounds only its own side, so a
 // value outside 10..30 moves one step towards the range.
-#include "panel/input.h"
+#include "src/panel/input.h"
 
 #include <algorithm>
 #include <array>
 
-#include "panel/dial_angle.h"
-#include "panel/file_button.h"
-#include "panel/layout.h"
-#include "plugin/module_state.h"
-#include "stamp/host_record.h"
-#include "stamp/rebuild.h"
+#include "src/core/module_state.h"
+#include "src/panel/dial_angle.h"
+#include "src/panel/file_button.h"
+#include "src/panel/layout.h"
+#include "src/stamp/rebuild.h"
+#include "stamp/plugin.h"
 
 namespace stamp {
 namespace {
 
-constexpr int64_t kLargestReduction = 30;
-constexpr int64_t kSmallestReduction = 10;
+// The range the plus and minus buttons step the reduction within (30 is the whole cell).
+constexpr int64_t kHighestButtonReduction = 30;
+constexpr int64_t kLowestButtonReduction = 10;
 
 // A control's action on pen-up, at the pen position in panel coordinates.
 using ControlAction = void (*)(ModuleState& module, int32_t x, int32_t y);
@@ -44,13 +45,13 @@ void SelectCell(ModuleState& module, int32_t x, int32_t y) {
 // Rebuilds even when the bound leaves the value as it was.
 void RaiseReduction(ModuleState& module, int32_t, int32_t) {
   module.reduction =
-      static_cast<int32_t>(std::min(int64_t{module.reduction} + 1, kLargestReduction));
+      static_cast<int32_t>(std::min(int64_t{module.reduction} + 1, kHighestButtonReduction));
   RebuildStamp(true);
 }
 
 void LowerReduction(ModuleState& module, int32_t, int32_t) {
   module.reduction =
-      static_cast<int32_t>(std::max(int64_t{module.reduction} - 1, kSmallestReduction));
+      static_cast<int32_t>(std::max(int64_t{module.reduction} - 1, kLowestButtonReduction));
   RebuildStamp(true);
 }
 

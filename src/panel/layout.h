@@ -9,14 +9,13 @@
 
 #include <cstdint>
 
-#include "files/panel_image.h"
+#include "src/core/panel_image.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
+#include "stamp/plugin.h"
 
 namespace stamp {
 
-inline constexpr int32_t kPanelRasterWidth = STAMP_PANEL_WIDTH;
-inline constexpr int32_t kPanelRasterHeight = STAMP_PANEL_HEIGHT;
 inline constexpr int32_t kPanelTopRow = STAMP_PANEL_TOP_ROW;
 
 struct PanelPoint {
@@ -51,8 +50,8 @@ inline constexpr PanelPoint kGridOrigin = {110, 10};
 inline constexpr PanelPoint kDialCentre = {75, 60};
 
 // Pictures taken from the PanelImage (264x100).
-inline constexpr int32_t kCellGridWidth = kCellColumns * kCellSize;
-inline constexpr int32_t kCellGridHeight = kCellRows * kCellSize;
+inline constexpr int32_t kCellGridWidth = STAMP_SHEET_WIDTH;
+inline constexpr int32_t kCellGridHeight = STAMP_SHEET_HEIGHT;
 inline constexpr PanelPiece kCellGridPiece = {
     {kCellAreaX, kCellAreaY, kCellGridWidth, kCellGridHeight}, FromPanel(kGridOrigin)};
 inline constexpr PanelPiece kDialBackgroundPiece = {{190, 0, 70, 70}, FromPanel({40, 25})};
@@ -62,8 +61,10 @@ inline constexpr PanelPiece kMarkerPiece = {{0, 70, kCellSize, kCellSize}, FromP
 inline constexpr PanelPiece kPlusPiece = {{40, 70, 10, 10}, FromPanel({90, 10})};
 inline constexpr PanelPiece kMinusPiece = {{40, 80, 10, 10}, FromPanel({90, 100})};
 
-// The file button's picture, which the host keeps in its own panel raster at (0,220), 50x20.
-inline constexpr PanelPiece kFileButtonPiece = {{0, 220, 50, 20}, FromPanel({180, 95})};
+// The file button's picture, which the host keeps in its own panel raster.
+inline constexpr PanelPiece kFileButtonPiece = {
+    {STAMP_FILE_BUTTON_X, STAMP_FILE_BUTTON_Y, STAMP_FILE_BUTTON_WIDTH, STAMP_FILE_BUTTON_HEIGHT},
+    FromPanel({180, 95})};
 
 // The two numbers, in raster coordinates, right and bottom exclusive.
 inline constexpr PlatRect kAngleTextRect = {45, 90 + kPanelTopRow, 80, 103 + kPanelTopRow};
@@ -82,7 +83,9 @@ struct HitArea {
   }
 };
 
-// Each hit area lies one pixel inside the left and top edges of the picture it belongs to.
+// Each hit area but the dial's starts one pixel inside the left and top edges of the picture it
+// belongs to and reaches its right and bottom edges. The dial's lies within its 70x70 picture,
+// one pixel in from the left edge and three from the top, right and bottom edges.
 inline constexpr HitArea kGridHit = {111, 11, 229, 99};
 inline constexpr HitArea kPlusHit = {91, 11, 99, 19};
 inline constexpr HitArea kMinusHit = {91, 101, 99, 109};

@@ -1,9 +1,9 @@
-#include "panel/panel_text.h"
+#include "src/panel/panel_text.h"
 
 #include <charconv>
 #include <limits>
 
-#include "panel/layout.h"
+#include "src/panel/layout.h"
 
 namespace stamp {
 namespace {

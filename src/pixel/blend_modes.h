@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "pixel/pixel_ops.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp {
 

@@ -1,4 +1,4 @@
-#include "pixel/inside_rows.h"
+#include "src/pixel/inside_rows.h"
 
 #include <cstddef>
 
@@ -14,7 +14,7 @@ struct Extent {
 // The extent of a width x height rectangle at (x, y), when all of it is inside the buffer.
 // PixelOffset gives kFarAway for offsets beyond 64 bits, which is never inside.
 template <typename Byte>
-std::optional<Extent> InsideExtent(Surface<Byte> buffer, int32_t x, int32_t y, int32_t width,
+std::optional<Extent> InsideExtent(BasicImageView<Byte> buffer, int32_t x, int32_t y, int32_t width,
                                    int32_t height) {
   if (width <= 0 || height <= 0 || buffer.width <= 0) return std::nullopt;
   const int64_t bottomLeft = PixelOffset(buffer.width, buffer.height, x, int64_t{y} + height - 1);
@@ -37,9 +37,8 @@ bool Apart(const uint8_t* dst, Extent d, const uint8_t* src, Extent s) {
 
 }  // namespace
 
-std::optional<RectRows> InsideRows(Surface<uint8_t> dst, int32_t dx, int32_t dy, int32_t width,
-                                   int32_t height, Surface<const uint8_t> src, int32_t sx,
-                                   int32_t sy) {
+std::optional<RectRows> InsideRows(ImageView dst, int32_t dx, int32_t dy, int32_t width,
+                                   int32_t height, ConstImageView src, int32_t sx, int32_t sy) {
   const std::optional<Extent> d = InsideExtent(dst, dx, dy, width, height);
   if (!d) return std::nullopt;
   const std::optional<Extent> s = InsideExtent(src, sx, sy, width, height);
@@ -54,7 +53,7 @@ std::optional<RectRows> InsideRows(Surface<uint8_t> dst, int32_t dx, int32_t dy,
                   height};
 }
 
-std::optional<RectRows> InsideRows(Surface<uint8_t> buffer, int32_t x, int32_t y, int32_t width,
+std::optional<RectRows> InsideRows(ImageView buffer, int32_t x, int32_t y, int32_t width,
                                    int32_t height) {
   const std::optional<Extent> e = InsideExtent(buffer, x, y, width, height);
   if (!e) return std::nullopt;

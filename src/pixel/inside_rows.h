@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "pixel/rect_walk.h"
+#include "src/pixel/rect_walk.h"
 
 namespace stamp {
 
@@ -38,12 +38,11 @@ struct RectRows {
 
 // The rows of a copy or blend when both rectangles lie wholly inside their buffers and apart in
 // memory; nothing when any pixel needs the walk's test or the rectangles share a byte.
-std::optional<RectRows> InsideRows(Surface<uint8_t> dst, int32_t dx, int32_t dy, int32_t width,
-                                   int32_t height, Surface<const uint8_t> src, int32_t sx,
-                                   int32_t sy);
+std::optional<RectRows> InsideRows(ImageView dst, int32_t dx, int32_t dy, int32_t width,
+                                   int32_t height, ConstImageView src, int32_t sx, int32_t sy);
 
 // The rows of a fill when the rectangle lies wholly inside its buffer.
-std::optional<RectRows> InsideRows(Surface<uint8_t> buffer, int32_t x, int32_t y, int32_t width,
+std::optional<RectRows> InsideRows(ImageView buffer, int32_t x, int32_t y, int32_t width,
                                    int32_t height);
 
 }  // namespace stamp

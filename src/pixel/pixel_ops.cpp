@@ -2,23 +2,23 @@
 // inside its buffers, apart from the other rectangle in memory, runs through the operation's row
 // loops; any other runs the walk, which is written once and inlines the per-pixel work. Both
 // give the same bytes (the walk is the definition; see inside_rows.h).
-#include "pixel/pixel_ops.h"
+#include "src/pixel/pixel_ops.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <utility>
 
-#include "pixel/blend_modes.h"
-#include "pixel/inside_rows.h"
-#include "pixel/rect_walk.h"
-#include "pixel/row_loops.h"
+#include "src/pixel/blend_modes.h"
+#include "src/pixel/inside_rows.h"
+#include "src/pixel/rect_walk.h"
+#include "src/pixel/row_loops.h"
 
 namespace stamp {
 namespace {
 
-using Walk = void (*)(Surface<uint8_t> dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
-                      Surface<const uint8_t> src, int32_t sx, int32_t sy);
+using Walk = void (*)(ImageView dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
+                      ConstImageView src, int32_t sx, int32_t sy);
 
 // An operation's two forms: the walk over every pixel and the loops over inside rows.
 struct Operation {
@@ -54,8 +54,8 @@ std::optional<Operation> RasterOperation(int32_t code) {
   return std::nullopt;
 }
 
-void Run(const std::optional<Operation>& op, Surface<uint8_t> dst, int32_t dx, int32_t dy,
-         int32_t width, int32_t height, Surface<const uint8_t> src, int32_t sx, int32_t sy) {
+void Run(const std::optional<Operation>& op, ImageView dst, int32_t dx, int32_t dy, int32_t width,
+         int32_t height, ConstImageView src, int32_t sx, int32_t sy) {
   if (!op) return;
   if (const std::optional<RectRows> rows = InsideRows(dst, dx, dy, width, height, src, sx, sy)) {
     op->rows(*rows);
@@ -66,33 +66,45 @@ void Run(const std::optional<Operation>& op, Surface<uint8_t> dst, int32_t dx, i
 
 }  // namespace
 
+void BlitCopy(ImageView dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
+              ConstImageView src, int32_t sx, int32_t sy, int32_t rasterOp) {
+  Run(RasterOperation(rasterOp), dst, dx, dy, width, height, src, sx, sy);
+}
+
+void BlitBlend(ImageView dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
+               ConstImageView src, int32_t sx, int32_t sy, int32_t mode) {
+  Run(BlendOperation(mode), dst, dx, dy, width, height, src, sx, sy);
+}
+
+// The buffer is walked paired with itself at the same place, so the source test is the
+// destination test and only the buffer's own bound applies; White ignores the source bytes.
+void FillWhite(ImageView buffer, int32_t x, int32_t y, int32_t width, int32_t height) {
+  if (const std::optional<RectRows> rows = InsideRows(buffer, x, y, width, height)) {
+    WhiteRows(*rows);
+    return;
+  }
+  WalkRectangle<White>(buffer, x, y, width, height, buffer, x, y);
+}
+
 void BlitCopy(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int32_t dy,
               int32_t width, int32_t height, const uint8_t* src, int32_t srcWidth,
               int32_t srcHeight, int32_t sx, int32_t sy, int32_t rasterOp, int32_t dstBytes,
               int32_t srcBytes) {
-  Run(RasterOperation(rasterOp), {dst, dstWidth, dstHeight, dstBytes}, dx, dy, width, height,
-      {src, srcWidth, srcHeight, srcBytes}, sx, sy);
+  BlitCopy({dst, dstWidth, dstHeight, dstBytes}, dx, dy, width, height,
+           ConstImageView{src, srcWidth, srcHeight, srcBytes}, sx, sy, rasterOp);
 }
 
 void BlitBlend(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int32_t dy,
                int32_t width, int32_t height, const uint8_t* src, int32_t srcWidth,
                int32_t srcHeight, int32_t sx, int32_t sy, int32_t mode, int32_t dstBytes,
                int32_t srcBytes) {
-  Run(BlendOperation(mode), {dst, dstWidth, dstHeight, dstBytes}, dx, dy, width, height,
-      {src, srcWidth, srcHeight, srcBytes}, sx, sy);
+  BlitBlend({dst, dstWidth, dstHeight, dstBytes}, dx, dy, width, height,
+            ConstImageView{src, srcWidth, srcHeight, srcBytes}, sx, sy, mode);
 }
 
-// The buffer is walked paired with itself at the same place, so the source test is the
-// destination test and only the buffer's own bound applies; White ignores the source bytes.
 void FillWhite(uint8_t* buffer, int32_t bufferWidth, int32_t bufferHeight, int32_t x, int32_t y,
                int32_t width, int32_t height, int32_t bytes) {
-  const Surface<uint8_t> surface{buffer, bufferWidth, bufferHeight, bytes};
-  if (const std::optional<RectRows> rows = InsideRows(surface, x, y, width, height)) {
-    WhiteRows(*rows);
-    return;
-  }
-  WalkRectangle<White>(surface, x, y, width, height, {buffer, bufferWidth, bufferHeight, bytes}, x,
-                       y);
+  FillWhite(ImageView{buffer, bufferWidth, bufferHeight, bytes}, x, y, width, height);
 }
 
 }  // namespace stamp

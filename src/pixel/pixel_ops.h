@@ -1,6 +1,7 @@
-// The pixel engine: every pixel the plug-in touches goes through these five functions, on raw
-// ImageBuffers (24-bit B,G,R, rows bottom-up with a stride of exactly width x 3 bytes). Coordinates
-// are top-down: pixel (x, y) of a W x H buffer starts at byte ((H - 1 - y) x W + x) x 3.
+// The pixel engine: every pixel the plug-in touches goes through these five functions, on buffer
+// views (core/image_view.h: 24-bit B,G,R, rows bottom-up with a stride of exactly width x 3
+// bytes). Coordinates are top-down: pixel (x, y) of a W x H buffer starts at byte
+// ((H - 1 - y) x W + x) x 3.
 //
 // The only bound is the buffer's byte size B: a pixel is processed when 0 <= offset and
 // offset + 3 <= B. x is never clipped to its row, so x = W lands at the left of the row above.
@@ -9,6 +10,8 @@
 #pragma once
 
 #include <cstdint>
+
+#include "src/core/image_view.h"
 
 namespace stamp {
 
@@ -35,6 +38,14 @@ enum BlendMode : int32_t {
 // Rectangle operations. The rectangle (width x height) pairs destination pixel (dx + i, dy + j)
 // with source pixel (sx + i, sy + j); rows are walked from the rectangle's bottom row up, each row
 // left to right, so overlapping copies within one buffer follow that order.
+void BlitCopy(ImageView dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
+              ConstImageView src, int32_t sx, int32_t sy, int32_t rasterOp);
+void BlitBlend(ImageView dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
+               ConstImageView src, int32_t sx, int32_t sy, int32_t mode);
+void FillWhite(ImageView buffer, int32_t x, int32_t y, int32_t width, int32_t height);
+
+// The same operations with each buffer spelled out as pointer, width, height and byte size, in
+// the argument order of the engine's reference model.
 void BlitCopy(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int32_t dy,
               int32_t width, int32_t height, const uint8_t* src, int32_t srcWidth,
               int32_t srcHeight, int32_t sx, int32_t sy, int32_t rasterOp, int32_t dstBytes,
@@ -46,13 +57,13 @@ void BlitBlend(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, in
 void FillWhite(uint8_t* buffer, int32_t bufferWidth, int32_t bufferHeight, int32_t x, int32_t y,
                int32_t width, int32_t height, int32_t bytes);
 
-// Single pixels of a canvas-sized buffer, with the canvas geometry of the host record stored by
-// plg_init. The channel arguments come in the order red, blue, green.
+// Single pixels of a canvas-sized buffer, viewed with the canvas geometry. The channel arguments
+// come in the order red, blue, green.
 // GetPixel24 leaves the out-values untouched when the pixel lies outside the canvas.
-void GetPixel24(const uint8_t* buffer, int32_t x, int32_t y, uint16_t* red, uint16_t* blue,
+void GetPixel24(ConstImageView canvas, int32_t x, int32_t y, uint16_t* red, uint16_t* blue,
                 uint16_t* green);
 // PutPixel24 stores the low 8 bits of each value; only the byte-size bound applies.
-void PutPixel24(uint8_t* buffer, int32_t x, int32_t y, uint16_t red, uint16_t blue,
+void PutPixel24(ImageView canvas, int32_t x, int32_t y, uint16_t red, uint16_t blue,
                 uint16_t green);
 
 }  // namespace stamp

@@ -6,18 +6,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "pixel/blend_modes.h"
+#include "src/core/image_view.h"
+#include "src/pixel/blend_modes.h"
 
 namespace stamp {
-
-// A buffer as every rectangle operation sees it: bytes, geometry and byte size.
-template <typename Byte>
-struct Surface {
-  Byte* pixels;
-  int32_t width;
-  int32_t height;
-  int32_t bytes;
-};
 
 // Stands for an offset whose exact value does not fit 64 bits. It lies far beyond any buffer
 // (byte sizes are below 2^31), and the at most 2^31 steps of 3 along a row cannot bring it back.
@@ -59,8 +51,8 @@ inline void StorePixel(uint8_t* at, Pixel value) {
 // bytes are read just before its new bytes are written, so a copy between overlapping rectangles
 // of one buffer follows this order.
 template <PixelOp Op>
-void WalkRectangle(Surface<uint8_t> dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
-                   Surface<const uint8_t> src, int32_t sx, int32_t sy) {
+void WalkRectangle(ImageView dst, int32_t dx, int32_t dy, int32_t width, int32_t height,
+                   ConstImageView src, int32_t sx, int32_t sy) {
   if (width <= 0 || height <= 0) return;
   for (int64_t j = int64_t{height} - 1; j >= 0; --j) {
     const int64_t dstRow = PixelOffset(dst.width, dst.height, dx, dy + j);

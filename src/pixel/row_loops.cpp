@@ -5,13 +5,13 @@
 // Every loop is built twice, for the SSE2 baseline and for AVX2, and the processor's features
 // pick one at the first call. Both are compiled from the same source; the pixel tests run each
 // against the walk, whichever the processor would pick.
-#include "pixel/row_loops.h"
+#include "src/pixel/row_loops.h"
 
 #include <array>
 #include <cstring>
 #include <utility>
 
-#include "pixel/blend_modes.h"
+#include "src/pixel/blend_modes.h"
 
 namespace stamp {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "pixel/inside_rows.h"
+#include "src/pixel/inside_rows.h"
 
 namespace stamp {
 

@@ -1,13 +1,15 @@
-#include "plugin/lifecycle.h"
+#include "src/plugin/lifecycle.h"
 
 #include <string>
 
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "plugin/module_state.h"
-#include "plugin/settings.h"
-#include "stamp/mul_table.h"
-#include "stamp/rebuild.h"
+#include "src/core/messages.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/files/stamp_sheet.h"
+#include "src/plugin/settings.h"
+#include "src/stamp/mul_table.h"
+#include "src/stamp/rebuild.h"
+#include "stamp/platform.h"
 
 namespace stamp {
 namespace {
@@ -31,6 +33,16 @@ int32_t StartUp(void* record) {
   RebuildStamp(true);
   module.initialised = true;
   return 1;
+}
+
+// The sheet and the PanelImage are the only platform objects a session holds; a start-up makes
+// them in that order, so either may be there.
+void AbandonStartUp() {
+  ModuleState& module = Module();
+  ReleaseStampSheet();
+  if (module.panel.context != 0) ReleasePanelImage(module.panel);
+  module = ModuleState{};
+  plat_message_box(kMemoryAllocationError);
 }
 
 void ShutDown() {

@@ -5,11 +5,13 @@
 #include <bit>
 #include <cstdint>
 
+#include "stamp/plugin.h"
+
 namespace stamp {
 
-inline constexpr char kToolName[] = "Stamp";
-// The host reads the version as the bit pattern of the single-precision number 1.0.
-inline constexpr int32_t kInterfaceVersion = std::bit_cast<int32_t>(1.0f);
+inline constexpr char kToolName[] = STAMP_PLUGIN_NAME;
+inline constexpr int32_t kInterfaceVersion = STAMP_PLUGIN_VERSION;
+static_assert(kInterfaceVersion == std::bit_cast<int32_t>(1.0f));
 
 // Starts a session on the host's record (kept, never copied or freed, until ShutDown): creates
 // the PanelImage from the panel image file, reads the settings, builds MulTable, loads the stamp
@@ -18,6 +20,10 @@ inline constexpr int32_t kInterfaceVersion = std::bit_cast<int32_t>(1.0f);
 // left). A session already running is shut down first, so a repeated start-up writes its
 // settings and leaks nothing. A null record gives 0.
 int32_t StartUp(void* record);
+
+// Releases what a start-up that was cut short by an exception had made, leaves no session and
+// shows "Stamp:memory allocation error". Never throws.
+void AbandonStartUp();
 
 // Ends the running session: writes the settings, releases the stamp sheet and the PanelImage.
 // Does nothing when no session runs (before StartUp, after a failed one, or a second time).

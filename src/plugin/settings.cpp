@@ -1,4 +1,4 @@
-#include "plugin/settings.h"
+#include "src/plugin/settings.h"
 
 #include "stamp/platform.h"
 

@@ -2,7 +2,7 @@
 // application's profile under the section "plugin_kvo_stamp".
 #pragma once
 
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 
 namespace stamp {
 

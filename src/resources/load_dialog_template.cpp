@@ -1,4 +1,4 @@
-#include "resources/load_dialog_template.h"
+#include "src/resources/load_dialog_template.h"
 
 namespace stamp {
 namespace {

@@ -1,11 +1,11 @@
 // "mod" is the remainder of truncating division, with the sign of the dividend, so a negative
 // selection read from the profile stays negative (and outside the grid) after a key. The sum is
 // formed in 64 bits: a selection of INT32_MAX from the profile must not overflow.
-#include "stamp/keys.h"
+#include "src/stamp/keys.h"
 
-#include "plugin/module_state.h"
-#include "stamp/host_record.h"
-#include "stamp/rebuild.h"
+#include "src/core/module_state.h"
+#include "src/stamp/rebuild.h"
+#include "stamp/plugin.h"
 
 namespace stamp {
 namespace {

@@ -7,103 +7,71 @@
 // GetPixel24. The cell is staged in the StampImage square, which the white fill right after
 // clears anyway. overlaySave is left alone: it holds the clean overlay while a canvas stroke is
 // under way, and a key press between pen down and pen up must not print the cell into it.
-#include "stamp/rebuild.h"
+#include "src/stamp/rebuild.h"
 
 #include <cstdint>
 #include <optional>
 
-#include "files/panel_image.h"
-#include "pixel/pixel_ops.h"
-#include "plugin/module_state.h"
-#include "stamp/reduce.h"
-#include "stamp/rotate.h"
+#include "src/core/module_state.h"
+#include "src/core/panel_image.h"
+#include "src/pixel/pixel_ops.h"
+#include "src/stamp/reduce.h"
+#include "src/stamp/rotate.h"
 
 namespace stamp {
 namespace {
 
-constexpr int32_t kSmallestReduction = 5;
-constexpr int32_t kLargestReduction = 29;
+// The reductions that shrink the cell, to that side; any other value leaves it whole.
+constexpr int32_t kSmallestReducedSide = 5;
+constexpr int32_t kLargestReducedSide = 29;
 constexpr int32_t kStampSquareSide = 60;  // the StampImage: the white square at (0,0)
 constexpr int32_t kCellCacheX = 0;        // the cell cache: 30x30 at (0,60)
 constexpr int32_t kCellCacheY = 60;
 
-// A buffer with the geometry every copy of it is addressed with.
-struct Raster {
-  uint8_t* pixels;
-  int32_t width;
-  int32_t height;
-  int32_t bytes;
-};
-
-struct CellCorner {
-  int32_t x;
-  int32_t y;
-};
-
-Raster CanvasRaster(const HostContext& host, uint8_t* pixels) {
-  return {pixels, host.canvasWidth(), host.canvasHeight(), host.canvasBytes()};
-}
-
-Raster PanelRaster(const PanelImage& panel) {
-  return {panel.pixels, kPanelImageWidth, kPanelImageHeight, kPanelImageBytes};
-}
-
 bool Reduces(int32_t reduction) {
-  return reduction >= kSmallestReduction && reduction <= kLargestReduction;
+  return reduction >= kSmallestReducedSide && reduction <= kLargestReducedSide;
 }
 
 // The side of the picture that is rotated: the reduced size, or the whole cell.
 int32_t EffectiveSize(int32_t reduction) { return Reduces(reduction) ? reduction : kCellSize; }
 
-// The cell's top-left corner in the PanelImage: x = 70 + 30 x (selection mod 4) and
-// y = 30 x (selection div 4), both truncating. A selection from the profile may put y beyond the
-// int32 coordinates the pixel engine takes (it is formed in 64 bits); such a cell lies far
-// outside the PanelImage, where a copy takes no pixel, so it is left out altogether.
-std::optional<CellCorner> CellCornerOf(int32_t selection) {
-  const int64_t x = kCellAreaX + int64_t{kCellSize} * (selection % kCellColumns);
-  const int64_t y = kCellAreaY + int64_t{kCellSize} * (selection / kCellColumns);
-  if (y < INT32_MIN || y > INT32_MAX) return std::nullopt;
-  return CellCorner{static_cast<int32_t>(x), static_cast<int32_t>(y)};
-}
-
 // SRCCOPY of one 30x30 block; pixels outside either buffer are skipped by the bounds rule.
-void CopyBlock(Raster dst, int32_t dx, int32_t dy, Raster src, int32_t sx, int32_t sy) {
-  BlitCopy(dst.pixels, dst.width, dst.height, dx, dy, kCellSize, kCellSize, src.pixels, src.width,
-           src.height, sx, sy, kSrcCopy, dst.bytes, src.bytes);
+void CopyBlock(ImageView dst, int32_t dx, int32_t dy, ConstImageView src, int32_t sx, int32_t sy) {
+  BlitCopy(dst, dx, dy, kCellSize, kCellSize, src, sx, sy, kSrcCopy);
 }
 
-void CopySelectedCell(const ModuleState& module, Raster dst, int32_t dx, int32_t dy) {
-  const std::optional<CellCorner> corner = CellCornerOf(module.selection);
+// A cell beyond the int32 coordinates lies far outside the PanelImage, where a copy takes no
+// pixel, so it is left out altogether.
+void CopySelectedCell(const ModuleState& module, ImageView dst, int32_t dx, int32_t dy) {
+  const std::optional<CellPoint> corner = CellCorner(module.selection, {kCellAreaX, kCellAreaY});
   if (!corner) return;
-  CopyBlock(dst, dx, dy, PanelRaster(module.panel), corner->x, corner->y);
+  CopyBlock(dst, dx, dy, PanelImageView(module.panel), corner->x, corner->y);
 }
 
 // Fills the cell cache from the PanelImage. A reduced cell is averaged from its staged copy into
 // scratchBuffer (0,0), and the whole 30x30 block there goes to the cache; only its top-left
 // N x N pixels are meaningful.
-void ExtractCell(const ModuleState& module, Raster stampImage, Raster scratch) {
+void ExtractCell(const ModuleState& module, ImageView stampImage, ImageView scratch) {
   if (!Reduces(module.reduction)) {
     CopySelectedCell(module, stampImage, kCellCacheX, kCellCacheY);
     return;
   }
   CopySelectedCell(module, stampImage, 0, 0);
-  ReduceAreaAverage(scratch.pixels, stampImage.pixels, module.reduction, module.reduction,
-                    kCellSize, kCellSize);
+  ReduceAreaAverage(scratch, stampImage, module.reduction, module.reduction, kCellSize, kCellSize);
   CopyBlock(stampImage, kCellCacheX, kCellCacheY, scratch, 0, 0);
 }
 
 }  // namespace
 
 void RebuildStamp(bool extract) {
-  const ModuleState& module = Module();
-  const Raster stampImage = CanvasRaster(module.host, module.host.stampBuffer());
-  const Raster scratch = CanvasRaster(module.host, module.host.scratchBuffer());
+  ModuleState& module = Module();
+  const ImageView stampImage = module.host.canvasView(module.host.stampBuffer());
+  const ImageView scratch = module.host.canvasView(module.host.scratchBuffer());
   if (extract) ExtractCell(module, stampImage, scratch);
-  FillWhite(stampImage.pixels, stampImage.width, stampImage.height, 0, 0, kStampSquareSide,
-            kStampSquareSide, stampImage.bytes);
+  FillWhite(stampImage, 0, 0, kStampSquareSide, kStampSquareSide);
   CopyBlock(scratch, 0, 0, stampImage, kCellCacheX, kCellCacheY);
   const int32_t side = EffectiveSize(module.reduction);
-  RotateBilinear(stampImage.pixels, scratch.pixels, side, side, module.angle);
+  module.rotatedSize = RotateBilinear(stampImage, scratch, side, side, module.angle);
 }
 
 }  // namespace stamp

@@ -15,15 +15,15 @@
 // taken down each source column first and across the column sums after: a 30 -> 29 reduction
 // reads each source pixel of two rows per destination row, instead of 900 positions per
 // destination pixel.
-#include "stamp/reduce.h"
+#include "src/stamp/reduce.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-#include "pixel/canvas_access.h"
-#include "stamp/reduce_factors.h"
+#include "src/pixel/canvas_access.h"
+#include "src/stamp/reduce_factors.h"
 
 namespace stamp {
 namespace {
@@ -111,7 +111,7 @@ struct Plan {
 // each destination pixel over its horizontal taps of those column sums. Both steps are exact
 // integer sums, so together they give the sum of weightX x weightY x pixel over the pixel's taps.
 template <typename Sum, typename Canvas>
-void AverageRow(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Plan& plan,
+void AverageRow(const Canvas& canvas, ImageView dst, ConstImageView src, const Plan& plan,
                 uint32_t y, Sum count, std::vector<ChannelSums<Sum>>& columnSums) {
   for (uint32_t kx = 0; kx < plan.sourceWidth; ++kx) {
     ChannelSums<Sum> sums;
@@ -131,7 +131,7 @@ void AverageRow(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Pl
 }
 
 template <typename Sum, typename Canvas>
-void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Plan& plan, Sum count) {
+void Average(const Canvas& canvas, ImageView dst, ConstImageView src, const Plan& plan, Sum count) {
   std::vector<ChannelSums<Sum>> columnSums(plan.sourceWidth);
   for (uint32_t y = 0; y < plan.height; ++y) {
     AverageRow(canvas, dst, src, plan, y, count, columnSums);
@@ -139,7 +139,7 @@ void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Plan&
 }
 
 template <typename Canvas>
-void Average(const Canvas& canvas, uint8_t* dst, const uint8_t* src, const Plan& plan,
+void Average(const Canvas& canvas, ImageView dst, ConstImageView src, const Plan& plan,
              uint64_t count) {
   if (count * kLargestChannel <= UINT32_MAX) {
     Average(canvas, dst, src, plan, static_cast<uint32_t>(count));
@@ -166,7 +166,7 @@ std::optional<AxisFactors> ComputeAxisFactors(int32_t destination, int32_t sourc
 // A source pixel GetPixel24 refuses counts as 0, as in reading it position by position. The
 // destination block is no larger than the source picture, so where the canvas holds the picture
 // it holds both, and the pixels are reached directly.
-void ReduceAreaAverage(uint8_t* dst, const uint8_t* src, int32_t dstWidth, int32_t dstHeight,
+void ReduceAreaAverage(ImageView dst, ConstImageView src, int32_t dstWidth, int32_t dstHeight,
                        int32_t srcWidth, int32_t srcHeight) {
   const std::optional<AxisFactors> across = ComputeAxisFactors(dstWidth, srcWidth);
   const std::optional<AxisFactors> down = ComputeAxisFactors(dstHeight, srcHeight);
@@ -176,7 +176,8 @@ void ReduceAreaAverage(uint8_t* dst, const uint8_t* src, int32_t dstWidth, int32
                   static_cast<uint32_t>(srcWidth), static_cast<uint32_t>(dstWidth),
                   static_cast<uint32_t>(dstHeight)};
   const uint64_t count = uint64_t{across->step} * down->step;
-  if (const std::optional<DirectCanvas> direct = DirectCanvas::ForBlock(srcWidth, srcHeight)) {
+  if (const std::optional<DirectCanvas> direct =
+          DirectCanvas::ForBlock(dst, src, srcWidth, srcHeight)) {
     Average(*direct, dst, src, plan, count);
   } else {
     Average(CheckedCanvas{}, dst, src, plan, count);

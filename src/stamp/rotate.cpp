@@ -14,7 +14,7 @@
 // = 254, so the row mixes are valid first indices of the 256-entry table again, and the final
 // mix of two values up to 254 stays at or below floor(254*255/256) = 253. The price is a slight
 // darkening: a weight of 0 maps v to max(v - 1, 0), and white comes out at 251..253.
-#include "stamp/rotate.h"
+#include "src/stamp/rotate.h"
 
 #include <algorithm>
 #include <array>
@@ -23,9 +23,8 @@
 #include <limits>
 #include <optional>
 
-#include "pixel/canvas_access.h"
-#include "plugin/module_state.h"
-#include "stamp/mul_table.h"
+#include "src/pixel/canvas_access.h"
+#include "src/stamp/mul_table.h"
 
 namespace stamp {
 namespace {
@@ -79,7 +78,7 @@ struct Table {
 };
 
 template <typename Canvas>
-void SamplePixel(const Canvas& canvas, Table table, uint8_t* dst, const uint8_t* src, int32_t j,
+void SamplePixel(const Canvas& canvas, Table table, ImageView dst, ConstImageView src, int32_t j,
                  int32_t i, Sample sx, Sample sy) {
   const std::array<Channels, 4> square = canvas.ReadSquare(src, sx.pixel, sy.pixel);
   const Channels& p00 = square[0];
@@ -106,7 +105,7 @@ Position StartPosition(int32_t width, int32_t height, const RotationSetup& setup
 
 // Rows top to bottom, columns left to right; needs width and height of at least 2.
 template <typename Canvas>
-void Walk(const Canvas& canvas, uint8_t* dst, const uint8_t* src, int32_t width, int32_t height,
+void Walk(const Canvas& canvas, ImageView dst, ConstImageView src, int32_t width, int32_t height,
           const RotationSetup& setup) {
   const uint32_t cosStep = Wrap(setup.cosStep);
   const uint32_t sinStep = Wrap(setup.sinStep);
@@ -143,21 +142,21 @@ RotationSetup SetUpRotation(int32_t width, int32_t height, int32_t angleDegrees)
   return setup;
 }
 
-void RotateBilinear(uint8_t* dst, const uint8_t* src, int32_t width, int32_t height,
-                    int32_t angleDegrees) {
+RotatedSize RotateBilinear(ImageView dst, ConstImageView src, int32_t width, int32_t height,
+                           int32_t angleDegrees) {
   const RotationSetup setup = SetUpRotation(width, height, angleDegrees);
   if (width >= kSmallestSampled && height >= kSmallestSampled) {
     // Every pixel read lies in the picture and every pixel written in the output box: where the
     // canvas holds both, the walk reaches the bytes directly.
-    const std::optional<DirectCanvas> direct =
-        DirectCanvas::ForBlock(std::max(width, setup.outWidth), std::max(height, setup.outHeight));
+    const std::optional<DirectCanvas> direct = DirectCanvas::ForBlock(
+        dst, src, std::max(width, setup.outWidth), std::max(height, setup.outHeight));
     if (direct) {
       Walk(*direct, dst, src, width, height, setup);
     } else {
       Walk(CheckedCanvas{}, dst, src, width, height, setup);
     }
   }
-  Module().rotatedSize = {setup.outWidth, setup.outHeight};
+  return {setup.outWidth, setup.outHeight};
 }
 
 }  // namespace stamp

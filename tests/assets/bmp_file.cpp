@@ -1,8 +1,5 @@
 #include "bmp_file.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace stamp::assets_test {
 namespace {
 
@@ -29,11 +26,6 @@ std::optional<Bmp> Fail(std::string& error, const char* reason) {
 }
 
 }  // namespace
-
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::optional<Bmp> ParseBmp24(const std::vector<uint8_t>& bytes, std::string& error) {
   if (bytes.size() < kHeadersBytes) return Fail(error, "shorter than its headers");

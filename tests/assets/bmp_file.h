@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_files.h"
+
 namespace stamp::assets_test {
 
 struct Pixel {
@@ -32,7 +34,7 @@ struct Bmp {
   }
 };
 
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
+using test::ReadBytes;
 
 // Parses exactly the layout above; on any other layout gives nothing and says why in error.
 std::optional<Bmp> ParseBmp24(const std::vector<uint8_t>& bytes, std::string& error);

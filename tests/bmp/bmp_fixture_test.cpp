@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "bmp_test_files.h"
-#include "platform/bmp_decoder.h"
+#include "platform/bmp/bmp_decoder.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {
@@ -35,6 +35,7 @@ constexpr uint32_t kRgb = PLAT_BI_RGB;
 constexpr uint32_t kRle8 = PLAT_BI_RLE8;
 constexpr uint32_t kRle4 = PLAT_BI_RLE4;
 constexpr uint32_t kFields = PLAT_BI_BITFIELDS;
+constexpr uint32_t kAlphaFields = PLAT_BI_ALPHABITFIELDS;
 
 const Fixture kFixtures[] = {
     {"core_pal1_13x7", 12, 13, 7, false, 1, kRgb, 2, 0},
@@ -42,9 +43,13 @@ const Fixture kFixtures[] = {
     {"core_pal8_31x9", 12, 31, 9, false, 8, kRgb, 256, 0},
     {"core_rgb24_13x7", 12, 13, 7, false, 24, kRgb, 0, 0},
     {"info40_bgrx32_13x7", 40, 13, 7, false, 32, kRgb, 0, 0},
+    {"info40_alphafields1555_31x9", 40, 31, 9, false, 16, kAlphaFields, 0, 1},
+    {"info40_alphafields_bgra32_13x7", 40, 13, 7, false, 32, kAlphaFields, 0, 0},
     {"info40_bitfields565_31x9", 40, 31, 9, false, 16, kFields, 0, 1},
     {"info40_gray8_13x7", 40, 13, 7, false, 8, kRgb, 256, 0},
     {"info40_pal1_31x9", 40, 31, 9, false, 1, kRgb, 2, 0},
+    {"info40_pal2_31x9", 40, 31, 9, false, 2, kRgb, 4, 0},
+    {"info40_pal2_topdown_13x7", 40, 13, 7, true, 2, kRgb, 4, 0},
     {"info40_pal4_31x9", 40, 31, 9, false, 4, kRgb, 16, 0},
     {"info40_pal4_gap_31x9", 40, 31, 9, false, 4, kRgb, 16, 0},
     {"info40_pal8_31x9", 40, 31, 9, false, 8, kRgb, 256, 0},
@@ -58,6 +63,12 @@ const Fixture kFixtures[] = {
     {"info40_rle8_31x9", 40, 31, 9, false, 8, kRle8, 256, 0},
     {"info40_rle8_delta_13x7", 40, 13, 7, false, 8, kRle8, 16, 0},
     {"info40_rle8_encoded_31x9", 40, 31, 9, false, 8, kRle8, 16, 0},
+    {"os2v2_16_pal8_31x9", 16, 31, 9, false, 8, kRgb, 256, 0},
+    {"os2v2_16_rgb24_13x7", 16, 13, 7, false, 24, kRgb, 0, 0},
+    {"os2v2_64_pal4_31x9", 64, 31, 9, false, 4, kRgb, 16, 0},
+    {"os2v2_64_rgb24_13x7", 64, 13, 7, false, 24, kRgb, 0, 0},
+    {"os2v2_64_rle4_31x9", 64, 31, 9, false, 4, kRle4, 16, 0},
+    {"os2v2_64_rle8_31x9", 64, 31, 9, false, 8, kRle8, 16, 0},
     {"v2_bitfields555_31x9", 52, 31, 9, false, 16, kFields, 0, 1},
     {"v3_bgra32_topdown_13x7", 56, 13, 7, true, 32, kFields, 0, 0},
     {"v4_rgbx32_13x7", 108, 13, 7, false, 32, kFields, 0, 0},
@@ -105,14 +116,17 @@ TEST_P(BmpFixture, DecodesToTheOutsideReadersPixels) {
   ASSERT_TRUE(reference) << "reference picture missing or unreadable";
   const auto result = DecodeBmp(FixtureBytes(fixture));
   ASSERT_TRUE(result.image) << result.error;
-  ASSERT_EQ(result.image->format.width, reference->width);
-  ASSERT_EQ(result.image->format.height, reference->height);
-  const std::vector<uint8_t> decoded = BgrToRgb(result.image->pixels);
-  ASSERT_EQ(decoded.size(), reference->rgb.size());
+  ASSERT_EQ(result.image->format.width, reference->width());
+  ASSERT_EQ(result.image->format.height, reference->height());
+  ASSERT_EQ(result.image->pixels.size(), size_t(reference->bytes()));
+  const Raster decoded = Raster::FromTopDownBgr(reference->width(), reference->height(),
+                                                result.image->pixels.data());
   if (fixture.tolerance == 0) {
-    EXPECT_TRUE(decoded == reference->rgb);
+    EXPECT_TRUE(decoded == *reference);
   } else {
-    EXPECT_LE(LargestDifference(decoded, reference->rgb), fixture.tolerance);
+    EXPECT_LE(LargestDifference({decoded.data(), size_t(decoded.bytes())},
+                                {reference->data(), size_t(reference->bytes())}),
+              fixture.tolerance);
   }
 }
 

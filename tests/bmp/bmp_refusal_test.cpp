@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "bmp_test_files.h"
-#include "platform/bmp_decoder.h"
+#include "platform/bmp/bmp_decoder.h"
 
 namespace stamp::test {
 namespace {
@@ -21,7 +21,11 @@ const Refusal kRefusals[] = {
     {"bad_signature.bmp", "bad signature"},
     {"truncated_file_header.bmp", "truncated file header"},
     {"truncated_bitmap_header.bmp", "truncated bitmap header"},
-    {"unknown_header_size_64.bmp", "unknown bitmap header size 64"},
+    {"unknown_header_size_48.bmp", "unknown bitmap header size 48"},
+    {"os2_huffman_1d.bmp", "OS/2 Huffman 1D compression (3) is not supported"},
+    {"os2_rle24.bmp", "OS/2 RLE24 compression (4) is not supported"},
+    {"os2_with_32_bits.bmp", "unsupported pairing of 32 bits per pixel with compression 0"},
+    {"truncated_alpha_mask.bmp", "truncated colour masks"},
     {"zero_width.bmp", "width 0 is not positive"},
     {"negative_width.bmp", "width -4 is not positive"},
     {"zero_height.bmp", "height is zero"},

@@ -2,36 +2,24 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace stamp::test {
 
-std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::optional<RgbPicture> ReadPpm(const std::filesystem::path& path) {
+std::optional<Raster> ReadPpm(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::string magic;
-  RgbPicture picture;
+  int32_t width = 0;
+  int32_t height = 0;
   int maxValue = 0;
-  in >> magic >> picture.width >> picture.height >> maxValue;
-  if (!in || magic != "P6" || maxValue != 255 || picture.width <= 0 || picture.height <= 0) {
-    return std::nullopt;
-  }
+  in >> magic >> width >> height >> maxValue;
+  if (!in || magic != "P6" || maxValue != 255 || width <= 0 || height <= 0) return std::nullopt;
   in.get();  // the single whitespace byte before the pixels
-  picture.rgb.resize(size_t(picture.width) * size_t(picture.height) * 3);
-  in.read(reinterpret_cast<char*>(picture.rgb.data()), std::streamsize(picture.rgb.size()));
-  if (in.gcount() != std::streamsize(picture.rgb.size())) return std::nullopt;
-  return picture;
-}
-
-std::vector<uint8_t> BgrToRgb(std::span<const uint8_t> bgr) {
-  std::vector<uint8_t> rgb(bgr.begin(), bgr.end());
-  for (size_t i = 0; i + 2 < rgb.size(); i += 3) std::swap(rgb[i], rgb[i + 2]);
-  return rgb;
+  std::vector<uint8_t> bgr(size_t(width) * size_t(height) * 3);
+  in.read(reinterpret_cast<char*>(bgr.data()), std::streamsize(bgr.size()));
+  if (in.gcount() != std::streamsize(bgr.size())) return std::nullopt;
+  for (size_t i = 0; i < bgr.size(); i += 3) std::swap(bgr[i], bgr[i + 2]);  // red first in file
+  return Raster::FromTopDownBgr(width, height, bgr.data());
 }
 
 std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view suffix) {

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "canvas/press_model.h"
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "plugin/plugin_module.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {
@@ -49,7 +50,7 @@ class ModuleStrokeTest : public HostTest {
     return cache;
   }
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   platform::ScriptedUi ui;
 };
 

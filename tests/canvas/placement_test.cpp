@@ -6,8 +6,9 @@
 #include <climits>
 #include <string>
 
-#include "canvas/stroke.h"
 #include "canvas/stroke_fixture.h"
+#include "src/canvas/stroke.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "canvas/press_model.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 
 namespace stamp::test {
 namespace {

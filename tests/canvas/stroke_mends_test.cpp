@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "canvas/stroke.h"
 #include "canvas/stroke_fixture.h"
-#include "plugin/module_state.h"
-#include "stamp/keys.h"
-#include "stamp/rebuild.h"
+#include "src/canvas/stroke.h"
+#include "src/core/module_state.h"
+#include "src/stamp/keys.h"
+#include "src/stamp/rebuild.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "canvas/stroke.h"
 #include "canvas/stroke_fixture.h"
-#include "plugin/messages.h"
-#include "plugin/module_state.h"
+#include "src/canvas/stroke.h"
+#include "src/core/messages.h"
+#include "src/core/module_state.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

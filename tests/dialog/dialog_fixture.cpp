@@ -1,7 +1,6 @@
 #include "dialog_fixture.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -11,10 +10,6 @@ namespace stamp::test {
 std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
 DialogTest::DialogTest() {
-  static int serial = 0;
-  folder = std::filesystem::temp_directory_path() /
-           ("stamp_dialog_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
-  std::filesystem::create_directories(folder);
   plat_set_program_path((folder / "stamp-host").c_str());
   ui.Install();
   liveObjects_ = plat_live_object_count();
@@ -23,7 +18,6 @@ DialogTest::DialogTest() {
 DialogTest::~DialogTest() {
   if (picker_ != nullptr) ::dlclose(picker_);
   plat_set_program_path(nullptr);
-  std::filesystem::remove_all(folder);
 }
 
 void DialogTest::TearDown() {

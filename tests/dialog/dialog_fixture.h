@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
+#include "support/test_files.h"
 #include "test_picker.h"
 
 namespace stamp::test {
@@ -31,7 +32,8 @@ class DialogTest : public ::testing::Test {
   std::u16string folderText() const;
   const platform::ScriptedUi::DialogRun& lastRun() const;
 
-  std::filesystem::path folder;
+  const TempFolder scratch;
+  const std::filesystem::path folder = scratch.path();
   platform::ScriptedUi ui;
 
  private:

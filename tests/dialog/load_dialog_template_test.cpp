@@ -1,5 +1,5 @@
 // The load dialog's template, control by control, as the dialog code and the UI back end read it.
-#include "resources/load_dialog_template.h"
+#include "src/resources/load_dialog_template.h"
 
 #include <gtest/gtest.h>
 

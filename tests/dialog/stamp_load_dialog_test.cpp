@@ -1,12 +1,12 @@
 // The load dialog run by the scripted UI: the stamp folder's listing, selection, typing, OK and
 // Cancel.
-#include "files/stamp_load_dialog.h"
+#include "src/files/stamp_load_dialog.h"
 
 #include <cstdio>
 #include <fstream>
 
 #include "dialog_fixture.h"
-#include "resources/load_dialog_template.h"
+#include "src/resources/load_dialog_template.h"
 
 namespace stamp::test {
 namespace {

@@ -1,19 +1,11 @@
 #include "files/files_fixture.h"
 
-#include <stdlib.h>
-
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "plugin/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/files/stamp_sheet.h"
+#include "src/core/module_state.h"
 
 namespace stamp::test {
 namespace {
-
-std::filesystem::path TemporaryFolder() {
-  char pattern[] = "/tmp/stamp-files-XXXXXX";
-  if (mkdtemp(pattern) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-  return pattern;
-}
 
 bool InCellArea(int32_t x, int32_t y) {
   return x >= kCellAreaX && x < kCellAreaX + kCellColumns * kCellSize && y >= kCellAreaY &&
@@ -22,12 +14,12 @@ bool InCellArea(int32_t x, int32_t y) {
 
 }  // namespace
 
-RgbPicture PatternPicture(int32_t width, int32_t height, uint8_t seed) {
-  RgbPicture picture(width, height);
+Raster PatternPicture(int32_t width, int32_t height, uint8_t seed) {
+  Raster picture(width, height);
   for (int32_t y = 0; y < height; ++y) {
     for (int32_t x = 0; x < width; ++x) {
-      picture.at(x, y) = {static_cast<uint8_t>(x + seed), static_cast<uint8_t>(y * 2 + seed),
-                          static_cast<uint8_t>(x * 3 + y * 5 + seed)};
+      picture.Set(x, y, {static_cast<uint8_t>(x + seed), static_cast<uint8_t>(y * 2 + seed),
+                         static_cast<uint8_t>(x * 3 + y * 5 + seed)});
     }
   }
   return picture;
@@ -36,7 +28,6 @@ RgbPicture PatternPicture(int32_t width, int32_t height, uint8_t seed) {
 void FilesTest::SetUp() {
   liveObjects = plat_live_object_count();
   ui.Install();
-  folder = TemporaryFolder();
   std::filesystem::create_directories(folder / "plugin");
   panelFile = PatternPicture(kPanelImageWidth, kPanelImageHeight, 17);
   ASSERT_TRUE(WriteBmp24(folder / "plugin" / "kvo_stamp.dat", panelFile));
@@ -50,11 +41,10 @@ void FilesTest::TearDown() {
   if (Module().panel.context != 0) ReleasePanelImage(Module().panel);
   plat_fault_clear();
   EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
-  std::filesystem::remove_all(folder);
   HostTest::TearDown();
 }
 
-std::u16string FilesTest::WriteSheet(const std::string& name, const RgbPicture& picture) const {
+std::u16string FilesTest::WriteSheet(const std::string& name, const Raster& picture) const {
   EXPECT_TRUE(WriteBmp24(folder / name, picture));
   return WindowsPath(folder / name);
 }
@@ -63,17 +53,17 @@ std::u16string FilesTest::PanelPath() const {
   return WindowsPath(folder / "plugin" / "kvo_stamp.dat");
 }
 
-RgbPixel FilesTest::PanelPixel(int32_t x, int32_t y) const {
+Rgb FilesTest::PanelPixel(int32_t x, int32_t y) const {
   const uint8_t* p =
       Module().panel.pixels + ((kPanelImageHeight - 1 - y) * kPanelImageWidth + x) * 3;
   return {p[2], p[1], p[0]};
 }
 
-::testing::AssertionResult FilesTest::RegionMatches(Region region, const RgbPicture& picture,
+::testing::AssertionResult FilesTest::RegionMatches(Region region, const Raster& picture,
                                                     int32_t pictureX, int32_t pictureY) const {
   for (int32_t y = region.y; y < region.y + region.height; ++y) {
     for (int32_t x = region.x; x < region.x + region.width; ++x) {
-      if (!(PanelPixel(x, y) == picture.at(x - region.x + pictureX, y - region.y + pictureY))) {
+      if (!(PanelPixel(x, y) == picture.At(x - region.x + pictureX, y - region.y + pictureY))) {
         return ::testing::AssertionFailure() << "first difference at (" << x << ", " << y << ")";
       }
     }
@@ -84,7 +74,7 @@ RgbPixel FilesTest::PanelPixel(int32_t x, int32_t y) const {
 ::testing::AssertionResult FilesTest::OutsideCellsMatchPanelFile() const {
   for (int32_t y = 0; y < kPanelImageHeight; ++y) {
     for (int32_t x = 0; x < kPanelImageWidth; ++x) {
-      if (!InCellArea(x, y) && !(PanelPixel(x, y) == panelFile.at(x, y))) {
+      if (!InCellArea(x, y) && !(PanelPixel(x, y) == panelFile.At(x, y))) {
         return ::testing::AssertionFailure() << "panel changed at (" << x << ", " << y << ")";
       }
     }

@@ -7,14 +7,15 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "support/bmp_writer.h"
+#include "support/test_files.h"
 #include "support/test_host.h"
 
 namespace stamp::test {
 
 // Distinct colours per pixel (within 256 of each axis), varied by seed so pictures differ.
-RgbPicture PatternPicture(int32_t width, int32_t height, uint8_t seed);
+Raster PatternPicture(int32_t width, int32_t height, uint8_t seed);
 
 // A rectangle of the PanelImage, top-down.
 struct Region {
@@ -30,19 +31,20 @@ class FilesTest : public HostTest {
   void TearDown() override;
 
   // Writes picture as a 24-bit BMP into the test's folder; gives its path in backslash form.
-  std::u16string WriteSheet(const std::string& name, const RgbPicture& picture) const;
+  std::u16string WriteSheet(const std::string& name, const Raster& picture) const;
   std::u16string PanelPath() const;
   // Pixel (x, y), top-down, of the module's PanelImage.
-  RgbPixel PanelPixel(int32_t x, int32_t y) const;
+  Rgb PanelPixel(int32_t x, int32_t y) const;
   // True when every pixel of the region of the PanelImage equals the picture's pixel at the same
   // place relative to (pictureX, pictureY); reports the first difference otherwise.
-  ::testing::AssertionResult RegionMatches(Region region, const RgbPicture& picture,
+  ::testing::AssertionResult RegionMatches(Region region, const Raster& picture,
                                            int32_t pictureX, int32_t pictureY) const;
   // The PanelImage outside the cell area equals the panel file.
   ::testing::AssertionResult OutsideCellsMatchPanelFile() const;
 
-  std::filesystem::path folder;
-  RgbPicture panelFile{1, 1};
+  const TempFolder scratch;
+  const std::filesystem::path folder = scratch.path();
+  Raster panelFile{1, 1};
   int32_t liveObjects = 0;
   platform::ScriptedUi ui;
 };

@@ -6,8 +6,8 @@
 #include <climits>
 #include <cstring>
 
-#include "files/make_bitmap_info.h"
-#include "platform/scripted_ui.h"
+#include "src/files/make_bitmap_info.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "support/test_host.h"
 
 namespace stamp {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "files/files_fixture.h"
-#include "files/panel_image.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
 
 namespace stamp::test {
 namespace {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "files/files_fixture.h"
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/files/stamp_sheet.h"
 
 namespace stamp::test {
 namespace {
@@ -36,7 +36,7 @@ struct SheetSize {
 class SheetSizeTest : public StampSheetTest, public ::testing::WithParamInterface<SheetSize> {};
 
 TEST_P(SheetSizeTest, TopLeftFillsTheCellsAndNothingElse) {
-  const RgbPicture sheet = PatternPicture(GetParam().width, GetParam().height, 99);
+  const Raster sheet = PatternPicture(GetParam().width, GetParam().height, 99);
   Load(WriteSheet("sheet.bmp", sheet));
   EXPECT_TRUE(Module().stampLoaded);
   EXPECT_TRUE(RegionMatches(kCells, sheet, 0, 0));
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SheetSizeTest,
 TEST_F(StampSheetTest, SecondSheetReplacesEveryCellAndReleasesTheFirst) {
   Load(WriteSheet("first.bmp", PatternPicture(120, 90, 1)));
   const int32_t oneSheet = plat_live_object_count();
-  const RgbPicture second = PatternPicture(120, 90, 200);
+  const Raster second = PatternPicture(120, 90, 200);
   Load(WriteSheet("second.bmp", second));
   EXPECT_TRUE(Module().stampLoaded);
   EXPECT_TRUE(RegionMatches(kCells, second, 0, 0));
@@ -59,7 +59,7 @@ TEST_F(StampSheetTest, SecondSheetReplacesEveryCellAndReleasesTheFirst) {
 }
 
 TEST_F(StampSheetTest, FailedLoadKeepsTheCellsButNoLongerCountsAsLoaded) {
-  const RgbPicture first = PatternPicture(120, 90, 1);
+  const Raster first = PatternPicture(120, 90, 1);
   Load(WriteSheet("first.bmp", first));
   Load(WindowsPath(folder / "missing.bmp"));
   EXPECT_FALSE(Module().stampLoaded);
@@ -82,7 +82,7 @@ TEST_F(StampSheetTest, EmptyPathLoadsNothingAndKeepsALoadedSheet) {
   EXPECT_FALSE(Module().stampLoaded);
   EXPECT_TRUE(RegionMatches(kCells, panelFile, kCellAreaX, kCellAreaY));
 
-  const RgbPicture sheet = PatternPicture(120, 90, 1);
+  const Raster sheet = PatternPicture(120, 90, 1);
   Load(WriteSheet("sheet.bmp", sheet));
   const int32_t oneSheet = plat_live_object_count();
   Load(u"");

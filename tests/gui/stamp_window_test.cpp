@@ -1,7 +1,7 @@
 // The window driven as a user drives it (the load dialog's widgets, clicks on the panel, keys,
 // strokes on the canvas at several zooms and scroll positions, undo), compared with the same
-// session run by stamp-host run from a script: the window must show the composite and the panel
-// the scripted host saves.
+// session run by stamp-host run from a script: every pixel the window paints must be the pixel
+// of the scripted host's composite that its point names, and the panel the one it saves.
 #include <QApplication>
 #include <QColorSpace>
 #include <QComboBox>
@@ -23,7 +23,8 @@
 #include "host/gui/canvas_view.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/stamp_window.h"
-#include "platform/text_encoding.h"
+#include "host/gui/view_mapping.h"
+#include "platform/text/text_encoding.h"
 #include "stamp/host_record.h"
 
 namespace stamp::gui {
@@ -63,23 +64,36 @@ QImage Pixels(const QImage& image) {
   return pixels;
 }
 
-// Pixels of a view at a zoom shift that do not show the canvas pixel the view's point names.
-int MismatchedZoomPixels(const QImage& view, const QImage& canvas, int shift) {
-  int mismatched = 0;
-  for (int y = 0; y < canvas.height() >> shift; ++y) {
-    for (int x = 0; x < canvas.width() >> shift; ++x) {
-      mismatched += view.pixel(x, y) != canvas.pixel(x << shift, y << shift);
-    }
-  }
-  return mismatched;
+// What the canvas view painted, and where the canvas lay in it then.
+struct ShownCanvas {
+  QString name;
+  QImage view;
+  ViewMapping mapping;
+};
+
+ShownCanvas Shown(const QString& name, const CanvasView& canvas) {
+  return {name, canvas.viewport()->grab().toImage(), canvas.mapping()};
 }
 
-int NonWhitePixels(const QImage& image) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) != qRgb(255, 255, 255);
+struct Comparison {
+  int compared = 0;
+  int mismatched = 0;
+  int nonWhite = 0;
+};
+
+// Each painted pixel against the canvas pixel its point names, where that lies on the canvas.
+Comparison Compare(const ShownCanvas& shown, const QImage& canvas) {
+  Comparison result;
+  for (int y = 0; y < shown.view.height(); ++y) {
+    for (int x = 0; x < shown.view.width(); ++x) {
+      const QPoint at = shown.mapping.CanvasPoint({x, y});
+      if (!canvas.rect().contains(at)) continue;
+      ++result.compared;
+      result.mismatched += shown.view.pixel(x, y) != canvas.pixel(at);
+      result.nonWhite += canvas.pixel(at) != qRgb(255, 255, 255);
+    }
   }
-  return count;
+  return result;
 }
 
 }  // namespace
@@ -91,6 +105,7 @@ class StampWindowTest : public QObject {
   void initTestCase();
   void sessionShowsWhatTheScriptedHostSaves();
   void fileButtonAsksThePickerWithTheRequest();
+  void zoomKeysAndWheelStepThroughEveryZoom();
 
  private:
   std::unique_ptr<StampWindow> OpenWindow(const QString& profile);
@@ -102,6 +117,8 @@ void StampWindowTest::initTestCase() {
   QVERIFY(folder_.isValid());
   // The load dialog lists the stamp folder beside the running program: the built host's.
   plat_set_program_path(STAMP_HOST_EXE);
+  // The window's remembered size goes to a settings folder of the test's own.
+  qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
 }
 
 std::unique_ptr<StampWindow> StampWindowTest::OpenWindow(const QString& profile) {
@@ -163,10 +180,10 @@ void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
   // Strokes: pen-down at a view point, which the tool converts through the record's view fields
   // (the preview it draws then is kept, to compare as NAME), moves and pen-up at canvas points.
   QWidget* view = canvas->viewport();
-  std::vector<std::pair<QString, QImage>> previews;
+  std::vector<ShownCanvas> previews;
   const auto stroke = [&](const QString& name, const std::vector<QPoint>& points) {
     QTest::mousePress(view, Qt::LeftButton, {}, points.front());
-    previews.emplace_back(name, canvas->image());
+    previews.push_back(Shown(name, *canvas));
     for (size_t i = 1; i + 1 < points.size(); ++i) DragTo(view, points[i]);
     QTest::mouseRelease(view, Qt::LeftButton, {}, points.back());
   };
@@ -181,23 +198,36 @@ void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
   script += "pen move 140 100\npen up 150 110\n";
 
   // Layer 1 at 1:2 and layer 2 at 1:4, where the whole canvas fits and scrolling ends; the last
-  // stamp is undone.
+  // stamp is undone. Zoom items run from 1:4 (item 0) to 8:1; 1:1 is item 2.
   layer->setCurrentIndex(1);
   zoom->setCurrentIndex(1);
-  QCOMPARE(canvas->ViewOrigin(), QPoint(0, 0));
+  QCOMPARE(canvas->mapping().origin, QPoint(0, 0));
   stroke("half", {{100, 120}, {100, 120}});
   script += "layer 1\nview 0 0 1\npen down 100 120\nsave half\npen up 200 240\n";
   layer->setCurrentIndex(2);
-  zoom->setCurrentIndex(2);
+  zoom->setCurrentIndex(0);
   stroke("quarter", {{60, 45}, {60, 45}});
   stroke("undone", {{70, 70}, {70, 70}});
   QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
   script += "layer 2\nview 0 0 2\npen down 60 45\nsave quarter\npen up 240 180\n";
-  script += "pen down 70 70\nsave undone\npen up 280 280\nundo\nsave scripted\n";
-  // At 1:4 display pixel (x, y) shows canvas pixel (4x, 4y), the one pen-down there converts to.
-  QCOMPARE(MismatchedZoomPixels(view->grab().toImage(), canvas->image(), 2), 0);
+  script += "pen down 70 70\nsave undone\npen up 280 280\nundo\n";
 
+  // Layer 0 at 4:1, scrolled to (1000, 800) in view pixels: view point (x, y) is canvas pixel
+  // ((x + 1000) / 4, (y + 800) / 4), rounded down, at pen-down as on the way; the record's view
+  // is (0, 0) with shift 0 and pen-down gets that canvas point.
+  layer->setCurrentIndex(0);
+  zoom->setCurrentIndex(4);
+  canvas->horizontalScrollBar()->setValue(1000);
+  canvas->verticalScrollBar()->setValue(800);
+  stroke("magnified", {{41, 63}, {50, 70}, {83, 97}});
+  script += "layer 0\nview 0 0 0\npen down 260 215\nsave magnified\n";
+  script += "pen move 262 217\npen up 270 224\nsave scripted\n";
+  previews.push_back(Shown("scripted", *canvas));
   zoom->setCurrentIndex(0);
+  previews.push_back(Shown("scripted", *canvas));
+  zoom->setCurrentIndex(2);
+  canvas->horizontalScrollBar()->setValue(0);
+  canvas->verticalScrollBar()->setValue(0);
   QVERIFY(window->grab().save(STAMP_GUI_SCREENSHOT));
 
   QFile scriptFile(folder_.filePath("session.txt"));
@@ -209,10 +239,12 @@ void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
   QVERIFY(host.waitForFinished(120000));
   QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
 
-  previews.emplace_back("scripted", canvas->image());
-  QVERIFY(NonWhitePixels(canvas->image()) > 0);
-  for (const auto& [name, shown] : previews) {
-    QCOMPARE(Pixels(shown), Pixels(QImage(folder_.filePath(name + "-canvas.png"))));
+  for (const ShownCanvas& shown : previews) {
+    const QImage saved =
+        QImage(folder_.filePath(shown.name + "-canvas.png")).convertToFormat(QImage::Format_RGB32);
+    const Comparison result = Compare(shown, saved);
+    QVERIFY2(result.compared > 0 && result.nonWhite > 0, qPrintable(shown.name));
+    QVERIFY2(result.mismatched == 0, qPrintable(shown.name));
   }
   const QImage savedPanel = QImage(folder_.filePath("scripted-panel.bmp"))
                                 .copy(0, STAMP_PANEL_TOP_ROW, STAMP_PANEL_WIDTH, 120);
@@ -245,6 +277,37 @@ void StampWindowTest::fileButtonAsksThePickerWithTheRequest() {
   QCOMPARE(filters, QStringList({"Bmp Files (*.bmp)", "All Files (*)"}));
   QCOMPARE(suffix, QString("BMP"));
   QCOMPARE(pathBox.toStdU16String(), platform::FromFileSystemPath(chosen.string()));
+}
+
+// Ctrl+plus and Ctrl+minus step one zoom at a time and stop at 8:1 and 1:4, the chooser
+// following; Ctrl+wheel zooms about the pointer, which stays over the same canvas pixel.
+void StampWindowTest::zoomKeysAndWheelStepThroughEveryZoom() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("zoom.ini");
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  auto* chooser = window->findChild<QComboBox*>("zoom");
+  const int steps = ViewMapping::kMaxZoom - ViewMapping::kMinZoom + 1;
+  for (int step = 1; step <= steps; ++step) {
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(canvas->zoom(), std::min(step, ViewMapping::kMaxZoom));
+  }
+  QCOMPARE(chooser->currentText(), QString("8:1"));
+  for (int step = 1; step <= steps; ++step) {
+    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(canvas->zoom(), std::max(ViewMapping::kMaxZoom - step, ViewMapping::kMinZoom));
+  }
+  QCOMPARE(chooser->currentText(), QString("1:4"));
+
+  chooser->setCurrentIndex(-ViewMapping::kMinZoom);
+  canvas->horizontalScrollBar()->setValue(0);
+  canvas->verticalScrollBar()->setValue(0);
+  const QPoint pointer(130, 90);
+  const QPoint under = canvas->mapping().CanvasPoint(pointer);
+  QWheelEvent wheel(pointer, canvas->viewport()->mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton,
+                    Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(canvas->viewport(), &wheel);
+  QCOMPARE(canvas->zoom(), 1);
+  QCOMPARE(canvas->mapping().CanvasPoint(pointer), under);
 }
 
 }  // namespace stamp::gui

@@ -15,15 +15,17 @@ namespace {
 TEST_F(HostProcessTest, DemoWritesTheCanvasAndThePanel) {
   const HostRun run = Host({"demo", "--out", "pictures"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const Picture canvas = ReadPng(folder_ / "pictures/canvas.png");
-  const Picture panel = ReadPng(folder_ / "pictures/panel.png");
-  EXPECT_EQ(canvas.width, 240);
-  EXPECT_EQ(canvas.height, 320);
-  EXPECT_EQ(panel.width, 240);
-  EXPECT_EQ(panel.height, 120);
+  const Raster canvas = ReadPng(folder_ / "pictures/canvas.png");
+  const Raster panel = ReadPng(folder_ / "pictures/panel.png");
+  EXPECT_EQ(canvas.width(), 240);
+  EXPECT_EQ(canvas.height(), 320);
+  EXPECT_EQ(panel.width(), 240);
+  EXPECT_EQ(panel.height(), 120);
   const size_t dark =
-      std::count_if(canvas.bgr.begin(), canvas.bgr.end(), [](uint8_t v) { return v < 128; });
-  EXPECT_GT(dark, canvas.bgr.size() / 50) << "the scene has stamps on it";
+      std::count_if(canvas.data(), canvas.data() + canvas.bytes(), [](uint8_t v) {
+        return v < 128;
+      });
+  EXPECT_GT(dark, canvas.bytes() / 50) << "the scene has stamps on it";
   EXPECT_EQ(run.out.find("message:"), std::string::npos) << run.out;
   EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n"));
 }
@@ -58,12 +60,12 @@ TEST_F(HostProcessTest, SheetPreviewShowsEachCellDoubledAndNumbered) {
     }
   }
   const std::vector<uint8_t> bytes = host::EncodeBmp24(sheet);
-  WriteText(folder_ / "small.bmp", std::string(bytes.begin(), bytes.end()));
+  WriteFile(folder_ / "small.bmp", std::string(bytes.begin(), bytes.end()));
   const HostRun run = Host({"sheet", "small.bmp", "--out", "small"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const Picture preview = ReadPng(folder_ / "small.png");
-  ASSERT_EQ(preview.width, kPreviewWidth);
-  ASSERT_EQ(preview.height, kPreviewHeight);
+  const Raster preview = ReadPng(folder_ / "small.png");
+  ASSERT_EQ(preview.width(), kPreviewWidth);
+  ASSERT_EQ(preview.height(), kPreviewHeight);
   for (int32_t cell = 0; cell < 12; ++cell) {
     const int32_t left = 12 + 72 * (cell % 4);
     const int32_t top = 12 + 88 * (cell / 4);
@@ -71,23 +73,21 @@ TEST_F(HostProcessTest, SheetPreviewShowsEachCellDoubledAndNumbered) {
     const int32_t sheetX = 30 * (cell % 4) + 7;
     const int32_t sheetY = 30 * (cell / 4) + 11;
     for (const auto& [dx, dy] : {std::pair{14, 22}, std::pair{15, 23}}) {
-      const uint8_t* p = preview.at(left + dx, top + dy);
+      const Rgb p = preview.At(left + dx, top + dy);
       if (sheetX < 90 && sheetY < 60) {
-        EXPECT_EQ(std::vector<uint8_t>(p, p + 3),
-                  (std::vector<uint8_t>{uint8_t(sheetX), uint8_t(sheetY), 7}))
-            << "cell " << cell;
+        EXPECT_EQ(p, (Rgb{7, uint8_t(sheetY), uint8_t(sheetX)})) << "cell " << cell;
       } else {
-        EXPECT_TRUE((p[0] == 0xD0 || p[0] == 0xA8) && p[1] == p[0] && p[2] == p[0])
+        EXPECT_TRUE((p.blue == 0xD0 || p.blue == 0xA8) && p.green == p.blue && p.red == p.blue)
             << "cell " << cell << " lies beyond the sheet: a grey hatch";
       }
     }
     int32_t ink = 0;
     for (int32_t y = top + 62; y < top + 78; ++y) {
-      for (int32_t x = left; x < left + 60; ++x) ink += preview.at(x, y)[0] == 0 ? 1 : 0;
+      for (int32_t x = left; x < left + 60; ++x) ink += preview.At(x, y).blue == 0 ? 1 : 0;
     }
     EXPECT_GT(ink, 8) << "cell " << cell << " has its number under it";
   }
-  EXPECT_EQ(ReadText(folder_ / "small.ppm").substr(0, 12), "P6\n90 60\n255");
+  EXPECT_EQ(ReadFile(folder_ / "small.ppm").substr(0, 12), "P6\n90 60\n255");
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ class HostFailure : public HostProcessTest {
   HostRun RunCopied(const std::function<void(const fs::path& hostFolder)>& change) {
     const fs::path program = CopyHostFolder(folder_ / "host");
     change(folder_ / "host");
-    WriteText(folder_ / "s.txt", "save never\n");
+    WriteFile(folder_ / "s.txt", "save never\n");
     return Host({"run", "s.txt", "--profile", "p.ini", "--canvas", "40x40"}, program);
   }
   static void ReplacePlugIn(const fs::path& hostFolder, const fs::path& fake) {
@@ -31,7 +31,7 @@ class HostFailure : public HostProcessTest {
 };
 
 TEST_F(HostFailure, MalformedScriptExitsTwoNamingTheLineBeforeAnythingRuns) {
-  WriteText(folder_ / "bad.txt", "# fine so far\nkey a\nsave early\n\npen dwn 10 20\n");
+  WriteFile(folder_ / "bad.txt", "# fine so far\nkey a\nsave early\n\npen dwn 10 20\n");
   const HostRun run = Host({"run", "bad.txt", "--profile", "p.ini", "--out", "out"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.err, "stamp-host: bad.txt:5: unknown command \"pen dwn\"\n");
@@ -41,13 +41,16 @@ TEST_F(HostFailure, MalformedScriptExitsTwoNamingTheLineBeforeAnythingRuns) {
 }
 
 TEST_F(HostFailure, BadOptionsExitTwo) {
-  WriteText(folder_ / "s.txt", "key a\n");
+  WriteFile(folder_ / "s.txt", "key a\n");
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"run", "s.txt", "--frobnicate"},
         {"run", "s.txt", "--canvas", "480by640"},
         {"run", "s.txt", "--canvas"},
         {"run"},
         {"run", "s.txt", "t.txt"},
+        {"run", "s.txt", "--profile", ""},
+        {"sheet", "s.bmp", "--out", ""},
+        {"sheet", "s.bmp", "--out", "folder/"},
         {"demo", "extra"},
         {"paint"}}) {
     const HostRun run = Host(args);
@@ -57,7 +60,7 @@ TEST_F(HostFailure, BadOptionsExitTwo) {
 }
 
 TEST_F(HostFailure, CanvasTheRecordCannotHoldExitsOneWithTheReason) {
-  WriteText(folder_ / "s.txt", "key a\n");
+  WriteFile(folder_ / "s.txt", "key a\n");
   struct Case {
     const char* size;
     const char* reason;

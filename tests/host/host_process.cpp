@@ -2,62 +2,49 @@
 
 #include <png.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <fstream>
-#include <iterator>
-
-#include "platform/bmp_decoder.h"
+#include "platform/bmp/bmp_decoder.h"
 
 namespace stamp::test {
 
 const fs::path HostProcessTest::kBuiltHost = STAMP_HOST_EXE;
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+namespace {
+constexpr int kRunSeconds = 120;
+}  // namespace
 
-void WriteText(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-Picture ReadBmp(const fs::path& path) {
-  const std::string text = ReadText(path);
+Raster ReadBmp(const fs::path& path) {
+  const std::string text = ReadFile(path);
   const platform::BmpDecodeResult decoded =
       platform::DecodeBmp({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
-  if (!decoded.image) return {};
-  return {decoded.image->format.width, decoded.image->format.height, decoded.image->pixels};
+  if (!decoded.image) return Raster(0, 0);
+  const platform::DecodedBmp& image = *decoded.image;
+  return Raster::FromTopDownBgr(image.format.width, image.format.height, image.pixels.data());
 }
 
-Picture ReadPng(const fs::path& path) {
+Raster ReadPng(const fs::path& path) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return {};
+  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return Raster(0, 0);
   image.format = PNG_FORMAT_BGR;
-  Picture picture{int32_t(image.width), int32_t(image.height),
-                  std::vector<uint8_t>(PNG_IMAGE_SIZE(image))};
-  if (png_image_finish_read(&image, nullptr, picture.bgr.data(), 0, nullptr) == 0) return {};
+  Raster picture(int32_t(image.width), int32_t(image.height));
+  // A negative row stride asks for the last row first, the raster's order.
+  const int32_t stride = -static_cast<int32_t>(PNG_IMAGE_ROW_STRIDE(image));
+  if (png_image_finish_read(&image, nullptr, picture.data(), stride, nullptr) == 0) {
+    return Raster(0, 0);
+  }
   return picture;
 }
 
-void HostProcessTest::SetUp() {
-  const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-  folder_ = fs::temp_directory_path() /
-            ("stamp-host-test-" + std::to_string(getpid()) + "-" + test->name());
-  fs::remove_all(folder_);
-  fs::create_directories(folder_);
-}
-
-void HostProcessTest::TearDown() { fs::remove_all(folder_); }
-
 HostRun HostProcessTest::Host(const std::vector<std::string>& args, const fs::path& program) const {
-  std::string command = "cd '" + folder_.string() + "' && '" + program.string() + "'";
+  // A run that hangs ends after kRunSeconds, exit code 124, instead of holding up the suite.
+  std::string command = "cd '" + folder_.string() + "' && timeout " + std::to_string(kRunSeconds) +
+                        " '" + program.string() + "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
   command += " >'" + (folder_ / "stdout").string() + "' 2>'" + (folder_ / "stderr").string() + "'";
   const int status = std::system(command.c_str());
-  HostRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(folder_ / "stdout"),
-              ReadText(folder_ / "stderr")};
+  HostRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(folder_ / "stdout"),
+              ReadFile(folder_ / "stderr")};
   fs::remove(folder_ / "stdout");
   fs::remove(folder_ / "stderr");
   return run;

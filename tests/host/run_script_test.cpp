@@ -16,23 +16,26 @@ constexpr int32_t kHeight = 200;
 constexpr int32_t kStampSide = 30;  // a 30x30 cell turned by 0 degrees keeps its size
 const fs::path kScripts = STAMP_HOST_SCRIPTS;
 
-Picture White() {
-  return {kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3, 0xFF)};
+Raster White() { return Raster(kWidth, kHeight, 0xFF); }
+
+uint8_t Multiply(uint8_t source, uint8_t target) {
+  return static_cast<uint8_t>(source * target / 255);
 }
 
 // The plug-in's multiply of the stamp's top-left 30x30 into picture, centred on (x, y).
-void Press(Picture& picture, const Picture& stamp, int32_t x, int32_t y) {
+void Press(Raster& picture, const Raster& stamp, int32_t x, int32_t y) {
   for (int32_t row = 0; row < kStampSide; ++row) {
     for (int32_t column = 0; column < kStampSide; ++column) {
-      uint8_t* d = const_cast<uint8_t*>(picture.at(x - 15 + column, y - 15 + row));
-      const uint8_t* s = stamp.at(column, row);
-      for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(s[c] * d[c] / 255);
+      const Rgb s = stamp.At(column, row);
+      const Rgb d = picture.At(x - 15 + column, y - 15 + row);
+      picture.Set(x - 15 + column, y - 15 + row,
+                  {Multiply(s.red, d.red), Multiply(s.green, d.green), Multiply(s.blue, d.blue)});
     }
   }
 }
 
-Picture Pressed(const Picture& stamp, int32_t x, int32_t y) {
-  Picture picture = White();
+Raster Pressed(const Raster& stamp, int32_t x, int32_t y) {
+  Raster picture = White();
   Press(picture, stamp, x, y);
   return picture;
 }
@@ -50,7 +53,7 @@ void WriteSheet(const fs::path& path) {
     }
   }
   const std::vector<uint8_t> bytes = host::EncodeBmp24(sheet);
-  WriteText(path, std::string(bytes.begin(), bytes.end()));
+  WriteFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 class HostScript : public HostProcessTest {
@@ -62,7 +65,7 @@ class HostScript : public HostProcessTest {
     fs::copy_file(kScripts / script, folder_ / script);
     WriteSheet(folder_ / "dot.bmp");
     if (withSheet) {
-      WriteText(folder_ / "profile.ini",
+      WriteFile(folder_ / "profile.ini",
                 "[plugin_kvo_stamp]\nfile=" + (folder_ / "dot.bmp").string() + "\n");
     }
     std::vector<std::string> args = {
@@ -71,13 +74,13 @@ class HostScript : public HostProcessTest {
     args.insert(args.end(), more.begin(), more.end());
     return Host(args);
   }
-  Picture Saved(const std::string& name) const { return ReadBmp(folder_ / (name + ".bmp")); }
+  Raster Saved(const std::string& name) const { return ReadBmp(folder_ / (name + ".bmp")); }
 };
 
 TEST_F(HostScript, StrokePreviewsFollowsThePenAndUndoTakesItBack) {
   const HostRun run = Run("stroke.txt", true);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const Picture stamp = Saved("stamped-stamp");
+  const Raster stamp = Saved("stamped-stamp");
   EXPECT_EQ(Saved("moving-overlay"), Pressed(stamp, 40, 50));
   EXPECT_EQ(Saved("moving-layer1"), White());
   EXPECT_EQ(Saved("moving-undo"), White()) << "the snapshot of layer 1 before the stroke";
@@ -95,20 +98,20 @@ TEST_F(HostScript, StrokePreviewsFollowsThePenAndUndoTakesItBack) {
 TEST_F(HostScript, LayersCompositeByMultiplyAndTheViewConvertsPenDown) {
   const HostRun run = Run("layers.txt", true);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const Picture stamp = Saved("layered-stamp");
+  const Raster stamp = Saved("layered-stamp");
   EXPECT_EQ(Saved("zoomed-overlay"), Pressed(stamp, 60, 40));
-  const Picture layer0 = Saved("layered-layer0");
-  const Picture layer1 = Saved("layered-layer1");
-  const Picture layer2 = Saved("layered-layer2");
+  const Raster layer0 = Saved("layered-layer0");
+  const Raster layer1 = Saved("layered-layer1");
+  const Raster layer2 = Saved("layered-layer2");
   EXPECT_EQ(layer0, Pressed(stamp, 60, 60));
   EXPECT_EQ(layer1, Pressed(stamp, 66, 70));
   EXPECT_EQ(layer2, Pressed(stamp, 70, 66));
   // White times layer 0, 1, 2 and the overlay (white again), truncating at each step.
-  Picture canvas = White();
-  for (size_t i = 0; i < canvas.bgr.size(); ++i) {
+  Raster canvas = White();
+  for (size_t i = 0; i < static_cast<size_t>(canvas.bytes()); ++i) {
     int value = 255;
-    for (const Picture* layer : {&layer0, &layer1, &layer2}) value = layer->bgr[i] * value / 255;
-    canvas.bgr[i] = static_cast<uint8_t>(value);
+    for (const Raster* layer : {&layer0, &layer1, &layer2}) value = layer->data()[i] * value / 255;
+    canvas.data()[i] = static_cast<uint8_t>(value);
   }
   EXPECT_EQ(ReadPng(folder_ / "layered-canvas.png"), canvas);
 }
@@ -121,7 +124,7 @@ TEST_F(HostScript, WithoutASheetThePenIsRefusedAndShutDownWritesTheSettings) {
       << run.out;
   // The second start-up read select=2 from the first shut-down; key a and the last shut-down
   // leave 1.
-  EXPECT_NE(ReadText(folder_ / "profile.ini").find("select=1"), std::string::npos);
+  EXPECT_NE(ReadFile(folder_ / "profile.ini").find("select=1"), std::string::npos);
   EXPECT_EQ(Saved("blank-layer0"), White());
   EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n")) << run.out;
 }
@@ -135,37 +138,37 @@ TEST_F(HostScript, QuietPrintsOnlyMessages) {
 TEST_F(HostScript, PanelIsRedrawnOverARestoredArea) {
   const HostRun run = Run("panel.txt", true);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const Picture start = Saved("start-panel");
-  ASSERT_EQ(start.width, 240);
-  ASSERT_EQ(start.height, 1050);
+  const Raster start = Saved("start-panel");
+  ASSERT_EQ(start.width(), 240);
+  ASSERT_EQ(start.height(), 1050);
   // The plug-in copies the host's file button picture, raster (0,220) 50x20, to (180,825).
   for (int32_t y = 0; y < 20; ++y) {
     for (int32_t x = 0; x < 50; ++x) {
-      ASSERT_EQ(std::vector<uint8_t>(start.at(x, 220 + y), start.at(x, 220 + y) + 3),
-                std::vector<uint8_t>(start.at(180 + x, 825 + y), start.at(180 + x, 825 + y) + 3))
-          << x << "," << y;
+      ASSERT_EQ(start.At(x, 220 + y), start.At(180 + x, 825 + y)) << x << "," << y;
     }
   }
-  const Picture cell5 = Saved("cell5-panel");
+  const Raster cell5 = Saved("cell5-panel");
   EXPECT_NE(cell5, start) << "the marker moved to cell 5";
   // Drawn twice more over a restored area, the same state gives the same bytes: without the
   // restore the blends would darken the dial and the marker again.
   EXPECT_EQ(Saved("again-panel"), cell5);
-  const Picture shown = ReadPng(folder_ / "cell5-panel.png");
-  ASSERT_EQ(shown.height, 120);
-  EXPECT_TRUE(std::equal(shown.bgr.begin(), shown.bgr.end(), cell5.at(0, 730)));
+  const Raster shown = ReadPng(folder_ / "cell5-panel.png");
+  ASSERT_EQ(shown.height(), 120);
+  // Both keep their last row first: the shown rows end where the panel's row 849 begins.
+  const uint8_t* row849 = cell5.data() + (cell5.height() - 1 - 849) * 240 * 3;
+  EXPECT_TRUE(std::equal(shown.data(), shown.data() + shown.bytes(), row849));
 }
 
 TEST_F(HostScript, LoadDialogAnswersComeFromTheScript) {
   const HostRun run = Run("dialog.txt", false);
   ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
-  const Picture stamp = Saved("loaded-stamp");
+  const Raster stamp = Saved("loaded-stamp");
   EXPECT_EQ(Saved("loaded-layer0"), Pressed(stamp, 60, 60));
   // The stamp is the gradient cell: its pixel (10, 5) came from blue 80, green 75, red 185.
-  const uint8_t* p = stamp.at(10, 5);
-  EXPECT_NEAR(p[0], 80, 3);
-  EXPECT_NEAR(p[1], 75, 3);
-  EXPECT_NEAR(p[2], 185, 3);
+  const Rgb p = stamp.At(10, 5);
+  EXPECT_NEAR(p.blue, 80, 3);
+  EXPECT_NEAR(p.green, 75, 3);
+  EXPECT_NEAR(p.red, 185, 3);
 }
 
 TEST_F(HostScript, ExpectationThatFailsEndsTheRunWithExitThreeNamingTheLine) {
@@ -180,7 +183,7 @@ TEST_F(HostScript, ExpectationThatFailsEndsTheRunWithExitThreeNamingTheLine) {
         Case{"pen down 1 1\nexpect message Stamp\n",
              "x.txt:2: expected message \"Stamp\", the last was \"Please load stamp\""},
         Case{"layer 1\nexpect result 0\n", "x.txt:2: expected result 0, but no export ran"}}) {
-    WriteText(folder_ / "x.txt", c.script);
+    WriteFile(folder_ / "x.txt", c.script);
     const HostRun run = Host({"run", "x.txt", "--profile", "p.ini", "--canvas", "40x40"});
     EXPECT_EQ(run.exitCode, 3) << c.script;
     EXPECT_EQ(run.err, "stamp-host: " + c.error + "\n");

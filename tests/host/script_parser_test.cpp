@@ -2,7 +2,7 @@
 // that name the line.
 #include <gtest/gtest.h>
 
-#include "host/script_parser.h"
+#include "host/script/script_parser.h"
 
 namespace stamp::host {
 namespace {
@@ -75,6 +75,7 @@ TEST(ScriptParser, CommentsBlankLinesAndLineEndings) {
   EXPECT_EQ(script.commands[2].op, Op::kKeyB);
   EXPECT_EQ(script.commands[2].line, 6);
   EXPECT_TRUE(Parse("").commands.empty());
+  EXPECT_EQ(Parse("\xEF\xBB\xBFkey a\n").commands.at(0).op, Op::kKeyA) << "byte-order mark";
 }
 
 TEST(ScriptParser, ErrorsNameTheScriptAndTheLine) {
@@ -102,6 +103,15 @@ TEST(ScriptParser, ErrorsNameTheScriptAndTheLine) {
            Case{"save a/b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
            Case{"save ..", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
            Case{"save a b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           // Quoted script bytes are safe for a terminal: controls, DEL, C1 controls and
+           // malformed UTF-8 escaped, other UTF-8 kept, long tokens cut after 60 characters.
+           Case{"\xEF\xBB\xBFpaint", "script.txt:1: unknown command \"paint\""},
+           Case{"\x1B[2J\x1B]0;title\x07",
+                "script.txt:1: unknown command \"\\x1B[2J\\x1B]0;title\\x07\""},
+           Case{"layer 1\x7F\xC2\x9B\xC3\xA9\xFF\xC3",
+                "script.txt:1: \"1\\x7F\\xC2\\x9B\xC3\xA9\\xFF\\xC3\" is not a number"},
+           Case{"layer 1" + std::string(1000000, '0'),
+                "script.txt:1: number 1" + std::string(59, '0') + "... is out of range"},
        }) {
     EXPECT_EQ(ErrorOf(c.text), c.error);
   }

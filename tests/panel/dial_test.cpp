@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <set>
 
-#include "panel/dial_angle.h"
-#include "panel/input.h"
-#include "panel/layout.h"
 #include "panel/panel_fixture.h"
+#include "src/panel/dial_angle.h"
+#include "src/panel/input.h"
+#include "src/panel/layout.h"
 
 namespace stamp::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "panel/input.h"
 #include "panel/panel_fixture.h"
-#include "resources/load_dialog_template.h"
+#include "src/panel/input.h"
+#include "src/resources/load_dialog_template.h"
 
 namespace stamp::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <climits>
 #include <cstdint>
 
-#include "panel/input.h"
 #include "panel/panel_fixture.h"
+#include "src/panel/input.h"
 
 namespace stamp::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "plugin/plugin_module.h"
 #include "support/test_host.h"
 
@@ -84,7 +84,7 @@ class ModuleSessionTest : public HostTest {
     return Bytes(raster, raster + kWidth * kHeight * 3);
   }
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   platform::ScriptedUi ui;
 };
 

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "files/panel_image.h"
-#include "files/stamp_sheet.h"
-#include "stamp/mul_table.h"
-#include "stamp/rebuild.h"
+#include "src/files/panel_image.h"
+#include "src/files/stamp_sheet.h"
+#include "src/stamp/mul_table.h"
+#include "src/stamp/rebuild.h"
 
 namespace stamp::test {
 namespace {

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/scripted_ui.h"
-#include "plugin/module_state.h"
+#include "platform/scripted_ui/scripted_ui.h"
+#include "src/core/module_state.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

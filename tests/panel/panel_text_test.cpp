@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string>
 
-#include "panel/draw.h"
 #include "panel/panel_fixture.h"
-#include "panel/panel_text.h"
+#include "src/panel/draw.h"
+#include "src/panel/panel_text.h"
 
 namespace stamp::test {
 namespace {

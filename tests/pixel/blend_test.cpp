@@ -2,15 +2,19 @@
 // division by 255, and claims that must hold for every pair of bytes.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
-#include "pixel/blend_modes.h"
-#include "pixel/picture.h"
-#include "pixel/pixel_ops.h"
+#include "src/pixel/blend_modes.h"
+#include "src/pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
 
 namespace stamp::test {
 namespace {
+
+// One pixel's blue, green and red bytes.
+using Bgr = std::array<uint8_t, 3>;
 
 // One pixel of source and destination with the same byte in all three channels, blended.
 uint8_t BlendOne(int32_t mode, uint8_t s, uint8_t d) {

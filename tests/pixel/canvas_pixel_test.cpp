@@ -1,14 +1,13 @@
-// GetPixel24 and PutPixel24 on a canvas whose geometry comes from the host record.
+// GetPixel24 and PutPixel24 on a canvas viewed with the geometry of the host record.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <climits>
 #include <cstring>
-#include <random>
 
-#include "pixel/picture.h"
-#include "pixel/pixel_ops.h"
-#include "plugin/module_state.h"
+#include "src/pixel/pixel_ops.h"
+#include "src/core/module_state.h"
+#include "support/raster.h"
 
 namespace stamp::test {
 namespace {
@@ -28,20 +27,22 @@ class CanvasPixelTest : public ::testing::Test {
   }
 
   // Red, blue, green as GetPixel24 delivers them; kUntouched where it wrote nothing.
-  std::array<uint16_t, 3> Get(int32_t x, int32_t y) const {
+  std::array<uint16_t, 3> Get(int32_t x, int32_t y) {
     std::array<uint16_t, 3> rbg = {kUntouched, kUntouched, kUntouched};
-    GetPixel24(canvas.data(), x, y, &rbg[0], &rbg[1], &rbg[2]);
+    GetPixel24(View(), x, y, &rbg[0], &rbg[1], &rbg[2]);
     return rbg;
   }
+  // The canvas as the record's geometry places it.
+  ImageView View() { return Module().host.canvasView(canvas.data()); }
 
   alignas(4) std::array<uint8_t, STAMP_REC_SIZE> record{};
-  Picture canvas{10, 10};
+  Raster canvas{10, 10};
 };
 
 const std::array<uint16_t, 3> kRefused = {kUntouched, kUntouched, kUntouched};
 
 TEST_F(CanvasPixelTest, GetPixel24DeliversRedBlueGreen) {
-  canvas.set(4, 7, {1, 2, 3});  // blue, green, red in memory
+  canvas.Set(4, 7, {3, 2, 1});  // in memory blue 1, green 2, red 3
   EXPECT_EQ(Get(4, 7), (std::array<uint16_t, 3>{3, 1, 2}));
 }
 
@@ -70,44 +71,37 @@ TEST_F(CanvasPixelTest, PutPixel24WritesWhereTheByteOffsetFalls) {
       {10, 0, false, 0, 0}, {-1, 9, false, 0, 0}, {5, 10, false, 0, 0}, {5, -1, false, 0, 0},
   };
   for (const PutCase& c : cases) {
-    canvas = Picture(10, 10);
-    const Picture before = canvas;
-    PutPixel24(canvas.data(), c.x, c.y, 'z', 'z', 'z');
-    Picture expected = before;
-    if (c.writes) expected.set(c.wroteX, c.wroteY, {'z', 'z', 'z'});
+    canvas = Raster(10, 10);
+    const Raster before = canvas;
+    PutPixel24(View(), c.x, c.y, 'z', 'z', 'z');
+    Raster expected = before;
+    if (c.writes) expected.Set(c.wroteX, c.wroteY, {'z', 'z', 'z'});
     EXPECT_EQ(canvas.rows(), expected.rows()) << "PutPixel24 at " << c.x << ", " << c.y;
   }
 }
 
 TEST_F(CanvasPixelTest, PutPixel24StoresTheLowEightBits) {
-  PutPixel24(canvas.data(), 2, 3, 300, 256 + 7, 0xFFFF);
-  EXPECT_EQ(canvas.at(2, 3), (Bgr{7, 255, 44}));
+  PutPixel24(View(), 2, 3, 300, 256 + 7, 0xFFFF);
+  EXPECT_EQ(canvas.At(2, 3), (Rgb{44, 255, 7}));
 }
 
 TEST_F(CanvasPixelTest, ReadThenWriteBackLeavesEveryPixelUnchanged) {
-  std::mt19937 random(7);
-  for (int32_t y = 0; y < 10; ++y) {
-    for (int32_t x = 0; x < 10; ++x) {
-      canvas.set(x, y,
-                 {static_cast<uint8_t>(random()), static_cast<uint8_t>(random()),
-                  static_cast<uint8_t>(random())});
-    }
-  }
-  const Picture before = canvas;
+  canvas.FillRandom(7);
+  const Raster before = canvas;
   for (int32_t y = 0; y < 10; ++y) {
     for (int32_t x = 0; x < 10; ++x) {
       const auto rbg = Get(x, y);
-      PutPixel24(canvas.data(), x, y, rbg[0], rbg[1], rbg[2]);
-      EXPECT_EQ(canvas.at(x, y), before.at(x, y)) << x << ", " << y;
+      PutPixel24(View(), x, y, rbg[0], rbg[1], rbg[2]);
+      EXPECT_EQ(canvas.At(x, y), before.At(x, y)) << x << ", " << y;
     }
   }
 }
 
 TEST_F(CanvasPixelTest, WithoutAHostRecordNothingIsReadOrWritten) {
   Module().host = HostContext();
-  const Picture before = canvas;
+  const Raster before = canvas;
   EXPECT_EQ(Get(1, 1), kRefused);
-  PutPixel24(canvas.data(), 1, 1, 'z', 'z', 'z');
+  PutPixel24(View(), 1, 1, 'z', 'z', 'z');
   EXPECT_EQ(canvas.rows(), before.rows());
 }
 
@@ -115,11 +109,11 @@ TEST_F(CanvasPixelTest, WithoutAHostRecordNothingIsReadOrWritten) {
 // in, which a 32-bit offset would wrap to byte 15.
 TEST_F(CanvasPixelTest, OffsetsBeyondThirtyTwoBitsAreRefusedInsteadOfWrapping) {
   UseCanvas(65536, 65537, 300);
-  const Picture before = canvas;
+  const Raster before = canvas;
   EXPECT_EQ(Get(5, 0), kRefused);
-  PutPixel24(canvas.data(), 5, 0, 'z', 'z', 'z');
+  PutPixel24(View(), 5, 0, 'z', 'z', 'z');
   UseCanvas(16, 16, 300);
-  PutPixel24(canvas.data(), 3, 15 + (1 << 28), 'z', 'z', 'z');
+  PutPixel24(View(), 3, 15 + (1 << 28), 'z', 'z', 'z');
   EXPECT_EQ(canvas.rows(), before.rows());
 }
 

@@ -8,12 +8,12 @@
 #include <cstring>
 #include <vector>
 
-#include "pixel/pixel_ops.h"
 #include "pixel/random_pixels.h"
 #include "pixel/rect_operations.h"
 #include "pixel/reference_pixel_ops.h"
 #include "pixel/scenario.h"
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp::test {
 namespace {
@@ -98,10 +98,11 @@ TEST(DifferentialCanvasPixelTest, RandomPixelsMatchTheReference) {
     const int32_t y = Coordinate(random, v.height);
     std::array<uint16_t, 3> got = {1, 2, 3};
     std::array<uint16_t, 3> want = got;
-    GetPixel24(engine.data() + v.start, x, y, &got[0], &got[1], &got[2]);
+    const ImageView canvas = Module().host.canvasView(engine.data() + v.start);
+    GetPixel24(canvas, x, y, &got[0], &got[1], &got[2]);
     reference::GetPixel24(model.data() + v.start, x, y, &want[0], &want[1], &want[2]);
     const auto red = static_cast<uint16_t>(random.Between(0, 0xFFFF));
-    PutPixel24(engine.data() + v.start, x, y, red, got[1], got[0]);
+    PutPixel24(canvas, x, y, red, got[1], got[0]);
     reference::PutPixel24(model.data() + v.start, x, y, red, want[1], want[0]);
     ASSERT_EQ(got, want) << "round " << round << " at " << x << ", " << y;
     ASSERT_EQ(engine, model) << "round " << round << " at " << x << ", " << y;

@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "pixel/blend_modes.h"
-#include "pixel/inside_rows.h"
 #include "pixel/random_pixels.h"
 #include "pixel/rect_operations.h"
-#include "pixel/row_loops.h"
 #include "pixel/scenario.h"
+#include "src/pixel/blend_modes.h"
+#include "src/pixel/inside_rows.h"
+#include "src/pixel/row_loops.h"
 
 namespace stamp::test {
 namespace {
@@ -106,7 +106,8 @@ TEST_P(InsideRowsTest, OverlappingRectanglesOfOneBufferMatchTheReference) {
 
 // Both builds of the operation's row loop: the engine runs only the one for this processor.
 RowLoopBuilds BuildsOf(const RectOperation& op) {
-  if (op.engine == BlitBlend) return BlendRowLoopBuilds(static_cast<size_t>(op.code));
+  if (op.engine == static_cast<RectFunction>(BlitBlend))
+    return BlendRowLoopBuilds(static_cast<size_t>(op.code));
   size_t index = 0;
   while (kRasterOps[index].code != op.code) ++index;
   return RasterRowLoopBuilds(index);

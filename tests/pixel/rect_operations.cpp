@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "pixel/pixel_ops.h"
 #include "pixel/reference_pixel_ops.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp::test {
 

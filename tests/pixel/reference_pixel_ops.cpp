@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "plugin/module_state.h"
+#include "src/core/module_state.h"
 
 namespace stamp::reference {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "pixel/pixel_ops.h"
 #include "pixel/reference_pixel_ops.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp::test {
 
@@ -23,7 +23,7 @@ void Scenario::Run(RectFunction function, int32_t code) {
            sx, sy, code, dst.bytes, src.bytes);
 }
 
-void Scenario::Fill(decltype(&FillWhite) fill) {
+void Scenario::Fill(decltype(&reference::FillWhite) fill) {
   fill(Target(), dst.width, dst.height, dx, dy, width, height, dst.bytes);
 }
 

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "pixel/pixel_ops.h"
 #include "pixel/random_pixels.h"
 #include "pixel/rect_operations.h"
+#include "pixel/reference_pixel_ops.h"
+#include "src/pixel/pixel_ops.h"
 
 namespace stamp::test {
 
@@ -30,7 +31,7 @@ struct Scenario {
   const uint8_t* Source() const { return (shared ? dstBlock.data() : srcBlock.data()) + src.start; }
   // Runs a rectangle function, or FillWhite on the destination view, on this copy of the memory.
   void Run(RectFunction function, int32_t code);
-  void Fill(decltype(&FillWhite) fill);
+  void Fill(decltype(&reference::FillWhite) fill);
 };
 
 using MakeScenario = Scenario (*)(Random& random);

@@ -6,20 +6,20 @@
 #include <set>
 #include <utility>
 
-#include "pixel/picture.h"
-#include "pixel/pixel_ops.h"
+#include "src/pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
+#include "support/raster.h"
 
 namespace stamp::test {
 namespace {
 
 using PixelSet = std::set<std::pair<int32_t, int32_t>>;
 
-PixelSet WhitePixels(const Picture& picture) {
+PixelSet WhitePixels(const Raster& picture) {
   PixelSet white;
   for (int32_t y = 0; y < picture.height(); ++y) {
     for (int32_t x = 0; x < picture.width(); ++x) {
-      if (picture.at(x, y) == Bgr{255, 255, 255}) white.insert({x, y});
+      if (picture.At(x, y) == Rgb{255, 255, 255}) white.insert({x, y});
     }
   }
   return white;
@@ -46,14 +46,14 @@ TEST(FillWhiteTest, WhitensExactlyThePixelsInsideTheByteRange) {
       {"negative height", 2, 2, 3, -3, {}},
   };
   for (const FillCase& c : cases) {
-    Picture picture(10, 10);
+    Raster picture(10, 10);
     FillWhite(picture.data(), 10, 10, c.x, c.y, c.width, c.height, 300);
     EXPECT_EQ(WhitePixels(picture), c.whitened) << c.what;
   }
 }
 
 TEST(FillWhiteTest, RectangleReachingAboveAndBelowChangesOnlyRowsInside) {
-  Picture picture(6, 4);
+  Raster picture(6, 4);
   FillWhite(picture.data(), 6, 4, 1, -2, 2, 8, picture.bytes());
   EXPECT_EQ(picture.rows(), (Rows{
                                 ".##...",
@@ -64,7 +64,7 @@ TEST(FillWhiteTest, RectangleReachingAboveAndBelowChangesOnlyRowsInside) {
 }
 
 TEST(FillWhiteTest, ByteSizeIsTheOnlyBound) {
-  Picture picture(4, 3);
+  Raster picture(4, 3);
   FillWhite(picture.data(), 4, 3, 0, 0, 4, 3, 2 * 4 * 3);  // the bottom two rows' bytes
   EXPECT_EQ(picture.rows(), (Rows{
                                 "....",
@@ -92,7 +92,7 @@ TEST(BlitCopyTest, OverlappingCopyWithinOneBufferFollowsTheWalkOrder) {
       {"one column left", {"abcd"}, 1, 0, 0, 0, 3, 1, {"bcdd"}},
   };
   for (const OverlapCase& c : cases) {
-    Picture picture(c.before);
+    Raster picture(c.before);
     BlitCopy(picture.data(), picture.width(), picture.height(), c.dx, c.dy, c.width, c.height,
              picture.data(), picture.width(), picture.height(), c.sx, c.sy, kSrcCopy,
              picture.bytes(), picture.bytes());
@@ -101,11 +101,11 @@ TEST(BlitCopyTest, OverlappingCopyWithinOneBufferFollowsTheWalkOrder) {
 }
 
 TEST(BlitCopyTest, CopiesBetweenBuffersOfDifferentWidths) {
-  const Picture source({
+  const Raster source({
       "abc",
       "def",
   });
-  Picture target(5, 3);
+  Raster target(5, 3);
   BlitCopy(target.data(), 5, 3, 3, 1, 2, 2, source.data(), 3, 2, 1, 0, kSrcCopy, target.bytes(),
            source.bytes());
   EXPECT_EQ(target.rows(), (Rows{
@@ -117,8 +117,8 @@ TEST(BlitCopyTest, CopiesBetweenBuffersOfDifferentWidths) {
 
 TEST(BlitBlendTest, UnknownModesChangeNothing) {
   for (const int32_t mode : {11, -1, 12, INT32_MIN, INT32_MAX}) {
-    const Picture source({"abc"});
-    Picture target({"xyz"});
+    const Raster source({"abc"});
+    Raster target({"xyz"});
     BlitBlend(target.data(), 3, 1, 0, 0, 3, 1, source.data(), 3, 1, 0, 0, mode, 9, 9);
     EXPECT_EQ(target.rows(), Rows{"xyz"}) << "mode " << mode;
   }
@@ -126,8 +126,8 @@ TEST(BlitBlendTest, UnknownModesChangeNothing) {
 
 TEST(BlitCopyTest, UnknownRasterOperationsChangeNothing) {
   for (const int32_t code : {0, 1, kSrcCopy + 1, kSrcCopy & 0xFF0000, 0x00660046, -1}) {
-    const Picture source({"abc"});
-    Picture target({"xyz"});
+    const Raster source({"abc"});
+    Raster target({"xyz"});
     BlitCopy(target.data(), 3, 1, 0, 0, 3, 1, source.data(), 3, 1, 0, 0, code, 9, 9);
     EXPECT_EQ(target.rows(), Rows{"xyz"}) << "code " << code;
   }
@@ -139,12 +139,12 @@ class EveryRectOperation : public ::testing::TestWithParam<RectOperation> {};
 // their colour, while the row paired with the source's inside row takes the operation.
 TEST_P(EveryRectOperation, SourceOutsideLeavesTheDestinationPixel) {
   const RectOperation& op = GetParam();
-  const Picture source({
+  const Raster source({
       "abc",
       "def",
   });
-  Picture target(3, 3, 'x');
-  Picture expected = target;
+  Raster target(3, 3, 'x');
+  Raster expected = target;
   op.engine(target.data(), 3, 3, 0, 0, 3, 2, source.data(), 3, 2, 0, 1, op.code, target.bytes(),
             source.bytes());
   op.reference(expected.data(), 3, 3, 0, 0, 3, 1, source.data(), 3, 2, 0, 1, op.code,
@@ -160,8 +160,8 @@ constexpr int32_t kWrappingRow = 15 + (1 << 28);
 
 TEST_P(EveryRectOperation, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
   const RectOperation& op = GetParam();
-  const Picture source(16, 16, 'a');
-  const Picture untouched(16, 16, 'x');
+  const Raster source(16, 16, 'a');
+  const Raster untouched(16, 16, 'x');
   const struct {
     const char* what;
     int32_t dx, dy, sx, sy, width;
@@ -171,7 +171,7 @@ TEST_P(EveryRectOperation, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
       {"columns running past the 32-bit range", INT32_MAX - 1, 15, 0, 15, 4},
   };
   for (const auto& c : cases) {
-    Picture target = untouched;
+    Raster target = untouched;
     op.engine(target.data(), 16, 16, c.dx, c.dy, c.width, 1, source.data(), 16, 16, c.sx, c.sy,
               op.code, target.bytes(), source.bytes());
     EXPECT_EQ(target.rows(), untouched.rows()) << c.what;
@@ -182,14 +182,14 @@ INSTANTIATE_TEST_SUITE_P(Pixel, EveryRectOperation, ::testing::ValuesIn(AllRectO
                          OperationName());
 
 TEST(FillWhiteTest, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
-  Picture picture(16, 16);
+  Raster picture(16, 16);
   FillWhite(picture.data(), 16, 16, 3, kWrappingRow, 1, 1, picture.bytes());
   EXPECT_EQ(WhitePixels(picture), PixelSet{});
 }
 
 // Geometry so extreme that exact offsets need more than 64 bits still refuses every pixel.
 TEST(FillWhiteTest, OffsetsBeyondSixtyFourBitsAreRefused) {
-  Picture picture(10, 10);
+  Raster picture(10, 10);
   FillWhite(picture.data(), INT32_MIN, INT32_MAX, 0, INT32_MIN, 2, 2, picture.bytes());
   FillWhite(picture.data(), INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX, 2, 2, picture.bytes());
   EXPECT_EQ(WhitePixels(picture), PixelSet{});

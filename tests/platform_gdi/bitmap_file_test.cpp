@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform_gdi/gdi_test_util.h"
 #include "platform_gdi/picture24.h"
 #include "stamp/platform.h"
+#include "support/test_files.h"
 
 namespace stamp::test {
 namespace {
@@ -47,19 +45,9 @@ std::vector<uint8_t> SmallBmp(const uint32_t (&colors)[2][3]) {
 // A scratch folder whose files are written by the test and removed afterwards.
 class BitmapFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("stamp-gdi-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   // Writes the bytes under name and gives the path in backslash form.
   std::u16string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream(folder_ / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    WriteFile(folder_ / name, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     return BackslashPath(folder_ / name);
   }
   static std::u16string BackslashPath(const std::filesystem::path& path) {
@@ -68,7 +56,8 @@ class BitmapFiles : public ::testing::Test {
     return text;
   }
 
-  std::filesystem::path folder_;
+  const TempFolder scratch_;
+  const std::filesystem::path folder_ = scratch_.path();
 };
 
 constexpr uint32_t kSheet[2][3] = {{kRed, kGreen, kBlue}, {kWhiteRef, 0x808080, kBlackRef}};

@@ -132,6 +132,34 @@ TEST_F(TextDrawing, BadArgumentsDrawNothingAndGiveZero) {
   EXPECT_EQ(Render(picture_, 16, 14), std::vector<std::string>(14, std::string(16, '.')));
 }
 
+// The extent runs from the first cell's left edge to the last glyph's last column: whole cells
+// for all but the last character, the glyph's 5 design columns for it, in the selected font's
+// scale; a surrogate pair is one character.
+TEST_F(TextDrawing, ExtentCoversTheLinesInkInTheSelectedFont) {
+  const PlatHandle large = plat_create_font(16);  // design pixels drawn 2x2, cells 12 wide
+  const struct {
+    const char16_t* text;
+    int32_t length;
+    PlatHandle font;
+    PlatSize size;
+  } cases[] = {{u"", -1, 0, {0, 12}},         {u"7", -1, 0, {5, 12}},
+               {u"File", -1, 0, {23, 12}},    {u"File", 2, 0, {11, 12}},
+               {u"\U0001F600a", -1, 0, {11, 12}}, {u"ab", -1, large, {22, 16}}};
+  for (const auto& c : cases) {
+    const PlatHandle before = c.font != 0 ? plat_select_object(picture_.dc(), c.font) : 0;
+    PlatSize size{};
+    EXPECT_EQ(plat_get_text_extent(picture_.dc(), c.text, c.length, &size), 1);
+    EXPECT_EQ(std::vector<int32_t>({size.cx, size.cy}),
+              std::vector<int32_t>({c.size.cx, c.size.cy})) << c.size.cx;
+    if (before != 0) plat_select_object(picture_.dc(), before);
+  }
+  EXPECT_EQ(plat_delete_object(large), 1);
+  PlatSize size{};
+  EXPECT_EQ(plat_get_text_extent(0, u"1", -1, &size), 0);
+  EXPECT_EQ(plat_get_text_extent(picture_.dc(), nullptr, -1, &size), 0);
+  EXPECT_EQ(plat_get_text_extent(picture_.dc(), u"1", -2, &size), 0);
+}
+
 TEST(TextIntoPalettes, InkTakesTheNearestEntryOfAnEightBitBitmap) {
   const Dib dib = MakeDib(DibInfo(8, -12, 8, {kWhiteRef, kBlackRef, kBlue, 0x0000C0}));
   SelectedBitmap selected(dib.handle);

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/find_files.h"
-#include "platform/text_encoding.h"
+#include "platform/system/find_files.h"
+#include "platform/text/text_encoding.h"
 #include "stamp/platform.h"
-#include "sys_test_support.h"
+#include "support/test_files.h"
 
 namespace stamp::test {
 namespace {

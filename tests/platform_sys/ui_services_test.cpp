@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/scripted_ui.h"
-#include "platform/windows.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "stamp/platform.h"
 
 namespace stamp::platform {
@@ -83,11 +82,11 @@ TEST_F(UiServices, WindowRequestsNeedALiveWindow) {
 TEST_F(UiServices, WindowKeepsPositionAndSizeUnlessFlagsSayNot) {
   ASSERT_EQ(plat_set_window_pos(window, PLAT_HWND_TOP, 10, 20, 30, 40, 0), 1);
   ASSERT_EQ(plat_set_window_pos(window, PLAT_HWND_TOP, 1, 2, 3, 4, 0x43), 1);
-  const Window* placed = Find<Window>(window);
-  ASSERT_NE(placed, nullptr);
-  EXPECT_EQ(std::vector<int32_t>({placed->x, placed->y, placed->width, placed->height}),
-            std::vector<int32_t>({10, 20, 30, 40}));
-  EXPECT_TRUE(placed->shown);
+  PlatRect placed{};
+  ASSERT_EQ(plat_get_window_rect(window, &placed), 1);
+  EXPECT_EQ(std::vector<int32_t>({placed.left, placed.top, placed.right, placed.bottom}),
+            std::vector<int32_t>({10, 20, 40, 60}));
+  EXPECT_EQ(plat_is_window_visible(window), 1);
 }
 
 TEST_F(UiServices, FileDialogRecordsRequestAndCutsAnswerToBuffer) {

@@ -8,8 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "plugin/plugin_module.h"
+#include "support/test_files.h"
 #include "support/test_host.h"
 
 namespace stamp::test {
@@ -71,7 +72,7 @@ class LifecycleTest : public HostTest {
     return s;
   }
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   const int32_t liveObjects = plat_live_object_count();
   platform::ScriptedUi ui;
 };
@@ -110,9 +111,8 @@ TEST_F(LifecycleTest, MissingSheetIsReportedAndStartUpGoesOn) {
 }
 
 TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothing) {
-  const std::filesystem::path empty = std::filesystem::temp_directory_path() / "stamp-no-panel";
-  std::filesystem::create_directories(empty);
-  host.setHostDirectory(empty);
+  const TempFolder empty;
+  host.setHostDirectory(empty.path());
   EXPECT_EQ(Start(), 0);
   EXPECT_EQ(ui.messages(), Texts{u"Stamp:data file load error"});
   EXPECT_EQ(plat_live_object_count(), liveObjects);

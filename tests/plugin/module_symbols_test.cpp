@@ -1,6 +1,7 @@
-// What the built module shows the dynamic linker, as the binary tools read it: the host finds
-// exactly the thirteen entry points, under the export directory name it expects, and the
-// platform library one folder up.
+// What the built module and the platform library show the dynamic linker, as the binary tools
+// read it: the host finds exactly the thirteen entry points, under the export directory name it
+// expects, and the platform library one folder up; the platform library offers its plat_* calls
+// and nothing of its inside.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,13 +10,14 @@
 #include <string>
 
 #include "plugin/plugin_module.h"
+#include "support/test_host.h"
 
 namespace stamp::test {
 namespace {
 
-std::string Output(const std::string& command) {
+std::string Output(const std::string& command, const std::filesystem::path& binary) {
   std::string text;
-  FILE* pipe = popen((command + " '" + PluginPath().string() + "'").c_str(), "r");
+  FILE* pipe = popen((command + " '" + binary.string() + "'").c_str(), "r");
   if (pipe == nullptr) return text;
   char chunk[4096];
   for (size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) text.append(chunk, n);
@@ -23,11 +25,17 @@ std::string Output(const std::string& command) {
   return text;
 }
 
-TEST(ModuleSymbols, ExportsExactlyTheThirteenEntryPoints) {
+// The names in a binary's dynamic symbol table that it defines itself.
+std::set<std::string> DefinedSymbols(const std::filesystem::path& binary) {
   // POSIX format: one defined dynamic symbol a line, its name first.
-  std::istringstream lines(Output("nm -D --defined-only -P"));
+  std::istringstream lines(Output("nm -D --defined-only -P", binary));
   std::set<std::string> defined;
   for (std::string line; std::getline(lines, line);) defined.insert(line.substr(0, line.find(' ')));
+  return defined;
+}
+
+TEST(ModuleSymbols, ExportsExactlyTheThirteenEntryPoints) {
+  const std::set<std::string> defined = DefinedSymbols(PluginPath());
   const std::set<std::string> expected = {
       "plg_init",           "plg_destroy",      "plg_info",         "plg_version",
       "plg_update_submenu", "plg_submenu_down", "plg_submenu_move", "plg_submenu_up",
@@ -37,9 +45,15 @@ TEST(ModuleSymbols, ExportsExactlyTheThirteenEntryPoints) {
 }
 
 TEST(ModuleSymbols, NamesItselfAndFindsThePlatformInTheHostFolder) {
-  const std::string dynamic = Output("readelf -d");
+  const std::string dynamic = Output("readelf -d", PluginPath());
   EXPECT_NE(dynamic.find("Library soname: [KVO_TEXTURE.plg]"), std::string::npos) << dynamic;
   EXPECT_NE(dynamic.find("$ORIGIN/.."), std::string::npos) << dynamic;
+}
+
+TEST(PlatformSymbols, ExportsOnlyThePlatformCalls) {
+  const std::set<std::string> defined = DefinedSymbols(HostFolder() / "libstamp_platform.so");
+  EXPECT_TRUE(defined.contains("plat_last_error"));
+  for (const std::string& name : defined) EXPECT_TRUE(name.starts_with("plat_")) << name;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace stamp::test {
 
 std::filesystem::path PluginPath() { return HostFolder() / "plugin" / "kvo_stamp.plg"; }
 
-const PluginModule& Plugin() {
+const PluginExports& Plugin() {
   static const host::PluginModule module(PluginPath());
   return module.exports();
 }

@@ -8,11 +8,11 @@
 
 namespace stamp::test {
 
-using PluginModule = host::PluginExports;
+using host::PluginExports;
 
 std::filesystem::path PluginPath();
 
 // Throws when the module or one of its exports cannot be found.
-const PluginModule& Plugin();
+const PluginExports& Plugin();
 
 }  // namespace stamp::test

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstring>
 
-#include "plugin/host_context.h"
+#include "src/core/host_context.h"
 
 namespace stamp {
 namespace {
@@ -48,8 +48,8 @@ TEST_F(RecordTest, BufferFieldsSitAtTheirOffsets) {
     uint32_t offset;
     uint8_t* (HostContext::*read)() const;
   } fields[] = {
-      {836, &HostContext::panelBuffer}, {840, &HostContext::overlayBuffer},
-      {844, &HostContext::undoBuffer},  {860, &HostContext::overlaySave},
+      {836, &HostContext::panelBuffer},   {840, &HostContext::overlayBuffer},
+      {844, &HostContext::undoBuffer},    {860, &HostContext::overlaySave},
       {864, &HostContext::scratchBuffer}, {868, &HostContext::stampBuffer},
       {4, &HostContext::frameWindow},
   };

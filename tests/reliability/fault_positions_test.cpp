@@ -9,6 +9,7 @@
 #include <string>
 
 #include "reliability/module_fixture.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

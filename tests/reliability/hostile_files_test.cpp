@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "reliability/module_fixture.h"
-#include "resources/load_dialog_template.h"
+#include "src/resources/load_dialog_template.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {

@@ -1,10 +1,9 @@
 #include "reliability/module_fixture.h"
 
-#include <stdlib.h>
-
 #include <cstring>
 
-#include "resources/load_dialog_template.h"
+#include "src/resources/load_dialog_template.h"
+#include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {
@@ -20,9 +19,6 @@ constexpr int32_t kStrokeY = 40;
 }  // namespace
 
 void ModuleTest::SetUp() {
-  char pattern[] = "/tmp/stamp-reliability-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  folder = pattern;
   ui.Install();
 }
 
@@ -30,9 +26,6 @@ void ModuleTest::TearDown() {
   plugin.destroy();
   plat_fault_clear();
   EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
-  std::error_code ignored;
-  std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ignored);
-  std::filesystem::remove_all(folder, ignored);
   HostTest::TearDown();
 }
 
@@ -41,11 +34,11 @@ void ModuleTest::StoreSheetPath(const std::u16string& path) {
 }
 
 std::u16string ModuleTest::WriteSheet(const std::string& name, uint8_t seed) const {
-  RgbPicture sheet(120, 90);
+  Raster sheet(120, 90);
   for (int32_t y = 0; y < 90; ++y) {
     for (int32_t x = 0; x < 120; ++x) {
-      sheet.at(x, y) = {static_cast<uint8_t>(x * 2 + seed), static_cast<uint8_t>(y * 3 + seed),
-                        static_cast<uint8_t>(x + y + seed)};
+      sheet.Set(x, y, {static_cast<uint8_t>(x * 2 + seed), static_cast<uint8_t>(y * 3 + seed),
+                       static_cast<uint8_t>(x + y + seed)});
     }
   }
   EXPECT_TRUE(WriteBmp24(folder / name, sheet));

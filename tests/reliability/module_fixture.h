@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "plugin/plugin_module.h"
+#include "support/test_files.h"
 #include "support/test_host.h"
 
 namespace stamp::test {
@@ -33,10 +34,11 @@ class ModuleTest : public HostTest {
   // Whether a canvas stroke is taken, which needs a loaded sheet.
   bool StrokeTaken();
 
-  const PluginModule& plugin = Plugin();
+  const PluginExports& plugin = Plugin();
   const int32_t liveObjects = plat_live_object_count();
   platform::ScriptedUi ui;
-  std::filesystem::path folder;
+  const TempFolder scratch;
+  const std::filesystem::path folder = scratch.path();
 };
 
 }  // namespace stamp::test

@@ -4,8 +4,8 @@
 #include <numeric>
 
 #include "reference.h"
-#include "stamp/reduce.h"
-#include "stamp/reduce_factors.h"
+#include "src/stamp/reduce.h"
+#include "src/stamp/reduce_factors.h"
 #include "test_canvas.h"
 
 namespace stamp::test {
@@ -79,12 +79,12 @@ TEST_F(ReduceTest, MatchesTheAreaWeightedMean) {
                               {1, 1, 30, 30},   {5, 13, 17, 29},  {13, 4, 39, 7}};
   for (int32_t d = 1; d <= 30; ++d) {
     Raster expected = Expected(d, d, 30, 30);
-    ReduceAreaAverage(dst.data(), src.data(), d, d, 30, 30);
+    ReduceAreaAverage(CanvasView(dst), CanvasView(src), d, d, 30, 30);
     ASSERT_TRUE(dst == expected) << d;
   }
   for (const auto& size : sizes) {
     Raster expected = Expected(size[0], size[1], size[2], size[3]);
-    ReduceAreaAverage(dst.data(), src.data(), size[0], size[1], size[2], size[3]);
+    ReduceAreaAverage(CanvasView(dst), CanvasView(src), size[0], size[1], size[2], size[3]);
     ASSERT_TRUE(dst == expected) << size[0] << "x" << size[1] << " of " << size[2] << "x"
                                  << size[3];
   }
@@ -97,7 +97,7 @@ TEST_F(ReduceTest, MatchesThePerSubSampleSums) {
     const int32_t height = 31 - width;
     Raster expected = dst;
     ReferenceReduceBySubSamples(expected, src, width, height, 30, 30);
-    ReduceAreaAverage(dst.data(), src.data(), width, height, 30, 30);
+    ReduceAreaAverage(CanvasView(dst), CanvasView(src), width, height, 30, 30);
     ASSERT_TRUE(dst == expected) << width << "x" << height;
   }
 }
@@ -108,7 +108,7 @@ TEST_F(ReduceTest, EqualSizesCopy) {
     for (int32_t y = 0; y < n; ++y) {
       for (int32_t x = 0; x < n; ++x) expected.Set(x, y, src.At(x, y));
     }
-    ReduceAreaAverage(dst.data(), src.data(), n, n, n, n);
+    ReduceAreaAverage(CanvasView(dst), CanvasView(src), n, n, n, n);
     ASSERT_TRUE(dst == expected) << n;
   }
 }
@@ -120,7 +120,7 @@ TEST_F(ReduceTest, UniformColourStaysUniform) {
     for (int32_t x = 0; x < 30; ++x) src.Set(x, y, colour);
   }
   for (int32_t d = 1; d <= 30; ++d) {
-    ReduceAreaAverage(dst.data(), src.data(), d, d, 30, 30);
+    ReduceAreaAverage(CanvasView(dst), CanvasView(src), d, d, 30, 30);
     for (int32_t y = 0; y < d; ++y) {
       for (int32_t x = 0; x < d; ++x) ASSERT_EQ(dst.At(x, y), colour) << d << ": " << x << "," << y;
     }
@@ -137,7 +137,7 @@ TEST_F(ReduceTest, HandWorkedMeans) {
   src.Set(3, 2, {20, 20, 30});
   src.Set(2, 3, {30, 20, 30});
   src.Set(3, 3, {41, 20, 30});
-  ReduceAreaAverage(dst.data(), src.data(), 15, 15, 30, 30);
+  ReduceAreaAverage(CanvasView(dst), CanvasView(src), 15, 15, 30, 30);
   EXPECT_EQ(dst.At(0, 0), (Rgb{0, 0, 0}));
   EXPECT_EQ(dst.At(1, 1), (Rgb{25, 20, 30}));
 
@@ -145,11 +145,11 @@ TEST_F(ReduceTest, HandWorkedMeans) {
   src.Set(1, 0, {0, 90, 0});
   src.Set(0, 1, {0, 0, 90});
   src.Set(1, 1, {9, 9, 9});
-  ReduceAreaAverage(dst.data(), src.data(), 20, 20, 30, 30);
+  ReduceAreaAverage(CanvasView(dst), CanvasView(src), 20, 20, 30, 30);
   EXPECT_EQ(dst.At(0, 0), (Rgb{(4 * 90 + 9) / 9, (2 * 90 + 9) / 9, (2 * 90 + 9) / 9}));
 
   for (int32_t x = 0; x < 3; ++x) src.Set(x, 5, {static_cast<uint8_t>(30 * (x + 1)), 0, 0});
-  ReduceAreaAverage(dst.data(), src.data(), 20, 30, 30, 30);
+  ReduceAreaAverage(CanvasView(dst), CanvasView(src), 20, 30, 30, 30);
   EXPECT_EQ(dst.At(0, 5).red, (30 + 30 + 60) / 3);
   EXPECT_EQ(dst.At(1, 5).red, (60 + 90 + 90) / 3);
 }
@@ -159,7 +159,7 @@ TEST_F(ReduceTest, RefusedSizesWriteNothing) {
   const int32_t sizes[][4] = {{31, 30, 30, 30}, {30, 31, 30, 30}, {0, 10, 30, 30},
                               {10, -1, 30, 30}, {5, 5, 0, 30},    {INT_MIN, 5, 30, 30}};
   for (const auto& size : sizes) {
-    ReduceAreaAverage(dst.data(), src.data(), size[0], size[1], size[2], size[3]);
+    ReduceAreaAverage(CanvasView(dst), CanvasView(src), size[0], size[1], size[2], size[3]);
   }
   EXPECT_TRUE(dst == before);
 }
@@ -179,7 +179,7 @@ TEST(ReduceOffCanvas, RefusedReadsCountAsZero) {
     dst.FillRandom(9);
     Raster expected = dst;
     ReferenceReduceBySubSamples(expected, blackBeyond, side, side, 30, 30);
-    ReduceAreaAverage(dst.data(), src.data(), side, side, 30, 30);
+    ReduceAreaAverage(CanvasView(dst), CanvasView(src), side, side, 30, 30);
     EXPECT_TRUE(dst == expected) << side;
   }
 }
@@ -190,7 +190,7 @@ TEST(ReduceLargeAxes, SubSampleCountAbove16BitsWritesNothing) {
   Raster src(260, 260, 0);
   src.FillRandom(5);
   Raster dst(260, 260, 77);
-  ReduceAreaAverage(dst.data(), src.data(), 256, 256, 257, 257);
+  ReduceAreaAverage(CanvasView(dst), CanvasView(src), 256, 256, 257, 257);
   EXPECT_TRUE(dst == Raster(260, 260, 77));
 }
 

@@ -6,10 +6,10 @@
 #include <optional>
 #include <utility>
 
-#include "plugin/module_state.h"
 #include "reference.h"
-#include "stamp/mul_table.h"
-#include "stamp/rotate.h"
+#include "src/core/module_state.h"
+#include "src/stamp/mul_table.h"
+#include "src/stamp/rotate.h"
 #include "test_canvas.h"
 
 namespace stamp::test {
@@ -31,8 +31,8 @@ class RotateTest : public ::testing::Test {
   void SetUp() override { src.FillRandom(7); }
 
   Box Rotate(int32_t width, int32_t height, int32_t angle) {
-    RotateBilinear(dst.data(), src.data(), width, height, angle);
-    return {Module().rotatedSize.width, Module().rotatedSize.height};
+    const RotatedSize size = RotateBilinear(CanvasView(dst), CanvasView(src), width, height, angle);
+    return {size.width, size.height};
   }
 
   CanvasRecord canvas{kCanvas, kCanvas};
@@ -234,7 +234,7 @@ TEST(RotateOffCanvas, RefusedReadsCountAsZero) {
     dst.FillRandom(4);
     Raster expected = dst;
     ReferenceRotate(expected, src, 30, 30, angle);
-    RotateBilinear(dst.data(), src.data(), 30, 30, angle);
+    RotateBilinear(CanvasView(dst), CanvasView(src), 30, 30, angle);
     EXPECT_TRUE(dst == expected) << angle;
   }
 }
@@ -250,7 +250,6 @@ TEST_F(RotateTest, PicturesWithoutSamplesWriteNothingButSetTheBox) {
   const ThinCase cases[] = {{1, 1, 0, {1, 1}},     {30, 1, 0, {30, 1}}, {1, 30, 90, {30, 1}},
                             {1, 30, 45, {22, 22}}, {0, 0, 45, {0, 0}},  {-5, -5, 0, {5, 5}}};
   for (const ThinCase& thin : cases) {
-    Module().rotatedSize = {-1, -1};
     const Box box = Rotate(thin.width, thin.height, thin.angle);
     EXPECT_EQ(box.width, thin.box.width) << thin.width << "x" << thin.height;
     EXPECT_EQ(box.height, thin.box.height) << thin.width << "x" << thin.height;

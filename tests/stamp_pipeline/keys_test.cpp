@@ -4,8 +4,9 @@
 
 #include <climits>
 
-#include "plugin/module_state.h"
-#include "stamp/keys.h"
+#include "src/core/module_state.h"
+#include "src/stamp/keys.h"
+#include "stamp/plugin.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

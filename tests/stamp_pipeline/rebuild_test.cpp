@@ -6,9 +6,9 @@
 #include <climits>
 #include <cstring>
 
-#include "files/panel_image.h"
-#include "plugin/module_state.h"
-#include "stamp/rebuild.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/stamp/rebuild.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <random>
 
-#include "files/panel_image.h"
-#include "plugin/module_state.h"
-#include "stamp/mul_table.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/stamp/mul_table.h"
 
 namespace stamp::test {
 namespace {

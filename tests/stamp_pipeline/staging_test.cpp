@@ -5,12 +5,12 @@
 
 #include <tuple>
 
-#include "files/panel_image.h"
-#include "pixel/pixel_ops.h"
-#include "plugin/module_state.h"
-#include "stamp/rebuild.h"
-#include "stamp/reduce.h"
-#include "stamp/rotate.h"
+#include "src/core/module_state.h"
+#include "src/files/panel_image.h"
+#include "src/pixel/pixel_ops.h"
+#include "src/stamp/rebuild.h"
+#include "src/stamp/reduce.h"
+#include "src/stamp/rotate.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {
@@ -35,12 +35,14 @@ class StagingTest : public SessionTest,
     const auto b = static_cast<int32_t>(host.canvasBytes());
     BlitCopy(staging.data(), w, h, 0, 0, 30, 30, session.panel(), kPanelImageWidth,
              kPanelImageHeight, 130, 30, kSrcCopy, b, kPanelImageBytes);
-    ReduceAreaAverage(scratch.data(), staging.data(), reduction, reduction, 30, 30);
+    const HostContext& record = Module().host;
+    ReduceAreaAverage(record.canvasView(scratch.data()), record.canvasView(staging.data()),
+                      reduction, reduction, 30, 30);
     BlitCopy(stamp.data(), w, h, 0, 60, 30, 30, scratch.data(), w, h, 0, 0, kSrcCopy, b, b);
     FillWhite(stamp.data(), w, h, 0, 0, 60, 60, b);
     BlitCopy(scratch.data(), w, h, 0, 0, 30, 30, stamp.data(), w, h, 0, 60, kSrcCopy, b, b);
-    RotateBilinear(stamp.data(), scratch.data(), reduction, reduction, angle);
-    return Module().rotatedSize;
+    return RotateBilinear(record.canvasView(stamp.data()), record.canvasView(scratch.data()),
+                          reduction, reduction, angle);
   }
 };
 

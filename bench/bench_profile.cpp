@@ -1,0 +1,41 @@
+#include "bench_profile.h"
+
+#include <unistd.h>
+
+#include <atomic>
+
+#include "host/record/host_directory.h"
+#include "stamp/platform.h"
+
+namespace stamp::bench {
+namespace {
+
+constexpr char16_t kSection[] = u"plugin_kvo_stamp";
+constexpr int32_t kAngle = 30;
+
+std::string FreshPath() {
+  static std::atomic<int> made{0};
+  return (std::filesystem::temp_directory_path() /
+          ("stamp_bench_" + std::to_string(getpid()) + "_" + std::to_string(made++) + ".ini"))
+      .string();
+}
+
+}  // namespace
+
+std::filesystem::path HostFolder() { return STAMP_BENCH_HOST_DIR; }
+
+SheetProfile::SheetProfile(int32_t size) : path_(FreshPath()) {
+  PlatApp* app = plat_app_create(path_.c_str());
+  const std::u16string sheet = host::HostDirectoryText(HostFolder()) + u"stamp\\shapes.bmp";
+  plat_profile_write_string(app, kSection, u"file", sheet.c_str());
+  plat_profile_write_int(app, kSection, u"degree", kAngle);
+  plat_profile_write_int(app, kSection, u"shrink", size);
+  plat_app_destroy(app);
+}
+
+SheetProfile::~SheetProfile() {
+  std::error_code ignored;
+  std::filesystem::remove(path_, ignored);
+}
+
+}  // namespace stamp::bench

@@ -1,0 +1,33 @@
+# Fails when a file of the plug-in includes a layer above its own. Layers from the bottom up: core;
+# then resources and pixel; stamp and files; canvas and panel; plugin on top. A layer includes
+# itself and the layers below it, never one beside or above it.
+# Run as: cmake -DSOURCE_DIR=<repository> -P CheckIncludeLayers.cmake
+set(layer_rank_core 0)
+set(layer_rank_resources 1)
+set(layer_rank_pixel 1)
+set(layer_rank_stamp 2)
+set(layer_rank_files 2)
+set(layer_rank_canvas 3)
+set(layer_rank_panel 3)
+set(layer_rank_plugin 4)
+set(layers core resources pixel stamp files canvas panel plugin)
+
+set(violations "")
+foreach(layer IN LISTS layers)
+  file(GLOB sources ${SOURCE_DIR}/src/${layer}/*.h ${SOURCE_DIR}/src/${layer}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"src/[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"src/([a-z_]+)/.*" "\\1" included "${line}")
+      if(NOT included STREQUAL layer AND
+         NOT layer_rank_${included} LESS layer_rank_${layer})
+        list(APPEND violations "${source}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  list(JOIN violations "\n  " report)
+  message(FATAL_ERROR "includes that run up or across the layers:\n  ${report}")
+endif()

@@ -1,0 +1,82 @@
+#include "host/commands/command_line.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
+namespace stamp::host {
+namespace {
+
+bool Contains(std::initializer_list<std::string_view> list, std::string_view word) {
+  return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+constexpr std::string_view kProfileName = "stamp-host/profile.ini";
+
+// A decimal count; one too large for 64 bits saturates.
+std::optional<int64_t> ParseCount(std::string_view text) {
+  int64_t value = 0;
+  const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || end != text.data() + text.size()) return std::nullopt;
+  if (status == std::errc::result_out_of_range) return INT64_MAX;
+  return status == std::errc() ? std::optional(value) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> CommandLine::value(std::string_view option) const {
+  const auto found = values.find(option);
+  if (found == values.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
+                                            std::initializer_list<std::string_view> valueOptions,
+                                            std::initializer_list<std::string_view> flagOptions,
+                                            std::string& error) {
+  CommandLine line;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string_view word = args[i];
+    if (word == "--help" || word == "-h") {
+      line.help = true;
+    } else if (Contains(valueOptions, word)) {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        error = std::string(word) + " needs a value";
+        return std::nullopt;
+      }
+      if (!line.values.emplace(word, args[++i]).second) {
+        error = std::string(word) + " given twice";
+        return std::nullopt;
+      }
+    } else if (Contains(flagOptions, word)) {
+      line.flags.emplace(word);
+    } else if (word.starts_with("-") && word.size() > 1) {
+      error = "unknown option " + std::string(word);
+      return std::nullopt;
+    } else {
+      line.positional.emplace_back(word);
+    }
+  }
+  return line;
+}
+
+std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text) {
+  const size_t x = text.find('x');
+  if (x == std::string_view::npos) return std::nullopt;
+  const std::optional<int64_t> width = ParseCount(text.substr(0, x));
+  const std::optional<int64_t> height = ParseCount(text.substr(x + 1));
+  if (!width || !height) return std::nullopt;
+  return std::pair(*width, *height);
+}
+
+std::optional<std::filesystem::path> DefaultProfile() {
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
+    return std::filesystem::path(config) / kProfileName;
+  }
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    return std::filesystem::path(home) / ".config" / kProfileName;
+  }
+  return std::nullopt;
+}
+
+}  // namespace stamp::host

@@ -1,0 +1,87 @@
+#include "host/commands/run_command.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "host/commands/command_line.h"
+#include "host/commands/exit_codes.h"
+#include "host/record/canvas_size.h"
+#include "host/record/host_directory.h"
+#include "host/script/script_parser.h"
+#include "host/script/script_session.h"
+#include "platform/system/safe_file.h"
+
+namespace stamp::host {
+namespace {
+
+constexpr std::string_view kRunHelp =
+    "Runs SCRIPT: each line drives one export of the plug-in in the host's folder, sets a field\n"
+    "of the record, queues an answer for the load dialog, checks a result or saves pictures.\n"
+    "Every export call is printed as \"plg_NAME(ARGS) -> RESULT\", every message box as\n"
+    "\"message: TEXT\".\n\n"
+    "  --out DIR       where save writes (default: the current folder)\n"
+    "  --profile FILE  the application profile (default:\n"
+    "                  $XDG_CONFIG_HOME/stamp-host/profile.ini or "
+    "~/.config/stamp-host/profile.ini)\n"
+    "  --canvas WxH    canvas size in pixels (default 480x640)\n"
+    "  --quiet         print only message boxes and errors\n\n"
+    "Script lines: # begins a comment; numbers are decimal and may be negative; a relative\n"
+    "PATH is taken from the script's folder; a result of 2 redraws the panel.\n";
+
+// Far above any script a person writes; keeps a wrong path from filling memory.
+constexpr uint64_t kMaxScriptBytes = uint64_t{64} << 20;
+
+int Usage(std::ostream& err, const std::string& problem) {
+  err << "stamp-host run: " << problem << "\nusage: stamp-host " << kRunUsage << "\n";
+  return kExitUsage;
+}
+
+}  // namespace
+
+int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const std::optional<CommandLine> line =
+      ParseCommandLine(args, {"--out", "--profile", "--canvas"}, {"--quiet"}, error);
+  if (!line) return Usage(err, error);
+  if (line->help) {
+    out << "usage: stamp-host " << kRunUsage << "\n\n" << kRunHelp << ScriptLanguageHelp();
+    return kExitOk;
+  }
+  if (line->positional.size() != 1) return Usage(err, "give one SCRIPT");
+  const std::filesystem::path scriptPath = line->positional[0];
+  const auto size = ParseCanvasSize(line->value("--canvas").value_or("480x640"));
+  if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
+
+  HostLog log(out, err, line->flag("--quiet"));
+  // Only a regular file: a FIFO would block, a device or folder is no script.
+  std::string why;
+  const std::optional<std::string> text =
+      platform::ReadRegularFile(scriptPath.string(), kMaxScriptBytes, &why);
+  if (!text) {
+    log.Error("script: " + why);
+    return kExitFailure;
+  }
+  const std::optional<Script> script = ParseScript(*text, scriptPath.string(), error);
+  if (!script) {
+    log.Error(error);
+    return kExitUsage;
+  }
+  if (std::string problem = CanvasSizeProblem(size->first, size->second); !problem.empty()) {
+    log.Error(problem);
+    return kExitFailure;
+  }
+  const std::optional<std::filesystem::path> profile =
+      line->value("--profile") ? std::optional<std::filesystem::path>(*line->value("--profile"))
+                               : DefaultProfile();
+  if (!profile) {
+    log.Error("no profile: HOME and XDG_CONFIG_HOME are unset; give --profile FILE");
+    return kExitFailure;
+  }
+  const SessionOptions options{static_cast<int32_t>(size->first),
+                               static_cast<int32_t>(size->second), *profile, ProgramFolder()};
+  const ScriptPlaces places{line->value("--out").value_or("."), scriptPath.parent_path()};
+  return RunScriptSession(*script, options, places, log);
+}
+
+}  // namespace stamp::host

@@ -1,0 +1,84 @@
+#include "host/output/png_writer.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "host/output/output_file.h"
+
+namespace stamp::host {
+namespace {
+
+std::string CheckPicture(const Picture24& picture) {
+  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
+  const size_t rowBytes = size_t(picture.width) * 3;
+  if (picture.rowStride < rowBytes) return "row stride shorter than a row";
+  const size_t needed = picture.rowStride * size_t(picture.height - 1) + rowBytes;
+  if (picture.pixels.size() < needed) return "picture buffer shorter than its rows";
+  return {};
+}
+
+// libpng reports a failure by calling this, which keeps the reason and jumps back to the
+// setjmp in WriteRows.
+[[noreturn]] void KeepError(png_structp png, png_const_charp message) {
+  *static_cast<std::string*>(png_get_error_ptr(png)) = message;
+  png_longjmp(png, 1);
+}
+
+void IgnoreWarning(png_structp, png_const_charp) {}
+
+// The libpng calls between the setjmp and its end hold no object with a destructor, so a jump
+// back leaves nothing behind; the caller owns the row and the file.
+bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RowPicture& picture,
+               uint8_t* row) {
+  if (setjmp(png_jmpbuf(png)) != 0) return false;
+  png_init_io(png, file);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width),
+               static_cast<png_uint_32>(picture.height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+  png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+  png_write_info(png, info);
+  if (picture.order == ChannelOrder::kBgr) png_set_bgr(png);
+  for (int32_t y = 0; y < picture.height; ++y) {
+    picture.rows(y, row);
+    png_write_row(png, row);
+  }
+  png_write_end(png, info);
+  return true;
+}
+
+}  // namespace
+
+std::string WritePng(const std::filesystem::path& path, const RowPicture& picture) {
+  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
+  std::vector<uint8_t> row(size_t(picture.width) * 3);
+  return WriteAtomically(path, [&](std::FILE* file) {
+    std::string reason;
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &reason, KeepError, IgnoreWarning);
+    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+    const bool written = info != nullptr && WriteRows(png, info, file, picture, row.data());
+    const int cause = errno;  // a failed write of the file's own, such as a full disk
+    png_destroy_write_struct(&png, &info);
+    if (written) return std::string();
+    if (std::ferror(file)) return std::string(std::strerror(cause));
+    return reason.empty() ? std::string("write failed") : reason;
+  });
+}
+
+std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
+  if (std::string error = CheckPicture(picture); !error.empty()) return error;
+  const RowPicture rows{picture.width, picture.height, picture.order, [&](int32_t y, uint8_t* row) {
+                          const auto stored =
+                              static_cast<size_t>(picture.bottomUp ? picture.height - 1 - y : y);
+                          std::memcpy(row, picture.pixels.data() + stored * picture.rowStride,
+                                      size_t(picture.width) * 3);
+                        }};
+  return WritePng(path, rows);
+}
+
+}  // namespace stamp::host

@@ -1,0 +1,70 @@
+#include "host/output/snapshot.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "host/output/output_file.h"
+#include "host/output/png_writer.h"
+#include "host/record/bmp_encoder.h"
+
+namespace stamp::host {
+namespace {
+
+// The file goes out row by row from the buffer: a canvas-sized buffer is never copied whole.
+std::string WriteBmp(std::FILE* file, const RasterView& raster) {
+  const std::vector<uint8_t> headers = Bmp24Headers(raster);
+  const uint8_t padding[3] = {};
+  const size_t paddingBytes = Bmp24RowPadding(raster);
+  bool written = std::fwrite(headers.data(), 1, headers.size(), file) == headers.size();
+  for (int32_t stored = 0; written && stored < raster.height; ++stored) {
+    written = std::fwrite(raster.bytes + raster.rowBytes() * size_t(stored), 1, raster.rowBytes(),
+                          file) == raster.rowBytes() &&
+              std::fwrite(padding, 1, paddingBytes, file) == paddingBytes;
+  }
+  return written ? std::string() : std::strerror(errno);
+}
+
+std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
+  return WriteAtomically(path, [&](std::FILE* file) { return WriteBmp(file, raster); });
+}
+
+}  // namespace
+
+std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
+                          const std::filesystem::path& path) {
+  const int32_t width = record.canvasWidth();
+  const RowPicture picture{width, record.canvasHeight(), ChannelOrder::kBgr,
+                           [&](int32_t y, uint8_t* row) { canvas.Row(y, 0, width, row); }};
+  return WritePng(path, picture);
+}
+
+std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& path) {
+  const RasterView panel = record.raster(STAMP_REC_PANEL_BUFFER);
+  const int32_t lastRow = STAMP_PANEL_TOP_ROW + kShownPanelRows - 1;
+  // Bottom-up: the shown rows start in memory at their last row.
+  const uint8_t* first = panel.row(lastRow);
+  const Picture24 picture{
+      panel.width,      kShownPanelRows,    {first, panel.rowBytes() * kShownPanelRows},
+      panel.rowBytes(), ChannelOrder::kBgr, true};
+  return WritePng(path, picture);
+}
+
+std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
+                         const std::filesystem::path& folder, std::string_view name) {
+  const std::string prefix = (folder / name).string() + "-";
+  if (std::string error = SaveCanvasPng(record, canvas, prefix + "canvas.png"); !error.empty()) {
+    return error;
+  }
+  if (std::string error = SavePanelPng(record, prefix + "panel.png"); !error.empty()) return error;
+  for (const BufferField& field : kBufferFields) {
+    const std::string path = prefix + std::string(field.name) + ".bmp";
+    if (std::string error = SaveBmp(path, record.raster(field.offset)); !error.empty()) {
+      return error;
+    }
+  }
+  return {};
+}
+
+}  // namespace stamp::host

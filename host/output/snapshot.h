@@ -1,0 +1,32 @@
+// "save NAME": what the host shows and every buffer it owns, written into a folder:
+//   NAME-canvas.png   the composite canvas
+//   NAME-panel.png    the plug-in's panel, raster rows 730 to 849
+//   NAME-BUFFER.bmp   each buffer's exact pixels (layer0, layer1, layer2, overlay, undo,
+//                     overlaysave, scratch, stamp, and panel, the whole 240 x 1050 raster)
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "host/output/compositor.h"
+#include "host/record/host_record.h"
+
+namespace stamp::host {
+
+// The rows of the panel shown in pictures and in the window: the plug-in's panel from its top row.
+inline constexpr int32_t kShownPanelRows = 120;
+
+// The canvas picture is the compositor's, made row by row as it is written. Gives "" or why a
+// file could not be written; each file is complete or absent.
+std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
+                         const std::filesystem::path& folder, std::string_view name);
+
+// Writes the composite canvas as a PNG file.
+std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
+                          const std::filesystem::path& path);
+// Writes the plug-in's panel (raster rows 730 to 849) as a PNG file.
+std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& path);
+
+}  // namespace stamp::host

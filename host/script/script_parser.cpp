@@ -1,0 +1,189 @@
+#include "host/script/script_parser.h"
+
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+#include "host/script/shown_text.h"
+
+namespace stamp::host {
+namespace {
+
+enum class Argument {
+  kNone,
+  kNumbers,       // `numbers` integers
+  kText,          // the rest of the line, not empty
+  kOptionalText,  // the rest of the line, may be empty
+  kName,          // one word of letters, digits, '.', '-' and '_'
+};
+
+struct CommandForm {
+  std::string_view words;
+  Op op;
+  Argument argument;
+  int numbers;
+  std::string_view usage;
+  std::string_view summary;
+};
+
+constexpr CommandForm kScriptCommands[] = {
+    {"panel down", Op::kPanelDown, Argument::kNumbers, 2, "X Y", "plg_submenu_down(X, Y)"},
+    {"panel move", Op::kPanelMove, Argument::kNumbers, 2, "X Y", "plg_submenu_move(X, Y)"},
+    {"panel up", Op::kPanelUp, Argument::kNumbers, 2, "X Y", "plg_submenu_up(X, Y)"},
+    {"pen down", Op::kPenDown, Argument::kNumbers, 2, "X Y",
+     "plg_mouse_down(X, Y), view coordinates"},
+    {"pen move", Op::kPenMove, Argument::kNumbers, 2, "X Y", "plg_mouse_move(0, 0, X, Y)"},
+    {"pen up", Op::kPenUp, Argument::kNumbers, 2, "X Y", "plg_mouse_up(X, Y)"},
+    {"key a", Op::kKeyA, Argument::kNone, 0, "", "plg_key_a(): the previous cell"},
+    {"key b", Op::kKeyB, Argument::kNone, 0, "", "plg_key_b(): the next cell"},
+    {"layer", Op::kLayer, Argument::kNumbers, 1, "N", "activeLayer = N"},
+    {"view", Op::kView, Argument::kNumbers, 3, "X Y SHIFT", "viewX, viewY, zoomShift"},
+    {"undo", Op::kUndo, Argument::kNone, 0, "", "copy undoBuffer back into layer undoLayer"},
+    {"dialog select", Op::kDialogSelect, Argument::kNumbers, 1, "K",
+     "next load dialog: select list entry K"},
+    {"dialog type", Op::kDialogType, Argument::kOptionalText, 0, "TEXT",
+     "next load dialog: type TEXT into the path box"},
+    {"dialog file", Op::kDialogFile, Argument::kOptionalText, 0, "PATH",
+     "next load dialog: press File, the picker answers PATH (none: cancelled)"},
+    {"dialog ok", Op::kDialogOk, Argument::kNone, 0, "", "next load dialog: press OK"},
+    {"dialog cancel", Op::kDialogCancel, Argument::kNone, 0, "", "next load dialog: press Cancel"},
+    {"expect result", Op::kExpectResult, Argument::kNumbers, 1, "N",
+     "fail (exit 3) unless the last export returned N"},
+    {"expect message", Op::kExpectMessage, Argument::kText, 0, "TEXT",
+     "fail (exit 3) unless the last message box showed TEXT"},
+    {"save", Op::kSave, Argument::kName, 0, "NAME",
+     "write NAME-canvas.png, NAME-panel.png and NAME-BUFFER.bmp for every buffer"},
+    {"destroy", Op::kDestroy, Argument::kNone, 0, "", "plg_destroy(): the settings are written"},
+    {"init", Op::kInit, Argument::kNone, 0, "", "plg_init(record) again"},
+};
+
+// An editor's mark of UTF-8 text at the start of a script, not part of its first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Words whose commands take a second word.
+constexpr std::string_view kGroups[] = {"panel", "pen", "key", "dialog", "expect"};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The line without its comment: from a '#' that begins a word.
+std::string_view StripComment(std::string_view line) {
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '#' && (i == 0 || IsBlank(line[i - 1]))) return line.substr(0, i);
+  }
+  return line;
+}
+
+// Takes the next word off the front of text.
+std::string_view NextWord(std::string_view& text) {
+  text = Trim(text);
+  size_t end = 0;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  const std::string_view word = text.substr(0, end);
+  text.remove_prefix(end);
+  return word;
+}
+
+bool IsGroup(std::string_view word) {
+  for (std::string_view group : kGroups) {
+    if (group == word) return true;
+  }
+  return false;
+}
+
+bool IsName(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const bool digit = c >= '0' && c <= '9';
+    if (!letter && !digit && c != '.' && c != '-' && c != '_') return false;
+  }
+  return text.front() != '.';
+}
+
+// Parses the arguments of one command; gives "" or what is wrong with them.
+std::string ParseArguments(const CommandForm& form, std::string_view rest, ScriptCommand& command) {
+  const std::string takes =
+      "\"" + std::string(form.words) + "\" takes " +
+      (form.usage.empty() ? std::string("nothing more") : std::string(form.usage));
+  switch (form.argument) {
+    case Argument::kOptionalText: command.text = Trim(rest); return {};
+    case Argument::kText:
+      command.text = Trim(rest);
+      return command.text.empty() ? takes : std::string();
+    case Argument::kName:
+      command.text = NextWord(rest);
+      if (!IsName(command.text) || !Trim(rest).empty()) return takes + " (letters, digits, . - _)";
+      return {};
+    case Argument::kNone: return Trim(rest).empty() ? std::string() : takes;
+    case Argument::kNumbers: break;
+  }
+  for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
+    int32_t value = 0;
+    const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (status == std::errc::result_out_of_range)
+      return "number " + ShownText(word) + " is out of range";
+    if (status != std::errc() || end != word.data() + word.size()) {
+      return "\"" + ShownText(word) + "\" is not a number";
+    }
+    command.numbers.push_back(value);
+  }
+  return static_cast<int>(command.numbers.size()) == form.numbers ? std::string() : takes;
+}
+
+// Finds the command a line names; gives "" or why no command matches.
+std::string ParseLine(std::string_view line, ScriptCommand& command) {
+  std::string_view rest = line;
+  const std::string_view first = NextWord(rest);
+  std::string_view afterSecond = rest;
+  const std::string_view second = NextWord(afterSecond);
+  const std::string twoWords = std::string(first) + " " + std::string(second);
+  for (const CommandForm& form : kScriptCommands) {
+    const bool grouped = IsGroup(first);
+    if (form.words != (grouped ? std::string_view(twoWords) : first)) continue;
+    command.op = form.op;
+    return ParseArguments(form, grouped ? afterSecond : rest, command);
+  }
+  const std::string named = IsGroup(first) && !second.empty() ? twoWords : std::string(first);
+  return "unknown command \"" + ShownText(named) + "\"";
+}
+
+}  // namespace
+
+std::string ScriptLanguageHelp() {
+  std::string help;
+  for (const CommandForm& form : kScriptCommands) {
+    std::string command = std::string(form.words) + " " + std::string(form.usage);
+    command.resize(std::max<size_t>(command.size(), 20), ' ');
+    help += "  " + command + "  " + std::string(form.summary) + "\n";
+  }
+  return help;
+}
+
+std::optional<Script> ParseScript(std::string_view text, const std::string& name,
+                                  std::string& error) {
+  Script script{name, {}};
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  int lineNumber = 0;
+  while (!text.empty() || lineNumber == 0) {
+    const size_t end = text.find('\n');
+    const std::string_view line = Trim(StripComment(text.substr(0, end)));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    ++lineNumber;
+    if (line.empty()) continue;
+    ScriptCommand command{Op::kUndo, lineNumber, {}, {}};
+    if (std::string problem = ParseLine(line, command); !problem.empty()) {
+      error = name + ":" + std::to_string(lineNumber) + ": " + problem;
+      return std::nullopt;
+    }
+    script.commands.push_back(std::move(command));
+  }
+  return script;
+}
+
+}  // namespace stamp::host

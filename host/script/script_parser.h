@@ -1,0 +1,22 @@
+// The script language: one command per line; "#" at the start of a word begins a comment that
+// runs to the end of the line; blank lines are ignored; numbers are decimal 32-bit integers and
+// may be negative. Every export's result acts as the host acts on it (2 redraws the panel).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "host/script/script.h"
+
+namespace stamp::host {
+
+// One line per command: its words, what it takes, and what it does.
+std::string ScriptLanguageHelp();
+
+// The whole script, or nullopt with error set to one line naming the script and the line:
+//   script.txt:12: unknown command "pen dwn"
+std::optional<Script> ParseScript(std::string_view text, const std::string& name,
+                                  std::string& error);
+
+}  // namespace stamp::host

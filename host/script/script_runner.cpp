@@ -1,0 +1,131 @@
+#include "host/script/script_runner.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "host/commands/exit_codes.h"
+#include "host/output/snapshot.h"
+#include "host/script/shown_text.h"
+#include "platform/text/text_encoding.h"
+#include "stamp/plugin.h"
+#include "stamp/host_record.h"
+
+namespace stamp::host {
+namespace {
+
+class Runner {
+ public:
+  Runner(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log)
+      : script_(script), session_(session), places_(places), log_(log) {}
+
+  int Run() {
+    for (const ScriptCommand& command : script_.commands) {
+      const std::optional<std::string> failed = Execute(command);
+      session_.CheckGuards();
+      if (failed) {
+        log_.Error(script_.name + ":" + std::to_string(command.line) + ": " + *failed);
+        return kExitExpectation;
+      }
+    }
+    return kExitOk;
+  }
+
+ private:
+  // Runs one command; gives what an expect line found instead of what it expected.
+  std::optional<std::string> Execute(const ScriptCommand& command);
+  void Dialog(const ScriptCommand& command);
+  void Set(uint32_t field, int32_t value) { session_.record().setInt(field, value); }
+  void Event(int32_t result) { lastResult_ = session_.Act(result); }
+  std::optional<std::string> ExpectResult(int32_t expected) const;
+  std::optional<std::string> ExpectMessage(const std::string& expected);
+  void Save(const std::string& name);
+
+  const Script& script_;
+  Session& session_;
+  const ScriptPlaces& places_;
+  HostLog& log_;
+  std::optional<int32_t> lastResult_;
+};
+
+std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
+  const std::vector<int32_t>& n = command.numbers;
+  PluginCalls& calls = session_.calls();
+  switch (command.op) {
+    case Op::kPanelDown: Event(calls.SubmenuDown(n[0], n[1])); break;
+    case Op::kPanelMove: Event(calls.SubmenuMove(n[0], n[1])); break;
+    case Op::kPanelUp: Event(calls.SubmenuUp(n[0], n[1])); break;
+    case Op::kPenDown: Event(calls.MouseDown(n[0], n[1])); break;
+    case Op::kPenMove: Event(calls.MouseMove(n[0], n[1])); break;
+    case Op::kPenUp: Event(calls.MouseUp(n[0], n[1])); break;
+    case Op::kKeyA: Event(calls.KeyA()); break;
+    case Op::kKeyB: Event(calls.KeyB()); break;
+    case Op::kLayer: Set(STAMP_REC_ACTIVE_LAYER, n[0]); break;
+    case Op::kView:
+      Set(STAMP_REC_VIEW_X, n[0]);
+      Set(STAMP_REC_VIEW_Y, n[1]);
+      Set(STAMP_REC_ZOOM_SHIFT, n[2]);
+      break;
+    case Op::kUndo: session_.Undo(); break;
+    case Op::kExpectResult: return ExpectResult(n[0]);
+    case Op::kExpectMessage: return ExpectMessage(command.text);
+    case Op::kSave: Save(command.text); break;
+    case Op::kDestroy: lastResult_ = session_.Destroy(); break;
+    case Op::kInit: lastResult_ = session_.Init(); break;
+    default: Dialog(command); break;
+  }
+  return std::nullopt;
+}
+
+// Queues the answers of the next load dialog with the scripted back end.
+void Runner::Dialog(const ScriptCommand& command) {
+  platform::ScriptedUi& ui = session_.ui();
+  switch (command.op) {
+    case Op::kDialogSelect: ui.QueueSelect(STAMP_LOAD_DIALOG_LIST, command.numbers[0]); break;
+    case Op::kDialogType:
+      ui.QueueType(STAMP_LOAD_DIALOG_PATH_BOX, platform::FromUtf8(command.text));
+      break;
+    case Op::kDialogFile:
+      if (command.text.empty()) {
+        ui.QueueFileCancel();
+      } else {
+        const std::filesystem::path path = places_.scriptFolder / command.text;
+        ui.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
+      }
+      ui.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);
+      break;
+    case Op::kDialogOk: ui.QueueOk(); break;
+    case Op::kDialogCancel: ui.QueueCancel(); break;
+    default: throw std::logic_error("not a dialog command");
+  }
+}
+
+std::optional<std::string> Runner::ExpectResult(int32_t expected) const {
+  if (!lastResult_) return "expected result " + std::to_string(expected) + ", but no export ran";
+  if (*lastResult_ == expected) return std::nullopt;
+  return "expected result " + std::to_string(expected) + ", got " + std::to_string(*lastResult_);
+}
+
+std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
+  const std::vector<std::u16string>& messages = session_.ui().messages();
+  const std::string shown = ShownText(expected);
+  if (messages.empty()) return "expected message \"" + shown + "\", but none was shown";
+  const std::string last = platform::ToUtf8(messages.back());
+  if (last == expected) return std::nullopt;
+  return "expected message \"" + shown + "\", the last was \"" + ShownText(last) + "\"";
+}
+
+void Runner::Save(const std::string& name) {
+  const std::string error =
+      SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name);
+  if (!error.empty()) throw std::runtime_error(error);
+  log_.Line("save: " + (places_.outFolder / name).string() + "-*");
+}
+
+}  // namespace
+
+int RunScript(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log) {
+  return Runner(script, session, places, log).Run();
+}
+
+}  // namespace stamp::host

@@ -1,0 +1,22 @@
+// Runs a parsed script on a started session, command by command. An expect line that does not
+// hold ends the run with kExitExpectation and one error naming the line; a failure of the host
+// (a file it cannot write, a plug-in that wrote outside a buffer) throws std::runtime_error.
+#pragma once
+
+#include <filesystem>
+
+#include "host/output/host_log.h"
+#include "host/script/script.h"
+#include "host/session/session.h"
+
+namespace stamp::host {
+
+struct ScriptPlaces {
+  std::filesystem::path outFolder;     // where save writes
+  std::filesystem::path scriptFolder;  // what a relative "dialog file" path is taken from
+};
+
+// Gives kExitOk or kExitExpectation.
+int RunScript(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log);
+
+}  // namespace stamp::host

@@ -1,0 +1,23 @@
+// A whole scripted run, shared by "run" and "demo": build the session, start the plug-in, run the
+// script, shut the plug-in down (its settings go to the profile), check the guard zones.
+#pragma once
+
+#include <functional>
+
+#include "host/output/host_log.h"
+#include "host/script/script.h"
+#include "host/script/script_runner.h"
+#include "host/session/session.h"
+
+namespace stamp::host {
+
+// What a command adds to a run; may be empty and may throw std::runtime_error.
+struct SessionSteps {
+  std::function<void(Session&)> afterScript;  // after a script that ran to its end
+};
+
+// Gives kExitOk, kExitExpectation, or kExitFailure after printing why.
+int RunScriptSession(const Script& script, const SessionOptions& options,
+                     const ScriptPlaces& places, HostLog& log, const SessionSteps& steps = {});
+
+}  // namespace stamp::host

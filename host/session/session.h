@@ -1,0 +1,76 @@
+// One run of the host: the scripted UI back end, the record and its buffers, the host's panel,
+// the loaded plug-in, and what the host does with each export's result:
+//   2  the panel changed: restore the plug-in's panel rows and call plg_update_submenu;
+//   1  a layer changed: the compositor's kept product of the layers is stale;
+//   9  the overlay changed: nothing to do until something shows or writes the canvas.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "host/output/compositor.h"
+#include "host/output/host_log.h"
+#include "host/session/host_panel.h"
+#include "host/session/plugin_calls.h"
+#include "host/record/plugin_module.h"
+#include "host/record/host_record.h"
+#include "platform/scripted_ui/scripted_ui.h"
+
+namespace stamp::host {
+
+struct SessionOptions {
+  int32_t canvasWidth = 480;
+  int32_t canvasHeight = 640;
+  std::filesystem::path profile;
+  std::filesystem::path hostFolder;  // holds plugin/kvo_stamp.plg, plugin/kvo_stamp.dat, stamp/
+};
+
+class Session {
+ public:
+  // Builds the record, draws the host's panel and loads the plug-in. Throws std::runtime_error
+  // naming what failed; every failure of a session ends the run with kExitFailure.
+  Session(const SessionOptions& options, HostLog& log);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Checks the plug-in's name and version and starts it; throws when either is wrong or
+  // plg_init fails.
+  void Start();
+  // plg_init and plg_destroy as script commands; a started plug-in is shut down by Finish.
+  int32_t Init();
+  int32_t Destroy();
+  void Finish();
+  // Finishes, and gives the run's exit code: code, or kExitSettingsNotSaved for a run that
+  // otherwise succeeded when a write of the tool's settings failed (logged as one line).
+  int Close(int code);
+
+  // Acts on an export's result and gives it back.
+  int32_t Act(int32_t result);
+  void RedrawPanel();
+  // Copies undoBuffer back into the layer undoLayer names.
+  void Undo();
+  // A layer's bytes were changed by the host itself (undo, a new canvas, a picture opened).
+  void LayersChanged() { compositor_.LayersChanged(); }
+  // Throws when a guard zone changed: the plug-in wrote outside a buffer.
+  void CheckGuards() const;
+
+  PluginCalls& calls() { return calls_; }
+  platform::ScriptedUi& ui() { return ui_; }
+  HostRecord& record() { return record_; }
+  // The canvas as the host shows it, composited on demand.
+  Compositor& compositor() { return compositor_; }
+
+ private:
+  HostLog& log_;
+  platform::ScriptedUi ui_;
+  HostRecord record_;
+  HostPanel panel_;
+  PluginModule module_;
+  PluginCalls calls_;
+  Compositor compositor_;
+  bool running_ = false;
+};
+
+}  // namespace stamp::host

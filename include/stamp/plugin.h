@@ -1,0 +1,119 @@
+/*
+ * The stamp plug-in's contract with its host: the thirteen functions the module exports, what
+ * each gives back, and the facts of the plug-in a host draws around it or drives it by.
+ *
+ * Conventions:
+ *  - Every argument and result is a 32-bit integer or pointer.
+ *  - The host calls the exports on its user-interface thread, one at a time, and only after
+ *    plg_info and plg_version named the tool and the interface it expects.
+ *  - Between a plg_init that gave 1 and plg_destroy a session runs; an event export outside a
+ *    session changes nothing and gives STAMP_RESULT_NOT_TAKEN.
+ *  - No export lets a failure escape: a failure inside one gives its "nothing done" result
+ *    (0 for plg_init and every event export).
+ */
+#ifndef STAMP_PLUGIN_H
+#define STAMP_PLUGIN_H
+
+#include <stdint.h>
+
+#include "stamp/host_record.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define PLG_API __attribute__((visibility("default")))
+
+/* What plg_info and plg_version give: the tool's display name, and the interface version as the
+ * bit pattern of the single-precision number 1.0. */
+#define STAMP_PLUGIN_NAME "Stamp"
+#define STAMP_PLUGIN_VERSION 0x3F800000
+
+/* Results of the event exports: what the host must show again. */
+enum {
+  STAMP_RESULT_NOT_TAKEN = 0,      /* nothing changed */
+  STAMP_RESULT_LAYER_CHANGED = 1,  /* a layer (and the overlay) changed */
+  STAMP_RESULT_PANEL_CHANGED = 2,  /* the panel must be drawn again (plg_update_submenu) */
+  STAMP_RESULT_OVERLAY_CHANGED = 9 /* the overlay changed */
+};
+
+/* The stamp sheet: its top-left 120x90 pixels are a grid of 4 x 3 cells of 30x30, numbered
+ * row by row from 0. */
+enum {
+  STAMP_CELL_SIZE = 30,
+  STAMP_SHEET_COLUMNS = 4,
+  STAMP_SHEET_ROWS = 3,
+  STAMP_SHEET_WIDTH = STAMP_SHEET_COLUMNS * STAMP_CELL_SIZE,
+  STAMP_SHEET_HEIGHT = STAMP_SHEET_ROWS * STAMP_CELL_SIZE
+};
+
+/* The file button's picture, which the host draws into its own panel raster (raster
+ * coordinates) before plg_init; the plug-in copies it onto its panel. */
+enum {
+  STAMP_FILE_BUTTON_X = 0,
+  STAMP_FILE_BUTTON_Y = 220,
+  STAMP_FILE_BUTTON_WIDTH = 50,
+  STAMP_FILE_BUTTON_HEIGHT = 20
+};
+
+/* The load dialog, run modally through the platform's dialog runner: its template id and the ids
+ * of its controls. OK and Cancel are the platform's PLAT_IDOK and PLAT_IDCANCEL. */
+enum {
+  STAMP_LOAD_DIALOG_ID = 4308,
+  STAMP_LOAD_DIALOG_PATH_BOX = 1000,    /* edit box: the chosen path */
+  STAMP_LOAD_DIALOG_FILE_BUTTON = 1001, /* opens the general file picker */
+  STAMP_LOAD_DIALOG_LIST = 1002         /* list box: the BMP files of the stamp folder */
+};
+
+/* ---- The exports ----------------------------------------------------------------------------- */
+
+/* Starts a session on the host's record (see host_record.h), which the plug-in keeps, without
+ * copying or freeing it, until plg_destroy. Gives 1, or 0 when the session could not start (its
+ * message box was shown and nothing made for the attempt is left). A running session is ended
+ * first. A null record gives 0. */
+typedef int32_t PlgInit(void* record);
+/* Ends the running session and writes the settings to the host's profile. Gives 0; does nothing
+ * when no session runs. */
+typedef int32_t PlgDestroy(void);
+/* The tool's display name, STAMP_PLUGIN_NAME (static storage). */
+typedef const char* PlgInfo(void);
+/* The interface version, STAMP_PLUGIN_VERSION. */
+typedef int32_t PlgVersion(void);
+/* Draws the tool panel into the host's panel raster and panel context. Gives 0. */
+typedef int32_t PlgUpdateSubmenu(void);
+/* Pen down, move and up on the panel, in panel coordinates (see STAMP_PANEL_TOP_ROW).
+ * STAMP_RESULT_PANEL_CHANGED when a control acted, else STAMP_RESULT_NOT_TAKEN. */
+typedef int32_t PlgSubmenuDown(int32_t x, int32_t y);
+typedef int32_t PlgSubmenuMove(int32_t x, int32_t y);
+typedef int32_t PlgSubmenuUp(int32_t x, int32_t y);
+/* Pen down on the canvas, in view coordinates: starts a stroke and shows the stamp in the
+ * overlay (STAMP_RESULT_OVERLAY_CHANGED). */
+typedef int32_t PlgMouseDown(int32_t x, int32_t y);
+/* Pen move on the canvas, in canvas coordinates; the first two values are not used. */
+typedef int32_t PlgMouseMove(int32_t unusedA, int32_t unusedB, int32_t x, int32_t y);
+/* Pen up on the canvas, in canvas coordinates: stamps the active layer
+ * (STAMP_RESULT_LAYER_CHANGED). */
+typedef int32_t PlgMouseUp(int32_t x, int32_t y);
+/* The two cell keys: the previous and the next cell (STAMP_RESULT_PANEL_CHANGED). */
+typedef int32_t PlgKeyA(void);
+typedef int32_t PlgKeyB(void);
+
+PLG_API PlgInit plg_init;
+PLG_API PlgDestroy plg_destroy;
+PLG_API PlgInfo plg_info;
+PLG_API PlgVersion plg_version;
+PLG_API PlgUpdateSubmenu plg_update_submenu;
+PLG_API PlgSubmenuDown plg_submenu_down;
+PLG_API PlgSubmenuMove plg_submenu_move;
+PLG_API PlgSubmenuUp plg_submenu_up;
+PLG_API PlgMouseDown plg_mouse_down;
+PLG_API PlgMouseMove plg_mouse_move;
+PLG_API PlgMouseUp plg_mouse_up;
+PLG_API PlgKeyA plg_key_a;
+PLG_API PlgKeyB plg_key_b;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,38 @@
+#include "src/core/host_context.h"
+
+namespace stamp {
+
+std::u16string HostContext::hostDirectory() const {
+  std::u16string directory;
+  for (uint32_t unit = 0; unit < STAMP_HOST_DIRECTORY_CAPACITY; ++unit) {
+    const auto c = Read<char16_t>(STAMP_REC_HOST_DIRECTORY + 2 * unit);
+    if (c == u'\0') break;
+    directory.push_back(c);
+  }
+  return directory;
+}
+
+void HostContext::setUpdateRect(int32_t a, int32_t b, int32_t c, int32_t d) {
+  const int32_t values[] = {a, b, c, d};
+  for (uint32_t i = 0; i < 4; ++i) Write(STAMP_REC_UPDATE_RECT + 4 * i, values[i]);
+}
+
+ImageView HostContext::canvasView(uint8_t* buffer) const {
+  if (!valid()) return {};
+  return {buffer, canvasWidth(), canvasHeight(), canvasBytes()};
+}
+
+ImageView HostContext::panelRaster() const {
+  return {panelBuffer(), STAMP_PANEL_WIDTH, STAMP_PANEL_HEIGHT, panelBytes()};
+}
+
+uint8_t* HostContext::layerBuffer(int32_t layer) const {
+  switch (layer) {
+    case 0: return Pointer(STAMP_REC_LAYER0_BUFFER);
+    case 1: return Pointer(STAMP_REC_LAYER1_BUFFER);
+    case 2: return Pointer(STAMP_REC_LAYER2_BUFFER);
+    default: return nullptr;
+  }
+}
+
+}  // namespace stamp

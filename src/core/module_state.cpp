@@ -1,0 +1,10 @@
+#include "src/core/module_state.h"
+
+namespace stamp {
+
+ModuleState& Module() {
+  static ModuleState state;
+  return state;
+}
+
+}  // namespace stamp

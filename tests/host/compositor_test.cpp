@@ -1,0 +1,119 @@
+// The host's compositor against the literal per-byte product: the multiply loops on every pair
+// of bytes (both builds), and composited rows of a record whether the layers' product is kept or
+// not, before and after a layer changes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "host/output/compositor.h"
+#include "host/output/compositor_rows.h"
+#include "host/record/host_record.h"
+
+namespace stamp::host {
+namespace {
+
+constexpr size_t kPairs = 256 * 256;
+
+uint8_t Literal(uint32_t s, uint32_t d) { return static_cast<uint8_t>(s * d / 255); }
+
+std::vector<MultiplyBuilds> BuildsThatRun() {
+  std::vector<MultiplyBuilds> builds{BaselineMultiply()};
+  if (__builtin_cpu_supports("avx2")) builds.push_back(Avx2Multiply());
+  return builds;
+}
+
+// Every pair of bytes, run from several starting bytes so each loop's unaligned head and
+// leftover tail are crossed too.
+TEST(CompositorTest, MultiplyLoopsGiveTheLiteralProductForEveryPairOfBytes) {
+  std::vector<uint8_t> a(kPairs);
+  std::vector<uint8_t> b(kPairs);
+  for (size_t i = 0; i < kPairs; ++i) {
+    a[i] = static_cast<uint8_t>(i >> 8);
+    b[i] = static_cast<uint8_t>(i);
+  }
+  for (const MultiplyBuilds& build : BuildsThatRun()) {
+    for (const size_t start : {size_t{0}, size_t{1}, size_t{7}, size_t{33}}) {
+      const size_t bytes = kPairs - start;
+      std::vector<uint8_t> into(bytes);
+      std::vector<uint8_t> inPlace(b.begin() + static_cast<ptrdiff_t>(start), b.end());
+      build.into(into.data(), a.data() + start, b.data() + start, bytes);
+      build.inPlace(inPlace.data(), a.data() + start, bytes);
+      size_t wrong = 0;
+      for (size_t i = 0; i < bytes; ++i) {
+        const uint8_t expected = Literal(a[start + i], b[start + i]);
+        wrong += (into[i] != expected) + (inPlace[i] != expected);
+      }
+      EXPECT_EQ(wrong, 0u) << "from byte " << start;
+    }
+  }
+}
+
+class CompositedRows : public ::testing::Test {
+ protected:
+  static constexpr int32_t kWidth = 37;
+  static constexpr int32_t kHeight = 23;
+
+  CompositedRows() : record_(Options()) {
+    for (const uint32_t field : kComposited) Randomise(field);
+  }
+
+  static HostRecordOptions Options() {
+    HostRecordOptions options;
+    options.canvasWidth = kWidth;
+    options.canvasHeight = kHeight;
+    return options;
+  }
+
+  void Randomise(uint32_t field) {
+    uint8_t* bytes = record_.buffer(field);
+    for (size_t i = 0; i < record_.canvasBytes(); ++i) bytes[i] = static_cast<uint8_t>(random_());
+  }
+
+  // White times layer 0, 1, 2 and the overlay, byte by byte, at canvas pixel (x, y) channel c.
+  uint8_t Model(int32_t x, int32_t y, int32_t c) const {
+    const size_t at = (size_t(kHeight - 1 - y) * kWidth + size_t(x)) * 3 + size_t(c);
+    uint8_t pixel = 255;
+    for (const uint32_t field : kComposited) pixel = Literal(record_.buffer(field)[at], pixel);
+    return pixel;
+  }
+
+  // Counts bytes of several row segments (whole rows, single pixels, the last column) that
+  // differ from the model.
+  int WrongBytes(Compositor& compositor) const {
+    int wrong = 0;
+    std::vector<uint8_t> row(size_t(kWidth) * 3);
+    for (int32_t y = 0; y < kHeight; ++y) {
+      for (const auto& [x, width] : {std::pair{0, kWidth}, {5, 1}, {kWidth - 1, 1}, {3, 20}}) {
+        compositor.Row(y, x, width, row.data());
+        for (int32_t i = 0; i < width * 3; ++i)
+          wrong += row[size_t(i)] != Model(x + i / 3, y, i % 3);
+      }
+    }
+    return wrong;
+  }
+
+  static constexpr uint32_t kComposited[] = {STAMP_REC_LAYER0_BUFFER, STAMP_REC_LAYER1_BUFFER,
+                                             STAMP_REC_LAYER2_BUFFER, STAMP_REC_OVERLAY_BUFFER};
+  std::mt19937 random_{14};
+  HostRecord record_;
+};
+
+TEST_F(CompositedRows, EqualTheLiteralProductWithTheLayersKeptOrNot) {
+  Compositor plain(record_);
+  Compositor keeping(record_);
+  keeping.KeepLayerProduct();
+  EXPECT_EQ(WrongBytes(plain), 0);
+  EXPECT_EQ(WrongBytes(keeping), 0);
+  // A new overlay shows at once; a new layer once the compositor is told.
+  Randomise(STAMP_REC_OVERLAY_BUFFER);
+  EXPECT_EQ(WrongBytes(keeping), 0);
+  Randomise(STAMP_REC_LAYER1_BUFFER);
+  keeping.LayersChanged();
+  EXPECT_EQ(WrongBytes(keeping), 0);
+  EXPECT_EQ(WrongBytes(plain), 0);
+}
+
+}  // namespace
+}  // namespace stamp::host
