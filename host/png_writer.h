@@ -1,5 +1,5 @@
 // PNG files of 24-bit pictures, for the host's pictures of what a plug-in drew and for the sheet
-// check. Written through libpng's simplified interface.
+// check and for the layers of layered files. Written through libpng's simplified interface.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace stamp::host {
 
@@ -26,5 +27,8 @@ struct Picture24 {
 
 // Writes the picture as an 8-bit RGB PNG. Gives an empty string, or why nothing was written.
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture);
+
+// The same PNG in memory; gives "" and fills png, or why nothing was encoded.
+std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png);
 
 }  // namespace stamp::host
