@@ -53,6 +53,7 @@ class Session {
   PluginCalls& calls() { return calls_; }
   platform::ScriptedUi& ui() { return ui_; }
   HostRecord& record() { return record_; }
+  const HostRecord& record() const { return record_; }
   const std::vector<uint8_t>& shownCanvas() const { return shownCanvas_; }
 
  private:

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include <QImage>
 
@@ -16,6 +17,10 @@ QImage CanvasImage(const host::HostRecord& record, std::span<const uint8_t> canv
 
 // The plug-in's panel: raster rows 730 to 849 of the panel raster, 240 x 120.
 QImage PanelImage(const host::HostRecord& record);
+
+// A layer of width x height in the record's layout: white, with picture at its top-left corner
+// (cut at the layer's edges), the picture's transparency laid over white.
+std::vector<uint8_t> LayerFromPicture(const QImage& picture, int32_t width, int32_t height);
 
 // The canvas as shown at a zoom shift s: display pixel (x, y) shows canvas pixel (x << s, y << s),
 // the pixel pen-down's conversion gives for it.
