@@ -33,8 +33,8 @@ png_int_32 SignedStride(const Picture24& picture) {
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
   if (std::string error = CheckPicture(picture); !error.empty()) return error;
   png_image image = ImageHeader(picture);
-  if (png_image_write_to_file(&image, path.c_str(), 0, picture.pixels.data(),
-                              SignedStride(picture), nullptr) == 0) {
+  if (png_image_write_to_file(&image, path.c_str(), 0, picture.pixels.data(), SignedStride(picture),
+                              nullptr) == 0) {
     std::string reason = image.message;
     png_image_free(&image);
     return "cannot write " + path.string() + ": " + reason;

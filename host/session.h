@@ -12,8 +12,8 @@
 #include "host/host_log.h"
 #include "host/host_panel.h"
 #include "host/plugin_calls.h"
-#include "host/record/plugin_module.h"
 #include "host/record/host_record.h"
+#include "host/record/plugin_module.h"
 #include "platform/scripted_ui.h"
 
 namespace stamp::host {

@@ -6,6 +6,8 @@
 namespace stamp::gui {
 namespace {
 
+constexpr size_t kPixelBytes = 3;  // B, G, R
+
 // The bytes of the rectangle [top, bottom) x [left, right) of rows rowBytes long.
 std::vector<uint8_t> Cut(const uint8_t* raster, size_t rowBytes, size_t top, size_t bottom,
                          size_t left, size_t right) {
@@ -25,7 +27,7 @@ std::vector<uint8_t> Cut(const uint8_t* raster, size_t rowBytes, size_t top, siz
 void History::Record(const host::HostRecord& record, int32_t layer,
                      std::span<const uint8_t> before) {
   const uint8_t* after = record.buffer(host::LayerField(layer));
-  const size_t rowBytes = static_cast<size_t>(record.canvasWidth()) * 3;
+  const size_t rowBytes = record.raster(host::LayerField(layer)).rowBytes();
   const size_t rows = static_cast<size_t>(record.canvasHeight());
   if (after == nullptr || before.size() != rowBytes * rows) return;
   size_t top = rows, bottom = 0, left = rowBytes, right = 0;
@@ -38,14 +40,15 @@ void History::Record(const host::HostRecord& record, int32_t layer,
     const auto first = std::mismatch(was, was + rowBytes, is).first - was;
     size_t last = rowBytes;
     while (was[last - 1] == is[last - 1]) --last;
-    left = std::min(left, static_cast<size_t>(first) / 3 * 3);
-    right = std::max(right, (last + 2) / 3 * 3);
+    left = std::min(left, static_cast<size_t>(first) / kPixelBytes * kPixelBytes);
+    right = std::max(right, (last + kPixelBytes - 1) / kPixelBytes * kPixelBytes);
   }
   if (bottom == 0) return;
   steps_.erase(steps_.begin() + static_cast<ptrdiff_t>(next_), steps_.end());
-  Step step{layer, top, bottom, left, right,
-            Cut(before.data(), rowBytes, top, bottom, left, right),
-            Cut(after, rowBytes, top, bottom, left, right)};
+  const auto cut = [&](const uint8_t* raster) {
+    return Cut(raster, rowBytes, top, bottom, left, right);
+  };
+  Step step{layer, top, bottom, left, right, cut(before.data()), cut(after)};
   bytes_ = 0;
   for (const Step& kept : steps_) bytes_ += kept.before.size() + kept.after.size();
   bytes_ += step.before.size() + step.after.size();
@@ -76,7 +79,7 @@ void History::Clear() {
 
 void History::Apply(host::HostRecord& record, const Step& step, const std::vector<uint8_t>& bytes) {
   uint8_t* layer = record.buffer(host::LayerField(step.layer));
-  const size_t rowBytes = static_cast<size_t>(record.canvasWidth()) * 3;
+  const size_t rowBytes = record.raster(host::LayerField(step.layer)).rowBytes();
   const size_t width = step.right - step.left;
   for (size_t row = step.top; row < step.bottom; ++row) {
     std::memcpy(layer + row * rowBytes + step.left, bytes.data() + (row - step.top) * width, width);

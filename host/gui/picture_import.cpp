@@ -15,9 +15,9 @@
 namespace stamp::gui {
 
 void StampWindow::OpenPicture() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, tr("Open picture into layer 0"), {},
-      tr("Pictures (*.png *.jpg *.jpeg *.bmp);;All files (*)"));
+  const QString path =
+      QFileDialog::getOpenFileName(this, tr("Open picture into layer 0"), {},
+                                   tr("Pictures (*.png *.jpg *.jpeg *.bmp);;All files (*)"));
   if (!path.isEmpty()) OpenPictureFrom(path);
 }
 
@@ -37,8 +37,9 @@ void StampWindow::OpenPictureFrom(const QString& path) {
   }
   const QImage picture = reader.read();
   if (picture.isNull()) {
-    return Warn(title, tr("%1 cannot be read: %2.\nThe drawing is unchanged.")
-                           .arg(path, reader.errorString()));
+    return Warn(
+        title,
+        tr("%1 cannot be read: %2.\nThe drawing is unchanged.").arg(path, reader.errorString()));
   }
   const host::HostRecord& shown = session_->record();
   if (picture.size() != QSize(shown.canvasWidth(), shown.canvasHeight())) {

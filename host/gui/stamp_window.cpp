@@ -30,8 +30,8 @@ StampWindow::StampWindow(const host::SessionOptions& options)
   setCentralWidget(central);
   BuildMenus();
   ConnectViews();
-  autosave_ = new Autosave([this](const std::filesystem::path& path) { return WriteWork(path); },
-                           this);
+  autosave_ =
+      new Autosave([this](const std::filesystem::path& path) { return WriteWork(path); }, this);
   connect(autosave_, &Autosave::Failed, this, [this](const QString& reason) {
     statusBar()->showMessage(tr("Autosave failed (the drawing is still here): %1").arg(reason));
   });
@@ -92,7 +92,8 @@ void StampWindow::BuildMenus() {
   edit->addAction(tr("&Undo"), QKeySequence::Undo, this, &StampWindow::Undo)
       ->setStatusTip(tr("Take back the last stamp or picture, one step at a time"));
   QAction* redo = edit->addAction(tr("&Redo"), this, &StampWindow::Redo);
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   redo->setStatusTip(tr("Do again what Undo took back"));
 
   QMenu* stamp = menuBar()->addMenu(tr("&Stamp"));
@@ -111,8 +112,8 @@ void StampWindow::BuildFileMenu() {
       ->setStatusTip(tr("Clear every layer to white"));
   file->addAction(tr("&Open..."), QKeySequence::Open, this, &StampWindow::OpenWork)
       ->setStatusTip(tr("Open layered work saved as OpenRaster (.ora)"));
-  file->addAction(tr("Open &picture into layer 0..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-                  this, &StampWindow::OpenPicture)
+  file->addAction(tr("Open &picture into layer 0..."),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, &StampWindow::OpenPicture)
       ->setStatusTip(tr("Put a PNG, JPEG or BMP picture into the back layer, to stamp on it"));
   file->addAction(tr("&Save"), QKeySequence::Save, this, &StampWindow::SaveWork)
       ->setStatusTip(tr("Keep the three layers in an OpenRaster file (.ora)"));

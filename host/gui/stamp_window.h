@@ -83,6 +83,7 @@ class StampWindow : public QMainWindow {
   void ChooseLayer(int layer);
   void Undo();
   void Redo();
+  void ShowHistoryStep(int32_t layer, const QString& text);
   void NewCanvas();
   void ExportPicture();
   void ShowStartSettings(bool firstStart);

@@ -76,20 +76,28 @@ void StampWindow::ChooseLayer(int layer) {
 
 void StampWindow::Undo() {
   const int32_t layer = history_.Undo(session_->record());
-  if (layer < 0) return statusBar()->showMessage(tr("Nothing to undo"));
-  session_->Act(STAMP_RESULT_LAYER_CHANGED);
-  ShowCanvas();
-  Changed();
-  statusBar()->showMessage(tr("Undo on layer %1 (%2 more steps)").arg(layer).arg(history_.undoSteps()));
+  ShowHistoryStep(
+      layer, layer < 0
+                 ? tr("Nothing to undo")
+                 : tr("Undo on layer %1 (%2 more steps)").arg(layer).arg(history_.undoSteps()));
 }
 
 void StampWindow::Redo() {
   const int32_t layer = history_.Redo(session_->record());
-  if (layer < 0) return statusBar()->showMessage(tr("Nothing to redo"));
-  session_->Act(STAMP_RESULT_LAYER_CHANGED);
-  ShowCanvas();
-  Changed();
-  statusBar()->showMessage(tr("Redo on layer %1 (%2 more steps)").arg(layer).arg(history_.redoSteps()));
+  ShowHistoryStep(
+      layer, layer < 0
+                 ? tr("Nothing to redo")
+                 : tr("Redo on layer %1 (%2 more steps)").arg(layer).arg(history_.redoSteps()));
+}
+
+// A step of the history went back into layer (-1: there was no step to take).
+void StampWindow::ShowHistoryStep(int32_t layer, const QString& text) {
+  if (layer >= 0) {
+    session_->Act(STAMP_RESULT_LAYER_CHANGED);
+    ShowCanvas();
+    Changed();
+  }
+  statusBar()->showMessage(text);
 }
 
 void StampWindow::NewCanvas() {

@@ -162,8 +162,9 @@ void StampWindow::OfferRecovery() {
   if (box.exec() == QMessageBox::Yes) {
     ora::LayeredPicture work;
     if (const std::string error = ora::ReadOra(left.front(), work); !error.empty()) {
-      return Warn(tr("Recover drawing"), tr("The autosave %1 cannot be read: %2")
-                                             .arg(file, QString::fromStdString(error)));
+      return Warn(
+          tr("Recover drawing"),
+          tr("The autosave %1 cannot be read: %2").arg(file, QString::fromStdString(error)));
     }
     if (!ResizeCanvas(work.width, work.height)) return;
     LoadWork(work);

@@ -67,7 +67,8 @@ std::string ReadEntry(zip_t* archive, const std::string& name, size_t limit, Byt
   const std::string reason = read < 0 ? zip_file_strerror(file) : "";
   zip_fclose(file);
   if (read < 0) return name + " is damaged: " + reason;
-  if (static_cast<size_t>(read) > limit) return name + " inflates past the size its picture can take";
+  if (static_cast<size_t>(read) > limit)
+    return name + " inflates past the size its picture can take";
   bytes.resize(static_cast<size_t>(read));
   return {};
 }
@@ -99,8 +100,8 @@ std::string ReadStack(zip_t* archive, Stack& stack) {
     return "the picture's size cannot be a canvas: " + problem;
   }
   if (parsed->layers.size() != static_cast<size_t>(kLayerCount)) {
-    return "the file has " + std::to_string(parsed->layers.size()) + " layers; a stamp picture has " +
-           std::to_string(kLayerCount);
+    return "the file has " + std::to_string(parsed->layers.size()) +
+           " layers; a stamp picture has " + std::to_string(kLayerCount);
   }
   stack = *parsed;
   return {};
@@ -136,8 +137,9 @@ std::string DecodeLayer(const std::string& name, const Bytes& png, int32_t width
 std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& picture) {
   picture.width = static_cast<int32_t>(stack.width);
   picture.height = static_cast<int32_t>(stack.height);
-  const size_t limit = static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height) *
-                           kPngBytesPerPixel + kPngMargin;
+  const size_t limit =
+      static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height) * kPngBytesPerPixel +
+      kPngMargin;
   for (size_t i = 0; i < stack.layers.size(); ++i) {
     const StackLayer& layer = stack.layers[i];
     if (layer.x != 0 || layer.y != 0) return layer.src + " does not lie at the picture's corner";

@@ -15,8 +15,12 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 host::Picture24 LayerPicture(int32_t width, int32_t height, std::span<const uint8_t> pixels) {
-  return {width,  height, pixels, static_cast<size_t>(width) * kBytesPerPixel,
-          host::ChannelOrder::kBgr, /*bottomUp=*/true};
+  return {width,
+          height,
+          pixels,
+          static_cast<size_t>(width) * kBytesPerPixel,
+          host::ChannelOrder::kBgr,
+          /*bottomUp=*/true};
 }
 
 // The merged picture shrunk by nearest samples so its longer side is at most kThumbnailSide.
@@ -29,9 +33,11 @@ Bytes Thumbnail(const host::Picture24& merged, int32_t& width, int32_t& height) 
   for (int32_t y = 0; y < height; ++y) {
     for (int32_t x = 0; x < width; ++x) {
       const size_t from = (static_cast<size_t>(y * divisor) * static_cast<size_t>(merged.width) +
-                           static_cast<size_t>(x * divisor)) * kBytesPerPixel;
-      const size_t to = (static_cast<size_t>(y) * static_cast<size_t>(width) +
-                         static_cast<size_t>(x)) * kBytesPerPixel;
+                           static_cast<size_t>(x * divisor)) *
+                          kBytesPerPixel;
+      const size_t to =
+          (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) *
+          kBytesPerPixel;
       std::copy_n(merged.pixels.begin() + static_cast<ptrdiff_t>(from), kBytesPerPixel,
                   thumbnail.begin() + static_cast<ptrdiff_t>(to));
     }
@@ -73,7 +79,8 @@ std::string WriteArchive(const std::filesystem::path& path, const std::deque<Ent
   ZipArchive archive = OpenZip(path.string(), ZIP_CREATE | ZIP_TRUNCATE, error);
   if (!archive) return "cannot write " + path.string() + ": " + error;
   for (const Entry& entry : entries) {
-    zip_source_t* source = zip_source_buffer(archive.get(), entry.bytes.data(), entry.bytes.size(), 0);
+    zip_source_t* source =
+        zip_source_buffer(archive.get(), entry.bytes.data(), entry.bytes.size(), 0);
     const zip_int64_t index =
         source == nullptr ? -1 : zip_file_add(archive.get(), entry.name.c_str(), source, 0);
     if (index < 0) {
@@ -99,8 +106,9 @@ std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& pi
   if (!complete) return "the layers and the merged picture differ in size";
   std::deque<Entry> entries;
   if (std::string error = EncodeEntries(picture, merged, entries); !error.empty()) return error;
-  return host::WriteAtomically(
-      path, [&](const std::filesystem::path& temporary) { return WriteArchive(temporary, entries); });
+  return host::WriteAtomically(path, [&](const std::filesystem::path& temporary) {
+    return WriteArchive(temporary, entries);
+  });
 }
 
 }  // namespace stamp::ora

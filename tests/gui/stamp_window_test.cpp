@@ -12,16 +12,16 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSignalSpy>
-#include <QStatusBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -97,7 +97,8 @@ std::shared_ptr<QStringList> AnswerBoxes(QStringList buttons) {
     box->setProperty("answered", true);
     said->append(box->text());
     for (QAbstractButton* button : box->buttons()) {
-      if (button->text().remove('&') == buttons.front()) QTimer::singleShot(0, button, &QAbstractButton::click);
+      if (button->text().remove('&') == buttons.front())
+        QTimer::singleShot(0, button, &QAbstractButton::click);
     }
     buttons.pop_front();
     if (buttons.isEmpty()) timer->deleteLater();
@@ -169,8 +170,8 @@ void StampWindowTest::cleanup() {
 }
 
 std::unique_ptr<StampWindow> StampWindowTest::OpenWindow(const QString& profile, int side) {
-  const host::SessionOptions options{side, side,
-                                     folder_.filePath(profile).toStdString(), kHostFolder};
+  const host::SessionOptions options{side, side, folder_.filePath(profile).toStdString(),
+                                     kHostFolder};
   auto window = std::make_unique<StampWindow>(options);
   window->resize(1000, 700);
   window->show();
@@ -460,7 +461,8 @@ void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
   child.setProcessEnvironment(environment);
   child.start(QCoreApplication::applicationFilePath(), {});
   QByteArray out;
-  while (!out.contains("ready") && child.waitForReadyRead(120000)) out += child.readAllStandardOutput();
+  while (!out.contains("ready") && child.waitForReadyRead(120000))
+    out += child.readAllStandardOutput();
   QVERIFY2(out.contains("ready"), child.readAllStandardError().constData());
   child.kill();
   QVERIFY(child.waitForFinished(60000));

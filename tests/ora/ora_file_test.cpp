@@ -136,7 +136,8 @@ TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
   const Bytes stackBytes = ReadEntry(archive.get(), "stack.xml");
   const auto stack = ParseStack(std::string(stackBytes.begin(), stackBytes.end()), error);
   ASSERT_TRUE(stack) << error;
-  EXPECT_EQ(std::make_pair(stack->width, stack->height), std::make_pair(int64_t{300}, int64_t{200}));
+  EXPECT_EQ(std::make_pair(stack->width, stack->height),
+            std::make_pair(int64_t{300}, int64_t{200}));
   ASSERT_EQ(stack->layers.size(), 3u);
   EXPECT_EQ(stack->layers.front().src, "data/layer2.png") << "the front layer comes first";
   for (const StackLayer& layer : stack->layers) {
