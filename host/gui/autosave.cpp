@@ -57,6 +57,12 @@ std::vector<fs::path> LeftAutosaves(const fs::path& folder) {
   return left;
 }
 
+void RemoveLeftAutosave(const fs::path& autosave) {
+  std::error_code code;
+  fs::remove(autosave, code);
+  fs::remove(fs::path(autosave).replace_extension(kLockExtension), code);
+}
+
 Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* parent)
     : QObject(parent), write_(std::move(write)), lastSave_(Clock::now()) {
   timer_.setSingleShot(true);

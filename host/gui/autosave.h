@@ -24,6 +24,8 @@ std::optional<std::filesystem::path> StateFolder();
 
 // The autosaves in folder that no running window holds, newest first.
 std::vector<std::filesystem::path> LeftAutosaves(const std::filesystem::path& folder);
+// Removes an autosave LeftAutosaves gave, and its lock file.
+void RemoveLeftAutosave(const std::filesystem::path& autosave);
 
 class Autosave : public QObject {
   Q_OBJECT

@@ -171,8 +171,7 @@ void StampWindow::OfferRecovery() {
     Changed();
     statusBar()->showMessage(tr("Recovered the drawing autosaved in %1").arg(file));
   }
-  std::error_code code;
-  std::filesystem::remove(left.front(), code);
+  RemoveLeftAutosave(left.front());
 }
 
 }  // namespace stamp::gui
