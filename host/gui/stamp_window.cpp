@@ -117,7 +117,8 @@ void StampWindow::BuildFileMenu() {
       ->setStatusTip(tr("Put a PNG, JPEG or BMP picture into the back layer, to stamp on it"));
   file->addAction(tr("&Save"), QKeySequence::Save, this, &StampWindow::SaveWork)
       ->setStatusTip(tr("Keep the three layers in an OpenRaster file (.ora)"));
-  file->addAction(tr("Save &as..."), QKeySequence::SaveAs, this, &StampWindow::SaveWorkAs);
+  file->addAction(tr("Save &as..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                  &StampWindow::SaveWorkAs);
   file->addAction(tr("&Export picture as PNG..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                   &StampWindow::ExportPicture)
       ->setStatusTip(tr("Write the picture as it is shown to a PNG file"));
