@@ -23,8 +23,7 @@ QPoint EventPoint(const QMouseEvent* event) { return event->position().toPoint()
 
 }  // namespace
 
-CanvasView::CanvasView(host::Compositor& compositor, QSize canvasSize, QWidget* parent)
-    : QAbstractScrollArea(parent), compositor_(compositor), canvasSize_(canvasSize) {
+CanvasView::CanvasView(QWidget* parent) : QAbstractScrollArea(parent) {
   setObjectName("canvas");
   viewport()->setCursor(Qt::CrossCursor);
   // The frame covers every pixel it paints; Qt need not clear the viewport first.
@@ -34,6 +33,14 @@ CanvasView::CanvasView(host::Compositor& compositor, QSize canvasSize, QWidget* 
       tr("The canvas. Press the pen to see the stamp, move it into place and lift the "
          "pen to stamp it onto the chosen layer. Ctrl+wheel zooms."));
   UpdateScrollRanges();
+}
+
+void CanvasView::SetCanvas(host::Compositor& compositor, QSize canvasSize) {
+  compositor_ = &compositor;
+  canvasSize_ = canvasSize;
+  UpdateScrollRanges();
+  updateGeometry();
+  viewport()->update();
 }
 
 ViewMapping CanvasView::mapping() const {
@@ -99,7 +106,7 @@ void CanvasView::PaintFrame(const QRect& area) {
       continue;
     }
     previousRow = canvasRow;
-    compositor_.Row(canvasRow, firstColumn, columns, rowBytes_.data());
+    compositor_->Row(canvasRow, firstColumn, columns, rowBytes_.data());
     for (int i = 0; i < area.width(); ++i) {
       const uint8_t* bgr = rowBytes_.data() + pick[static_cast<size_t>(i)];
       line[i] = qRgb(bgr[2], bgr[1], bgr[0]);

@@ -21,7 +21,11 @@ class CanvasView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  CanvasView(host::Compositor& compositor, QSize canvasSize, QWidget* parent = nullptr);
+  explicit CanvasView(QWidget* parent = nullptr);
+
+  // The canvas to show from now on: canvasSize pixels, composited by compositor, which must
+  // outlive the view or the next call. Until the first call the view shows no canvas.
+  void SetCanvas(host::Compositor& compositor, QSize canvasSize);
 
   // The canvas's pixels changed: paint them again.
   void CanvasChanged() { viewport()->update(); }
@@ -56,8 +60,8 @@ class CanvasView : public QAbstractScrollArea {
   QRect ShownArea() const;
   void PaintFrame(const QRect& area);
 
-  host::Compositor& compositor_;
-  QSize canvasSize_;
+  host::Compositor* compositor_ = nullptr;
+  QSize canvasSize_{0, 0};
   int zoom_ = 0;
   bool penIsDown_ = false;
   QImage frame_;                   // the shown part of the canvas, reused between paints

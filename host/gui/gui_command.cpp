@@ -9,6 +9,7 @@
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
+#include "host/gui/quit_signals.h"
 #include "host/gui/stamp_window.h"
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"
@@ -44,8 +45,15 @@ int RunWindow(const host::SessionOptions& options, std::ostream& err) {
   char program[] = "stamp-host";
   char* argv[] = {program, nullptr};
   QApplication application(argc, argv);
+  // A signal to end, or the desktop session ending, closes the window without asking. The
+  // handlers come first: a signal that arrives while the window is built waits for it.
+  QuitSignals endSignals;
   try {
     StampWindow window(options);
+    QObject::connect(&endSignals, &QuitSignals::Received, &window, &StampWindow::EndSession);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     &StampWindow::EndSession);
+    endSignals.Listen();
     window.show();
     return window.session().Close(application.exec() == 0 ? host::kExitOk : host::kExitFailure);
   } catch (const std::exception& failure) {

@@ -25,12 +25,16 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "</ol>"
     "<p>Stamps multiply with what lies below them, so their white leaves the picture alone. "
     "Layer 0 lies at the back, layer 2 at the front.</p>"
-    "<p><b>Ctrl+Z</b> takes back the last stamp. <i>Zoom</i> (or <b>Ctrl+plus</b>, "
-    "<b>Ctrl+minus</b>, <b>Ctrl+wheel</b>) shows the canvas from 1:4 to 8:1; zoomed in, each "
-    "canvas pixel is a square block and the stamp still lands under the pointer. "
-    "<i>File &gt; Save canvas as PNG</i> writes the picture; <i>File &gt; New canvas</i> "
-    "clears it. The tool keeps its settings (cell, size, angle, sheet) in the profile when the "
-    "window closes.</p>");
+    "<p><b>Ctrl+Z</b> takes back the last stamp, step by step; <b>Ctrl+Y</b> or "
+    "<b>Ctrl+Shift+Z</b> does it again. <i>Zoom</i> (or <b>Ctrl+plus</b>, <b>Ctrl+minus</b>, "
+    "<b>Ctrl+wheel</b>) shows the canvas from 1:4 to 8:1; zoomed in, each canvas pixel is a square "
+    "block and the stamp still lands under the pointer.</p>"
+    "<p><i>File &gt; Save</i> keeps the three layers in an OpenRaster file (.ora) that "
+    "<i>File &gt; Open</i> reads again; <i>File &gt; Open picture into layer 0</i> puts a PNG, "
+    "JPEG or BMP picture at the back, to stamp on; <i>File &gt; Export picture as PNG</i> writes "
+    "the picture as shown. The window asks before unsaved work is dropped, and autosaves it as "
+    "you work: after a crash the next window offers to recover it. The tool keeps its settings "
+    "(cell, size, angle, sheet) in the profile when the window closes.</p>");
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -14,61 +15,130 @@
 #include "host/gui/canvas_view.h"
 #include "host/gui/help_dialog.h"
 #include "host/gui/panel_view.h"
+#include "host/gui/tool_profile.h"
 #include "host/gui/window_size.h"
 
 namespace stamp::gui {
 
 StampWindow::StampWindow(const host::SessionOptions& options)
-    : log_(std::cout, std::cerr, /*quiet=*/true), session_(options, log_), ui_(this) {
+    : options_(options), log_(std::cout, std::cerr, /*quiet=*/true) {
   setWindowTitle(tr("Stamp"));
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
-  session_.compositor().KeepLayerProduct();
-  const host::HostRecord& record = session_.record();
-  canvas_ =
-      new CanvasView(session_.compositor(), {record.canvasWidth(), record.canvasHeight()}, central);
+  canvas_ = new CanvasView(central);
   layout->addWidget(canvas_, 1);
   layout->addWidget(BuildToolColumn());
   setCentralWidget(central);
   BuildMenus();
   ConnectViews();
+  autosave_ =
+      new Autosave([this](const std::filesystem::path& path) { return WriteWork(path); }, this);
+  connect(autosave_, &Autosave::Failed, this, [this](const QString& reason) {
+    statusBar()->showMessage(tr("Autosave failed (the drawing is still here): %1").arg(reason));
+  });
 
-  session_.Start();
+  MakeSession();
+  const bool firstStart = ChooseSampleSheetIfNone(session_->record().app(), options_.hostFolder);
+  ui_ = std::make_unique<QtUiBackend>(this);
+  layer_->setCurrentIndex(session_->record().getInt(STAMP_REC_ACTIVE_LAYER));
+  session_->Start();
   ShowPanel();
   ShowCanvas();
   WriteView();
-  ShowStartSettings();
+  ShowStartSettings(firstStart);
+  MarkSaved(QString());
   RestoreWindowSize(*this);
+  OfferRecovery();
 }
 
 StampWindow::~StampWindow() {
   RememberWindowSize(*this);
-  session_.Finish();
+  session_->Finish();
+}
+
+// The window keeps the layers' product of each session, and its canvas view paints from it.
+void StampWindow::MakeSession() {
+  session_ = std::make_unique<host::Session>(options_, log_);
+  session_->compositor().KeepLayerProduct();
+  const host::HostRecord& record = session_->record();
+  canvas_->SetCanvas(session_->compositor(), {record.canvasWidth(), record.canvasHeight()});
+}
+
+// The tool is shut down (its settings written) and started again on a fresh record of the new
+// size; the back end goes first and comes back last, over the new session's scripted one.
+void StampWindow::StartSession(int32_t width, int32_t height) {
+  session_->Finish();
+  ui_.reset();
+  session_.reset();
+  options_.canvasWidth = width;
+  options_.canvasHeight = height;
+  MakeSession();
+  ui_ = std::make_unique<QtUiBackend>(this);
+  session_->Start();
+  session_->record().setInt(STAMP_REC_ACTIVE_LAYER, layer_->currentIndex());
+  history_.Clear();
+  ShowPanel();
+  ShowCanvas();
+  WriteView();
+}
+
+void StampWindow::EndSession() {
+  endingSession_ = true;
+  close();
+}
+
+void StampWindow::closeEvent(QCloseEvent* event) {
+  if (endingSession_ && unsaved_) {
+    autosave_->SaveNow();
+  } else if (!endingSession_ && !ConfirmDiscard(tr("Quit"))) {
+    event->ignore();
+    return;
+  } else {
+    autosave_->Forget();
+  }
+  event->accept();
 }
 
 void StampWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->addAction(tr("&New canvas"), QKeySequence::New, this, &StampWindow::NewCanvas)
-      ->setStatusTip(tr("Clear every layer to white"));
-  file->addAction(tr("&Save canvas as PNG..."), QKeySequence::Save, this, &StampWindow::SaveCanvas)
-      ->setStatusTip(tr("Write the picture as it is shown to a PNG file"));
-  file->addSeparator();
-  file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
-
+  BuildFileMenu();
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-  edit->addAction(tr("&Undo last stamp"), QKeySequence::Undo, this, &StampWindow::Undo)
-      ->setStatusTip(tr("Put the layer of the last stamp back as it was before it"));
+  edit->addAction(tr("&Undo"), QKeySequence::Undo, this, &StampWindow::Undo)
+      ->setStatusTip(tr("Take back the last stamp or picture, one step at a time"));
+  QAction* redo = edit->addAction(tr("&Redo"), this, &StampWindow::Redo);
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  redo->setStatusTip(tr("Do again what Undo took back"));
 
   AddZoomActions(menuBar()->addMenu(tr("&View")));
 
   QMenu* stamp = menuBar()->addMenu(tr("&Stamp"));
   stamp->addAction(tr("&Previous cell"), QKeySequence(Qt::Key_A), this,
-                   [this] { Apply(tr("Key A"), session_.calls().KeyA()); });
+                   [this] { Apply(tr("Key A"), session_->calls().KeyA()); });
   stamp->addAction(tr("&Next cell"), QKeySequence(Qt::Key_B), this,
-                   [this] { Apply(tr("Key B"), session_.calls().KeyB()); });
+                   [this] { Apply(tr("Key B"), session_->calls().KeyB()); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&Help..."), QKeySequence::HelpContents, this, [this] { ShowHelp(this); });
+}
+
+void StampWindow::BuildFileMenu() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->addAction(tr("&New canvas"), QKeySequence::New, this, &StampWindow::NewCanvas)
+      ->setStatusTip(tr("Clear every layer to white"));
+  file->addAction(tr("&Open..."), QKeySequence::Open, this, &StampWindow::OpenWork)
+      ->setStatusTip(tr("Open layered work saved as OpenRaster (.ora)"));
+  file->addAction(tr("Open &picture into layer 0..."),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, &StampWindow::OpenPicture)
+      ->setStatusTip(tr("Put a PNG, JPEG or BMP picture into the back layer, to stamp on it"));
+  file->addAction(tr("&Save"), QKeySequence::Save, this, &StampWindow::SaveWork)
+      ->setStatusTip(tr("Keep the three layers in an OpenRaster file (.ora)"));
+  file->addAction(tr("Save &as..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                  &StampWindow::SaveWorkAs);
+  file->addAction(tr("&Export picture as PNG..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                  &StampWindow::ExportPicture)
+      ->setStatusTip(tr("Write the picture as it is shown to a PNG file"));
+  file->addSeparator();
+  file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 }
 
 QWidget* StampWindow::BuildToolColumn() {
@@ -81,21 +151,22 @@ QWidget* StampWindow::BuildToolColumn() {
   form->addRow(tr("&Layer:"), BuildLayerChooser());
   form->addRow(tr("&Zoom:"), BuildZoomChooser());
   layout->addLayout(form);
-  auto* keys = new QLabel(tr("A / B: previous / next cell    Ctrl+Z: undo    F1: help"), column);
+  auto* keys = new QLabel(
+      tr("A / B: previous / next cell    Ctrl+Z / Ctrl+Y: undo / redo    F1: help"), column);
   keys->setEnabled(false);
+  keys->setWordWrap(true);
   layout->addWidget(keys);
   layout->addStretch(1);
   return column;
 }
 
 QComboBox* StampWindow::BuildLayerChooser() {
-  auto* layers = new QComboBox(this);
-  layers->setObjectName("layer");
-  layers->addItems({tr("Layer 0 (back)"), tr("Layer 1"), tr("Layer 2 (front)")});
-  layers->setToolTip(tr("The layer the stamp is pressed into. Layer 2 lies in front."));
-  layers->setCurrentIndex(session_.record().getInt(STAMP_REC_ACTIVE_LAYER));
-  connect(layers, &QComboBox::currentIndexChanged, this, &StampWindow::ChooseLayer);
-  return layers;
+  layer_ = new QComboBox(this);
+  layer_->setObjectName("layer");
+  layer_->addItems({tr("Layer 0 (back)"), tr("Layer 1"), tr("Layer 2 (front)")});
+  layer_->setToolTip(tr("The layer the stamp is pressed into. Layer 2 lies in front."));
+  connect(layer_, &QComboBox::currentIndexChanged, this, &StampWindow::ChooseLayer);
+  return layer_;
 }
 
 // One item per zoom, smallest first; item i is zoom kMinZoom + i.
@@ -126,26 +197,26 @@ void StampWindow::AddZoomActions(QMenu* view) {
 void StampWindow::ConnectViews() {
   connect(panel_, &PanelView::PenDown, this, [this](QPoint p) {
     Apply(tr("Panel pen down at (%1, %2)").arg(p.x()).arg(p.y()),
-          session_.calls().SubmenuDown(p.x(), p.y()));
+          session_->calls().SubmenuDown(p.x(), p.y()));
   });
   connect(panel_, &PanelView::PenMove, this, [this](QPoint p) {
     Apply(tr("Panel pen move to (%1, %2)").arg(p.x()).arg(p.y()),
-          session_.calls().SubmenuMove(p.x(), p.y()));
+          session_->calls().SubmenuMove(p.x(), p.y()));
   });
   connect(panel_, &PanelView::PenUp, this, [this](QPoint p) {
     Apply(tr("Panel pen up at (%1, %2)").arg(p.x()).arg(p.y()),
-          session_.calls().SubmenuUp(p.x(), p.y()));
+          session_->calls().SubmenuUp(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenDown, this, [this](QPoint p) {
     Apply(tr("Pen down at (%1, %2)").arg(p.x()).arg(p.y()),
-          session_.calls().MouseDown(p.x(), p.y()));
+          session_->calls().MouseDown(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenMove, this, [this](QPoint p) {
     Apply(tr("Pen move to (%1, %2)").arg(p.x()).arg(p.y()),
-          session_.calls().MouseMove(p.x(), p.y()));
+          session_->calls().MouseMove(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenUp, this, [this](QPoint p) {
-    Apply(tr("Pen up at (%1, %2)").arg(p.x()).arg(p.y()), session_.calls().MouseUp(p.x(), p.y()));
+    Apply(tr("Pen up at (%1, %2)").arg(p.x()).arg(p.y()), session_->calls().MouseUp(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::ViewChanged, this, &StampWindow::WriteView);
 }

@@ -1,11 +1,11 @@
 // What the window's controls do: each event's export result acted on and shown, the view fields
-// of the record, the layer choice, undo, the canvas file and the settings shown at start-up.
+// of the record, the layer choice, undo and redo, a new canvas, the exported picture and the
+// settings shown at start-up.
 #include <cstring>
 #include <string>
 
 #include <QComboBox>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStatusBar>
 
@@ -13,6 +13,7 @@
 #include "host/gui/panel_view.h"
 #include "host/gui/raster_image.h"
 #include "host/gui/stamp_window.h"
+#include "host/gui/tool_profile.h"
 #include "host/gui/view_mapping.h"
 #include "host/output/snapshot.h"
 #include "stamp/plugin.h"
@@ -20,10 +21,7 @@
 namespace stamp::gui {
 namespace {
 
-// The tool's settings in the application profile; the tool writes them when it shuts down.
-constexpr char16_t kSettingsSection[] = u"plugin_kvo_stamp";
 constexpr int32_t kFullSize = 30;
-constexpr int32_t kPathCapacity = 1024;
 constexpr uint8_t kWhite = 0xFF;
 
 QString ResultText(int32_t result, int32_t layer) {
@@ -36,9 +34,8 @@ QString ResultText(int32_t result, int32_t layer) {
 }
 
 QString SheetName(PlatApp* app) {
-  std::u16string path(kPathCapacity, u'\0');
-  plat_profile_get_string(app, kSettingsSection, u"file", u"", path.data(), kPathCapacity);
-  const std::u16string_view text = path.c_str();
+  const std::u16string path = ProfileSheet(app);
+  const std::u16string_view text = path;
   const std::u16string_view name = text.substr(text.find_last_of(u'\\') + 1);
   return name.empty() ? QObject::tr("none") : QString::fromUtf16(name.data(), name.size());
 }
@@ -46,19 +43,28 @@ QString SheetName(PlatApp* app) {
 }  // namespace
 
 void StampWindow::Apply(const QString& event, int32_t result) {
-  session_.Act(result);
+  session_->Act(result);
+  if (result == STAMP_RESULT_LAYER_CHANGED) {
+    // The tool took its snapshot of the layer at pen-down; the stamp went into the active layer.
+    const host::HostRecord& record = session_->record();
+    const int32_t layer = record.getInt(STAMP_REC_ACTIVE_LAYER);
+    if (layer == record.getInt(STAMP_REC_UNDO_LAYER)) {
+      history_.Record(record, layer, {record.buffer(STAMP_REC_UNDO_BUFFER), record.canvasBytes()});
+    }
+    Changed();
+  }
   if (result == STAMP_RESULT_PANEL_CHANGED) ShowPanel();
   if (result == STAMP_RESULT_OVERLAY_CHANGED || result == STAMP_RESULT_LAYER_CHANGED) ShowCanvas();
-  const int32_t layer = session_.record().getInt(STAMP_REC_ACTIVE_LAYER);
+  const int32_t layer = session_->record().getInt(STAMP_REC_ACTIVE_LAYER);
   statusBar()->showMessage(event + ": " + ResultText(result, layer));
 }
 
 void StampWindow::ShowCanvas() { canvas_->CanvasChanged(); }
 
-void StampWindow::ShowPanel() { panel_->SetImage(PanelImage(session_.record())); }
+void StampWindow::ShowPanel() { panel_->SetImage(PanelImage(session_->record())); }
 
 void StampWindow::WriteView() {
-  host::HostRecord& record = session_.record();
+  host::HostRecord& record = session_->record();
   const ViewMapping view = canvas_->mapping();
   record.setInt(STAMP_REC_VIEW_X, view.RecordOrigin().x());
   record.setInt(STAMP_REC_VIEW_Y, view.RecordOrigin().y());
@@ -68,57 +74,81 @@ void StampWindow::WriteView() {
 }
 
 void StampWindow::ChooseLayer(int layer) {
-  session_.record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
+  session_->record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
   statusBar()->showMessage(tr("Stamps go onto layer %1").arg(layer));
 }
 
 void StampWindow::Undo() {
-  session_.Undo();
-  ShowCanvas();
-  statusBar()->showMessage(
-      tr("Undo: layer %1 restored").arg(session_.record().getInt(STAMP_REC_UNDO_LAYER)));
+  const int32_t layer = history_.Undo(session_->record());
+  ShowHistoryStep(
+      layer, layer < 0
+                 ? tr("Nothing to undo")
+                 : tr("Undo on layer %1 (%2 more steps)").arg(layer).arg(history_.undoSteps()));
+}
+
+void StampWindow::Redo() {
+  const int32_t layer = history_.Redo(session_->record());
+  ShowHistoryStep(
+      layer, layer < 0
+                 ? tr("Nothing to redo")
+                 : tr("Redo on layer %1 (%2 more steps)").arg(layer).arg(history_.redoSteps()));
+}
+
+// A step of the history went back into layer (-1: there was no step to take).
+void StampWindow::ShowHistoryStep(int32_t layer, const QString& text) {
+  if (layer >= 0) {
+    session_->LayersChanged();
+    ShowCanvas();
+    Changed();
+  }
+  statusBar()->showMessage(text);
 }
 
 void StampWindow::NewCanvas() {
-  const auto answer = QMessageBox::question(
-      this, tr("New canvas"), tr("Clear every layer to white? This cannot be undone."));
-  if (answer != QMessageBox::Yes) return;
-  host::HostRecord& record = session_.record();
+  if (!ConfirmDiscard(tr("New canvas"))) return;
+  host::HostRecord& record = session_->record();
   for (const uint32_t field :
        {host::LayerField(0), host::LayerField(1), host::LayerField(2),
         uint32_t{STAMP_REC_OVERLAY_BUFFER}, uint32_t{STAMP_REC_UNDO_BUFFER}}) {
     std::memset(record.buffer(field), kWhite, record.canvasBytes());
   }
-  session_.LayersChanged();
+  session_->LayersChanged();
   ShowCanvas();
+  history_.Clear();
+  MarkSaved(QString());
   statusBar()->showMessage(tr("New canvas"));
 }
 
-void StampWindow::SaveCanvas() {
-  const QString path = QFileDialog::getSaveFileName(this, tr("Save canvas as PNG"), "canvas.png",
+void StampWindow::ExportPicture() {
+  const QString path = QFileDialog::getSaveFileName(this, tr("Export picture as PNG"), "canvas.png",
                                                     tr("PNG images (*.png)"));
   if (path.isEmpty()) return;
   const std::string error =
-      host::SaveCanvasPng(session_.record(), session_.compositor(), path.toStdString());
+      host::SaveCanvasPng(session_->record(), session_->compositor(), path.toStdString());
   if (!error.empty()) {
-    QMessageBox::warning(this, tr("Save canvas"), QString::fromStdString(error));
-    return;
+    return Warn(tr("Export picture"), QString::fromStdString(error));
   }
-  statusBar()->showMessage(tr("Saved %1").arg(path));
+  statusBar()->showMessage(tr("Exported %1").arg(path));
 }
 
 // The panel shows the size and the angle as numbers and marks the cell; the status line starts
-// with the settings the tool read from the profile, the angle counted clockwise as on the dial.
-void StampWindow::ShowStartSettings() {
-  PlatApp* app = session_.record().app();
+// with the settings the tool read from the profile, the angle counted clockwise as on the dial,
+// and on a first start says how to pick another sheet than the sample one.
+void StampWindow::ShowStartSettings(bool firstStart) {
+  PlatApp* app = session_->record().app();
   const int32_t cell = plat_profile_get_int(app, kSettingsSection, u"select", 0);
   const int32_t angle = plat_profile_get_int(app, kSettingsSection, u"degree", 0);
   const int32_t size = plat_profile_get_int(app, kSettingsSection, u"shrink", kFullSize);
-  statusBar()->showMessage(tr("Started with cell %1, size %2, angle %3, sheet %4")
-                               .arg(cell)
-                               .arg(size)
-                               .arg(-int64_t{angle})
-                               .arg(SheetName(app)));
+  QString text = tr("Started with cell %1, size %2, angle %3, sheet %4")
+                     .arg(cell)
+                     .arg(size)
+                     .arg(-int64_t{angle})
+                     .arg(SheetName(app));
+  if (firstStart) text += tr(". Press File on the panel to pick another sheet");
+  if (!autosave_->problem().empty()) {
+    text += tr(". No autosave: %1").arg(QString::fromStdString(autosave_->problem()));
+  }
+  statusBar()->showMessage(text);
 }
 
 }  // namespace stamp::gui

@@ -32,11 +32,9 @@ std::string CheckPicture(const Picture24& picture) {
 void IgnoreWarning(png_structp, png_const_charp) {}
 
 // The libpng calls between the setjmp and its end hold no object with a destructor, so a jump
-// back leaves nothing behind; the caller owns the row and the file.
-bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RowPicture& picture,
-               uint8_t* row) {
+// back leaves nothing behind; the caller owns the row and where the bytes go.
+bool WriteRows(png_structp png, png_infop info, const RowPicture& picture, uint8_t* row) {
   if (setjmp(png_jmpbuf(png)) != 0) return false;
-  png_init_io(png, file);
   png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width),
                static_cast<png_uint_32>(picture.height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
@@ -51,34 +49,63 @@ bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RowPictur
   return true;
 }
 
+// Encodes the picture to where output points libpng (png_init_io or png_set_write_fn). Gives ""
+// or why the encoding failed.
+std::string Encode(const RowPicture& picture, const std::function<void(png_structp)>& output) {
+  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
+  std::vector<uint8_t> row(size_t(picture.width) * 3);
+  std::string reason;
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, &reason, KeepError, IgnoreWarning);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (info != nullptr) output(png);
+  const bool written = info != nullptr && WriteRows(png, info, picture, row.data());
+  png_destroy_write_struct(&png, &info);
+  if (written) return {};
+  return reason.empty() ? "write failed" : reason;
+}
+
+void AppendBytes(png_structp png, png_bytep data, size_t length) {
+  auto* bytes = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+  bytes->insert(bytes->end(), data, data + length);
+}
+
+void FlushNothing(png_structp) {}
+
+// The picture's rows top row first, copied out of memory.
+RowPicture Rows(const Picture24& picture) {
+  return {picture.width, picture.height, picture.order, [&picture](int32_t y, uint8_t* row) {
+            const auto stored = static_cast<size_t>(picture.bottomUp ? picture.height - 1 - y : y);
+            std::memcpy(row, picture.pixels.data() + stored * picture.rowStride,
+                        size_t(picture.width) * 3);
+          }};
+}
+
 }  // namespace
 
 std::string WritePng(const std::filesystem::path& path, const RowPicture& picture) {
   if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
-  std::vector<uint8_t> row(size_t(picture.width) * 3);
-  return WriteAtomically(path, [&](std::FILE* file) {
-    std::string reason;
-    png_structp png =
-        png_create_write_struct(PNG_LIBPNG_VER_STRING, &reason, KeepError, IgnoreWarning);
-    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
-    const bool written = info != nullptr && WriteRows(png, info, file, picture, row.data());
+  return WriteAtomically(path, [&picture](std::FILE* file) {
+    std::string reason = Encode(picture, [file](png_structp png) { png_init_io(png, file); });
     const int cause = errno;  // a failed write of the file's own, such as a full disk
-    png_destroy_write_struct(&png, &info);
-    if (written) return std::string();
-    if (std::ferror(file)) return std::string(std::strerror(cause));
-    return reason.empty() ? std::string("write failed") : reason;
+    if (!reason.empty() && std::ferror(file)) return std::string(std::strerror(cause));
+    return reason;
   });
 }
 
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
   if (std::string error = CheckPicture(picture); !error.empty()) return error;
-  const RowPicture rows{picture.width, picture.height, picture.order, [&](int32_t y, uint8_t* row) {
-                          const auto stored =
-                              static_cast<size_t>(picture.bottomUp ? picture.height - 1 - y : y);
-                          std::memcpy(row, picture.pixels.data() + stored * picture.rowStride,
-                                      size_t(picture.width) * 3);
-                        }};
-  return WritePng(path, rows);
+  return WritePng(path, Rows(picture));
+}
+
+std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png) {
+  if (std::string error = CheckPicture(picture); !error.empty()) return error;
+  png.clear();
+  const std::string reason = Encode(Rows(picture), [&png](png_structp writer) {
+    png_set_write_fn(writer, &png, AppendBytes, FlushNothing);
+  });
+  if (reason.empty()) return {};
+  return "cannot encode a PNG picture: " + reason;
 }
 
 }  // namespace stamp::host

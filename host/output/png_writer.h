@@ -1,6 +1,6 @@
 // PNG files of 24-bit pictures, for the host's pictures of what a plug-in drew and for the sheet
-// check. Written through libpng row by row, so a picture made on the fly (the composite canvas)
-// never needs to be held whole.
+// check and for the layers of layered files. Written through libpng row by row, so a picture made
+// on the fly (the composite canvas) never needs to be held whole.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace stamp::host {
 
@@ -39,5 +40,8 @@ struct RowPicture {
 // Gives an empty string, or why nothing was written.
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture);
 std::string WritePng(const std::filesystem::path& path, const RowPicture& picture);
+
+// The same PNG in memory; gives "" and fills png, or why nothing was encoded.
+std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png);
 
 }  // namespace stamp::host

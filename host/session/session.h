@@ -61,6 +61,7 @@ class Session {
   HostRecord& record() { return record_; }
   // The canvas as the host shows it, composited on demand.
   Compositor& compositor() { return compositor_; }
+  const HostRecord& record() const { return record_; }
 
  private:
   HostLog& log_;

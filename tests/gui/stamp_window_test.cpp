@@ -2,28 +2,38 @@
 // strokes on the canvas at several zooms and scroll positions, undo), compared with the same
 // session run by stamp-host run from a script: every pixel the window paints must be the pixel
 // of the scripted host's composite that its point names, and the panel the one it saves.
+// Then the window as work is kept in it: the history, the question before unsaved work is
+// dropped, the work's files, ending by a signal and recovering after a crash (a copy of this
+// program, started as a child, is the window that gets killed).
 #include <QApplication>
 #include <QColorSpace>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "host/gui/canvas_view.h"
+#include "host/gui/history.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
+#include "host/ora/ora_file.h"
 #include "platform/text/text_encoding.h"
 #include "stamp/host_record.h"
 
@@ -33,6 +43,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kCanvasSide = 800;
+constexpr char kChildVariable[] = "STAMP_GUI_TEST_CHILD";
+constexpr char kAnswersTimer[] = "answers";
 const fs::path kHostFolder = fs::path(STAMP_HOST_EXE).parent_path();
 
 QPoint OnPanel(int x, int y) { return {x * PanelView::kScale, y * PanelView::kScale}; }
@@ -96,6 +108,48 @@ Comparison Compare(const ShownCanvas& shown, const QImage& canvas) {
   return result;
 }
 
+// Answers the message boxes that show next, in order, by pressing the button with each text (its
+// '&' left out); gives what the boxes said.
+std::shared_ptr<QStringList> AnswerBoxes(QStringList buttons) {
+  auto said = std::make_shared<QStringList>();
+  auto* timer = new QTimer(qApp);
+  timer->setObjectName(kAnswersTimer);
+  QObject::connect(timer, &QTimer::timeout, [timer, said, buttons]() mutable {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || box->property("answered").toBool()) return;
+    box->setProperty("answered", true);
+    said->append(box->text());
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text().remove('&') == buttons.front())
+        QTimer::singleShot(0, button, &QAbstractButton::click);
+    }
+    buttons.pop_front();
+    if (buttons.isEmpty()) timer->deleteLater();
+  });
+  timer->start(10);
+  return said;
+}
+
+// The three layers, one after another.
+QByteArray Layers(const StampWindow& window) {
+  const host::HostRecord& record = window.session().record();
+  QByteArray bytes;
+  for (int layer = 0; layer < 3; ++layer) {
+    bytes.append(reinterpret_cast<const char*>(record.buffer(host::LayerField(layer))),
+                 static_cast<qsizetype>(record.canvasBytes()));
+  }
+  return bytes;
+}
+
+// A stroke that stamps at a point of the canvas shown at 1:1, unscrolled.
+void Stamp(CanvasView* canvas, QPoint point) {
+  QTest::mousePress(canvas->viewport(), Qt::LeftButton, {}, point);
+  QTest::mouseRelease(canvas->viewport(), Qt::LeftButton, {}, point);
+}
+
+// The canvas as the view paints it at 1:1, unscrolled: view pixel (x, y) is canvas pixel (x, y).
+QImage Painted(const CanvasView& canvas) { return canvas.viewport()->grab().toImage(); }
+
 }  // namespace
 
 class StampWindowTest : public QObject {
@@ -106,24 +160,39 @@ class StampWindowTest : public QObject {
   void sessionShowsWhatTheScriptedHostSaves();
   void fileButtonAsksThePickerWithTheRequest();
   void zoomKeysAndWheelStepThroughEveryZoom();
+  void historyTakesBackAndRedoesAHundredStrokes();
+  void unsavedWorkIsAskedAboutBeforeItIsDropped();
+  void workAndPicturesOpenIntoTheLayers();
+  void aSignalEndsTheWindowAsAClose();
+  void aKilledWindowsAutosaveIsRecovered();
+  void cleanup();
 
  private:
-  std::unique_ptr<StampWindow> OpenWindow(const QString& profile);
+  std::unique_ptr<StampWindow> OpenWindow(const QString& profile, int side = kCanvasSide);
 
   QTemporaryDir folder_;
 };
 
 void StampWindowTest::initTestCase() {
   QVERIFY(folder_.isValid());
+  // Closing a window in a test must not end the application's event loops.
+  QApplication::setQuitOnLastWindowClosed(false);
+  qputenv("XDG_STATE_HOME", folder_.filePath("state").toUtf8());
   // The load dialog lists the stamp folder beside the running program: the built host's.
   plat_set_program_path(STAMP_HOST_EXE);
   // The window's remembered size goes to a settings folder of the test's own.
   qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
 }
 
-std::unique_ptr<StampWindow> StampWindowTest::OpenWindow(const QString& profile) {
-  const host::SessionOptions options{kCanvasSide, kCanvasSide,
-                                     folder_.filePath(profile).toStdString(), kHostFolder};
+// No test leaves an autosave for the next window to offer, or answers for its boxes.
+void StampWindowTest::cleanup() {
+  QDir(folder_.filePath("state/stamp-host")).removeRecursively();
+  qDeleteAll(qApp->findChildren<QTimer*>(kAnswersTimer));
+}
+
+std::unique_ptr<StampWindow> StampWindowTest::OpenWindow(const QString& profile, int side) {
+  const host::SessionOptions options{side, side, folder_.filePath(profile).toStdString(),
+                                     kHostFolder};
   auto window = std::make_unique<StampWindow>(options);
   window->resize(1000, 700);
   window->show();
@@ -310,7 +379,206 @@ void StampWindowTest::zoomKeysAndWheelStepThroughEveryZoom() {
   QCOMPARE(canvas->mapping().CanvasPoint(pointer), under);
 }
 
+// A first start stamps at once with the sample sheet. A hundred strokes and one are kept in a
+// few megabytes; a hundred undos go back to the first stroke, and redo (both keys) to the last.
+void StampWindowTest::historyTakesBackAndRedoesAHundredStrokes() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("history.ini");
+  QVERIFY(window != nullptr);
+  QVERIFY(window->statusBar()->currentMessage().contains("pick another sheet"));
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  const QByteArray blank = Layers(*window);
+  constexpr int kStrokes = 101;
+  std::map<int, QByteArray> after;
+  for (int i = 0; i < kStrokes; ++i) {
+    Stamp(canvas, {20 + (i % 10) * 40, 20 + (i / 10) * 40});
+    if (i == 0 || i == 50 || i == kStrokes - 1) after[i] = Layers(*window);
+  }
+  QVERIFY(after[0] != blank);
+  QCOMPARE(window->history().undoSteps(), size_t{kStrokes});
+  QVERIFY(window->history().bytes() < (size_t{4} << 20));
+  const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(window.get(), key, modifiers);
+  };
+  press(Qt::Key_Z, Qt::ControlModifier, 50);
+  QVERIFY(Layers(*window) == after[50]);
+  press(Qt::Key_Z, Qt::ControlModifier, 50);
+  QVERIFY(Layers(*window) == after[0]);
+  press(Qt::Key_Z, Qt::ControlModifier, 1);
+  QVERIFY(Layers(*window) == blank);
+  QImage white(kCanvasSide, kCanvasSide, QImage::Format_RGB32);
+  white.fill(Qt::white);
+  const Comparison undone = Compare(Shown("undone", *canvas), white);
+  QVERIFY(undone.compared > 0);
+  QCOMPARE(undone.mismatched, 0);
+  press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, 51);
+  QVERIFY(Layers(*window) == after[50]);
+  press(Qt::Key_Y, Qt::ControlModifier, 50);
+  QVERIFY(Layers(*window) == after[kStrokes - 1]);
+}
+
+// Cancel keeps the window; Discard before New canvas clears it; Save before closing writes the
+// layers to the work's file.
+void StampWindowTest::unsavedWorkIsAskedAboutBeforeItIsDropped() {
+  std::unique_ptr<StampWindow> window = OpenWindow("unsaved.ini");
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  const QByteArray blank = Layers(*window);
+  Stamp(canvas, {100, 100});
+  QVERIFY(window->unsaved());
+  auto said = AnswerBoxes({"Cancel"});
+  QVERIFY(!window->close());
+  QCOMPARE(said->size(), 1);
+  // The offscreen platform has no window manager to make the window active again after a box.
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  said = AnswerBoxes({"Discard"});
+  QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+  QCOMPARE(said->size(), 1);
+  QVERIFY(Layers(*window) == blank && !window->unsaved());
+
+  const QString path = folder_.filePath("unsaved.ora");
+  QVERIFY(window->SaveWorkTo(path));
+  Stamp(canvas, {200, 200});
+  const QByteArray stamped = Layers(*window);
+  said = AnswerBoxes({"Save"});
+  QVERIFY(window->close());
+  QCOMPARE(said->size(), 1);
+  ora::LayeredPicture saved;
+  QCOMPARE(ora::ReadOra(path.toStdString(), saved), std::string());
+  QByteArray savedBytes;
+  for (const auto& layer : saved.layers) savedBytes.append(QByteArrayView(layer));
+  QVERIFY(savedBytes == stamped);
+}
+
+// A picture goes into layer 0, placed at the top-left or setting the canvas's size; the work
+// saved opens again at its own size; bad files each give a message and leave the drawing alone.
+void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("files.ini", 200);
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  Stamp(canvas, {50, 50});
+  const QString work = folder_.filePath("files.ora");
+  QVERIFY(window->SaveWorkTo(work));
+  const QByteArray saved = Layers(*window);
+
+  QImage picture(60, 40, QImage::Format_RGB32);
+  picture.fill(qRgb(10, 200, 30));
+  const QString picturePath = folder_.filePath("picture.png");
+  QVERIFY(picture.save(picturePath));
+  auto said = AnswerBoxes({"Place at the top-left"});
+  window->OpenPictureFrom(picturePath);
+  QCOMPARE(said->size(), 1);
+  const QImage shown = Painted(*canvas);
+  QCOMPARE(shown.pixel(59, 39), qRgb(10, 200, 30));
+  QCOMPARE(shown.pixel(60, 40), qRgb(255, 255, 255));
+  QCOMPARE(shown.pixel(50, 50), qRgb(255, 255, 255));  // the stroke in layer 0 was replaced
+
+  QFile picturePng(picturePath);
+  QVERIFY(picturePng.open(QIODevice::ReadOnly));
+  QFile damaged(folder_.filePath("damaged.png"));
+  QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(picturePng.read(60)) == 60);
+  damaged.close();
+  QFile notOra(folder_.filePath("not.ora"));
+  QVERIFY(notOra.open(QIODevice::WriteOnly) && notOra.write("not a zip") > 0);
+  notOra.close();
+  const QByteArray placed = Layers(*window);
+  said = AnswerBoxes({"OK", "OK"});
+  window->OpenPictureFrom(damaged.fileName());
+  window->OpenWorkFrom(notOra.fileName());
+  QCOMPARE(said->size(), 2);
+  QVERIFY(Layers(*window) == placed);
+
+  window->OpenWorkFrom(work);
+  QVERIFY(Layers(*window) == saved && !window->unsaved());
+  said = AnswerBoxes({"Resize the canvas"});
+  window->OpenPictureFrom(picturePath);
+  QCOMPARE(said->size(), 1);
+  const host::HostRecord& resized = window->session().record();
+  QCOMPARE(QSize(resized.canvasWidth(), resized.canvasHeight()), QSize(60, 40));
+  QCOMPARE(Painted(*canvas).pixel(59, 39), qRgb(10, 200, 30));
+  window->OpenWorkFrom(work);
+  QCOMPARE(window->session().record().canvasWidth(), 200);
+  QVERIFY(Layers(*window) == saved);
+}
+
+// SIGTERM, as a desktop session sends at log-out, closes the window: the tool shuts down and
+// writes its settings (the size is written only then) beside the sample sheet of a first start.
+void StampWindowTest::aSignalEndsTheWindowAsAClose() {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("XDG_STATE_HOME", folder_.filePath("signal-state"));
+  QProcess host;
+  host.setProcessEnvironment(environment);
+  const QString profile = folder_.filePath("ended.ini");
+  host.start(STAMP_HOST_EXE, {"gui", "--profile", profile, "--canvas", "200x200"});
+  QVERIFY(host.waitForStarted());
+  const QString lock =
+      folder_.filePath(QString("signal-state/stamp-host/autosave-%1.lock").arg(host.processId()));
+  QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 60000);
+  host.terminate();
+  QVERIFY(host.waitForFinished(60000));
+  QCOMPARE(host.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(host.exitCode(), 0);
+  QFile written(profile);
+  QVERIFY(written.open(QIODevice::ReadOnly));
+  const QByteArray settings = written.readAll();
+  QVERIFY2(settings.contains("shrink=30") && settings.contains("nature.bmp"), settings.constData());
+  QVERIFY(!QFile::exists(lock));
+}
+
+// A child window stamps until its autosave is written, notes the layers then, stamps once more
+// and is killed; the next window recovers every stroke of the autosave.
+void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(kChildVariable, folder_.path());
+  QProcess child;
+  child.setProcessEnvironment(environment);
+  child.start(QCoreApplication::applicationFilePath(), {});
+  QByteArray out;
+  while (!out.contains("ready") && child.waitForReadyRead(120000))
+    out += child.readAllStandardOutput();
+  QVERIFY2(out.contains("ready"), child.readAllStandardError().constData());
+  child.kill();
+  QVERIFY(child.waitForFinished(60000));
+  QFile autosavedFile(folder_.filePath("autosaved.bin"));
+  QVERIFY(autosavedFile.open(QIODevice::ReadOnly));
+  const QByteArray autosaved = autosavedFile.readAll();
+
+  const auto said = AnswerBoxes({"Recover"});
+  const std::unique_ptr<StampWindow> window = OpenWindow("recovered.ini", 200);
+  QVERIFY(window != nullptr);
+  QCOMPARE(said->size(), 1);
+  QVERIFY(Layers(*window) == autosaved);
+  QVERIFY(window->unsaved());
+}
+
+// The child of aKilledWindowsAutosaveIsRecovered.
+int RunKilledChild(const QString& folder) {
+  plat_set_program_path(STAMP_HOST_EXE);
+  StampWindow window({200, 200, (folder + "/child.ini").toStdString(), kHostFolder});
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
+  auto* canvas = window.findChild<CanvasView*>("canvas");
+  QSignalSpy written(&window.autosave(), &Autosave::Written);
+  for (int i = 0; i < Autosave::kStrokesPerSave; ++i) Stamp(canvas, {20 + 30 * i, 50});
+  if (!written.wait(30000)) return 1;
+  QFile layers(folder + "/autosaved.bin");
+  if (!layers.open(QIODevice::WriteOnly) || layers.write(Layers(window)) < 0) return 1;
+  layers.close();
+  Stamp(canvas, {100, 150});  // after the autosave: lost with the process
+  std::printf("ready\n");
+  std::fflush(stdout);
+  return QApplication::exec();
+}
+
 }  // namespace stamp::gui
 
-QTEST_MAIN(stamp::gui::StampWindowTest)
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (const QString child = qEnvironmentVariable(stamp::gui::kChildVariable); !child.isEmpty()) {
+    return stamp::gui::RunKilledChild(child);
+  }
+  stamp::gui::StampWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "stamp_window_test.moc"

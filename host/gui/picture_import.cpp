@@ -1,0 +1,85 @@
+// File > Open picture into layer 0: a PNG, JPEG or BMP picture read through Qt's image readers
+// becomes the back layer, to stamp on. A picture of another size than the canvas either sets the
+// canvas's size or is placed at the top-left corner, as the user chooses. The size is read from
+// the file's header and checked before the picture is decoded.
+#include <QFileDialog>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "host/gui/raster_image.h"
+#include "host/gui/stamp_window.h"
+#include "host/record/canvas_size.h"
+
+namespace stamp::gui {
+
+void StampWindow::OpenPicture() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, tr("Open picture into layer 0"), {},
+                                   tr("Pictures (*.png *.jpg *.jpeg *.bmp);;All files (*)"));
+  if (!path.isEmpty()) OpenPictureFrom(path);
+}
+
+void StampWindow::OpenPictureFrom(const QString& path) {
+  const QString title = tr("Open picture");
+  QImageReader reader(path);
+  const QSize header = reader.size();
+  if (header.isValid()) {
+    if (const std::string problem = host::CanvasSizeProblem(header.width(), header.height());
+        !problem.empty()) {
+      return Warn(title, tr("%1 is too large (%2x%3): %4.\nThe drawing is unchanged.")
+                             .arg(path)
+                             .arg(header.width())
+                             .arg(header.height())
+                             .arg(QString::fromStdString(problem)));
+    }
+  }
+  const QImage picture = reader.read();
+  if (picture.isNull()) {
+    return Warn(
+        title,
+        tr("%1 cannot be read: %2.\nThe drawing is unchanged.").arg(path, reader.errorString()));
+  }
+  const host::HostRecord& shown = session_->record();
+  if (picture.size() != QSize(shown.canvasWidth(), shown.canvasHeight())) {
+    const Placement placement = AskPlacement(picture.size());
+    if (placement == Placement::kCancel) return;
+    // A canvas of another size starts empty: the other layers' changes are asked about first.
+    if (placement == Placement::kResizeCanvas &&
+        (!ConfirmDiscard(tr("Resize the canvas")) ||
+         !ResizeCanvas(picture.width(), picture.height()))) {
+      return;
+    }
+  }
+  host::HostRecord& record = session_->record();
+  uint8_t* layer = record.buffer(host::LayerField(0));
+  const std::vector<uint8_t> before(layer, layer + record.canvasBytes());
+  const std::vector<uint8_t> after =
+      LayerFromPicture(picture, record.canvasWidth(), record.canvasHeight());
+  std::copy(after.begin(), after.end(), layer);
+  history_.Record(record, 0, before);
+  session_->LayersChanged();
+  ShowCanvas();
+  Changed();
+  statusBar()->showMessage(tr("Layer 0 holds %1").arg(path));
+}
+
+StampWindow::Placement StampWindow::AskPlacement(const QSize& picture) {
+  const host::HostRecord& record = session_->record();
+  QMessageBox box(QMessageBox::Question, tr("Open picture"),
+                  tr("The picture is %1x%2; the canvas is %3x%4.")
+                      .arg(picture.width())
+                      .arg(picture.height())
+                      .arg(record.canvasWidth())
+                      .arg(record.canvasHeight()),
+                  QMessageBox::Cancel, this);
+  QPushButton* resize = box.addButton(tr("&Resize the canvas"), QMessageBox::AcceptRole);
+  QPushButton* place = box.addButton(tr("&Place at the top-left"), QMessageBox::AcceptRole);
+  box.setDefaultButton(resize);
+  box.exec();
+  if (box.clickedButton() == resize) return Placement::kResizeCanvas;
+  return box.clickedButton() == place ? Placement::kTopLeft : Placement::kCancel;
+}
+
+}  // namespace stamp::gui

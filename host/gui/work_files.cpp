@@ -1,0 +1,189 @@
+// The window's work and its files: unsaved changes and the question before they are dropped,
+// Save and Open of the three layers as OpenRaster, the canvas started again at another size, and
+// the recovery of an autosave a window left behind.
+#include <cstring>
+
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "host/gui/stamp_window.h"
+#include "host/ora/ora_file.h"
+#include "host/output/compositor.h"
+#include "host/record/canvas_size.h"
+
+namespace stamp::gui {
+namespace {
+
+const char kOraFilter[] = QT_TRANSLATE_NOOP("StampWindow", "OpenRaster pictures (*.ora)");
+constexpr char kOraSuffix[] = ".ora";
+
+// The picture as shown, in the record's layout (bottom row first), composited row by row.
+std::vector<uint8_t> MergedCanvas(const host::HostRecord& record, host::Compositor& compositor) {
+  const int32_t width = record.canvasWidth();
+  const int32_t height = record.canvasHeight();
+  const size_t rowBytes = static_cast<size_t>(width) * ora::kBytesPerPixel;
+  std::vector<uint8_t> merged(record.canvasBytes());
+  for (int32_t y = 0; y < height; ++y) {
+    compositor.Row(y, 0, width, merged.data() + static_cast<size_t>(height - 1 - y) * rowBytes);
+  }
+  return merged;
+}
+
+}  // namespace
+
+void StampWindow::Changed() {
+  unsaved_ = true;
+  setWindowModified(true);
+  autosave_->Changed();
+}
+
+void StampWindow::MarkSaved(const QString& path) {
+  workPath_ = path;
+  unsaved_ = false;
+  autosave_->Forget();
+  const QString name = path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+  setWindowTitle(tr("%1[*] - Stamp").arg(name));
+  setWindowModified(false);
+}
+
+void StampWindow::Warn(const QString& title, const QString& text) {
+  QMessageBox::warning(this, title, text);
+}
+
+bool StampWindow::ConfirmDiscard(const QString& action) {
+  if (!unsaved_) return true;
+  QMessageBox box(QMessageBox::Warning, action,
+                  tr("The drawing has changes that are not saved. Save them first?"),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save: return SaveWork();
+    case QMessageBox::Discard: return true;
+    default: return false;
+  }
+}
+
+bool StampWindow::SaveWork() { return workPath_.isEmpty() ? SaveWorkAs() : SaveWorkTo(workPath_); }
+
+bool StampWindow::SaveWorkAs() {
+  QString path = QFileDialog::getSaveFileName(
+      this, tr("Save the layers"), workPath_.isEmpty() ? "drawing.ora" : workPath_, tr(kOraFilter));
+  if (path.isEmpty()) return false;
+  if (!path.endsWith(kOraSuffix, Qt::CaseInsensitive)) path += kOraSuffix;
+  return SaveWorkTo(path);
+}
+
+bool StampWindow::SaveWorkTo(const QString& path) {
+  if (const std::string error = WriteWork(path.toStdString()); !error.empty()) {
+    Warn(tr("Save"), tr("The drawing was not saved: %1\nIt is still here, and any earlier file "
+                        "is unchanged.")
+                         .arg(QString::fromStdString(error)));
+    return false;
+  }
+  MarkSaved(path);
+  statusBar()->showMessage(tr("Saved %1").arg(path));
+  return true;
+}
+
+void StampWindow::OpenWork() {
+  if (!ConfirmDiscard(tr("Open"))) return;
+  const QString path = QFileDialog::getOpenFileName(this, tr("Open layers"), {}, tr(kOraFilter));
+  if (!path.isEmpty()) OpenWorkFrom(path);
+}
+
+void StampWindow::OpenWorkFrom(const QString& path) {
+  ora::LayeredPicture work;
+  if (const std::string error = ora::ReadOra(path.toStdString(), work); !error.empty()) {
+    return Warn(tr("Open"), tr("%1 cannot be opened: %2.\nThe drawing is unchanged.")
+                                .arg(path, QString::fromStdString(error)));
+  }
+  if (!ResizeCanvas(work.width, work.height)) return;
+  LoadWork(work);
+  history_.Clear();
+  MarkSaved(path);
+  statusBar()->showMessage(tr("Opened %1").arg(path));
+}
+
+ora::LayeredPicture StampWindow::Work() const {
+  const host::HostRecord& record = session_->record();
+  ora::LayeredPicture work{record.canvasWidth(), record.canvasHeight(), {}};
+  for (int layer = 0; layer < ora::kLayerCount; ++layer) {
+    const uint8_t* bytes = record.buffer(host::LayerField(layer));
+    work.layers[layer].assign(bytes, bytes + record.canvasBytes());
+  }
+  return work;
+}
+
+std::string StampWindow::WriteWork(const std::filesystem::path& path) const {
+  return ora::WriteOra(path, Work(), MergedCanvas(session_->record(), session_->compositor()));
+}
+
+// The work must have the canvas's size (ResizeCanvas first).
+void StampWindow::LoadWork(const ora::LayeredPicture& work) {
+  host::HostRecord& record = session_->record();
+  for (int layer = 0; layer < ora::kLayerCount; ++layer) {
+    std::memcpy(record.buffer(host::LayerField(layer)), work.layers[layer].data(),
+                record.canvasBytes());
+  }
+  session_->LayersChanged();
+  ShowCanvas();
+}
+
+// A canvas of another size needs a record of that size: the session starts again. Should that
+// fail, the session comes back at the old size with the drawing it held.
+bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
+  const host::HostRecord& record = session_->record();
+  if (width == record.canvasWidth() && height == record.canvasHeight()) return true;
+  if (const std::string problem = host::CanvasSizeProblem(width, height); !problem.empty()) {
+    Warn(tr("Canvas size"), QString::fromStdString(problem));
+    return false;
+  }
+  const ora::LayeredPicture kept = Work();
+  try {
+    StartSession(width, height);
+    return true;
+  } catch (const std::exception& failure) {
+    Warn(tr("Canvas size"), tr("The canvas cannot be %1x%2: %3\nThe drawing is unchanged.")
+                                .arg(width)
+                                .arg(height)
+                                .arg(failure.what()));
+  }
+  StartSession(kept.width, kept.height);
+  LoadWork(kept);
+  return false;
+}
+
+// The newest autosave that no running window holds is offered; older ones wait for the next
+// start. A recovered drawing counts as unsaved, and is autosaved again under this window.
+void StampWindow::OfferRecovery() {
+  const std::optional<std::filesystem::path> folder = StateFolder();
+  const std::vector<std::filesystem::path> left =
+      folder ? LeftAutosaves(*folder) : std::vector<std::filesystem::path>{};
+  if (left.empty()) return;
+  const QString file = QString::fromStdString(left.front().string());
+  QMessageBox box(QMessageBox::Question, tr("Recover drawing"),
+                  tr("A Stamp window ended without closing (autosaved %1). Recover its drawing?")
+                      .arg(QFileInfo(file).lastModified().toString()),
+                  QMessageBox::Yes | QMessageBox::Discard, this);
+  box.button(QMessageBox::Yes)->setText(tr("&Recover"));
+  box.setDefaultButton(QMessageBox::Yes);
+  if (box.exec() == QMessageBox::Yes) {
+    ora::LayeredPicture work;
+    if (const std::string error = ora::ReadOra(left.front(), work); !error.empty()) {
+      return Warn(
+          tr("Recover drawing"),
+          tr("The autosave %1 cannot be read: %2").arg(file, QString::fromStdString(error)));
+    }
+    if (!ResizeCanvas(work.width, work.height)) return;
+    LoadWork(work);
+    Changed();
+    statusBar()->showMessage(tr("Recovered the drawing autosaved in %1").arg(file));
+  }
+  RemoveLeftAutosave(left.front());
+}
+
+}  // namespace stamp::gui

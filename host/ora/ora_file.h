@@ -1,0 +1,34 @@
+// OpenRaster files (.ora) of the three layers: a zip whose first entry, "mimetype", is stored
+// uncompressed and holds "image/openraster", then stack.xml, one PNG per layer under data/,
+// mergedimage.png (the picture as shown) and Thumbnails/thumbnail.png (at most 256 pixels on a
+// side).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "host/ora/layered_picture.h"
+
+namespace stamp::ora {
+
+inline constexpr char kMimeType[] = "image/openraster";
+inline constexpr int32_t kThumbnailSide = 256;
+
+// Writes the layers and merged, the picture as shown (same layout and size as a layer), to path.
+// The file is written under a temporary name and renamed over path only once complete, so a
+// failure (a full disk, a read-only folder) leaves any earlier file at path as it was. Gives ""
+// or why nothing was written.
+std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& picture,
+                     std::span<const uint8_t> merged);
+
+// Reads the three layers of the file at path into picture. Gives "" or, leaving picture as it
+// was, one sentence saying why the file is refused: not a zip or damaged, an entry named outside
+// the archive's folder (absolute, or with a ".." part), no OpenRaster mimetype first, a stack.xml
+// that cannot be read, a size no canvas can have, other than three layers, a layer that is not a
+// PNG of the image's size at (0, 0), or an entry that inflates past what a layer of the image's
+// size can take.
+std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture);
+
+}  // namespace stamp::ora

@@ -1,0 +1,114 @@
+// Writing an OpenRaster file: every entry is encoded in memory first, then added to a fresh
+// archive in the format's order (mimetype stored and first) and written when the archive closes.
+#include <deque>
+#include <vector>
+
+#include "host/ora/ora_file.h"
+#include "host/ora/stack_xml.h"
+#include "host/ora/zip_archive.h"
+#include "host/output/output_file.h"
+#include "host/output/png_writer.h"
+
+namespace stamp::ora {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+host::Picture24 LayerPicture(int32_t width, int32_t height, std::span<const uint8_t> pixels) {
+  return {width,
+          height,
+          pixels,
+          static_cast<size_t>(width) * kBytesPerPixel,
+          host::ChannelOrder::kBgr,
+          /*bottomUp=*/true};
+}
+
+// The merged picture shrunk by nearest samples so its longer side is at most kThumbnailSide.
+Bytes Thumbnail(const host::Picture24& merged, int32_t& width, int32_t& height) {
+  const int32_t longer = std::max(merged.width, merged.height);
+  const int64_t divisor = (longer + kThumbnailSide - 1) / kThumbnailSide;
+  width = static_cast<int32_t>(std::max<int64_t>(1, merged.width / divisor));
+  height = static_cast<int32_t>(std::max<int64_t>(1, merged.height / divisor));
+  Bytes thumbnail(static_cast<size_t>(width) * static_cast<size_t>(height) * kBytesPerPixel);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) {
+      const size_t from = (static_cast<size_t>(y * divisor) * static_cast<size_t>(merged.width) +
+                           static_cast<size_t>(x * divisor)) *
+                          kBytesPerPixel;
+      const size_t to =
+          (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) *
+          kBytesPerPixel;
+      std::copy_n(merged.pixels.begin() + static_cast<ptrdiff_t>(from), kBytesPerPixel,
+                  thumbnail.begin() + static_cast<ptrdiff_t>(to));
+    }
+  }
+  return thumbnail;
+}
+
+// The archive's entries in the order they are written.
+struct Entry {
+  std::string name;
+  Bytes bytes;
+  zip_int32_t method;
+};
+
+std::string EncodeEntries(const LayeredPicture& picture, std::span<const uint8_t> merged,
+                          std::deque<Entry>& entries) {
+  const std::string stack = StackXml(picture.width, picture.height);
+  entries.push_back({"mimetype", Bytes(kMimeType, kMimeType + sizeof kMimeType - 1), ZIP_CM_STORE});
+  entries.push_back({"stack.xml", Bytes(stack.begin(), stack.end()), ZIP_CM_DEFLATE});
+  // PNG pictures are compressed already: they are stored as they are.
+  const auto addPng = [&](const std::string& name, const host::Picture24& image) {
+    entries.push_back({name, {}, ZIP_CM_STORE});
+    return host::EncodePng(image, entries.back().bytes);
+  };
+  for (int layer = 0; layer < kLayerCount; ++layer) {
+    const auto image = LayerPicture(picture.width, picture.height, picture.layers[layer]);
+    if (std::string error = addPng(LayerEntryName(layer), image); !error.empty()) return error;
+  }
+  const host::Picture24 mergedPicture = LayerPicture(picture.width, picture.height, merged);
+  if (std::string error = addPng("mergedimage.png", mergedPicture); !error.empty()) return error;
+  int32_t width = 0;
+  int32_t height = 0;
+  const Bytes thumbnail = Thumbnail(mergedPicture, width, height);
+  return addPng("Thumbnails/thumbnail.png", LayerPicture(width, height, thumbnail));
+}
+
+std::string WriteArchive(const std::filesystem::path& path, const std::deque<Entry>& entries) {
+  std::string error;
+  ZipArchive archive = OpenZip(path.string(), ZIP_CREATE | ZIP_TRUNCATE, error);
+  if (!archive) return "cannot write " + path.string() + ": " + error;
+  for (const Entry& entry : entries) {
+    zip_source_t* source =
+        zip_source_buffer(archive.get(), entry.bytes.data(), entry.bytes.size(), 0);
+    const zip_int64_t index =
+        source == nullptr ? -1 : zip_file_add(archive.get(), entry.name.c_str(), source, 0);
+    if (index < 0) {
+      zip_source_free(source);
+      return "cannot add " + entry.name + ": " + zip_strerror(archive.get());
+    }
+    zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index), entry.method, 0);
+  }
+  if (zip_close(archive.get()) != 0) {
+    return "cannot write " + path.string() + ": " + zip_strerror(archive.get());
+  }
+  archive.release();  // zip_close freed it
+  return {};
+}
+
+}  // namespace
+
+std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& picture,
+                     std::span<const uint8_t> merged) {
+  const size_t bytes = picture.LayerBytes();
+  bool complete = bytes > 0 && merged.size() == bytes;
+  for (const auto& layer : picture.layers) complete = complete && layer.size() == bytes;
+  if (!complete) return "the layers and the merged picture differ in size";
+  std::deque<Entry> entries;
+  if (std::string error = EncodeEntries(picture, merged, entries); !error.empty()) return error;
+  return host::WriteAtomically(path, [&](const std::filesystem::path& temporary) {
+    return WriteArchive(temporary, entries);
+  });
+}
+
+}  // namespace stamp::ora

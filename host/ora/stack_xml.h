@@ -1,0 +1,34 @@
+// stack.xml, the layer list of a layered file: an <image w= h=> holding one <stack> of <layer>
+// elements, the front layer first, each naming its PNG entry (src) and its offset (x, y).
+// The reader is a small scanner of start tags and their attributes, enough for the files this
+// program and other paint programs write; it reads every layer, nested stacks included, in order.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace stamp::ora {
+
+struct StackLayer {
+  std::string src;
+  int64_t x = 0;
+  int64_t y = 0;
+};
+
+struct Stack {
+  int64_t width = 0;
+  int64_t height = 0;
+  std::vector<StackLayer> layers;  // front first
+};
+
+// The stack.xml of a picture of three layers, layer 2 first, each multiplied onto those behind
+// it; the layer PNGs are named by LayerEntryName.
+std::string StackXml(int32_t width, int32_t height);
+std::string LayerEntryName(int layer);
+
+// The image's size and its layers, or nullopt with why in error.
+std::optional<Stack> ParseStack(const std::string& xml, std::string& error);
+
+}  // namespace stamp::ora

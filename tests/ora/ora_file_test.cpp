@@ -1,0 +1,243 @@
+// OpenRaster files: what is written reads back byte for byte and follows the format's rules;
+// every kind of bad file is refused with its reason and leaves the picture alone; a write that
+// fails leaves the earlier file whole.
+#include <gtest/gtest.h>
+#include <png.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <zip.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "host/ora/ora_file.h"
+#include "host/ora/stack_xml.h"
+#include "host/ora/zip_archive.h"
+#include "host/output/png_writer.h"
+
+namespace stamp::ora {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+LayeredPicture RandomPicture(int32_t width, int32_t height, uint32_t seed) {
+  std::mt19937 random(seed);
+  LayeredPicture picture{width, height, {}};
+  for (Bytes& layer : picture.layers) {
+    layer.resize(picture.LayerBytes());
+    for (uint8_t& byte : layer) byte = static_cast<uint8_t>(random());
+  }
+  return picture;
+}
+
+Bytes FileBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(file), {});
+}
+
+Bytes ReadEntry(zip_t* archive, const char* name) {
+  zip_stat_t stat;
+  EXPECT_EQ(zip_stat(archive, name, 0, &stat), 0) << name;
+  Bytes bytes(stat.size);
+  zip_file_t* file = zip_fopen(archive, name, 0);
+  EXPECT_EQ(zip_fread(file, bytes.data(), bytes.size()), static_cast<zip_int64_t>(bytes.size()));
+  zip_fclose(file);
+  return bytes;
+}
+
+std::pair<uint32_t, uint32_t> PngSize(const Bytes& png) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  EXPECT_NE(png_image_begin_read_from_memory(&image, png.data(), png.size()), 0);
+  png_image_free(&image);
+  return {image.width, image.height};
+}
+
+Bytes Png(int32_t width, int32_t height) {
+  const Bytes pixels(static_cast<size_t>(width * height) * kBytesPerPixel, 0x80);
+  Bytes png;
+  EXPECT_EQ(host::EncodePng({width, height, pixels, static_cast<size_t>(width) * 3}, png), "");
+  return png;
+}
+
+struct Entry {
+  std::string name;
+  Bytes bytes;
+  zip_int32_t method = ZIP_CM_STORE;
+};
+
+Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+void WriteZip(const fs::path& path, const std::vector<Entry>& entries) {
+  std::string error;
+  ZipArchive archive = OpenZip(path.string(), ZIP_CREATE | ZIP_TRUNCATE, error);
+  ASSERT_TRUE(archive) << error;
+  for (const Entry& entry : entries) {
+    zip_source_t* source =
+        zip_source_buffer(archive.get(), entry.bytes.data(), entry.bytes.size(), 0);
+    const zip_int64_t index = zip_file_add(archive.get(), entry.name.c_str(), source, 0);
+    ASSERT_GE(index, 0) << entry.name;
+    zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index), entry.method, 0);
+  }
+  ASSERT_EQ(zip_close(archive.release()), 0);
+}
+
+// The entries of a well-formed 4x4 file of the given layers (front first in stack.xml).
+std::vector<Entry> Entries(const std::vector<std::string>& layerSources, int32_t layerSide = 4) {
+  std::string stack = "<?xml version='1.0'?><image w='4' h='4'><stack>";
+  std::vector<Entry> entries{{"mimetype", Text(kMimeType)}};
+  for (const std::string& source : layerSources) stack += "<layer src='" + source + "'/>";
+  entries.push_back({"stack.xml", Text(stack + "</stack></image>"), ZIP_CM_DEFLATE});
+  for (const std::string& source : layerSources) {
+    entries.push_back({source, Png(layerSide, layerSide)});
+  }
+  return entries;
+}
+
+class OraFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("ora-test-" + std::to_string(getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    fs::permissions(folder_, fs::perms::owner_all);
+    fs::remove_all(folder_);
+  }
+  fs::path folder_;
+};
+
+TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
+  const LayeredPicture written = RandomPicture(300, 200, 17);
+  const fs::path path = folder_ / "work.ora";
+  ASSERT_EQ(WriteOra(path, written, written.layers[1]), "");
+
+  // mimetype: the first local header, stored, no extra field, its text right after its name.
+  const Bytes file = FileBytes(path);
+  ASSERT_GT(file.size(), 54u);
+  EXPECT_EQ(Bytes(file.begin(), file.begin() + 4), (Bytes{'P', 'K', 3, 4}));
+  EXPECT_EQ(file[8] | file[9] << 8, 0) << "compression method";
+  EXPECT_EQ(file[28] | file[29] << 8, 0) << "extra field length";
+  EXPECT_EQ(std::string(file.begin() + 30, file.begin() + 54), "mimetypeimage/openraster");
+
+  std::string error;
+  const ZipArchive archive = OpenZip(path.string(), ZIP_RDONLY | ZIP_CHECKCONS, error);
+  ASSERT_TRUE(archive) << error;
+  std::vector<std::string> names;
+  for (zip_int64_t i = 0; i < zip_get_num_entries(archive.get(), 0); ++i) {
+    names.emplace_back(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0));
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"mimetype", "stack.xml", "data/layer0.png",
+                                             "data/layer1.png", "data/layer2.png",
+                                             "mergedimage.png", "Thumbnails/thumbnail.png"}));
+  const Bytes stackBytes = ReadEntry(archive.get(), "stack.xml");
+  const auto stack = ParseStack(std::string(stackBytes.begin(), stackBytes.end()), error);
+  ASSERT_TRUE(stack) << error;
+  EXPECT_EQ(std::make_pair(stack->width, stack->height),
+            std::make_pair(int64_t{300}, int64_t{200}));
+  ASSERT_EQ(stack->layers.size(), 3u);
+  EXPECT_EQ(stack->layers.front().src, "data/layer2.png") << "the front layer comes first";
+  for (const StackLayer& layer : stack->layers) {
+    EXPECT_EQ(PngSize(ReadEntry(archive.get(), layer.src.c_str())), std::make_pair(300u, 200u));
+  }
+  EXPECT_EQ(PngSize(ReadEntry(archive.get(), "mergedimage.png")), std::make_pair(300u, 200u));
+  EXPECT_EQ(PngSize(ReadEntry(archive.get(), "Thumbnails/thumbnail.png")),
+            std::make_pair(150u, 100u));
+
+  LayeredPicture read;
+  ASSERT_EQ(ReadOra(path, read), "");
+  EXPECT_EQ(std::make_pair(read.width, read.height), std::make_pair(300, 200));
+  EXPECT_EQ(read.layers, written.layers);
+}
+
+struct BadFile {
+  const char* name;
+  std::function<void(const fs::path&)> make;
+  const char* reason;
+};
+
+TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
+  const std::vector<std::string> three{"data/a.png", "data/b.png", "data/c.png"};
+  const auto zip = [](std::vector<Entry> entries) {
+    return [entries](const fs::path& path) { WriteZip(path, entries); };
+  };
+  const auto with = [&](std::vector<Entry> entries, Entry extra) {
+    entries.push_back(std::move(extra));
+    return zip(entries);
+  };
+  auto compressedMime = Entries(three);
+  compressedMime.front().method = ZIP_CM_DEFLATE;
+  auto hugeStack = Entries(three);
+  hugeStack[1].bytes = Text("<image w='100000' h='100000'><stack/></image>");
+  auto bomb = Entries(three);
+  bomb.back() = {"data/c.png", Bytes(size_t{8} << 20, 0), ZIP_CM_DEFLATE};
+  auto noMime = Entries(three);
+  noMime.erase(noMime.begin());
+  auto missingLayer = Entries(three);
+  missingLayer.pop_back();
+  auto notPng = Entries(three);
+  notPng.back().bytes = Text("not a picture");
+  const BadFile cases[] = {
+      {"text", [](const fs::path& p) { std::ofstream(p) << "hello"; }, "cannot open"},
+      {"truncated",
+       [&](const fs::path& p) {
+         WriteZip(p, Entries(three));
+         fs::resize_file(p, fs::file_size(p) / 2);
+       },
+       "cannot open"},
+      {"dot-dot name", with(Entries(three), {"../escape.png", Png(4, 4)}), "outside its folder"},
+      {"absolute name", with(Entries(three), {"/tmp/escape.png", Png(4, 4)}), "outside its folder"},
+      {"compressed mimetype", zip(compressedMime), "not an OpenRaster"},
+      {"no mimetype", zip(noMime), "not an OpenRaster"},
+      {"huge size", zip(hugeStack), "cannot be a canvas"},
+      {"two layers", zip(Entries({"data/a.png", "data/b.png"})), "has 2 layers"},
+      {"four layers", zip(Entries({"a.png", "b.png", "c.png", "d.png"})), "has 4 layers"},
+      {"missing layer entry", zip(missingLayer), "has no data/c.png"},
+      {"wrong layer size", zip(Entries(three, 5)), "is 5x5, not the picture's 4x4"},
+      {"layer not a PNG", zip(notPng), "is not a PNG"},
+      {"zip bomb", zip(bomb), "inflates past"},
+  };
+  for (const BadFile& bad : cases) {
+    const fs::path path = folder_ / "bad.ora";
+    bad.make(path);
+    LayeredPicture picture = RandomPicture(2, 2, 1);
+    const LayeredPicture before = picture;
+    const std::string error = ReadOra(path, picture);
+    EXPECT_NE(error.find(bad.reason), std::string::npos) << bad.name << ": " << error;
+    EXPECT_EQ(picture.layers, before.layers) << bad.name;
+  }
+}
+
+// A write that fails, on a full disk (a file size limit stands in for it) or into a read-only
+// folder, says why and leaves the earlier file as it was, with no partial file beside it.
+TEST_F(OraFileTest, AFailedWriteLeavesTheEarlierFileWhole) {
+  const fs::path path = folder_ / "work.ora";
+  const LayeredPicture first = RandomPicture(64, 48, 1);
+  ASSERT_EQ(WriteOra(path, first, first.layers[0]), "");
+  const Bytes earlier = FileBytes(path);
+  const LayeredPicture second = RandomPicture(64, 48, 2);
+
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+  rlimit small = limit;
+  small.rlim_cur = 1024;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const std::string fullDisk = WriteOra(path, second, second.layers[0]);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  EXPECT_NE(fullDisk, "");
+  EXPECT_EQ(FileBytes(path), earlier);
+
+  if (geteuid() != 0) {  // permissions do not bind root
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_NE(WriteOra(path, second, second.layers[0]), "");
+    EXPECT_EQ(FileBytes(path), earlier);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+}  // namespace
+}  // namespace stamp::ora
