@@ -6,6 +6,8 @@ if(STAMP_M32)
   # change a truncated sine or arc tangent by one).
   add_compile_options(-m32 -msse2 -mfpmath=sse)
   add_link_options(-m32)
+elseif(WIN32)
+  add_compile_options(-msse2 -mfpmath=sse)
 endif()
 
 if(STAMP_SANITIZE)

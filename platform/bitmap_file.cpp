@@ -18,8 +18,6 @@ namespace {
 
 constexpr uint16_t kLoadedBitsPerPixel = 24;
 constexpr size_t kBytesPerPixel = kLoadedBitsPerPixel / 8;
-// The largest file worth reading: the decoder's output limit, at 4 bytes a pixel, plus headers.
-constexpr uintmax_t kMaxBmpFileBytes = kMaxBmpDecodedBytes / kBytesPerPixel * 4 + (1u << 20);
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
   std::error_code error;

@@ -15,6 +15,9 @@ namespace stamp::platform {
 
 inline constexpr int32_t kMaxBmpSide = 16384;
 inline constexpr size_t kMaxBmpDecodedBytes = size_t{64} << 20;
+// The largest file worth reading: the output limit at 4 stored bytes for each 3 decoded ones
+// (32-bit pixels), plus room for headers and a palette.
+inline constexpr uintmax_t kMaxBmpFileBytes = kMaxBmpDecodedBytes / 3 * 4 + (1u << 20);
 
 // What the file said about itself.
 struct BmpFormat {
