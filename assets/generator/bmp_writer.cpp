@@ -91,8 +91,8 @@ constexpr uint32_t kIconColours = 16;
 constexpr uint32_t kIconDirectoryBytes = 6 + 16;
 constexpr uint32_t kIconColourRowBytes = kIconSide / 2;
 constexpr uint32_t kIconMaskRowBytes = kIconSide / 8;
-constexpr uint32_t kIconImageBytes = kInfoHeaderBytes + kIconColours * 4 +
-                                     (kIconColourRowBytes + kIconMaskRowBytes) * kIconSide;
+constexpr uint32_t kIconImageBytes =
+    kInfoHeaderBytes + kIconColours * 4 + (kIconColourRowBytes + kIconMaskRowBytes) * kIconSide;
 
 std::optional<uint8_t> PaletteIndex(Rgb pixel) {
   if (pixel == kTransparent) return 0;

@@ -51,8 +51,8 @@ void plat_app_destroy(PlatApp* app) { delete app; }
 int32_t plat_profile_get_int(PlatApp* app, const char16_t* section, const char16_t* key,
                              int32_t defaultValue) {
   if (app == nullptr) return defaultValue;
-  return static_cast<int32_t>(GetPrivateProfileIntW(Wide(section), Wide(key), defaultValue,
-                                                    app->profilePath.c_str()));
+  return static_cast<int32_t>(
+      GetPrivateProfileIntW(Wide(section), Wide(key), defaultValue, app->profilePath.c_str()));
 }
 
 int32_t plat_profile_get_string(PlatApp* app, const char16_t* section, const char16_t* key,
@@ -68,8 +68,7 @@ int32_t plat_profile_get_string(PlatApp* app, const char16_t* section, const cha
 int32_t plat_profile_write_string(PlatApp* app, const char16_t* section, const char16_t* key,
                                   const char16_t* value) {
   if (app == nullptr) return 0;
-  return WritePrivateProfileStringW(Wide(section), Wide(key), Wide(value),
-                                    app->profilePath.c_str())
+  return WritePrivateProfileStringW(Wide(section), Wide(key), Wide(value), app->profilePath.c_str())
              ? 1
              : 0;
 }

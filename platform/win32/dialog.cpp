@@ -38,9 +38,9 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 HMODULE OwnModule() {
   HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&OwnModule), &module);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&OwnModule), &module);
   return module;
 }
 
@@ -56,8 +56,8 @@ int32_t plat_dialog_run_modal(const PlatDialogTemplate* dialogTemplate,
   }
   PlatDialog dialog{nullptr, dialogTemplate, handlers};
   const INT_PTR result = DialogBoxParamW(
-      stamp::platform::OwnModule(), MAKEINTRESOURCEW(dialogTemplate->resourceId),
-      GetActiveWindow(), stamp::platform::DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
+      stamp::platform::OwnModule(), MAKEINTRESOURCEW(dialogTemplate->resourceId), GetActiveWindow(),
+      stamp::platform::DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
   if (result == -1) return stamp::platform::Fail("DialogBoxParamW failed", -1);
   return static_cast<int32_t>(result);
 }

@@ -28,7 +28,9 @@ uint32_t plat_set_bk_color(PlatHandle dc, uint32_t color) {
   return SetBkColor(FromHandle<HDC>(dc), color);
 }
 
-int32_t plat_set_bk_mode(PlatHandle dc, int32_t mode) { return SetBkMode(FromHandle<HDC>(dc), mode); }
+int32_t plat_set_bk_mode(PlatHandle dc, int32_t mode) {
+  return SetBkMode(FromHandle<HDC>(dc), mode);
+}
 
 // A positive height asks for that cell height (a negative one would ask for the character height).
 PlatHandle plat_create_font(int32_t pixelHeight) {
