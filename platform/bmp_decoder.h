@@ -43,4 +43,9 @@ struct BmpDecodeResult {
 
 BmpDecodeResult DecodeBmp(std::span<const uint8_t> file);
 
+// Whether the pixels fill exactly the size the format states (always so for what DecodeBmp
+// gives; a copy into a bitmap checks it rather than trusting it), and row y of them.
+bool FillsItsFormat(const DecodedBmp& image);
+std::span<const uint8_t> DecodedRow(const DecodedBmp& image, int32_t y);
+
 }  // namespace stamp::platform

@@ -14,7 +14,6 @@ namespace stamp::platform {
 namespace {
 
 constexpr uint16_t kLoadedBitsPerPixel = 24;
-constexpr size_t kBytesPerPixel = kLoadedBitsPerPixel / 8;
 constexpr size_t kDibRowAlignment = 4;
 
 std::string Utf8(const wchar_t* text) {
@@ -59,27 +58,24 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const wchar_t* path) {
   return bytes;
 }
 
+// A 24-bit top-down DIB section holding the decoded rows, each padded to a whole 4 bytes.
 PlatHandle WrapDecoded(const DecodedBmp& image) {
-  const int32_t width = image.format.width;
-  const int32_t height = image.format.height;
-  const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
-  if (width <= 0 || height <= 0 || image.pixels.size() != rowBytes * static_cast<size_t>(height)) {
-    return Fail("decoded image has the wrong size", PlatHandle{0});
-  }
+  if (!FillsItsFormat(image)) return Fail("decoded image has the wrong size", PlatHandle{0});
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down, as the decoder gives the rows
+  info.bmiHeader.biWidth = image.format.width;
+  info.bmiHeader.biHeight = -image.format.height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = kLoadedBitsPerPixel;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap == nullptr) return Fail("CreateDIBSection failed", PlatHandle{0});
-  const size_t stride = (rowBytes + kDibRowAlignment - 1) / kDibRowAlignment * kDibRowAlignment;
-  for (size_t y = 0; y < static_cast<size_t>(height); ++y) {
-    std::memcpy(static_cast<uint8_t*>(bits) + y * stride, image.pixels.data() + y * rowBytes,
-                rowBytes);
+  auto* stored = static_cast<uint8_t*>(bits);
+  for (int32_t y = 0; y < image.format.height; ++y) {
+    const std::span<const uint8_t> row = DecodedRow(image, y);
+    std::memcpy(stored, row.data(), row.size());
+    stored += (row.size() + kDibRowAlignment - 1) / kDibRowAlignment * kDibRowAlignment;
   }
   return ToHandle(bitmap);
 }
