@@ -11,6 +11,8 @@ if(STAMP_M32)
   add_compile_options(-m32 -msse2 -mfpmath=sse)
   add_link_options(-m32)
   include(${CMAKE_CURRENT_LIST_DIR}/StampM32Runner.cmake)
+elseif(WIN32)
+  add_compile_options(-msse2 -mfpmath=sse)
 endif()
 
 if(STAMP_SANITIZE)

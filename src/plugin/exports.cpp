@@ -8,7 +8,11 @@
 #include "plugin/lifecycle.h"
 #include "stamp/keys.h"
 
+#ifdef _WIN32
+#define PLG_EXPORT extern "C" /* the module definition file exports.def lists the exports */
+#else
 #define PLG_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 PLG_EXPORT int32_t plg_init(void* record) { return stamp::StartUp(record); }
 
