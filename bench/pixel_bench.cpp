@@ -82,7 +82,7 @@ std::string SizeName(Size rect) {
   for (const Size rect : sizes) {
     RegisterMemcpy(RectBytes(rect));
     for (const Placement& place : kPlacements) {
-      const std::string where = "/" + SizeName(rect) + "/" + place.name;
+      const std::string where = std::string("/").append(SizeName(rect)).append("/") + place.name;
       for (const test::RectOperation& op : test::AllRectOperations()) {
         benchmark::RegisterBenchmark((op.name + where).c_str(), RunOperation, op, rect, place)
             ->Unit(benchmark::kMicrosecond);

@@ -106,8 +106,8 @@ std::u16string SessionWorld::folderWithoutPanel() const {
 }
 
 void SessionWorld::WriteProfile(FuzzInput& input) const {
-  std::string text = "[" + std::string(kOtherSection) + "]\n" + std::string(kOtherKey) + "=" +
-                     std::string(kOtherValue) + "\n\n[plugin_kvo_stamp]\n";
+  std::string text = std::string("[").append(kOtherSection).append("]\n");
+  text.append(kOtherKey).append("=").append(kOtherValue).append("\n\n[plugin_kvo_stamp]\n");
   text += IntegerLine("select", input);
   text += IntegerLine("degree", input);
   text += IntegerLine("shrink", input);

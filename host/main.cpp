@@ -9,6 +9,7 @@
 #include "host/commands/exit_codes.h"
 #include "host/commands/run_command.h"
 #include "host/commands/sheet_command.h"
+#include "host/commands/version_command.h"
 #ifdef STAMP_HOST_GUI
 #include "host/gui/gui_command.h"
 #endif
@@ -34,7 +35,7 @@ constexpr Command kCommands[] = {
 void PrintUsage(std::ostream& out) {
   out << "usage: stamp-host COMMAND ...\n";
   for (const Command& command : kCommands) out << "  stamp-host " << command.usage << "\n";
-  out << "  stamp-host --help\n"
+  out << "  stamp-host --help | --version\n"
       << "Each command takes --help. Exit codes: 0 done, 1 failed, 2 usage or script error,\n"
       << "3 an expect line of a script did not hold, 4 the settings could not be saved.\n";
 }
@@ -44,6 +45,7 @@ int Dispatch(std::span<const std::string_view> words) {
     PrintUsage(std::cout);
     return kExitOk;
   }
+  if (!words.empty() && words[0] == "--version") return RunVersionCommand(std::cout, std::cerr);
   for (const Command& command : kCommands) {
     if (!words.empty() && words[0] == command.name) {
       return command.run(words.subspan(1), std::cout, std::cerr);

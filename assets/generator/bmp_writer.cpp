@@ -1,7 +1,10 @@
 #include "bmp_writer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 namespace stamp::art {
@@ -71,17 +74,100 @@ void PutPixels(ByteSink& sink, const Image& image) {
   }
 }
 
-}  // namespace
-
-bool WriteBmp(const std::filesystem::path& path, const Image& image) {
-  ByteSink sink;
-  PutHeaders(sink, image);
-  PutPixels(sink, image);
+bool WriteFile(const std::filesystem::path& path, const ByteSink& sink) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   const auto& bytes = sink.Bytes();
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(file.flush());
+}
+
+// An icon file: a 6-byte directory header, one 16-byte entry, then the image as a BMP without
+// its file header: the info header with twice the height (colours and mask stacked), the
+// palette, the 4-bit colour rows and the 1-bit mask rows, both bottom-up.
+constexpr uint16_t kIconType = 1;
+constexpr uint16_t kIconBits = 4;
+constexpr uint32_t kIconColours = 16;
+constexpr uint32_t kIconDirectoryBytes = 6 + 16;
+constexpr uint32_t kIconColourRowBytes = kIconSide / 2;
+constexpr uint32_t kIconMaskRowBytes = kIconSide / 8;
+constexpr uint32_t kIconImageBytes =
+    kInfoHeaderBytes + kIconColours * 4 + (kIconColourRowBytes + kIconMaskRowBytes) * kIconSide;
+
+std::optional<uint8_t> PaletteIndex(Rgb pixel) {
+  if (pixel == kTransparent) return 0;
+  const auto* found = std::find(std::begin(kIconPalette), std::end(kIconPalette), pixel);
+  if (found == std::end(kIconPalette)) return std::nullopt;
+  return static_cast<uint8_t>(found - std::begin(kIconPalette));
+}
+
+void PutIconHeaders(ByteSink& sink) {
+  sink.U16(0);
+  sink.U16(kIconType);
+  sink.U16(1);  // one image
+  sink.Byte(kIconSide);
+  sink.Byte(kIconSide);
+  sink.Byte(kIconColours);
+  sink.Byte(0);
+  sink.U16(1);  // planes
+  sink.U16(kIconBits);
+  sink.U32(kIconImageBytes);
+  sink.U32(kIconDirectoryBytes);
+
+  sink.U32(kInfoHeaderBytes);
+  sink.I32(kIconSide);
+  sink.I32(2 * kIconSide);
+  sink.U16(1);
+  sink.U16(kIconBits);
+  sink.U32(0);
+  sink.U32((kIconColourRowBytes + kIconMaskRowBytes) * kIconSide);
+  sink.I32(0);
+  sink.I32(0);
+  sink.U32(0);
+  sink.U32(0);
+  for (const Rgb& colour : kIconPalette) {
+    sink.Byte(colour.b);
+    sink.Byte(colour.g);
+    sink.Byte(colour.r);
+    sink.Byte(0);
+  }
+}
+
+bool PutIconPixels(ByteSink& sink, const Image& image) {
+  for (int y = kIconSide - 1; y >= 0; --y) {
+    for (int x = 0; x < kIconSide; x += 2) {
+      const auto left = PaletteIndex(image.At(x, y));
+      const auto right = PaletteIndex(image.At(x + 1, y));
+      if (!left || !right) return false;
+      sink.Byte(static_cast<uint8_t>(*left << 4 | *right));
+    }
+  }
+  for (int y = kIconSide - 1; y >= 0; --y) {
+    for (int x = 0; x < kIconSide; x += 8) {
+      uint8_t mask = 0;
+      for (int bit = 0; bit < 8; ++bit) {
+        if (image.At(x + bit, y) == kTransparent) mask = static_cast<uint8_t>(mask | 0x80 >> bit);
+      }
+      sink.Byte(mask);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteIcon(const std::filesystem::path& path, const Image& image) {
+  if (image.Width() != kIconSide || image.Height() != kIconSide) return false;
+  ByteSink sink;
+  PutIconHeaders(sink);
+  return PutIconPixels(sink, image) && WriteFile(path, sink);
+}
+
+bool WriteBmp(const std::filesystem::path& path, const Image& image) {
+  ByteSink sink;
+  PutHeaders(sink, image);
+  PutPixels(sink, image);
+  return WriteFile(path, sink);
 }
 
 }  // namespace stamp::art

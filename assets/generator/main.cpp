@@ -1,10 +1,12 @@
-// generate_assets <assets folder>: draws the panel artwork and the sample stamp sheets and writes
-// them as plugin artwork (kvo_stamp.dat) and stamp/*.bmp under the given folder.
+// generate_assets <assets folder>: draws the panel artwork, the sample stamp sheets and the icon
+// and writes them as plugin artwork (kvo_stamp.dat), stamp/*.bmp and kvo_stamp.ico under the
+// given folder.
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "bmp_writer.h"
+#include "icon_art.h"
 #include "panel_art.h"
 #include "sheet.h"
 
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
   const bool written = Write(root / "kvo_stamp.dat", DrawPanel()) &&
                        Write(root / "stamp" / "shapes.bmp", DrawSheet(ShapesSheet())) &&
                        Write(root / "stamp" / "nature.bmp", DrawSheet(NatureSheet())) &&
-                       Write(root / "stamp" / "symbols.bmp", DrawSheet(SymbolsSheet()));
+                       Write(root / "stamp" / "symbols.bmp", DrawSheet(SymbolsSheet())) &&
+                       WriteIcon(root / "kvo_stamp.ico", DrawIcon());
   return written ? 0 : 1;
 }

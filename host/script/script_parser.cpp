@@ -108,9 +108,8 @@ bool IsName(std::string_view text) {
 
 // Parses the arguments of one command; gives "" or what is wrong with them.
 std::string ParseArguments(const CommandForm& form, std::string_view rest, ScriptCommand& command) {
-  const std::string takes =
-      "\"" + std::string(form.words) + "\" takes " +
-      (form.usage.empty() ? std::string("nothing more") : std::string(form.usage));
+  const std::string takes = std::string("\"").append(form.words).append("\" takes ").append(
+      form.usage.empty() ? std::string_view("nothing more") : form.usage);
   switch (form.argument) {
     case Argument::kOptionalText: command.text = Trim(rest); return {};
     case Argument::kText:
@@ -127,9 +126,9 @@ std::string ParseArguments(const CommandForm& form, std::string_view rest, Scrip
     int32_t value = 0;
     const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (status == std::errc::result_out_of_range)
-      return "number " + ShownText(word) + " is out of range";
+      return std::string("number ").append(ShownText(word)).append(" is out of range");
     if (status != std::errc() || end != word.data() + word.size()) {
-      return "\"" + ShownText(word) + "\" is not a number";
+      return std::string("\"").append(ShownText(word)).append("\" is not a number");
     }
     command.numbers.push_back(value);
   }

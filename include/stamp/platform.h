@@ -23,7 +23,11 @@
 extern "C" {
 #endif
 
+#ifdef _WIN32
+#define PLAT_API /* linked statically into each module */
+#else
 #define PLAT_API __attribute__((visibility("default")))
+#endif
 
 typedef uint32_t PlatHandle;
 

@@ -22,7 +22,11 @@
 extern "C" {
 #endif
 
+#ifdef _WIN32
+#define PLG_API /* a Windows module names its exports in its module definition file */
+#else
 #define PLG_API __attribute__((visibility("default")))
+#endif
 
 /* What plg_info and plg_version give: the tool's display name, and the interface version as the
  * bit pattern of the single-precision number 1.0. */

@@ -90,4 +90,25 @@ BmpDecodeResult DecodeBmp(std::span<const uint8_t> file) {
   return {std::move(image), {}};
 }
 
+namespace {
+
+constexpr size_t kDecodedBytesPerPixel = 3;
+
+size_t DecodedRowBytes(const DecodedBmp& image) {
+  return static_cast<size_t>(image.format.width) * kDecodedBytesPerPixel;
+}
+
+}  // namespace
+
+bool FillsItsFormat(const DecodedBmp& image) {
+  const BmpFormat& format = image.format;
+  return format.width > 0 && format.height > 0 &&
+         image.pixels.size() == DecodedRowBytes(image) * static_cast<size_t>(format.height);
+}
+
+std::span<const uint8_t> DecodedRow(const DecodedBmp& image, int32_t y) {
+  const size_t rowBytes = DecodedRowBytes(image);
+  return std::span(image.pixels).subspan(static_cast<size_t>(y) * rowBytes, rowBytes);
+}
+
 }  // namespace stamp::platform

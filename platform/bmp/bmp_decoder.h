@@ -15,6 +15,9 @@ namespace stamp::platform {
 
 inline constexpr int32_t kMaxBmpSide = 16384;
 inline constexpr size_t kMaxBmpDecodedBytes = size_t{64} << 20;
+// The largest file worth reading: the output limit at 4 stored bytes for each 3 decoded ones
+// (32-bit pixels), plus room for headers and a palette.
+inline constexpr uintmax_t kMaxBmpFileBytes = kMaxBmpDecodedBytes / 3 * 4 + (1u << 20);
 
 // What the file said about itself.
 struct BmpFormat {
@@ -39,5 +42,10 @@ struct BmpDecodeResult {
 };
 
 BmpDecodeResult DecodeBmp(std::span<const uint8_t> file);
+
+// Whether the pixels fill exactly the size the format states (always so for what DecodeBmp
+// gives; a copy into a bitmap checks it rather than trusting it), and row y of them.
+bool FillsItsFormat(const DecodedBmp& image);
+std::span<const uint8_t> DecodedRow(const DecodedBmp& image, int32_t y);
 
 }  // namespace stamp::platform

@@ -17,9 +17,6 @@ namespace stamp::platform {
 namespace {
 
 constexpr uint16_t kLoadedBitsPerPixel = 24;
-constexpr size_t kBytesPerPixel = kLoadedBitsPerPixel / 8;
-// The largest file worth reading: the decoder's output limit, at 4 bytes a pixel, plus headers.
-constexpr uintmax_t kMaxBmpFileBytes = kMaxBmpDecodedBytes / kBytesPerPixel * 4 + (1u << 20);
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
   std::error_code error;
@@ -39,16 +36,13 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
 }
 
 PlatHandle WrapDecoded(const DecodedBmp& image) {
-  const int32_t width = image.format.width;
+  if (!FillsItsFormat(image)) return Fail("decoded image has the wrong size", PlatHandle{0});
   const int32_t height = image.format.height;
-  const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
-  if (width <= 0 || height <= 0 || image.pixels.size() != rowBytes * static_cast<size_t>(height)) {
-    return Fail("decoded image has the wrong size", PlatHandle{0});
-  }
-  auto bitmap = MakeOwnedBitmap(width, height, MakeFormat(kLoadedBitsPerPixel), true);
+  auto bitmap = MakeOwnedBitmap(image.format.width, height, MakeFormat(kLoadedBitsPerPixel), true);
   if (bitmap == nullptr) return 0;
   for (int32_t y = 0; y < height; ++y) {
-    std::memcpy(bitmap->Row(y), image.pixels.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
+    const std::span<const uint8_t> row = DecodedRow(image, y);
+    std::memcpy(bitmap->Row(y), row.data(), row.size());
   }
   return AddBitmap(std::move(bitmap));
 }

@@ -134,7 +134,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
   if (!lines_.empty() && !Trim(WithoutCarriageReturn(lines_.back().text)).empty()) {
     lines_.push_back(Classify(LineEnd()));
   }
-  lines_.push_back(Classify("[" + std::string(Trim(section)) + "]" + LineEnd()));
+  lines_.push_back(Classify(std::string("[").append(Trim(section)).append("]") + LineEnd()));
   lines_.push_back(std::move(entry));
   return true;
 }

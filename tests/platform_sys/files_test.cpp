@@ -59,7 +59,9 @@ std::vector<std::u16string> FindAll(const std::u16string& pattern) {
 
 TEST_F(Files, FindReportsMatchesInFileSystemOrder) {
   TempFolder folder;
-  for (int i = 0; i < 60; ++i) WriteFile(folder.path() / ("s" + std::to_string(i) + ".bmp"), "");
+  for (int i = 0; i < 60; ++i) {
+    WriteFile(folder.path() / std::string("s").append(std::to_string(i)).append(".bmp"), "");
+  }
   WriteFile(folder.path() / "UPPER.BMP", "");
   WriteFile(folder.path() / "notes.txt", "");
   WriteFile(folder.path() / "a.bmp.txt", "");

@@ -1,0 +1,10 @@
+# Where `cmake --install` and the packages put things, relative to the prefix:
+#   lib/stamp-host/             the host's folder, the same shape as the build's bin/
+#   bin/stamp-host              a link to the host in that folder, for the PATH
+#   include/stamp/*.h           the C headers for host writers
+#   lib/cmake/StampPlatform/    the package configuration of find_package(StampPlatform)
+# Every path is relative, so an installed tree works wherever it is moved.
+set(STAMP_INSTALL_HOST_DIR lib/stamp-host)
+set(STAMP_INSTALL_BIN_DIR bin)
+set(STAMP_INSTALL_INCLUDE_DIR include)
+set(STAMP_INSTALL_CONFIG_DIR lib/cmake/StampPlatform)

@@ -1,0 +1,98 @@
+// plat_load_bitmap_file: the platform's own BMP decoder, not the system loader, so that a sheet
+// gives the same pixels and the same refusals on both platforms; the pixels are copied into a new
+// 24-bit top-down DIB section.
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/bmp/bmp_decoder.h"
+#include "platform/system/c_boundary.h"
+#include "platform/win32/win32_handles.h"
+
+namespace stamp::platform {
+namespace {
+
+constexpr uint16_t kLoadedBitsPerPixel = 24;
+constexpr size_t kDibRowAlignment = 4;
+
+std::string Utf8(const wchar_t* text) {
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 1) return {};
+  std::string out(static_cast<size_t>(bytes - 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const wchar_t* path) {
+  const FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file.valid() || !GetFileSizeEx(file.get(), &size)) {
+    return Fail("not a readable file: " + Utf8(path), std::nullopt);
+  }
+  if (static_cast<uintmax_t>(size.QuadPart) > kMaxBmpFileBytes) {
+    return Fail("file too large: " + Utf8(path), std::nullopt);
+  }
+  std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+      read != bytes.size()) {
+    return Fail("cannot read " + Utf8(path), std::nullopt);
+  }
+  return bytes;
+}
+
+// A 24-bit top-down DIB section holding the decoded rows, each padded to a whole 4 bytes.
+PlatHandle WrapDecoded(const DecodedBmp& image) {
+  if (!FillsItsFormat(image)) return Fail("decoded image has the wrong size", PlatHandle{0});
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = image.format.width;
+  info.bmiHeader.biHeight = -image.format.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = kLoadedBitsPerPixel;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr) return Fail("CreateDIBSection failed", PlatHandle{0});
+  auto* stored = static_cast<uint8_t*>(bits);
+  for (int32_t y = 0; y < image.format.height; ++y) {
+    const std::span<const uint8_t> row = DecodedRow(image, y);
+    std::memcpy(stored, row.data(), row.size());
+    stored += (row.size() + kDibRowAlignment - 1) / kDibRowAlignment * kDibRowAlignment;
+  }
+  return ToHandle(bitmap);
+}
+
+PlatHandle LoadBitmapFile(const char16_t* path) {
+  if (path == nullptr) return Fail("plat_load_bitmap_file: no path", PlatHandle{0});
+  const auto bytes = ReadWholeFile(Wide(path));
+  if (!bytes) return 0;
+  const BmpDecodeResult decoded = DecodeBmp(*bytes);
+  if (!decoded.image) return Fail(Utf8(Wide(path)) + ": " + decoded.error, PlatHandle{0});
+  return WrapDecoded(*decoded.image);
+}
+
+}  // namespace
+}  // namespace stamp::platform
+
+PlatHandle plat_load_bitmap_file(const char16_t* path) {
+  return stamp::platform::GuardedCall(PlatHandle{0},
+                                      [&] { return stamp::platform::LoadBitmapFile(path); });
+}
