@@ -1,6 +1,11 @@
 // Writing an OpenRaster file: every entry is encoded in memory first, then added to a fresh
-// archive in the format's order (mimetype stored and first) and written when the archive closes.
+// archive in the format's order (mimetype stored and first), built in memory and written through
+// the host's atomic output writer.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "host/ora/ora_file.h"
@@ -74,10 +79,17 @@ std::string EncodeEntries(const LayeredPicture& picture, std::span<const uint8_t
   return addPng("Thumbnails/thumbnail.png", LayerPicture(width, height, thumbnail));
 }
 
-std::string WriteArchive(const std::filesystem::path& path, const std::deque<Entry>& entries) {
-  std::string error;
-  ZipArchive archive = OpenZip(path.string(), ZIP_CREATE | ZIP_TRUNCATE, error);
-  if (!archive) return "cannot write " + path.string() + ": " + error;
+// The archive's bytes, built in memory: libzip writes a file by its own temporary and rename,
+// which would bypass the host's exclusive, no-follow output writer.
+std::string BuildArchive(const std::deque<Entry>& entries, Bytes& archiveBytes) {
+  zip_error_t reason;
+  zip_error_init(&reason);
+  zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &reason);
+  if (buffer == nullptr) return zip_error_strerror(&reason);
+  zip_source_keep(buffer);  // the bytes are read back after the archive closes
+  const std::unique_ptr<zip_source_t, decltype(&zip_source_free)> held(buffer, zip_source_free);
+  ZipArchive archive(zip_open_from_source(buffer, ZIP_TRUNCATE, &reason));
+  if (!archive) return zip_error_strerror(&reason);
   for (const Entry& entry : entries) {
     zip_source_t* source =
         zip_source_buffer(archive.get(), entry.bytes.data(), entry.bytes.size(), 0);
@@ -89,10 +101,16 @@ std::string WriteArchive(const std::filesystem::path& path, const std::deque<Ent
     }
     zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index), entry.method, 0);
   }
-  if (zip_close(archive.get()) != 0) {
-    return "cannot write " + path.string() + ": " + zip_strerror(archive.get());
-  }
+  if (zip_close(archive.get()) != 0) return zip_strerror(archive.get());
   archive.release();  // zip_close freed it
+  zip_stat_t size;
+  if (zip_source_stat(buffer, &size) != 0 || zip_source_open(buffer) != 0) {
+    return zip_error_strerror(zip_source_error(buffer));
+  }
+  archiveBytes.resize(static_cast<size_t>(size.size));
+  const zip_int64_t read = zip_source_read(buffer, archiveBytes.data(), size.size);
+  zip_source_close(buffer);
+  if (read != static_cast<zip_int64_t>(size.size)) return "cannot read the archive back";
   return {};
 }
 
@@ -106,8 +124,14 @@ std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& pi
   if (!complete) return "the layers and the merged picture differ in size";
   std::deque<Entry> entries;
   if (std::string error = EncodeEntries(picture, merged, entries); !error.empty()) return error;
-  return host::WriteAtomically(path, [&](const std::filesystem::path& temporary) {
-    return WriteArchive(temporary, entries);
+  Bytes archive;
+  if (std::string error = BuildArchive(entries, archive); !error.empty()) {
+    return "cannot write " + path.string() + ": " + error;
+  }
+  return host::WriteAtomically(path, [&archive](std::FILE* file) {
+    return std::fwrite(archive.data(), 1, archive.size(), file) == archive.size()
+               ? std::string()
+               : std::string(std::strerror(errno));
   });
 }
 
