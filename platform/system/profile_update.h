@@ -1,8 +1,9 @@
 // Changing the profile while other programs may change it too. The profile path may be a link
 // (dotfiles are often kept that way): the file at the end of its chain is the one read and
 // replaced, so the link stays a link. Each change re-reads that file under an exclusive advisory
-// lock (flock) on it, edits only what it must and replaces the file atomically before the lock
-// is released, so changes made by cooperating programs between two writes are kept.
+// lock (flock) on the folder that holds it, edits only what it must and replaces the file
+// atomically before the lock is released, so changes made by cooperating programs between two
+// writes are kept. A missing profile is created only by the replacement, never left empty.
 #pragma once
 
 #include <cstdint>

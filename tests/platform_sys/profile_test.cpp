@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -138,7 +139,10 @@ TEST_F(Profile, ConcurrentWritersKeepEveryEntry) {
     if (pid == 0) {
       for (int key = 0; key < kKeysEach; ++key) {
         const std::u16string name = u"k" + platform::FromUtf8(std::to_string(writer * 1000 + key));
-        if (plat_profile_write_int(app, kSection, name.c_str(), key) != 1) ::_exit(1);
+        if (plat_profile_write_int(app, kSection, name.c_str(), key) != 1) {
+          std::fprintf(stderr, "writer %d: %s\n", writer, plat_last_error());
+          ::_exit(1);
+        }
       }
       ::_exit(0);
     }
