@@ -7,9 +7,9 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace stamp {
@@ -74,14 +74,53 @@ const std::map<std::string, uint32_t> kStyleNames = {
     {"WS_POPUP", PLAT_WS_POPUP},           {"WS_CAPTION", PLAT_WS_CAPTION},
     {"WS_SYSMENU", PLAT_WS_SYSMENU}};
 
+// The script's text with every blank and tab removed.
+std::string WithoutBlanks(std::string text) {
+  std::erase_if(text, [](char c) { return c == ' ' || c == '\t'; });
+  return text;
+}
+
 uint32_t StyleBits(const std::string& names) {
   uint32_t style = 0;
-  std::istringstream words(names);
+  std::istringstream words(WithoutBlanks(names));
   for (std::string word; std::getline(words, word, '|');) {
-    word = std::regex_replace(word, std::regex("\\s"), "");
     if (!word.empty()) style |= kStyleNames.at(word);
   }
   return style;
+}
+
+// Splits "a, b, c" at its commas; the last field keeps the rest of the line.
+std::vector<std::string> Fields(const std::string& text, size_t count) {
+  std::vector<std::string> fields;
+  size_t from = 0;
+  while (fields.size() + 1 < count) {
+    const size_t comma = text.find(',', from);
+    if (comma == std::string::npos) break;
+    fields.push_back(WithoutBlanks(text.substr(from, comma - from)));
+    from = comma + 1;
+  }
+  fields.push_back(text.substr(from));
+  return fields;
+}
+
+// A line's first word, and what follows it.
+std::pair<std::string, std::string> FirstWord(const std::string& line) {
+  const size_t start = line.find_first_not_of(" \t");
+  if (start == std::string::npos) return {};
+  const size_t end = line.find(' ', start);
+  if (end == std::string::npos) return {line.substr(start), ""};
+  return {line.substr(start, end - start), line.substr(end + 1)};
+}
+
+// "TEXT", the quoted text at the start of rest, taken off it.
+std::string TakeQuoted(std::string& rest) {
+  const size_t open = rest.find('"');
+  const size_t close = rest.find('"', open + 1);
+  if (open == std::string::npos || close == std::string::npos) return {};
+  std::string text = rest.substr(open + 1, close - open - 1);
+  const size_t comma = rest.find(',', close);
+  rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+  return text;
 }
 
 std::vector<ResourceControl> ReadResourceControls(const std::string& script) {
@@ -92,27 +131,38 @@ std::vector<ResourceControl> ReadResourceControls(const std::string& script) {
       {"LISTBOX", PLAT_CONTROL_LIST_BOX}};
   static const std::map<std::string, int32_t> ids = {{"IDOK", PLAT_IDOK},
                                                      {"IDCANCEL", PLAT_IDCANCEL}};
-  const std::regex line(
-      R"re(\n\s*([A-Z]+)\s+(?:"([^"]*)",\s*)?(\w+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*([^\n]*))re");
   std::vector<ResourceControl> controls;
-  for (std::sregex_iterator at(script.begin(), script.end(), line), end; at != end; ++at) {
-    const std::smatch& m = *at;
-    if (!kinds.contains(m[1])) continue;
-    const PlatControlKind kind = kinds.at(m[1]);
+  std::istringstream lines(script);
+  for (std::string line; std::getline(lines, line);) {
+    auto [keyword, rest] = FirstWord(line);
+    if (!kinds.contains(keyword)) continue;
+    const PlatControlKind kind = kinds.at(keyword);
+    const std::string text = rest.find('"') == std::string::npos ? "" : TakeQuoted(rest);
+    const std::vector<std::string> f = Fields(rest, 6);
+    if (f.size() != 6) continue;
     // Every control is a visible child; a default button carries its button style.
-    uint32_t style = PLAT_WS_CHILD | PLAT_WS_VISIBLE | StyleBits(m[8]);
+    uint32_t style = PLAT_WS_CHILD | PLAT_WS_VISIBLE | StyleBits(f[5]);
     if (kind == PLAT_CONTROL_DEFAULT_PUSH_BUTTON) style |= PLAT_BS_DEFPUSHBUTTON;
-    const std::string text = m[2];
-    controls.push_back(
-        {kind,
-         std::u16string(text.begin(), text.end()),
-         ids.contains(m[3]) ? ids.at(m[3]) : std::stoi(m[3]),
-         {static_cast<int16_t>(std::stoi(m[4])), static_cast<int16_t>(std::stoi(m[5])),
-          static_cast<int16_t>(std::stoi(m[6])), static_cast<int16_t>(std::stoi(m[7]))},
-         style});
+    controls.push_back({kind,
+                        std::u16string(text.begin(), text.end()),
+                        ids.contains(f[0]) ? ids.at(f[0]) : std::stoi(f[0]),
+                        {static_cast<int16_t>(std::stoi(f[1])), static_cast<int16_t>(std::stoi(f[2])),
+                         static_cast<int16_t>(std::stoi(f[3])), static_cast<int16_t>(std::stoi(f[4]))},
+                        style});
   }
   return controls;
 }
+
+// The line of the script after the one that starts with prefix, or "".
+std::string LineAfter(const std::string& script, const std::string& prefix) {
+  std::istringstream lines(script);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with(prefix)) return line.substr(prefix.size());
+  }
+  return {};
+}
+
+std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
 TEST(LoadDialogTemplate, WindowsResourceSaysTheSame) {
   std::ifstream file(STAMP_RESOURCE_SCRIPT);
@@ -120,19 +170,18 @@ TEST(LoadDialogTemplate, WindowsResourceSaysTheSame) {
   const std::string script((std::istreambuf_iterator<char>(file)),
                            std::istreambuf_iterator<char>());
   const PlatDialogTemplate& t = kLoadDialogTemplate;
-  std::smatch frame;
-  ASSERT_TRUE(std::regex_search(
-      script, frame,
-      std::regex(
-          R"re(\n(\d+) DIALOG (\d+), (\d+), (\d+), (\d+)\nSTYLE ([^\n]*)\nCAPTION "([^"]*)"\nFONT (\d+), "([^"]*)")re")));
-  EXPECT_EQ(std::stoi(frame[1]), t.resourceId);
-  EXPECT_EQ((std::array{std::stoi(frame[2]), std::stoi(frame[3]), std::stoi(frame[4]),
-                        std::stoi(frame[5])}),
+  const std::vector<std::string> frame =
+      Fields(LineAfter(script, std::to_string(t.resourceId) + " DIALOG "), 4);
+  ASSERT_EQ(frame.size(), 4u);
+  EXPECT_EQ((std::array{std::stoi(frame[0]), std::stoi(frame[1]), std::stoi(frame[2]),
+                        std::stoi(frame[3])}),
             (std::array<int, 4>{t.x, t.y, t.width, t.height}));
-  EXPECT_EQ(StyleBits(frame[6]), t.style);
-  EXPECT_EQ(std::u16string(frame[7].first, frame[7].second), TextOf(t.caption));
-  EXPECT_EQ(std::stoi(frame[8]), t.fontPoints);
-  EXPECT_EQ(std::u16string(frame[9].first, frame[9].second), TextOf(t.fontName));
+  EXPECT_EQ(StyleBits(LineAfter(script, "STYLE ")), t.style);
+  std::string caption = LineAfter(script, "CAPTION ");
+  EXPECT_EQ(Wide(TakeQuoted(caption)), TextOf(t.caption));
+  std::string font = LineAfter(script, "FONT ");
+  EXPECT_EQ(std::stoi(font), t.fontPoints);
+  EXPECT_EQ(Wide(TakeQuoted(font)), TextOf(t.fontName));
 
   const std::vector<ResourceControl> controls = ReadResourceControls(script);
   ASSERT_EQ(controls.size(), static_cast<size_t>(t.controlCount));
