@@ -1,4 +1,5 @@
-# Fails when a file of the plug-in includes a layer above its own. Layers from the bottom up: core;
+# Fails when a file of the plug-in includes a layer above its own, or the host includes anything
+# of the plug-in or the platform that is not in include/. Layers from the bottom up: core;
 # then resources and pixel; stamp and files; canvas and panel; plugin on top. A layer includes
 # itself and the layers below it, never one beside or above it.
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckIncludeLayers.cmake
@@ -27,7 +28,19 @@ foreach(layer IN LISTS layers)
   endforeach()
 endforeach()
 
+# The host sees the plug-in and the platform only through include/: its own headers are
+# "host/...", everything else it includes is "stamp/..." (or a system header).
+file(GLOB_RECURSE host_sources ${SOURCE_DIR}/host/*.h ${SOURCE_DIR}/host/*.cpp)
+foreach(source IN LISTS host_sources)
+  file(STRINGS ${source} includes REGEX "^#include \"")
+  foreach(line IN LISTS includes)
+    if(NOT line MATCHES "^#include \"(host|stamp)/")
+      list(APPEND violations "${source}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+
 if(violations)
   list(JOIN violations "\n  " report)
-  message(FATAL_ERROR "includes that run up or across the layers:\n  ${report}")
+  message(FATAL_ERROR "includes that break the layering:\n  ${report}")
 endif()

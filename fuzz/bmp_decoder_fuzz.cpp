@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace {
 

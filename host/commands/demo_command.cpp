@@ -16,7 +16,7 @@
 #include "host/script/script_parser.h"
 #include "host/script/script_session.h"
 #include "host/output/snapshot.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
 
 namespace stamp::host {

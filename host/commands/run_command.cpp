@@ -10,7 +10,7 @@
 #include "host/record/host_directory.h"
 #include "host/script/script_parser.h"
 #include "host/script/script_session.h"
-#include "platform/system/safe_file.h"
+#include "stamp/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

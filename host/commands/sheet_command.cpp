@@ -14,8 +14,8 @@
 #include "host/commands/exit_codes.h"
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
-#include "platform/bmp/bmp_decoder.h"
-#include "platform/system/safe_file.h"
+#include "stamp/support/bmp_decoder.h"
+#include "stamp/support/safe_file.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
 

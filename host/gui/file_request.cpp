@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::gui {
 namespace {

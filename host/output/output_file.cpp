@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/system/safe_file.h"
+#include "stamp/support/safe_file.h"
 
 namespace stamp::host {
 

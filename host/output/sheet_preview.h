@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::host {
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/host_record.h"
 
 namespace stamp::host {

@@ -7,7 +7,7 @@
 #include "host/commands/exit_codes.h"
 #include "host/output/snapshot.h"
 #include "host/script/shown_text.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/plugin.h"
 #include "stamp/host_record.h"
 

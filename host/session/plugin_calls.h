@@ -7,7 +7,7 @@
 
 #include "host/output/host_log.h"
 #include "host/record/plugin_module.h"
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 
 namespace stamp::host {
 

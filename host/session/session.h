@@ -15,7 +15,7 @@
 #include "host/session/plugin_calls.h"
 #include "host/record/plugin_module.h"
 #include "host/record/host_record.h"
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 
 namespace stamp::host {
 

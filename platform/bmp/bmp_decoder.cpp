@@ -7,7 +7,7 @@
 //  - The last row may lack its padding bytes, never its pixels: any other shortfall is refused.
 #include <algorithm>
 
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 #include "platform/bmp/bmp_layout.h"
 #include "stamp/platform.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::platform {
 

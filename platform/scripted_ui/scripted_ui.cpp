@@ -1,6 +1,6 @@
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 

@@ -1,7 +1,7 @@
 // The scripted back end's answers to dialogs: the modal dialog driven from the action queue,
 // and the file dialog answered from the answer queue.
-#include "platform/scripted_ui/scripted_ui.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/scripted_ui.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -19,7 +19,7 @@
 #include "platform/system/ini_file.h"
 #include "platform/system/last_error.h"
 #include "platform/system/profile_update.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
 
 struct PlatApp {

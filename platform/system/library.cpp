@@ -12,7 +12,7 @@
 #include "platform/system/handle_table.h"
 #include "platform/system/last_error.h"
 #include "platform/system/program_path.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "platform/system/file_descriptor.h"
 #include "platform/system/last_error.h"
-#include "platform/system/safe_file.h"
+#include "stamp/support/safe_file.h"
 
 namespace stamp::platform {
 namespace {

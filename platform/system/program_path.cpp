@@ -4,7 +4,7 @@
 
 #include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
 
 namespace stamp::platform {

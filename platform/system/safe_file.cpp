@@ -1,4 +1,4 @@
-#include "platform/system/safe_file.h"
+#include "stamp/support/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

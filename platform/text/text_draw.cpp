@@ -12,7 +12,7 @@
 #include "platform/text/font.h"
 #include "platform/text/font_glyphs.h"
 #include "platform/gdi/gdi_context.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

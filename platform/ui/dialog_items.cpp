@@ -2,7 +2,7 @@
 #include "platform/system/c_boundary.h"
 #include "platform/ui/dialog.h"
 #include "platform/system/last_error.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 
 using namespace stamp::platform;
 

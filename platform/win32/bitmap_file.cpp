@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 #include "platform/system/c_boundary.h"
 #include "platform/win32/win32_handles.h"
 

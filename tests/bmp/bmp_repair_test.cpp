@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "bmp_test_files.h"
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "canvas/press_model.h"
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 #include "plugin/plugin_module.h"
 #include "stamp/plugin.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

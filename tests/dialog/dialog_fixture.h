@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 #include "support/test_files.h"
 #include "test_picker.h"
 

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "src/files/make_bitmap_info.h"
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 #include "support/test_host.h"
 
 namespace stamp {

@@ -34,7 +34,7 @@
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
 #include "host/ora/ora_file.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/host_record.h"
 
 namespace stamp::gui {

@@ -3,7 +3,7 @@
 #include <png.h>
 #include <sys/wait.h>
 
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::test {
 

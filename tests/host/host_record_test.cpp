@@ -10,7 +10,7 @@
 #include "host/record/bmp_encoder.h"
 #include "host/record/canvas_size.h"
 #include "host/record/host_record.h"
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::host {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host_process.h"
-#include "platform/bmp/bmp_decoder.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::test {
 namespace {

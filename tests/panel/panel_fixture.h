@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 #include "src/core/module_state.h"
 #include "stamp_pipeline/session.h"
 

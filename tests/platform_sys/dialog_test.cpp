@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 #include "stamp/platform.h"
 
 namespace stamp::platform {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "platform/system/find_files.h"
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
 #include "support/test_files.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
 #include "support/test_files.h"
 

@@ -1,4 +1,4 @@
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_ui/scripted_ui.h"
+#include "stamp/support/scripted_ui.h"
 #include "plugin/plugin_module.h"
 #include "support/test_files.h"
 #include "support/test_host.h"

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "platform/text/text_encoding.h"
+#include "stamp/support/text_encoding.h"
 #include "reliability/module_fixture.h"
 
 namespace stamp::test {

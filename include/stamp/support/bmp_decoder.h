@@ -1,7 +1,8 @@
 // A BMP decoder of the platform's own: every variant a Windows loader accepts (1, 2, 4, 8, 16, 24
 // and 32 bits per pixel; BI_RGB, BI_BITFIELDS, alpha bit fields, RLE8, RLE4; bottom-up and
-// top-down; core, info and OS/2 2.x headers, the last uncompressed or RLE only). Reads only through a bounded reader: a malformed, truncated or oversized file is
-// refused with a one-line reason, never read past its end.
+// top-down; core, info and OS/2 2.x headers, the last uncompressed or RLE only). Reads only
+// through a bounded reader: a malformed, truncated or oversized file is refused with a one-line
+// reason, never read past its end.
 #pragma once
 
 #include <cstddef>
