@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "platform_gdi/gdi_test_util.h"
-#include "platform_gdi/picture24.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {
@@ -12,18 +11,16 @@ namespace {
 constexpr uint32_t kMarker = 0x123456;
 
 TEST(BitBlt, CopiesBetweenBottomUpAndTopDownBitmaps) {
-  Picture24 source(6, 5);
-  Picture24 target(6, 5, true);
-  source.fillPattern();
-  target.fill(kMarker);
+  Dib24 source(6, 5);
+  Dib24 target(6, 5, true);
+  source.Show(PatternRaster(6, 5));
+  target.Show(Filled(6, 5, kMarker));
   ASSERT_EQ(plat_bit_blt(target.dc(), 1, 2, 3, 2, source.dc(), 2, 1, PLAT_SRCCOPY), 1);
-  for (int32_t y = 0; y < 5; ++y) {
-    for (int32_t x = 0; x < 6; ++x) {
-      const bool inside = x >= 1 && x < 4 && y >= 2 && y < 4;
-      EXPECT_EQ(target.get(x, y), inside ? Picture24::Pattern(x + 1, y - 1) : kMarker)
-          << x << "," << y;
-    }
+  Raster expected = Filled(6, 5, kMarker);
+  for (int32_t y = 2; y < 4; ++y) {
+    for (int32_t x = 1; x < 4; ++x) expected.Set(x, y, Pattern(x + 1, y - 1));
   }
+  EXPECT_EQ(target.Pixels(), expected);
 }
 
 TEST(BitBlt, PaletteSourceIsLookedUpIntoRgb) {
@@ -32,19 +29,20 @@ TEST(BitBlt, PaletteSourceIsLookedUpIntoRgb) {
   ASSERT_NE(paletted.bits, nullptr);
   for (uint8_t i = 0; i < 4; ++i) paletted.bits[i] = i;
   SelectedBitmap source(paletted.handle);
-  Picture24 target(4, 1);
+  Dib24 target(4, 1);
   ASSERT_EQ(plat_bit_blt(target.dc(), 0, 0, 4, 1, source.dc(), 0, 0, PLAT_SRCCOPY), 1);
-  EXPECT_EQ(target.get(0, 0), kRed);
-  EXPECT_EQ(target.get(1, 0), kGreen);
-  EXPECT_EQ(target.get(2, 0), kBlue);
-  EXPECT_EQ(target.get(3, 0), kWhiteRef);
+  const Raster pixels = target.Pixels();
+  const uint32_t expected[] = {kRed, kGreen, kBlue, kWhiteRef};
+  for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(pixels.At(x, 0), RgbOf(expected[x])) << x;
 }
 
 TEST(BitBlt, RgbIntoMonochromeTakesTheNearestPaletteEntry) {
-  Picture24 source(10, 1);
+  Dib24 source(10, 1);
   const uint32_t colors[10] = {kWhiteRef, kBlackRef, 0xC0C0C0,  0x404040,  kWhiteRef,
                                kRed,      0x70FFFF,  kBlackRef, kWhiteRef, 0xF0F0F0};
-  for (int32_t x = 0; x < 10; ++x) source.set(x, 0, colors[x]);
+  Raster row(10, 1);
+  for (int32_t x = 0; x < 10; ++x) row.Set(x, 0, RgbOf(colors[x]));
+  source.Show(row);
   const Dib mono = MakeDib(DibInfo(10, 1, 1, {kBlackRef, kWhiteRef}));
   SelectedBitmap target(mono.handle);
   ASSERT_EQ(plat_bit_blt(target.dc(), 0, 0, 10, 1, source.dc(), 0, 0, PLAT_SRCCOPY), 1);
@@ -54,8 +52,8 @@ TEST(BitBlt, RgbIntoMonochromeTakesTheNearestPaletteEntry) {
 }
 
 TEST(BitBlt, RgbIntoFiveFiveFiveKeepsTheTopBitsOfEachChannel) {
-  Picture24 source(1, 1);
-  source.set(0, 0, 0x10FF88);  // blue 0x10, green 0xFF, red 0x88
+  Dib24 source(1, 1);
+  source.Show(Filled(1, 1, 0x10FF88));  // blue 0x10, green 0xFF, red 0x88
   const Dib word = MakeDib(DibInfo(1, 1, 16));
   SelectedBitmap target(word.handle);
   ASSERT_EQ(plat_bit_blt(target.dc(), 0, 0, 1, 1, source.dc(), 0, 0, PLAT_SRCCOPY), 1);
@@ -74,13 +72,14 @@ class BitBltClipping : public ::testing::TestWithParam<ClipCase> {};
 // Every destination pixel changes exactly when both it and its source pixel lie inside.
 TEST_P(BitBltClipping, PixelsWithoutASourceOrOutsideTheTargetAreLeftAlone) {
   const ClipCase c = GetParam();
-  Picture24 source(5, 4);
-  Picture24 target(6, 5);
-  source.fillPattern();
-  target.fill(kMarker);
+  Dib24 source(5, 4);
+  Dib24 target(6, 5);
+  source.Show(PatternRaster(5, 4));
+  target.Show(Filled(6, 5, kMarker));
   ASSERT_EQ(plat_bit_blt(target.dc(), c.x, c.y, c.width, c.height, source.dc(), c.srcX, c.srcY,
                          PLAT_SRCCOPY),
             1);
+  Raster expected = Filled(6, 5, kMarker);
   for (int32_t y = 0; y < 5; ++y) {
     for (int32_t x = 0; x < 6; ++x) {
       const int64_t sx = int64_t{x} - c.x + c.srcX;
@@ -88,13 +87,12 @@ TEST_P(BitBltClipping, PixelsWithoutASourceOrOutsideTheTargetAreLeftAlone) {
       const bool copied = x >= c.x && int64_t{x} < int64_t{c.x} + c.width && y >= c.y &&
                           int64_t{y} < int64_t{c.y} + c.height && sx >= 0 && sx < 5 && sy >= 0 &&
                           sy < 4;
-      const uint32_t expected =
-          copied ? Picture24::Pattern(static_cast<int32_t>(sx), static_cast<int32_t>(sy)) : kMarker;
-      ASSERT_EQ(target.get(x, y), expected) << x << "," << y;
+      if (copied) expected.Set(x, y, Pattern(static_cast<int32_t>(sx), static_cast<int32_t>(sy)));
     }
   }
+  EXPECT_EQ(target.Pixels(), expected);
   // The byte that pads each 18-byte row to 20 is never written.
-  for (int32_t y = 0; y < 5; ++y) EXPECT_EQ(target.at(5, y)[3], 0) << y;
+  for (int32_t y = 0; y < 5; ++y) EXPECT_EQ(target.PaddingAfter(y), 0) << y;
 }
 
 INSTANTIATE_TEST_SUITE_P(Rectangles, BitBltClipping,
@@ -111,25 +109,25 @@ INSTANTIATE_TEST_SUITE_P(Rectangles, BitBltClipping,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BitBlt, OverlappingCopyWithinOneBitmapReadsTheSourceFirst) {
-  Picture24 picture(6, 1);
-  picture.fillPattern();
+  Dib24 picture(6, 1);
+  picture.Show(PatternRaster(6, 1));
   ASSERT_EQ(plat_bit_blt(picture.dc(), 1, 0, 5, 1, picture.dc(), 0, 0, PLAT_SRCCOPY), 1);
-  EXPECT_EQ(picture.get(0, 0), Picture24::Pattern(0, 0));
-  for (int32_t x = 1; x < 6; ++x) EXPECT_EQ(picture.get(x, 0), Picture24::Pattern(x - 1, 0));
+  Raster expected = PatternRaster(6, 1);
+  for (int32_t x = 1; x < 6; ++x) expected.Set(x, 0, Pattern(x - 1, 0));
+  EXPECT_EQ(picture.Pixels(), expected);
 }
 
 TEST(BitBlt, UnknownRasterOperationsAndHandlesFailWithoutDrawing) {
-  Picture24 source(2, 2);
-  Picture24 target(2, 2);
-  source.fillPattern();
-  target.fill(kMarker);
+  Dib24 source(2, 2);
+  Dib24 target(2, 2);
+  source.Show(PatternRaster(2, 2));
+  target.Show(Filled(2, 2, kMarker));
   constexpr uint32_t kSrcPaint = 0x00EE0086;
   EXPECT_EQ(plat_bit_blt(target.dc(), 0, 0, 2, 2, source.dc(), 0, 0, kSrcPaint), 0);
   EXPECT_STRNE(plat_last_error(), "");
   EXPECT_EQ(plat_bit_blt(target.dc(), 0, 0, 2, 2, 0, 0, 0, PLAT_SRCCOPY), 0);
   EXPECT_EQ(plat_bit_blt(0, 0, 0, 2, 2, source.dc(), 0, 0, PLAT_SRCCOPY), 0);
-  EXPECT_EQ(target.get(0, 0), kMarker);
-  EXPECT_EQ(target.get(1, 1), kMarker);
+  EXPECT_EQ(target.Pixels(), Filled(2, 2, kMarker));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Helpers for the graphics tests: a header-and-colour-table builder for device-independent
-// bitmaps, and a context holding a bitmap that releases both in the proper order.
+// bitmaps, a context holding a bitmap that releases both in the proper order, and a 24-bit DIB
+// section whose pixels are read and written as a test Raster.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "stamp/platform.h"
+#include "support/raster.h"
 
 namespace stamp::test {
 
@@ -18,6 +20,32 @@ inline constexpr uint32_t kGreen = 0x00FF00;
 inline constexpr uint32_t kBlue = 0xFF0000;
 inline constexpr uint32_t kBlackRef = 0x000000;
 inline constexpr uint32_t kWhiteRef = 0xFFFFFF;
+
+inline Rgb RgbOf(uint32_t colorRef) {
+  return {static_cast<uint8_t>(colorRef), static_cast<uint8_t>(colorRef >> 8),
+          static_cast<uint8_t>(colorRef >> 16)};
+}
+
+// A raster of one colour.
+inline Raster Filled(int32_t width, int32_t height, uint32_t colorRef) {
+  Raster raster(width, height);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) raster.Set(x, y, RgbOf(colorRef));
+  }
+  return raster;
+}
+
+// Each pixel a distinct colour: red = x, green = y, blue = 0x80.
+inline Rgb Pattern(int32_t x, int32_t y) {
+  return {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 0x80};
+}
+inline Raster PatternRaster(int32_t width, int32_t height) {
+  Raster raster(width, height);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) raster.Set(x, y, Pattern(x, y));
+  }
+  return raster;
+}
 
 // A BITMAPINFOHEADER followed by its colour table (entries given as 0x00BBGGRR) or masks.
 inline std::vector<uint8_t> DibInfo(int32_t width, int32_t height, uint16_t bits,
@@ -80,5 +108,50 @@ inline Dib MakeDib(const std::vector<uint8_t>& info) {
   const PlatHandle handle = plat_create_dib_section(0, info.data(), PLAT_DIB_RGB_COLORS, &bits);
   return {handle, static_cast<uint8_t*>(bits)};
 }
+
+// A 24-bit DIB section, bottom-up or top-down, selected into a context of its own. Its rows are
+// padded to 4 bytes; Pixels and Show exchange the pixels (not the padding) with a Raster.
+class Dib24 {
+ public:
+  Dib24(int32_t width, int32_t height, bool topDown = false)
+      : width_(width),
+        height_(height),
+        topDown_(topDown),
+        dib_(MakeDib(DibInfo(width, topDown ? -height : height, 24))),
+        selected_(dib_.handle) {}
+
+  PlatHandle dc() const { return selected_.dc(); }
+  Raster Pixels() const {
+    Raster raster(width_, height_);
+    for (int32_t y = 0; y < height_; ++y) {
+      std::memcpy(raster.data() + RasterRowOffset(y), Row(y), RowBytes());
+    }
+    return raster;
+  }
+  void Show(const Raster& raster) const {
+    for (int32_t y = 0; y < height_; ++y) {
+      std::memcpy(Row(y), raster.data() + RasterRowOffset(y), RowBytes());
+    }
+  }
+  // The first byte after the pixels of top-down row y: padding, which no drawing may write.
+  uint8_t PaddingAfter(int32_t y) const { return Row(y)[RowBytes()]; }
+
+ private:
+  size_t RowBytes() const { return static_cast<size_t>(width_) * 3; }
+  uint8_t* Row(int32_t y) const {
+    const size_t stride = (RowBytes() + 3) / 4 * 4;
+    return dib_.bits + static_cast<size_t>(topDown_ ? y : height_ - 1 - y) * stride;
+  }
+  // The Raster stores its rows bottom-up, unpadded.
+  size_t RasterRowOffset(int32_t y) const {
+    return static_cast<size_t>(height_ - 1 - y) * RowBytes();
+  }
+
+  int32_t width_;
+  int32_t height_;
+  bool topDown_;
+  Dib dib_;
+  SelectedBitmap selected_;
+};
 
 }  // namespace stamp::test

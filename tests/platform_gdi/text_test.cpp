@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform_gdi/gdi_test_util.h"
-#include "platform_gdi/picture24.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {
@@ -15,13 +14,17 @@ constexpr uint32_t kInk = kRed;
 constexpr uint32_t kBackground = 0xC0FFC0;
 
 // The picture as rows of characters: '#' ink, '+' background, '.' untouched paper.
-std::vector<std::string> Render(const Picture24& picture, int32_t width, int32_t height) {
+std::vector<std::string> Render(const Dib24& picture) {
+  const Raster pixels = picture.Pixels();
   std::vector<std::string> rows;
-  for (int32_t y = 0; y < height; ++y) {
+  for (int32_t y = 0; y < pixels.height(); ++y) {
     std::string row;
-    for (int32_t x = 0; x < width; ++x) {
-      const uint32_t color = picture.get(x, y);
-      row += color == kInk ? '#' : color == kBackground ? '+' : color == kPaper ? '.' : '?';
+    for (int32_t x = 0; x < pixels.width(); ++x) {
+      const Rgb color = pixels.At(x, y);
+      row += color == RgbOf(kInk)          ? '#'
+             : color == RgbOf(kBackground) ? '+'
+             : color == RgbOf(kPaper)      ? '.'
+                                           : '?';
     }
     rows.push_back(row);
   }
@@ -31,7 +34,7 @@ std::vector<std::string> Render(const Picture24& picture, int32_t width, int32_t
 class TextDrawing : public ::testing::Test {
  protected:
   TextDrawing() : picture_(16, 14) {
-    picture_.fill(kPaper);
+    picture_.Show(Filled(16, 14, kPaper));
     plat_set_text_color(picture_.dc(), kInk);
     plat_set_bk_color(picture_.dc(), kBackground);
   }
@@ -39,48 +42,48 @@ class TextDrawing : public ::testing::Test {
     plat_set_bk_mode(picture_.dc(), mode);
     return plat_draw_text(picture_.dc(), text, length, &rect, 0);
   }
-  Picture24 picture_;
+  Dib24 picture_;
 };
 
 // The default font is 12 pixels high: the 5x7 design sits two rows down in its 6-wide cell.
 TEST_F(TextDrawing, TransparentDigitInksOnlyTheGlyphInsideTheRectangle) {
   EXPECT_EQ(Draw(u"8", {2, 1, 14, 13}, PLAT_TRANSPARENT), 12);
-  EXPECT_EQ(Render(picture_, 16, 14), (std::vector<std::string>{
-                                          "................",
-                                          "................",
-                                          "................",
-                                          "...###..........",
-                                          "..#...#.........",
-                                          "..#...#.........",
-                                          "...###..........",
-                                          "..#...#.........",
-                                          "..#...#.........",
-                                          "...###..........",
-                                          "................",
-                                          "................",
-                                          "................",
-                                          "................",
-                                      }));
+  EXPECT_EQ(Render(picture_), (std::vector<std::string>{
+                                  "................",
+                                  "................",
+                                  "................",
+                                  "...###..........",
+                                  "..#...#.........",
+                                  "..#...#.........",
+                                  "...###..........",
+                                  "..#...#.........",
+                                  "..#...#.........",
+                                  "...###..........",
+                                  "................",
+                                  "................",
+                                  "................",
+                                  "................",
+                              }));
 }
 
 TEST_F(TextDrawing, OpaqueFillsTheCellsBackgroundButNotBeyondTheRectangle) {
   Draw(u"-1", {1, 0, 10, 9}, PLAT_OPAQUE);
-  EXPECT_EQ(Render(picture_, 16, 14), (std::vector<std::string>{
-                                          ".+++++++++......",
-                                          ".+++++++++......",
-                                          ".++++++++#......",
-                                          ".+++++++##......",
-                                          ".++++++++#......",
-                                          ".#####+++#......",
-                                          ".++++++++#......",
-                                          ".++++++++#......",
-                                          ".+++++++##......",  // the 1's foot is cut at x 10
-                                          "................",
-                                          "................",
-                                          "................",
-                                          "................",
-                                          "................",
-                                      }));
+  EXPECT_EQ(Render(picture_), (std::vector<std::string>{
+                                  ".+++++++++......",
+                                  ".+++++++++......",
+                                  ".++++++++#......",
+                                  ".+++++++##......",
+                                  ".++++++++#......",
+                                  ".#####+++#......",
+                                  ".++++++++#......",
+                                  ".++++++++#......",
+                                  ".+++++++##......",  // the 1's foot is cut at x 10
+                                  "................",
+                                  "................",
+                                  "................",
+                                  "................",
+                                  "................",
+                              }));
 }
 
 struct ClipCase {
@@ -94,11 +97,12 @@ class TextClipping : public TextDrawing, public ::testing::WithParamInterface<Cl
 TEST_P(TextClipping, OnlyPixelsInsideTheRectangleAndTheBitmapChange) {
   const PlatRect rect = GetParam().rect;
   EXPECT_EQ(Draw(u"88", rect, PLAT_OPAQUE), 12);
+  const Raster pixels = picture_.Pixels();
   for (int32_t y = 0; y < 14; ++y) {
     for (int32_t x = 0; x < 16; ++x) {
       const bool inside = x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom &&
                           x < rect.left + 12 && y < rect.top + 12;
-      EXPECT_EQ(picture_.get(x, y) != kPaper, inside) << x << "," << y;
+      EXPECT_EQ(pixels.At(x, y) != RgbOf(kPaper), inside) << x << "," << y;
     }
   }
 }
@@ -116,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TextDrawing, LengthLimitsTheCharactersAndUnknownOnesDrawAsBoxes) {
   Draw(u"\u00e9x", {0, 0, 16, 14}, PLAT_TRANSPARENT, 1);
-  const std::vector<std::string> rows = Render(picture_, 16, 14);
+  const std::vector<std::string> rows = Render(picture_);
   EXPECT_EQ(rows[2], "#####...........");
   EXPECT_EQ(rows[5], "#...#...........");
   EXPECT_EQ(rows[8], "#####...........");
@@ -129,7 +133,7 @@ TEST_F(TextDrawing, BadArgumentsDrawNothingAndGiveZero) {
   EXPECT_EQ(plat_draw_text(picture_.dc(), nullptr, -1, &rect, 0), 0);
   EXPECT_EQ(plat_draw_text(picture_.dc(), u"1", -1, nullptr, 0), 0);
   EXPECT_EQ(plat_draw_text(picture_.dc(), u"1", -2, &rect, 0), 0);
-  EXPECT_EQ(Render(picture_, 16, 14), std::vector<std::string>(14, std::string(16, '.')));
+  EXPECT_EQ(Render(picture_), std::vector<std::string>(14, std::string(16, '.')));
 }
 
 // The extent runs from the first cell's left edge to the last glyph's last column: whole cells
@@ -142,15 +146,19 @@ TEST_F(TextDrawing, ExtentCoversTheLinesInkInTheSelectedFont) {
     int32_t length;
     PlatHandle font;
     PlatSize size;
-  } cases[] = {{u"", -1, 0, {0, 12}},         {u"7", -1, 0, {5, 12}},
-               {u"File", -1, 0, {23, 12}},    {u"File", 2, 0, {11, 12}},
-               {u"\U0001F600a", -1, 0, {11, 12}}, {u"ab", -1, large, {22, 16}}};
+  } cases[] = {{u"", -1, 0, {0, 12}},
+               {u"7", -1, 0, {5, 12}},
+               {u"File", -1, 0, {23, 12}},
+               {u"File", 2, 0, {11, 12}},
+               {u"\U0001F600a", -1, 0, {11, 12}},
+               {u"ab", -1, large, {22, 16}}};
   for (const auto& c : cases) {
     const PlatHandle before = c.font != 0 ? plat_select_object(picture_.dc(), c.font) : 0;
     PlatSize size{};
     EXPECT_EQ(plat_get_text_extent(picture_.dc(), c.text, c.length, &size), 1);
     EXPECT_EQ(std::vector<int32_t>({size.cx, size.cy}),
-              std::vector<int32_t>({c.size.cx, c.size.cy})) << c.size.cx;
+              std::vector<int32_t>({c.size.cx, c.size.cy}))
+        << c.size.cx;
     if (before != 0) plat_select_object(picture_.dc(), before);
   }
   EXPECT_EQ(plat_delete_object(large), 1);
@@ -199,7 +207,7 @@ TEST(Fonts, HeightsOutsideEightToThirtyTwoAreRefused) {
 TEST(Fonts, SelectedFontSetsTheCellAndCannotBeDeletedUntilReleased) {
   const int32_t before = plat_live_object_count();
   {
-    Picture24 picture(40, 20, true);
+    Dib24 picture(40, 20, true);
     const PlatHandle font = plat_create_font(16);
     const PlatHandle previous = plat_select_object(picture.dc(), font);
     ASSERT_NE(previous, 0u);
@@ -207,9 +215,10 @@ TEST(Fonts, SelectedFontSetsTheCellAndCannotBeDeletedUntilReleased) {
     const PlatRect rect{0, 0, 40, 20};
     EXPECT_EQ(plat_draw_text(picture.dc(), u"11", -1, &rect, 0), 16);
     // At 16 pixels the design doubles: the second '1' starts 12 pixels in, its stem 2 wide.
-    EXPECT_EQ(picture.get(16, 4), kBlackRef);
-    EXPECT_EQ(picture.get(17, 4), kBlackRef);
-    EXPECT_EQ(picture.get(18, 4), kWhiteRef);
+    const Raster pixels = picture.Pixels();
+    EXPECT_EQ(pixels.At(16, 4), RgbOf(kBlackRef));
+    EXPECT_EQ(pixels.At(17, 4), RgbOf(kBlackRef));
+    EXPECT_EQ(pixels.At(18, 4), RgbOf(kWhiteRef));
     EXPECT_EQ(plat_select_object(picture.dc(), previous), font);
     EXPECT_EQ(plat_delete_object(font), 1);
   }
