@@ -8,35 +8,22 @@
 #include <string>
 #include <vector>
 
+#include "support/raster.h"
 #include "support/test_files.h"
 
 namespace stamp::assets_test {
 
-struct Pixel {
-  uint8_t r;
-  uint8_t g;
-  uint8_t b;
-
-  bool IsWhite() const { return r == 255 && g == 255 && b == 255; }
-  bool IsBlack() const { return r == 0 && g == 0 && b == 0; }
-  // Ink that shows clearly when multiplied onto white: at least one channel below half.
-  bool IsDark() const { return r < 128 || g < 128 || b < 128; }
-};
-
-// An uncompressed, bottom-up 24-bit BMP with a 40-byte info header, its pixels stored top-down.
-struct Bmp {
-  int width = 0;
-  int height = 0;
-  std::vector<Pixel> pixels;
-
-  const Pixel& At(int x, int y) const {
-    return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
-  }
-};
-
+using test::Raster;
 using test::ReadBytes;
+using test::Rgb;
 
-// Parses exactly the layout above; on any other layout gives nothing and says why in error.
-std::optional<Bmp> ParseBmp24(const std::vector<uint8_t>& bytes, std::string& error);
+inline bool IsWhite(Rgb pixel) { return pixel == Rgb{255, 255, 255}; }
+inline bool IsBlack(Rgb pixel) { return pixel == Rgb{0, 0, 0}; }
+// Ink that shows clearly when multiplied onto white: at least one channel below half.
+inline bool IsDark(Rgb pixel) { return pixel.red < 128 || pixel.green < 128 || pixel.blue < 128; }
+
+// Parses an uncompressed, bottom-up 24-bit BMP with a 40-byte info header, and nothing else: on
+// any other layout gives nothing and says why in error.
+std::optional<Raster> ParseBmp24(const std::vector<uint8_t>& bytes, std::string& error);
 
 }  // namespace stamp::assets_test

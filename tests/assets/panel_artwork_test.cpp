@@ -33,8 +33,8 @@ class PanelArtworkTest : public ::testing::Test {
     auto parsed = ParseBmp24(ReadBytes(STAMP_ASSETS_DIR "/kvo_stamp.dat"), error);
     ASSERT_TRUE(parsed) << "kvo_stamp.dat: " << error;
     panel = *parsed;
-    ASSERT_EQ(panel.width, 264);
-    ASSERT_EQ(panel.height, 100);
+    ASSERT_EQ(panel.width(), 264);
+    ASSERT_EQ(panel.height(), 100);
   }
 
   // Distance of pixel (x, y)'s centre from the centre of the dial region starting at regionX.
@@ -42,18 +42,18 @@ class PanelArtworkTest : public ::testing::Test {
     return std::hypot(x + 0.5 - (regionX + kDialSize / 2.0), y + 0.5 - kDialSize / 2.0);
   }
 
-  Bmp panel;
+  Raster panel{0, 0};
 };
 
 TEST_F(PanelArtworkTest, DialBackgroundAddsNothingOutsideTheDialAndLightensInside) {
   for (int y = 0; y < kDialSize; ++y) {
     for (int x = kDialBackgroundX; x < kDialBackgroundX + kDialSize; ++x) {
       if (FromDialCentre(kDialBackgroundX, x, y) > kDialRadius + kHalfPixelDiagonal) {
-        EXPECT_TRUE(panel.At(x, y).IsBlack()) << x << "," << y;
+        EXPECT_TRUE(IsBlack(panel.At(x, y))) << x << "," << y;
       }
     }
   }
-  EXPECT_FALSE(panel.At(kDialBackgroundX + kDialSize / 2, kDialSize / 2).IsBlack());
+  EXPECT_FALSE(IsBlack(panel.At(kDialBackgroundX + kDialSize / 2, kDialSize / 2)));
 }
 
 TEST_F(PanelArtworkTest, DialFaceIsWhiteOutsideTheRimAndUnderTheStamp) {
@@ -61,7 +61,7 @@ TEST_F(PanelArtworkTest, DialFaceIsWhiteOutsideTheRimAndUnderTheStamp) {
     for (int x = kDialFaceX; x < kDialFaceX + kDialSize; ++x) {
       const double distance = FromDialCentre(kDialFaceX, x, y);
       if (distance > kDialRadius + kHalfPixelDiagonal || distance < kStampReach) {
-        EXPECT_TRUE(panel.At(x, y).IsWhite()) << x << "," << y;
+        EXPECT_TRUE(IsWhite(panel.At(x, y))) << x << "," << y;
       }
     }
   }
@@ -74,22 +74,23 @@ TEST_F(PanelArtworkTest, DialFaceHasADarkRimAllRound) {
     const double a = 2.0 * std::numbers::pi * i / kAngles;
     const int x = static_cast<int>(kDialSize / 2.0 + kRimRadius * std::sin(a));
     const int y = static_cast<int>(kDialSize / 2.0 - kRimRadius * std::cos(a));
-    EXPECT_TRUE(panel.At(kDialFaceX + x, y).IsDark()) << "at " << i * 10 << " degrees";
+    EXPECT_TRUE(IsDark(panel.At(kDialFaceX + x, y))) << "at " << i * 10 << " degrees";
   }
 }
 
 TEST_F(PanelArtworkTest, MarkerIsAColouredFrameAroundAWhiteInside) {
   for (int y = kMarkerFrameMax; y < kMarkerSize - kMarkerFrameMax; ++y) {
     for (int x = kMarkerFrameMax; x < kMarkerSize - kMarkerFrameMax; ++x) {
-      EXPECT_TRUE(panel.At(x, kMarkerY + y).IsWhite()) << x << "," << y;
+      EXPECT_TRUE(IsWhite(panel.At(x, kMarkerY + y))) << x << "," << y;
     }
   }
   const int middle = kMarkerSize / 2;
   const int last = kMarkerSize - 1;
   for (const auto& [x, y] : {std::pair{middle, 0}, {middle, last}, {0, middle}, {last, middle}}) {
-    const Pixel edge = panel.At(x, kMarkerY + y);
-    EXPECT_TRUE(edge.IsDark()) << x << "," << y;
-    EXPECT_FALSE(edge.r == edge.g && edge.g == edge.b) << "grey frame at " << x << "," << y;
+    const Rgb edge = panel.At(x, kMarkerY + y);
+    EXPECT_TRUE(IsDark(edge)) << x << "," << y;
+    EXPECT_FALSE(edge.red == edge.green && edge.green == edge.blue)
+        << "grey frame at " << x << "," << y;
   }
 }
 
@@ -98,12 +99,12 @@ TEST_F(PanelArtworkTest, PlusAndMinusIconsAreTellApart) {
   constexpr int kMiddle = 4;
   constexpr int kAboveMiddle = 3;
   for (int x = 3; x <= 6; ++x) {
-    EXPECT_TRUE(panel.At(kIconX + x, kPlusY + kMiddle).IsDark()) << "plus, x " << x;
-    EXPECT_TRUE(panel.At(kIconX + x, kMinusY + kMiddle).IsDark()) << "minus, x " << x;
+    EXPECT_TRUE(IsDark(panel.At(kIconX + x, kPlusY + kMiddle))) << "plus, x " << x;
+    EXPECT_TRUE(IsDark(panel.At(kIconX + x, kMinusY + kMiddle))) << "minus, x " << x;
   }
-  EXPECT_TRUE(panel.At(kIconX + kMiddle, kPlusY + kAboveMiddle).IsDark());
-  EXPECT_FALSE(panel.At(kIconX + kMiddle, kMinusY + kAboveMiddle).IsDark());
-  EXPECT_TRUE(panel.At(kIconX + kMiddle, kMinusY + kAboveMiddle - 1).IsWhite());
+  EXPECT_TRUE(IsDark(panel.At(kIconX + kMiddle, kPlusY + kAboveMiddle)));
+  EXPECT_FALSE(IsDark(panel.At(kIconX + kMiddle, kMinusY + kAboveMiddle)));
+  EXPECT_TRUE(IsWhite(panel.At(kIconX + kMiddle, kMinusY + kAboveMiddle - 1)));
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ std::vector<fs::path> SheetFiles() {
 }
 
 // The 30x30 pixels of cell k, row by row.
-std::vector<Pixel> Cell(const Bmp& sheet, int k) {
-  std::vector<Pixel> cell;
+std::vector<Rgb> Cell(const Raster& sheet, int k) {
+  std::vector<Rgb> cell;
   for (int y = 0; y < kCellSize; ++y) {
     for (int x = 0; x < kCellSize; ++x) {
       cell.push_back(sheet.At(kCellSize * (k % kColumns) + x, kCellSize * (k / kColumns) + y));
@@ -48,11 +48,11 @@ bool OnBorder(size_t index) {
   return x == 0 || y == 0 || x == kCellSize - 1 || y == kCellSize - 1;
 }
 
-int ClearlyDifferentPixels(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
+int ClearlyDifferentPixels(const std::vector<Rgb>& a, const std::vector<Rgb>& b) {
   int count = 0;
   for (size_t i = 0; i < a.size(); ++i) {
-    const int most =
-        std::max({std::abs(a[i].r - b[i].r), std::abs(a[i].g - b[i].g), std::abs(a[i].b - b[i].b)});
+    const int most = std::max({std::abs(a[i].red - b[i].red), std::abs(a[i].green - b[i].green),
+                               std::abs(a[i].blue - b[i].blue)});
     count += most > kClearlyDifferent ? 1 : 0;
   }
   return count;
@@ -78,21 +78,21 @@ class StampSheetTest : public ::testing::TestWithParam<fs::path> {
     auto parsed = ParseBmp24(ReadBytes(GetParam()), error);
     ASSERT_TRUE(parsed) << GetParam() << ": " << error;
     sheet = *parsed;
-    ASSERT_EQ(sheet.width, 120);
-    ASSERT_EQ(sheet.height, 90);
+    ASSERT_EQ(sheet.width(), 120);
+    ASSERT_EQ(sheet.height(), 90);
   }
 
-  Bmp sheet;
+  Raster sheet{0, 0};
 };
 
 TEST_P(StampSheetTest, EveryCellIsInkOnAWhiteBorder) {
   for (int k = 0; k < kCells; ++k) {
-    const std::vector<Pixel> cell = Cell(sheet, k);
+    const std::vector<Rgb> cell = Cell(sheet, k);
     int ink = 0;
     for (size_t i = 0; i < cell.size(); ++i) {
-      ink += cell[i].IsDark() ? 1 : 0;
+      ink += IsDark(cell[i]) ? 1 : 0;
       if (OnBorder(i)) {
-        EXPECT_TRUE(cell[i].IsWhite()) << "cell " << k << ", pixel " << i;
+        EXPECT_TRUE(IsWhite(cell[i])) << "cell " << k << ", pixel " << i;
       }
     }
     EXPECT_GE(ink, kMinimumInkPixels) << "cell " << k;
