@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "host/commands/command_line.h"
-#include "host/script/demo_script.h"
 #include "host/commands/exit_codes.h"
+#include "host/output/snapshot.h"
 #include "host/record/host_directory.h"
+#include "host/script/demo_script.h"
 #include "host/script/script_parser.h"
 #include "host/script/script_session.h"
-#include "host/output/snapshot.h"
-#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {
@@ -88,7 +88,8 @@ class DemoProfile {
 
 void WritePictures(Session& session, const fs::path& out, HostLog& log) {
   for (const auto& [error, name] :
-       {std::pair{SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png"),
+       {std::pair{SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png",
+                                Preview::kShown),
                   "canvas.png"},
         std::pair{SavePanelPng(session.record(), out / "panel.png"), "panel.png"}}) {
     if (!error.empty()) throw std::runtime_error(error);

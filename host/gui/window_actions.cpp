@@ -123,8 +123,8 @@ void StampWindow::ExportPicture() {
   const QString path = QFileDialog::getSaveFileName(this, tr("Export picture as PNG"), "canvas.png",
                                                     tr("PNG images (*.png)"));
   if (path.isEmpty()) return;
-  const std::string error =
-      host::SaveCanvasPng(session_->record(), session_->compositor(), path.toStdString());
+  const std::string error = host::SaveCanvasPng(session_->record(), session_->compositor(),
+                                                path.toStdString(), host::Preview::kLeftOut);
   if (!error.empty()) {
     return Warn(tr("Export picture"), QString::fromStdString(error));
   }

@@ -21,14 +21,16 @@ namespace {
 const char kOraFilter[] = QT_TRANSLATE_NOOP("StampWindow", "OpenRaster pictures (*.ora)");
 constexpr char kOraSuffix[] = ".ora";
 
-// The picture as shown, in the record's layout (bottom row first), composited row by row.
+// The picture, the three layers over white without the preview, in the record's layout (bottom
+// row first), composited row by row.
 std::vector<uint8_t> MergedCanvas(const host::HostRecord& record, host::Compositor& compositor) {
   const int32_t width = record.canvasWidth();
   const int32_t height = record.canvasHeight();
   const size_t rowBytes = static_cast<size_t>(width) * ora::kBytesPerPixel;
   std::vector<uint8_t> merged(record.canvasBytes());
   for (int32_t y = 0; y < height; ++y) {
-    compositor.Row(y, 0, width, merged.data() + static_cast<size_t>(height - 1 - y) * rowBytes);
+    compositor.PictureRow(y, 0, width,
+                          merged.data() + static_cast<size_t>(height - 1 - y) * rowBytes);
   }
   return merged;
 }

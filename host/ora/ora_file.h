@@ -1,7 +1,7 @@
 // OpenRaster files (.ora) of the three layers: a zip whose first entry, "mimetype", is stored
 // uncompressed and holds "image/openraster", then stack.xml, one PNG per layer under data/,
-// mergedimage.png (the picture as shown) and Thumbnails/thumbnail.png (at most 256 pixels on a
-// side).
+// mergedimage.png (the layers as one picture) and Thumbnails/thumbnail.png (at most 256 pixels
+// on a side).
 #pragma once
 
 #include <cstdint>
@@ -16,8 +16,8 @@ namespace stamp::ora {
 inline constexpr char kMimeType[] = "image/openraster";
 inline constexpr int32_t kThumbnailSide = 256;
 
-// Writes the layers and merged, the picture as shown (same layout and size as a layer), to path.
-// The file is written under a temporary name and renamed over path only once complete, so a
+// Writes the layers and merged, the layers as one picture (same layout and size as a layer), to
+// path. The file is written under a temporary name and renamed over path only once complete, so a
 // failure (a full disk, a read-only folder) leaves any earlier file at path as it was. Gives ""
 // or why nothing was written.
 std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& picture,

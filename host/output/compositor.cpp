@@ -1,5 +1,7 @@
 #include "host/output/compositor.h"
 
+#include <algorithm>
+
 #include "host/output/compositor_rows.h"
 
 namespace stamp::host {
@@ -38,10 +40,20 @@ void Compositor::Row(int32_t y, int32_t x, int32_t width, uint8_t* out) {
     MultiplyInto(out, LayerProduct() + offset, overlay, bytes);
     return;
   }
+  PictureRow(y, x, width, out);
+  MultiplyInPlace(out, overlay, bytes);
+}
+
+void Compositor::PictureRow(int32_t y, int32_t x, int32_t width, uint8_t* out) {
+  const size_t offset = Offset(y, x);
+  const size_t bytes = static_cast<size_t>(width) * kPixelBytes;
+  if (keep_) {
+    std::copy_n(LayerProduct() + offset, bytes, out);
+    return;
+  }
   MultiplyInto(out, record_.buffer(LayerField(0)) + offset, record_.buffer(LayerField(1)) + offset,
                bytes);
   MultiplyInPlace(out, record_.buffer(LayerField(2)) + offset, bytes);
-  MultiplyInPlace(out, overlay, bytes);
 }
 
 }  // namespace stamp::host

@@ -28,6 +28,9 @@ class Compositor {
   // Canvas row y (0 is the top row), columns x to x + width - 1, as B,G,R bytes into out
   // (width * 3 bytes). The segment must lie inside the canvas.
   void Row(int32_t y, int32_t x, int32_t width, uint8_t* out);
+  // The same segment of the picture alone, white times the three layers: without the preview the
+  // overlay holds, for what is saved or exported as the picture.
+  void PictureRow(int32_t y, int32_t x, int32_t width, uint8_t* out);
 
  private:
   size_t Offset(int32_t y, int32_t x) const;

@@ -33,10 +33,16 @@ std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster)
 }  // namespace
 
 std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
-                          const std::filesystem::path& path) {
+                          const std::filesystem::path& path, Preview preview) {
   const int32_t width = record.canvasWidth();
   const RowPicture picture{width, record.canvasHeight(), ChannelOrder::kBgr,
-                           [&](int32_t y, uint8_t* row) { canvas.Row(y, 0, width, row); }};
+                           [&](int32_t y, uint8_t* row) {
+                             if (preview == Preview::kShown) {
+                               canvas.Row(y, 0, width, row);
+                             } else {
+                               canvas.PictureRow(y, 0, width, row);
+                             }
+                           }};
   return WritePng(path, picture);
 }
 
@@ -54,7 +60,8 @@ std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& 
 std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
                          const std::filesystem::path& folder, std::string_view name) {
   const std::string prefix = (folder / name).string() + "-";
-  if (std::string error = SaveCanvasPng(record, canvas, prefix + "canvas.png"); !error.empty()) {
+  if (std::string error = SaveCanvasPng(record, canvas, prefix + "canvas.png", Preview::kShown);
+      !error.empty()) {
     return error;
   }
   if (std::string error = SavePanelPng(record, prefix + "panel.png"); !error.empty()) return error;

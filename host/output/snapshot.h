@@ -23,9 +23,13 @@ inline constexpr int32_t kShownPanelRows = 120;
 std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
                          const std::filesystem::path& folder, std::string_view name);
 
+// Whether a canvas picture carries the stamp preview the overlay holds: a snapshot shows the
+// canvas as the host shows it; an exported picture is the layers alone.
+enum class Preview { kShown, kLeftOut };
+
 // Writes the composite canvas as a PNG file.
 std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
-                          const std::filesystem::path& path);
+                          const std::filesystem::path& path, Preview preview);
 // Writes the plug-in's panel (raster rows 730 to 849) as a PNG file.
 std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& path);
 
