@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,10 +14,10 @@
 #include "host/commands/exit_codes.h"
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
-#include "stamp/support/bmp_decoder.h"
-#include "stamp/support/safe_file.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
+#include "stamp/support/bmp_decoder.h"
+#include "stamp/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

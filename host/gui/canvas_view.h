@@ -12,8 +12,8 @@
 #include <QPoint>
 #include <QSize>
 
-#include "host/output/compositor.h"
 #include "host/gui/view_mapping.h"
+#include "host/output/compositor.h"
 
 namespace stamp::gui {
 

@@ -108,8 +108,11 @@ bool IsName(std::string_view text) {
 
 // Parses the arguments of one command; gives "" or what is wrong with them.
 std::string ParseArguments(const CommandForm& form, std::string_view rest, ScriptCommand& command) {
-  const std::string takes = std::string("\"").append(form.words).append("\" takes ").append(
-      form.usage.empty() ? std::string_view("nothing more") : form.usage);
+  const std::string takes =
+      std::string("\"")
+          .append(form.words)
+          .append("\" takes ")
+          .append(form.usage.empty() ? std::string_view("nothing more") : form.usage);
   switch (form.argument) {
     case Argument::kOptionalText: command.text = Trim(rest); return {};
     case Argument::kText:

@@ -7,9 +7,9 @@
 #include "host/commands/exit_codes.h"
 #include "host/output/snapshot.h"
 #include "host/script/shown_text.h"
-#include "stamp/support/text_encoding.h"
-#include "stamp/plugin.h"
 #include "stamp/host_record.h"
+#include "stamp/plugin.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {

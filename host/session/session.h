@@ -11,10 +11,10 @@
 
 #include "host/output/compositor.h"
 #include "host/output/host_log.h"
+#include "host/record/host_record.h"
+#include "host/record/plugin_module.h"
 #include "host/session/host_panel.h"
 #include "host/session/plugin_calls.h"
-#include "host/record/plugin_module.h"
-#include "host/record/host_record.h"
 #include "stamp/support/scripted_ui.h"
 
 namespace stamp::host {

@@ -7,9 +7,9 @@
 //  - The last row may lack its padding bytes, never its pixels: any other shortfall is refused.
 #include <algorithm>
 
-#include "stamp/support/bmp_decoder.h"
 #include "platform/bmp/bmp_layout.h"
 #include "stamp/platform.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::platform {
 namespace {

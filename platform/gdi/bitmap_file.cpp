@@ -7,10 +7,10 @@
 #include <system_error>
 #include <vector>
 
-#include "stamp/support/bmp_decoder.h"
+#include "platform/gdi/gdi_bitmap.h"
 #include "platform/system/c_boundary.h"
 #include "platform/system/fault_injection.h"
-#include "platform/gdi/gdi_bitmap.h"
+#include "stamp/support/bmp_decoder.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {

@@ -1,7 +1,7 @@
 // Compatible bitmaps, bitmaps over a host's raster, and bitmap descriptions.
+#include "platform/gdi/gdi_context.h"
 #include "platform/system/c_boundary.h"
 #include "platform/system/fault_injection.h"
-#include "platform/gdi/gdi_context.h"
 #include "platform/system/last_error.h"
 
 namespace stamp::platform {

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/system/c_boundary.h"
 #include "platform/gdi/gdi_context.h"
+#include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
 
 namespace stamp::platform {

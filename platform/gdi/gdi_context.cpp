@@ -1,8 +1,8 @@
 #include "platform/gdi/gdi_context.h"
 
 #include "platform/system/c_boundary.h"
-#include "platform/text/font.h"
 #include "platform/system/last_error.h"
+#include "platform/text/font.h"
 
 namespace stamp::platform {
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/gdi/gdi_bitmap.h"
 #include "platform/system/c_boundary.h"
 #include "platform/system/fault_injection.h"
-#include "platform/gdi/gdi_bitmap.h"
 #include "platform/system/last_error.h"
 
 namespace stamp::platform {

@@ -1,7 +1,7 @@
 // Selection of bitmaps and fonts into contexts, and deletion of either.
-#include "platform/text/font.h"
 #include "platform/gdi/gdi_context.h"
 #include "platform/system/last_error.h"
+#include "platform/text/font.h"
 
 namespace stamp::platform {
 namespace {

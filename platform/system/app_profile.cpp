@@ -19,8 +19,8 @@
 #include "platform/system/ini_file.h"
 #include "platform/system/last_error.h"
 #include "platform/system/profile_update.h"
-#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
+#include "stamp/support/text_encoding.h"
 
 struct PlatApp {
   std::string profilePath;
@@ -87,7 +87,9 @@ PlatApp* plat_app_create(const char* profilePath) {
   if (profilePath == nullptr) return Fail("no profile path", nullptr);
   void* block = plat_alloc_low(sizeof(PlatApp));
   if (block == nullptr) return nullptr;
-  PlatApp* app = GuardedCall<PlatApp*>(nullptr, [&] { return new (block) PlatApp{profilePath, {}}; });
+  PlatApp* app = GuardedCall<PlatApp*>(nullptr, [&] {
+    return new (block) PlatApp{profilePath, {}};
+  });
   if (app == nullptr) plat_free_low(block);
   return app;
 }

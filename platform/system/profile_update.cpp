@@ -35,8 +35,8 @@ bool CheckRegularOrAbsent(const std::string& target) {
 // overtaken again and again; the folder stays while its files come and go.
 int LockFolderOf(const std::string& target) {
   const std::string folder = std::filesystem::path(target).parent_path().string();
-  FileDescriptor fd(::open(folder.empty() ? "." : folder.c_str(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor fd(
+      ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.get() < 0) return Fail(Reason(target), -1);
   int locked = ::flock(fd.get(), LOCK_EX);
   while (locked != 0 && errno == EINTR) locked = ::flock(fd.get(), LOCK_EX);

@@ -4,8 +4,8 @@
 
 #include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
-#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

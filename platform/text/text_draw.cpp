@@ -8,10 +8,10 @@
 #include <limits>
 #include <string_view>
 
+#include "platform/gdi/gdi_context.h"
 #include "platform/system/c_boundary.h"
 #include "platform/text/font.h"
 #include "platform/text/font_glyphs.h"
-#include "platform/gdi/gdi_context.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {

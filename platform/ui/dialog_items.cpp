@@ -1,7 +1,7 @@
 // What the dialog's own code does with its controls: texts, the list-box messages, placement.
 #include "platform/system/c_boundary.h"
-#include "platform/ui/dialog.h"
 #include "platform/system/last_error.h"
+#include "platform/ui/dialog.h"
 #include "stamp/support/text_encoding.h"
 
 using namespace stamp::platform;

@@ -4,8 +4,8 @@
 // LBN_SELCHANGE. Typing sends nothing: the dialog's code reads the text when it needs it.
 // Once the dialog has ended, no action is taken.
 #include "platform/system/c_boundary.h"
-#include "platform/ui/dialog.h"
 #include "platform/system/last_error.h"
+#include "platform/ui/dialog.h"
 
 using namespace stamp::platform;
 

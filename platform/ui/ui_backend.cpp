@@ -5,8 +5,8 @@
 
 #include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
-#include "stamp/support/text_encoding.h"
 #include "platform/ui/windows.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

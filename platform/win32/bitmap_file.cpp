@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "stamp/support/bmp_decoder.h"
 #include "platform/system/c_boundary.h"
 #include "platform/win32/win32_handles.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::platform {
 namespace {

@@ -24,10 +24,10 @@ inline constexpr uintmax_t kMaxBmpFileBytes = kMaxBmpDecodedBytes / 3 * 4 + (1u 
 struct BmpFormat {
   uint32_t headerSize = 0;  // 12 (core), 16 and 64 (OS/2 2.x), 40, 52, 56, 108, 124
   int32_t width = 0;
-  int32_t height = 0;       // always positive here; topDown tells the row order of the file
+  int32_t height = 0;  // always positive here; topDown tells the row order of the file
   bool topDown = false;
   uint16_t bitsPerPixel = 0;
-  uint32_t compression = 0; // PLAT_BI_* values
+  uint32_t compression = 0;  // PLAT_BI_* values
   uint32_t paletteSize = 0;
 };
 
