@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "pixel/rect_operations.h"
+#include "pixel/scenario.h"
 #include "src/pixel/blend_modes.h"
 #include "src/pixel/pixel_ops.h"
 
@@ -94,11 +94,11 @@ TEST(BlendModeTest, AndAndOrModesEqualTheirRasterOperations) {
     int32_t rasterOp;
   } pairs[] = {{BlendAnd, kSrcAnd}, {BlendOr, kSrcPaint}};
   for (const auto& pair : pairs) {
-    AllBytePairs blended;
-    AllBytePairs copied;
-    blended.Apply(BlitBlend, pair.mode);
-    copied.Apply(BlitCopy, pair.rasterOp);
-    EXPECT_EQ(blended.target, copied.target) << "mode " << pair.mode;
+    Scenario blended = AllBytePairs();
+    Scenario copied = blended;
+    blended.Run(BlitBlend, pair.mode);
+    copied.Run(BlitCopy, pair.rasterOp);
+    EXPECT_EQ(blended.dstBlock, copied.dstBlock) << "mode " << pair.mode;
   }
 }
 
