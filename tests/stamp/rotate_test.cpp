@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -93,42 +92,26 @@ TEST(RotationSetup, HugePicturesAndAnglesStayDefined) {
   }
 }
 
-// Where output pixel (j, i) of an n x n turn takes its source pixel; nothing: not written.
-using Source = std::optional<std::pair<int32_t, int32_t>>;
-
-Source Unturned(int32_t j, int32_t i, int32_t n) {
-  return j <= n - 2 && i <= n - 2 ? Source{{j, i}} : Source{};
-}
-Source QuarterEven(int32_t j, int32_t i, int32_t n) {
-  return i >= 2 && j <= n - 2 ? Source{{n - i, j}} : Source{};
-}
-Source QuarterOdd(int32_t j, int32_t i, int32_t n) {
-  return i >= 1 && j <= n - 2 ? Source{{n - 1 - i, j}} : Source{};
-}
-Source HalfEven(int32_t j, int32_t i, int32_t n) {
-  return i >= 2 && j >= 2 ? Source{{n - j, n - i}} : Source{};
-}
-Source HalfOdd(int32_t j, int32_t i, int32_t n) {
-  return i >= 1 && j >= 1 ? Source{{n - 1 - j, n - 1 - i}} : Source{};
-}
-Source ThreeQuarterEven(int32_t j, int32_t i, int32_t n) {
-  return j >= 2 && i <= n - 2 ? Source{{i, n - j}} : Source{};
-}
-Source ThreeQuarterOdd(int32_t j, int32_t i, int32_t n) {
-  return j >= 1 && i <= n - 2 ? Source{{i, n - 1 - j}} : Source{};
-}
+// Where output pixel (j, i) of an n x n picture turned by whole quarters takes its source pixel:
+// a turn about pixel (n / 2, n / 2), so c = 2 x (n / 2). A source pixel is sampled only with its
+// right and lower neighbours in the picture (x, y <= n - 2); other outputs are not written.
+using Source = std::pair<int32_t, int32_t>;
+Source Unturned(int32_t j, int32_t i, int32_t) { return {j, i}; }
+Source Quarter(int32_t j, int32_t i, int32_t c) { return {c - i, j}; }
+Source Half(int32_t j, int32_t i, int32_t c) { return {c - j, c - i}; }
+Source ThreeQuarters(int32_t j, int32_t i, int32_t c) { return {i, c - j}; }
 
 struct QuarterTurn {
   int32_t angle;
   int32_t n;
-  Source (*source)(int32_t j, int32_t i, int32_t n);
+  Source (*source)(int32_t j, int32_t i, int32_t c);
 };
 
 constexpr QuarterTurn kQuarterTurns[] = {
-    {0, 30, Unturned},          {0, 29, Unturned},           {0, 2, Unturned},
-    {90, 30, QuarterEven},      {90, 29, QuarterOdd},        {180, 30, HalfEven},
-    {180, 29, HalfOdd},         {270, 30, ThreeQuarterEven}, {-90, 30, ThreeQuarterEven},
-    {270, 29, ThreeQuarterOdd}, {-270, 30, QuarterEven},
+    {0, 30, Unturned},        {0, 29, Unturned},        {0, 2, Unturned},
+    {90, 30, Quarter},        {90, 29, Quarter},        {180, 30, Half},
+    {180, 29, Half},          {270, 30, ThreeQuarters}, {-90, 30, ThreeQuarters},
+    {270, 29, ThreeQuarters}, {-270, 30, Quarter},
 };
 
 // Every fraction is 0 at a whole quarter turn, so each written value is max(v - 2, 0).
@@ -141,9 +124,10 @@ TEST_F(RotateTest, QuarterTurnsMoveWholePixels) {
     ASSERT_EQ(box.height, turn.n);
     for (int32_t i = 0; i < kCanvas; ++i) {
       for (int32_t j = 0; j < kCanvas; ++j) {
-        const Source from = j < turn.n && i < turn.n ? turn.source(j, i, turn.n) : Source{};
-        const Rgb expected = from ? Darkened(src.At(from->first, from->second))
-                                  : Rgb{kUnwritten, kUnwritten, kUnwritten};
+        const auto [x, y] = turn.source(j, i, 2 * (turn.n / 2));
+        const bool sampled = j < turn.n && i < turn.n && x <= turn.n - 2 && y <= turn.n - 2;
+        const Rgb expected =
+            sampled ? Darkened(src.At(x, y)) : Rgb{kUnwritten, kUnwritten, kUnwritten};
         ASSERT_EQ(dst.At(j, i), expected) << "output (" << j << ", " << i << ")";
       }
     }
