@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 #include "reference.h"
@@ -6,20 +7,18 @@
 namespace stamp::test {
 namespace {
 
-// Channel sums of weighted source pixels, and their mean truncated.
-struct Sums {
-  int64_t red = 0, green = 0, blue = 0;
+// Red, green and blue sums of weighted source pixels, and their mean truncated.
+using Sums = std::array<int64_t, 3>;
 
-  void Add(Rgb p, int64_t weight) {
-    red += weight * p.red;
-    green += weight * p.green;
-    blue += weight * p.blue;
-  }
-  Rgb DividedBy(int64_t count) const {
-    return {static_cast<uint8_t>(red / count), static_cast<uint8_t>(green / count),
-            static_cast<uint8_t>(blue / count)};
-  }
-};
+void AddWeighted(Sums& sums, Rgb pixel, int64_t weight) {
+  const uint8_t channels[] = {pixel.red, pixel.green, pixel.blue};
+  for (size_t c = 0; c < sums.size(); ++c) sums[c] += weight * channels[c];
+}
+
+Rgb Mean(const Sums& sums, int64_t count) {
+  return {static_cast<uint8_t>(sums[0] / count), static_cast<uint8_t>(sums[1] / count),
+          static_cast<uint8_t>(sums[2] / count)};
+}
 
 // Scaled by d, destination pixel X spans [X*s, (X+1)*s) and source pixel k spans [k*d, (k+1)*d);
 // the weights of one destination pixel sum to s.
@@ -28,14 +27,14 @@ int64_t Overlap(int64_t X, int64_t d, int64_t s, int64_t k) {
 }
 
 Rgb AreaMean(const Raster& src, int32_t x, int32_t y, Box dstSize, Box srcSize) {
-  Sums sums;
+  Sums sums{};
   for (int32_t ky = 0; ky < srcSize.height; ++ky) {
     const int64_t wy = Overlap(y, dstSize.height, srcSize.height, ky);
     for (int32_t kx = 0; kx < srcSize.width && wy != 0; ++kx) {
-      sums.Add(src.At(kx, ky), wy * Overlap(x, dstSize.width, srcSize.width, kx));
+      AddWeighted(sums, src.At(kx, ky), wy * Overlap(x, dstSize.width, srcSize.width, kx));
     }
   }
-  return sums.DividedBy(int64_t{srcSize.width} * srcSize.height);
+  return Mean(sums, int64_t{srcSize.width} * srcSize.height);
 }
 
 struct Axis {
@@ -48,15 +47,16 @@ struct Axis {
 };
 
 Rgb SubSampleMean(const Raster& src, int64_t x, int64_t y, const Axis& across, const Axis& down) {
-  Sums sums;
+  Sums sums{};
   for (int64_t px = x * across.Span(); px < (x + 1) * across.Span(); ++px) {
     for (int64_t py = y * down.Span(); py < (y + 1) * down.Span(); ++py) {
-      sums.Add(src.At(static_cast<int32_t>(across.SourcePixel(px)),
-                      static_cast<int32_t>(down.SourcePixel(py))),
-               1);
+      AddWeighted(sums,
+                  src.At(static_cast<int32_t>(across.SourcePixel(px)),
+                         static_cast<int32_t>(down.SourcePixel(py))),
+                  1);
     }
   }
-  return sums.DividedBy(across.Span() * down.Span());
+  return Mean(sums, across.Span() * down.Span());
 }
 
 }  // namespace
