@@ -14,7 +14,6 @@ namespace stamp::test {
 namespace {
 
 constexpr int64_t kSquare = 60;
-constexpr int64_t kCell = 30;
 
 class RebuildTest : public SessionTest {
  protected:
@@ -79,7 +78,7 @@ class ReducedTest : public RebuildTest, public ::testing::WithParamInterface<int
 // Sizes that divide 30 average whole k x k blocks, k = 30 / size; the mean is truncated.
 TEST_P(ReducedTest, AveragesBlocksOfTheCellIntoTheCache) {
   const int32_t side = GetParam();
-  const int64_t k = kCell / side;
+  const int64_t k = kCellSize / side;
   RebuildWith(2, side, 0);
   EXPECT_EQ(Size().width, side);
   EXPECT_EQ(Size().height, side);
