@@ -4,11 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
+#include "pixel/scenario.h"
 #include "src/pixel/blend_modes.h"
 #include "src/pixel/pixel_ops.h"
-#include "pixel/rect_operations.h"
 
 namespace stamp::test {
 namespace {
@@ -16,66 +15,51 @@ namespace {
 // One pixel's blue, green and red bytes.
 using Bgr = std::array<uint8_t, 3>;
 
-// One pixel of source and destination with the same byte in all three channels, blended.
-uint8_t BlendOne(int32_t mode, uint8_t s, uint8_t d) {
+// One pixel of source and destination with the same byte in all three channels, through a blend
+// mode or a raster operation.
+uint8_t OnePixel(RectFunction function, int32_t code, uint8_t s, uint8_t d) {
   const Bgr source = {s, s, s};
   Bgr target = {d, d, d};
-  BlitBlend(target.data(), 1, 1, 0, 0, 1, 1, source.data(), 1, 1, 0, 0, mode, 3, 3);
+  function(target.data(), 1, 1, 0, 0, 1, 1, source.data(), 1, 1, 0, 0, code, 3, 3);
   EXPECT_TRUE(target[0] == target[1] && target[1] == target[2]) << "channels treated alike";
   return target[0];
 }
 
-uint8_t CopyOne(int32_t code, uint8_t s, uint8_t d) {
-  const Bgr source = {s, s, s};
-  Bgr target = {d, d, d};
-  BlitCopy(target.data(), 1, 1, 0, 0, 1, 1, source.data(), 1, 1, 0, 0, code, 3, 3);
-  return target[0];
-}
-
-struct ChannelCase {
-  int32_t op;
-  uint8_t s, d, expected;
-};
-
-TEST(BlendModeTest, ExampleFigures) {
-  const ChannelCase cases[] = {
-      {BlendLighten, 10, 200, 200},
-      {BlendLighten, 200, 10, 200},
-      {BlendDarken, 10, 200, 10},
-      {BlendDarken, 200, 10, 10},
-      {BlendAnd, 0xF0, 0x3C, 0x30},
-      {BlendOr, 0xF0, 0x3C, 0xFC},
-      {BlendAdd, 100, 200, 255},
-      {BlendAdd, 50, 100, 150},
-      {BlendSourceMinusDest, 50, 100, 0},
-      {BlendSourceMinusDest, 100, 50, 50},
-      {BlendMultiply, 255, 77, 77},
-      {BlendMultiply, 0, 77, 0},
-      {BlendMultiply, 128, 128, 64},
-      {BlendMultiply, 255, 255, 255},
-      {BlendAddProduct, 128, 100, 150},
-      {BlendAddProduct, 255, 200, 255},
-      {BlendSubtractProduct, 128, 200, 100},
-      {BlendSubtractProduct, 255, 200, 0},
-      {BlendScreenInverted, 255, 77, 77},
-      {BlendScreenInverted, 0, 0, 255},
-      {BlendScreenInverted, 0, 200, 255},
-      {BlendScreenInverted, 128, 100, 177},
-  };
-  for (const ChannelCase& c : cases) {
-    EXPECT_EQ(BlendOne(c.op, c.s, c.d), c.expected)
-        << "mode " << c.op << ", s " << int{c.s} << ", d " << int{c.d};
-  }
-}
-
-TEST(RasterOperationTest, ExampleFigures) {
-  const ChannelCase cases[] = {
-      {kSrcCopy, 10, 200, 10},     {kNotSrcCopy, 10, 200, 245},   {kNotSrcCopy, 255, 0, 0},
-      {kSrcAnd, 0xF0, 0x3C, 0x30}, {kSrcPaint, 0xF0, 0x3C, 0xFC},
-  };
-  for (const ChannelCase& c : cases) {
-    EXPECT_EQ(CopyOne(c.op, c.s, c.d), c.expected)
-        << "code " << c.op << ", s " << int{c.s} << ", d " << int{c.d};
+TEST(PixelOperationTest, ExampleFigures) {
+  const struct {
+    RectFunction function;
+    int32_t code;
+    uint8_t s, d, expected;
+  } cases[] = {{BlitBlend, BlendLighten, 10, 200, 200},
+               {BlitBlend, BlendLighten, 200, 10, 200},
+               {BlitBlend, BlendDarken, 10, 200, 10},
+               {BlitBlend, BlendDarken, 200, 10, 10},
+               {BlitBlend, BlendAnd, 0xF0, 0x3C, 0x30},
+               {BlitBlend, BlendOr, 0xF0, 0x3C, 0xFC},
+               {BlitBlend, BlendAdd, 100, 200, 255},
+               {BlitBlend, BlendAdd, 50, 100, 150},
+               {BlitBlend, BlendSourceMinusDest, 50, 100, 0},
+               {BlitBlend, BlendSourceMinusDest, 100, 50, 50},
+               {BlitBlend, BlendMultiply, 255, 77, 77},
+               {BlitBlend, BlendMultiply, 0, 77, 0},
+               {BlitBlend, BlendMultiply, 128, 128, 64},
+               {BlitBlend, BlendMultiply, 255, 255, 255},
+               {BlitBlend, BlendAddProduct, 128, 100, 150},
+               {BlitBlend, BlendAddProduct, 255, 200, 255},
+               {BlitBlend, BlendSubtractProduct, 128, 200, 100},
+               {BlitBlend, BlendSubtractProduct, 255, 200, 0},
+               {BlitBlend, BlendScreenInverted, 255, 77, 77},
+               {BlitBlend, BlendScreenInverted, 0, 0, 255},
+               {BlitBlend, BlendScreenInverted, 0, 200, 255},
+               {BlitBlend, BlendScreenInverted, 128, 100, 177},
+               {BlitCopy, kSrcCopy, 10, 200, 10},
+               {BlitCopy, kNotSrcCopy, 10, 200, 245},
+               {BlitCopy, kNotSrcCopy, 255, 0, 0},
+               {BlitCopy, kSrcAnd, 0xF0, 0x3C, 0x30},
+               {BlitCopy, kSrcPaint, 0xF0, 0x3C, 0xFC}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(OnePixel(c.function, c.code, c.s, c.d), c.expected)
+        << "code " << c.code << ", s " << int{c.s} << ", d " << int{c.d};
   }
 }
 
@@ -110,11 +94,11 @@ TEST(BlendModeTest, AndAndOrModesEqualTheirRasterOperations) {
     int32_t rasterOp;
   } pairs[] = {{BlendAnd, kSrcAnd}, {BlendOr, kSrcPaint}};
   for (const auto& pair : pairs) {
-    AllBytePairs blended;
-    AllBytePairs copied;
-    blended.Apply(BlitBlend, pair.mode);
-    copied.Apply(BlitCopy, pair.rasterOp);
-    EXPECT_EQ(blended.target, copied.target) << "mode " << pair.mode;
+    Scenario blended = AllBytePairs();
+    Scenario copied = blended;
+    blended.Run(BlitBlend, pair.mode);
+    copied.Run(BlitCopy, pair.rasterOp);
+    EXPECT_EQ(blended.dstBlock, copied.dstBlock) << "mode " << pair.mode;
   }
 }
 
@@ -129,35 +113,31 @@ TEST(Div255Test, TruncatesEveryProductOfTwoBytes) {
   }
 }
 
-struct NamedChannelOp {
-  const char* name;
-  ChannelOp op;
-};
-
-class ChannelOpTest : public ::testing::TestWithParam<NamedChannelOp> {};
-
 // The walk stores each channel result without clamping: Add and AddProduct clamp themselves,
 // SubtractProduct cannot go below 0 and ScreenInverted cannot exceed 255 for bytes s and d.
-TEST_P(ChannelOpTest, ResultIsAByteForEveryPairOfBytes) {
-  const ChannelOp op = GetParam().op;
-  for (uint32_t s = 0; s < 256; ++s) {
-    for (uint32_t d = 0; d < 256; ++d) ASSERT_LE(op(s, d), 255u) << "s " << s << ", d " << d;
+TEST(ChannelOpTest, ResultIsAByteForEveryPairOfBytes) {
+  const struct {
+    const char* name;
+    ChannelOp op;
+  } ops[] = {{"Lighten", blend::Lighten},
+             {"Darken", blend::Darken},
+             {"And", blend::And},
+             {"Or", blend::Or},
+             {"Add", blend::Add},
+             {"SourceMinusDest", blend::SourceMinusDest},
+             {"Multiply", blend::Multiply},
+             {"AddProduct", blend::AddProduct},
+             {"SubtractProduct", blend::SubtractProduct},
+             {"ScreenInverted", blend::ScreenInverted},
+             {"Copy", raster::Copy},
+             {"NotCopy", raster::NotCopy}};
+  for (const auto& [name, op] : ops) {
+    for (uint32_t s = 0; s < 256; ++s) {
+      for (uint32_t d = 0; d < 256; ++d)
+        ASSERT_LE(op(s, d), 255u) << name << ", s " << s << ", d " << d;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pixel, ChannelOpTest,
-    ::testing::Values(NamedChannelOp{"Lighten", blend::Lighten},
-                      NamedChannelOp{"Darken", blend::Darken}, NamedChannelOp{"And", blend::And},
-                      NamedChannelOp{"Or", blend::Or}, NamedChannelOp{"Add", blend::Add},
-                      NamedChannelOp{"SourceMinusDest", blend::SourceMinusDest},
-                      NamedChannelOp{"Multiply", blend::Multiply},
-                      NamedChannelOp{"AddProduct", blend::AddProduct},
-                      NamedChannelOp{"SubtractProduct", blend::SubtractProduct},
-                      NamedChannelOp{"ScreenInverted", blend::ScreenInverted},
-                      NamedChannelOp{"Copy", raster::Copy},
-                      NamedChannelOp{"NotCopy", raster::NotCopy}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace stamp::test

@@ -3,10 +3,10 @@
 
 #include <array>
 #include <climits>
-#include <cstring>
 
-#include "src/pixel/pixel_ops.h"
 #include "src/core/module_state.h"
+#include "src/pixel/pixel_ops.h"
+#include "stamp/test_canvas.h"
 #include "support/raster.h"
 
 namespace stamp::test {
@@ -16,26 +16,14 @@ constexpr uint16_t kUntouched = 999;
 
 class CanvasPixelTest : public ::testing::Test {
  protected:
-  void SetUp() override { UseCanvas(10, 10, 300); }
-  void TearDown() override { Module().host = HostContext(); }
-
-  void UseCanvas(int32_t width, int32_t height, int32_t bytes) {
-    std::memcpy(record.data() + STAMP_REC_CANVAS_WIDTH, &width, 4);
-    std::memcpy(record.data() + STAMP_REC_CANVAS_HEIGHT, &height, 4);
-    std::memcpy(record.data() + STAMP_REC_CANVAS_BYTES, &bytes, 4);
-    Module().host = HostContext(record.data());
-  }
-
   // Red, blue, green as GetPixel24 delivers them; kUntouched where it wrote nothing.
   std::array<uint16_t, 3> Get(int32_t x, int32_t y) {
     std::array<uint16_t, 3> rbg = {kUntouched, kUntouched, kUntouched};
-    GetPixel24(View(), x, y, &rbg[0], &rbg[1], &rbg[2]);
+    GetPixel24(CanvasView(canvas), x, y, &rbg[0], &rbg[1], &rbg[2]);
     return rbg;
   }
-  // The canvas as the record's geometry places it.
-  ImageView View() { return Module().host.canvasView(canvas.data()); }
 
-  alignas(4) std::array<uint8_t, STAMP_REC_SIZE> record{};
+  CanvasRecord record{10, 10, 300};
   Raster canvas{10, 10};
 };
 
@@ -54,7 +42,7 @@ TEST_F(CanvasPixelTest, GetPixel24RefusesPixelsOutsideTheCanvas) {
 }
 
 TEST_F(CanvasPixelTest, GetPixel24RefusesPixelsBeyondTheByteSize) {
-  UseCanvas(10, 10, 150);  // the bottom five rows
+  record.Resize(10, 10, 150);  // the bottom five rows
   EXPECT_EQ(Get(0, 4), kRefused);
   EXPECT_NE(Get(0, 5), kRefused);
 }
@@ -72,16 +60,15 @@ TEST_F(CanvasPixelTest, PutPixel24WritesWhereTheByteOffsetFalls) {
   };
   for (const PutCase& c : cases) {
     canvas = Raster(10, 10);
-    const Raster before = canvas;
-    PutPixel24(View(), c.x, c.y, 'z', 'z', 'z');
-    Raster expected = before;
+    Raster expected = canvas;
+    PutPixel24(CanvasView(canvas), c.x, c.y, 'z', 'z', 'z');
     if (c.writes) expected.Set(c.wroteX, c.wroteY, {'z', 'z', 'z'});
     EXPECT_EQ(canvas.rows(), expected.rows()) << "PutPixel24 at " << c.x << ", " << c.y;
   }
 }
 
 TEST_F(CanvasPixelTest, PutPixel24StoresTheLowEightBits) {
-  PutPixel24(View(), 2, 3, 300, 256 + 7, 0xFFFF);
+  PutPixel24(CanvasView(canvas), 2, 3, 300, 256 + 7, 0xFFFF);
   EXPECT_EQ(canvas.At(2, 3), (Rgb{44, 255, 7}));
 }
 
@@ -91,7 +78,7 @@ TEST_F(CanvasPixelTest, ReadThenWriteBackLeavesEveryPixelUnchanged) {
   for (int32_t y = 0; y < 10; ++y) {
     for (int32_t x = 0; x < 10; ++x) {
       const auto rbg = Get(x, y);
-      PutPixel24(View(), x, y, rbg[0], rbg[1], rbg[2]);
+      PutPixel24(CanvasView(canvas), x, y, rbg[0], rbg[1], rbg[2]);
       EXPECT_EQ(canvas.At(x, y), before.At(x, y)) << x << ", " << y;
     }
   }
@@ -101,19 +88,19 @@ TEST_F(CanvasPixelTest, WithoutAHostRecordNothingIsReadOrWritten) {
   Module().host = HostContext();
   const Raster before = canvas;
   EXPECT_EQ(Get(1, 1), kRefused);
-  PutPixel24(View(), 1, 1, 'z', 'z', 'z');
+  PutPixel24(CanvasView(canvas), 1, 1, 'z', 'z', 'z');
   EXPECT_EQ(canvas.rows(), before.rows());
 }
 
 // A 65536 x 65537 canvas record over a buffer of 300 bytes: pixel (5, 0) is 2^32 x 3 + 15 bytes
 // in, which a 32-bit offset would wrap to byte 15.
 TEST_F(CanvasPixelTest, OffsetsBeyondThirtyTwoBitsAreRefusedInsteadOfWrapping) {
-  UseCanvas(65536, 65537, 300);
+  record.Resize(65536, 65537, 300);
   const Raster before = canvas;
   EXPECT_EQ(Get(5, 0), kRefused);
-  PutPixel24(View(), 5, 0, 'z', 'z', 'z');
-  UseCanvas(16, 16, 300);
-  PutPixel24(View(), 3, 15 + (1 << 28), 'z', 'z', 'z');
+  PutPixel24(CanvasView(canvas), 5, 0, 'z', 'z', 'z');
+  record.Resize(16, 16, 300);
+  PutPixel24(CanvasView(canvas), 3, 15 + (1 << 28), 'z', 'z', 'z');
   EXPECT_EQ(canvas.rows(), before.rows());
 }
 

@@ -4,16 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
-#include <cstring>
 #include <vector>
 
-#include "pixel/random_pixels.h"
-#include "pixel/rect_operations.h"
-#include "pixel/reference_pixel_ops.h"
 #include "pixel/scenario.h"
-#include "src/core/module_state.h"
-#include "src/pixel/pixel_ops.h"
+#include "stamp/test_canvas.h"
 
 namespace stamp::test {
 namespace {
@@ -67,12 +63,7 @@ TEST_P(DifferentialTest, RandomRectanglesMatchTheReference) {
 }
 
 TEST_P(DifferentialTest, EveryPairOfBytesMatchesTheReference) {
-  const RectOperation& op = GetParam();
-  AllBytePairs engine;
-  AllBytePairs model;
-  engine.Apply(op.engine, op.code);
-  model.Apply(op.reference, op.code);
-  EXPECT_EQ(engine.target, model.target);
+  ExpectEngineMatchesReference(GetParam(), 0, 1, [](Random&) { return AllBytePairs(); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Pixel, DifferentialTest, ::testing::ValuesIn(AllRectOperations()),
@@ -84,21 +75,18 @@ TEST(DifferentialFillTest, RandomRectanglesMatchTheReference) {
 
 // Random canvas geometries in the host record, random pixels in and around the canvas.
 TEST(DifferentialCanvasPixelTest, RandomPixelsMatchTheReference) {
-  alignas(4) std::array<uint8_t, STAMP_REC_SIZE> record{};
-  Module().host = HostContext(record.data());
+  CanvasRecord record(0, 0);
   Random random(99);
   for (int round = 0; round < kRounds; ++round) {
     std::vector<uint8_t> engine = RandomBlock(random);
     std::vector<uint8_t> model = engine;
     const View v = RandomView(random, engine.size());
-    std::memcpy(record.data() + STAMP_REC_CANVAS_WIDTH, &v.width, 4);
-    std::memcpy(record.data() + STAMP_REC_CANVAS_HEIGHT, &v.height, 4);
-    std::memcpy(record.data() + STAMP_REC_CANVAS_BYTES, &v.bytes, 4);
+    record.Resize(v.width, v.height, v.bytes);
     const int32_t x = Coordinate(random, v.width);
     const int32_t y = Coordinate(random, v.height);
     std::array<uint16_t, 3> got = {1, 2, 3};
     std::array<uint16_t, 3> want = got;
-    const ImageView canvas = Module().host.canvasView(engine.data() + v.start);
+    const ImageView canvas = CanvasView(engine.data() + v.start);
     GetPixel24(canvas, x, y, &got[0], &got[1], &got[2]);
     reference::GetPixel24(model.data() + v.start, x, y, &want[0], &want[1], &want[2]);
     const auto red = static_cast<uint16_t>(random.Between(0, 0xFFFF));
@@ -107,7 +95,6 @@ TEST(DifferentialCanvasPixelTest, RandomPixelsMatchTheReference) {
     ASSERT_EQ(got, want) << "round " << round << " at " << x << ", " << y;
     ASSERT_EQ(engine, model) << "round " << round << " at " << x << ", " << y;
   }
-  Module().host = HostContext();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -29,15 +30,10 @@ struct Band {
   int32_t top;
 };
 
-struct Corner {
-  int32_t x;
-  int32_t y;
-};
-
 // A corner for a width x height rectangle whose every pixel lies in the band's bytes. Counted from
 // the band's first row, a rectangle in rows r .. r + height - 1 has its lowest pixel at
 // ((rows - r - height) x W + x) x 3 and its highest at ((rows - 1 - r) x W + x + width - 1) x 3.
-Corner InsideCorner(Random& random, Band band, int32_t width, int32_t height) {
+std::pair<int32_t, int32_t> InsideCorner(Random& random, Band band, int32_t width, int32_t height) {
   const int32_t r = random.Between(0, band.rows - height);
   const int32_t lowest = -(band.rows - r - height) * band.width;
   const int32_t highest = (r + 1) * band.width - width;
@@ -70,12 +66,8 @@ Scenario InsideScenario(Random& random) {
   }
   s.height = random.Between(1, std::min(to.rows, from.rows));
   s.width = random.Between(1, std::min(WidestIn(to, s.height), WidestIn(from, s.height)));
-  const Corner d = InsideCorner(random, to, s.width, s.height);
-  const Corner c = InsideCorner(random, from, s.width, s.height);
-  s.dx = d.x;
-  s.dy = d.y;
-  s.sx = c.x;
-  s.sy = c.y;
+  std::tie(s.dx, s.dy) = InsideCorner(random, to, s.width, s.height);
+  std::tie(s.sx, s.sy) = InsideCorner(random, from, s.width, s.height);
   return s;
 }
 
@@ -124,14 +116,6 @@ bool RunRows(Scenario& s, RowLoop loop) {
   return true;
 }
 
-// Runs a row loop over every pair of bytes at once.
-void RunRows(AllBytePairs& pairs, RowLoop loop) {
-  constexpr int32_t kSide = AllBytePairs::kSide;
-  const auto bytes = static_cast<int32_t>(pairs.target.size());
-  loop(*InsideRows({pairs.target.data(), kSide, kSide, bytes}, 0, 0, kSide, kSide,
-                   {pairs.source.data(), kSide, kSide, bytes}, 0, 0));
-}
-
 // The builds of the operation's row loop this processor can run.
 std::vector<RowLoop> RunnableBuilds(const RectOperation& op) {
   const RowLoopBuilds builds = BuildsOf(op);
@@ -145,16 +129,9 @@ std::vector<RowLoop> RunnableBuilds(const RectOperation& op) {
 // bytes, then random rectangles.
 TEST_P(InsideRowsTest, EveryBuildOfTheRowLoopMatchesTheReference) {
   const std::vector<RowLoop> runnable = RunnableBuilds(GetParam());
-  AllBytePairs pairModel;
-  pairModel.Apply(GetParam().reference, GetParam().code);
-  for (const RowLoop loop : runnable) {
-    AllBytePairs pairs;
-    RunRows(pairs, loop);
-    ASSERT_EQ(pairs.target, pairModel.target);
-  }
   Random random(7004);
-  for (int round = 0; round < kRounds; ++round) {
-    const Scenario start = InsideScenario(random);
+  for (int round = 0; round <= kRounds; ++round) {
+    const Scenario start = round == 0 ? AllBytePairs() : InsideScenario(random);
     Scenario model = start;
     model.Run(GetParam().reference, GetParam().code);
     for (const RowLoop loop : runnable) {

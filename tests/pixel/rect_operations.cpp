@@ -1,7 +1,5 @@
 #include "pixel/rect_operations.h"
 
-#include <cstring>
-
 #include "pixel/reference_pixel_ops.h"
 #include "src/pixel/pixel_ops.h"
 
@@ -32,19 +30,6 @@ std::vector<RectOperation> AllRectOperations() {
     operations.push_back({std::string("Blend") + name, BlitBlend, reference::BlitBlend, mode++});
   }
   return operations;
-}
-
-AllBytePairs::AllBytePairs() : source(kSide * kSide * 3), target(source.size()) {
-  for (size_t pair = 0; pair < kSide * kSide; ++pair) {
-    std::memset(&source[pair * 3], static_cast<int>(pair % kSide), 3);
-    std::memset(&target[pair * 3], static_cast<int>(pair / kSide), 3);
-  }
-}
-
-void AllBytePairs::Apply(RectFunction function, int32_t code) {
-  const auto bytes = static_cast<int32_t>(source.size());
-  function(target.data(), kSide, kSide, 0, 0, kSide, kSide, source.data(), kSide, kSide, 0, 0, code,
-           bytes, bytes);
 }
 
 }  // namespace stamp::test

@@ -23,17 +23,6 @@ struct RectOperation {
 
 std::vector<RectOperation> AllRectOperations();
 
-// A 256 x 256 source and destination where source pixel (s, d) holds s in every channel and
-// destination pixel (s, d) holds d: one call over the whole rectangle meets every pair of bytes.
-struct AllBytePairs {
-  AllBytePairs();
-  void Apply(RectFunction function, int32_t code);
-
-  static constexpr int32_t kSide = 256;
-  std::vector<uint8_t> source;
-  std::vector<uint8_t> target;
-};
-
 inline void PrintTo(const RectOperation& op, std::ostream* out) { *out << op.name; }
 
 // Names the cases of a test parameterised over the operations (a gtest name generator).

@@ -3,6 +3,7 @@
 #include "pixel/reference_pixel_ops.h"
 
 #include <algorithm>
+#include <array>
 
 #include "src/core/module_state.h"
 
@@ -19,6 +20,10 @@ int64_t Offset(int64_t width, int64_t height, int64_t x, int64_t y) {
 }
 
 bool Inside(int64_t offset, int64_t bytes) { return 0 <= offset && offset + 3 <= bytes; }
+
+// A pixel's three bytes, all read before any is written: source and destination may overlap.
+using Channels = std::array<int, 3>;
+Channels Read(const uint8_t* pixel) { return {pixel[0], pixel[1], pixel[2]}; }
 
 int Raster(int32_t code, int s, int d) {
   if (code == kSrcCopy) return s;
@@ -68,12 +73,9 @@ void BlitCopy(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int
   }
   Walk(dstWidth, dstHeight, dx, dy, width, height, srcWidth, srcHeight, sx, sy, dstBytes, srcBytes,
        [&](int64_t d, int64_t s) {
-         int sourceBytes[3];
-         int destBytes[3];
-         for (int c = 0; c < 3; ++c) sourceBytes[c] = src[s + c];
-         for (int c = 0; c < 3; ++c) destBytes[c] = dst[d + c];
+         const Channels source = Read(src + s), dest = Read(dst + d);
          for (int c = 0; c < 3; ++c) {
-           dst[d + c] = static_cast<uint8_t>(Raster(rasterOp, sourceBytes[c], destBytes[c]));
+           dst[d + c] = static_cast<uint8_t>(Raster(rasterOp, source[c], dest[c]));
          }
        });
 }
@@ -85,19 +87,12 @@ void BlitBlend(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, in
   if (mode < 0 || mode > 10) return;
   Walk(dstWidth, dstHeight, dx, dy, width, height, srcWidth, srcHeight, sx, sy, dstBytes, srcBytes,
        [&](int64_t d, int64_t s) {
-         int sourceBytes[3];
-         int destBytes[3];
-         for (int c = 0; c < 3; ++c) sourceBytes[c] = src[s + c];
-         for (int c = 0; c < 3; ++c) destBytes[c] = dst[d + c];
-         const bool white = sourceBytes[0] == 255 && sourceBytes[1] == 255 && sourceBytes[2] == 255;
+         const Channels source = Read(src + s), dest = Read(dst + d);
+         const bool white = source == Channels{255, 255, 255};
          for (int c = 0; c < 3; ++c) {
-           int value = 0;
-           if (mode == 9) {
-             value = white ? destBytes[c] : sourceBytes[c];
-           } else {
-             value = Blend(mode, sourceBytes[c], destBytes[c]);
-           }
-           dst[d + c] = static_cast<uint8_t>(value);
+           const int transparentWhite = white ? dest[c] : source[c];
+           dst[d + c] =
+               static_cast<uint8_t>(mode == 9 ? transparentWhite : Blend(mode, source[c], dest[c]));
          }
        });
 }

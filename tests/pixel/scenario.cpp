@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 #include "pixel/reference_pixel_ops.h"
@@ -25,6 +26,18 @@ void Scenario::Run(RectFunction function, int32_t code) {
 
 void Scenario::Fill(decltype(&reference::FillWhite) fill) {
   fill(Target(), dst.width, dst.height, dx, dy, width, height, dst.bytes);
+}
+
+Scenario AllBytePairs() {
+  constexpr int32_t kSide = 256;
+  const View whole{kSide, kSide, kSide * kSide * 3, 0};
+  const std::vector<uint8_t> block(static_cast<size_t>(whole.bytes));
+  Scenario pairs{false, block, block, whole, whole, 0, 0, 0, 0, kSide, kSide};
+  for (size_t pair = 0; pair < kSide * kSide; ++pair) {
+    std::memset(&pairs.srcBlock[pair * 3], static_cast<int>(pair % kSide), 3);
+    std::memset(&pairs.dstBlock[pair * 3], static_cast<int>(pair / kSide), 3);
+  }
+  return pairs;
 }
 
 void ExpectEngineMatchesReference(const RectOperation& op, uint32_t seed, int rounds,

@@ -36,6 +36,11 @@ struct Scenario {
 
 using MakeScenario = Scenario (*)(Random& random);
 
+// A 256 x 256 source and destination in two blocks, where source pixel (s, d) holds s in every
+// channel and destination pixel (s, d) holds d: one call over the whole rectangle meets every pair
+// of bytes.
+Scenario AllBytePairs();
+
 // Runs the engine and the reference model on copies of `rounds` scenarios and expects the same
 // bytes in every block afterwards.
 void ExpectEngineMatchesReference(const RectOperation& op, uint32_t seed, int rounds,

@@ -6,8 +6,8 @@
 #include <set>
 #include <utility>
 
-#include "src/pixel/pixel_ops.h"
 #include "pixel/rect_operations.h"
+#include "src/pixel/pixel_ops.h"
 #include "support/raster.h"
 
 namespace stamp::test {
@@ -115,21 +115,22 @@ TEST(BlitCopyTest, CopiesBetweenBuffersOfDifferentWidths) {
                            }));
 }
 
-TEST(BlitBlendTest, UnknownModesChangeNothing) {
-  for (const int32_t mode : {11, -1, 12, INT32_MIN, INT32_MAX}) {
-    const Raster source({"abc"});
+// Codes outside the eleven blend modes and the four raster operations change nothing.
+TEST(BlitTest, UnknownCodesChangeNothing) {
+  const struct {
+    RectFunction function;
+    int32_t code;
+  } cases[] = {
+      {BlitBlend, 11},        {BlitBlend, -1},          {BlitBlend, 12},
+      {BlitBlend, INT32_MIN}, {BlitBlend, INT32_MAX},   {BlitCopy, 0},
+      {BlitCopy, 1},          {BlitCopy, kSrcCopy + 1}, {BlitCopy, kSrcCopy & 0xFF0000},
+      {BlitCopy, 0x00660046}, {BlitCopy, -1},
+  };
+  const Raster source({"abc"});
+  for (const auto& c : cases) {
     Raster target({"xyz"});
-    BlitBlend(target.data(), 3, 1, 0, 0, 3, 1, source.data(), 3, 1, 0, 0, mode, 9, 9);
-    EXPECT_EQ(target.rows(), Rows{"xyz"}) << "mode " << mode;
-  }
-}
-
-TEST(BlitCopyTest, UnknownRasterOperationsChangeNothing) {
-  for (const int32_t code : {0, 1, kSrcCopy + 1, kSrcCopy & 0xFF0000, 0x00660046, -1}) {
-    const Raster source({"abc"});
-    Raster target({"xyz"});
-    BlitCopy(target.data(), 3, 1, 0, 0, 3, 1, source.data(), 3, 1, 0, 0, code, 9, 9);
-    EXPECT_EQ(target.rows(), Rows{"xyz"}) << "code " << code;
+    c.function(target.data(), 3, 1, 0, 0, 3, 1, source.data(), 3, 1, 0, 0, c.code, 9, 9);
+    EXPECT_EQ(target.rows(), Rows{"xyz"}) << "code " << c.code;
   }
 }
 
@@ -181,15 +182,10 @@ TEST_P(EveryRectOperation, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
 INSTANTIATE_TEST_SUITE_P(Pixel, EveryRectOperation, ::testing::ValuesIn(AllRectOperations()),
                          OperationName());
 
+// A row far below, and geometry so extreme that exact offsets need more than 64 bits: no pixel.
 TEST(FillWhiteTest, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
   Raster picture(16, 16);
   FillWhite(picture.data(), 16, 16, 3, kWrappingRow, 1, 1, picture.bytes());
-  EXPECT_EQ(WhitePixels(picture), PixelSet{});
-}
-
-// Geometry so extreme that exact offsets need more than 64 bits still refuses every pixel.
-TEST(FillWhiteTest, OffsetsBeyondSixtyFourBitsAreRefused) {
-  Raster picture(10, 10);
   FillWhite(picture.data(), INT32_MIN, INT32_MAX, 0, INT32_MIN, 2, 2, picture.bytes());
   FillWhite(picture.data(), INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX, 2, 2, picture.bytes());
   EXPECT_EQ(WhitePixels(picture), PixelSet{});

@@ -7,16 +7,22 @@
 
 namespace stamp::test {
 
-CanvasRecord::CanvasRecord(int32_t width, int32_t height) : record_(STAMP_REC_SIZE) {
-  const int32_t bytes = width * height * 3;
-  std::memcpy(&record_[STAMP_REC_CANVAS_WIDTH], &width, sizeof width);
-  std::memcpy(&record_[STAMP_REC_CANVAS_HEIGHT], &height, sizeof height);
-  std::memcpy(&record_[STAMP_REC_CANVAS_BYTES], &bytes, sizeof bytes);
+CanvasRecord::CanvasRecord(int32_t width, int32_t height)
+    : CanvasRecord(width, height, width * height * 3) {}
+
+CanvasRecord::CanvasRecord(int32_t width, int32_t height, int32_t bytes) : record_(STAMP_REC_SIZE) {
+  Resize(width, height, bytes);
   Module().host = HostContext(record_.data());
 }
 
 CanvasRecord::~CanvasRecord() { Module().host = HostContext(); }
 
-ImageView CanvasView(Raster& raster) { return Module().host.canvasView(raster.data()); }
+void CanvasRecord::Resize(int32_t width, int32_t height, int32_t bytes) {
+  std::memcpy(&record_[STAMP_REC_CANVAS_WIDTH], &width, sizeof width);
+  std::memcpy(&record_[STAMP_REC_CANVAS_HEIGHT], &height, sizeof height);
+  std::memcpy(&record_[STAMP_REC_CANVAS_BYTES], &bytes, sizeof bytes);
+}
+
+ImageView CanvasView(uint8_t* bytes) { return Module().host.canvasView(bytes); }
 
 }  // namespace stamp::test

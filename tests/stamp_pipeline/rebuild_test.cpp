@@ -4,30 +4,21 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
+#include <tuple>
 
 #include "src/core/module_state.h"
 #include "src/files/panel_image.h"
-#include "src/stamp/rebuild.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {
 namespace {
 
-constexpr int64_t kCacheY = 60;
 constexpr int64_t kSquare = 60;
-constexpr int64_t kCell = 30;
 
 class RebuildTest : public SessionTest {
  protected:
   void SetUp() override { FillCanvasRandom(host, STAMP_REC_STAMP_BUFFER, 3); }
 
-  void Rebuild(int32_t selection, int32_t reduction, int32_t angle, bool extract = true) {
-    Module().selection = selection;
-    Module().reduction = reduction;
-    Module().angle = angle;
-    RebuildStamp(extract);
-  }
   Plane StampPlane() const { return CanvasPlane(host, host.buffer(STAMP_REC_STAMP_BUFFER)); }
   const uint8_t* Stamp(int64_t x, int64_t y) const {
     return StampPlane().bytes + StampPlane().Inside(x, y);
@@ -46,7 +37,7 @@ class RebuildTest : public SessionTest {
       for (int64_t x = 0; x < kSquare; ++x) {
         const bool sampled = x <= side - 2 && y <= side - 2;
         for (int c = 0; c < 3; ++c) {
-          const int expected = sampled ? std::max(Stamp(x, kCacheY + y)[c] - 2, 0) : 255;
+          const int expected = sampled ? std::max(Stamp(x, kCellCacheY + y)[c] - 2, 0) : 255;
           ASSERT_EQ(Stamp(x, y)[c], expected) << "StampImage (" << x << ", " << y << ")";
         }
       }
@@ -54,28 +45,41 @@ class RebuildTest : public SessionTest {
   }
 };
 
-class UnreducedTest : public RebuildTest, public ::testing::WithParamInterface<int32_t> {};
+// A selection and a reduction.
+using CellChoice = std::tuple<int32_t, int32_t>;
 
-TEST_P(UnreducedTest, RotatesTheWholeCellFromTheCache) {
+class WholeCellTest : public RebuildTest, public ::testing::WithParamInterface<CellChoice> {};
+
+// Sizes outside 5..29 leave the cell whole. Cells outside the grid (only a profile can select
+// them) follow the same formulas, with truncating mod and div; the copy takes what the
+// PanelImage's byte bound lets through. Cells beyond the int32 coordinates copy nothing.
+TEST_P(WholeCellTest, CopiesTheCellToTheCacheAndRotatesItFromThere) {
+  const auto [selection, reduction] = GetParam();
   Bytes expected = CanvasCopy(host, STAMP_REC_STAMP_BUFFER);
-  ModelCellToCache(host, expected, session.panel(), 5);
-  Rebuild(5, GetParam(), 0);
+  ModelCellToCache(host, expected, session.panel(), selection);
+  RebuildWith(selection, reduction, 0);
   EXPECT_EQ(Size().width, 30);
   EXPECT_EQ(Size().height, 30);
   EXPECT_TRUE(SameCache(host, CanvasCopy(host, STAMP_REC_STAMP_BUFFER), expected));
   ExpectUnturnedStamp(30);
 }
 
-INSTANTIATE_TEST_SUITE_P(OutsideFiveToTwentyNine, UnreducedTest,
-                         ::testing::Values(30, 4, 31, 40, 0, -7, INT_MIN, INT_MAX));
+INSTANTIATE_TEST_SUITE_P(UnreducedSizes, WholeCellTest,
+                         ::testing::Combine(::testing::Values(5),
+                                            ::testing::Values(30, 4, 31, 40, 0, -7, INT_MIN,
+                                                              INT_MAX)));
+INSTANTIATE_TEST_SUITE_P(SelectionsOutsideTheGrid, WholeCellTest,
+                         ::testing::Combine(::testing::Values(-1, -3, -4, -5, -9, 12, 13, 15,
+                                                              4000000, -4000000, INT_MIN, INT_MAX),
+                                            ::testing::Values(30)));
 
 class ReducedTest : public RebuildTest, public ::testing::WithParamInterface<int32_t> {};
 
 // Sizes that divide 30 average whole k x k blocks, k = 30 / size; the mean is truncated.
 TEST_P(ReducedTest, AveragesBlocksOfTheCellIntoTheCache) {
   const int32_t side = GetParam();
-  const int64_t k = kCell / side;
-  Rebuild(2, side, 0);
+  const int64_t k = kCellSize / side;
+  RebuildWith(2, side, 0);
   EXPECT_EQ(Size().width, side);
   EXPECT_EQ(Size().height, side);
   for (int64_t y = 0; y < side; ++y) {
@@ -85,7 +89,7 @@ TEST_P(ReducedTest, AveragesBlocksOfTheCellIntoTheCache) {
         for (int64_t j = 0; j < k; ++j) {
           for (int64_t i = 0; i < k; ++i) sum += Cell(2, x * k + i, y * k + j)[c];
         }
-        ASSERT_EQ(Stamp(x, kCacheY + y)[c], sum / (k * k)) << x << ", " << y;
+        ASSERT_EQ(Stamp(x, kCellCacheY + y)[c], sum / (k * k)) << x << ", " << y;
       }
     }
   }
@@ -94,29 +98,13 @@ TEST_P(ReducedTest, AveragesBlocksOfTheCellIntoTheCache) {
 
 INSTANTIATE_TEST_SUITE_P(WholeBlocks, ReducedTest, ::testing::Values(5, 10, 15));
 
-// Cells outside the grid (only a profile can select them) follow the same formulas, with
-// truncating mod and div; the copy takes what the PanelImage's byte bound lets through. Cells
-// beyond the int32 coordinates copy nothing.
-class OutsideGridTest : public RebuildTest, public ::testing::WithParamInterface<int32_t> {};
-
-TEST_P(OutsideGridTest, CopiesWhatTheBoundsRuleLetsThrough) {
-  Bytes expected = CanvasCopy(host, STAMP_REC_STAMP_BUFFER);
-  ModelCellToCache(host, expected, session.panel(), GetParam());
-  Rebuild(GetParam(), 30, 0);
-  EXPECT_TRUE(SameCache(host, CanvasCopy(host, STAMP_REC_STAMP_BUFFER), expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Selections, OutsideGridTest,
-                         ::testing::Values(-1, -3, -4, -5, -9, 12, 13, 15, 4000000, -4000000,
-                                           INT_MIN, INT_MAX));
-
 TEST_F(RebuildTest, DialChangeRotatesTheCacheWithoutReadingThePanelImage) {
-  Rebuild(9, 20, 45);
+  RebuildWith(9, 20, 45);
   const Bytes turned = CanvasCopy(host, STAMP_REC_STAMP_BUFFER);
   const RotatedSize turnedSize = Size();
-  Rebuild(9, 20, 0);
+  RebuildWith(9, 20, 0);
   FillRandom(session.panel(), kPanelImageBytes, 77);
-  Rebuild(9, 20, 45, false);
+  RebuildWith(9, 20, 45, false);
   EXPECT_EQ(CanvasCopy(host, STAMP_REC_STAMP_BUFFER), turned);
   EXPECT_EQ(Size().width, turnedSize.width);
   EXPECT_EQ(Size().height, turnedSize.height);
@@ -131,7 +119,7 @@ class WhiteSquareTest : public RebuildTest, public ::testing::WithParamInterface
 
 // The rotation writes at most 253 per channel, so a 255 can only be the square's white fill.
 TEST_P(WhiteSquareTest, StaysExactlyWhiteWhereTheRotationDoesNotWrite) {
-  Rebuild(0, GetParam().reduction, GetParam().angle);
+  RebuildWith(0, GetParam().reduction, GetParam().angle);
   for (int64_t y = 0; y < kSquare; ++y) {
     for (int64_t x = 0; x < kSquare; ++x) {
       const uint8_t* pixel = Stamp(x, y);

@@ -6,13 +6,9 @@
 #include "src/core/module_state.h"
 #include "src/files/panel_image.h"
 #include "src/stamp/mul_table.h"
+#include "src/stamp/rebuild.h"
 
 namespace stamp::test {
-namespace {
-
-constexpr int64_t kCacheY = 60;  // the cell cache: 30x30 at (0,60) of stampBuffer
-
-}  // namespace
 
 Session::Session(TestHost& host, uint32_t panelSeed)
     : panel_(static_cast<size_t>(kPanelImageBytes)) {
@@ -31,6 +27,13 @@ Session::~Session() { Module() = ModuleState{}; }
 void SessionTest::TearDown() {
   EXPECT_TRUE(session.panelGuardsIntact()) << "a guard zone of the PanelImage changed";
   HostTest::TearDown();
+}
+
+void RebuildWith(int32_t selection, int32_t reduction, int32_t angle, bool extract) {
+  Module().selection = selection;
+  Module().reduction = reduction;
+  Module().angle = angle;
+  RebuildStamp(extract);
 }
 
 void FillRandom(uint8_t* bytes, size_t size, uint32_t seed) {
@@ -75,22 +78,30 @@ void ModelCellToCache(const TestHost& host, Bytes& stamp, uint8_t* panel, int32_
   const int64_t x = kCellAreaX + int64_t{kCellSize} * (selection % kCellColumns);
   const int64_t y = kCellAreaY + int64_t{kCellSize} * (selection / kCellColumns);
   if (y < INT32_MIN || y > INT32_MAX) return;
-  ModelCopy(CanvasPlane(host, stamp.data()), 0, kCacheY, PanelPlane(panel), x, y, kCellSize,
+  ModelCopy(CanvasPlane(host, stamp.data()), 0, kCellCacheY, PanelPlane(panel), x, y, kCellSize,
             kCellSize);
 }
 
-::testing::AssertionResult SameCache(const TestHost& host, const Bytes& actual,
-                                     const Bytes& expected) {
+::testing::AssertionResult SamePixels(const TestHost& host, const Bytes& actual,
+                                      const Bytes& expected,
+                                      const std::function<bool(int64_t x, int64_t y)>& compared) {
   const Plane geometry = CanvasPlane(host, nullptr);
-  for (int64_t j = 0; j < kCellSize; ++j) {
-    for (int64_t i = 0; i < kCellSize; ++i) {
-      const int64_t at = geometry.Inside(i, kCacheY + j);
-      if (at < 0 || std::memcmp(&actual[at], &expected[at], 3) != 0) {
-        return ::testing::AssertionFailure() << "cell cache differs at (" << i << ", " << j << ")";
+  for (int64_t y = 0; y < host.canvasHeight(); ++y) {
+    for (int64_t x = 0; x < host.canvasWidth(); ++x) {
+      const int64_t at = geometry.Inside(x, y);
+      if (compared(x, y) && std::memcmp(&actual[at], &expected[at], 3) != 0) {
+        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") differs";
       }
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult SameCache(const TestHost& host, const Bytes& actual,
+                                     const Bytes& expected) {
+  return SamePixels(host, actual, expected, [](int64_t x, int64_t y) {
+    return x < kCellSize && y >= kCellCacheY && y < kCellCacheY + kCellSize;
+  });
 }
 
 }  // namespace stamp::test

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "support/test_host.h"
@@ -36,6 +37,9 @@ class SessionTest : public HostTest {
   Session session{host};
 };
 
+// Sets the selection and the dials in the module state and rebuilds the stamp.
+void RebuildWith(int32_t selection, int32_t reduction, int32_t angle, bool extract = true);
+
 void FillRandom(uint8_t* bytes, size_t size, uint32_t seed);
 
 // A copy of the canvas-sized buffer the record field names.
@@ -60,12 +64,19 @@ Plane PanelPlane(uint8_t* bytes);
 void ModelCopy(Plane dst, int64_t dx, int64_t dy, Plane src, int64_t sx, int64_t sy, int64_t width,
                int64_t height);
 
+// The cell cache: 30x30 pixels at (0, kCellCacheY) of stampBuffer.
+constexpr int64_t kCellCacheY = 60;
+
 // Copies the selected cell, unreduced, into the cell cache (0,60) of a stampBuffer image: the
 // cell's corner is x = 70 + 30 x (selection mod 4), y = 30 x (selection div 4), truncating, in
 // 64 bits; a cell beyond int32 coordinates copies nothing.
 void ModelCellToCache(const TestHost& host, Bytes& stamp, uint8_t* panel, int32_t selection);
 
-// Compares the 30x30 cell caches of two stampBuffer images; names the first difference.
+// Compare two images of a canvas-sized buffer at the canvas pixels where `compared` holds, or in
+// their 30x30 cell caches; name the first difference.
+::testing::AssertionResult SamePixels(const TestHost& host, const Bytes& actual,
+                                      const Bytes& expected,
+                                      const std::function<bool(int64_t x, int64_t y)>& compared);
 ::testing::AssertionResult SameCache(const TestHost& host, const Bytes& actual,
                                      const Bytes& expected);
 

@@ -8,7 +8,6 @@
 #include "src/core/module_state.h"
 #include "src/files/panel_image.h"
 #include "src/pixel/pixel_ops.h"
-#include "src/stamp/rebuild.h"
 #include "src/stamp/reduce.h"
 #include "src/stamp/rotate.h"
 #include "stamp_pipeline/session.h"
@@ -55,10 +54,7 @@ TEST_P(StagingTest, LeavesOverlaySaveAloneAndPreparesTheSameStamp) {
   const RotatedSize size = PrepareThroughOverlaySave(stamp, scratch, staging, reduction, angle);
   ASSERT_NE(staging, overlaySave) << "the model staged nothing";
 
-  Module().selection = kSelection;
-  Module().reduction = reduction;
-  Module().angle = angle;
-  RebuildStamp(true);
+  RebuildWith(kSelection, reduction, angle);
 
   EXPECT_TRUE(CanvasCopy(host, STAMP_REC_OVERLAY_SAVE) == overlaySave) << "overlaySave changed";
   EXPECT_TRUE(CanvasCopy(host, STAMP_REC_STAMP_BUFFER) == stamp) << "stampBuffer differs";

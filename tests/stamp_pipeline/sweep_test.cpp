@@ -3,12 +3,10 @@
 // preparation owns, nor into any guard zone.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "src/core/module_state.h"
 #include "src/files/panel_image.h"
-#include "src/stamp/rebuild.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {
@@ -22,24 +20,10 @@ std::vector<int32_t> SweepAngles() {
   return angles;
 }
 
-// Pixels of stampBuffer the preparation may write: the white square and the cell cache.
-bool StampArea(int64_t x, int64_t y) { return (x < 60 && y < 60) || (x < 30 && y < 90); }
-bool ScratchArea(int64_t x, int64_t y) { return x < 30 && y < 30; }
-
-::testing::AssertionResult UnchangedOutside(const TestHost& host, const Bytes& before,
-                                            uint32_t field, bool (*area)(int64_t, int64_t)) {
-  const Bytes after = CanvasCopy(host, field);
-  const Plane geometry = CanvasPlane(host, nullptr);
-  for (int64_t y = 0; y < host.canvasHeight(); ++y) {
-    for (int64_t x = 0; x < host.canvasWidth(); ++x) {
-      const int64_t at = geometry.Inside(x, y);
-      if (!area(x, y) && std::memcmp(&before[at], &after[at], 3) != 0) {
-        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") changed";
-      }
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
+// Pixels of the buffers the preparation must not write: outside the white square and the cell
+// cache of stampBuffer, outside the cell's square of scratchBuffer.
+bool OutsideStampArea(int64_t x, int64_t y) { return !((x < 60 && y < 60) || (x < 30 && y < 90)); }
+bool OutsideScratchArea(int64_t x, int64_t y) { return !(x < 30 && y < 30); }
 
 class SweepTest : public ::testing::Test {
  protected:
@@ -47,12 +31,6 @@ class SweepTest : public ::testing::Test {
     FillCanvasRandom(host, STAMP_REC_STAMP_BUFFER, 21);
     FillCanvasRandom(host, STAMP_REC_SCRATCH_BUFFER, 22);
     FillCanvasRandom(host, STAMP_REC_OVERLAY_SAVE, 23);
-  }
-  void Prepare(int32_t selection, int32_t reduction) {
-    Module().selection = selection;
-    Module().reduction = reduction;
-    Module().angle = 0;
-    RebuildStamp(true);
   }
 
   TestHost host{64, 96};  // just room for the square and the cache below it
@@ -67,17 +45,18 @@ TEST_F(SweepTest, EveryCellReductionAndAngleStaysInItsAreas) {
   for (int32_t selection = 0; selection < 12; ++selection) {
     for (int32_t reduction = 10; reduction <= 30; ++reduction) {
       SCOPED_TRACE(::testing::Message() << "cell " << selection << ", size " << reduction);
-      Prepare(selection, reduction);
+      RebuildWith(selection, reduction, 0);
       for (const int32_t angle : SweepAngles()) {
-        Module().angle = angle;
-        RebuildStamp(false);
+        RebuildWith(selection, reduction, angle, false);
         ASSERT_LE(Module().rotatedSize.width, kLargestBox) << angle;
         ASSERT_LE(Module().rotatedSize.height, kLargestBox) << angle;
       }
       ASSERT_TRUE(host.guardsIntact());
       ASSERT_TRUE(session.panelGuardsIntact());
-      ASSERT_TRUE(UnchangedOutside(host, stamp, STAMP_REC_STAMP_BUFFER, StampArea));
-      ASSERT_TRUE(UnchangedOutside(host, scratch, STAMP_REC_SCRATCH_BUFFER, ScratchArea));
+      ASSERT_TRUE(
+          SamePixels(host, CanvasCopy(host, STAMP_REC_STAMP_BUFFER), stamp, OutsideStampArea));
+      ASSERT_TRUE(SamePixels(host, CanvasCopy(host, STAMP_REC_SCRATCH_BUFFER), scratch,
+                             OutsideScratchArea));
       ASSERT_TRUE(CanvasCopy(host, STAMP_REC_OVERLAY_SAVE) == overlaySave);
       ASSERT_TRUE(Bytes(session.panel(), session.panel() + kPanelImageBytes) == panel);
     }
@@ -98,12 +77,7 @@ TEST_P(SmallCanvasTest, PreparesEveryCellWithinTheBuffers) {
     Session session(host);
     for (int32_t selection = 0; selection < 12; ++selection) {
       for (const int32_t reduction : {10, 30}) {
-        for (const int32_t angle : {0, 45, -150}) {
-          Module().selection = selection;
-          Module().reduction = reduction;
-          Module().angle = angle;
-          RebuildStamp(true);
-        }
+        for (const int32_t angle : {0, 45, -150}) RebuildWith(selection, reduction, angle);
       }
     }
     EXPECT_TRUE(session.panelGuardsIntact());
