@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "host/record/bmp_encoder.h"
 #include "host_process.h"
+#include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
@@ -42,18 +42,13 @@ Raster Pressed(const Raster& stamp, int32_t x, int32_t y) {
 
 // A 120x90 sheet whose cell 0 is a gradient (so a misplaced stamp shows) and the rest grey.
 void WriteSheet(const fs::path& path) {
-  std::vector<uint8_t> pixels(120 * 90 * 3, 0x80);
-  const host::RasterView sheet{pixels.data(), 120, 90};
+  Raster sheet(120, 90, 0x80);
   for (int32_t y = 0; y < 30; ++y) {
     for (int32_t x = 0; x < 30; ++x) {
-      uint8_t* p = sheet.pixel(x, y);
-      p[0] = static_cast<uint8_t>(40 + 4 * x);
-      p[1] = static_cast<uint8_t>(60 + 3 * y);
-      p[2] = static_cast<uint8_t>(200 - x - y);
+      sheet.Set(x, y, {uint8_t(200 - x - y), uint8_t(60 + 3 * y), uint8_t(40 + 4 * x)});
     }
   }
-  const std::vector<uint8_t> bytes = host::EncodeBmp24(sheet);
-  WriteFile(path, std::string(bytes.begin(), bytes.end()));
+  EXPECT_TRUE(WriteBmp24(path, sheet));
 }
 
 class HostScript : public HostProcessTest {

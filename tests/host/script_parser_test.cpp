@@ -21,39 +21,38 @@ std::string ErrorOf(std::string_view text) {
 }
 
 TEST(ScriptParser, EveryCommandWithItsArguments) {
-  const Script script = Parse(
-      "panel down 1 2\npanel move -3 4\npanel up 5 -6\npen down 7 8\npen move 9 10\n"
-      "pen up 11 12\nkey a\nkey b\nlayer 2\nview -1 2 3\nundo\ndialog select 4\n"
-      "dialog type C:\\sheets\\my sheet.bmp\ndialog file ../a.bmp\ndialog file\ndialog ok\n"
-      "dialog cancel\nexpect result 9\nexpect message Please load stamp\nsave step-1_b.x\n"
-      "destroy\ninit\n");
   struct Expected {
+    std::string line;
     Op op;
     std::vector<int32_t> numbers;
     std::string text;
   };
-  const std::vector<Expected> expected = {{Op::kPanelDown, {1, 2}, ""},
-                                          {Op::kPanelMove, {-3, 4}, ""},
-                                          {Op::kPanelUp, {5, -6}, ""},
-                                          {Op::kPenDown, {7, 8}, ""},
-                                          {Op::kPenMove, {9, 10}, ""},
-                                          {Op::kPenUp, {11, 12}, ""},
-                                          {Op::kKeyA, {}, ""},
-                                          {Op::kKeyB, {}, ""},
-                                          {Op::kLayer, {2}, ""},
-                                          {Op::kView, {-1, 2, 3}, ""},
-                                          {Op::kUndo, {}, ""},
-                                          {Op::kDialogSelect, {4}, ""},
-                                          {Op::kDialogType, {}, "C:\\sheets\\my sheet.bmp"},
-                                          {Op::kDialogFile, {}, "../a.bmp"},
-                                          {Op::kDialogFile, {}, ""},
-                                          {Op::kDialogOk, {}, ""},
-                                          {Op::kDialogCancel, {}, ""},
-                                          {Op::kExpectResult, {9}, ""},
-                                          {Op::kExpectMessage, {}, "Please load stamp"},
-                                          {Op::kSave, {}, "step-1_b.x"},
-                                          {Op::kDestroy, {}, ""},
-                                          {Op::kInit, {}, ""}};
+  const std::vector<Expected> expected = {
+      {"panel down 1 2", Op::kPanelDown, {1, 2}, ""},
+      {"panel move -3 4", Op::kPanelMove, {-3, 4}, ""},
+      {"panel up 5 -6", Op::kPanelUp, {5, -6}, ""},
+      {"pen down 7 8", Op::kPenDown, {7, 8}, ""},
+      {"pen move 9 10", Op::kPenMove, {9, 10}, ""},
+      {"pen up 11 12", Op::kPenUp, {11, 12}, ""},
+      {"key a", Op::kKeyA, {}, ""},
+      {"key b", Op::kKeyB, {}, ""},
+      {"layer 2", Op::kLayer, {2}, ""},
+      {"view -1 2 3", Op::kView, {-1, 2, 3}, ""},
+      {"undo", Op::kUndo, {}, ""},
+      {"dialog select 4", Op::kDialogSelect, {4}, ""},
+      {"dialog type C:\\sheets\\my sheet.bmp", Op::kDialogType, {}, "C:\\sheets\\my sheet.bmp"},
+      {"dialog file ../a.bmp", Op::kDialogFile, {}, "../a.bmp"},
+      {"dialog file", Op::kDialogFile, {}, ""},
+      {"dialog ok", Op::kDialogOk, {}, ""},
+      {"dialog cancel", Op::kDialogCancel, {}, ""},
+      {"expect result 9", Op::kExpectResult, {9}, ""},
+      {"expect message Please load stamp", Op::kExpectMessage, {}, "Please load stamp"},
+      {"save step-1_b.x", Op::kSave, {}, "step-1_b.x"},
+      {"destroy", Op::kDestroy, {}, ""},
+      {"init", Op::kInit, {}, ""}};
+  std::string text;
+  for (const Expected& command : expected) text += command.line + "\n";
+  const Script script = Parse(text);
   ASSERT_EQ(script.commands.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE(i);

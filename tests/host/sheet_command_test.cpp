@@ -9,6 +9,7 @@
 
 #include "host_process.h"
 #include "stamp/support/bmp_decoder.h"
+#include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
@@ -56,28 +57,9 @@ TEST_F(SheetCommand, PrintsFormatAndSize) {
   EXPECT_EQ(run.err, "");
 }
 
-void PutLittleEndian(std::string& bytes, uint32_t value, int byteCount) {
-  for (int i = 0; i < byteCount; ++i) bytes += char(value >> (8 * i));
-}
-
-// A white 24-bit BMP of the given size.
-std::string WhiteBmp(uint32_t width, uint32_t height) {
-  const uint32_t stride = (width * 3 + 3) / 4 * 4;
-  std::string bytes = "BM";
-  PutLittleEndian(bytes, 54 + stride * height, 4);
-  PutLittleEndian(bytes, 0, 4);
-  PutLittleEndian(bytes, 54, 4);
-  for (uint32_t field : {40u, width, height}) PutLittleEndian(bytes, field, 4);
-  PutLittleEndian(bytes, 1, 2);
-  PutLittleEndian(bytes, 24, 2);
-  for (int i = 0; i < 6; ++i) PutLittleEndian(bytes, 0, 4);
-  bytes.append(stride * height, '\xff');
-  return bytes;
-}
-
 TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
   struct Case {
-    uint32_t width, height;
+    int32_t width, height;
     const char* verdict;
   };
   for (const Case& c : {Case{120, 90, "fills 120x90: yes\n"},
@@ -86,7 +68,7 @@ TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
                              "used)\n"},
                         Case{120, 89, "fills 120x90: no (covers 120x89 of the cell area)\n"}}) {
     const fs::path file = folder_ / "white.bmp";
-    WriteFile(file, WhiteBmp(c.width, c.height));
+    ASSERT_TRUE(WriteBmp24(file, Raster(c.width, c.height, 0xFF)));
     const HostRun run = Sheet({file.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.ends_with(c.verdict)) << run.out;
