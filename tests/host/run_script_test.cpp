@@ -22,8 +22,9 @@ uint8_t Multiply(uint8_t source, uint8_t target) {
   return static_cast<uint8_t>(source * target / 255);
 }
 
-// The plug-in's multiply of the stamp's top-left 30x30 into picture, centred on (x, y).
-void Press(Raster& picture, const Raster& stamp, int32_t x, int32_t y) {
+// White, with the plug-in's multiply of the stamp's top-left 30x30 centred on (x, y).
+Raster Pressed(const Raster& stamp, int32_t x, int32_t y) {
+  Raster picture = White();
   for (int32_t row = 0; row < kStampSide; ++row) {
     for (int32_t column = 0; column < kStampSide; ++column) {
       const Rgb s = stamp.At(column, row);
@@ -32,11 +33,6 @@ void Press(Raster& picture, const Raster& stamp, int32_t x, int32_t y) {
                   {Multiply(s.red, d.red), Multiply(s.green, d.green), Multiply(s.blue, d.blue)});
     }
   }
-}
-
-Raster Pressed(const Raster& stamp, int32_t x, int32_t y) {
-  Raster picture = White();
-  Press(picture, stamp, x, y);
   return picture;
 }
 

@@ -16,13 +16,7 @@ namespace {
 
 const fs::path kFixtureDir = STAMP_BMP_FIXTURE_DIR;
 
-class SheetCommand : public HostProcessTest {
- protected:
-  HostRun Sheet(std::vector<std::string> args) const {
-    args.insert(args.begin(), "sheet");
-    return Host(args);
-  }
-};
+using SheetCommand = HostProcessTest;
 
 // What the PPM must hold: the decoder's pixels, as red, green, blue, under a P6 header.
 std::string ExpectedPpm(const platform::DecodedBmp& image) {
@@ -41,7 +35,7 @@ TEST_F(SheetCommand, PpmHoldsExactlyTheDecodersPixelsAndPngIsWritten) {
     const auto decoded = platform::DecodeBmp(ReadBytes(kFixtureDir / name));
     ASSERT_TRUE(decoded.image) << decoded.error;
     const HostRun run =
-        Sheet({(kFixtureDir / name).string(), "--out", (folder_ / "sheet").string()});
+        Host({"sheet", (kFixtureDir / name).string(), "--out", (folder_ / "sheet").string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadFile(folder_ / "sheet.ppm"), ExpectedPpm(*decoded.image));
     EXPECT_GT(ReadPng(folder_ / "sheet.png").width(), 0) << "a readable PNG";
@@ -49,7 +43,7 @@ TEST_F(SheetCommand, PpmHoldsExactlyTheDecodersPixelsAndPngIsWritten) {
 }
 
 TEST_F(SheetCommand, PrintsFormatAndSize) {
-  const HostRun run = Sheet({(kFixtureDir / "info40_rle8_31x9.bmp").string()});
+  const HostRun run = Host({"sheet", (kFixtureDir / "info40_rle8_31x9.bmp").string()});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "format: info header (40 bytes), 8 bits per pixel, RLE8, 256-entry palette, rows "
@@ -69,7 +63,7 @@ TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
                         Case{120, 89, "fills 120x90: no (covers 120x89 of the cell area)\n"}}) {
     const fs::path file = folder_ / "white.bmp";
     ASSERT_TRUE(WriteBmp24(file, Raster(c.width, c.height, 0xFF)));
-    const HostRun run = Sheet({file.string()});
+    const HostRun run = Host({"sheet", file.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.ends_with(c.verdict)) << run.out;
   }
@@ -77,7 +71,7 @@ TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
 
 TEST_F(SheetCommand, RefusedFileExitsOneWithOneLineReason) {
   const fs::path file = kFixtureDir / "broken" / "overlapping_masks.bmp";
-  const HostRun run = Sheet({file.string(), "--out", (folder_ / "sheet").string()});
+  const HostRun run = Host({"sheet", file.string(), "--out", (folder_ / "sheet").string()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "sheet: " + file.string() + ": colour masks overlap\n");
   EXPECT_EQ(run.out, "");
@@ -85,16 +79,18 @@ TEST_F(SheetCommand, RefusedFileExitsOneWithOneLineReason) {
 }
 
 TEST_F(SheetCommand, MissingFileExitsOneWithOneLineReason) {
-  const HostRun run = Sheet({(folder_ / "absent.bmp").string()});
+  const HostRun run = Host({"sheet", (folder_ / "absent.bmp").string()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.err.starts_with("sheet: cannot read ")) << run.err;
   EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
 }
 
 TEST_F(SheetCommand, MalformedArgumentsExitTwoWithUsage) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"a.bmp", "b.bmp"}, {"a.bmp", "--out"}, {"--bogus"}}) {
-    const HostRun run = Sheet(args);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"sheet"},
+                                               {"sheet", "a.bmp", "b.bmp"},
+                                               {"sheet", "a.bmp", "--out"},
+                                               {"sheet", "--bogus"}}) {
+    const HostRun run = Host(args);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.starts_with("usage: stamp-host sheet FILE")) << run.err;
   }
