@@ -110,26 +110,24 @@ Comparison Compare(const ShownCanvas& shown, const QImage& canvas) {
 
 // Runs action, answering the message boxes it shows, in order, by pressing the button with each
 // text (its '&' left out); true when a box came for every answer.
-bool Answering(QStringList buttons, const std::function<void()>& action) {
-  const qsizetype expected = buttons.size();
-  auto answered = std::make_shared<qsizetype>(0);
+bool Answering(const QStringList& buttons, const std::function<void()>& action) {
+  auto unanswered = std::make_shared<QStringList>(buttons);
   auto* timer = new QTimer(qApp);
   timer->setObjectName(kAnswersTimer);
-  QObject::connect(timer, &QTimer::timeout, [timer, answered, buttons]() mutable {
+  QObject::connect(timer, &QTimer::timeout, [timer, unanswered] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || box->property("answered").toBool()) return;
     box->setProperty("answered", true);
-    ++*answered;
     for (QAbstractButton* button : box->buttons()) {
-      if (button->text().remove('&') == buttons.front())
+      if (button->text().remove('&') == unanswered->front())
         QTimer::singleShot(0, button, &QAbstractButton::click);
     }
-    buttons.pop_front();
-    if (buttons.isEmpty()) timer->deleteLater();
+    unanswered->pop_front();
+    if (unanswered->isEmpty()) timer->deleteLater();
   });
   timer->start(10);
   action();
-  return *answered == expected;
+  return unanswered->isEmpty();
 }
 
 // Whole files: empty when it cannot be read, false when not every byte was written.
