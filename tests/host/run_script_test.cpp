@@ -163,21 +163,17 @@ TEST_F(HostScript, LoadDialogAnswersComeFromTheScript) {
 }
 
 TEST_F(HostScript, ExpectationThatFailsEndsTheRunWithExitThreeNamingTheLine) {
-  struct Case {
-    std::string script;
-    std::string error;
-  };
-  for (const Case& c :
-       {Case{"pen down 10 10\nexpect result 9\n", "x.txt:2: expected result 9, got 0"},
-        Case{"key b\nexpect message Please load stamp\nsave after\n",
-             "x.txt:2: expected message \"Please load stamp\", but none was shown"},
-        Case{"pen down 1 1\nexpect message Stamp\n",
-             "x.txt:2: expected message \"Stamp\", the last was \"Please load stamp\""},
-        Case{"layer 1\nexpect result 0\n", "x.txt:2: expected result 0, but no export ran"}}) {
-    WriteFile(folder_ / "x.txt", c.script);
+  for (const auto& [script, error] :
+       {std::pair{"pen down 10 10\nexpect result 9\n", "x.txt:2: expected result 9, got 0"},
+        {"key b\nexpect message Please load stamp\nsave after\n",
+         "x.txt:2: expected message \"Please load stamp\", but none was shown"},
+        {"pen down 1 1\nexpect message Stamp\n",
+         "x.txt:2: expected message \"Stamp\", the last was \"Please load stamp\""},
+        {"layer 1\nexpect result 0\n", "x.txt:2: expected result 0, but no export ran"}}) {
+    WriteFile(folder_ / "x.txt", script);
     const HostRun run = Host({"run", "x.txt", "--profile", "p.ini", "--canvas", "40x40"});
-    EXPECT_EQ(run.exitCode, 3) << c.script;
-    EXPECT_EQ(run.err, "stamp-host: " + c.error + "\n");
+    EXPECT_EQ(run.exitCode, 3) << script;
+    EXPECT_EQ(run.err, "stamp-host: " + std::string(error) + "\n");
     EXPECT_FALSE(fs::exists(folder_ / "after-canvas.png")) << "a line after the failure ran";
     EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n")) << "the plug-in is shut down";
   }

@@ -78,41 +78,37 @@ TEST(ScriptParser, CommentsBlankLinesAndLineEndings) {
 }
 
 TEST(ScriptParser, ErrorsNameTheScriptAndTheLine) {
-  struct Case {
-    std::string text;
-    std::string error;
-  };
-  for (const Case& c : {
-           Case{"key a\n\n\n\n\n\n\n\n\n\n\npen dwn 10 20\n",
-                "script.txt:12: unknown command \"pen dwn\""},
-           Case{"paint 1 2", "script.txt:1: unknown command \"paint\""},
-           Case{"key c", "script.txt:1: unknown command \"key c\""},
-           Case{"dialog", "script.txt:1: unknown command \"dialog\""},
-           Case{"pen down 1", "script.txt:1: \"pen down\" takes X Y"},
-           Case{"pen down 1 2 3", "script.txt:1: \"pen down\" takes X Y"},
-           Case{"view 1 2", "script.txt:1: \"view\" takes X Y SHIFT"},
-           Case{"layer one", "script.txt:1: \"one\" is not a number"},
-           Case{"layer +1", "script.txt:1: \"+1\" is not a number"},
-           Case{"pen up 1 2x", "script.txt:1: \"2x\" is not a number"},
-           Case{"layer 2147483648", "script.txt:1: number 2147483648 is out of range"},
-           Case{"undo now", "script.txt:1: \"undo\" takes nothing more"},
-           Case{"key a b", "script.txt:1: \"key a\" takes nothing more"},
-           Case{"expect message", "script.txt:1: \"expect message\" takes TEXT"},
-           Case{"save", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
-           Case{"save a/b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
-           Case{"save ..", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
-           Case{"save a b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+  for (const auto& [text, error] : {
+           std::pair<std::string, std::string>{"key a\n\n\n\n\n\n\n\n\n\n\npen dwn 10 20\n",
+                                               "script.txt:12: unknown command \"pen dwn\""},
+           {"paint 1 2", "script.txt:1: unknown command \"paint\""},
+           {"key c", "script.txt:1: unknown command \"key c\""},
+           {"dialog", "script.txt:1: unknown command \"dialog\""},
+           {"pen down 1", "script.txt:1: \"pen down\" takes X Y"},
+           {"pen down 1 2 3", "script.txt:1: \"pen down\" takes X Y"},
+           {"view 1 2", "script.txt:1: \"view\" takes X Y SHIFT"},
+           {"layer one", "script.txt:1: \"one\" is not a number"},
+           {"layer +1", "script.txt:1: \"+1\" is not a number"},
+           {"pen up 1 2x", "script.txt:1: \"2x\" is not a number"},
+           {"layer 2147483648", "script.txt:1: number 2147483648 is out of range"},
+           {"undo now", "script.txt:1: \"undo\" takes nothing more"},
+           {"key a b", "script.txt:1: \"key a\" takes nothing more"},
+           {"expect message", "script.txt:1: \"expect message\" takes TEXT"},
+           {"save", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           {"save a/b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           {"save ..", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           {"save a b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
            // Quoted script bytes are safe for a terminal: controls, DEL, C1 controls and
            // malformed UTF-8 escaped, other UTF-8 kept, long tokens cut after 60 characters.
-           Case{"\xEF\xBB\xBFpaint", "script.txt:1: unknown command \"paint\""},
-           Case{"\x1B[2J\x1B]0;title\x07",
-                "script.txt:1: unknown command \"\\x1B[2J\\x1B]0;title\\x07\""},
-           Case{"layer 1\x7F\xC2\x9B\xC3\xA9\xFF\xC3",
-                "script.txt:1: \"1\\x7F\\xC2\\x9B\xC3\xA9\\xFF\\xC3\" is not a number"},
-           Case{"layer 1" + std::string(1000000, '0'),
-                "script.txt:1: number 1" + std::string(59, '0') + "... is out of range"},
+           {"\xEF\xBB\xBFpaint", "script.txt:1: unknown command \"paint\""},
+           {"\x1B[2J\x1B]0;title\x07",
+            "script.txt:1: unknown command \"\\x1B[2J\\x1B]0;title\\x07\""},
+           {"layer 1\x7F\xC2\x9B\xC3\xA9\xFF\xC3",
+            "script.txt:1: \"1\\x7F\\xC2\\x9B\xC3\xA9\\xFF\\xC3\" is not a number"},
+           {"layer 1" + std::string(1000000, '0'),
+            "script.txt:1: number 1" + std::string(59, '0') + "... is out of range"},
        }) {
-    EXPECT_EQ(ErrorOf(c.text), c.error);
+    EXPECT_EQ(ErrorOf(text), error);
   }
 }
 
