@@ -34,8 +34,8 @@
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
 #include "host/ora/ora_file.h"
-#include "stamp/support/text_encoding.h"
 #include "stamp/host_record.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::gui {
 namespace {
@@ -108,26 +108,37 @@ Comparison Compare(const ShownCanvas& shown, const QImage& canvas) {
   return result;
 }
 
-// Answers the message boxes that show next, in order, by pressing the button with each text (its
-// '&' left out); gives what the boxes said.
-std::shared_ptr<QStringList> AnswerBoxes(QStringList buttons) {
-  auto said = std::make_shared<QStringList>();
+// Runs action, answering the message boxes it shows, in order, by pressing the button with each
+// text (its '&' left out); true when a box came for every answer.
+bool Answering(const QStringList& buttons, const std::function<void()>& action) {
+  auto unanswered = std::make_shared<QStringList>(buttons);
   auto* timer = new QTimer(qApp);
   timer->setObjectName(kAnswersTimer);
-  QObject::connect(timer, &QTimer::timeout, [timer, said, buttons]() mutable {
+  QObject::connect(timer, &QTimer::timeout, [timer, unanswered] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || box->property("answered").toBool()) return;
     box->setProperty("answered", true);
-    said->append(box->text());
     for (QAbstractButton* button : box->buttons()) {
-      if (button->text().remove('&') == buttons.front())
+      if (button->text().remove('&') == unanswered->front())
         QTimer::singleShot(0, button, &QAbstractButton::click);
     }
-    buttons.pop_front();
-    if (buttons.isEmpty()) timer->deleteLater();
+    unanswered->pop_front();
+    if (unanswered->isEmpty()) timer->deleteLater();
   });
   timer->start(10);
-  return said;
+  action();
+  return unanswered->isEmpty();
+}
+
+// Whole files: empty when it cannot be read, false when not every byte was written.
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // The three layers, one after another.
@@ -299,11 +310,10 @@ void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
   canvas->verticalScrollBar()->setValue(0);
   QVERIFY(window->grab().save(STAMP_GUI_SCREENSHOT));
 
-  QFile scriptFile(folder_.filePath("session.txt"));
-  QVERIFY(scriptFile.open(QIODevice::WriteOnly) && scriptFile.write(script.toUtf8()) > 0);
-  scriptFile.close();
+  const QString scriptPath = folder_.filePath("session.txt");
+  QVERIFY(WriteAll(scriptPath, script.toUtf8()));
   QProcess host;
-  host.start(STAMP_HOST_EXE, {"run", scriptFile.fileName(), "--out", folder_.path(), "--profile",
+  host.start(STAMP_HOST_EXE, {"run", scriptPath, "--out", folder_.path(), "--profile",
                               folder_.filePath("scripted.ini"), "--canvas", "800x800", "--quiet"});
   QVERIFY(host.waitForFinished(120000));
   QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
@@ -425,24 +435,20 @@ void StampWindowTest::unsavedWorkIsAskedAboutBeforeItIsDropped() {
   const QByteArray blank = Layers(*window);
   Stamp(canvas, {100, 100});
   QVERIFY(window->unsaved());
-  auto said = AnswerBoxes({"Cancel"});
-  QVERIFY(!window->close());
-  QCOMPARE(said->size(), 1);
+  bool closed = true;
+  QVERIFY(Answering({"Cancel"}, [&] { closed = window->close(); }) && !closed);
   // The offscreen platform has no window manager to make the window active again after a box.
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window.get()));
-  said = AnswerBoxes({"Discard"});
-  QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-  QCOMPARE(said->size(), 1);
+  QVERIFY(Answering({"Discard"},
+                    [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); }));
   QVERIFY(Layers(*window) == blank && !window->unsaved());
 
   const QString path = folder_.filePath("unsaved.ora");
   QVERIFY(window->SaveWorkTo(path));
   Stamp(canvas, {200, 200});
   const QByteArray stamped = Layers(*window);
-  said = AnswerBoxes({"Save"});
-  QVERIFY(window->close());
-  QCOMPARE(said->size(), 1);
+  QVERIFY(Answering({"Save"}, [&] { closed = window->close(); }) && closed);
   ora::LayeredPicture saved;
   QCOMPARE(ora::ReadOra(path.toStdString(), saved), std::string());
   QByteArray savedBytes;
@@ -465,34 +471,25 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   picture.fill(qRgb(10, 200, 30));
   const QString picturePath = folder_.filePath("picture.png");
   QVERIFY(picture.save(picturePath));
-  auto said = AnswerBoxes({"Place at the top-left"});
-  window->OpenPictureFrom(picturePath);
-  QCOMPARE(said->size(), 1);
+  QVERIFY(Answering({"Place at the top-left"}, [&] { window->OpenPictureFrom(picturePath); }));
   const QImage shown = Painted(*canvas);
   QCOMPARE(shown.pixel(59, 39), qRgb(10, 200, 30));
   QCOMPARE(shown.pixel(60, 40), qRgb(255, 255, 255));
   QCOMPARE(shown.pixel(50, 50), qRgb(255, 255, 255));  // the stroke in layer 0 was replaced
 
-  QFile picturePng(picturePath);
-  QVERIFY(picturePng.open(QIODevice::ReadOnly));
-  QFile damaged(folder_.filePath("damaged.png"));
-  QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(picturePng.read(60)) == 60);
-  damaged.close();
-  QFile notOra(folder_.filePath("not.ora"));
-  QVERIFY(notOra.open(QIODevice::WriteOnly) && notOra.write("not a zip") > 0);
-  notOra.close();
+  const QString damaged = folder_.filePath("damaged.png");
+  const QString notOra = folder_.filePath("not.ora");
+  QVERIFY(WriteAll(damaged, ReadAll(picturePath).left(60)) && WriteAll(notOra, "not a zip"));
   const QByteArray placed = Layers(*window);
-  said = AnswerBoxes({"OK", "OK"});
-  window->OpenPictureFrom(damaged.fileName());
-  window->OpenWorkFrom(notOra.fileName());
-  QCOMPARE(said->size(), 2);
+  QVERIFY(Answering({"OK", "OK"}, [&] {
+    window->OpenPictureFrom(damaged);
+    window->OpenWorkFrom(notOra);
+  }));
   QVERIFY(Layers(*window) == placed);
 
   window->OpenWorkFrom(work);
   QVERIFY(Layers(*window) == saved && !window->unsaved());
-  said = AnswerBoxes({"Resize the canvas"});
-  window->OpenPictureFrom(picturePath);
-  QCOMPARE(said->size(), 1);
+  QVERIFY(Answering({"Resize the canvas"}, [&] { window->OpenPictureFrom(picturePath); }));
   const host::HostRecord& resized = window->session().record();
   QCOMPARE(QSize(resized.canvasWidth(), resized.canvasHeight()), QSize(60, 40));
   QCOMPARE(Painted(*canvas).pixel(59, 39), qRgb(10, 200, 30));
@@ -519,9 +516,7 @@ void StampWindowTest::aSignalEndsTheWindowAsAClose() {
   QVERIFY(host.waitForFinished(60000));
   QCOMPARE(host.exitStatus(), QProcess::NormalExit);
   QCOMPARE(host.exitCode(), 0);
-  QFile written(profile);
-  QVERIFY(written.open(QIODevice::ReadOnly));
-  const QByteArray settings = written.readAll();
+  const QByteArray settings = ReadAll(profile);
   QVERIFY2(settings.contains("shrink=30") && settings.contains("nature.bmp"), settings.constData());
   QVERIFY(!QFile::exists(lock));
 }
@@ -540,14 +535,12 @@ void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
   QVERIFY2(out.contains("ready"), child.readAllStandardError().constData());
   child.kill();
   QVERIFY(child.waitForFinished(60000));
-  QFile autosavedFile(folder_.filePath("autosaved.bin"));
-  QVERIFY(autosavedFile.open(QIODevice::ReadOnly));
-  const QByteArray autosaved = autosavedFile.readAll();
+  const QByteArray autosaved = ReadAll(folder_.filePath("autosaved.bin"));
+  QVERIFY(!autosaved.isEmpty());
 
-  const auto said = AnswerBoxes({"Recover"});
-  const std::unique_ptr<StampWindow> window = OpenWindow("recovered.ini", 200);
+  std::unique_ptr<StampWindow> window;
+  QVERIFY(Answering({"Recover"}, [&] { window = OpenWindow("recovered.ini", 200); }));
   QVERIFY(window != nullptr);
-  QCOMPARE(said->size(), 1);
   QVERIFY(Layers(*window) == autosaved);
   QVERIFY(window->unsaved());
 }
@@ -562,9 +555,7 @@ int RunKilledChild(const QString& folder) {
   QSignalSpy written(&window.autosave(), &Autosave::Written);
   for (int i = 0; i < Autosave::kStrokesPerSave; ++i) Stamp(canvas, {20 + 30 * i, 50});
   if (!written.wait(30000)) return 1;
-  QFile layers(folder + "/autosaved.bin");
-  if (!layers.open(QIODevice::WriteOnly) || layers.write(Layers(window)) < 0) return 1;
-  layers.close();
+  if (!WriteAll(folder + "/autosaved.bin", Layers(window))) return 1;
   Stamp(canvas, {100, 150});  // after the autosave: lost with the process
   std::printf("ready\n");
   std::fflush(stdout);

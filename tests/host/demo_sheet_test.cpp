@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/record/bmp_encoder.h"
 #include "host_process.h"
+#include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
@@ -21,10 +21,8 @@ TEST_F(HostProcessTest, DemoWritesTheCanvasAndThePanel) {
   EXPECT_EQ(canvas.height(), 320);
   EXPECT_EQ(panel.width(), 240);
   EXPECT_EQ(panel.height(), 120);
-  const size_t dark =
-      std::count_if(canvas.data(), canvas.data() + canvas.bytes(), [](uint8_t v) {
-        return v < 128;
-      });
+  const size_t dark = std::count_if(canvas.data(), canvas.data() + canvas.bytes(),
+                                    [](uint8_t v) { return v < 128; });
   EXPECT_GT(dark, canvas.bytes() / 50) << "the scene has stamps on it";
   EXPECT_EQ(run.out.find("message:"), std::string::npos) << run.out;
   EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n"));
@@ -49,18 +47,11 @@ constexpr int32_t kPreviewHeight = 276;
 
 TEST_F(HostProcessTest, SheetPreviewShowsEachCellDoubledAndNumbered) {
   // A 90x60 sheet (smaller than the cell area): pixel (x, y) holds blue x, green y, red 7.
-  std::vector<uint8_t> pixels(90 * 60 * 3);
-  const host::RasterView sheet{pixels.data(), 90, 60};
+  Raster sheet(90, 60);
   for (int32_t y = 0; y < 60; ++y) {
-    for (int32_t x = 0; x < 90; ++x) {
-      uint8_t* p = sheet.pixel(x, y);
-      p[0] = static_cast<uint8_t>(x);
-      p[1] = static_cast<uint8_t>(y);
-      p[2] = 7;
-    }
+    for (int32_t x = 0; x < 90; ++x) sheet.Set(x, y, {7, uint8_t(y), uint8_t(x)});
   }
-  const std::vector<uint8_t> bytes = host::EncodeBmp24(sheet);
-  WriteFile(folder_ / "small.bmp", std::string(bytes.begin(), bytes.end()));
+  ASSERT_TRUE(WriteBmp24(folder_ / "small.bmp", sheet));
   const HostRun run = Host({"sheet", "small.bmp", "--out", "small"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const Raster preview = ReadPng(folder_ / "small.png");

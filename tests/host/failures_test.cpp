@@ -61,18 +61,14 @@ TEST_F(HostFailure, BadOptionsExitTwo) {
 
 TEST_F(HostFailure, CanvasTheRecordCannotHoldExitsOneWithTheReason) {
   WriteFile(folder_ / "s.txt", "key a\n");
-  struct Case {
-    const char* size;
-    const char* reason;
-  };
-  for (const Case& c :
-       {Case{"100000x100000", "more than a record field holds"},
-        Case{"99999999999999999999x1", "more than a record field holds"},
-        Case{"20000x20000", "more than fits below 4 GiB"}, Case{"0x10", "has no pixels"}}) {
-    const HostRun run = Host({"run", "s.txt", "--profile", "p.ini", "--canvas", c.size});
-    EXPECT_EQ(run.exitCode, 1) << c.size;
+  for (const auto& [size, reason] : {std::pair{"100000x100000", "more than a record field holds"},
+                                     {"99999999999999999999x1", "more than a record field holds"},
+                                     {"20000x20000", "more than fits below 4 GiB"},
+                                     {"0x10", "has no pixels"}}) {
+    const HostRun run = Host({"run", "s.txt", "--profile", "p.ini", "--canvas", size});
+    EXPECT_EQ(run.exitCode, 1) << size;
     EXPECT_TRUE(run.err.starts_with("stamp-host: canvas ")) << run.err;
-    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "") << "the plug-in was not started";
   }
 }
@@ -86,19 +82,16 @@ TEST_F(HostFailure, MissingPlugInExitsOne) {
 }
 
 TEST_F(HostFailure, WrongPlugInExitsOneNamingWhatIsWrong) {
-  struct Case {
-    const char* fake;
-    const char* error;
-  };
-  for (const Case& c :
-       {Case{"fake_plugin_wrong_name.plg", "the plug-in calls itself \"Brush\", not \"Stamp\""},
-        Case{"fake_plugin_wrong_version.plg",
-             "the plug-in speaks interface version 1073741824, not 1065353216 (1.0)"},
-        Case{"fake_plugin_missing_export.plg", "has no export plg_key_b"}}) {
+  for (const auto& [fake, error] :
+       {std::pair{"fake_plugin_wrong_name.plg",
+                  "the plug-in calls itself \"Brush\", not \"Stamp\""},
+        {"fake_plugin_wrong_version.plg",
+         "the plug-in speaks interface version 1073741824, not 1065353216 (1.0)"},
+        {"fake_plugin_missing_export.plg", "has no export plg_key_b"}}) {
     const HostRun run =
-        RunCopied([&](const fs::path& host) { ReplacePlugIn(host, kFakes / c.fake); });
-    EXPECT_EQ(run.exitCode, 1) << c.fake;
-    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+        RunCopied([&](const fs::path& host) { ReplacePlugIn(host, kFakes / fake); });
+    EXPECT_EQ(run.exitCode, 1) << fake;
+    EXPECT_NE(run.err.find(error), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("plg_init"), std::string::npos) << "started a wrong plug-in";
     EXPECT_TRUE(NothingWritten());
     fs::remove_all(folder_ / "host");

@@ -39,8 +39,10 @@ bool MountTmpfs(const fs::path& folder, bool full, bool readOnly) {
 
 struct Edge {
   const char* name;
-  // Prepares folder; gives the place given to --profile and to --out.
-  std::function<std::pair<std::string, std::string>(const fs::path& folder)> make;
+  // Prepares folder; false when this user may not (mount, mknod).
+  std::function<bool(const fs::path& folder)> make;
+  std::string profile;  // given to --profile
+  std::string out;      // given to --out
   int exitCode;
   std::string error;  // the one error line, "" for none
   std::function<void(const fs::path& folder)> check;
@@ -57,9 +59,9 @@ const Edge kEdges[] = {
        WriteFile(folder / "dotfiles/p.ini", kOldProfile);
        fs::permissions(folder / "dotfiles/p.ini", fs::perms::owner_read | fs::perms::owner_write);
        fs::create_symlink("dotfiles/p.ini", folder / "link.ini");
-       return std::pair{"link.ini", "out"};
+       return true;
      },
-     0, "",
+     "link.ini", "out", 0, "",
      [](const fs::path& folder) {
        EXPECT_TRUE(IsLink(folder / "link.ini"));
        EXPECT_EQ(ReadFile(folder / "dotfiles/p.ini"),
@@ -71,69 +73,52 @@ const Edge kEdges[] = {
     {"profile_fifo",
      [](const fs::path& folder) {
        EXPECT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
-       return std::pair{"fifo", "out"};
+       return true;
      },
-     4, "stamp-host: settings not saved: cannot write fifo: it is a FIFO",
+     "fifo", "out", 4, "stamp-host: settings not saved: cannot write fifo: it is a FIFO",
      [](const fs::path& folder) { EXPECT_TRUE(fs::is_fifo(folder / "fifo")); }},
     {"profile_folder",
-     [](const fs::path& folder) {
-       fs::create_directory(folder / "p.ini");
-       return std::pair{"p.ini", "out"};
-     },
+     [](const fs::path& folder) { return fs::create_directory(folder / "p.ini"); }, "p.ini", "out",
      4, "stamp-host: settings not saved: cannot write p.ini: it is a folder",
      [](const fs::path& folder) { EXPECT_TRUE(fs::is_directory(folder / "p.ini")); }},
+    // The same device as /dev/null, made here so that nothing of the system's is at risk.
     {"profile_device_node",
      [](const fs::path& folder) {
-       // The same device as /dev/null, made here so that nothing of the system's is at risk.
-       if (::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
-         return std::pair{"", ""};
-       return std::pair{"null", "out"};
+       return ::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
      },
-     4, "stamp-host: settings not saved: cannot write null: it is a device",
+     "null", "out", 4, "stamp-host: settings not saved: cannot write null: it is a device",
      [](const fs::path& folder) { EXPECT_TRUE(fs::is_character_file(folder / "null")); }},
     {"profile_on_read_only_file_system",
-     [](const fs::path& folder) {
-       if (!MountTmpfs(folder / "ro", false, true)) return std::pair{"", ""};
-       return std::pair{"ro/p.ini", "out"};
-     },
-     4, "stamp-host: settings not saved: cannot write ro/p.ini: Read-only file system",
+     [](const fs::path& folder) { return MountTmpfs(folder / "ro", false, true); }, "ro/p.ini",
+     "out", 4, "stamp-host: settings not saved: cannot write ro/p.ini: Read-only file system",
      [](const fs::path& folder) {
        EXPECT_EQ(ReadFile(folder / "ro/p.ini"), kOldProfile);
        EXPECT_TRUE(fs::exists(folder / "out/x-canvas.png")) << "the pictures stay written";
      }},
     {"profile_on_full_file_system",
-     [](const fs::path& folder) {
-       if (!MountTmpfs(folder / "full", true, false)) return std::pair{"", ""};
-       return std::pair{"full/p.ini", "out"};
-     },
-     4, "stamp-host: settings not saved: cannot write full/p.ini: No space left on device",
+     [](const fs::path& folder) { return MountTmpfs(folder / "full", true, false); }, "full/p.ini",
+     "out", 4, "stamp-host: settings not saved: cannot write full/p.ini: No space left on device",
      [](const fs::path& folder) {
        EXPECT_EQ(ReadFile(folder / "full/p.ini"), kOldProfile);
        EXPECT_EQ(fs::directory_iterator(folder / "full")->path().filename().string().find(".tmp"),
                  std::string::npos);
      }},
     {"output_on_full_file_system_names_the_output",
-     [](const fs::path& folder) {
-       if (!MountTmpfs(folder / "full", true, false)) return std::pair{"", ""};
-       return std::pair{"p.ini", "full"};
-     },
-     1, "stamp-host: cannot write full/x-canvas.png: No space left on device",
+     [](const fs::path& folder) { return MountTmpfs(folder / "full", true, false); }, "p.ini",
+     "full", 1, "stamp-host: cannot write full/x-canvas.png: No space left on device",
      [](const fs::path& folder) { EXPECT_FALSE(fs::exists(folder / "full/x-canvas.png")); }},
     {"output_name_is_a_folder",
-     [](const fs::path& folder) {
-       fs::create_directories(folder / "out/x-canvas.png");
-       return std::pair{"p.ini", "out"};
-     },
-     1, "stamp-host: cannot write out/x-canvas.png: it is a folder",
+     [](const fs::path& folder) { return fs::create_directories(folder / "out/x-canvas.png"); },
+     "p.ini", "out", 1, "stamp-host: cannot write out/x-canvas.png: it is a folder",
      [](const fs::path& folder) { EXPECT_TRUE(fs::is_directory(folder / "out/x-canvas.png")); }},
     {"output_name_is_a_link_which_is_replaced",
      [](const fs::path& folder) {
        WriteFile(folder / "victim", "keep");
        fs::create_directory(folder / "out");
        fs::create_symlink("../victim", folder / "out/x-canvas.png");
-       return std::pair{"p.ini", "out"};
+       return true;
      },
-     0, "",
+     "p.ini", "out", 0, "",
      [](const fs::path& folder) {
        EXPECT_EQ(ReadFile(folder / "victim"), "keep");
        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder / "out/x-canvas.png")));
@@ -150,11 +135,10 @@ class FileEdge : public HostProcessTest, public testing::WithParamInterface<Edge
 
 TEST_P(FileEdge, RefusedWithOneLineOrWrittenSafely) {
   const Edge& edge = GetParam();
-  const auto [profile, out] = edge.make(folder_);
-  if (profile.empty()) GTEST_SKIP() << "needs mount or mknod, which this user may not do";
+  if (!edge.make(folder_)) GTEST_SKIP() << "needs mount or mknod, which this user may not do";
   WriteFile(folder_ / "s.txt", kScript);
-  const HostRun run =
-      Host({"run", "s.txt", "--quiet", "--canvas", "40x40", "--profile", profile, "--out", out});
+  const HostRun run = Host({"run", "s.txt", "--quiet", "--canvas", "40x40", "--profile",
+                            edge.profile, "--out", edge.out});
   EXPECT_EQ(run.exitCode, edge.exitCode) << run.err;
   EXPECT_EQ(run.err, edge.error.empty() ? "" : edge.error + "\n");
   edge.check(folder_);
@@ -179,7 +163,8 @@ TEST_F(HostProcessTest, LinkPlantedAtATemporaryNameIsNotWrittenThrough) {
 
 struct ScriptInput {
   const char* name;
-  std::function<std::string(const fs::path& folder)> make;  // gives the script's path
+  std::function<void(const fs::path& folder)> make;
+  std::string script;
   int exitCode;
   std::string error;
 };
@@ -189,40 +174,30 @@ void PrintTo(const ScriptInput& input, std::ostream* out) { *out << input.name; 
 constexpr uint64_t kScriptLimit = uint64_t{64} << 20;
 
 const ScriptInput kScriptInputs[] = {
-    {"folder",
-     [](const fs::path& folder) {
-       fs::create_directory(folder / "d");
-       return std::string("d");
-     },
-     1, "stamp-host: script: cannot read d: it is a folder"},
-    {"fifo",
-     [](const fs::path& folder) {
-       EXPECT_EQ(::mkfifo((folder / "f").c_str(), 0600), 0);
-       return std::string("f");
-     },
-     1, "stamp-host: script: cannot read f: it is a FIFO"},
-    {"endless_device", [](const fs::path&) { return std::string("/dev/zero"); }, 1,
+    {"folder", [](const fs::path& folder) { fs::create_directory(folder / "d"); }, "d", 1,
+     "stamp-host: script: cannot read d: it is a folder"},
+    {"fifo", [](const fs::path& folder) { EXPECT_EQ(::mkfifo((folder / "f").c_str(), 0600), 0); },
+     "f", 1, "stamp-host: script: cannot read f: it is a FIFO"},
+    {"endless_device", [](const fs::path&) {}, "/dev/zero", 1,
      "stamp-host: script: cannot read /dev/zero: it is a device"},
     {"over_the_size_limit",
      [](const fs::path& folder) {
        WriteFile(folder / "big.txt", "key a\n");
        fs::resize_file(folder / "big.txt", kScriptLimit + 1);
-       return std::string("big.txt");
      },
-     1, "stamp-host: script: cannot read big.txt: 67108865 bytes is over the limit of 67108864"},
+     "big.txt", 1,
+     "stamp-host: script: cannot read big.txt: 67108865 bytes is over the limit of 67108864"},
     {"byte_order_mark",
-     [](const fs::path& folder) {
-       WriteFile(folder / "bom.txt", "\xEF\xBB\xBFkey b\n");
-       return std::string("bom.txt");
-     },
-     0, ""},
+     [](const fs::path& folder) { WriteFile(folder / "bom.txt", "\xEF\xBB\xBFkey b\n"); },
+     "bom.txt", 0, ""},
 };
 
 class ScriptFile : public HostProcessTest, public testing::WithParamInterface<ScriptInput> {};
 
 TEST_P(ScriptFile, OnlyRegularFilesWithinTheLimitRun) {
-  const std::string script = GetParam().make(folder_);
-  const HostRun run = Host({"run", script, "--quiet", "--canvas", "40x40", "--profile", "p.ini"});
+  GetParam().make(folder_);
+  const HostRun run =
+      Host({"run", GetParam().script, "--quiet", "--canvas", "40x40", "--profile", "p.ini"});
   EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
   EXPECT_EQ(run.err, GetParam().error.empty() ? "" : GetParam().error + "\n");
 }

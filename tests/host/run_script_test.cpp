@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "host/record/bmp_encoder.h"
 #include "host_process.h"
+#include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
@@ -22,8 +22,9 @@ uint8_t Multiply(uint8_t source, uint8_t target) {
   return static_cast<uint8_t>(source * target / 255);
 }
 
-// The plug-in's multiply of the stamp's top-left 30x30 into picture, centred on (x, y).
-void Press(Raster& picture, const Raster& stamp, int32_t x, int32_t y) {
+// White, with the plug-in's multiply of the stamp's top-left 30x30 centred on (x, y).
+Raster Pressed(const Raster& stamp, int32_t x, int32_t y) {
+  Raster picture = White();
   for (int32_t row = 0; row < kStampSide; ++row) {
     for (int32_t column = 0; column < kStampSide; ++column) {
       const Rgb s = stamp.At(column, row);
@@ -32,28 +33,18 @@ void Press(Raster& picture, const Raster& stamp, int32_t x, int32_t y) {
                   {Multiply(s.red, d.red), Multiply(s.green, d.green), Multiply(s.blue, d.blue)});
     }
   }
-}
-
-Raster Pressed(const Raster& stamp, int32_t x, int32_t y) {
-  Raster picture = White();
-  Press(picture, stamp, x, y);
   return picture;
 }
 
 // A 120x90 sheet whose cell 0 is a gradient (so a misplaced stamp shows) and the rest grey.
 void WriteSheet(const fs::path& path) {
-  std::vector<uint8_t> pixels(120 * 90 * 3, 0x80);
-  const host::RasterView sheet{pixels.data(), 120, 90};
+  Raster sheet(120, 90, 0x80);
   for (int32_t y = 0; y < 30; ++y) {
     for (int32_t x = 0; x < 30; ++x) {
-      uint8_t* p = sheet.pixel(x, y);
-      p[0] = static_cast<uint8_t>(40 + 4 * x);
-      p[1] = static_cast<uint8_t>(60 + 3 * y);
-      p[2] = static_cast<uint8_t>(200 - x - y);
+      sheet.Set(x, y, {uint8_t(200 - x - y), uint8_t(60 + 3 * y), uint8_t(40 + 4 * x)});
     }
   }
-  const std::vector<uint8_t> bytes = host::EncodeBmp24(sheet);
-  WriteFile(path, std::string(bytes.begin(), bytes.end()));
+  EXPECT_TRUE(WriteBmp24(path, sheet));
 }
 
 class HostScript : public HostProcessTest {
@@ -172,21 +163,17 @@ TEST_F(HostScript, LoadDialogAnswersComeFromTheScript) {
 }
 
 TEST_F(HostScript, ExpectationThatFailsEndsTheRunWithExitThreeNamingTheLine) {
-  struct Case {
-    std::string script;
-    std::string error;
-  };
-  for (const Case& c :
-       {Case{"pen down 10 10\nexpect result 9\n", "x.txt:2: expected result 9, got 0"},
-        Case{"key b\nexpect message Please load stamp\nsave after\n",
-             "x.txt:2: expected message \"Please load stamp\", but none was shown"},
-        Case{"pen down 1 1\nexpect message Stamp\n",
-             "x.txt:2: expected message \"Stamp\", the last was \"Please load stamp\""},
-        Case{"layer 1\nexpect result 0\n", "x.txt:2: expected result 0, but no export ran"}}) {
-    WriteFile(folder_ / "x.txt", c.script);
+  for (const auto& [script, error] :
+       {std::pair{"pen down 10 10\nexpect result 9\n", "x.txt:2: expected result 9, got 0"},
+        {"key b\nexpect message Please load stamp\nsave after\n",
+         "x.txt:2: expected message \"Please load stamp\", but none was shown"},
+        {"pen down 1 1\nexpect message Stamp\n",
+         "x.txt:2: expected message \"Stamp\", the last was \"Please load stamp\""},
+        {"layer 1\nexpect result 0\n", "x.txt:2: expected result 0, but no export ran"}}) {
+    WriteFile(folder_ / "x.txt", script);
     const HostRun run = Host({"run", "x.txt", "--profile", "p.ini", "--canvas", "40x40"});
-    EXPECT_EQ(run.exitCode, 3) << c.script;
-    EXPECT_EQ(run.err, "stamp-host: " + c.error + "\n");
+    EXPECT_EQ(run.exitCode, 3) << script;
+    EXPECT_EQ(run.err, "stamp-host: " + std::string(error) + "\n");
     EXPECT_FALSE(fs::exists(folder_ / "after-canvas.png")) << "a line after the failure ran";
     EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n")) << "the plug-in is shut down";
   }

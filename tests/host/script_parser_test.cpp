@@ -21,39 +21,38 @@ std::string ErrorOf(std::string_view text) {
 }
 
 TEST(ScriptParser, EveryCommandWithItsArguments) {
-  const Script script = Parse(
-      "panel down 1 2\npanel move -3 4\npanel up 5 -6\npen down 7 8\npen move 9 10\n"
-      "pen up 11 12\nkey a\nkey b\nlayer 2\nview -1 2 3\nundo\ndialog select 4\n"
-      "dialog type C:\\sheets\\my sheet.bmp\ndialog file ../a.bmp\ndialog file\ndialog ok\n"
-      "dialog cancel\nexpect result 9\nexpect message Please load stamp\nsave step-1_b.x\n"
-      "destroy\ninit\n");
   struct Expected {
+    std::string line;
     Op op;
     std::vector<int32_t> numbers;
     std::string text;
   };
-  const std::vector<Expected> expected = {{Op::kPanelDown, {1, 2}, ""},
-                                          {Op::kPanelMove, {-3, 4}, ""},
-                                          {Op::kPanelUp, {5, -6}, ""},
-                                          {Op::kPenDown, {7, 8}, ""},
-                                          {Op::kPenMove, {9, 10}, ""},
-                                          {Op::kPenUp, {11, 12}, ""},
-                                          {Op::kKeyA, {}, ""},
-                                          {Op::kKeyB, {}, ""},
-                                          {Op::kLayer, {2}, ""},
-                                          {Op::kView, {-1, 2, 3}, ""},
-                                          {Op::kUndo, {}, ""},
-                                          {Op::kDialogSelect, {4}, ""},
-                                          {Op::kDialogType, {}, "C:\\sheets\\my sheet.bmp"},
-                                          {Op::kDialogFile, {}, "../a.bmp"},
-                                          {Op::kDialogFile, {}, ""},
-                                          {Op::kDialogOk, {}, ""},
-                                          {Op::kDialogCancel, {}, ""},
-                                          {Op::kExpectResult, {9}, ""},
-                                          {Op::kExpectMessage, {}, "Please load stamp"},
-                                          {Op::kSave, {}, "step-1_b.x"},
-                                          {Op::kDestroy, {}, ""},
-                                          {Op::kInit, {}, ""}};
+  const std::vector<Expected> expected = {
+      {"panel down 1 2", Op::kPanelDown, {1, 2}, ""},
+      {"panel move -3 4", Op::kPanelMove, {-3, 4}, ""},
+      {"panel up 5 -6", Op::kPanelUp, {5, -6}, ""},
+      {"pen down 7 8", Op::kPenDown, {7, 8}, ""},
+      {"pen move 9 10", Op::kPenMove, {9, 10}, ""},
+      {"pen up 11 12", Op::kPenUp, {11, 12}, ""},
+      {"key a", Op::kKeyA, {}, ""},
+      {"key b", Op::kKeyB, {}, ""},
+      {"layer 2", Op::kLayer, {2}, ""},
+      {"view -1 2 3", Op::kView, {-1, 2, 3}, ""},
+      {"undo", Op::kUndo, {}, ""},
+      {"dialog select 4", Op::kDialogSelect, {4}, ""},
+      {"dialog type C:\\sheets\\my sheet.bmp", Op::kDialogType, {}, "C:\\sheets\\my sheet.bmp"},
+      {"dialog file ../a.bmp", Op::kDialogFile, {}, "../a.bmp"},
+      {"dialog file", Op::kDialogFile, {}, ""},
+      {"dialog ok", Op::kDialogOk, {}, ""},
+      {"dialog cancel", Op::kDialogCancel, {}, ""},
+      {"expect result 9", Op::kExpectResult, {9}, ""},
+      {"expect message Please load stamp", Op::kExpectMessage, {}, "Please load stamp"},
+      {"save step-1_b.x", Op::kSave, {}, "step-1_b.x"},
+      {"destroy", Op::kDestroy, {}, ""},
+      {"init", Op::kInit, {}, ""}};
+  std::string text;
+  for (const Expected& command : expected) text += command.line + "\n";
+  const Script script = Parse(text);
   ASSERT_EQ(script.commands.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE(i);
@@ -79,41 +78,37 @@ TEST(ScriptParser, CommentsBlankLinesAndLineEndings) {
 }
 
 TEST(ScriptParser, ErrorsNameTheScriptAndTheLine) {
-  struct Case {
-    std::string text;
-    std::string error;
-  };
-  for (const Case& c : {
-           Case{"key a\n\n\n\n\n\n\n\n\n\n\npen dwn 10 20\n",
-                "script.txt:12: unknown command \"pen dwn\""},
-           Case{"paint 1 2", "script.txt:1: unknown command \"paint\""},
-           Case{"key c", "script.txt:1: unknown command \"key c\""},
-           Case{"dialog", "script.txt:1: unknown command \"dialog\""},
-           Case{"pen down 1", "script.txt:1: \"pen down\" takes X Y"},
-           Case{"pen down 1 2 3", "script.txt:1: \"pen down\" takes X Y"},
-           Case{"view 1 2", "script.txt:1: \"view\" takes X Y SHIFT"},
-           Case{"layer one", "script.txt:1: \"one\" is not a number"},
-           Case{"layer +1", "script.txt:1: \"+1\" is not a number"},
-           Case{"pen up 1 2x", "script.txt:1: \"2x\" is not a number"},
-           Case{"layer 2147483648", "script.txt:1: number 2147483648 is out of range"},
-           Case{"undo now", "script.txt:1: \"undo\" takes nothing more"},
-           Case{"key a b", "script.txt:1: \"key a\" takes nothing more"},
-           Case{"expect message", "script.txt:1: \"expect message\" takes TEXT"},
-           Case{"save", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
-           Case{"save a/b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
-           Case{"save ..", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
-           Case{"save a b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+  for (const auto& [text, error] : {
+           std::pair<std::string, std::string>{"key a\n\n\n\n\n\n\n\n\n\n\npen dwn 10 20\n",
+                                               "script.txt:12: unknown command \"pen dwn\""},
+           {"paint 1 2", "script.txt:1: unknown command \"paint\""},
+           {"key c", "script.txt:1: unknown command \"key c\""},
+           {"dialog", "script.txt:1: unknown command \"dialog\""},
+           {"pen down 1", "script.txt:1: \"pen down\" takes X Y"},
+           {"pen down 1 2 3", "script.txt:1: \"pen down\" takes X Y"},
+           {"view 1 2", "script.txt:1: \"view\" takes X Y SHIFT"},
+           {"layer one", "script.txt:1: \"one\" is not a number"},
+           {"layer +1", "script.txt:1: \"+1\" is not a number"},
+           {"pen up 1 2x", "script.txt:1: \"2x\" is not a number"},
+           {"layer 2147483648", "script.txt:1: number 2147483648 is out of range"},
+           {"undo now", "script.txt:1: \"undo\" takes nothing more"},
+           {"key a b", "script.txt:1: \"key a\" takes nothing more"},
+           {"expect message", "script.txt:1: \"expect message\" takes TEXT"},
+           {"save", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           {"save a/b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           {"save ..", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
+           {"save a b", "script.txt:1: \"save\" takes NAME (letters, digits, . - _)"},
            // Quoted script bytes are safe for a terminal: controls, DEL, C1 controls and
            // malformed UTF-8 escaped, other UTF-8 kept, long tokens cut after 60 characters.
-           Case{"\xEF\xBB\xBFpaint", "script.txt:1: unknown command \"paint\""},
-           Case{"\x1B[2J\x1B]0;title\x07",
-                "script.txt:1: unknown command \"\\x1B[2J\\x1B]0;title\\x07\""},
-           Case{"layer 1\x7F\xC2\x9B\xC3\xA9\xFF\xC3",
-                "script.txt:1: \"1\\x7F\\xC2\\x9B\xC3\xA9\\xFF\\xC3\" is not a number"},
-           Case{"layer 1" + std::string(1000000, '0'),
-                "script.txt:1: number 1" + std::string(59, '0') + "... is out of range"},
+           {"\xEF\xBB\xBFpaint", "script.txt:1: unknown command \"paint\""},
+           {"\x1B[2J\x1B]0;title\x07",
+            "script.txt:1: unknown command \"\\x1B[2J\\x1B]0;title\\x07\""},
+           {"layer 1\x7F\xC2\x9B\xC3\xA9\xFF\xC3",
+            "script.txt:1: \"1\\x7F\\xC2\\x9B\xC3\xA9\\xFF\\xC3\" is not a number"},
+           {"layer 1" + std::string(1000000, '0'),
+            "script.txt:1: number 1" + std::string(59, '0') + "... is out of range"},
        }) {
-    EXPECT_EQ(ErrorOf(c.text), c.error);
+    EXPECT_EQ(ErrorOf(text), error);
   }
 }
 

@@ -9,19 +9,14 @@
 
 #include "host_process.h"
 #include "stamp/support/bmp_decoder.h"
+#include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
 
 const fs::path kFixtureDir = STAMP_BMP_FIXTURE_DIR;
 
-class SheetCommand : public HostProcessTest {
- protected:
-  HostRun Sheet(std::vector<std::string> args) const {
-    args.insert(args.begin(), "sheet");
-    return Host(args);
-  }
-};
+using SheetCommand = HostProcessTest;
 
 // What the PPM must hold: the decoder's pixels, as red, green, blue, under a P6 header.
 std::string ExpectedPpm(const platform::DecodedBmp& image) {
@@ -40,7 +35,7 @@ TEST_F(SheetCommand, PpmHoldsExactlyTheDecodersPixelsAndPngIsWritten) {
     const auto decoded = platform::DecodeBmp(ReadBytes(kFixtureDir / name));
     ASSERT_TRUE(decoded.image) << decoded.error;
     const HostRun run =
-        Sheet({(kFixtureDir / name).string(), "--out", (folder_ / "sheet").string()});
+        Host({"sheet", (kFixtureDir / name).string(), "--out", (folder_ / "sheet").string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadFile(folder_ / "sheet.ppm"), ExpectedPpm(*decoded.image));
     EXPECT_GT(ReadPng(folder_ / "sheet.png").width(), 0) << "a readable PNG";
@@ -48,7 +43,7 @@ TEST_F(SheetCommand, PpmHoldsExactlyTheDecodersPixelsAndPngIsWritten) {
 }
 
 TEST_F(SheetCommand, PrintsFormatAndSize) {
-  const HostRun run = Sheet({(kFixtureDir / "info40_rle8_31x9.bmp").string()});
+  const HostRun run = Host({"sheet", (kFixtureDir / "info40_rle8_31x9.bmp").string()});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "format: info header (40 bytes), 8 bits per pixel, RLE8, 256-entry palette, rows "
@@ -56,28 +51,9 @@ TEST_F(SheetCommand, PrintsFormatAndSize) {
   EXPECT_EQ(run.err, "");
 }
 
-void PutLittleEndian(std::string& bytes, uint32_t value, int byteCount) {
-  for (int i = 0; i < byteCount; ++i) bytes += char(value >> (8 * i));
-}
-
-// A white 24-bit BMP of the given size.
-std::string WhiteBmp(uint32_t width, uint32_t height) {
-  const uint32_t stride = (width * 3 + 3) / 4 * 4;
-  std::string bytes = "BM";
-  PutLittleEndian(bytes, 54 + stride * height, 4);
-  PutLittleEndian(bytes, 0, 4);
-  PutLittleEndian(bytes, 54, 4);
-  for (uint32_t field : {40u, width, height}) PutLittleEndian(bytes, field, 4);
-  PutLittleEndian(bytes, 1, 2);
-  PutLittleEndian(bytes, 24, 2);
-  for (int i = 0; i < 6; ++i) PutLittleEndian(bytes, 0, 4);
-  bytes.append(stride * height, '\xff');
-  return bytes;
-}
-
 TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
   struct Case {
-    uint32_t width, height;
+    int32_t width, height;
     const char* verdict;
   };
   for (const Case& c : {Case{120, 90, "fills 120x90: yes\n"},
@@ -86,8 +62,8 @@ TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
                              "used)\n"},
                         Case{120, 89, "fills 120x90: no (covers 120x89 of the cell area)\n"}}) {
     const fs::path file = folder_ / "white.bmp";
-    WriteFile(file, WhiteBmp(c.width, c.height));
-    const HostRun run = Sheet({file.string()});
+    ASSERT_TRUE(WriteBmp24(file, Raster(c.width, c.height, 0xFF)));
+    const HostRun run = Host({"sheet", file.string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.ends_with(c.verdict)) << run.out;
   }
@@ -95,7 +71,7 @@ TEST_F(SheetCommand, SaysWhetherTheFileFillsTheCellArea) {
 
 TEST_F(SheetCommand, RefusedFileExitsOneWithOneLineReason) {
   const fs::path file = kFixtureDir / "broken" / "overlapping_masks.bmp";
-  const HostRun run = Sheet({file.string(), "--out", (folder_ / "sheet").string()});
+  const HostRun run = Host({"sheet", file.string(), "--out", (folder_ / "sheet").string()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "sheet: " + file.string() + ": colour masks overlap\n");
   EXPECT_EQ(run.out, "");
@@ -103,16 +79,18 @@ TEST_F(SheetCommand, RefusedFileExitsOneWithOneLineReason) {
 }
 
 TEST_F(SheetCommand, MissingFileExitsOneWithOneLineReason) {
-  const HostRun run = Sheet({(folder_ / "absent.bmp").string()});
+  const HostRun run = Host({"sheet", (folder_ / "absent.bmp").string()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.err.starts_with("sheet: cannot read ")) << run.err;
   EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
 }
 
 TEST_F(SheetCommand, MalformedArgumentsExitTwoWithUsage) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"a.bmp", "b.bmp"}, {"a.bmp", "--out"}, {"--bogus"}}) {
-    const HostRun run = Sheet(args);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"sheet"},
+                                               {"sheet", "a.bmp", "b.bmp"},
+                                               {"sheet", "a.bmp", "--out"},
+                                               {"sheet", "--bogus"}}) {
+    const HostRun run = Host(args);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.starts_with("usage: stamp-host sheet FILE")) << run.err;
   }

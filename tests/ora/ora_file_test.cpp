@@ -9,13 +9,13 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
 #include "host/ora/zip_archive.h"
 #include "host/output/png_writer.h"
+#include "support/test_files.h"
 
 namespace stamp::ora {
 namespace {
@@ -31,11 +31,6 @@ LayeredPicture RandomPicture(int32_t width, int32_t height, uint32_t seed) {
     for (uint8_t& byte : layer) byte = static_cast<uint8_t>(random());
   }
   return picture;
-}
-
-Bytes FileBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), {});
 }
 
 Bytes ReadEntry(zip_t* archive, const char* name) {
@@ -99,15 +94,8 @@ std::vector<Entry> Entries(const std::vector<std::string>& layerSources, int32_t
 
 class OraFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("ora-test-" + std::to_string(getpid()));
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    fs::permissions(folder_, fs::perms::owner_all);
-    fs::remove_all(folder_);
-  }
-  fs::path folder_;
+  const test::TempFolder scratch_;
+  const fs::path folder_ = scratch_.path();
 };
 
 TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
@@ -116,7 +104,7 @@ TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
   ASSERT_EQ(WriteOra(path, written, written.layers[1]), "");
 
   // mimetype: the first local header, stored, no extra field, its text right after its name.
-  const Bytes file = FileBytes(path);
+  const Bytes file = test::ReadBytes(path);
   ASSERT_GT(file.size(), 54u);
   EXPECT_EQ(Bytes(file.begin(), file.begin() + 4), (Bytes{'P', 'K', 3, 4}));
   EXPECT_EQ(file[8] | file[9] << 8, 0) << "compression method";
@@ -181,7 +169,7 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
   auto notPng = Entries(three);
   notPng.back().bytes = Text("not a picture");
   const BadFile cases[] = {
-      {"text", [](const fs::path& p) { std::ofstream(p) << "hello"; }, "cannot open"},
+      {"text", [](const fs::path& p) { test::WriteFile(p, "hello"); }, "cannot open"},
       {"truncated",
        [&](const fs::path& p) {
          WriteZip(p, Entries(three));
@@ -217,7 +205,7 @@ TEST_F(OraFileTest, AFailedWriteLeavesTheEarlierFileWhole) {
   const fs::path path = folder_ / "work.ora";
   const LayeredPicture first = RandomPicture(64, 48, 1);
   ASSERT_EQ(WriteOra(path, first, first.layers[0]), "");
-  const Bytes earlier = FileBytes(path);
+  const Bytes earlier = test::ReadBytes(path);
   const LayeredPicture second = RandomPicture(64, 48, 2);
 
   std::signal(SIGXFSZ, SIG_IGN);
@@ -229,12 +217,12 @@ TEST_F(OraFileTest, AFailedWriteLeavesTheEarlierFileWhole) {
   const std::string fullDisk = WriteOra(path, second, second.layers[0]);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
   EXPECT_NE(fullDisk, "");
-  EXPECT_EQ(FileBytes(path), earlier);
+  EXPECT_EQ(test::ReadBytes(path), earlier);
 
   if (geteuid() != 0) {  // permissions do not bind root
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_NE(WriteOra(path, second, second.layers[0]), "");
-    EXPECT_EQ(FileBytes(path), earlier);
+    EXPECT_EQ(test::ReadBytes(path), earlier);
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "src/core/host_context.h"
 
@@ -89,24 +90,16 @@ TEST_F(RecordTest, WrittenFieldsLandAtTheirOffsets) {
   host.setHostFlagA(8);
   host.setHostFlagB(9);
   host.setUndoLayer(2);
-  EXPECT_EQ(Get(544), 1u);
-  EXPECT_EQ(Get(552), 3u);
-  EXPECT_EQ(Get(556), 4u);
-  EXPECT_EQ(Get(560), 5u);
-  EXPECT_EQ(Get(564), 6u);
-  EXPECT_EQ(Get(568), 7u);
-  EXPECT_EQ(Get(660), 8u);
-  EXPECT_EQ(Get(672), 9u);
-  EXPECT_EQ(Get(724), 2u);
+  const std::pair<uint32_t, uint32_t> written[] = {{544, 1}, {552, 3}, {556, 4}, {560, 5}, {564, 6},
+                                                   {568, 7}, {660, 8}, {672, 9}, {724, 2}};
+  for (const auto& [offset, value] : written) EXPECT_EQ(Get(offset), value) << "offset " << offset;
 }
 
-TEST_F(RecordTest, HostDirectoryIsReadUpToItsTerminator) {
+// Read up to its terminator, or up to the next field when it has none.
+TEST_F(RecordTest, HostDirectoryEndsAtItsTerminatorOrAtTheNextField) {
   const char16_t text[] = u"\\opt\\paint\\";
   std::memcpy(bytes.data() + 16, text, sizeof text);
   EXPECT_EQ(host.hostDirectory(), u"\\opt\\paint\\");
-}
-
-TEST_F(RecordTest, HostDirectoryStopsAtTheNextFieldWithoutTerminator) {
   for (uint32_t i = 16; i < 544; i += 2) bytes[i] = 'a';
   Put(544, 'b');
   EXPECT_EQ(host.hostDirectory(), std::u16string(264, u'a'));
