@@ -71,24 +71,35 @@ class CompositedRows : public ::testing::Test {
     for (size_t i = 0; i < record_.canvasBytes(); ++i) bytes[i] = static_cast<uint8_t>(random_());
   }
 
-  // White times layer 0, 1, 2 and the overlay, byte by byte, at canvas pixel (x, y) channel c.
-  uint8_t Model(int32_t x, int32_t y, int32_t c) const {
+  // White times layer 0, 1, 2 and, unless only the picture is asked for, the overlay, byte by
+  // byte, at canvas pixel (x, y) channel c.
+  uint8_t Model(int32_t x, int32_t y, int32_t c, bool pictureOnly) const {
     const size_t at = (size_t(kHeight - 1 - y) * kWidth + size_t(x)) * 3 + size_t(c);
     uint8_t pixel = 255;
-    for (const uint32_t field : kComposited) pixel = Literal(record_.buffer(field)[at], pixel);
+    for (const uint32_t field : kComposited) {
+      if (!pictureOnly || field != STAMP_REC_OVERLAY_BUFFER) {
+        pixel = Literal(record_.buffer(field)[at], pixel);
+      }
+    }
     return pixel;
   }
 
-  // Counts bytes of several row segments (whole rows, single pixels, the last column) that
-  // differ from the model.
+  // Counts bytes of several row segments (whole rows, single pixels, the last column) of the
+  // shown canvas and of the picture alone that differ from the model.
   int WrongBytes(Compositor& compositor) const {
     int wrong = 0;
     std::vector<uint8_t> row(size_t(kWidth) * 3);
     for (int32_t y = 0; y < kHeight; ++y) {
       for (const auto& [x, width] : {std::pair{0, kWidth}, {5, 1}, {kWidth - 1, 1}, {3, 20}}) {
-        compositor.Row(y, x, width, row.data());
-        for (int32_t i = 0; i < width * 3; ++i)
-          wrong += row[size_t(i)] != Model(x + i / 3, y, i % 3);
+        for (const bool pictureOnly : {false, true}) {
+          if (pictureOnly) {
+            compositor.PictureRow(y, x, width, row.data());
+          } else {
+            compositor.Row(y, x, width, row.data());
+          }
+          for (int32_t i = 0; i < width * 3; ++i)
+            wrong += row[size_t(i)] != Model(x + i / 3, y, i % 3, pictureOnly);
+        }
       }
     }
     return wrong;
