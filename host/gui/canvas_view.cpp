@@ -138,17 +138,29 @@ void CanvasView::UpdateScrollRanges() {
 void CanvasView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !ShownArea().contains(EventPoint(event))) return;
   penIsDown_ = true;
+  lastPenPoint_ = mapping().CanvasPoint(EventPoint(event));
   emit PenDown(mapping().PenDownPoint(EventPoint(event)));
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
-  if (penIsDown_) emit PenMove(mapping().CanvasPoint(EventPoint(event)));
+  if (!penIsDown_) return;
+  lastPenPoint_ = mapping().CanvasPoint(EventPoint(event));
+  emit PenMove(lastPenPoint_);
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !penIsDown_) return;
+  if (event->button() == Qt::LeftButton) EndStroke(mapping().CanvasPoint(EventPoint(event)));
+}
+
+bool CanvasView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowDeactivate) EndStroke(lastPenPoint_);
+  return QAbstractScrollArea::event(event);
+}
+
+void CanvasView::EndStroke(QPoint canvasPoint) {
+  if (!penIsDown_) return;
   penIsDown_ = false;
-  emit PenUp(mapping().CanvasPoint(EventPoint(event)));
+  emit PenUp(canvasPoint);
 }
 
 void CanvasView::wheelEvent(QWheelEvent* event) {

@@ -52,6 +52,9 @@ class CanvasView : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // A dialog opened mid-stroke takes the pointer, and this view never sees the release: the
+  // stroke ends where the pen last was, as if lifted there, so no preview stays in the overlay.
+  bool event(QEvent* event) override;
   // Ctrl+wheel zooms about the pointer; the wheel alone scrolls.
   void wheelEvent(QWheelEvent* event) override;
 
@@ -59,11 +62,13 @@ class CanvasView : public QAbstractScrollArea {
   void UpdateScrollRanges();
   QRect ShownArea() const;
   void PaintFrame(const QRect& area);
+  void EndStroke(QPoint canvasPoint);
 
   host::Compositor* compositor_ = nullptr;
   QSize canvasSize_{0, 0};
   int zoom_ = 0;
   bool penIsDown_ = false;
+  QPoint lastPenPoint_;            // canvas point of the pen's last press or move
   QImage frame_;                   // the shown part of the canvas, reused between paints
   std::vector<uint8_t> rowBytes_;  // one composited row segment, B,G,R
 };

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -172,6 +173,7 @@ class StampWindowTest : public QObject {
   void fileButtonAsksThePickerWithTheRequest();
   void zoomKeysAndWheelStepThroughEveryZoom();
   void historyTakesBackAndRedoesAHundredStrokes();
+  void aStrokeCutShortByADialogLandsWhereThePenWas();
   void unsavedWorkIsAskedAboutBeforeItIsDropped();
   void workAndPicturesOpenIntoTheLayers();
   void aSignalEndsTheWindowAsAClose();
@@ -391,6 +393,29 @@ void StampWindowTest::zoomKeysAndWheelStepThroughEveryZoom() {
 
 // A first start stamps at once with the sample sheet. A hundred strokes and one are kept in a
 // few megabytes; a hundred undos go back to the first stroke, and redo (both keys) to the last.
+// A dialog opened mid-stroke takes the pointer and the canvas never sees the release: the
+// stroke lands where the pen last was, as a release there would, and no preview stays behind.
+void StampWindowTest::aStrokeCutShortByADialogLandsWhereThePenWas() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("cut.ini");
+  QVERIFY(window != nullptr);
+  QWidget* view = window->findChild<CanvasView*>("canvas")->viewport();
+  const QByteArray blank = Layers(*window);
+  QTest::mousePress(view, Qt::LeftButton, {}, {40, 40});
+  DragTo(view, {100, 120});
+  QEvent deactivate(QEvent::WindowDeactivate);
+  QApplication::sendEvent(window.get(), &deactivate);
+  const host::HostRecord& record = window->session().record();
+  const uint8_t* overlay = record.buffer(STAMP_REC_OVERLAY_BUFFER);
+  QVERIFY(std::all_of(overlay, overlay + record.canvasBytes(), [](uint8_t b) { return b == 255; }));
+  const QByteArray cut = Layers(*window);
+  QVERIFY(cut != blank);
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::mousePress(view, Qt::LeftButton, {}, {40, 40});
+  DragTo(view, {100, 120});
+  QTest::mouseRelease(view, Qt::LeftButton, {}, {100, 120});
+  QVERIFY(Layers(*window) == cut);
+}
+
 void StampWindowTest::historyTakesBackAndRedoesAHundredStrokes() {
   const std::unique_ptr<StampWindow> window = OpenWindow("history.ini");
   QVERIFY(window != nullptr);
