@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "stamp/support/text_encoding.h"
+
 namespace stamp {
 namespace {
 
@@ -144,7 +146,7 @@ std::vector<ResourceControl> ReadResourceControls(const std::string& script) {
     uint32_t style = PLAT_WS_CHILD | PLAT_WS_VISIBLE | StyleBits(f[5]);
     if (kind == PLAT_CONTROL_DEFAULT_PUSH_BUTTON) style |= PLAT_BS_DEFPUSHBUTTON;
     controls.push_back({kind,
-                        std::u16string(text.begin(), text.end()),
+                        platform::FromUtf8(text),
                         ids.contains(f[0]) ? ids.at(f[0]) : std::stoi(f[0]),
                         {static_cast<int16_t>(std::stoi(f[1])), static_cast<int16_t>(std::stoi(f[2])),
                          static_cast<int16_t>(std::stoi(f[3])), static_cast<int16_t>(std::stoi(f[4]))},
@@ -162,8 +164,6 @@ std::string LineAfter(const std::string& script, const std::string& prefix) {
   return {};
 }
 
-std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
-
 TEST(LoadDialogTemplate, WindowsResourceSaysTheSame) {
   std::ifstream file(STAMP_RESOURCE_SCRIPT);
   ASSERT_TRUE(file) << STAMP_RESOURCE_SCRIPT;
@@ -178,10 +178,10 @@ TEST(LoadDialogTemplate, WindowsResourceSaysTheSame) {
             (std::array<int, 4>{t.x, t.y, t.width, t.height}));
   EXPECT_EQ(StyleBits(LineAfter(script, "STYLE ")), t.style);
   std::string caption = LineAfter(script, "CAPTION ");
-  EXPECT_EQ(Wide(TakeQuoted(caption)), TextOf(t.caption));
+  EXPECT_EQ(platform::FromUtf8(TakeQuoted(caption)), TextOf(t.caption));
   std::string font = LineAfter(script, "FONT ");
   EXPECT_EQ(std::stoi(font), t.fontPoints);
-  EXPECT_EQ(Wide(TakeQuoted(font)), TextOf(t.fontName));
+  EXPECT_EQ(platform::FromUtf8(TakeQuoted(font)), TextOf(t.fontName));
 
   const std::vector<ResourceControl> controls = ReadResourceControls(script);
   ASSERT_EQ(controls.size(), static_cast<size_t>(t.controlCount));

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, DialPositionTest,
                                            DialCase{41, 59, 88}, DialCase{41, 61, 91},
                                            DialCase{74, 91, 178}, DialCase{76, 91, -178}));
 
-class DialTest : public PanelTest {};
+using DialTest = PanelTest;
 
 TEST_F(DialTest, PenDownOutsideTheHitAreaIsNotTaken) {
   for (const PanelPoint pen : {PanelPoint{40, 60}, {107, 60}, {75, 27}, {75, 92}, {120, 50}}) {

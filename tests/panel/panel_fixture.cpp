@@ -34,7 +34,6 @@ bool Scribbled(const TestHost& host, int64_t x, int64_t y) {
 void PanelTest::SetUp() {
   ui.Install();
   plat_set_program_path((HostFolder() / "stamp-host").c_str());
-  liveObjects_ = plat_live_object_count();
   ModuleState& state = Module();
   state = ModuleState{};
   state.host = HostContext(host.record());
@@ -51,7 +50,7 @@ void PanelTest::TearDown() {
   Module() = ModuleState{};
   plat_set_program_path(nullptr);
   ui.Uninstall();
-  EXPECT_EQ(plat_live_object_count(), liveObjects_) << "a platform object leaked";
+  liveObjects.ExpectAllReleased();
   HostTest::TearDown();
 }
 

@@ -32,9 +32,7 @@ class PanelTest : public HostTest {
   Rebuild Observe(const std::function<void()>& action);
 
   platform::ScriptedUi ui;
-
- private:
-  int32_t liveObjects_ = 0;
+  const LiveObjects liveObjects;
 };
 
 // The panel raster and the PanelImage addressed by the pixel engine's rule.

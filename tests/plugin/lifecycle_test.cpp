@@ -1,6 +1,7 @@
 // Start-up and shut-down of the real module on a complete host record: the panel file and the
-// sample sheets of the host's folder, the settings in the profile, every failure path, and the
-// platform's live objects back where they started after each test.
+// sample sheets of the host's folder, the settings in the profile, a missing panel file or sheet,
+// and the platform's live objects back where they started after each test. Injected failures at
+// start-up: reliability/fault_positions_test.cpp.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,10 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "stamp/support/scripted_ui.h"
-#include "plugin/plugin_module.h"
-#include "support/test_files.h"
-#include "support/test_host.h"
+#include "plugin/module_fixture.h"
 
 namespace stamp::test {
 namespace {
@@ -41,17 +39,8 @@ std::filesystem::path SampleSheet() {
   throw std::runtime_error("no sample sheet in the host's stamp folder");
 }
 
-class LifecycleTest : public HostTest {
+class LifecycleTest : public ModuleTest {
  protected:
-  void SetUp() override { ui.Install(); }
-  void TearDown() override {
-    plugin.destroy();
-    plat_fault_clear();
-    EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
-    HostTest::TearDown();
-  }
-
-  int32_t Start() { return plugin.init(host.record()); }
   void Store(const Settings& s) {
     plat_profile_write_int(host.app(), kSection, u"select", s.select);
     plat_profile_write_int(host.app(), kSection, u"degree", s.degree);
@@ -71,13 +60,7 @@ class LifecycleTest : public HostTest {
     plat_app_destroy(app);
     return s;
   }
-
-  const PluginExports& plugin = Plugin();
-  const int32_t liveObjects = plat_live_object_count();
-  platform::ScriptedUi ui;
 };
-
-using Texts = std::vector<std::u16string>;
 
 TEST_F(LifecycleTest, ToolNameAndVersionAreReadBeforeStartUp) {
   EXPECT_STREQ(plugin.info(), "Stamp");
@@ -88,12 +71,12 @@ TEST_F(LifecycleTest, SampleSheetSessionWritesItsSettingsBackAndReleasesEverythi
   const Settings stored{5, 45, 20, WindowsPath(SampleSheet())};
   Store(stored);
   ASSERT_EQ(Start(), 1);
-  EXPECT_GT(plat_live_object_count(), liveObjects);
+  EXPECT_GT(plat_live_object_count(), liveObjects.atStart());
   std::filesystem::remove(host.profilePath());
   plugin.destroy();
   EXPECT_EQ(Saved(), stored);
   EXPECT_EQ(ui.messages(), Texts{});
-  EXPECT_EQ(plat_live_object_count(), liveObjects);
+  liveObjects.ExpectAllReleased();
 }
 
 TEST_F(LifecycleTest, EmptyProfileStartsWithDefaultsWrittenBackOnlyAtShutDown) {
@@ -115,50 +98,12 @@ TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothi
   host.setHostDirectory(empty.path());
   EXPECT_EQ(Start(), 0);
   EXPECT_EQ(ui.messages(), Texts{u"Stamp:data file load error"});
-  EXPECT_EQ(plat_live_object_count(), liveObjects);
+  liveObjects.ExpectAllReleased();
   plugin.destroy();
   EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "a failed session wrote settings";
 }
 
 TEST_F(LifecycleTest, NullRecordIsRefused) { EXPECT_EQ(plugin.init(nullptr), 0); }
-
-struct FaultCase {
-  const char* name;
-  PlatFault fault;
-  int32_t skip;  // calls of that kind that still succeed first
-  Texts messages;
-  int32_t result;
-};
-
-class StartUpFaultTest : public LifecycleTest, public ::testing::WithParamInterface<FaultCase> {};
-
-TEST_P(StartUpFaultTest, ShowsItsMessagesGivesItsResultAndLeaksNothing) {
-  Store({0, 0, 30, WindowsPath(SampleSheet())});
-  plat_fault_inject(GetParam().fault, GetParam().skip);
-  EXPECT_EQ(Start(), GetParam().result);
-  EXPECT_EQ(ui.messages(), GetParam().messages);
-  if (GetParam().result == 0) {
-    EXPECT_EQ(plat_live_object_count(), liveObjects);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, StartUpFaultTest,
-    ::testing::Values(
-        FaultCase{"PanelFile", PLAT_FAULT_BMP_LOAD, 0, {u"Stamp:data file load error"}, 0},
-        FaultCase{"Sheet", PLAT_FAULT_BMP_LOAD, 1, {u"Stamp file open error"}, 1},
-        FaultCase{"CompatibleBitmap",
-                  PLAT_FAULT_COMPATIBLE_BITMAP,
-                  0,
-                  {u"Stamp:memory allocation error"},
-                  0},
-        FaultCase{"DibSection", PLAT_FAULT_DIB_SECTION, 0, {u"Stamp:memory allocation error"}, 0},
-        FaultCase{"BitmapDescription",
-                  PLAT_FAULT_BITMAP_DESC,
-                  0,
-                  {u"Bitmap Error", u"Stamp:memory allocation error"},
-                  0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 class ProfileValueTest : public LifecycleTest, public ::testing::WithParamInterface<int32_t> {};
 
@@ -214,7 +159,7 @@ TEST_F(LifecycleTest, SecondStartUpEndsTheFirstSessionWithoutLeaking) {
   EXPECT_EQ(plat_live_object_count(), sessionObjects);
   plugin.destroy();
   plugin.destroy();
-  EXPECT_EQ(plat_live_object_count(), liveObjects);
+  liveObjects.ExpectAllReleased();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <new>
 
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
 #include "stamp/plugin.h"
 
 namespace {
@@ -123,7 +123,7 @@ TEST_F(ExceptionGuardTest, EveryAllocationOfASessionMayFail) {
     const int32_t started = Session(sessionUi, second);
     gArmed = false;
     failureReached = gAllocationsBeforeFailure < 0;
-    EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
+    liveObjects.ExpectAllReleased();
     if (started == 0) {
       ASSERT_FALSE(sessionUi.messages().empty());
       EXPECT_EQ(sessionUi.messages().back(), kMemoryError);

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
 #include "stamp/plugin.h"
 
 namespace stamp::test {
@@ -33,9 +33,7 @@ class FaultPositionTest : public ModuleTest {
                          ui.messages().end());
     const bool startUpFails = !messages.empty() && messages.back() != kOpenError;
     EXPECT_EQ(result, startUpFails ? 0 : 1);
-    if (startUpFails) {
-      EXPECT_EQ(plat_live_object_count(), liveObjects);
-    }
+    if (startUpFails) liveObjects.ExpectAllReleased();
     return messages;
   }
   // A session that never failed, drawn.
@@ -48,7 +46,7 @@ class FaultPositionTest : public ModuleTest {
   // A start-up without the fault afterwards gives the panel of a session that never failed.
   void ExpectCleanStartUp(const Bytes& reference) {
     plugin.destroy();
-    EXPECT_EQ(plat_live_object_count(), liveObjects);
+    liveObjects.ExpectAllReleased();
     const size_t shown = ui.messages().size();
     ASSERT_EQ(Start(), 1);
     EXPECT_EQ(ui.messages().size(), shown);

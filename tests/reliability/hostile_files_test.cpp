@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
 #include "src/resources/load_dialog_template.h"
 #include "stamp/plugin.h"
 

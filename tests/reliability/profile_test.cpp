@@ -2,12 +2,10 @@
 // back into a file that keeps the other program's section byte for byte.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "stamp/support/text_encoding.h"
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
 
 namespace stamp::test {
 namespace {
@@ -32,22 +30,16 @@ struct Damage {
 
 void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
 
-class DamagedProfileTest : public ModuleTest, public testing::WithParamInterface<Damage> {
- protected:
-  std::string ProfileText() const {
-    std::ifstream file(host.profilePath(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-  }
-};
+class DamagedProfileTest : public ModuleTest, public testing::WithParamInterface<Damage> {};
 
 TEST_P(DamagedProfileTest, StartsAndIsWrittenBackWithTheOtherSectionKept) {
   const std::string original = kOtherProgram + GetParam().text;
-  std::ofstream(host.profilePath(), std::ios::binary) << original;
+  WriteFile(host.profilePath(), original);
   EXPECT_EQ(Start(), 1);
   EXPECT_EQ(ui.messages(), GetParam().messages);
   plugin.destroy();
 
-  const std::string saved = ProfileText();
+  const std::string saved = ReadFile(host.profilePath());
   EXPECT_TRUE(saved.starts_with(kOtherProgram)) << saved;
   EXPECT_NE(saved.find("\nfile=" + platform::ToUtf8(GetParam().file)), saved.npos) << saved;
   PlatApp* app = host.app();
