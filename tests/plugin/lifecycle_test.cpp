@@ -67,18 +67,6 @@ TEST_F(LifecycleTest, ToolNameAndVersionAreReadBeforeStartUp) {
   EXPECT_EQ(plugin.version(), 0x3F800000);
 }
 
-TEST_F(LifecycleTest, SampleSheetSessionWritesItsSettingsBackAndReleasesEverything) {
-  const Settings stored{5, 45, 20, WindowsPath(SampleSheet())};
-  Store(stored);
-  ASSERT_EQ(Start(), 1);
-  EXPECT_GT(plat_live_object_count(), liveObjects.atStart());
-  std::filesystem::remove(host.profilePath());
-  plugin.destroy();
-  EXPECT_EQ(Saved(), stored);
-  EXPECT_EQ(ui.messages(), Texts{});
-  liveObjects.ExpectAllReleased();
-}
-
 TEST_F(LifecycleTest, EmptyProfileStartsWithDefaultsWrittenBackOnlyAtShutDown) {
   ASSERT_EQ(Start(), 1);
   EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "start-up wrote the profile";
@@ -105,19 +93,32 @@ TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothi
 
 TEST_F(LifecycleTest, NullRecordIsRefused) { EXPECT_EQ(plugin.init(nullptr), 0); }
 
-class ProfileValueTest : public LifecycleTest, public ::testing::WithParamInterface<int32_t> {};
+struct Numbers {
+  int32_t select, degree, shrink;
+};
 
-TEST_P(ProfileValueTest, IsUsedAsReadAndWrittenBackUnchanged) {
-  const Settings stored{GetParam(), GetParam(), GetParam(), WindowsPath(SampleSheet())};
+class SampleSheetSessionTest : public LifecycleTest, public ::testing::WithParamInterface<Numbers> {};
+
+// A session on a sample sheet writes back the settings it read, values outside their ranges as
+// they are, and releases every object it made.
+TEST_P(SampleSheetSessionTest, WritesItsSettingsBackAndReleasesEverything) {
+  const Settings stored{GetParam().select, GetParam().degree, GetParam().shrink,
+                        WindowsPath(SampleSheet())};
   Store(stored);
   ASSERT_EQ(Start(), 1);
+  EXPECT_GT(plat_live_object_count(), liveObjects.atStart());
   std::filesystem::remove(host.profilePath());
   plugin.destroy();
   EXPECT_EQ(Saved(), stored);
+  EXPECT_EQ(ui.messages(), Texts{});
+  liveObjects.ExpectAllReleased();
 }
 
-INSTANTIATE_TEST_SUITE_P(OutOfRange, ProfileValueTest,
-                         ::testing::Values(INT_MIN, INT_MAX, -1, 40, 4, 12));
+INSTANTIATE_TEST_SUITE_P(
+    Values, SampleSheetSessionTest,
+    ::testing::Values(Numbers{5, 45, 20}, Numbers{INT_MIN, INT_MIN, INT_MIN},
+                      Numbers{INT_MAX, INT_MAX, INT_MAX}, Numbers{-1, -1, -1}, Numbers{40, 40, 40},
+                      Numbers{4, 4, 4}, Numbers{12, 12, 12}));
 
 TEST_F(LifecycleTest, EventsOutsideASessionAreNotTaken) {
   const auto expectNoneTaken = [&](const char* when) {
