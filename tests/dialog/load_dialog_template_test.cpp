@@ -67,9 +67,7 @@ TEST(LoadDialogTemplate, DialogFrame) {
                          PLAT_DS_SETFONT);
 }
 
-TEST(LoadDialogTemplate, ControlsInTabOrder) {
-  EXPECT_EQ(TemplateControls(), kExpected);
-}
+TEST(LoadDialogTemplate, ControlsInTabOrder) { EXPECT_EQ(TemplateControls(), kExpected); }
 
 // The Windows build runs the dialog from the DLL's resource script, written by hand: it must say
 // what the template says. Each control line of the script is read as
@@ -135,7 +133,8 @@ std::string TakeQuoted(std::string& rest) {
 // Four numbers of the fields from first on: x, y, width, height.
 std::array<int16_t, 4> BoxAt(const std::vector<std::string>& fields, size_t first) {
   std::array<int16_t, 4> box{};
-  for (size_t i = 0; i < box.size(); ++i) box[i] = static_cast<int16_t>(std::stoi(fields[first + i]));
+  for (size_t i = 0; i < box.size(); ++i)
+    box[i] = static_cast<int16_t>(std::stoi(fields[first + i]));
   return box;
 }
 
@@ -159,10 +158,8 @@ std::vector<Control> ReadResourceControls(const std::string& script) {
     // Every control is a visible child; a default button carries its button style.
     uint32_t style = PLAT_WS_CHILD | PLAT_WS_VISIBLE | StyleBits(f[5]);
     if (kind == PLAT_CONTROL_DEFAULT_PUSH_BUTTON) style |= PLAT_BS_DEFPUSHBUTTON;
-    controls.push_back({ids.contains(f[0]) ? ids.at(f[0]) : std::stoi(f[0]),
-                        kind,
-                        platform::FromUtf8(text),
-                        BoxAt(f, 1), style});
+    controls.push_back({ids.contains(f[0]) ? ids.at(f[0]) : std::stoi(f[0]), kind,
+                        platform::FromUtf8(text), BoxAt(f, 1), style});
   }
   return controls;
 }

@@ -65,6 +65,10 @@ Rebuild PanelTest::Observe(const std::function<void()>& action) {
   return Scribbled(host, 0, kCacheY) ? Rebuild::RotationOnly : Rebuild::WithExtraction;
 }
 
+void PrintTo(const PointCase& c, std::ostream* out) {
+  *out << "(" << c.x << ", " << c.y << ") -> " << c.value;
+}
+
 Plane RasterPlane(uint8_t* bytes) {
   return {bytes, STAMP_PANEL_WIDTH, STAMP_PANEL_HEIGHT, kRasterBytes};
 }

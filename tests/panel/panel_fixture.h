@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "stamp/support/scripted_ui.h"
@@ -34,6 +35,13 @@ class PanelTest : public HostTest {
   platform::ScriptedUi ui;
   const LiveObjects liveObjects;
 };
+
+// A pen position in panel coordinates and the value it gives (an angle, a cell).
+struct PointCase {
+  int32_t x, y;
+  int32_t value;
+};
+void PrintTo(const PointCase& c, std::ostream* out);
 
 // The panel raster and the PanelImage addressed by the pixel engine's rule.
 Plane RasterPlane(uint8_t* bytes);

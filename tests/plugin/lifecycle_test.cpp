@@ -97,7 +97,8 @@ struct Numbers {
   int32_t select, degree, shrink;
 };
 
-class SampleSheetSessionTest : public LifecycleTest, public ::testing::WithParamInterface<Numbers> {};
+class SampleSheetSessionTest : public LifecycleTest,
+                               public ::testing::WithParamInterface<Numbers> {};
 
 // A session on a sample sheet writes back the settings it read, values outside their ranges as
 // they are, and releases every object it made.
@@ -114,11 +115,11 @@ TEST_P(SampleSheetSessionTest, WritesItsSettingsBackAndReleasesEverything) {
   liveObjects.ExpectAllReleased();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SampleSheetSessionTest,
-    ::testing::Values(Numbers{5, 45, 20}, Numbers{INT_MIN, INT_MIN, INT_MIN},
-                      Numbers{INT_MAX, INT_MAX, INT_MAX}, Numbers{-1, -1, -1}, Numbers{40, 40, 40},
-                      Numbers{4, 4, 4}, Numbers{12, 12, 12}));
+INSTANTIATE_TEST_SUITE_P(Values, SampleSheetSessionTest,
+                         ::testing::Values(Numbers{5, 45, 20}, Numbers{INT_MIN, INT_MIN, INT_MIN},
+                                           Numbers{INT_MAX, INT_MAX, INT_MAX}, Numbers{-1, -1, -1},
+                                           Numbers{40, 40, 40}, Numbers{4, 4, 4},
+                                           Numbers{12, 12, 12}));
 
 TEST_F(LifecycleTest, EventsOutsideASessionAreNotTaken) {
   const auto expectNoneTaken = [&](const char* when) {

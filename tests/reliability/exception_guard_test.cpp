@@ -12,6 +12,7 @@
 #include <new>
 
 #include "plugin/module_fixture.h"
+#include "src/panel/layout.h"
 #include "stamp/plugin.h"
 
 namespace {
@@ -68,10 +69,6 @@ namespace {
 
 constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
 
-struct PanelPoint {
-  int32_t x;
-  int32_t y;
-};
 // The dial, a cell of the grid, plus, minus.
 constexpr std::array<PanelPoint, 4> kControls = {{{60, 40}, {150, 50}, {95, 15}, {95, 105}}};
 constexpr PanelPoint kFileButton = {200, 105};

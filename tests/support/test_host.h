@@ -26,7 +26,6 @@ using Bytes = std::vector<uint8_t>;
 // Message-box texts, in the order shown.
 using Texts = std::vector<std::u16string>;
 
-
 // The record, its buffers and its objects are the host record library's (guard zones around
 // every buffer); TestHost adds the test's defaults and a profile file of its own.
 class TestHost {
