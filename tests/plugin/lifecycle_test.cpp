@@ -14,7 +14,6 @@
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
 constexpr int32_t kAbsent = 0x7EADBEEF;
 constexpr char16_t kAbsentText[] = u"<absent>";
 
@@ -78,14 +77,14 @@ TEST_F(LifecycleTest, EmptyProfileStartsWithDefaultsWrittenBackOnlyAtShutDown) {
 TEST_F(LifecycleTest, MissingSheetIsReportedAndStartUpGoesOn) {
   Store({0, 0, 30, WindowsPath(HostFolder() / "stamp" / "no such sheet.bmp")});
   EXPECT_EQ(Start(), 1);
-  EXPECT_EQ(ui.messages(), Texts{u"Stamp file open error"});
+  EXPECT_EQ(ui.messages(), Texts{kOpenError});
 }
 
 TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothing) {
   const TempFolder empty;
   host.setHostDirectory(empty.path());
   EXPECT_EQ(Start(), 0);
-  EXPECT_EQ(ui.messages(), Texts{u"Stamp:data file load error"});
+  EXPECT_EQ(ui.messages(), Texts{kDataFileError});
   liveObjects.ExpectAllReleased();
   plugin.destroy();
   EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "a failed session wrote settings";

@@ -8,7 +8,6 @@
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
 constexpr int32_t kSheetWidth = 120;
 constexpr int32_t kSheetHeight = 90;
 // A pen-up on the file button, below the cell grid.

@@ -13,6 +13,14 @@
 
 namespace stamp::test {
 
+// The profile section the module keeps its settings in.
+inline constexpr char16_t kSection[] = u"plugin_kvo_stamp";
+// The module's message-box texts, as the user reads them.
+inline constexpr char16_t kDataFileError[] = u"Stamp:data file load error";
+inline constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
+inline constexpr char16_t kBitmapError[] = u"Bitmap Error";
+inline constexpr char16_t kOpenError[] = u"Stamp file open error";
+
 class ModuleTest : public HostTest {
  protected:
   void SetUp() override { ui.Install(); }

@@ -67,8 +67,6 @@ void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
-
 // The dial, a cell of the grid, plus, minus.
 constexpr std::array<PanelPoint, 4> kControls = {{{60, 40}, {150, 50}, {95, 15}, {95, 105}}};
 constexpr PanelPoint kFileButton = {200, 105};

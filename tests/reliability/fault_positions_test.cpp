@@ -14,10 +14,6 @@
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kDataFileError[] = u"Stamp:data file load error";
-constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
-constexpr char16_t kBitmapError[] = u"Bitmap Error";
-constexpr char16_t kOpenError[] = u"Stamp file open error";
 // More low-memory allocations than a start-up with a sheet makes.
 constexpr int32_t kAllocationPlaces = 12;
 
@@ -119,7 +115,7 @@ TEST_F(FaultPositionTest, FailedStartUpAfterASessionEndsThatSessionFirst) {
   EXPECT_EQ(plugin.keyB(), STAMP_RESULT_PANEL_CHANGED);
   std::filesystem::remove(host.profilePath());
   EXPECT_EQ(FailedStartUp(PLAT_FAULT_DIB_SECTION, 0), Texts{kMemoryError});
-  EXPECT_EQ(plat_profile_get_int(host.app(), u"plugin_kvo_stamp", u"select", -1), 1);
+  EXPECT_EQ(plat_profile_get_int(host.app(), kSection, u"select", -1), 1);
   EXPECT_EQ(plugin.keyB(), 0);
   EXPECT_EQ(plugin.submenuUp(150, 50), 0);
   EXPECT_EQ(plugin.mouseDown(10, 10), 0);

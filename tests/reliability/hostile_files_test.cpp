@@ -19,7 +19,6 @@ namespace stamp::test {
 namespace {
 
 const std::filesystem::path kBmpFixtures = STAMP_BMP_FIXTURE_DIR;
-constexpr char16_t kOpenError[] = u"Stamp file open error";
 
 enum class Kind { BrokenFile, DecodableFile, Folder, NamedPipe, LinkLoop };
 

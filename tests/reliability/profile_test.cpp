@@ -12,7 +12,6 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
 constexpr char kOtherProgram[] = "; kept by another program\n[other_program]\nwindow=12,40\n\n";
 const std::string kLongFile = "C:\\" + std::string(10000, 'x') + ".bmp";
 
@@ -68,12 +67,12 @@ const Damage kDamages[] = {
      "[plugin_kvo_stamp]\nfile=" + kLongFile + "\n",
      {0, 0, 30},
      platform::FromUtf8(kLongFile),
-     {u"Stamp file open error"}},
+     {kOpenError}},
     {"FileNotUtf8",
      "[plugin_kvo_stamp]\r\nfile=C:\\\xff\xfe\xc3(.bmp\r\n",
      {0, 0, 30},
      platform::FromUtf8("C:\\\xff\xfe\xc3(.bmp"),
-     {u"Stamp file open error"}},
+     {kOpenError}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Profiles, DamagedProfileTest, testing::ValuesIn(kDamages),
