@@ -12,7 +12,7 @@
 namespace stamp::test {
 namespace {
 
-constexpr int32_t kListId = 1002;  // the load dialog's list of sheets
+constexpr int32_t kListId = STAMP_LOAD_DIALOG_LIST;
 constexpr int64_t kWidth = STAMP_PANEL_WIDTH;
 constexpr int64_t kHeight = STAMP_PANEL_HEIGHT;
 constexpr uint8_t kHostGrey = 0xC0;

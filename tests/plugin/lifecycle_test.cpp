@@ -92,18 +92,14 @@ TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothi
 
 TEST_F(LifecycleTest, NullRecordIsRefused) { EXPECT_EQ(plugin.init(nullptr), 0); }
 
-struct Numbers {
-  int32_t select, degree, shrink;
-};
-
 class SampleSheetSessionTest : public LifecycleTest,
-                               public ::testing::WithParamInterface<Numbers> {};
+                               public ::testing::WithParamInterface<Settings> {};
 
 // A session on a sample sheet writes back the settings it read, values outside their ranges as
 // they are, and releases every object it made.
 TEST_P(SampleSheetSessionTest, WritesItsSettingsBackAndReleasesEverything) {
-  const Settings stored{GetParam().select, GetParam().degree, GetParam().shrink,
-                        WindowsPath(SampleSheet())};
+  Settings stored = GetParam();
+  stored.file = WindowsPath(SampleSheet());
   Store(stored);
   ASSERT_EQ(Start(), 1);
   EXPECT_GT(plat_live_object_count(), liveObjects.atStart());
@@ -115,10 +111,10 @@ TEST_P(SampleSheetSessionTest, WritesItsSettingsBackAndReleasesEverything) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SampleSheetSessionTest,
-                         ::testing::Values(Numbers{5, 45, 20}, Numbers{INT_MIN, INT_MIN, INT_MIN},
-                                           Numbers{INT_MAX, INT_MAX, INT_MAX}, Numbers{-1, -1, -1},
-                                           Numbers{40, 40, 40}, Numbers{4, 4, 4},
-                                           Numbers{12, 12, 12}));
+                         ::testing::Values(Settings{5, 45, 20}, Settings{INT_MIN, INT_MIN, INT_MIN},
+                                           Settings{INT_MAX, INT_MAX, INT_MAX},
+                                           Settings{-1, -1, -1}, Settings{40, 40, 40},
+                                           Settings{4, 4, 4}, Settings{12, 12, 12}));
 
 TEST_F(LifecycleTest, EventsOutsideASessionAreNotTaken) {
   const auto expectNoneTaken = [&](const char* when) {
