@@ -43,6 +43,9 @@ struct PointCase {
 };
 void PrintTo(const PointCase& c, std::ostream* out);
 
+// Sets every byte of the width x height block at (left, top) of the plane to value.
+void Paint(Plane plane, int64_t left, int64_t top, int64_t width, int64_t height, uint8_t value);
+
 // The panel raster and the PanelImage addressed by the pixel engine's rule.
 Plane RasterPlane(uint8_t* bytes);
 inline constexpr int64_t kRasterBytes = int64_t{STAMP_PANEL_WIDTH} * STAMP_PANEL_HEIGHT * 3;
