@@ -7,33 +7,26 @@
 #include <vector>
 
 #include "canvas/press_model.h"
-#include "stamp/support/scripted_ui.h"
-#include "plugin/plugin_module.h"
+#include "plugin/module_fixture.h"
 #include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
 constexpr int64_t kCacheY = 60;
 
-class ModuleStrokeTest : public HostTest {
+class ModuleStrokeTest : public ModuleTest {
  protected:
   void SetUp() override {
-    ui.Install();
+    ModuleTest::SetUp();
     FillCanvasRandom(host, STAMP_REC_OVERLAY_BUFFER, 61);
     FillCanvasRandom(host, STAMP_REC_LAYER2_BUFFER, 62);
-  }
-  void TearDown() override {
-    plugin.destroy();
-    HostTest::TearDown();
   }
 
   // Starts on a sample sheet with the cell unreduced and unturned: RotatedSize is 30x30.
   void StartOnSampleSheet() {
-    const std::u16string sheet = WindowsPath(HostFolder() / "stamp" / "shapes.bmp");
-    plat_profile_write_string(host.app(), kSection, u"file", sheet.c_str());
-    ASSERT_EQ(plugin.init(host.record()), 1);
+    StoreSheetPath(WindowsPath(HostFolder() / "stamp" / "shapes.bmp"));
+    ASSERT_EQ(Start(), 1);
     ASSERT_TRUE(ui.messages().empty());
   }
   Bytes Canvas(uint32_t field) const { return CanvasCopy(host, field); }
@@ -49,9 +42,6 @@ class ModuleStrokeTest : public HostTest {
     }
     return cache;
   }
-
-  const PluginExports& plugin = Plugin();
-  platform::ScriptedUi ui;
 };
 
 // At angle 0 the StampImage is the cache darkened by 2 per channel, short of its last row and
@@ -101,12 +91,12 @@ TEST_F(ModuleStrokeTest, StrokeStampsLayerTwoAndRestoresTheOverlay) {
 }
 
 TEST_F(ModuleStrokeTest, WithoutASheetPenDownAsksForOne) {
-  ASSERT_EQ(plugin.init(host.record()), 1);
+  ASSERT_EQ(Start(), 1);
   const Bytes overlay = Canvas(STAMP_REC_OVERLAY_BUFFER);
   EXPECT_EQ(plugin.mouseDown(100, 100), STAMP_RESULT_NOT_TAKEN);
   EXPECT_EQ(plugin.mouseMove(0, 0, 100, 100), STAMP_RESULT_NOT_TAKEN);
   EXPECT_EQ(plugin.mouseUp(100, 100), STAMP_RESULT_NOT_TAKEN);
-  EXPECT_EQ(ui.messages(), std::vector<std::u16string>{u"Please load stamp"});
+  EXPECT_EQ(ui.messages(), Texts{u"Please load stamp"});
   EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == overlay);
 }
 

@@ -39,11 +39,10 @@ HostState StrokeTest::State() const {
   return state;
 }
 
-void StrokeTest::ExpectUpdateRect(int32_t a, int32_t b, int32_t c, int32_t d) const {
-  EXPECT_EQ(host.getInt(STAMP_REC_UPDATE_RECT), a);
-  EXPECT_EQ(host.getInt(STAMP_REC_UPDATE_RECT + 4), b);
-  EXPECT_EQ(host.getInt(STAMP_REC_UPDATE_RECT + 8), c);
-  EXPECT_EQ(host.getInt(STAMP_REC_UPDATE_RECT + 12), d);
+std::array<int32_t, 4> StrokeTest::UpdateRect() const {
+  std::array<int32_t, 4> rect{};
+  for (uint32_t i = 0; i < rect.size(); ++i) rect[i] = host.getInt(STAMP_REC_UPDATE_RECT + 4 * i);
+  return rect;
 }
 
 uint32_t LayerField(int32_t layer) {

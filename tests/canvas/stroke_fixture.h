@@ -3,6 +3,7 @@
 // nothing.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -31,7 +32,8 @@ class StrokeTest : public SessionTest {
   Bytes Pressed(Bytes target, int64_t left, int64_t top) const;
   Bytes Canvas(uint32_t field) const { return CanvasCopy(host, field); }
   HostState State() const;
-  void ExpectUpdateRect(int32_t a, int32_t b, int32_t c, int32_t d) const;
+  // The four numbers of the record's updateRect, in record order.
+  std::array<int32_t, 4> UpdateRect() const;
 
   platform::ScriptedUi ui;
 };

@@ -5,14 +5,13 @@
 #include <algorithm>
 #include <fstream>
 
-namespace stamp::test {
+#include "stamp/support/text_encoding.h"
 
-std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+namespace stamp::test {
 
 DialogTest::DialogTest() {
   plat_set_program_path((folder / "stamp-host").c_str());
   ui.Install();
-  liveObjects_ = plat_live_object_count();
 }
 
 DialogTest::~DialogTest() {
@@ -20,9 +19,7 @@ DialogTest::~DialogTest() {
   plat_set_program_path(nullptr);
 }
 
-void DialogTest::TearDown() {
-  EXPECT_EQ(plat_live_object_count(), liveObjects_) << "a platform object was not released";
-}
+void DialogTest::TearDown() { liveObjects_.ExpectAllReleased(); }
 
 void DialogTest::MakeStampFolder(const std::vector<std::string>& names) {
   std::filesystem::create_directories(folder / "stamp");
@@ -53,9 +50,9 @@ PickerScript* DialogTest::InstallPicker(const char* libraryPath) {
 }
 
 std::u16string DialogTest::folderText() const {
-  std::string text = folder.string() + "/";
+  std::string text = folder.path().string() + "/";
   std::replace(text.begin(), text.end(), '/', '\\');
-  return Wide(text);
+  return platform::FromUtf8(text);
 }
 
 const platform::ScriptedUi::DialogRun& DialogTest::lastRun() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "stamp/support/scripted_ui.h"
+#include "support/live_objects.h"
 #include "support/test_files.h"
 #include "test_picker.h"
 
@@ -32,16 +33,12 @@ class DialogTest : public ::testing::Test {
   std::u16string folderText() const;
   const platform::ScriptedUi::DialogRun& lastRun() const;
 
-  const TempFolder scratch;
-  const std::filesystem::path folder = scratch.path();
+  const TempFolder folder;
   platform::ScriptedUi ui;
 
  private:
-  int32_t liveObjects_ = 0;
+  const LiveObjects liveObjects_;
   void* picker_ = nullptr;
 };
-
-// An ASCII text as UTF-16.
-std::u16string Wide(const std::string& text);
 
 }  // namespace stamp::test

@@ -4,30 +4,57 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <span>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "stamp/support/text_encoding.h"
+#include "support/test_files.h"
+
 namespace stamp {
 namespace {
+
+constexpr char16_t kNoText[] = u"(none)";
+
+// A control as the tests compare it: a control without text shows kNoText.
+struct Control {
+  int32_t id;
+  PlatControlKind kind;
+  std::u16string text;
+  std::array<int16_t, 4> box;
+  uint32_t style;
+  bool operator==(const Control&) const = default;
+};
+
+void PrintTo(const Control& c, std::ostream* out) {
+  *out << "{id " << c.id << ", kind " << c.kind << ", " << ::testing::PrintToString(c.text)
+       << ", box " << ::testing::PrintToString(c.box) << ", style " << c.style << "}";
+}
 
 constexpr uint32_t kChild = PLAT_WS_VISIBLE | PLAT_WS_CHILD | PLAT_WS_TABSTOP;
 
 // The five controls in tab order.
-constexpr PlatDialogControl kExpected[] = {
-    {1, PLAT_CONTROL_DEFAULT_PUSH_BUTTON, u"OK", 30, 115, 50, 15, kChild | PLAT_BS_DEFPUSHBUTTON},
-    {2, PLAT_CONTROL_PUSH_BUTTON, u"Cancel", 80, 115, 50, 15, kChild},
-    {1000, PLAT_CONTROL_EDIT, u"", 5, 5, 105, 15, kChild | PLAT_WS_BORDER | PLAT_ES_AUTOHSCROLL},
-    {1001, PLAT_CONTROL_PUSH_BUTTON, u"File", 110, 5, 20, 15, kChild},
-    {1002, PLAT_CONTROL_LIST_BOX, nullptr, 5, 25, 125, 85,
+const std::vector<Control> kExpected = {
+    {1, PLAT_CONTROL_DEFAULT_PUSH_BUTTON, u"OK", {30, 115, 50, 15}, kChild | PLAT_BS_DEFPUSHBUTTON},
+    {2, PLAT_CONTROL_PUSH_BUTTON, u"Cancel", {80, 115, 50, 15}, kChild},
+    {1000, PLAT_CONTROL_EDIT, u"", {5, 5, 105, 15}, kChild | PLAT_WS_BORDER | PLAT_ES_AUTOHSCROLL},
+    {1001, PLAT_CONTROL_PUSH_BUTTON, u"File", {110, 5, 20, 15}, kChild},
+    {1002, PLAT_CONTROL_LIST_BOX, kNoText, {5, 25, 125, 85},
      kChild | PLAT_WS_BORDER | PLAT_WS_VSCROLL | PLAT_LBS_NOTIFY | PLAT_LBS_NOINTEGRALHEIGHT},
 };
 
-std::u16string TextOf(const char16_t* text) { return text != nullptr ? text : u"(none)"; }
+std::u16string TextOf(const char16_t* text) { return text != nullptr ? text : kNoText; }
+
+std::vector<Control> TemplateControls() {
+  const PlatDialogTemplate& t = kLoadDialogTemplate;
+  std::vector<Control> controls;
+  for (const PlatDialogControl& c : std::span(t.controls, static_cast<size_t>(t.controlCount)))
+    controls.push_back({c.id, c.kind, TextOf(c.text), {c.x, c.y, c.width, c.height}, c.style});
+  return controls;
+}
 
 TEST(LoadDialogTemplate, DialogFrame) {
   const PlatDialogTemplate& t = kLoadDialogTemplate;
@@ -40,32 +67,12 @@ TEST(LoadDialogTemplate, DialogFrame) {
                          PLAT_DS_SETFONT);
 }
 
-TEST(LoadDialogTemplate, ControlsInTabOrder) {
-  ASSERT_EQ(kLoadDialogTemplate.controlCount, static_cast<int32_t>(std::size(kExpected)));
-  for (size_t i = 0; i < std::size(kExpected); ++i) {
-    const PlatDialogControl& want = kExpected[i];
-    const PlatDialogControl& got = kLoadDialogTemplate.controls[i];
-    SCOPED_TRACE("control " + std::to_string(want.id));
-    EXPECT_EQ(got.id, want.id);
-    EXPECT_EQ(got.kind, want.kind);
-    EXPECT_EQ(TextOf(got.text), TextOf(want.text));
-    EXPECT_EQ((std::array{got.x, got.y, got.width, got.height}),
-              (std::array{want.x, want.y, want.width, want.height}));
-    EXPECT_EQ(got.style, want.style);
-  }
-}
+TEST(LoadDialogTemplate, ControlsInTabOrder) { EXPECT_EQ(TemplateControls(), kExpected); }
 
 // The Windows build runs the dialog from the DLL's resource script, written by hand: it must say
 // what the template says. Each control line of the script is read as
 // KEYWORD ["text",] id, x, y, width, height, STYLE | STYLE ...
-struct ResourceControl {
-  PlatControlKind kind;
-  std::u16string text;
-  int32_t id;
-  std::array<int16_t, 4> box;
-  uint32_t style;
-};
-
+// A script control has no text where the template has none or an empty one.
 const std::map<std::string, uint32_t> kStyleNames = {
     {"WS_TABSTOP", PLAT_WS_TABSTOP},       {"WS_BORDER", PLAT_WS_BORDER},
     {"WS_VSCROLL", PLAT_WS_VSCROLL},       {"ES_AUTOHSCROLL", PLAT_ES_AUTOHSCROLL},
@@ -123,7 +130,15 @@ std::string TakeQuoted(std::string& rest) {
   return text;
 }
 
-std::vector<ResourceControl> ReadResourceControls(const std::string& script) {
+// Four numbers of the fields from first on: x, y, width, height.
+std::array<int16_t, 4> BoxAt(const std::vector<std::string>& fields, size_t first) {
+  std::array<int16_t, 4> box{};
+  for (size_t i = 0; i < box.size(); ++i)
+    box[i] = static_cast<int16_t>(std::stoi(fields[first + i]));
+  return box;
+}
+
+std::vector<Control> ReadResourceControls(const std::string& script) {
   static const std::map<std::string, PlatControlKind> kinds = {
       {"DEFPUSHBUTTON", PLAT_CONTROL_DEFAULT_PUSH_BUTTON},
       {"PUSHBUTTON", PLAT_CONTROL_PUSH_BUTTON},
@@ -131,7 +146,7 @@ std::vector<ResourceControl> ReadResourceControls(const std::string& script) {
       {"LISTBOX", PLAT_CONTROL_LIST_BOX}};
   static const std::map<std::string, int32_t> ids = {{"IDOK", PLAT_IDOK},
                                                      {"IDCANCEL", PLAT_IDCANCEL}};
-  std::vector<ResourceControl> controls;
+  std::vector<Control> controls;
   std::istringstream lines(script);
   for (std::string line; std::getline(lines, line);) {
     auto [keyword, rest] = FirstWord(line);
@@ -143,12 +158,8 @@ std::vector<ResourceControl> ReadResourceControls(const std::string& script) {
     // Every control is a visible child; a default button carries its button style.
     uint32_t style = PLAT_WS_CHILD | PLAT_WS_VISIBLE | StyleBits(f[5]);
     if (kind == PLAT_CONTROL_DEFAULT_PUSH_BUTTON) style |= PLAT_BS_DEFPUSHBUTTON;
-    controls.push_back({kind,
-                        std::u16string(text.begin(), text.end()),
-                        ids.contains(f[0]) ? ids.at(f[0]) : std::stoi(f[0]),
-                        {static_cast<int16_t>(std::stoi(f[1])), static_cast<int16_t>(std::stoi(f[2])),
-                         static_cast<int16_t>(std::stoi(f[3])), static_cast<int16_t>(std::stoi(f[4]))},
-                        style});
+    controls.push_back({ids.contains(f[0]) ? ids.at(f[0]) : std::stoi(f[0]), kind,
+                        platform::FromUtf8(text), BoxAt(f, 1), style});
   }
   return controls;
 }
@@ -162,39 +173,26 @@ std::string LineAfter(const std::string& script, const std::string& prefix) {
   return {};
 }
 
-std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
-
 TEST(LoadDialogTemplate, WindowsResourceSaysTheSame) {
-  std::ifstream file(STAMP_RESOURCE_SCRIPT);
-  ASSERT_TRUE(file) << STAMP_RESOURCE_SCRIPT;
-  const std::string script((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
+  const std::string script = test::ReadFile(STAMP_RESOURCE_SCRIPT);
+  ASSERT_FALSE(script.empty()) << STAMP_RESOURCE_SCRIPT;
   const PlatDialogTemplate& t = kLoadDialogTemplate;
   const std::vector<std::string> frame =
       Fields(LineAfter(script, std::to_string(t.resourceId) + " DIALOG "), 4);
   ASSERT_EQ(frame.size(), 4u);
-  EXPECT_EQ((std::array{std::stoi(frame[0]), std::stoi(frame[1]), std::stoi(frame[2]),
-                        std::stoi(frame[3])}),
-            (std::array<int, 4>{t.x, t.y, t.width, t.height}));
+  EXPECT_EQ(BoxAt(frame, 0), (std::array{t.x, t.y, t.width, t.height}));
   EXPECT_EQ(StyleBits(LineAfter(script, "STYLE ")), t.style);
   std::string caption = LineAfter(script, "CAPTION ");
-  EXPECT_EQ(Wide(TakeQuoted(caption)), TextOf(t.caption));
+  EXPECT_EQ(platform::FromUtf8(TakeQuoted(caption)), TextOf(t.caption));
   std::string font = LineAfter(script, "FONT ");
   EXPECT_EQ(std::stoi(font), t.fontPoints);
-  EXPECT_EQ(Wide(TakeQuoted(font)), TextOf(t.fontName));
+  EXPECT_EQ(platform::FromUtf8(TakeQuoted(font)), TextOf(t.fontName));
 
-  const std::vector<ResourceControl> controls = ReadResourceControls(script);
-  ASSERT_EQ(controls.size(), static_cast<size_t>(t.controlCount));
-  for (size_t i = 0; i < controls.size(); ++i) {
-    const PlatDialogControl& want = t.controls[i];
-    const ResourceControl& got = controls[i];
-    SCOPED_TRACE("control " + std::to_string(want.id));
-    EXPECT_EQ(got.id, want.id);
-    EXPECT_EQ(got.kind, want.kind);
-    EXPECT_EQ(got.text, want.text != nullptr ? want.text : u"");
-    EXPECT_EQ(got.box, (std::array{want.x, want.y, want.width, want.height}));
-    EXPECT_EQ(got.style, want.style);
+  std::vector<Control> expected = TemplateControls();
+  for (Control& control : expected) {
+    if (control.text == kNoText) control.text.clear();
   }
+  EXPECT_EQ(ReadResourceControls(script), expected);
 }
 
 }  // namespace

@@ -14,24 +14,12 @@ bool InCellArea(int32_t x, int32_t y) {
 
 }  // namespace
 
-Raster PatternPicture(int32_t width, int32_t height, uint8_t seed) {
-  Raster picture(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) {
-      picture.Set(x, y, {static_cast<uint8_t>(x + seed), static_cast<uint8_t>(y * 2 + seed),
-                         static_cast<uint8_t>(x * 3 + y * 5 + seed)});
-    }
-  }
-  return picture;
-}
-
 void FilesTest::SetUp() {
-  liveObjects = plat_live_object_count();
   ui.Install();
   std::filesystem::create_directories(folder / "plugin");
   panelFile = PatternPicture(kPanelImageWidth, kPanelImageHeight, 17);
   ASSERT_TRUE(WriteBmp24(folder / "plugin" / "kvo_stamp.dat", panelFile));
-  host.setHostDirectory(folder);
+  host.setHostDirectory(folder.path());
   Module() = ModuleState{};
   Module().host = HostContext(host.record());
 }
@@ -40,13 +28,8 @@ void FilesTest::TearDown() {
   ReleaseStampSheet();
   if (Module().panel.context != 0) ReleasePanelImage(Module().panel);
   plat_fault_clear();
-  EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
+  liveObjects.ExpectAllReleased();
   HostTest::TearDown();
-}
-
-std::u16string FilesTest::WriteSheet(const std::string& name, const Raster& picture) const {
-  EXPECT_TRUE(WriteBmp24(folder / name, picture));
-  return WindowsPath(folder / name);
 }
 
 std::u16string FilesTest::PanelPath() const {

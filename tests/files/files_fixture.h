@@ -14,9 +14,6 @@
 
 namespace stamp::test {
 
-// Distinct colours per pixel (within 256 of each axis), varied by seed so pictures differ.
-Raster PatternPicture(int32_t width, int32_t height, uint8_t seed);
-
 // A rectangle of the PanelImage, top-down.
 struct Region {
   int32_t x;
@@ -31,7 +28,9 @@ class FilesTest : public HostTest {
   void TearDown() override;
 
   // Writes picture as a 24-bit BMP into the test's folder; gives its path in backslash form.
-  std::u16string WriteSheet(const std::string& name, const Raster& picture) const;
+  std::u16string WriteSheet(const std::string& name, const Raster& picture) const {
+    return test::WriteSheet(folder / name, picture);
+  }
   std::u16string PanelPath() const;
   // Pixel (x, y), top-down, of the module's PanelImage.
   Rgb PanelPixel(int32_t x, int32_t y) const;
@@ -42,10 +41,9 @@ class FilesTest : public HostTest {
   // The PanelImage outside the cell area equals the panel file.
   ::testing::AssertionResult OutsideCellsMatchPanelFile() const;
 
-  const TempFolder scratch;
-  const std::filesystem::path folder = scratch.path();
+  const TempFolder folder;
   Raster panelFile{1, 1};
-  int32_t liveObjects = 0;
+  const LiveObjects liveObjects;
   platform::ScriptedUi ui;
 };
 

@@ -10,7 +10,6 @@ namespace stamp::test {
 namespace {
 
 using PanelImageTest = FilesTest;
-using Texts = std::vector<std::u16string>;
 
 TEST_F(PanelImageTest, HoldsThePanelFilePixelForPixel) {
   PanelImage& panel = Module().panel;
@@ -24,7 +23,7 @@ TEST_F(PanelImageTest, ReleaseGivesBackEveryObject) {
   PanelImage& panel = Module().panel;
   ASSERT_TRUE(CreatePanelImage(PanelPath(), Module().host, panel));
   ReleasePanelImage(panel);
-  EXPECT_EQ(plat_live_object_count(), liveObjects);
+  liveObjects.ExpectAllReleased();
   EXPECT_EQ(panel.pixels, nullptr);
 }
 

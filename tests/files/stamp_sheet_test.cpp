@@ -10,7 +10,6 @@
 namespace stamp::test {
 namespace {
 
-using Texts = std::vector<std::u16string>;
 constexpr Region kCells{kCellAreaX, kCellAreaY, kCellColumns* kCellSize, kCellRows* kCellSize};
 
 class StampSheetTest : public FilesTest {

@@ -29,16 +29,7 @@ TEST(DialAngleTest, HitAreaGivesItsRangeAndSkipsTheTruncatedValues) {
     EXPECT_EQ(angles.count(skipped), 0u) << skipped;
 }
 
-struct DialCase {
-  int32_t x, y;
-  int32_t angle;
-};
-
-void PrintTo(const DialCase& c, std::ostream* out) {
-  *out << "(" << c.x << ", " << c.y << ") -> " << c.angle;
-}
-
-class DialPositionTest : public PanelTest, public ::testing::WithParamInterface<DialCase> {};
+class DialPositionTest : public PanelTest, public ::testing::WithParamInterface<PointCase> {};
 
 TEST_P(DialPositionTest, PenDownSetsTheAngleAndTurnsTheCellCache) {
   module().angle = 12345;
@@ -46,21 +37,21 @@ TEST_P(DialPositionTest, PenDownSetsTheAngleAndTurnsTheCellCache) {
   EXPECT_EQ(Observe([&] { result = PanelPenDown(GetParam().x, GetParam().y); }),
             Rebuild::RotationOnly);
   EXPECT_EQ(result, 2);
-  EXPECT_EQ(module().angle, GetParam().angle);
+  EXPECT_EQ(module().angle, GetParam().value);
   EXPECT_TRUE(module().dialDragging);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, DialPositionTest,
-                         ::testing::Values(DialCase{75, 60, 180}, DialCase{75, 59, 0},
-                                           DialCase{106, 60, -90}, DialCase{41, 60, 90},
-                                           DialCase{75, 91, 180}, DialCase{75, 28, 0},
-                                           DialCase{65, 50, 45}, DialCase{85, 50, -45},
-                                           DialCase{65, 70, 135}, DialCase{85, 70, -135},
-                                           DialCase{95, 50, -63}, DialCase{76, 28, -1},
-                                           DialCase{41, 59, 88}, DialCase{41, 61, 91},
-                                           DialCase{74, 91, 178}, DialCase{76, 91, -178}));
+                         ::testing::Values(PointCase{75, 60, 180}, PointCase{75, 59, 0},
+                                           PointCase{106, 60, -90}, PointCase{41, 60, 90},
+                                           PointCase{75, 91, 180}, PointCase{75, 28, 0},
+                                           PointCase{65, 50, 45}, PointCase{85, 50, -45},
+                                           PointCase{65, 70, 135}, PointCase{85, 70, -135},
+                                           PointCase{95, 50, -63}, PointCase{76, 28, -1},
+                                           PointCase{41, 59, 88}, PointCase{41, 61, 91},
+                                           PointCase{74, 91, 178}, PointCase{76, 91, -178}));
 
-class DialTest : public PanelTest {};
+using DialTest = PanelTest;
 
 TEST_F(DialTest, PenDownOutsideTheHitAreaIsNotTaken) {
   for (const PanelPoint pen : {PanelPoint{40, 60}, {107, 60}, {75, 27}, {75, 92}, {120, 50}}) {

@@ -49,13 +49,6 @@ Difference Compare(const Bytes& a, const Bytes& b) {
   return d;
 }
 
-void Paint(Plane plane, int64_t left, int64_t top, int64_t width, int64_t height, uint8_t value) {
-  for (int64_t y = top; y < top + height; ++y) {
-    for (int64_t x = left; x < left + width; ++x)
-      std::memset(plane.bytes + plane.Inside(x, y), value, 3);
-  }
-}
-
 class DrawTest : public PanelTest {
  protected:
   void SetUp() override {

@@ -16,7 +16,6 @@ namespace {
 
 using FullScreen = platform::ScriptedUi::FullScreenCall;
 using WindowPos = platform::ScriptedUi::WindowPosCall;
-using Texts = std::vector<std::u16string>;
 
 constexpr int32_t kButtonX = 205;
 constexpr int32_t kButtonY = 105;

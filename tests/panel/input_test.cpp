@@ -11,16 +11,7 @@
 namespace stamp::test {
 namespace {
 
-struct CellCase {
-  int32_t x, y;
-  int32_t selection;
-};
-
-void PrintTo(const CellCase& c, std::ostream* out) {
-  *out << "(" << c.x << ", " << c.y << ") -> cell " << c.selection;
-}
-
-class GridTest : public PanelTest, public ::testing::WithParamInterface<CellCase> {};
+class GridTest : public PanelTest, public ::testing::WithParamInterface<PointCase> {};
 
 TEST_P(GridTest, PenUpSelectsTheCellAndExtractsIt) {
   module().selection = 7;
@@ -28,16 +19,16 @@ TEST_P(GridTest, PenUpSelectsTheCellAndExtractsIt) {
   EXPECT_EQ(Observe([&] { result = PanelPenUp(GetParam().x, GetParam().y); }),
             Rebuild::WithExtraction);
   EXPECT_EQ(result, 2);
-  EXPECT_EQ(module().selection, GetParam().selection);
+  EXPECT_EQ(module().selection, GetParam().value);
   EXPECT_TRUE(ui.dialogRuns().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, GridTest,
-                         ::testing::Values(CellCase{111, 11, 0}, CellCase{139, 39, 0},
-                                           CellCase{140, 40, 5}, CellCase{229, 99, 11},
-                                           CellCase{229, 11, 3}, CellCase{111, 99, 8},
+                         ::testing::Values(PointCase{111, 11, 0}, PointCase{139, 39, 0},
+                                           PointCase{140, 40, 5}, PointCase{229, 99, 11},
+                                           PointCase{229, 11, 3}, PointCase{111, 99, 8},
                                            // Also on the file button: the grid comes first.
-                                           CellCase{200, 97, 11}));
+                                           PointCase{200, 97, 11}));
 
 struct MissCase {
   int32_t x, y;

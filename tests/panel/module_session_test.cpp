@@ -7,16 +7,12 @@
 #include <filesystem>
 #include <string>
 
-#include "stamp/support/scripted_ui.h"
-#include "plugin/plugin_module.h"
-#include "support/test_host.h"
+#include "plugin/module_fixture.h"
 
 namespace stamp::test {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-constexpr int32_t kListId = 1002;  // the load dialog's list of sheets
+constexpr int32_t kListId = STAMP_LOAD_DIALOG_LIST;
 constexpr int64_t kWidth = STAMP_PANEL_WIDTH;
 constexpr int64_t kHeight = STAMP_PANEL_HEIGHT;
 constexpr uint8_t kHostGrey = 0xC0;
@@ -63,29 +59,19 @@ bool Shows(const Bytes& raster, const PlatRect& rect, const std::u16string& text
   return copy == raster;
 }
 
-class ModuleSessionTest : public HostTest {
+class ModuleSessionTest : public ModuleTest {
  protected:
   void SetUp() override {
-    ui.Install();
+    ModuleTest::SetUp();
     plat_set_program_path((HostFolder() / "stamp-host").c_str());
-    ASSERT_EQ(plugin.init(host.record()), 1);
+    ASSERT_EQ(Start(), 1);
   }
   void TearDown() override {
-    plugin.destroy();
+    ModuleTest::TearDown();
     plat_set_program_path(nullptr);
-    ui.Uninstall();
-    HostTest::TearDown();
   }
   // The host restores its panel area and has the module draw the panel.
-  Bytes Shown() {
-    uint8_t* raster = host.buffer(STAMP_REC_PANEL_BUFFER);
-    std::memset(raster, kHostGrey, kWidth * kHeight * 3);
-    plugin.updateSubmenu();
-    return Bytes(raster, raster + kWidth * kHeight * 3);
-  }
-
-  const PluginExports& plugin = Plugin();
-  platform::ScriptedUi ui;
+  Bytes Shown() { return DrawnPanel(kHostGrey); }
 };
 
 TEST_F(ModuleSessionTest, SheetCellReductionAndDialShowOnThePanel) {

@@ -15,14 +15,6 @@ constexpr uint8_t kScribble = 7;
 constexpr int64_t kStampSquare = 60;
 constexpr int64_t kCacheY = 60;
 
-void Scribble(const TestHost& host) {
-  const Plane stamp = CanvasPlane(host, host.buffer(STAMP_REC_STAMP_BUFFER));
-  for (int64_t y = 0; y < kCacheY + kCellSize; ++y) {
-    for (int64_t x = 0; x < kStampSquare; ++x)
-      std::memset(stamp.bytes + stamp.Inside(x, y), kScribble, 3);
-  }
-}
-
 bool Scribbled(const TestHost& host, int64_t x, int64_t y) {
   const Plane stamp = CanvasPlane(host, host.buffer(STAMP_REC_STAMP_BUFFER));
   const uint8_t* pixel = stamp.bytes + stamp.Inside(x, y);
@@ -34,7 +26,6 @@ bool Scribbled(const TestHost& host, int64_t x, int64_t y) {
 void PanelTest::SetUp() {
   ui.Install();
   plat_set_program_path((HostFolder() / "stamp-host").c_str());
-  liveObjects_ = plat_live_object_count();
   ModuleState& state = Module();
   state = ModuleState{};
   state.host = HostContext(host.record());
@@ -51,7 +42,7 @@ void PanelTest::TearDown() {
   Module() = ModuleState{};
   plat_set_program_path(nullptr);
   ui.Uninstall();
-  EXPECT_EQ(plat_live_object_count(), liveObjects_) << "a platform object leaked";
+  liveObjects.ExpectAllReleased();
   HostTest::TearDown();
 }
 
@@ -60,10 +51,22 @@ Bytes PanelTest::RasterCopy() const { return Bytes(raster(), raster() + kRasterB
 // The StampImage's far corner lies outside every rotation's box, so any rebuild whitens it; the
 // cache's top-left pixel is the first pixel of a fresh cell at every reduction.
 Rebuild PanelTest::Observe(const std::function<void()>& action) {
-  Scribble(host);
+  Paint(CanvasPlane(host, host.buffer(STAMP_REC_STAMP_BUFFER)), 0, 0, kStampSquare,
+        kCacheY + kCellSize, kScribble);
   action();
   if (Scribbled(host, kStampSquare - 1, kStampSquare - 1)) return Rebuild::None;
   return Scribbled(host, 0, kCacheY) ? Rebuild::RotationOnly : Rebuild::WithExtraction;
+}
+
+void Paint(Plane plane, int64_t left, int64_t top, int64_t width, int64_t height, uint8_t value) {
+  for (int64_t y = top; y < top + height; ++y) {
+    for (int64_t x = left; x < left + width; ++x)
+      std::memset(plane.bytes + plane.Inside(x, y), value, 3);
+  }
+}
+
+void PrintTo(const PointCase& c, std::ostream* out) {
+  *out << "(" << c.x << ", " << c.y << ") -> " << c.value;
 }
 
 Plane RasterPlane(uint8_t* bytes) {

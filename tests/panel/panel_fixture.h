@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "stamp/support/scripted_ui.h"
@@ -32,10 +33,18 @@ class PanelTest : public HostTest {
   Rebuild Observe(const std::function<void()>& action);
 
   platform::ScriptedUi ui;
-
- private:
-  int32_t liveObjects_ = 0;
+  const LiveObjects liveObjects;
 };
+
+// A pen position in panel coordinates and the value it gives (an angle, a cell).
+struct PointCase {
+  int32_t x, y;
+  int32_t value;
+};
+void PrintTo(const PointCase& c, std::ostream* out);
+
+// Sets every byte of the width x height block at (left, top) of the plane to value.
+void Paint(Plane plane, int64_t left, int64_t top, int64_t width, int64_t height, uint8_t value);
 
 // The panel raster and the PanelImage addressed by the pixel engine's rule.
 Plane RasterPlane(uint8_t* bytes);

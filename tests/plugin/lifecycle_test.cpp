@@ -1,6 +1,7 @@
 // Start-up and shut-down of the real module on a complete host record: the panel file and the
-// sample sheets of the host's folder, the settings in the profile, every failure path, and the
-// platform's live objects back where they started after each test.
+// sample sheets of the host's folder, the settings in the profile, a missing panel file or sheet,
+// and the platform's live objects back where they started after each test. Injected failures at
+// start-up: reliability/fault_positions_test.cpp.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,15 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "stamp/support/scripted_ui.h"
-#include "plugin/plugin_module.h"
-#include "support/test_files.h"
-#include "support/test_host.h"
+#include "plugin/module_fixture.h"
 
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
 constexpr int32_t kAbsent = 0x7EADBEEF;
 constexpr char16_t kAbsentText[] = u"<absent>";
 
@@ -41,17 +38,8 @@ std::filesystem::path SampleSheet() {
   throw std::runtime_error("no sample sheet in the host's stamp folder");
 }
 
-class LifecycleTest : public HostTest {
+class LifecycleTest : public ModuleTest {
  protected:
-  void SetUp() override { ui.Install(); }
-  void TearDown() override {
-    plugin.destroy();
-    plat_fault_clear();
-    EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
-    HostTest::TearDown();
-  }
-
-  int32_t Start() { return plugin.init(host.record()); }
   void Store(const Settings& s) {
     plat_profile_write_int(host.app(), kSection, u"select", s.select);
     plat_profile_write_int(host.app(), kSection, u"degree", s.degree);
@@ -71,29 +59,11 @@ class LifecycleTest : public HostTest {
     plat_app_destroy(app);
     return s;
   }
-
-  const PluginExports& plugin = Plugin();
-  const int32_t liveObjects = plat_live_object_count();
-  platform::ScriptedUi ui;
 };
-
-using Texts = std::vector<std::u16string>;
 
 TEST_F(LifecycleTest, ToolNameAndVersionAreReadBeforeStartUp) {
   EXPECT_STREQ(plugin.info(), "Stamp");
   EXPECT_EQ(plugin.version(), 0x3F800000);
-}
-
-TEST_F(LifecycleTest, SampleSheetSessionWritesItsSettingsBackAndReleasesEverything) {
-  const Settings stored{5, 45, 20, WindowsPath(SampleSheet())};
-  Store(stored);
-  ASSERT_EQ(Start(), 1);
-  EXPECT_GT(plat_live_object_count(), liveObjects);
-  std::filesystem::remove(host.profilePath());
-  plugin.destroy();
-  EXPECT_EQ(Saved(), stored);
-  EXPECT_EQ(ui.messages(), Texts{});
-  EXPECT_EQ(plat_live_object_count(), liveObjects);
 }
 
 TEST_F(LifecycleTest, EmptyProfileStartsWithDefaultsWrittenBackOnlyAtShutDown) {
@@ -107,72 +77,44 @@ TEST_F(LifecycleTest, EmptyProfileStartsWithDefaultsWrittenBackOnlyAtShutDown) {
 TEST_F(LifecycleTest, MissingSheetIsReportedAndStartUpGoesOn) {
   Store({0, 0, 30, WindowsPath(HostFolder() / "stamp" / "no such sheet.bmp")});
   EXPECT_EQ(Start(), 1);
-  EXPECT_EQ(ui.messages(), Texts{u"Stamp file open error"});
+  EXPECT_EQ(ui.messages(), Texts{kOpenError});
 }
 
 TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothing) {
   const TempFolder empty;
   host.setHostDirectory(empty.path());
   EXPECT_EQ(Start(), 0);
-  EXPECT_EQ(ui.messages(), Texts{u"Stamp:data file load error"});
-  EXPECT_EQ(plat_live_object_count(), liveObjects);
+  EXPECT_EQ(ui.messages(), Texts{kDataFileError});
+  liveObjects.ExpectAllReleased();
   plugin.destroy();
   EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "a failed session wrote settings";
 }
 
 TEST_F(LifecycleTest, NullRecordIsRefused) { EXPECT_EQ(plugin.init(nullptr), 0); }
 
-struct FaultCase {
-  const char* name;
-  PlatFault fault;
-  int32_t skip;  // calls of that kind that still succeed first
-  Texts messages;
-  int32_t result;
-};
+class SampleSheetSessionTest : public LifecycleTest,
+                               public ::testing::WithParamInterface<Settings> {};
 
-class StartUpFaultTest : public LifecycleTest, public ::testing::WithParamInterface<FaultCase> {};
-
-TEST_P(StartUpFaultTest, ShowsItsMessagesGivesItsResultAndLeaksNothing) {
-  Store({0, 0, 30, WindowsPath(SampleSheet())});
-  plat_fault_inject(GetParam().fault, GetParam().skip);
-  EXPECT_EQ(Start(), GetParam().result);
-  EXPECT_EQ(ui.messages(), GetParam().messages);
-  if (GetParam().result == 0) {
-    EXPECT_EQ(plat_live_object_count(), liveObjects);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, StartUpFaultTest,
-    ::testing::Values(
-        FaultCase{"PanelFile", PLAT_FAULT_BMP_LOAD, 0, {u"Stamp:data file load error"}, 0},
-        FaultCase{"Sheet", PLAT_FAULT_BMP_LOAD, 1, {u"Stamp file open error"}, 1},
-        FaultCase{"CompatibleBitmap",
-                  PLAT_FAULT_COMPATIBLE_BITMAP,
-                  0,
-                  {u"Stamp:memory allocation error"},
-                  0},
-        FaultCase{"DibSection", PLAT_FAULT_DIB_SECTION, 0, {u"Stamp:memory allocation error"}, 0},
-        FaultCase{"BitmapDescription",
-                  PLAT_FAULT_BITMAP_DESC,
-                  0,
-                  {u"Bitmap Error", u"Stamp:memory allocation error"},
-                  0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-class ProfileValueTest : public LifecycleTest, public ::testing::WithParamInterface<int32_t> {};
-
-TEST_P(ProfileValueTest, IsUsedAsReadAndWrittenBackUnchanged) {
-  const Settings stored{GetParam(), GetParam(), GetParam(), WindowsPath(SampleSheet())};
+// A session on a sample sheet writes back the settings it read, values outside their ranges as
+// they are, and releases every object it made.
+TEST_P(SampleSheetSessionTest, WritesItsSettingsBackAndReleasesEverything) {
+  Settings stored = GetParam();
+  stored.file = WindowsPath(SampleSheet());
   Store(stored);
   ASSERT_EQ(Start(), 1);
+  EXPECT_GT(plat_live_object_count(), liveObjects.atStart());
   std::filesystem::remove(host.profilePath());
   plugin.destroy();
   EXPECT_EQ(Saved(), stored);
+  EXPECT_EQ(ui.messages(), Texts{});
+  liveObjects.ExpectAllReleased();
 }
 
-INSTANTIATE_TEST_SUITE_P(OutOfRange, ProfileValueTest,
-                         ::testing::Values(INT_MIN, INT_MAX, -1, 40, 4, 12));
+INSTANTIATE_TEST_SUITE_P(Values, SampleSheetSessionTest,
+                         ::testing::Values(Settings{5, 45, 20}, Settings{INT_MIN, INT_MIN, INT_MIN},
+                                           Settings{INT_MAX, INT_MAX, INT_MAX},
+                                           Settings{-1, -1, -1}, Settings{40, 40, 40},
+                                           Settings{4, 4, 4}, Settings{12, 12, 12}));
 
 TEST_F(LifecycleTest, EventsOutsideASessionAreNotTaken) {
   const auto expectNoneTaken = [&](const char* when) {
@@ -214,7 +156,7 @@ TEST_F(LifecycleTest, SecondStartUpEndsTheFirstSessionWithoutLeaking) {
   EXPECT_EQ(plat_live_object_count(), sessionObjects);
   plugin.destroy();
   plugin.destroy();
-  EXPECT_EQ(plat_live_object_count(), liveObjects);
+  liveObjects.ExpectAllReleased();
 }
 
 }  // namespace

@@ -11,7 +11,8 @@
 #include <cstring>
 #include <new>
 
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
+#include "src/panel/layout.h"
 #include "stamp/plugin.h"
 
 namespace {
@@ -66,12 +67,6 @@ void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
-
-struct PanelPoint {
-  int32_t x;
-  int32_t y;
-};
 // The dial, a cell of the grid, plus, minus.
 constexpr std::array<PanelPoint, 4> kControls = {{{60, 40}, {150, 50}, {95, 15}, {95, 105}}};
 constexpr PanelPoint kFileButton = {200, 105};
@@ -123,7 +118,7 @@ TEST_F(ExceptionGuardTest, EveryAllocationOfASessionMayFail) {
     const int32_t started = Session(sessionUi, second);
     gArmed = false;
     failureReached = gAllocationsBeforeFailure < 0;
-    EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
+    liveObjects.ExpectAllReleased();
     if (started == 0) {
       ASSERT_FALSE(sessionUi.messages().empty());
       EXPECT_EQ(sessionUi.messages().back(), kMemoryError);

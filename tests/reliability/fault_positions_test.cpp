@@ -8,16 +8,12 @@
 #include <map>
 #include <string>
 
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
 #include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kDataFileError[] = u"Stamp:data file load error";
-constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
-constexpr char16_t kBitmapError[] = u"Bitmap Error";
-constexpr char16_t kOpenError[] = u"Stamp file open error";
 // More low-memory allocations than a start-up with a sheet makes.
 constexpr int32_t kAllocationPlaces = 12;
 
@@ -33,9 +29,7 @@ class FaultPositionTest : public ModuleTest {
                          ui.messages().end());
     const bool startUpFails = !messages.empty() && messages.back() != kOpenError;
     EXPECT_EQ(result, startUpFails ? 0 : 1);
-    if (startUpFails) {
-      EXPECT_EQ(plat_live_object_count(), liveObjects);
-    }
+    if (startUpFails) liveObjects.ExpectAllReleased();
     return messages;
   }
   // A session that never failed, drawn.
@@ -48,7 +42,7 @@ class FaultPositionTest : public ModuleTest {
   // A start-up without the fault afterwards gives the panel of a session that never failed.
   void ExpectCleanStartUp(const Bytes& reference) {
     plugin.destroy();
-    EXPECT_EQ(plat_live_object_count(), liveObjects);
+    liveObjects.ExpectAllReleased();
     const size_t shown = ui.messages().size();
     ASSERT_EQ(Start(), 1);
     EXPECT_EQ(ui.messages().size(), shown);
@@ -121,7 +115,7 @@ TEST_F(FaultPositionTest, FailedStartUpAfterASessionEndsThatSessionFirst) {
   EXPECT_EQ(plugin.keyB(), STAMP_RESULT_PANEL_CHANGED);
   std::filesystem::remove(host.profilePath());
   EXPECT_EQ(FailedStartUp(PLAT_FAULT_DIB_SECTION, 0), Texts{kMemoryError});
-  EXPECT_EQ(plat_profile_get_int(host.app(), u"plugin_kvo_stamp", u"select", -1), 1);
+  EXPECT_EQ(plat_profile_get_int(host.app(), kSection, u"select", -1), 1);
   EXPECT_EQ(plugin.keyB(), 0);
   EXPECT_EQ(plugin.submenuUp(150, 50), 0);
   EXPECT_EQ(plugin.mouseDown(10, 10), 0);

@@ -2,19 +2,16 @@
 // back into a file that keeps the other program's section byte for byte.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "stamp/support/text_encoding.h"
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
 
 namespace stamp::test {
 namespace {
 
 using namespace std::string_literals;
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
 constexpr char kOtherProgram[] = "; kept by another program\n[other_program]\nwindow=12,40\n\n";
 const std::string kLongFile = "C:\\" + std::string(10000, 'x') + ".bmp";
 
@@ -32,22 +29,16 @@ struct Damage {
 
 void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
 
-class DamagedProfileTest : public ModuleTest, public testing::WithParamInterface<Damage> {
- protected:
-  std::string ProfileText() const {
-    std::ifstream file(host.profilePath(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-  }
-};
+class DamagedProfileTest : public ModuleTest, public testing::WithParamInterface<Damage> {};
 
 TEST_P(DamagedProfileTest, StartsAndIsWrittenBackWithTheOtherSectionKept) {
   const std::string original = kOtherProgram + GetParam().text;
-  std::ofstream(host.profilePath(), std::ios::binary) << original;
+  WriteFile(host.profilePath(), original);
   EXPECT_EQ(Start(), 1);
   EXPECT_EQ(ui.messages(), GetParam().messages);
   plugin.destroy();
 
-  const std::string saved = ProfileText();
+  const std::string saved = ReadFile(host.profilePath());
   EXPECT_TRUE(saved.starts_with(kOtherProgram)) << saved;
   EXPECT_NE(saved.find("\nfile=" + platform::ToUtf8(GetParam().file)), saved.npos) << saved;
   PlatApp* app = host.app();
@@ -76,12 +67,12 @@ const Damage kDamages[] = {
      "[plugin_kvo_stamp]\nfile=" + kLongFile + "\n",
      {0, 0, 30},
      platform::FromUtf8(kLongFile),
-     {u"Stamp file open error"}},
+     {kOpenError}},
     {"FileNotUtf8",
      "[plugin_kvo_stamp]\r\nfile=C:\\\xff\xfe\xc3(.bmp\r\n",
      {0, 0, 30},
      platform::FromUtf8("C:\\\xff\xfe\xc3(.bmp"),
-     {u"Stamp file open error"}},
+     {kOpenError}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Profiles, DamagedProfileTest, testing::ValuesIn(kDamages),

@@ -10,16 +10,21 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/record/guarded_buffer.h"
 #include "host/record/host_record.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
+#include "support/live_objects.h"
 
 namespace stamp::test {
 
 // One block of low memory with guard zones around the usable bytes.
 using GuardedBuffer = host::GuardedBuffer;
+using Bytes = std::vector<uint8_t>;
+// Message-box texts, in the order shown.
+using Texts = std::vector<std::u16string>;
 
 // The record, its buffers and its objects are the host record library's (guard zones around
 // every buffer); TestHost adds the test's defaults and a profile file of its own.

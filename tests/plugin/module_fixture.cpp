@@ -1,15 +1,15 @@
-#include "reliability/module_fixture.h"
+#include "plugin/module_fixture.h"
 
 #include <cstring>
 
-#include "src/resources/load_dialog_template.h"
 #include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
+constexpr int32_t kSheetWidth = 120;
+constexpr int32_t kSheetHeight = 90;
 // A pen-up on the file button, below the cell grid.
 constexpr int32_t kFileButtonX = 200;
 constexpr int32_t kFileButtonY = 105;
@@ -18,14 +18,10 @@ constexpr int32_t kStrokeY = 40;
 
 }  // namespace
 
-void ModuleTest::SetUp() {
-  ui.Install();
-}
-
 void ModuleTest::TearDown() {
   plugin.destroy();
   plat_fault_clear();
-  EXPECT_EQ(plat_live_object_count(), liveObjects) << "a platform object leaked";
+  liveObjects.ExpectAllReleased();
   HostTest::TearDown();
 }
 
@@ -34,27 +30,19 @@ void ModuleTest::StoreSheetPath(const std::u16string& path) {
 }
 
 std::u16string ModuleTest::WriteSheet(const std::string& name, uint8_t seed) const {
-  Raster sheet(120, 90);
-  for (int32_t y = 0; y < 90; ++y) {
-    for (int32_t x = 0; x < 120; ++x) {
-      sheet.Set(x, y, {static_cast<uint8_t>(x * 2 + seed), static_cast<uint8_t>(y * 3 + seed),
-                       static_cast<uint8_t>(x + y + seed)});
-    }
-  }
-  EXPECT_TRUE(WriteBmp24(folder / name, sheet));
-  return WindowsPath(folder / name);
+  return test::WriteSheet(folder / name, PatternPicture(kSheetWidth, kSheetHeight, seed));
 }
 
 int32_t ModuleTest::LoadThroughDialog(const std::u16string& path) {
-  ui.QueueType(kLoadDialogPathBox, path);
+  ui.QueueType(STAMP_LOAD_DIALOG_PATH_BOX, path);
   ui.QueueOk();
   return plugin.submenuUp(kFileButtonX, kFileButtonY);
 }
 
-Bytes ModuleTest::DrawnPanel() {
+Bytes ModuleTest::DrawnPanel(uint8_t background) {
   uint8_t* panel = host.buffer(STAMP_REC_PANEL_BUFFER);
   const size_t bytes = size_t{STAMP_PANEL_WIDTH} * STAMP_PANEL_HEIGHT * 3;
-  std::memset(panel, 0, bytes);
+  std::memset(panel, background, bytes);
   plugin.updateSubmenu();
   return Bytes(panel, panel + bytes);
 }

@@ -1,12 +1,10 @@
-// The built module driven through its exports on a complete host record (the sample panel file of
-// the host's folder), with the scripted UI and a folder of the test's own for stamp sheets and
+// The built module driven through its exports on a complete host record (the sample assets of the
+// host's folder), with the scripted UI and a folder of the test's own for stamp sheets and
 // hostile files. Each test ends shut down, with no platform object left and no guard byte changed.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "stamp/support/scripted_ui.h"
 #include "plugin/plugin_module.h"
@@ -15,12 +13,17 @@
 
 namespace stamp::test {
 
-using Bytes = std::vector<uint8_t>;
-using Texts = std::vector<std::u16string>;
+// The profile section the module keeps its settings in.
+inline constexpr char16_t kSection[] = u"plugin_kvo_stamp";
+// The module's message-box texts, as the user reads them.
+inline constexpr char16_t kDataFileError[] = u"Stamp:data file load error";
+inline constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
+inline constexpr char16_t kBitmapError[] = u"Bitmap Error";
+inline constexpr char16_t kOpenError[] = u"Stamp file open error";
 
 class ModuleTest : public HostTest {
  protected:
-  void SetUp() override;
+  void SetUp() override { ui.Install(); }
   void TearDown() override;
 
   int32_t Start() { return plugin.init(host.record()); }
@@ -29,16 +32,15 @@ class ModuleTest : public HostTest {
   std::u16string WriteSheet(const std::string& name, uint8_t seed) const;
   // Presses the panel's file button, types path into the load dialog and confirms it.
   int32_t LoadThroughDialog(const std::u16string& path);
-  // The panel raster as plg_update_submenu draws it over a black panel.
-  Bytes DrawnPanel();
+  // The panel raster as plg_update_submenu draws it over a panel of the background value.
+  Bytes DrawnPanel(uint8_t background = 0);
   // Whether a canvas stroke is taken, which needs a loaded sheet.
   bool StrokeTaken();
 
   const PluginExports& plugin = Plugin();
-  const int32_t liveObjects = plat_live_object_count();
+  const LiveObjects liveObjects;
   platform::ScriptedUi ui;
-  const TempFolder scratch;
-  const std::filesystem::path folder = scratch.path();
+  const TempFolder folder;
 };
 
 }  // namespace stamp::test
