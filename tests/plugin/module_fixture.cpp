@@ -8,8 +8,6 @@
 namespace stamp::test {
 namespace {
 
-constexpr int32_t kSheetWidth = 120;
-constexpr int32_t kSheetHeight = 90;
 // A pen-up on the file button, below the cell grid.
 constexpr int32_t kFileButtonX = 200;
 constexpr int32_t kFileButtonY = 105;
@@ -30,7 +28,7 @@ void ModuleTest::StoreSheetPath(const std::u16string& path) {
 }
 
 std::u16string ModuleTest::WriteSheet(const std::string& name, uint8_t seed) const {
-  return test::WriteSheet(folder / name, PatternPicture(kSheetWidth, kSheetHeight, seed));
+  return test::WriteSheet(folder / name, PatternPicture(STAMP_SHEET_WIDTH, STAMP_SHEET_HEIGHT, seed));
 }
 
 int32_t ModuleTest::LoadThroughDialog(const std::u16string& path) {
