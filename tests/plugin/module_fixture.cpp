@@ -28,7 +28,8 @@ void ModuleTest::StoreSheetPath(const std::u16string& path) {
 }
 
 std::u16string ModuleTest::WriteSheet(const std::string& name, uint8_t seed) const {
-  return test::WriteSheet(folder / name, PatternPicture(STAMP_SHEET_WIDTH, STAMP_SHEET_HEIGHT, seed));
+  return test::WriteSheet(folder / name,
+                          PatternPicture(STAMP_SHEET_WIDTH, STAMP_SHEET_HEIGHT, seed));
 }
 
 int32_t ModuleTest::LoadThroughDialog(const std::u16string& path) {
