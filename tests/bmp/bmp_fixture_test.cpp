@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "bmp_test_files.h"
-#include "stamp/support/bmp_decoder.h"
 #include "stamp/platform.h"
+#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::test {
 namespace {
@@ -119,8 +119,8 @@ TEST_P(BmpFixture, DecodesToTheOutsideReadersPixels) {
   ASSERT_EQ(result.image->format.width, reference->width());
   ASSERT_EQ(result.image->format.height, reference->height());
   ASSERT_EQ(result.image->pixels.size(), size_t(reference->bytes()));
-  const Raster decoded = Raster::FromTopDownBgr(reference->width(), reference->height(),
-                                                result.image->pixels.data());
+  const Raster decoded =
+      Raster::FromTopDownBgr(reference->width(), reference->height(), result.image->pixels.data());
   if (fixture.tolerance == 0) {
     EXPECT_TRUE(decoded == *reference);
   } else {

@@ -1,8 +1,8 @@
 #include "files/files_fixture.h"
 
+#include "src/core/module_state.h"
 #include "src/files/panel_image.h"
 #include "src/files/stamp_sheet.h"
-#include "src/core/module_state.h"
 
 namespace stamp::test {
 namespace {

@@ -36,8 +36,8 @@ class FilesTest : public HostTest {
   Rgb PanelPixel(int32_t x, int32_t y) const;
   // True when every pixel of the region of the PanelImage equals the picture's pixel at the same
   // place relative to (pictureX, pictureY); reports the first difference otherwise.
-  ::testing::AssertionResult RegionMatches(Region region, const Raster& picture,
-                                           int32_t pictureX, int32_t pictureY) const;
+  ::testing::AssertionResult RegionMatches(Region region, const Raster& picture, int32_t pictureX,
+                                           int32_t pictureY) const;
   // The PanelImage outside the cell area equals the panel file.
   ::testing::AssertionResult OutsideCellsMatchPanelFile() const;
 

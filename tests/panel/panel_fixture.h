@@ -11,8 +11,8 @@
 #include <ostream>
 #include <string>
 
-#include "stamp/support/scripted_ui.h"
 #include "src/core/module_state.h"
+#include "stamp/support/scripted_ui.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "stamp/support/scripted_ui.h"
 #include "stamp/platform.h"
+#include "stamp/support/scripted_ui.h"
 
 namespace stamp::platform {
 namespace {

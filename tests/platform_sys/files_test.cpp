@@ -5,8 +5,8 @@
 #include <set>
 
 #include "platform/system/find_files.h"
-#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
+#include "stamp/support/text_encoding.h"
 #include "support/test_files.h"
 
 namespace stamp::test {

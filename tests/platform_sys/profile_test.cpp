@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "stamp/support/text_encoding.h"
 #include "stamp/platform.h"
+#include "stamp/support/text_encoding.h"
 #include "support/test_files.h"
 
 namespace stamp::test {

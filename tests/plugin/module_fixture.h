@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "stamp/support/scripted_ui.h"
 #include "plugin/plugin_module.h"
+#include "stamp/support/scripted_ui.h"
 #include "support/test_files.h"
 #include "support/test_host.h"
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "stamp/support/text_encoding.h"
 #include "plugin/module_fixture.h"
+#include "stamp/support/text_encoding.h"
 
 namespace stamp::test {
 namespace {
