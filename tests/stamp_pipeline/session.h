@@ -14,8 +14,6 @@
 
 namespace stamp::test {
 
-using Bytes = std::vector<uint8_t>;
-
 class Session {
  public:
   explicit Session(TestHost& host, uint32_t panelSeed = 1);
