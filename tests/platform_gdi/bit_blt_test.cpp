@@ -4,6 +4,7 @@
 
 #include "platform_gdi/gdi_test_util.h"
 #include "stamp/platform.h"
+#include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
@@ -13,12 +14,13 @@ constexpr uint32_t kMarker = 0x123456;
 TEST(BitBlt, CopiesBetweenBottomUpAndTopDownBitmaps) {
   Dib24 source(6, 5);
   Dib24 target(6, 5, true);
-  source.Show(PatternRaster(6, 5));
+  const Raster pattern = PatternPicture(6, 5, 0);
+  source.Show(pattern);
   target.Show(Filled(6, 5, kMarker));
   ASSERT_EQ(plat_bit_blt(target.dc(), 1, 2, 3, 2, source.dc(), 2, 1, PLAT_SRCCOPY), 1);
   Raster expected = Filled(6, 5, kMarker);
   for (int32_t y = 2; y < 4; ++y) {
-    for (int32_t x = 1; x < 4; ++x) expected.Set(x, y, Pattern(x + 1, y - 1));
+    for (int32_t x = 1; x < 4; ++x) expected.Set(x, y, pattern.At(x + 1, y - 1));
   }
   EXPECT_EQ(target.Pixels(), expected);
 }
@@ -74,7 +76,8 @@ TEST_P(BitBltClipping, PixelsWithoutASourceOrOutsideTheTargetAreLeftAlone) {
   const ClipCase c = GetParam();
   Dib24 source(5, 4);
   Dib24 target(6, 5);
-  source.Show(PatternRaster(5, 4));
+  const Raster pattern = PatternPicture(5, 4, 0);
+  source.Show(pattern);
   target.Show(Filled(6, 5, kMarker));
   ASSERT_EQ(plat_bit_blt(target.dc(), c.x, c.y, c.width, c.height, source.dc(), c.srcX, c.srcY,
                          PLAT_SRCCOPY),
@@ -87,7 +90,8 @@ TEST_P(BitBltClipping, PixelsWithoutASourceOrOutsideTheTargetAreLeftAlone) {
       const bool copied = x >= c.x && int64_t{x} < int64_t{c.x} + c.width && y >= c.y &&
                           int64_t{y} < int64_t{c.y} + c.height && sx >= 0 && sx < 5 && sy >= 0 &&
                           sy < 4;
-      if (copied) expected.Set(x, y, Pattern(static_cast<int32_t>(sx), static_cast<int32_t>(sy)));
+      if (copied)
+        expected.Set(x, y, pattern.At(static_cast<int32_t>(sx), static_cast<int32_t>(sy)));
     }
   }
   EXPECT_EQ(target.Pixels(), expected);
@@ -110,17 +114,18 @@ INSTANTIATE_TEST_SUITE_P(Rectangles, BitBltClipping,
 
 TEST(BitBlt, OverlappingCopyWithinOneBitmapReadsTheSourceFirst) {
   Dib24 picture(6, 1);
-  picture.Show(PatternRaster(6, 1));
+  const Raster pattern = PatternPicture(6, 1, 0);
+  picture.Show(pattern);
   ASSERT_EQ(plat_bit_blt(picture.dc(), 1, 0, 5, 1, picture.dc(), 0, 0, PLAT_SRCCOPY), 1);
-  Raster expected = PatternRaster(6, 1);
-  for (int32_t x = 1; x < 6; ++x) expected.Set(x, 0, Pattern(x - 1, 0));
+  Raster expected = pattern;
+  for (int32_t x = 1; x < 6; ++x) expected.Set(x, 0, pattern.At(x - 1, 0));
   EXPECT_EQ(picture.Pixels(), expected);
 }
 
 TEST(BitBlt, UnknownRasterOperationsAndHandlesFailWithoutDrawing) {
   Dib24 source(2, 2);
   Dib24 target(2, 2);
-  source.Show(PatternRaster(2, 2));
+  source.Show(PatternPicture(2, 2, 0));
   target.Show(Filled(2, 2, kMarker));
   constexpr uint32_t kSrcPaint = 0x00EE0086;
   EXPECT_EQ(plat_bit_blt(target.dc(), 0, 0, 2, 2, source.dc(), 0, 0, kSrcPaint), 0);

@@ -35,18 +35,6 @@ inline Raster Filled(int32_t width, int32_t height, uint32_t colorRef) {
   return raster;
 }
 
-// Each pixel a distinct colour: red = x, green = y, blue = 0x80.
-inline Rgb Pattern(int32_t x, int32_t y) {
-  return {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 0x80};
-}
-inline Raster PatternRaster(int32_t width, int32_t height) {
-  Raster raster(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) raster.Set(x, y, Pattern(x, y));
-  }
-  return raster;
-}
-
 // A BITMAPINFOHEADER followed by its colour table (entries given as 0x00BBGGRR) or masks.
 inline std::vector<uint8_t> DibInfo(int32_t width, int32_t height, uint16_t bits,
                                     const std::vector<uint32_t>& table = {},
