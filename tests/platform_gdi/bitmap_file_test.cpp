@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "host/record/bmp_encoder.h"
 #include "platform_gdi/gdi_test_util.h"
 #include "stamp/platform.h"
+#include "support/bmp_writer.h"
 #include "support/test_files.h"
 #include "support/test_host.h"
 
@@ -26,11 +26,6 @@ Raster SheetPixels() {
   return sheet;
 }
 
-std::vector<uint8_t> SheetFile() {
-  Raster sheet = SheetPixels();
-  return host::EncodeBmp24({sheet.data(), sheet.width(), sheet.height()});
-}
-
 // A scratch folder whose files are written by the test and removed afterwards.
 class BitmapFiles : public ::testing::Test {
  protected:
@@ -46,7 +41,8 @@ class BitmapFiles : public ::testing::Test {
 
 TEST_F(BitmapFiles, LoadedFileBecomesATwentyFourBitBitmapWithTheFilesPixels) {
   const int32_t before = plat_live_object_count();
-  const PlatHandle bitmap = plat_load_bitmap_file(Write("sheet.bmp", SheetFile()).c_str());
+  const PlatHandle bitmap =
+      plat_load_bitmap_file(WriteSheet(folder_ / "sheet.bmp", SheetPixels()).c_str());
   ASSERT_NE(bitmap, 0u) << plat_last_error();
   PlatBitmapDesc desc{};
   ASSERT_EQ(plat_get_bitmap_desc(bitmap, &desc), 1);
@@ -64,7 +60,8 @@ TEST_F(BitmapFiles, LoadedFileBecomesATwentyFourBitBitmapWithTheFilesPixels) {
 }
 
 TEST_F(BitmapFiles, MissingUnreadableAndRefusedFilesFailWithAReason) {
-  std::vector<uint8_t> truncated = SheetFile();
+  WriteSheet(folder_ / "whole.bmp", SheetPixels());
+  std::vector<uint8_t> truncated = ReadBytes(folder_ / "whole.bmp");
   truncated.resize(30);
   const std::u16string paths[] = {
       WindowsPath(folder_ / "missing.bmp"),
@@ -83,7 +80,7 @@ TEST_F(BitmapFiles, MissingUnreadableAndRefusedFilesFailWithAReason) {
 }
 
 TEST_F(BitmapFiles, InjectedFaultsFailTheLoad) {
-  const std::u16string path = Write("sheet.bmp", SheetFile());
+  const std::u16string path = WriteSheet(folder_ / "sheet.bmp", SheetPixels());
   for (const PlatFault fault : {PLAT_FAULT_BMP_LOAD, PLAT_FAULT_ALLOC_LOW}) {
     plat_fault_inject(fault, 0);
     EXPECT_EQ(plat_load_bitmap_file(path.c_str()), 0u) << fault;
