@@ -1,22 +1,5 @@
-# The 32-bit Windows target: Debian's MinGW-w64 for i686, its posix threads variant, whose C++
-# library has std::mutex and std::condition_variable (GoogleTest's Windows port needs them; the
-# win32 variant of GCC 12 lacks them). Its threading library is linked statically, so nothing
-# built here needs a DLL beyond the system's. Test programs run under Wine through
-# tools/wine-run, which keeps a prefix inside the build folder.
-set(CMAKE_SYSTEM_NAME Windows)
+# The 32-bit Windows target, the product: the plug-in's DLL as its hosts load it. Its tests run
+# under 32-bit Wine, which only a kernel that starts 32-bit programs can run.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(STAMP_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${STAMP_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${STAMP_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${STAMP_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${STAMP_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# tools/wine-run's exit code when the machine cannot run 32-bit Wine: the test is then skipped.
-set(STAMP_WINE_SKIPPED 77)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run ${CMAKE_BINARY_DIR}/wine-prefix)
-# The C and C++ runtimes and the threading library go into each module.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
