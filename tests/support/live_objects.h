@@ -13,13 +13,14 @@ namespace stamp::test {
 // differs, so a fixture calls it once it has released what it made.
 class LiveObjects {
  public:
+  LiveObjects() : atStart_(plat_live_object_count()) {}
   int32_t atStart() const { return atStart_; }
   void ExpectAllReleased() const {
     EXPECT_EQ(plat_live_object_count(), atStart_) << "a platform object leaked";
   }
 
  private:
-  const int32_t atStart_ = plat_live_object_count();
+  const int32_t atStart_;
 };
 
 }  // namespace stamp::test
