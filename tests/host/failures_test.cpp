@@ -88,8 +88,8 @@ TEST_F(HostFailure, WrongPlugInExitsOneNamingWhatIsWrong) {
         {"fake_plugin_wrong_version.plg",
          "the plug-in speaks interface version 1073741824, not 1065353216 (1.0)"},
         {"fake_plugin_missing_export.plg", "has no export plg_key_b"}}) {
-    const HostRun run =
-        RunCopied([&](const fs::path& host) { ReplacePlugIn(host, kFakes / fake); });
+    const fs::path plugIn = kFakes / fake;
+    const HostRun run = RunCopied([&](const fs::path& host) { ReplacePlugIn(host, plugIn); });
     EXPECT_EQ(run.exitCode, 1) << fake;
     EXPECT_NE(run.err.find(error), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("plg_init"), std::string::npos) << "started a wrong plug-in";
