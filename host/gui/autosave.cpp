@@ -1,11 +1,12 @@
 #include "host/gui/autosave.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+
+#include "host/gui/autosave_folder.h"
+#include "host/gui/autosave_lock.h"
 
 namespace stamp::gui {
 namespace {
@@ -13,16 +14,12 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr char kPrefix[] = "autosave-";
-constexpr char kLockExtension[] = ".lock";
-constexpr char kWorkExtension[] = ".ora";
+// Names tried for this window's autosave before it gives up: autosave-PID, autosave-PID-2, ...
+constexpr int kNameAttempts = 100;
 
-// The lock file's descriptor, locked for this process; -1 when it cannot be locked.
-int TakeLock(const fs::path& path) {
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
-  if (fd >= 0) close(fd);
-  return -1;
+std::string NameFor(int attempt) {
+  const std::string name = kAutosavePrefix + std::to_string(getpid());
+  return attempt == 1 ? name : name + "-" + std::to_string(attempt);
 }
 
 }  // namespace
@@ -37,32 +34,6 @@ std::optional<fs::path> StateFolder() {
   return std::nullopt;
 }
 
-std::vector<fs::path> LeftAutosaves(const fs::path& folder) {
-  std::vector<fs::path> left;
-  std::error_code code;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, code)) {
-    const fs::path& path = entry.path();
-    if (path.extension() != kWorkExtension || !path.filename().string().starts_with(kPrefix)) {
-      continue;
-    }
-    const int lock = TakeLock(fs::path(path).replace_extension(kLockExtension));
-    if (lock < 0) continue;  // its window still runs
-    close(lock);
-    left.push_back(path);
-  }
-  std::sort(left.begin(), left.end(), [](const fs::path& a, const fs::path& b) {
-    std::error_code ignored;
-    return fs::last_write_time(a, ignored) > fs::last_write_time(b, ignored);
-  });
-  return left;
-}
-
-void RemoveLeftAutosave(const fs::path& autosave) {
-  std::error_code code;
-  fs::remove(autosave, code);
-  fs::remove(fs::path(autosave).replace_extension(kLockExtension), code);
-}
-
 Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* parent)
     : QObject(parent), write_(std::move(write)), lastSave_(Clock::now()) {
   timer_.setSingleShot(true);
@@ -74,14 +45,18 @@ Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* p
   }
   std::error_code code;
   fs::create_directories(*folder, code);
-  const std::string name = kPrefix + std::to_string(getpid());
-  lockPath_ = *folder / (name + kLockExtension);
-  lock_ = TakeLock(lockPath_);
+  std::string why;
+  for (int attempt = 1; attempt <= kNameAttempts && lock_ < 0; ++attempt) {
+    const fs::path path = *folder / (NameFor(attempt) + kAutosaveExtension);
+    if (fs::symlink_status(path, code).type() != fs::file_type::not_found) continue;
+    lock_ = TakeLock(LockOf(path), why);
+    if (lock_ >= 0) path_ = path;
+  }
   if (lock_ < 0) {
-    problem_ = "cannot keep autosaves in " + folder->string();
+    problem_ = "cannot keep autosaves in " + folder->string() + ": " + why;
     return;
   }
-  path_ = *folder / (name + kWorkExtension);
+  lockPath_ = LockOf(path_);
 }
 
 // The autosave itself stays unless Forget removed it: the next window offers to recover it.

@@ -2,9 +2,9 @@
 // ~/.local/state/stamp-host/): every kStrokesPerSave changes, but never sooner than
 // kMinInterval after the last save, and after kIdleDelay when fewer changes are waiting. Each
 // running window writes autosave-PID.ora (atomically, through the writer it is given) and holds
-// an advisory lock on autosave-PID.lock while it runs. A file whose lock nobody holds was left by
-// a window that ended without closing (a crash, SIGKILL, a lost session): the next window offers
-// to recover it.
+// a lock on autosave-PID.lock while it runs (autosave_lock.h); when a window that ended earlier
+// under the same process id left its autosave there, the name takes a number (autosave-PID-2),
+// so that file stays for the next window to offer (autosave_folder.h).
 #pragma once
 
 #include <chrono>
@@ -12,7 +12,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <QObject>
 #include <QTimer>
@@ -21,11 +20,6 @@ namespace stamp::gui {
 
 // The state folder, or nullopt when neither XDG_STATE_HOME nor HOME is set.
 std::optional<std::filesystem::path> StateFolder();
-
-// The autosaves in folder that no running window holds, newest first.
-std::vector<std::filesystem::path> LeftAutosaves(const std::filesystem::path& folder);
-// Removes an autosave LeftAutosaves gave, and its lock file.
-void RemoveLeftAutosave(const std::filesystem::path& autosave);
 
 class Autosave : public QObject {
   Q_OBJECT
@@ -36,7 +30,8 @@ class Autosave : public QObject {
   static constexpr std::chrono::milliseconds kIdleDelay{10000};
 
   // write writes the work to the path it is given and gives "" or why not. Without a state folder
-  // (or when its lock cannot be taken) nothing is ever written and problem() says why.
+  // (or when no lock can be taken in it, as in a read-only folder) nothing is ever written and
+  // problem() says why.
   Autosave(std::function<std::string(const std::filesystem::path&)> write, QObject* parent);
   // Releases the lock; an autosave not forgotten stays, for the next window to offer.
   ~Autosave() override;

@@ -3,13 +3,13 @@
 // the recovery of an autosave a window left behind.
 #include <cstring>
 
-#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "host/gui/recovery_offer.h"
 #include "host/gui/stamp_window.h"
 #include "host/ora/ora_file.h"
 #include "host/output/compositor.h"
@@ -159,33 +159,26 @@ bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
   return false;
 }
 
-// The newest autosave that no running window holds is offered; older ones wait for the next
-// start. A recovered drawing counts as unsaved, and is autosaved again under this window.
+// A recovered drawing counts as unsaved and is autosaved under this window at once; only then
+// does the file it came from go, so that a crash at any moment leaves the drawing on disk. Where
+// this window cannot autosave (a read-only folder), that file stays and the user is told.
 void StampWindow::OfferRecovery() {
   const std::optional<std::filesystem::path> folder = StateFolder();
-  const std::vector<std::filesystem::path> left =
-      folder ? LeftAutosaves(*folder) : std::vector<std::filesystem::path>{};
-  if (left.empty()) return;
-  const QString file = QString::fromStdString(left.front().string());
-  QMessageBox box(QMessageBox::Question, tr("Recover drawing"),
-                  tr("A Stamp window ended without closing (autosaved %1). Recover its drawing?")
-                      .arg(QFileInfo(file).lastModified().toString()),
-                  QMessageBox::Yes | QMessageBox::Discard, this);
-  box.button(QMessageBox::Yes)->setText(tr("&Recover"));
-  box.setDefaultButton(QMessageBox::Yes);
-  if (box.exec() == QMessageBox::Yes) {
-    ora::LayeredPicture work;
-    if (const std::string error = ora::ReadOra(left.front(), work); !error.empty()) {
-      return Warn(
-          tr("Recover drawing"),
-          tr("The autosave %1 cannot be read: %2").arg(file, QString::fromStdString(error)));
-    }
-    if (!ResizeCanvas(work.width, work.height)) return;
-    LoadWork(work);
-    Changed();
-    statusBar()->showMessage(tr("Recovered the drawing autosaved in %1").arg(file));
+  if (!folder) return;
+  std::optional<Recovered> recovered = AskToRecover(this, *folder);
+  if (!recovered || !ResizeCanvas(recovered->work.width, recovered->work.height)) return;
+  LoadWork(recovered->work);
+  Changed();
+  const QString file = QString::fromStdString(recovered->from.path.string());
+  if (const std::string error = autosave_->SaveNow(); !error.empty()) {
+    return Warn(tr("Recover drawing"),
+                tr("The drawing is recovered, but this window cannot autosave it: %1\n%2 stays "
+                   "where it is; save the drawing to keep it.")
+                    .arg(QString::fromStdString(error), file));
   }
-  RemoveLeftAutosave(left.front());
+  RemoveLeftDrawing(recovered->from);
+  statusBar()->showMessage(tr("Recovered the drawing autosaved in %1; it is autosaved as %2")
+                               .arg(file, QString::fromStdString(autosave_->path().string())));
 }
 
 }  // namespace stamp::gui
