@@ -7,6 +7,7 @@
 // program, started as a child, is the window that gets killed).
 #include <QApplication>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QColorSpace>
 #include <QComboBox>
 #include <QFileDialog>
@@ -32,11 +33,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "host/gui/canvas_view.h"
 #include "host/gui/history.h"
 #include "host/gui/panel_view.h"
+#include "host/gui/quit_signals.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
 #include "host/ora/ora_file.h"
@@ -54,6 +57,7 @@ constexpr int kCanvasSide = 800;
 constexpr char kChildVariable[] = "STAMP_GUI_TEST_CHILD";
 constexpr char kRecoveringChildVariable[] = "STAMP_GUI_TEST_RECOVERING_CHILD";
 constexpr char kAnsweredLine[] = "answered";
+constexpr char kBusyChildVariable[] = "STAMP_GUI_TEST_BUSY_CHILD";
 constexpr char kAnswersTimer[] = "answers";
 const fs::path kHostFolder = fs::path(STAMP_HOST_EXE).parent_path();
 
@@ -574,6 +578,7 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
 
 // SIGTERM, as a desktop session sends at log-out, closes the window: the tool shuts down and
 // writes its settings (the size is written only then) beside the sample sheet of a first start.
+// A program whose event loop is held still ends, within the signals' grace time.
 void StampWindowTest::aSignalEndsTheWindowAsAClose() {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -593,6 +598,29 @@ void StampWindowTest::aSignalEndsTheWindowAsAClose() {
   const QByteArray settings = ReadAll(profile);
   QVERIFY2(settings.contains("shrink=30") && settings.contains("nature.bmp"), settings.constData());
   QVERIFY(!QFile::exists(lock));
+
+  QProcess busy;
+  environment.insert(kBusyChildVariable, "1");
+  busy.setProcessEnvironment(environment);
+  busy.start(QCoreApplication::applicationFilePath(), {});
+  QVERIFY(busy.waitForReadyRead(60000));
+  QElapsedTimer sinceSignal;
+  sinceSignal.start();
+  busy.terminate();
+  QVERIFY(busy.waitForFinished(60000));
+  QCOMPARE(busy.exitCode(), 128 + SIGTERM);
+  QVERIFY(sinceSignal.elapsed() < 3 * std::chrono::milliseconds(QuitSignals::kGrace).count());
+}
+
+// The busy child of aSignalEndsTheWindowAsAClose: listens for the signals, then holds its event
+// loop far longer than their grace time.
+int RunBusyChild() {
+  QuitSignals endSignals;
+  endSignals.Listen();
+  std::printf("ready\n");
+  std::fflush(stdout);
+  std::this_thread::sleep_for(20 * QuitSignals::kGrace);
+  return 0;
 }
 
 // A child window stamps until its autosave is written, notes the layers then, stamps once more
@@ -858,6 +886,7 @@ int main(int argc, char** argv) {
   if (const QString child = qEnvironmentVariable(stamp::gui::kChildVariable); !child.isEmpty()) {
     return stamp::gui::RunKilledChild(child);
   }
+  if (qEnvironmentVariableIsSet(stamp::gui::kBusyChildVariable)) return stamp::gui::RunBusyChild();
   if (const QString child = qEnvironmentVariable(stamp::gui::kRecoveringChildVariable);
       !child.isEmpty()) {
     return stamp::gui::RunRecoveringChild(child);
