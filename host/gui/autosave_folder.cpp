@@ -43,8 +43,9 @@ class Scanner {
   }
 
   FolderScan Done() {
-    std::stable_sort(scan_.drawings.begin(), scan_.drawings.end(),
-                     [](const LeftDrawing& a, const LeftDrawing& b) { return a.written > b.written; });
+    std::stable_sort(
+        scan_.drawings.begin(), scan_.drawings.end(),
+        [](const LeftDrawing& a, const LeftDrawing& b) { return a.written > b.written; });
     return std::move(scan_);
   }
 
@@ -112,7 +113,8 @@ void RemoveLeftDrawing(const LeftDrawing& drawing) {
   ::unlink(drawing.path.c_str());
   if (drawing.temporary) return;
   std::string why;
-  if (ProbeLock(LockOf(drawing.path), why) == LockState::kFree) ::unlink(LockOf(drawing.path).c_str());
+  if (ProbeLock(LockOf(drawing.path), why) == LockState::kFree)
+    ::unlink(LockOf(drawing.path).c_str());
 }
 
 }  // namespace stamp::gui

@@ -38,7 +38,8 @@ uint32_t BigEndian(Bytes bytes, size_t at, size_t count) {
 }
 
 bool StartsWith(Bytes bytes, Bytes prefix) {
-  return bytes.size() >= prefix.size() && std::memcmp(bytes.data(), prefix.data(), prefix.size()) == 0;
+  return bytes.size() >= prefix.size() &&
+         std::memcmp(bytes.data(), prefix.data(), prefix.size()) == 0;
 }
 
 // Whether the chunks run on to the end chunk inside the file.
@@ -120,7 +121,8 @@ PictureFile DecodeWithQt(const QString& path, const QByteArray& bytes) {
   buffer.setData(bytes);
   QImageReader reader(&buffer);
   if (const QSize header = reader.size(); header.isValid()) {
-    if (const std::optional<QString> problem = SizeProblem(path, header)) return {QImage(), *problem};
+    if (const std::optional<QString> problem = SizeProblem(path, header))
+      return {QImage(), *problem};
   }
   const QImage image = reader.read();
   if (image.isNull()) return Refused(path, reader.errorString());

@@ -38,7 +38,8 @@ void Watch() {
   while (read(watch[1], &signal, 1) == 1) {
     const Clock::time_point deadline = Clock::now() + QuitSignals::kGrace;
     while (!taken.load()) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
       if (left.count() <= 0) _exit(kSignalExitBase + signal);
       pollfd watched{watch[1], POLLIN, 0};
       unsigned char again = 0;  // a later signal, or the end of the watch

@@ -19,9 +19,9 @@ void TellSkipped(QWidget* parent, const FolderScan& scan) {
   if (scan.notes.empty()) return;
   QStringList lines;
   for (const std::string& note : scan.notes) lines.append(QString::fromStdString(note));
-  QMessageBox::warning(parent, Title(),
-                       Tr("Some files in the autosave folder were not as expected:\n%1")
-                           .arg(lines.join('\n')));
+  QMessageBox::warning(
+      parent, Title(),
+      Tr("Some files in the autosave folder were not as expected:\n%1").arg(lines.join('\n')));
 }
 
 enum class Answer { kRecover, kDiscard, kLater };
@@ -50,10 +50,10 @@ std::optional<ora::LayeredPicture> Read(QWidget* parent, const LeftDrawing& draw
   if (drawing.temporary) {
     RemoveLeftDrawing(drawing);  // a write killed before it was complete
   } else {
-    QMessageBox::warning(parent, Title(),
-                         Tr("The autosave %1 cannot be read: %2\nIt stays where it is.")
-                             .arg(QString::fromStdString(drawing.path.string()),
-                                  QString::fromStdString(error)));
+    QMessageBox::warning(
+        parent, Title(),
+        Tr("The autosave %1 cannot be read: %2\nIt stays where it is.")
+            .arg(QString::fromStdString(drawing.path.string()), QString::fromStdString(error)));
   }
   return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "host/gui/read_progress_dialog.h"
 #include "host/gui/recovery_offer.h"
 #include "host/gui/stamp_window.h"
 #include "host/ora/ora_file.h"
@@ -99,7 +100,15 @@ void StampWindow::OpenWork() {
 
 void StampWindow::OpenWorkFrom(const QString& path) {
   ora::LayeredPicture work;
-  if (const std::string error = ora::ReadOra(path.toStdString(), work); !error.empty()) {
+  std::string error;
+  {
+    ReadProgressDialog reading(this, path);
+    error = ora::ReadOra(path.toStdString(), work, reading.progress());
+  }
+  if (error == ora::kReadStopped) {
+    return statusBar()->showMessage(tr("Stopped reading %1; the drawing is unchanged").arg(path));
+  }
+  if (!error.empty()) {
     return Warn(tr("Open"), tr("%1 cannot be opened: %2.\nThe drawing is unchanged.")
                                 .arg(path, QString::fromStdString(error)));
   }

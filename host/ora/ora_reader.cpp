@@ -96,7 +96,8 @@ std::string CheckMimeType(zip_t* archive) {
 
 std::string ReadStack(zip_t* archive, Stack& stack) {
   Bytes bytes;
-  if (std::string error = ReadZipEntry(archive, "stack.xml", kStackXmlLimit, bytes); !error.empty()) {
+  if (std::string error = ReadZipEntry(archive, "stack.xml", kStackXmlLimit, bytes);
+      !error.empty()) {
     return error;
   }
   std::string error;
@@ -114,7 +115,8 @@ std::string ReadStack(zip_t* archive, Stack& stack) {
   return {};
 }
 
-std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& picture) {
+std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& picture,
+                       const ReadProgress& progress) {
   picture.width = static_cast<int32_t>(stack.width);
   picture.height = static_cast<int32_t>(stack.height);
   const size_t limit =
@@ -124,12 +126,20 @@ std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& pictu
     const StackLayer& layer = stack.layers[i];
     if (layer.x != 0 || layer.y != 0) return layer.src + " does not lie at the picture's corner";
     Bytes png;
-    if (std::string error = ReadZipEntry(archive, layer.src, limit, png); !error.empty()) return error;
+    // Each layer is a third of the read: half inflating its entry, half decoding its PNG.
+    const double start = static_cast<double>(i) / static_cast<double>(kLayerCount);
+    const double half = 0.5 / kLayerCount;
+    if (std::string error =
+            ReadZipEntry(archive, layer.src, limit, png, Stretch(progress, start, half));
+        !error.empty()) {
+      return error;
+    }
     // stack.xml lists the front layer first.
     Bytes& pixels = picture.layers[static_cast<size_t>(kLayerCount) - 1 - i];
     const double opacity = layer.hidden ? 0.0 : layer.opacity;
     if (std::string error =
-            DecodeLayerOverWhite(layer.src, png, picture.width, picture.height, opacity, pixels);
+            DecodeLayerOverWhite(layer.src, png, picture.width, picture.height, opacity, pixels,
+                                 Stretch(progress, start + half, half));
         !error.empty()) {
       return error;
     }
@@ -139,7 +149,8 @@ std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& pictu
 
 }  // namespace
 
-std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture) try {
+std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
+                    const ReadProgress& progress) try {
   std::string error;
   const ZipArchive archive = OpenAdmittedZip(path.string(), error);
   if (!archive) return error;
@@ -149,7 +160,7 @@ std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture) 
     if (error = step(archive.get()); !error.empty()) return error;
   }
   if (error = ReadStack(archive.get(), stack); !error.empty()) return error;
-  if (error = ReadLayers(archive.get(), stack, read); !error.empty()) return error;
+  if (error = ReadLayers(archive.get(), stack, read, progress); !error.empty()) return error;
   picture = std::move(read);
   return {};
 } catch (const std::bad_alloc&) {

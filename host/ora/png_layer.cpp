@@ -18,6 +18,7 @@ constexpr uint32_t kFullOpacity = 65535;
 // Deflate gives at most about 1032 bytes for one it stores, so a PNG shorter than its rows at
 // one bit a pixel over this ratio cannot hold its picture.
 constexpr uint64_t kMaxDeflateRatio = 1032;
+constexpr png_uint_32 kRowsPerReport = 64;
 
 struct MemoryInput {
   const uint8_t* data;
@@ -63,17 +64,26 @@ class PngInput {
     png_set_scale_16(png_);
     png_set_gray_to_rgb(png_);
     png_set_add_alpha(png_, kOpaque, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png_);
+    passes_ = png_set_interlace_handling(png_);
     png_read_update_info(png_, info_);
     width = png_get_image_width(png_, info_);
     height = png_get_image_height(png_, info_);
     return png_get_rowbytes(png_, info_) == width * kRgbaBytes || Fail("unexpected row layout");
   }
 
-  // Reads every row into rows (top row first) and the rest of the file up to its end.
-  bool ReadRows(png_bytep* rows) {
+  // Reads every row into rows (top row first), pass by pass, and the rest of the file up to its
+  // end; stopped (false with error() empty) when progress says so.
+  bool ReadRows(png_bytep* rows, png_uint_32 height, const ReadProgress& progress) {
     if (setjmp(png_jmpbuf(png_)) != 0) return false;
-    png_read_image(png_, rows);
+    for (int pass = 0; pass < passes_; ++pass) {
+      for (png_uint_32 y = 0; y < height; ++y) {
+        png_read_row(png_, rows[y], nullptr);
+        if (y % kRowsPerReport == 0 &&
+            !GoOn(progress, (pass + static_cast<double>(y) / height) / passes_)) {
+          return false;
+        }
+      }
+    }
     png_read_end(png_, nullptr);
     return true;
   }
@@ -90,6 +100,7 @@ class PngInput {
   std::string error_;
   png_structp png_ = nullptr;
   png_infop info_ = nullptr;
+  int passes_ = 1;
 };
 
 // One channel of a pixel of alpha (0 to 255) and a layer of opacity (0 to 65535) over white.
@@ -109,7 +120,7 @@ bool TooShortFor(size_t pngBytes, int32_t width, int32_t height) {
 
 std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
                                  int32_t width, int32_t height, double opacity,
-                                 std::vector<uint8_t>& pixels) {
+                                 std::vector<uint8_t>& pixels, const ReadProgress& progress) {
   if (png.size() < kSignatureBytes || png_sig_cmp(png.data(), 0, kSignatureBytes) != 0) {
     return name + " is not a PNG picture";
   }
@@ -117,7 +128,8 @@ std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint
   png_uint_32 pngWidth = 0;
   png_uint_32 pngHeight = 0;
   if (!input.ReadHeader(pngWidth, pngHeight)) return name + " is damaged: " + input.error();
-  if (pngWidth != static_cast<png_uint_32>(width) || pngHeight != static_cast<png_uint_32>(height)) {
+  if (pngWidth != static_cast<png_uint_32>(width) ||
+      pngHeight != static_cast<png_uint_32>(height)) {
     return name + " is " + std::to_string(pngWidth) + "x" + std::to_string(pngHeight) +
            ", not the picture's " + std::to_string(width) + "x" + std::to_string(height);
   }
@@ -129,7 +141,9 @@ std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint
   std::vector<uint8_t> rgba(rowBytes * static_cast<size_t>(height));
   std::vector<png_bytep> rows(static_cast<size_t>(height));
   for (size_t y = 0; y < rows.size(); ++y) rows[y] = rgba.data() + y * rowBytes;
-  if (!input.ReadRows(rows.data())) return name + " is damaged: " + input.error();
+  if (!input.ReadRows(rows.data(), pngHeight, progress)) {
+    return input.error().empty() ? kReadStopped : name + " is damaged: " + input.error();
+  }
 
   const auto layerOpacity = static_cast<uint32_t>(std::lround(opacity * kFullOpacity));
   const size_t outRowBytes = static_cast<size_t>(width) * kBytesPerPixel;

@@ -1,5 +1,6 @@
 #include "host/ora/zip_entry.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace stamp::ora {
@@ -12,6 +13,8 @@ using ZipFile = std::unique_ptr<zip_file_t, ZipFileCloser>;
 
 // Bytes asked for past the declared end: any that come mean the entry is longer than it says.
 constexpr size_t kProbeBytes = 64;
+// Bytes inflated between two reports of progress.
+constexpr size_t kChunkBytes = size_t{1} << 20;
 
 std::string Damaged(const std::string& name, zip_file_t* file) {
   return name + " is damaged: " + zip_file_strerror(file);
@@ -20,7 +23,7 @@ std::string Damaged(const std::string& name, zip_file_t* file) {
 }  // namespace
 
 std::string ReadZipEntry(zip_t* archive, const std::string& name, size_t limit,
-                         std::vector<uint8_t>& bytes) {
+                         std::vector<uint8_t>& bytes, const ReadProgress& progress) {
   const zip_int64_t index = zip_name_locate(archive, name.c_str(), 0);
   zip_stat_t stat;
   if (index < 0 || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
@@ -33,10 +36,14 @@ std::string ReadZipEntry(zip_t* archive, const std::string& name, size_t limit,
   bytes.resize(static_cast<size_t>(stat.size));
   size_t done = 0;
   while (done < bytes.size()) {
-    const zip_int64_t read = zip_fread(file.get(), bytes.data() + done, bytes.size() - done);
+    const size_t chunk = std::min(kChunkBytes, bytes.size() - done);
+    const zip_int64_t read = zip_fread(file.get(), bytes.data() + done, chunk);
     if (read < 0) return Damaged(name, file.get());
     if (read == 0) return name + " is damaged: it holds fewer bytes than it declares";
     done += static_cast<size_t>(read);
+    if (!GoOn(progress, static_cast<double>(done) / static_cast<double>(bytes.size()))) {
+      return kReadStopped;
+    }
   }
   uint8_t probe[kProbeBytes];
   const zip_int64_t beyond = zip_fread(file.get(), probe, sizeof probe);

@@ -7,9 +7,9 @@
 // program, started as a child, is the window that gets killed).
 #include <QApplication>
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QColorSpace>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -694,14 +694,18 @@ void StampWindowTest::hostileFilesAreRefusedWithAMessage() {
   };
   for (const Hostile& hostile : cases) {
     QStringList texts;
-    QVERIFY2(Answering({"OK"},
-                       [&] {
-                         if (hostile.asWork) window->OpenWorkFrom(hostile.path);
-                         else window->OpenPictureFrom(hostile.path);
-                       },
-                       &texts),
+    QVERIFY2(Answering(
+                 {"OK"},
+                 [&] {
+                   if (hostile.asWork)
+                     window->OpenWorkFrom(hostile.path);
+                   else
+                     window->OpenPictureFrom(hostile.path);
+                 },
+                 &texts),
              hostile.name);
-    QVERIFY2(texts.join('\n').contains(hostile.reason), qPrintable(hostile.name + (": " + texts.join('\n'))));
+    QVERIFY2(texts.join('\n').contains(hostile.reason),
+             qPrintable(hostile.name + (": " + texts.join('\n'))));
     QVERIFY2(Layers(*window) == drawing, hostile.name);
   }
 }
@@ -715,8 +719,8 @@ void StampWindowTest::everyLeftDrawingIsOfferedAndTheFolderKeptClean() {
   const std::string ended = std::to_string(EndedProcessId());
   const auto plant = [&](const std::string& name, int agoSeconds) {
     WriteDrawing(state / name, 200, 90);
-    fs::last_write_time(state / name, fs::file_time_type::clock::now() -
-                                          std::chrono::seconds(agoSeconds));
+    fs::last_write_time(state / name,
+                        fs::file_time_type::clock::now() - std::chrono::seconds(agoSeconds));
   };
   const QByteArray planted = WriteDrawing(folder_.filePath("planted.ora").toStdString(), 200, 90);
   struct FolderCase {
@@ -779,7 +783,8 @@ void StampWindowTest::everyLeftDrawingIsOfferedAndTheFolderKeptClean() {
        {"Discard"},
        {QString::fromStdString("autosave-" + ended + ".ora.tmp-")},
        {},
-       {"autosave-" + ended + ".lock", "autosave-" + ended + ".ora.tmp-" + ended + "-0123456789abcdef",
+       {"autosave-" + ended + ".lock",
+        "autosave-" + ended + ".ora.tmp-" + ended + "-0123456789abcdef",
         "autosave-x.ora.tmp-" + ended + "-fedcba9876543210"}},
       {"read-only folder",
        [&] {
@@ -797,7 +802,8 @@ void StampWindowTest::everyLeftDrawingIsOfferedAndTheFolderKeptClean() {
     edge.make();
     QStringList texts;
     std::unique_ptr<StampWindow> window;
-    QVERIFY2(Answering(edge.answers, [&] { window = OpenWindow("folder.ini", 200); }, &texts),
+    QVERIFY2(Answering(
+                 edge.answers, [&] { window = OpenWindow("folder.ini", 200); }, &texts),
              qPrintable(edge.name + (": " + texts.join('\n'))));
     QVERIFY(window != nullptr);
     for (const QString& told : edge.told) {
@@ -837,7 +843,8 @@ void StampWindowTest::aRecoveredDrawingSurvivesAKillAtAnyMoment() {
     QThread::msleep(static_cast<unsigned long>(delay));
     child.kill();
     QVERIFY(child.waitForFinished(60000));
-    QVERIFY2(FolderHolds(folder, drawing), qPrintable(QString("killed %1 ms after Recover").arg(delay)));
+    QVERIFY2(FolderHolds(folder, drawing),
+             qPrintable(QString("killed %1 ms after Recover").arg(delay)));
   }
 }
 

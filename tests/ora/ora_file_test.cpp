@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 #include <png.h>
 #include <sys/resource.h>
-#include <unistd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <zip.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -129,7 +130,8 @@ Bytes PngClaiming(uint32_t width, uint32_t height) {
     png[kIhdrType + 8 + i] = static_cast<uint8_t>(height >> (24 - 8 * i));
   }
   const uint32_t crc = static_cast<uint32_t>(crc32(0, png.data() + kIhdrType, 4 + 13));
-  for (size_t i = 0; i < 4; ++i) png[kIhdrType + 17 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
+  for (size_t i = 0; i < 4; ++i)
+    png[kIhdrType + 17 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
   return png;
 }
 
@@ -147,7 +149,8 @@ void Forge(const fs::path& path, const std::string& name, Field field,
       uint32_t value = 0;
       for (int i = 3; i >= 0; --i) value = value << 8 | file[at + fieldAt + static_cast<size_t>(i)];
       value = change(value);
-      for (size_t i = 0; i < 4; ++i) file[at + fieldAt + i] = static_cast<uint8_t>(value >> (8 * i));
+      for (size_t i = 0; i < 4; ++i)
+        file[at + fieldAt + i] = static_cast<uint8_t>(value >> (8 * i));
       return;
     }
     ADD_FAILURE() << "no header of " << name;
@@ -236,8 +239,9 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
   auto storedStack = Entries(three);
   storedStack[1].method = ZIP_CM_STORE;
   auto hugeCanvas = Entries(three);
-  hugeCanvas[1].bytes = Text("<image w='13000' h='13000'><stack><layer src='data/a.png'/>"
-                             "<layer src='data/b.png'/><layer src='data/c.png'/></stack></image>");
+  hugeCanvas[1].bytes = Text(
+      "<image w='13000' h='13000'><stack><layer src='data/a.png'/>"
+      "<layer src='data/b.png'/><layer src='data/c.png'/></stack></image>");
   for (size_t i = 2; i < hugeCanvas.size(); ++i) hugeCanvas[i].bytes = PngClaiming(13000, 13000);
   const auto forged = [&](const std::string& entry, Field field, uint32_t (*change)(uint32_t)) {
     return [=](const fs::path& path) {
@@ -317,9 +321,10 @@ TEST_F(OraFileTest, ReadsOtherProgramsLayersAsTheyShow) {
   for (const Case& c : cases) {
     auto entries = Entries({"data/a.png", "data/b.png", "data/c.png"});
     entries.back().bytes = c.png;  // the back layer
-    entries[1].bytes = Text("<image w='4' h='4'><stack><layer src='data/a.png'/>"
-                            "<layer src='data/b.png'/><layer src='data/c.png' " +
-                            c.attributes + "/></stack></image>");
+    entries[1].bytes = Text(
+        "<image w='4' h='4'><stack><layer src='data/a.png'/>"
+        "<layer src='data/b.png'/><layer src='data/c.png' " +
+        c.attributes + "/></stack></image>");
     const fs::path path = folder_ / "other.ora";
     WriteZip(path, entries);
     LayeredPicture picture;
@@ -337,9 +342,11 @@ TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
   constexpr int32_t kSide = 4000;  // three layers of 48 MB, more than the limit leaves
   const fs::path path = folder_ / "large.ora";
   {
-    const LayeredPicture large{kSide, kSide, {Bytes(size_t{kSide} * kSide * 3, 0x40),
-                                              Bytes(size_t{kSide} * kSide * 3, 0x40),
-                                              Bytes(size_t{kSide} * kSide * 3, 0x40)}};
+    const LayeredPicture large{
+        kSide,
+        kSide,
+        {Bytes(size_t{kSide} * kSide * 3, 0x40), Bytes(size_t{kSide} * kSide * 3, 0x40),
+         Bytes(size_t{kSide} * kSide * 3, 0x40)}};
     ASSERT_EQ(WriteOra(path, large, large.layers[0]), "");
   }
   const pid_t child = fork();
@@ -358,6 +365,27 @@ TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// A read reports its progress as it goes and stops when asked, leaving the picture alone.
+TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
+  const fs::path path = folder_ / "work.ora";
+  const LayeredPicture written = RandomPicture(300, 200, 5);
+  ASSERT_EQ(WriteOra(path, written, written.layers[0]), "");
+  std::vector<double> reports;
+  LayeredPicture read;
+  ASSERT_EQ(ReadOra(path, read, [&](double done) { return reports.push_back(done), true; }), "");
+  EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+  EXPECT_GT(reports.size(), size_t{kLayerCount});
+  EXPECT_LE(reports.back(), 1.0);
+  for (const size_t stopAt : {size_t{0}, reports.size() / 2, reports.size() - 1}) {
+    LayeredPicture picture = RandomPicture(2, 2, 1);
+    const LayeredPicture before = picture;
+    size_t calls = 0;
+    EXPECT_EQ(ReadOra(path, picture, [&](double) { return calls++ < stopAt; }), kReadStopped);
+    EXPECT_EQ(calls, stopAt + 1);
+    EXPECT_EQ(picture.layers, before.layers);
+  }
 }
 
 // A write that fails, on a full disk (a file size limit stands in for it) or into a read-only
