@@ -23,6 +23,7 @@ bool IsLockName(const std::string& name) {
   return name.starts_with(kAutosavePrefix) && name.ends_with(kLockExtension);
 }
 
+// What the entry is when not a regular file (a link counts as not one).
 std::string Irregular(const fs::directory_entry& entry) {
   struct stat status {};
   if (::lstat(entry.path().c_str(), &status) != 0) return "cannot be checked";
@@ -32,10 +33,12 @@ std::string Irregular(const fs::directory_entry& entry) {
 // Sorts what was found for the scan and removes the locks that guard nothing.
 class Scanner {
  public:
-  void Look(const fs::directory_entry& entry, const std::set<std::string>& names) {
+  explicit Scanner(const std::set<std::string>& names) : names_(names) {}
+
+  void Look(const fs::directory_entry& entry) {
     const std::string name = entry.path().filename().string();
     if (IsAutosaveName(name)) return LookAtAutosave(entry);
-    if (IsLockName(name)) return LookAtLock(entry, names);
+    if (IsLockName(name)) return LookAtLock(entry);
     if (const std::optional<std::string> target = platform::StaleTemporaryTarget(name);
         target && IsAutosaveName(*target)) {
       LookAtTemporary(entry);
@@ -55,8 +58,10 @@ class Scanner {
     if (const std::string reason = Irregular(entry); !reason.empty()) {
       return Note(path.string() + " " + reason + ": skipped");
     }
+    const fs::path lock = LockOf(path);
+    if (!names_.contains(lock.filename().string())) return Add(entry, false);
     std::string why;
-    switch (ProbeLock(LockOf(path), why)) {
+    switch (ProbeLock(lock, why)) {
       case LockState::kHeld: return;  // its window still runs
       case LockState::kUnusable: Note(why + ": its autosave is offered as left behind"); break;
       case LockState::kFree: break;
@@ -65,9 +70,9 @@ class Scanner {
   }
 
   // A lock that guards no autosave and that nobody holds is what a killed window left.
-  void LookAtLock(const fs::directory_entry& entry, const std::set<std::string>& names) {
+  void LookAtLock(const fs::directory_entry& entry) {
     const fs::path autosave = fs::path(entry.path()).replace_extension(kAutosaveExtension);
-    if (names.contains(autosave.filename().string())) return;
+    if (names_.contains(autosave.filename().string())) return;
     std::string why;
     if (ProbeLock(entry.path(), why) == LockState::kFree) ::unlink(entry.path().c_str());
   }
@@ -87,6 +92,7 @@ class Scanner {
 
   void Note(std::string note) { scan_.notes.push_back(std::move(note)); }
 
+  const std::set<std::string>& names_;
   FolderScan scan_;
 };
 
@@ -104,8 +110,8 @@ FolderScan ScanAutosaveFolder(const fs::path& folder) {
     entries.push_back(entry);
     names.insert(entry.path().filename().string());
   }
-  Scanner scanner;
-  for (const fs::directory_entry& entry : entries) scanner.Look(entry, names);
+  Scanner scanner(names);
+  for (const fs::directory_entry& entry : entries) scanner.Look(entry);
   return scanner.Done();
 }
 
