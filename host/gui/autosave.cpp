@@ -1,5 +1,6 @@
 #include "host/gui/autosave.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,12 +15,29 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
+constexpr mode_t kPrivateFolderMode = 0700;
+constexpr mode_t kOthersMode = 0077;
+
 // Names tried for this window's autosave before it gives up: autosave-PID, autosave-PID-2, ...
 constexpr int kNameAttempts = 100;
 
 std::string NameFor(int attempt) {
   const std::string name = kAutosavePrefix + std::to_string(getpid());
   return attempt == 1 ? name : name + "-" + std::to_string(attempt);
+}
+
+std::optional<fs::path> FallbackPath() {
+  std::error_code code;
+  const fs::path temporary = fs::temp_directory_path(code);
+  if (code) return std::nullopt;
+  return temporary / ("stamp-host-" + std::to_string(geteuid()));
+}
+
+// A real folder (not a link) of this user's that nobody else may enter.
+bool IsPrivateFolder(const fs::path& folder) {
+  struct stat status {};
+  return ::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+         status.st_uid == geteuid() && (status.st_mode & kOthersMode) == 0;
 }
 
 }  // namespace
@@ -34,6 +52,23 @@ std::optional<fs::path> StateFolder() {
   return std::nullopt;
 }
 
+std::optional<fs::path> FallbackFolder() {
+  const std::optional<fs::path> folder = FallbackPath();
+  if (!folder) return std::nullopt;
+  ::mkdir(folder->c_str(), kPrivateFolderMode);
+  return IsPrivateFolder(*folder) ? folder : std::nullopt;
+}
+
+std::vector<fs::path> AutosaveFolders() {
+  std::vector<fs::path> folders;
+  if (const std::optional<fs::path> state = StateFolder()) folders.push_back(*state);
+  if (const std::optional<fs::path> fallback = FallbackPath();
+      fallback && IsPrivateFolder(*fallback)) {
+    folders.push_back(*fallback);
+  }
+  return folders;
+}
+
 Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* parent)
     : QObject(parent), write_(std::move(write)), lastSave_(Clock::now()) {
   timer_.setSingleShot(true);
@@ -43,20 +78,30 @@ Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* p
     problem_ = "no folder for autosaves: HOME and XDG_STATE_HOME are unset";
     return;
   }
-  std::error_code code;
-  fs::create_directories(*folder, code);
   std::string why;
-  for (int attempt = 1; attempt <= kNameAttempts && lock_ < 0; ++attempt) {
-    const fs::path path = *folder / (NameFor(attempt) + kAutosaveExtension);
-    if (fs::symlink_status(path, code).type() != fs::file_type::not_found) continue;
-    lock_ = TakeLock(LockOf(path), why);
-    if (lock_ >= 0) path_ = path;
-  }
-  if (lock_ < 0) {
-    problem_ = "cannot keep autosaves in " + folder->string() + ": " + why;
+  if (TakeLockIn(*folder, why)) return;
+  const std::string refusal = "cannot keep autosaves in " + folder->string() + ": " + why;
+  const std::optional<fs::path> fallback = FallbackFolder();
+  if (fallback && TakeLockIn(*fallback, why)) {
+    notice_ = "autosaves go to " + fallback->string() + ", as this window " + refusal;
     return;
   }
-  lockPath_ = LockOf(path_);
+  problem_ = refusal;
+}
+
+bool Autosave::TakeLockIn(const fs::path& folder, std::string& why) {
+  std::error_code code;
+  fs::create_directories(folder, code);
+  for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
+    const fs::path path = folder / (NameFor(attempt) + kAutosaveExtension);
+    if (fs::symlink_status(path, code).type() != fs::file_type::not_found) continue;
+    lock_ = TakeLock(LockOf(path), why);
+    if (lock_ < 0) continue;
+    path_ = path;
+    lockPath_ = LockOf(path);
+    return true;
+  }
+  return false;
 }
 
 // The autosave itself stays unless Forget removed it: the next window offers to recover it.

@@ -4,7 +4,8 @@
 // running window writes autosave-PID.ora (atomically, through the writer it is given) and holds
 // a lock on autosave-PID.lock while it runs (autosave_lock.h); when a window that ended earlier
 // under the same process id left its autosave there, the name takes a number (autosave-PID-2),
-// so that file stays for the next window to offer (autosave_folder.h).
+// so that file stays for the next window to offer (autosave_folder.h). When the state folder
+// cannot take them (read-only, say), autosaves go to the fallback folder, and notice() says so.
 #pragma once
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QObject>
 #include <QTimer>
@@ -20,6 +22,12 @@ namespace stamp::gui {
 
 // The state folder, or nullopt when neither XDG_STATE_HOME nor HOME is set.
 std::optional<std::filesystem::path> StateFolder();
+// The folder autosaves go to when the state folder cannot take them: stamp-host-UID in the
+// system's temporary folder ($TMPDIR, else /tmp), created private. nullopt unless it is a real
+// folder of this user's that nobody else may enter (a link or another's folder is never used).
+std::optional<std::filesystem::path> FallbackFolder();
+// The folders a window looks in for drawings left: the state folder and the fallback folder.
+std::vector<std::filesystem::path> AutosaveFolders();
 
 class Autosave : public QObject {
   Q_OBJECT
@@ -44,6 +52,8 @@ class Autosave : public QObject {
   void Forget();
 
   const std::string& problem() const { return problem_; }
+  // "" or why autosaves go to the fallback folder.
+  const std::string& notice() const { return notice_; }
   const std::filesystem::path& path() const { return path_; }
 
  signals:
@@ -52,12 +62,15 @@ class Autosave : public QObject {
 
  private:
   void Schedule();
+  // Takes a lock in folder under the first free name; why says what failed when none could be.
+  bool TakeLockIn(const std::filesystem::path& folder, std::string& why);
 
   std::function<std::string(const std::filesystem::path&)> write_;
   std::filesystem::path path_;
   std::filesystem::path lockPath_;
   int lock_ = -1;
   std::string problem_;
+  std::string notice_;
   int waiting_ = 0;
   std::chrono::steady_clock::time_point lastSave_;
   QTimer timer_;

@@ -23,6 +23,8 @@ bool IsLockName(const std::string& name) {
   return name.starts_with(kAutosavePrefix) && name.ends_with(kLockExtension);
 }
 
+bool Newer(const LeftDrawing& a, const LeftDrawing& b) { return a.written > b.written; }
+
 // What the entry is when not a regular file (a link counts as not one).
 std::string Irregular(const fs::directory_entry& entry) {
   struct stat status {};
@@ -113,6 +115,17 @@ FolderScan ScanAutosaveFolder(const fs::path& folder) {
   Scanner scanner(names);
   for (const fs::directory_entry& entry : entries) scanner.Look(entry);
   return scanner.Done();
+}
+
+FolderScan ScanAutosaveFolders(const std::vector<fs::path>& folders) {
+  FolderScan all;
+  for (const fs::path& folder : folders) {
+    FolderScan scan = ScanAutosaveFolder(folder);
+    all.drawings.insert(all.drawings.end(), scan.drawings.begin(), scan.drawings.end());
+    all.notes.insert(all.notes.end(), scan.notes.begin(), scan.notes.end());
+  }
+  std::stable_sort(all.drawings.begin(), all.drawings.end(), Newer);
+  return all;
 }
 
 void RemoveLeftDrawing(const LeftDrawing& drawing) {

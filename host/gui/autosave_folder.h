@@ -28,6 +28,8 @@ struct FolderScan {
 };
 
 FolderScan ScanAutosaveFolder(const std::filesystem::path& folder);
+// The scans of several folders as one, newest first.
+FolderScan ScanAutosaveFolders(const std::vector<std::filesystem::path>& folders);
 
 // The lock that guards the autosave at path.
 std::filesystem::path LockOf(const std::filesystem::path& autosave);

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "host/gui/read_progress_dialog.h"
 #include "host/ora/ora_file.h"
 
 namespace stamp::gui {
@@ -42,11 +43,19 @@ Answer Ask(QWidget* parent, const LeftDrawing& drawing) {
   return box.clickedButton() == later ? Answer::kLater : Answer::kDiscard;
 }
 
-// The drawing's work, or nullopt once the user is told why it cannot be read.
-std::optional<ora::LayeredPicture> Read(QWidget* parent, const LeftDrawing& drawing) {
+// The drawing's work, or nullopt once the user is told why it cannot be read; stopped is set
+// when the user or a signal to end stopped the read.
+std::optional<ora::LayeredPicture> Read(QWidget* parent, const LeftDrawing& drawing,
+                                        bool& stopped) {
   ora::LayeredPicture work;
-  const std::string error = ora::ReadOra(drawing.path, work);
+  std::string error;
+  {
+    ReadProgressDialog reading(parent, QString::fromStdString(drawing.path.string()));
+    error = ora::ReadOra(drawing.path, work, reading.progress());
+  }
+  stopped = error == ora::kReadStopped;
   if (error.empty()) return work;
+  if (stopped) return std::nullopt;
   if (drawing.temporary) {
     RemoveLeftDrawing(drawing);  // a write killed before it was complete
   } else {
@@ -60,11 +69,14 @@ std::optional<ora::LayeredPicture> Read(QWidget* parent, const LeftDrawing& draw
 
 }  // namespace
 
-std::optional<Recovered> AskToRecover(QWidget* parent, const std::filesystem::path& folder) {
-  const FolderScan scan = ScanAutosaveFolder(folder);
+std::optional<Recovered> AskToRecover(QWidget* parent,
+                                      const std::vector<std::filesystem::path>& folders) {
+  const FolderScan scan = ScanAutosaveFolders(folders);
   TellSkipped(parent, scan);
   for (const LeftDrawing& drawing : scan.drawings) {
-    std::optional<ora::LayeredPicture> work = Read(parent, drawing);
+    bool stopped = false;
+    std::optional<ora::LayeredPicture> work = Read(parent, drawing, stopped);
+    if (stopped) break;  // everything left stays for a later window
     if (!work) continue;
     switch (Ask(parent, drawing)) {
       case Answer::kRecover: return Recovered{std::move(*work), drawing};

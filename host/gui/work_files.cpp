@@ -170,11 +170,9 @@ bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
 
 // A recovered drawing counts as unsaved and is autosaved under this window at once; only then
 // does the file it came from go, so that a crash at any moment leaves the drawing on disk. Where
-// this window cannot autosave (a read-only folder), that file stays and the user is told.
+// that file cannot go (a read-only folder), the user is told, and where the new autosave went.
 void StampWindow::OfferRecovery() {
-  const std::optional<std::filesystem::path> folder = StateFolder();
-  if (!folder) return;
-  std::optional<Recovered> recovered = AskToRecover(this, *folder);
+  std::optional<Recovered> recovered = AskToRecover(this, AutosaveFolders());
   if (!recovered || !ResizeCanvas(recovered->work.width, recovered->work.height)) return;
   LoadWork(recovered->work);
   Changed();
@@ -186,8 +184,15 @@ void StampWindow::OfferRecovery() {
                     .arg(QString::fromStdString(error), file));
   }
   RemoveLeftDrawing(recovered->from);
-  statusBar()->showMessage(tr("Recovered the drawing autosaved in %1; it is autosaved as %2")
-                               .arg(file, QString::fromStdString(autosave_->path().string())));
+  const QString autosaved = QString::fromStdString(autosave_->path().string());
+  if (std::filesystem::exists(recovered->from.path)) {
+    return Warn(tr("Recover drawing"),
+                tr("The drawing is recovered and autosaved as %1 (%2).\n%3 cannot be removed "
+                   "and stays where it is.")
+                    .arg(autosaved, QString::fromStdString(autosave_->notice()), file));
+  }
+  statusBar()->showMessage(
+      tr("Recovered the drawing autosaved in %1; it is autosaved as %2").arg(file, autosaved));
 }
 
 }  // namespace stamp::gui
