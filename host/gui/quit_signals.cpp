@@ -74,6 +74,7 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &action, &previous[i]);
+  watchdog_ = std::thread(Watch);
 }
 
 QuitSignals::~QuitSignals() {
@@ -89,7 +90,6 @@ QuitSignals::~QuitSignals() {
 void QuitSignals::Listen() {
   if (notifier_ == nullptr) return;
   notifier_->setEnabled(true);
-  watchdog_ = std::thread(Watch);
 }
 
 bool QuitSignals::Arrived() { return arrived.load() != 0; }

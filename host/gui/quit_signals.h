@@ -20,8 +20,8 @@ class QuitSignals : public QObject {
  public:
   static constexpr std::chrono::seconds kGrace{5};
 
-  // Installs the handlers; the previous ones come back when this goes. Signals that arrive
-  // before Listen wait for it (the watchdog waits from Listen on, too).
+  // Installs the handlers and starts the watchdog; the previous handlers come back when this
+  // goes. Signals that arrive before Listen wait for it, within the grace time.
   explicit QuitSignals(QObject* parent = nullptr);
   ~QuitSignals() override;
   void Listen();
