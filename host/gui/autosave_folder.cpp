@@ -48,9 +48,7 @@ class Scanner {
   }
 
   FolderScan Done() {
-    std::stable_sort(
-        scan_.drawings.begin(), scan_.drawings.end(),
-        [](const LeftDrawing& a, const LeftDrawing& b) { return a.written > b.written; });
+    std::stable_sort(scan_.drawings.begin(), scan_.drawings.end(), Newer);
     return std::move(scan_);
   }
 

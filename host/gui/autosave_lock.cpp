@@ -14,6 +14,16 @@ namespace stamp::gui {
 namespace {
 
 constexpr mode_t kLockMode = 0600;
+constexpr int kTakeAttempts = 3;
+
+// Whether path still names the file open as fd: another window's scan removes a lock that
+// nobody holds, which a fresh one is until it is taken.
+bool StillNamed(int fd, const std::filesystem::path& path) {
+  struct stat open {};
+  struct stat named {};
+  return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
 
 // What refuses the lock just opened as fd ("" when it is a regular file); fd is closed if so.
 std::string RefuseIrregular(int fd, const std::filesystem::path& path) {
@@ -51,19 +61,24 @@ LockState ProbeLock(const std::filesystem::path& path, std::string& why) {
 }
 
 int TakeLock(const std::filesystem::path& path, std::string& why) {
-  const int fd =
-      ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, kLockMode);
-  if (fd < 0) {
-    why = OpenFailure(path);
-    return -1;
+  for (int attempt = 0; attempt < kTakeAttempts; ++attempt) {
+    const int fd =
+        ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, kLockMode);
+    if (fd < 0) {
+      why = OpenFailure(path);
+      return -1;
+    }
+    if (why = RefuseIrregular(fd, path); !why.empty()) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      why = "the lock " + path.string() + " is held by another window";
+      ::close(fd);
+      return -1;
+    }
+    if (StillNamed(fd, path)) return fd;
+    ::close(fd);  // removed as stale between its creation and its lock: again
   }
-  if (why = RefuseIrregular(fd, path); !why.empty()) return -1;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    why = "the lock " + path.string() + " is held by another window";
-    ::close(fd);
-    return -1;
-  }
-  return fd;
+  why = "the lock " + path.string() + " keeps being removed";
+  return -1;
 }
 
 }  // namespace stamp::gui
