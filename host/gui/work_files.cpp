@@ -145,7 +145,8 @@ void StampWindow::LoadWork(const ora::LayeredPicture& work) {
 }
 
 // A canvas of another size needs a record of that size: the session starts again. Should that
-// fail, the session comes back at the old size with the drawing it held.
+// fail (too little memory included), the session comes back at the old size with the drawing it
+// held.
 bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
   const host::HostRecord& record = session_->record();
   if (width == record.canvasWidth() && height == record.canvasHeight()) return true;
@@ -153,8 +154,9 @@ bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
     Warn(tr("Canvas size"), QString::fromStdString(problem));
     return false;
   }
-  const ora::LayeredPicture kept = Work();
+  std::optional<ora::LayeredPicture> kept;
   try {
+    kept = Work();
     StartSession(width, height);
     return true;
   } catch (const std::exception& failure) {
@@ -163,8 +165,9 @@ bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
                                 .arg(height)
                                 .arg(failure.what()));
   }
-  StartSession(kept.width, kept.height);
-  LoadWork(kept);
+  if (!kept) return false;  // the drawing could not be kept aside: the session was not touched
+  StartSession(kept->width, kept->height);
+  LoadWork(*kept);
   return false;
 }
 

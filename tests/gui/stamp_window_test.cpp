@@ -742,6 +742,15 @@ void StampWindowTest::everyLeftDrawingIsOfferedAndTheFolderKeptClean() {
        {QString::fromStdString(own + ".ora")},
        {own + ".ora"},
        {}},
+      {"two autosaves without locks",
+       [&] {
+         plant("autosave-a.ora", 60);
+         plant("autosave-b.ora", 120);
+       },
+       {"Later", "Later"},
+       {"autosave-a.ora", "autosave-b.ora"},
+       {"autosave-a.ora", "autosave-b.ora"},
+       {"autosave-a.lock", "autosave-b.lock"}},
       {"lock as a link",
        [&] {
          plant("autosave-link.ora", 60);
