@@ -57,6 +57,7 @@ constexpr int kCanvasSide = 800;
 constexpr char kChildVariable[] = "STAMP_GUI_TEST_CHILD";
 constexpr char kRecoveringChildVariable[] = "STAMP_GUI_TEST_RECOVERING_CHILD";
 constexpr char kAnsweredLine[] = "answered";
+constexpr char kReadyLine[] = "ready";
 constexpr char kBusyChildVariable[] = "STAMP_GUI_TEST_BUSY_CHILD";
 constexpr char kAnswersTimer[] = "answers";
 const fs::path kHostFolder = fs::path(STAMP_HOST_EXE).parent_path();
@@ -168,6 +169,20 @@ QByteArray Layers(const StampWindow& window) {
                  static_cast<qsizetype>(record.canvasBytes()));
   }
   return bytes;
+}
+
+// Starts a copy of this program as the child that variable names, with the environment given, and
+// waits until it prints line; false (with the child's errors in why) when it never does.
+bool StartChild(QProcess& child, QProcessEnvironment environment,
+                std::pair<const char*, QString> variable, const char* line, QByteArray& why) {
+  environment.insert(variable.first, variable.second);
+  child.setProcessEnvironment(environment);
+  child.start(QCoreApplication::applicationFilePath(), {});
+  QByteArray out;
+  while (!out.contains(line) && child.waitForReadyRead(120000))
+    out += child.readAllStandardOutput();
+  why = child.readAllStandardError();
+  return out.contains(line);
 }
 
 // A drawing of side x side whose three layers are filled with shade, written as an autosave would
@@ -604,10 +619,8 @@ void StampWindowTest::aSignalEndsTheWindowAsAClose() {
   QVERIFY(!QFile::exists(lock));
 
   QProcess busy;
-  environment.insert(kBusyChildVariable, "1");
-  busy.setProcessEnvironment(environment);
-  busy.start(QCoreApplication::applicationFilePath(), {});
-  QVERIFY(busy.waitForReadyRead(60000));
+  QByteArray why;
+  QVERIFY2(StartChild(busy, environment, {kBusyChildVariable, "1"}, kReadyLine, why), why);
   QElapsedTimer sinceSignal;
   sinceSignal.start();
   busy.terminate();
@@ -621,7 +634,7 @@ void StampWindowTest::aSignalEndsTheWindowAsAClose() {
 int RunBusyChild() {
   QuitSignals endSignals;
   endSignals.Listen();
-  std::printf("ready\n");
+  std::printf("%s\n", kReadyLine);
   std::fflush(stdout);
   std::this_thread::sleep_for(20 * QuitSignals::kGrace);
   return 0;
@@ -630,15 +643,11 @@ int RunBusyChild() {
 // A child window stamps until its autosave is written, notes the layers then, stamps once more
 // and is killed; the next window recovers every stroke of the autosave.
 void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(kChildVariable, folder_.path());
   QProcess child;
-  child.setProcessEnvironment(environment);
-  child.start(QCoreApplication::applicationFilePath(), {});
-  QByteArray out;
-  while (!out.contains("ready") && child.waitForReadyRead(120000))
-    out += child.readAllStandardOutput();
-  QVERIFY2(out.contains("ready"), child.readAllStandardError().constData());
+  QByteArray why;
+  QVERIFY2(StartChild(child, QProcessEnvironment::systemEnvironment(),
+                      {kChildVariable, folder_.path()}, kReadyLine, why),
+           why);
   child.kill();
   QVERIFY(child.waitForFinished(60000));
   const QByteArray autosaved = ReadAll(folder_.filePath("autosaved.bin"));
@@ -845,15 +854,12 @@ void StampWindowTest::aRecoveredDrawingSurvivesAKillAtAnyMoment() {
     const QByteArray drawing = WriteDrawing(folder / "autosave-left.ora", 200, 60);
     QVERIFY(!drawing.isEmpty());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(kRecoveringChildVariable, folder_.path());
     environment.insert("XDG_STATE_HOME", state.path());
     QProcess child;
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {});
-    QByteArray out;
-    while (!out.contains(kAnsweredLine) && child.waitForReadyRead(120000))
-      out += child.readAllStandardOutput();
-    QVERIFY2(out.contains(kAnsweredLine), child.readAllStandardError().constData());
+    QByteArray why;
+    QVERIFY2(StartChild(child, environment, {kRecoveringChildVariable, folder_.path()},
+                        kAnsweredLine, why),
+             why);
     QThread::msleep(static_cast<unsigned long>(delay));
     child.kill();
     QVERIFY(child.waitForFinished(60000));
@@ -895,7 +901,7 @@ int RunKilledChild(const QString& folder) {
   if (!written.wait(30000)) return 1;
   if (!WriteAll(folder + "/autosaved.bin", Layers(window))) return 1;
   Stamp(canvas, {100, 150});  // after the autosave: lost with the process
-  std::printf("ready\n");
+  std::printf("%s\n", kReadyLine);
   std::fflush(stdout);
   return QApplication::exec();
 }
