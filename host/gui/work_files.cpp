@@ -101,9 +101,10 @@ void StampWindow::OpenWork() {
 void StampWindow::OpenWorkFrom(const QString& path) {
   ora::LayeredPicture work;
   std::string error;
+  std::vector<std::string> notes;
   {
     ReadProgressDialog reading(this, path);
-    error = ora::ReadOra(path.toStdString(), work, reading.progress());
+    error = ora::ReadOra(path.toStdString(), work, reading.progress(), &notes);
   }
   if (error == ora::kReadStopped) {
     return statusBar()->showMessage(tr("Stopped reading %1; the drawing is unchanged").arg(path));
@@ -117,6 +118,13 @@ void StampWindow::OpenWorkFrom(const QString& path) {
   history_.Clear();
   MarkSaved(path);
   statusBar()->showMessage(tr("Opened %1").arg(path));
+  if (!notes.empty()) {
+    QStringList lines;
+    for (const std::string& note : notes) lines.append(QString::fromStdString(note));
+    Warn(tr("Open"), tr("%1 is open, and shows as in the program that wrote it; its layers have "
+                        "no visibility or opacity here:\n%2")
+                         .arg(path, lines.join('\n')));
+  }
 }
 
 ora::LayeredPicture StampWindow::Work() const {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "host/ora/layered_picture.h"
 #include "host/ora/read_progress.h"
@@ -31,9 +32,10 @@ std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& pi
 // read, a size no canvas can have, other than three layers, a layer that is not a PNG of the
 // image's size at (0, 0), an entry whose CRC or length differs from what it declares or that
 // declares more than a layer of the image's size can take, or too little memory. Each layer is
-// laid over white at its opacity as OpenRaster shows it; a hidden layer reads as white. progress
-// hears how far the read is and may stop it (read_progress.h).
+// laid over white at its opacity as OpenRaster shows it; a hidden layer reads as white, and a
+// line in notes (when given) says so of each layer read other than as stored. progress hears how
+// far the read is and may stop it (read_progress.h).
 std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
-                    const ReadProgress& progress = {});
+                    const ReadProgress& progress = {}, std::vector<std::string>* notes = nullptr);
 
 }  // namespace stamp::ora

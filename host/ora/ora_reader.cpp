@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <new>
+#include <optional>
 #include <string_view>
 
 #include "host/ora/ora_file.h"
@@ -115,6 +116,16 @@ std::string ReadStack(zip_t* archive, Stack& stack) {
   return {};
 }
 
+// What the user should know of a layer that does not come in as its pixels are stored.
+std::optional<std::string> LayerNote(const StackLayer& layer) {
+  if (layer.hidden) return layer.src + " is hidden in the file: it comes in white";
+  if (layer.opacity < 1) {
+    return layer.src + " has an opacity of " + std::to_string(layer.opacity) +
+           " in the file: it comes in laid over white at that opacity";
+  }
+  return std::nullopt;
+}
+
 std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& picture,
                        const ReadProgress& progress) {
   picture.width = static_cast<int32_t>(stack.width);
@@ -150,7 +161,7 @@ std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& pictu
 }  // namespace
 
 std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
-                    const ReadProgress& progress) try {
+                    const ReadProgress& progress, std::vector<std::string>* notes) try {
   std::string error;
   const ZipArchive archive = OpenAdmittedZip(path.string(), error);
   if (!archive) return error;
@@ -162,6 +173,11 @@ std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
   if (error = ReadStack(archive.get(), stack); !error.empty()) return error;
   if (error = ReadLayers(archive.get(), stack, read, progress); !error.empty()) return error;
   picture = std::move(read);
+  for (const StackLayer& layer : stack.layers) {
+    if (const std::optional<std::string> note = LayerNote(layer); note && notes != nullptr) {
+      notes->push_back(*note);
+    }
+  }
   return {};
 } catch (const std::bad_alloc&) {
   return "there is not enough memory to read " + path.string();

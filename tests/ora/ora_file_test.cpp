@@ -328,8 +328,10 @@ TEST_F(OraFileTest, ReadsOtherProgramsLayersAsTheyShow) {
     const fs::path path = folder_ / "other.ora";
     WriteZip(path, entries);
     LayeredPicture picture;
-    ASSERT_EQ(ReadOra(path, picture), "") << c.name;
+    std::vector<std::string> notes;
+    ASSERT_EQ(ReadOra(path, picture, {}, &notes), "") << c.name;
     EXPECT_EQ(picture.layers[0], Bytes(picture.LayerBytes(), c.shown)) << c.name;
+    EXPECT_EQ(notes.size(), c.attributes.empty() ? 0u : 1u) << c.name;
   }
 }
 
