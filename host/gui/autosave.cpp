@@ -1,11 +1,13 @@
 #include "host/gui/autosave.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+
+#include "host/gui/autosave_folder.h"
+#include "host/gui/autosave_lock.h"
 
 namespace stamp::gui {
 namespace {
@@ -13,16 +15,29 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr char kPrefix[] = "autosave-";
-constexpr char kLockExtension[] = ".lock";
-constexpr char kWorkExtension[] = ".ora";
+constexpr mode_t kPrivateFolderMode = 0700;
+constexpr mode_t kOthersMode = 0077;
 
-// The lock file's descriptor, locked for this process; -1 when it cannot be locked.
-int TakeLock(const fs::path& path) {
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
-  if (fd >= 0) close(fd);
-  return -1;
+// Names tried for this window's autosave before it gives up: autosave-PID, autosave-PID-2, ...
+constexpr int kNameAttempts = 100;
+
+std::string NameFor(int attempt) {
+  const std::string name = kAutosavePrefix + std::to_string(getpid());
+  return attempt == 1 ? name : name + "-" + std::to_string(attempt);
+}
+
+std::optional<fs::path> FallbackPath() {
+  std::error_code code;
+  const fs::path temporary = fs::temp_directory_path(code);
+  if (code) return std::nullopt;
+  return temporary / ("stamp-host-" + std::to_string(geteuid()));
+}
+
+// A real folder (not a link) of this user's that nobody else may enter.
+bool IsPrivateFolder(const fs::path& folder) {
+  struct stat status {};
+  return ::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+         status.st_uid == geteuid() && (status.st_mode & kOthersMode) == 0;
 }
 
 }  // namespace
@@ -37,30 +52,21 @@ std::optional<fs::path> StateFolder() {
   return std::nullopt;
 }
 
-std::vector<fs::path> LeftAutosaves(const fs::path& folder) {
-  std::vector<fs::path> left;
-  std::error_code code;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, code)) {
-    const fs::path& path = entry.path();
-    if (path.extension() != kWorkExtension || !path.filename().string().starts_with(kPrefix)) {
-      continue;
-    }
-    const int lock = TakeLock(fs::path(path).replace_extension(kLockExtension));
-    if (lock < 0) continue;  // its window still runs
-    close(lock);
-    left.push_back(path);
-  }
-  std::sort(left.begin(), left.end(), [](const fs::path& a, const fs::path& b) {
-    std::error_code ignored;
-    return fs::last_write_time(a, ignored) > fs::last_write_time(b, ignored);
-  });
-  return left;
+std::optional<fs::path> FallbackFolder() {
+  const std::optional<fs::path> folder = FallbackPath();
+  if (!folder) return std::nullopt;
+  ::mkdir(folder->c_str(), kPrivateFolderMode);
+  return IsPrivateFolder(*folder) ? folder : std::nullopt;
 }
 
-void RemoveLeftAutosave(const fs::path& autosave) {
-  std::error_code code;
-  fs::remove(autosave, code);
-  fs::remove(fs::path(autosave).replace_extension(kLockExtension), code);
+std::vector<fs::path> AutosaveFolders() {
+  std::vector<fs::path> folders;
+  if (const std::optional<fs::path> state = StateFolder()) folders.push_back(*state);
+  if (const std::optional<fs::path> fallback = FallbackPath();
+      fallback && IsPrivateFolder(*fallback)) {
+    folders.push_back(*fallback);
+  }
+  return folders;
 }
 
 Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* parent)
@@ -72,16 +78,30 @@ Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* p
     problem_ = "no folder for autosaves: HOME and XDG_STATE_HOME are unset";
     return;
   }
-  std::error_code code;
-  fs::create_directories(*folder, code);
-  const std::string name = kPrefix + std::to_string(getpid());
-  lockPath_ = *folder / (name + kLockExtension);
-  lock_ = TakeLock(lockPath_);
-  if (lock_ < 0) {
-    problem_ = "cannot keep autosaves in " + folder->string();
+  std::string why;
+  if (TakeLockIn(*folder, why)) return;
+  const std::string refusal = "cannot keep autosaves in " + folder->string() + ": " + why;
+  const std::optional<fs::path> fallback = FallbackFolder();
+  if (fallback && TakeLockIn(*fallback, why)) {
+    notice_ = "autosaves go to " + fallback->string() + ", as this window " + refusal;
     return;
   }
-  path_ = *folder / (name + kWorkExtension);
+  problem_ = refusal;
+}
+
+bool Autosave::TakeLockIn(const fs::path& folder, std::string& why) {
+  std::error_code code;
+  fs::create_directories(folder, code);
+  for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
+    const fs::path path = folder / (NameFor(attempt) + kAutosaveExtension);
+    if (fs::symlink_status(path, code).type() != fs::file_type::not_found) continue;
+    lock_ = TakeLock(LockOf(path), why);
+    if (lock_ < 0) continue;
+    path_ = path;
+    lockPath_ = LockOf(path);
+    return true;
+  }
+  return false;
 }
 
 // The autosave itself stays unless Forget removed it: the next window offers to recover it.

@@ -2,9 +2,10 @@
 // ~/.local/state/stamp-host/): every kStrokesPerSave changes, but never sooner than
 // kMinInterval after the last save, and after kIdleDelay when fewer changes are waiting. Each
 // running window writes autosave-PID.ora (atomically, through the writer it is given) and holds
-// an advisory lock on autosave-PID.lock while it runs. A file whose lock nobody holds was left by
-// a window that ended without closing (a crash, SIGKILL, a lost session): the next window offers
-// to recover it.
+// a lock on autosave-PID.lock while it runs (autosave_lock.h); when a window that ended earlier
+// under the same process id left its autosave there, the name takes a number (autosave-PID-2),
+// so that file stays for the next window to offer (autosave_folder.h). When the state folder
+// cannot take them (read-only, say), autosaves go to the fallback folder, and notice() says so.
 #pragma once
 
 #include <chrono>
@@ -21,11 +22,12 @@ namespace stamp::gui {
 
 // The state folder, or nullopt when neither XDG_STATE_HOME nor HOME is set.
 std::optional<std::filesystem::path> StateFolder();
-
-// The autosaves in folder that no running window holds, newest first.
-std::vector<std::filesystem::path> LeftAutosaves(const std::filesystem::path& folder);
-// Removes an autosave LeftAutosaves gave, and its lock file.
-void RemoveLeftAutosave(const std::filesystem::path& autosave);
+// The folder autosaves go to when the state folder cannot take them: stamp-host-UID in the
+// system's temporary folder ($TMPDIR, else /tmp), created private. nullopt unless it is a real
+// folder of this user's that nobody else may enter (a link or another's folder is never used).
+std::optional<std::filesystem::path> FallbackFolder();
+// The folders a window looks in for drawings left: the state folder and the fallback folder.
+std::vector<std::filesystem::path> AutosaveFolders();
 
 class Autosave : public QObject {
   Q_OBJECT
@@ -36,7 +38,8 @@ class Autosave : public QObject {
   static constexpr std::chrono::milliseconds kIdleDelay{10000};
 
   // write writes the work to the path it is given and gives "" or why not. Without a state folder
-  // (or when its lock cannot be taken) nothing is ever written and problem() says why.
+  // (or when no lock can be taken in it, as in a read-only folder) nothing is ever written and
+  // problem() says why.
   Autosave(std::function<std::string(const std::filesystem::path&)> write, QObject* parent);
   // Releases the lock; an autosave not forgotten stays, for the next window to offer.
   ~Autosave() override;
@@ -49,6 +52,8 @@ class Autosave : public QObject {
   void Forget();
 
   const std::string& problem() const { return problem_; }
+  // "" or why autosaves go to the fallback folder.
+  const std::string& notice() const { return notice_; }
   const std::filesystem::path& path() const { return path_; }
 
  signals:
@@ -57,12 +62,15 @@ class Autosave : public QObject {
 
  private:
   void Schedule();
+  // Takes a lock in folder under the first free name; why says what failed when none could be.
+  bool TakeLockIn(const std::filesystem::path& folder, std::string& why);
 
   std::function<std::string(const std::filesystem::path&)> write_;
   std::filesystem::path path_;
   std::filesystem::path lockPath_;
   int lock_ = -1;
   std::string problem_;
+  std::string notice_;
   int waiting_ = 0;
   std::chrono::steady_clock::time_point lastSave_;
   QTimer timer_;

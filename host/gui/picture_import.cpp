@@ -1,16 +1,14 @@
-// File > Open picture into layer 0: a PNG, JPEG or BMP picture read through Qt's image readers
+// File > Open picture into layer 0: a PNG, JPEG or BMP picture (read as picture_file.h says)
 // becomes the back layer, to stamp on. A picture of another size than the canvas either sets the
-// canvas's size or is placed at the top-left corner, as the user chooses. The size is read from
-// the file's header and checked before the picture is decoded.
+// canvas's size or is placed at the top-left corner, as the user chooses.
 #include <QFileDialog>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "host/gui/picture_file.h"
 #include "host/gui/raster_image.h"
 #include "host/gui/stamp_window.h"
-#include "host/record/canvas_size.h"
 
 namespace stamp::gui {
 
@@ -22,25 +20,11 @@ void StampWindow::OpenPicture() {
 }
 
 void StampWindow::OpenPictureFrom(const QString& path) {
-  const QString title = tr("Open picture");
-  QImageReader reader(path);
-  const QSize header = reader.size();
-  if (header.isValid()) {
-    if (const std::string problem = host::CanvasSizeProblem(header.width(), header.height());
-        !problem.empty()) {
-      return Warn(title, tr("%1 is too large (%2x%3): %4.\nThe drawing is unchanged.")
-                             .arg(path)
-                             .arg(header.width())
-                             .arg(header.height())
-                             .arg(QString::fromStdString(problem)));
-    }
+  const PictureFile file = ReadPictureFile(path);
+  if (file.image.isNull()) {
+    return Warn(tr("Open picture"), tr("%1.\nThe drawing is unchanged.").arg(file.error));
   }
-  const QImage picture = reader.read();
-  if (picture.isNull()) {
-    return Warn(
-        title,
-        tr("%1 cannot be read: %2.\nThe drawing is unchanged.").arg(path, reader.errorString()));
-  }
+  const QImage& picture = file.image;
   const host::HostRecord& shown = session_->record();
   if (picture.size() != QSize(shown.canvasWidth(), shown.canvasHeight())) {
     const Placement placement = AskPlacement(picture.size());
@@ -54,11 +38,19 @@ void StampWindow::OpenPictureFrom(const QString& path) {
   }
   host::HostRecord& record = session_->record();
   uint8_t* layer = record.buffer(host::LayerField(0));
-  const std::vector<uint8_t> before(layer, layer + record.canvasBytes());
-  const std::vector<uint8_t> after =
-      LayerFromPicture(picture, record.canvasWidth(), record.canvasHeight());
-  std::copy(after.begin(), after.end(), layer);
-  history_.Record(record, 0, before);
+  std::vector<uint8_t> before;
+  try {
+    before.assign(layer, layer + record.canvasBytes());
+    const std::vector<uint8_t> after =
+        LayerFromPicture(picture, record.canvasWidth(), record.canvasHeight());
+    std::copy(after.begin(), after.end(), layer);
+    history_.Record(record, 0, before);
+  } catch (const std::bad_alloc&) {
+    if (before.size() == record.canvasBytes()) std::copy(before.begin(), before.end(), layer);
+    return Warn(tr("Open picture"), tr("There is not enough memory to put %1 into layer 0.\n"
+                                       "The drawing is unchanged.")
+                                        .arg(path));
+  }
   session_->LayersChanged();
   ShowCanvas();
   Changed();

@@ -147,6 +147,8 @@ void StampWindow::ShowStartSettings(bool firstStart) {
   if (firstStart) text += tr(". Press File on the panel to pick another sheet");
   if (!autosave_->problem().empty()) {
     text += tr(". No autosave: %1").arg(QString::fromStdString(autosave_->problem()));
+  } else if (!autosave_->notice().empty()) {
+    text += tr(". Note: %1").arg(QString::fromStdString(autosave_->notice()));
   }
   statusBar()->showMessage(text);
 }

@@ -3,13 +3,14 @@
 // the recovery of an autosave a window left behind.
 #include <cstring>
 
-#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "host/gui/read_progress_dialog.h"
+#include "host/gui/recovery_offer.h"
 #include "host/gui/stamp_window.h"
 #include "host/ora/ora_file.h"
 #include "host/output/compositor.h"
@@ -99,7 +100,16 @@ void StampWindow::OpenWork() {
 
 void StampWindow::OpenWorkFrom(const QString& path) {
   ora::LayeredPicture work;
-  if (const std::string error = ora::ReadOra(path.toStdString(), work); !error.empty()) {
+  std::string error;
+  std::vector<std::string> notes;
+  {
+    ReadProgressDialog reading(this, path);
+    error = ora::ReadOra(path.toStdString(), work, reading.progress(), &notes);
+  }
+  if (error == ora::kReadStopped) {
+    return statusBar()->showMessage(tr("Stopped reading %1; the drawing is unchanged").arg(path));
+  }
+  if (!error.empty()) {
     return Warn(tr("Open"), tr("%1 cannot be opened: %2.\nThe drawing is unchanged.")
                                 .arg(path, QString::fromStdString(error)));
   }
@@ -108,6 +118,13 @@ void StampWindow::OpenWorkFrom(const QString& path) {
   history_.Clear();
   MarkSaved(path);
   statusBar()->showMessage(tr("Opened %1").arg(path));
+  if (!notes.empty()) {
+    QStringList lines;
+    for (const std::string& note : notes) lines.append(QString::fromStdString(note));
+    Warn(tr("Open"), tr("%1 is open, and shows as in the program that wrote it; its layers have "
+                        "no visibility or opacity here:\n%2")
+                         .arg(path, lines.join('\n')));
+  }
 }
 
 ora::LayeredPicture StampWindow::Work() const {
@@ -136,7 +153,8 @@ void StampWindow::LoadWork(const ora::LayeredPicture& work) {
 }
 
 // A canvas of another size needs a record of that size: the session starts again. Should that
-// fail, the session comes back at the old size with the drawing it held.
+// fail (too little memory included), the session comes back at the old size with the drawing it
+// held.
 bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
   const host::HostRecord& record = session_->record();
   if (width == record.canvasWidth() && height == record.canvasHeight()) return true;
@@ -144,8 +162,9 @@ bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
     Warn(tr("Canvas size"), QString::fromStdString(problem));
     return false;
   }
-  const ora::LayeredPicture kept = Work();
+  std::optional<ora::LayeredPicture> kept;
   try {
+    kept = Work();
     StartSession(width, height);
     return true;
   } catch (const std::exception& failure) {
@@ -154,38 +173,37 @@ bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
                                 .arg(height)
                                 .arg(failure.what()));
   }
-  StartSession(kept.width, kept.height);
-  LoadWork(kept);
+  if (!kept) return false;  // the drawing could not be kept aside: the session was not touched
+  StartSession(kept->width, kept->height);
+  LoadWork(*kept);
   return false;
 }
 
-// The newest autosave that no running window holds is offered; older ones wait for the next
-// start. A recovered drawing counts as unsaved, and is autosaved again under this window.
+// A recovered drawing counts as unsaved and is autosaved under this window at once; only then
+// does the file it came from go, so that a crash at any moment leaves the drawing on disk. Where
+// that file cannot go (a read-only folder), the user is told, and where the new autosave went.
 void StampWindow::OfferRecovery() {
-  const std::optional<std::filesystem::path> folder = StateFolder();
-  const std::vector<std::filesystem::path> left =
-      folder ? LeftAutosaves(*folder) : std::vector<std::filesystem::path>{};
-  if (left.empty()) return;
-  const QString file = QString::fromStdString(left.front().string());
-  QMessageBox box(QMessageBox::Question, tr("Recover drawing"),
-                  tr("A Stamp window ended without closing (autosaved %1). Recover its drawing?")
-                      .arg(QFileInfo(file).lastModified().toString()),
-                  QMessageBox::Yes | QMessageBox::Discard, this);
-  box.button(QMessageBox::Yes)->setText(tr("&Recover"));
-  box.setDefaultButton(QMessageBox::Yes);
-  if (box.exec() == QMessageBox::Yes) {
-    ora::LayeredPicture work;
-    if (const std::string error = ora::ReadOra(left.front(), work); !error.empty()) {
-      return Warn(
-          tr("Recover drawing"),
-          tr("The autosave %1 cannot be read: %2").arg(file, QString::fromStdString(error)));
-    }
-    if (!ResizeCanvas(work.width, work.height)) return;
-    LoadWork(work);
-    Changed();
-    statusBar()->showMessage(tr("Recovered the drawing autosaved in %1").arg(file));
+  std::optional<Recovered> recovered = AskToRecover(this, AutosaveFolders());
+  if (!recovered || !ResizeCanvas(recovered->work.width, recovered->work.height)) return;
+  LoadWork(recovered->work);
+  Changed();
+  const QString file = QString::fromStdString(recovered->from.path.string());
+  if (const std::string error = autosave_->SaveNow(); !error.empty()) {
+    return Warn(tr("Recover drawing"),
+                tr("The drawing is recovered, but this window cannot autosave it: %1\n%2 stays "
+                   "where it is; save the drawing to keep it.")
+                    .arg(QString::fromStdString(error), file));
   }
-  RemoveLeftAutosave(left.front());
+  RemoveLeftDrawing(recovered->from);
+  const QString autosaved = QString::fromStdString(autosave_->path().string());
+  if (std::filesystem::exists(recovered->from.path)) {
+    return Warn(tr("Recover drawing"),
+                tr("The drawing is recovered and autosaved as %1 (%2).\n%3 cannot be removed "
+                   "and stays where it is.")
+                    .arg(autosaved, QString::fromStdString(autosave_->notice()), file));
+  }
+  statusBar()->showMessage(
+      tr("Recovered the drawing autosaved in %1; it is autosaved as %2").arg(file, autosaved));
 }
 
 }  // namespace stamp::gui

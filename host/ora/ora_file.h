@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "host/ora/layered_picture.h"
+#include "host/ora/read_progress.h"
 
 namespace stamp::ora {
 
@@ -24,11 +26,16 @@ std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& pi
                      std::span<const uint8_t> merged);
 
 // Reads the three layers of the file at path into picture. Gives "" or, leaving picture as it
-// was, one sentence saying why the file is refused: not a zip or damaged, an entry named outside
-// the archive's folder (absolute, or with a ".." part), no OpenRaster mimetype first, a stack.xml
-// that cannot be read, a size no canvas can have, other than three layers, a layer that is not a
-// PNG of the image's size at (0, 0), or an entry that inflates past what a layer of the image's
-// size can take.
-std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture);
+// was, one sentence saying why the file is refused: not a regular file of a bounded size (a FIFO
+// or device is never waited on), not a zip or damaged, an entry named outside the archive's
+// folder (absolute, or with a ".." part), no OpenRaster mimetype first, a stack.xml that cannot be
+// read, a size no canvas can have, other than three layers, a layer that is not a PNG of the
+// image's size at (0, 0), an entry whose CRC or length differs from what it declares or that
+// declares more than a layer of the image's size can take, or too little memory. Each layer is
+// laid over white at its opacity as OpenRaster shows it; a hidden layer reads as white, and a
+// line in notes (when given) says so of each layer read other than as stored. progress hears how
+// far the read is and may stop it (read_progress.h).
+std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
+                    const ReadProgress& progress = {}, std::vector<std::string>* notes = nullptr);
 
 }  // namespace stamp::ora

@@ -1,14 +1,20 @@
 // Reading an OpenRaster file as the three layers of a canvas: every name and size is checked
 // before anything is inflated or allocated, every read is bounded, and the layers are handed over
 // only when all three decoded.
-#include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <new>
+#include <optional>
 #include <string_view>
 
 #include "host/ora/ora_file.h"
+#include "host/ora/png_layer.h"
 #include "host/ora/stack_xml.h"
 #include "host/ora/zip_archive.h"
+#include "host/ora/zip_entry.h"
 #include "host/record/canvas_size.h"
+#include "stamp/support/safe_file.h"
 
 namespace stamp::ora {
 namespace {
@@ -20,6 +26,32 @@ constexpr size_t kStackXmlLimit = size_t{1} << 20;
 // A PNG layer is at most its pixels at 16-bit RGBA (8 bytes each) plus a margin for its chunks.
 constexpr size_t kPngBytesPerPixel = 8;
 constexpr size_t kPngMargin = size_t{1} << 20;
+// Far past the file of any canvas a record can hold; what is larger is refused unread.
+constexpr uint64_t kMaxFileBytes = uint64_t{16} << 30;
+
+// The file at path opened as a zip, once it is known to be a regular file of a bounded size
+// (opened without blocking, so that a FIFO cannot hold the caller); nullptr and why if not.
+ZipArchive OpenAdmittedZip(const std::string& path, std::string& error) {
+  const int fd = platform::OpenRegularFile(path, &error);
+  if (fd < 0) return nullptr;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || static_cast<uint64_t>(status.st_size) > kMaxFileBytes) {
+    ::close(fd);
+    error = "cannot read " + path + ": it is over the limit of " + std::to_string(kMaxFileBytes) +
+            " bytes";
+    return nullptr;
+  }
+  int code = 0;
+  ZipArchive archive(zip_fdopen(fd, ZIP_RDONLY | ZIP_CHECKCONS, &code));  // owns fd from now
+  if (!archive) {
+    ::close(fd);
+    zip_error_t reason;
+    zip_error_init_with_code(&reason, code);
+    error = "cannot open " + path + ": " + zip_error_strerror(&reason);
+    zip_error_fini(&reason);
+  }
+  return archive;
+}
 
 // An entry name that stays inside the archive's own folder: not absolute, no drive, no
 // backslash, no ".." part.
@@ -49,30 +81,6 @@ std::string CheckEntryNames(zip_t* archive) {
   return {};
 }
 
-// The whole entry, or why not: missing, damaged, or longer than limit bytes once inflated
-// (whatever its header claims: at most limit + 1 bytes are ever inflated).
-std::string ReadEntry(zip_t* archive, const std::string& name, size_t limit, Bytes& bytes) {
-  const zip_int64_t index = zip_name_locate(archive, name.c_str(), 0);
-  zip_stat_t stat;
-  if (index < 0 || zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
-    return "the file has no " + name;
-  }
-  if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > limit) {
-    return name + " inflates past the size its picture can take";
-  }
-  zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
-  if (file == nullptr) return name + " cannot be read: " + zip_strerror(archive);
-  bytes.resize(limit + 1);
-  const zip_int64_t read = zip_fread(file, bytes.data(), bytes.size());
-  const std::string reason = read < 0 ? zip_file_strerror(file) : "";
-  zip_fclose(file);
-  if (read < 0) return name + " is damaged: " + reason;
-  if (static_cast<size_t>(read) > limit)
-    return name + " inflates past the size its picture can take";
-  bytes.resize(static_cast<size_t>(read));
-  return {};
-}
-
 std::string CheckMimeType(zip_t* archive) {
   Bytes bytes;
   const char* first = zip_get_name(archive, 0, 0);
@@ -80,7 +88,7 @@ std::string CheckMimeType(zip_t* archive) {
   const bool storedFirst = first != nullptr && std::string_view(first) == "mimetype" &&
                            zip_stat_index(archive, 0, 0, &stat) == 0 &&
                            stat.comp_method == ZIP_CM_STORE;
-  if (!storedFirst || !ReadEntry(archive, "mimetype", kMimeTypeLimit, bytes).empty() ||
+  if (!storedFirst || !ReadZipEntry(archive, "mimetype", kMimeTypeLimit, bytes).empty() ||
       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()) != kMimeType) {
     return "the file is not an OpenRaster picture (no stored mimetype \"image/openraster\" first)";
   }
@@ -89,7 +97,8 @@ std::string CheckMimeType(zip_t* archive) {
 
 std::string ReadStack(zip_t* archive, Stack& stack) {
   Bytes bytes;
-  if (std::string error = ReadEntry(archive, "stack.xml", kStackXmlLimit, bytes); !error.empty()) {
+  if (std::string error = ReadZipEntry(archive, "stack.xml", kStackXmlLimit, bytes);
+      !error.empty()) {
     return error;
   }
   std::string error;
@@ -107,34 +116,18 @@ std::string ReadStack(zip_t* archive, Stack& stack) {
   return {};
 }
 
-// Decodes a PNG of exactly width x height into the record's layout; transparency is laid onto
-// white, the colour that leaves the layers behind unchanged.
-std::string DecodeLayer(const std::string& name, const Bytes& png, int32_t width, int32_t height,
-                        Bytes& pixels) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_memory(&image, png.data(), png.size()) == 0) {
-    return name + " is not a PNG picture: " + image.message;
+// What the user should know of a layer that does not come in as its pixels are stored.
+std::optional<std::string> LayerNote(const StackLayer& layer) {
+  if (layer.hidden) return layer.src + " is hidden in the file: it comes in white";
+  if (layer.opacity < 1) {
+    return layer.src + " has an opacity of " + std::to_string(layer.opacity) +
+           " in the file: it comes in laid over white at that opacity";
   }
-  if (image.width != static_cast<png_uint_32>(width) ||
-      image.height != static_cast<png_uint_32>(height)) {
-    const std::string size = std::to_string(image.width) + "x" + std::to_string(image.height);
-    png_image_free(&image);
-    return name + " is " + size + ", not the picture's " + std::to_string(width) + "x" +
-           std::to_string(height);
-  }
-  image.format = PNG_FORMAT_BGR;
-  const png_color white{0xFF, 0xFF, 0xFF};
-  const auto stride = static_cast<png_int_32>(static_cast<size_t>(width) * kBytesPerPixel);
-  pixels.assign(static_cast<size_t>(stride) * static_cast<size_t>(height), 0);
-  // A negative stride: the rows go bottom row first, the record's order.
-  if (png_image_finish_read(&image, &white, pixels.data(), -stride, nullptr) == 0) {
-    return name + " is damaged: " + image.message;
-  }
-  return {};
+  return std::nullopt;
 }
 
-std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& picture) {
+std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& picture,
+                       const ReadProgress& progress) {
   picture.width = static_cast<int32_t>(stack.width);
   picture.height = static_cast<int32_t>(stack.height);
   const size_t limit =
@@ -144,10 +137,20 @@ std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& pictu
     const StackLayer& layer = stack.layers[i];
     if (layer.x != 0 || layer.y != 0) return layer.src + " does not lie at the picture's corner";
     Bytes png;
-    if (std::string error = ReadEntry(archive, layer.src, limit, png); !error.empty()) return error;
+    // Each layer is a third of the read: half inflating its entry, half decoding its PNG.
+    const double start = static_cast<double>(i) / static_cast<double>(kLayerCount);
+    const double half = 0.5 / kLayerCount;
+    if (std::string error =
+            ReadZipEntry(archive, layer.src, limit, png, Stretch(progress, start, half));
+        !error.empty()) {
+      return error;
+    }
     // stack.xml lists the front layer first.
     Bytes& pixels = picture.layers[static_cast<size_t>(kLayerCount) - 1 - i];
-    if (std::string error = DecodeLayer(layer.src, png, picture.width, picture.height, pixels);
+    const double opacity = layer.hidden ? 0.0 : layer.opacity;
+    if (std::string error =
+            DecodeLayerOverWhite(layer.src, png, picture.width, picture.height, opacity, pixels,
+                                 Stretch(progress, start + half, half));
         !error.empty()) {
       return error;
     }
@@ -157,19 +160,27 @@ std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& pictu
 
 }  // namespace
 
-std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture) {
+std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
+                    const ReadProgress& progress, std::vector<std::string>* notes) try {
   std::string error;
-  const ZipArchive archive = OpenZip(path.string(), ZIP_RDONLY | ZIP_CHECKCONS, error);
-  if (!archive) return "cannot open " + path.string() + ": " + error;
+  const ZipArchive archive = OpenAdmittedZip(path.string(), error);
+  if (!archive) return error;
   Stack stack;
   LayeredPicture read;
   for (const auto& step : {CheckEntryNames, CheckMimeType}) {
     if (error = step(archive.get()); !error.empty()) return error;
   }
   if (error = ReadStack(archive.get(), stack); !error.empty()) return error;
-  if (error = ReadLayers(archive.get(), stack, read); !error.empty()) return error;
+  if (error = ReadLayers(archive.get(), stack, read, progress); !error.empty()) return error;
   picture = std::move(read);
+  for (const StackLayer& layer : stack.layers) {
+    if (const std::optional<std::string> note = LayerNote(layer); note && notes != nullptr) {
+      notes->push_back(*note);
+    }
+  }
   return {};
+} catch (const std::bad_alloc&) {
+  return "there is not enough memory to read " + path.string();
 }
 
 }  // namespace stamp::ora

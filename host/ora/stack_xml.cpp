@@ -1,5 +1,6 @@
 #include "host/ora/stack_xml.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -91,6 +92,32 @@ std::optional<int64_t> Number(const Tag& tag, const std::string& name,
   return value;
 }
 
+// The attribute as a fraction from 0 to 1 (a value outside is taken as the nearer end): fallback
+// when it is absent, nullopt when it is not a number.
+std::optional<double> Fraction(const Tag& tag, const std::string& name, double fallback) {
+  const auto found = tag.attributes.find(name);
+  if (found == tag.attributes.end()) return fallback;
+  double value = 0;
+  const std::string& text = found->second;
+  const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (code != std::errc() || end != text.data() + text.size() || value != value) {
+    return std::nullopt;
+  }
+  return std::clamp(value, 0.0, 1.0);
+}
+
+// The layer a <layer> tag describes, or nullopt when it lacks a picture or has a bad attribute.
+std::optional<StackLayer> Layer(const Tag& tag) {
+  const auto src = tag.attributes.find("src");
+  const auto x = Number(tag, "x", 0);
+  const auto y = Number(tag, "y", 0);
+  const auto opacity = Fraction(tag, "opacity", 1.0);
+  const auto visibility = tag.attributes.find("visibility");
+  const bool hidden = visibility != tag.attributes.end() && visibility->second == "hidden";
+  if (src == tag.attributes.end() || !x || !y || !opacity) return std::nullopt;
+  return StackLayer{src->second, *x, *y, *opacity, hidden};
+}
+
 }  // namespace
 
 std::string LayerEntryName(int layer) { return "data/layer" + std::to_string(layer) + ".png"; }
@@ -120,13 +147,12 @@ std::optional<Stack> ParseStack(const std::string& xml, std::string& error) {
       stack.height = *height;
       sawImage = true;
     } else if (tag->name == "layer") {
-      const auto src = tag->attributes.find("src");
-      const auto x = Number(*tag, "x", 0);
-      const auto y = Number(*tag, "y", 0);
-      if (src == tag->attributes.end() || !x || !y) {
-        return error = "stack.xml has a layer without a picture or with a bad offset", std::nullopt;
+      const std::optional<StackLayer> layer = Layer(*tag);
+      if (!layer) {
+        return error = "stack.xml has a layer without a picture or with a bad offset or opacity",
+               std::nullopt;
       }
-      stack.layers.push_back({src->second, *x, *y});
+      stack.layers.push_back(*layer);
     }
   }
   if (malformed) return error = "stack.xml is not well-formed", std::nullopt;

@@ -1,5 +1,6 @@
 // stack.xml, the layer list of a layered file: an <image w= h=> holding one <stack> of <layer>
-// elements, the front layer first, each naming its PNG entry (src) and its offset (x, y).
+// elements, the front layer first, each naming its PNG entry (src), its offset (x, y), its opacity
+// (0 to 1) and whether it is shown (visibility "visible", the default, or "hidden").
 // The reader is a small scanner of start tags and their attributes, enough for the files this
 // program and other paint programs write; it reads every layer, nested stacks included, in order.
 #pragma once
@@ -15,6 +16,8 @@ struct StackLayer {
   std::string src;
   int64_t x = 0;
   int64_t y = 0;
+  double opacity = 1.0;
+  bool hidden = false;
 };
 
 struct Stack {

@@ -2,15 +2,15 @@
 // bitmap (top-down, rows padded to 4 bytes).
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <system_error>
+#include <string>
 #include <vector>
 
 #include "platform/gdi/gdi_bitmap.h"
 #include "platform/system/c_boundary.h"
 #include "platform/system/fault_injection.h"
 #include "stamp/support/bmp_decoder.h"
+#include "stamp/support/safe_file.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
@@ -18,21 +18,13 @@ namespace {
 
 constexpr uint16_t kLoadedBitsPerPixel = 24;
 
+// The file's bytes, once it is known to be a regular file (a FIFO or device is refused without
+// waiting on it) of at most the largest BMP worth decoding.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) {
-    return Fail("not a readable file: " + path.string(), std::nullopt);
-  }
-  const uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) return Fail("cannot read " + path.string() + ": " + error.message(), std::nullopt);
-  if (size > kMaxBmpFileBytes) return Fail("file too large: " + path.string(), std::nullopt);
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  std::ifstream file(path, std::ios::binary);
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!file || file.gcount() != static_cast<std::streamsize>(bytes.size())) {
-    return Fail("cannot read " + path.string(), std::nullopt);
-  }
-  return bytes;
+  std::string why;
+  const std::optional<std::string> bytes = ReadRegularFile(path.string(), kMaxBmpFileBytes, &why);
+  if (!bytes) return Fail(why, std::nullopt);
+  return std::vector<uint8_t>(bytes->begin(), bytes->end());
 }
 
 PlatHandle WrapDecoded(const DecodedBmp& image) {

@@ -11,8 +11,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string_view>
+
+#include "stamp/support/safe_file.h"
 
 namespace stamp::platform {
 namespace {
@@ -59,6 +62,15 @@ std::string TemporaryNameFor(const std::string& target) {
   char random[kRandomHexDigits + 1];
   std::snprintf(random, sizeof random, "%016llx", static_cast<unsigned long long>(RandomBits()));
   return target + std::string(kMarker) + "-" + std::to_string(::getpid()) + "-" + random;
+}
+
+std::optional<std::string> StaleTemporaryTarget(std::string_view name) {
+  const size_t marker = name.rfind(kMarker);
+  if (marker == std::string_view::npos || marker == 0) return std::nullopt;
+  const std::string_view target = name.substr(0, marker);
+  const pid_t owner = OwnerOf(name, target);
+  if (owner <= 0 || owner == ::getpid() || ProcessRuns(owner)) return std::nullopt;
+  return std::string(target);
 }
 
 void RemoveStaleTemporaries(const std::string& target) {

@@ -6,8 +6,10 @@
 // dropped, the work's files, ending by a signal and recovering after a crash (a copy of this
 // program, started as a child, is the window that gets killed).
 #include <QApplication>
+#include <QBuffer>
 #include <QColorSpace>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,22 +23,30 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "host/gui/canvas_view.h"
 #include "host/gui/history.h"
 #include "host/gui/panel_view.h"
+#include "host/gui/quit_signals.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
 #include "host/ora/ora_file.h"
+#include "host/ora/stack_xml.h"
 #include "stamp/host_record.h"
 #include "stamp/support/text_encoding.h"
+#include "support/test_files.h"
 
 namespace stamp::gui {
 namespace {
@@ -45,6 +55,10 @@ namespace fs = std::filesystem;
 
 constexpr int kCanvasSide = 800;
 constexpr char kChildVariable[] = "STAMP_GUI_TEST_CHILD";
+constexpr char kRecoveringChildVariable[] = "STAMP_GUI_TEST_RECOVERING_CHILD";
+constexpr char kAnsweredLine[] = "answered";
+constexpr char kReadyLine[] = "ready";
+constexpr char kBusyChildVariable[] = "STAMP_GUI_TEST_BUSY_CHILD";
 constexpr char kAnswersTimer[] = "answers";
 const fs::path kHostFolder = fs::path(STAMP_HOST_EXE).parent_path();
 
@@ -110,19 +124,23 @@ Comparison Compare(const ShownCanvas& shown, const QImage& canvas) {
 }
 
 // Runs action, answering the message boxes it shows, in order, by pressing the button with each
-// text (its '&' left out); true when a box came for every answer.
-bool Answering(const QStringList& buttons, const std::function<void()>& action) {
+// text (its '&' left out); true when a box came for every answer. The boxes' texts go to texts,
+// and onAnswer runs as each answer is pressed.
+bool Answering(const QStringList& buttons, const std::function<void()>& action,
+               QStringList* texts = nullptr, const std::function<void()>& onAnswer = {}) {
   auto unanswered = std::make_shared<QStringList>(buttons);
   auto* timer = new QTimer(qApp);
   timer->setObjectName(kAnswersTimer);
-  QObject::connect(timer, &QTimer::timeout, [timer, unanswered] {
+  QObject::connect(timer, &QTimer::timeout, [timer, unanswered, texts, onAnswer] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || box->property("answered").toBool()) return;
     box->setProperty("answered", true);
+    if (texts != nullptr) texts->append(box->text());
     for (QAbstractButton* button : box->buttons()) {
       if (button->text().remove('&') == unanswered->front())
         QTimer::singleShot(0, button, &QAbstractButton::click);
     }
+    if (onAnswer) onAnswer();
     unanswered->pop_front();
     if (unanswered->isEmpty()) timer->deleteLater();
   });
@@ -153,6 +171,53 @@ QByteArray Layers(const StampWindow& window) {
   return bytes;
 }
 
+// Starts a copy of this program as the child that variable names, with the environment given, and
+// waits until it prints line; false (with the child's errors in why) when it never does.
+bool StartChild(QProcess& child, QProcessEnvironment environment,
+                std::pair<const char*, QString> variable, const char* line, QByteArray& why) {
+  environment.insert(variable.first, variable.second);
+  child.setProcessEnvironment(environment);
+  child.start(QCoreApplication::applicationFilePath(), {});
+  QByteArray out;
+  while (!out.contains(line) && child.waitForReadyRead(120000))
+    out += child.readAllStandardOutput();
+  why = child.readAllStandardError();
+  return out.contains(line);
+}
+
+// A drawing of side x side whose three layers are filled with shade, written as an autosave would
+// be; its layers, one after another.
+QByteArray WriteDrawing(const fs::path& path, int side, uint8_t shade) {
+  const size_t bytes = static_cast<size_t>(side) * static_cast<size_t>(side) * ora::kBytesPerPixel;
+  const std::vector<uint8_t> layer(bytes, shade);
+  const ora::LayeredPicture work{side, side, {layer, layer, layer}};
+  if (!ora::WriteOra(path, work, layer).empty()) return {};
+  QByteArray layers;
+  for (const auto& each : work.layers) layers.append(QByteArrayView(each));
+  return layers;
+}
+
+// Whether any drawing in folder, autosave or temporary, holds the layers.
+bool FolderHolds(const fs::path& folder, const QByteArray& layers) {
+  std::error_code code;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, code)) {
+    ora::LayeredPicture work;
+    if (!ora::ReadOra(entry.path(), work).empty()) continue;
+    QByteArray read;
+    for (const auto& layer : work.layers) read.append(QByteArrayView(layer));
+    if (read == layers) return true;
+  }
+  return false;
+}
+
+// The id of a process that has ended.
+pid_t EndedProcessId() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
 // A stroke that stamps at a point of the canvas shown at 1:1, unscrolled.
 void Stamp(CanvasView* canvas, QPoint point) {
   QTest::mousePress(canvas->viewport(), Qt::LeftButton, {}, point);
@@ -178,6 +243,9 @@ class StampWindowTest : public QObject {
   void workAndPicturesOpenIntoTheLayers();
   void aSignalEndsTheWindowAsAClose();
   void aKilledWindowsAutosaveIsRecovered();
+  void hostileFilesAreRefusedWithAMessage();
+  void everyLeftDrawingIsOfferedAndTheFolderKeptClean();
+  void aRecoveredDrawingSurvivesAKillAtAnyMoment();
   void cleanup();
 
  private:
@@ -191,6 +259,9 @@ void StampWindowTest::initTestCase() {
   // Closing a window in a test must not end the application's event loops.
   QApplication::setQuitOnLastWindowClosed(false);
   qputenv("XDG_STATE_HOME", folder_.filePath("state").toUtf8());
+  // Autosaves that the state folder cannot take go to a fallback folder in the test's own.
+  QVERIFY(QDir(folder_.path()).mkdir("tmp"));
+  qputenv("TMPDIR", folder_.filePath("tmp").toUtf8());
   // The load dialog lists the stamp folder beside the running program: the built host's.
   plat_set_program_path(STAMP_HOST_EXE);
   // The window's remembered size goes to a settings folder of the test's own.
@@ -200,6 +271,7 @@ void StampWindowTest::initTestCase() {
 // No test leaves an autosave for the next window to offer, or answers for its boxes.
 void StampWindowTest::cleanup() {
   QDir(folder_.filePath("state/stamp-host")).removeRecursively();
+  if (const std::optional<fs::path> fallback = FallbackFolder()) fs::remove_all(*fallback);
   qDeleteAll(qApp->findChildren<QTimer*>(kAnswersTimer));
 }
 
@@ -525,6 +597,7 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
 
 // SIGTERM, as a desktop session sends at log-out, closes the window: the tool shuts down and
 // writes its settings (the size is written only then) beside the sample sheet of a first start.
+// A program whose event loop is held still ends, within the signals' grace time.
 void StampWindowTest::aSignalEndsTheWindowAsAClose() {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -544,20 +617,37 @@ void StampWindowTest::aSignalEndsTheWindowAsAClose() {
   const QByteArray settings = ReadAll(profile);
   QVERIFY2(settings.contains("shrink=30") && settings.contains("nature.bmp"), settings.constData());
   QVERIFY(!QFile::exists(lock));
+
+  QProcess busy;
+  QByteArray why;
+  QVERIFY2(StartChild(busy, environment, {kBusyChildVariable, "1"}, kReadyLine, why), why);
+  QElapsedTimer sinceSignal;
+  sinceSignal.start();
+  busy.terminate();
+  QVERIFY(busy.waitForFinished(60000));
+  QCOMPARE(busy.exitCode(), 128 + SIGTERM);
+  QVERIFY(sinceSignal.elapsed() < 3 * std::chrono::milliseconds(QuitSignals::kGrace).count());
+}
+
+// The busy child of aSignalEndsTheWindowAsAClose: listens for the signals, then holds its event
+// loop far longer than their grace time.
+int RunBusyChild() {
+  QuitSignals endSignals;
+  endSignals.Listen();
+  std::printf("%s\n", kReadyLine);
+  std::fflush(stdout);
+  std::this_thread::sleep_for(20 * QuitSignals::kGrace);
+  return 0;
 }
 
 // A child window stamps until its autosave is written, notes the layers then, stamps once more
 // and is killed; the next window recovers every stroke of the autosave.
 void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(kChildVariable, folder_.path());
   QProcess child;
-  child.setProcessEnvironment(environment);
-  child.start(QCoreApplication::applicationFilePath(), {});
-  QByteArray out;
-  while (!out.contains("ready") && child.waitForReadyRead(120000))
-    out += child.readAllStandardOutput();
-  QVERIFY2(out.contains("ready"), child.readAllStandardError().constData());
+  QByteArray why;
+  QVERIFY2(StartChild(child, QProcessEnvironment::systemEnvironment(),
+                      {kChildVariable, folder_.path()}, kReadyLine, why),
+           why);
   child.kill();
   QVERIFY(child.waitForFinished(60000));
   const QByteArray autosaved = ReadAll(folder_.filePath("autosaved.bin"));
@@ -568,6 +658,235 @@ void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
   QVERIFY(window != nullptr);
   QVERIFY(Layers(*window) == autosaved);
   QVERIFY(window->unsaved());
+}
+
+// Files that would freeze the window, or open as something they do not hold: each is refused at
+// once with a message naming what is wrong, and the drawing stays as it was.
+void StampWindowTest::hostileFilesAreRefusedWithAMessage() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("hostile.ini", 200);
+  QVERIFY(window != nullptr);
+  Stamp(window->findChild<CanvasView*>("canvas"), {50, 50});
+  const QString work = folder_.filePath("hostile.ora");
+  QVERIFY(window->SaveWorkTo(work));
+  const QByteArray drawing = Layers(*window);
+
+  QImage noise(300, 200, QImage::Format_RGB888);
+  for (int y = 0; y < noise.height(); ++y) {
+    for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, qRgb(x * 7, y * 13, x ^ y));
+  }
+  const auto cut = [&](const char* name, const char* format, qsizetype keep) {
+    const QString path = folder_.filePath(name);
+    QBuffer whole;
+    whole.open(QIODevice::WriteOnly);
+    noise.save(&whole, format);
+    WriteAll(path, whole.data().left(keep < 0 ? whole.data().size() + keep : keep));
+    return path;
+  };
+  constexpr qsizetype kBmpHeaders = 54;
+  const QString fifo = folder_.filePath("hostile.fifo");
+  QVERIFY(mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0);
+  QByteArray damagedWork = ReadAll(work);  // a byte of layer 0's data changed
+  const qsizetype layerData = damagedWork.indexOf(ora::LayerEntryName(0).c_str()) + 100;
+  damagedWork[layerData] = static_cast<char>(damagedWork[layerData] ^ 1);
+  QVERIFY(WriteAll(folder_.filePath("damaged.ora"), damagedWork));
+  struct Hostile {
+    const char* name;
+    QString path;
+    bool asWork;  // opened as layered work, else as a picture into layer 0
+    const char* reason;
+  };
+  const Hostile cases[] = {
+      {"FIFO as a picture", fifo, false, "is a FIFO"},
+      {"FIFO as work", fifo, true, "is a FIFO"},
+      {"folder as a picture", folder_.path(), false, "is a folder"},
+      {"BMP cut after 1,000 bytes of pixels", cut("cut.bmp", "BMP", kBmpHeaders + 1000), false,
+       "cut.bmp cannot be read"},
+      {"truncated JPEG", cut("cut.jpg", "JPEG", -500), false, "truncated"},
+      {"truncated PNG", cut("cut.png", "PNG", -500), false, "truncated"},
+      {"work with a damaged byte", folder_.filePath("damaged.ora"), true, "damaged"},
+  };
+  for (const Hostile& hostile : cases) {
+    QStringList texts;
+    QVERIFY2(Answering(
+                 {"OK"},
+                 [&] {
+                   if (hostile.asWork)
+                     window->OpenWorkFrom(hostile.path);
+                   else
+                     window->OpenPictureFrom(hostile.path);
+                 },
+                 &texts),
+             hostile.name);
+    QVERIFY2(texts.join('\n').contains(hostile.reason),
+             qPrintable(hostile.name + (": " + texts.join('\n'))));
+    QVERIFY2(Layers(*window) == drawing, hostile.name);
+  }
+}
+
+// The state folder as windows that crashed, were killed or shared a process id leave it, and as a
+// user or another program may have changed it: every drawing left is offered (what cannot be is
+// told), nothing unoffered goes, and what killed windows left behind is cleaned up.
+void StampWindowTest::everyLeftDrawingIsOfferedAndTheFolderKeptClean() {
+  const fs::path state = folder_.filePath("state/stamp-host").toStdString();
+  const std::string own = "autosave-" + std::to_string(QCoreApplication::applicationPid());
+  const std::string ended = std::to_string(EndedProcessId());
+  const auto plant = [&](const std::string& name, int agoSeconds) {
+    WriteDrawing(state / name, 200, 90);
+    fs::last_write_time(state / name,
+                        fs::file_time_type::clock::now() - std::chrono::seconds(agoSeconds));
+  };
+  const QByteArray planted = WriteDrawing(folder_.filePath("planted.ora").toStdString(), 200, 90);
+  struct FolderCase {
+    const char* name;
+    std::function<void()> make;
+    QStringList answers;
+    QStringList told;  // each in one of the boxes shown
+    std::vector<std::string> kept;
+    std::vector<std::string> gone;
+  };
+  const FolderCase cases[] = {
+      {"an autosave under this window's process id",
+       [&] { plant(own + ".ora", 60); },
+       {"Later"},
+       {QString::fromStdString(own + ".ora")},
+       {own + ".ora"},
+       {}},
+      {"two autosaves without locks",
+       [&] {
+         plant("autosave-a.ora", 60);
+         plant("autosave-b.ora", 120);
+       },
+       {"Later", "Later"},
+       {"autosave-a.ora", "autosave-b.ora"},
+       {"autosave-a.ora", "autosave-b.ora"},
+       {"autosave-a.lock", "autosave-b.lock"}},
+      {"lock as a link",
+       [&] {
+         plant("autosave-link.ora", 60);
+         fs::create_symlink(state / "planted", state / "autosave-link.lock");
+       },
+       {"OK", "Later"},
+       {"autosave-link.lock is a link", "autosave-link.ora"},
+       {"autosave-link.ora"},
+       {"planted"}},
+      {"lock as a folder",
+       [&] {
+         plant("autosave-dir.ora", 60);
+         fs::create_directory(state / "autosave-dir.lock");
+       },
+       {"OK", "Later"},
+       {"autosave-dir.lock is a folder", "autosave-dir.ora"},
+       {"autosave-dir.ora"},
+       {}},
+      {"folder as the newest",
+       [&] {
+         plant("autosave-old.ora", 3600);
+         fs::create_directory(state / "autosave-new.ora");
+       },
+       {"OK", "Recover"},
+       {"autosave-new.ora is a folder", "autosave-old.ora"},
+       {},
+       {"autosave-old.ora"}},
+      {"damaged file as the newest",
+       [&] {
+         plant("autosave-old.ora", 3600);
+         test::WriteFile(state / "autosave-new.ora", "damaged");
+       },
+       {"OK", "Recover"},
+       {"autosave-new.ora cannot be read", "autosave-old.ora"},
+       {"autosave-new.ora"},
+       {"autosave-old.ora"}},
+      {"leftovers of killed writes",
+       [&] {
+         test::WriteFile(state / ("autosave-" + ended + ".lock"), "");
+         plant("autosave-" + ended + ".ora.tmp-" + ended + "-0123456789abcdef", 60);
+         test::WriteFile(state / ("autosave-x.ora.tmp-" + ended + "-fedcba9876543210"), "part");
+       },
+       {"Discard"},
+       {QString::fromStdString("autosave-" + ended + ".ora.tmp-")},
+       {},
+       {"autosave-" + ended + ".lock",
+        "autosave-" + ended + ".ora.tmp-" + ended + "-0123456789abcdef",
+        "autosave-x.ora.tmp-" + ended + "-fedcba9876543210"}},
+      {"read-only folder",
+       [&] {
+         plant("autosave-ro.ora", 60);
+         fs::permissions(state, fs::perms::owner_read | fs::perms::owner_exec);
+       },
+       {"Recover", "OK"},
+       {"autosave-ro.ora", "autosaves go to"},
+       {"autosave-ro.ora"},
+       {}},
+  };
+  for (const FolderCase& edge : cases) {
+    if (geteuid() == 0 && std::string_view(edge.name) == "read-only folder") continue;
+    fs::create_directories(state);
+    edge.make();
+    QStringList texts;
+    std::unique_ptr<StampWindow> window;
+    QVERIFY2(Answering(
+                 edge.answers, [&] { window = OpenWindow("folder.ini", 200); }, &texts),
+             qPrintable(edge.name + (": " + texts.join('\n'))));
+    QVERIFY(window != nullptr);
+    for (const QString& told : edge.told) {
+      QVERIFY2(texts.join('\n').contains(told), qPrintable(edge.name + (": " + texts.join('\n'))));
+    }
+    const bool recovered = edge.answers.contains("Recover");
+    QVERIFY2(recovered == (Layers(*window) == planted), edge.name);
+    for (const std::string& name : edge.kept) QVERIFY2(fs::exists(state / name), edge.name);
+    for (const std::string& name : edge.gone) {
+      QVERIFY2(!fs::exists(fs::symlink_status(state / name)), (edge.name + (": " + name)).c_str());
+    }
+    window.reset();
+    fs::permissions(state, fs::perms::owner_all);
+    fs::remove_all(state);
+    cleanup();
+  }
+}
+
+// After Recover, a window killed at any moment leaves the recovered drawing on disk: the file it
+// came from, or the new window's autosave of it.
+void StampWindowTest::aRecoveredDrawingSurvivesAKillAtAnyMoment() {
+  for (const int delay : {0, 5, 20, 80, 300, 1500}) {
+    QTemporaryDir state;
+    const fs::path folder = fs::path(state.path().toStdString()) / "stamp-host";
+    fs::create_directories(folder);
+    const QByteArray drawing = WriteDrawing(folder / "autosave-left.ora", 200, 60);
+    QVERIFY(!drawing.isEmpty());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_STATE_HOME", state.path());
+    QProcess child;
+    QByteArray why;
+    QVERIFY2(StartChild(child, environment, {kRecoveringChildVariable, folder_.path()},
+                        kAnsweredLine, why),
+             why);
+    QThread::msleep(static_cast<unsigned long>(delay));
+    child.kill();
+    QVERIFY(child.waitForFinished(60000));
+    QVERIFY2(FolderHolds(folder, drawing),
+             qPrintable(QString("killed %1 ms after Recover").arg(delay)));
+  }
+}
+
+// The child of aRecoveredDrawingSurvivesAKillAtAnyMoment: recovers what its state folder holds,
+// saying so as it presses Recover, and runs until killed.
+int RunRecoveringChild(const QString& folder) {
+  plat_set_program_path(STAMP_HOST_EXE);
+  std::unique_ptr<StampWindow> window;
+  const bool answered = Answering(
+      {"Recover"},
+      [&] {
+        window = std::make_unique<StampWindow>(host::SessionOptions{
+            200, 200, (folder + "/recovering.ini").toStdString(), kHostFolder});
+      },
+      nullptr,
+      [] {
+        std::printf("%s\n", kAnsweredLine);
+        std::fflush(stdout);
+      });
+  if (!answered) return 1;
+  window->show();
+  return QApplication::exec();
 }
 
 // The child of aKilledWindowsAutosaveIsRecovered.
@@ -582,7 +901,7 @@ int RunKilledChild(const QString& folder) {
   if (!written.wait(30000)) return 1;
   if (!WriteAll(folder + "/autosaved.bin", Layers(window))) return 1;
   Stamp(canvas, {100, 150});  // after the autosave: lost with the process
-  std::printf("ready\n");
+  std::printf("%s\n", kReadyLine);
   std::fflush(stdout);
   return QApplication::exec();
 }
@@ -593,6 +912,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   if (const QString child = qEnvironmentVariable(stamp::gui::kChildVariable); !child.isEmpty()) {
     return stamp::gui::RunKilledChild(child);
+  }
+  if (qEnvironmentVariableIsSet(stamp::gui::kBusyChildVariable)) return stamp::gui::RunBusyChild();
+  if (const QString child = qEnvironmentVariable(stamp::gui::kRecoveringChildVariable);
+      !child.isEmpty()) {
+    return stamp::gui::RunRecoveringChild(child);
   }
   stamp::gui::StampWindowTest test;
   return QTest::qExec(&test, argc, argv);

@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 #include <png.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "host/ora/ora_file.h"
@@ -92,6 +97,69 @@ std::vector<Entry> Entries(const std::vector<std::string>& layerSources, int32_t
   return entries;
 }
 
+// A PNG of one colour written with libpng's own formats: 8-bit RGBA (non-premultiplied) or 16-bit
+// RGB, each sample as given.
+Bytes SolidPng(int32_t side, png_uint_32 format, std::vector<uint16_t> sample) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = image.height = static_cast<png_uint_32>(side);
+  image.format = format;
+  const size_t samples = static_cast<size_t>(side * side) * sample.size();
+  std::vector<uint16_t> wide(samples);
+  Bytes narrow(samples);
+  for (size_t i = 0; i < samples; ++i) {
+    wide[i] = sample[i % sample.size()];
+    narrow[i] = static_cast<uint8_t>(wide[i]);
+  }
+  const bool sixteen = (format & PNG_FORMAT_FLAG_LINEAR) != 0;
+  const void* pixels = sixteen ? static_cast<const void*>(wide.data()) : narrow.data();
+  png_alloc_size_t size = 0;
+  EXPECT_NE(png_image_write_get_memory_size(image, size, 0, pixels, 0, nullptr), 0);
+  Bytes png(size);
+  EXPECT_NE(png_image_write_to_memory(&image, png.data(), &size, 0, pixels, 0, nullptr), 0);
+  png.resize(size);
+  return png;
+}
+
+// A 1x1 PNG whose header claims another size (its CRC made right): a few bytes for a huge picture.
+Bytes PngClaiming(uint32_t width, uint32_t height) {
+  Bytes png = Png(1, 1);
+  constexpr size_t kIhdrType = 12;  // after the signature and the chunk's length
+  for (size_t i = 0; i < 4; ++i) {
+    png[kIhdrType + 4 + i] = static_cast<uint8_t>(width >> (24 - 8 * i));
+    png[kIhdrType + 8 + i] = static_cast<uint8_t>(height >> (24 - 8 * i));
+  }
+  const uint32_t crc = static_cast<uint32_t>(crc32(0, png.data() + kIhdrType, 4 + 13));
+  for (size_t i = 0; i < 4; ++i)
+    png[kIhdrType + 17 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
+  return png;
+}
+
+// Sets a 32-bit field of the named entry in both its local and its central header, as a file
+// damaged or forged on the way would carry it.
+enum class Field { kCrc, kSize };
+void Forge(const fs::path& path, const std::string& name, Field field,
+           const std::function<uint32_t(uint32_t)>& change) {
+  Bytes file = test::ReadBytes(path);
+  const auto patch = [&](const std::string& signature, size_t nameAt, size_t fieldAt) {
+    const std::string text(file.begin(), file.end());
+    for (size_t at = text.find(signature); at != std::string::npos;
+         at = text.find(signature, at + 1)) {
+      if (text.compare(at + nameAt, name.size(), name) != 0) continue;
+      uint32_t value = 0;
+      for (int i = 3; i >= 0; --i) value = value << 8 | file[at + fieldAt + static_cast<size_t>(i)];
+      value = change(value);
+      for (size_t i = 0; i < 4; ++i)
+        file[at + fieldAt + i] = static_cast<uint8_t>(value >> (8 * i));
+      return;
+    }
+    ADD_FAILURE() << "no header of " << name;
+  };
+  patch("PK\3\4", 30, field == Field::kCrc ? 14 : 22);
+  patch("PK\1\2", 46, field == Field::kCrc ? 16 : 24);
+  test::WriteFile(path, std::string(file.begin(), file.end()));
+}
+
 class OraFileTest : public testing::Test {
  protected:
   const test::TempFolder scratch_;
@@ -168,6 +236,19 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
   missingLayer.pop_back();
   auto notPng = Entries(three);
   notPng.back().bytes = Text("not a picture");
+  auto storedStack = Entries(three);
+  storedStack[1].method = ZIP_CM_STORE;
+  auto hugeCanvas = Entries(three);
+  hugeCanvas[1].bytes = Text(
+      "<image w='13000' h='13000'><stack><layer src='data/a.png'/>"
+      "<layer src='data/b.png'/><layer src='data/c.png'/></stack></image>");
+  for (size_t i = 2; i < hugeCanvas.size(); ++i) hugeCanvas[i].bytes = PngClaiming(13000, 13000);
+  const auto forged = [&](const std::string& entry, Field field, uint32_t (*change)(uint32_t)) {
+    return [=](const fs::path& path) {
+      WriteZip(path, Entries(three));
+      Forge(path, entry, field, change);
+    };
+  };
   const BadFile cases[] = {
       {"text", [](const fs::path& p) { test::WriteFile(p, "hello"); }, "cannot open"},
       {"truncated",
@@ -187,6 +268,26 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
       {"wrong layer size", zip(Entries(three, 5)), "is 5x5, not the picture's 4x4"},
       {"layer not a PNG", zip(notPng), "is not a PNG"},
       {"zip bomb", zip(bomb), "inflates past"},
+      {"layer CRC", forged("data/c.png", Field::kCrc, [](uint32_t crc) { return crc ^ 1; }),
+       "data/c.png is damaged"},
+      {"layer declares 10 bytes", forged("data/c.png", Field::kSize, [](uint32_t) { return 10u; }),
+       "data/c.png is damaged"},
+      {"layer declares 5000 more",
+       forged("data/c.png", Field::kSize, [](uint32_t size) { return size + 5000; }),
+       "data/c.png is damaged"},
+      {"mimetype declares 5 bytes", forged("mimetype", Field::kSize, [](uint32_t) { return 5u; }),
+       "not an OpenRaster"},
+      {"a byte of stack.xml changed",
+       [&](const fs::path& path) {
+         WriteZip(path, storedStack);
+         std::string file = test::ReadFile(path);
+         file[file.find("src='data/c.png'") + 10] = 'a';
+         test::WriteFile(path, file);
+       },
+       "stack.xml is damaged"},
+      {"tiny file claiming a huge canvas", zip(hugeCanvas), "cannot hold a picture of its size"},
+      {"FIFO", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "is a FIFO"},
+      {"folder", [](const fs::path& p) { fs::create_directory(p); }, "is a folder"},
   };
   for (const BadFile& bad : cases) {
     const fs::path path = folder_ / "bad.ora";
@@ -196,6 +297,96 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
     const std::string error = ReadOra(path, picture);
     EXPECT_NE(error.find(bad.reason), std::string::npos) << bad.name << ": " << error;
     EXPECT_EQ(picture.layers, before.layers) << bad.name;
+    fs::remove_all(path);
+  }
+}
+
+// Layers of other programs as OpenRaster shows them: stored sRGB values, alpha not premultiplied,
+// laid over white with a plain blend at the layer's opacity; hidden layers show nothing.
+TEST_F(OraFileTest, ReadsOtherProgramsLayersAsTheyShow) {
+  struct Case {
+    const char* name;
+    Bytes png;
+    std::string attributes;
+    uint8_t shown;  // every channel of the back layer
+  };
+  const Case cases[] = {
+      {"16-bit grey 0x8080", SolidPng(4, PNG_FORMAT_LINEAR_RGB, {0x8080, 0x8080, 0x8080}), "", 128},
+      {"8-bit black at alpha 128", SolidPng(4, PNG_FORMAT_RGBA, {0, 0, 0, 128}), "", 127},
+      {"8-bit grey 77, opaque", SolidPng(4, PNG_FORMAT_RGBA, {77, 77, 77, 255}), "", 77},
+      {"black at opacity 0.5", SolidPng(4, PNG_FORMAT_RGBA, {0, 0, 0, 255}), "opacity='0.5'", 127},
+      {"black at opacity 0", SolidPng(4, PNG_FORMAT_RGBA, {0, 0, 0, 255}), "opacity='0'", 255},
+      {"hidden black", SolidPng(4, PNG_FORMAT_RGBA, {0, 0, 0, 255}), "visibility='hidden'", 255},
+  };
+  for (const Case& c : cases) {
+    auto entries = Entries({"data/a.png", "data/b.png", "data/c.png"});
+    entries.back().bytes = c.png;  // the back layer
+    entries[1].bytes = Text(
+        "<image w='4' h='4'><stack><layer src='data/a.png'/>"
+        "<layer src='data/b.png'/><layer src='data/c.png' " +
+        c.attributes + "/></stack></image>");
+    const fs::path path = folder_ / "other.ora";
+    WriteZip(path, entries);
+    LayeredPicture picture;
+    std::vector<std::string> notes;
+    ASSERT_EQ(ReadOra(path, picture, {}, &notes), "") << c.name;
+    EXPECT_EQ(picture.layers[0], Bytes(picture.LayerBytes(), c.shown)) << c.name;
+    EXPECT_EQ(notes.size(), c.attributes.empty() ? 0u : 1u) << c.name;
+  }
+}
+
+// A small file whose pictures need more memory than the process may have is refused with a
+// message, not ended by the failed allocation (the address space is limited in a child).
+TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
+#ifdef STAMP_SANITIZED
+  GTEST_SKIP() << "the address sanitizer reserves more address space than the limit";
+#endif
+  constexpr int32_t kSide = 4000;  // three layers of 48 MB, more than the limit leaves
+  const fs::path path = folder_ / "large.ora";
+  {
+    const LayeredPicture large{
+        kSide,
+        kSide,
+        {Bytes(size_t{kSide} * kSide * 3, 0x40), Bytes(size_t{kSide} * kSide * 3, 0x40),
+         Bytes(size_t{kSide} * kSide * 3, 0x40)}};
+    ASSERT_EQ(WriteOra(path, large, large.layers[0]), "");
+  }
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::ifstream status("/proc/self/statm");
+    size_t pages = 0;
+    status >> pages;
+    const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+    const rlimit limit{used + (rlim_t{100} << 20), used + (rlim_t{100} << 20)};
+    LayeredPicture picture;
+    const bool refused = setrlimit(RLIMIT_AS, &limit) == 0 &&
+                         ReadOra(path, picture).find("not enough memory") != std::string::npos;
+    _exit(refused ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// A read reports its progress as it goes and stops when asked, leaving the picture alone.
+TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
+  const fs::path path = folder_ / "work.ora";
+  const LayeredPicture written = RandomPicture(300, 200, 5);
+  ASSERT_EQ(WriteOra(path, written, written.layers[0]), "");
+  std::vector<double> reports;
+  LayeredPicture read;
+  ASSERT_EQ(ReadOra(path, read, [&](double done) { return reports.push_back(done), true; }), "");
+  EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+  EXPECT_GT(reports.size(), size_t{kLayerCount});
+  EXPECT_LE(reports.back(), 1.0);
+  for (const size_t stopAt : {size_t{0}, reports.size() / 2, reports.size() - 1}) {
+    LayeredPicture picture = RandomPicture(2, 2, 1);
+    const LayeredPicture before = picture;
+    size_t calls = 0;
+    EXPECT_EQ(ReadOra(path, picture, [&](double) { return calls++ < stopAt; }), kReadStopped);
+    EXPECT_EQ(calls, stopAt + 1);
+    EXPECT_EQ(picture.layers, before.layers);
   }
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -63,7 +64,9 @@ TEST_F(BitmapFiles, MissingUnreadableAndRefusedFilesFailWithAReason) {
   WriteSheet(folder_ / "whole.bmp", SheetPixels());
   std::vector<uint8_t> truncated = ReadBytes(folder_ / "whole.bmp");
   truncated.resize(30);
+  ASSERT_EQ(mkfifo((folder_ / "sheet.fifo").c_str(), 0600), 0);
   const std::u16string paths[] = {
+      WindowsPath(folder_ / "sheet.fifo"),  // refused at once, never waited on
       WindowsPath(folder_ / "missing.bmp"),
       WindowsPath(folder_),  // a folder, not a file
       Write("empty.bmp", {}),

@@ -62,6 +62,10 @@ class Replacement {
   int fd_ = -1;
 };
 
+// The name of the target a temporary beside it was written for, when name is such a temporary and
+// its writer no longer runs: what a killed replacement left, complete or not. nullopt otherwise.
+std::optional<std::string> StaleTemporaryTarget(std::string_view name);
+
 // Replaces the file at path with text, as one Replacement.
 bool ReplaceFileAtomically(const std::string& path, std::string_view text, std::string* why);
 

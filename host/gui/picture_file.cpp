@@ -1,0 +1,146 @@
+#include "host/gui/picture_file.h"
+
+#include <cstring>
+#include <new>
+#include <optional>
+#include <span>
+#include <string>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImageReader>
+
+#include "host/record/canvas_size.h"
+#include "stamp/support/bmp_decoder.h"
+#include "stamp/support/safe_file.h"
+
+namespace stamp::gui {
+namespace {
+
+using Bytes = std::span<const uint8_t>;
+
+constexpr uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr size_t kPngChunkFraming = 12;  // length, type, CRC
+constexpr uint8_t kJpegMarker = 0xFF;
+constexpr uint8_t kJpegStart = 0xD8;
+constexpr uint8_t kJpegEnd = 0xD9;
+constexpr uint8_t kJpegScan = 0xDA;
+constexpr uint8_t kJpegRestart0 = 0xD0;
+constexpr uint8_t kJpegRestart7 = 0xD7;
+constexpr uint8_t kJpegTem = 0x01;
+
+QString Tr(const char* text) { return QCoreApplication::translate("PictureFile", text); }
+
+uint32_t BigEndian(Bytes bytes, size_t at, size_t count) {
+  uint32_t value = 0;
+  for (size_t i = 0; i < count; ++i) value = value << 8 | bytes[at + i];
+  return value;
+}
+
+bool StartsWith(Bytes bytes, Bytes prefix) {
+  return bytes.size() >= prefix.size() &&
+         std::memcmp(bytes.data(), prefix.data(), prefix.size()) == 0;
+}
+
+// Whether the chunks run on to the end chunk inside the file.
+bool PngComplete(Bytes png) {
+  size_t at = sizeof kPngSignature;
+  while (png.size() - at >= kPngChunkFraming) {
+    const uint64_t length = BigEndian(png, at, 4);
+    if (std::memcmp(png.data() + at + 4, "IEND", 4) == 0) return true;
+    if (length > png.size() - at - kPngChunkFraming) return false;
+    at += kPngChunkFraming + static_cast<size_t>(length);
+  }
+  return false;
+}
+
+// Whether the segments, and the coded data after each scan, run on to the end marker.
+bool JpegComplete(Bytes jpeg) {
+  size_t at = 2;  // past the start marker
+  while (at + 1 < jpeg.size()) {
+    if (jpeg[at] != kJpegMarker) return false;
+    const uint8_t marker = jpeg[at + 1];
+    if (marker == kJpegMarker) {  // fill byte
+      ++at;
+      continue;
+    }
+    if (marker == kJpegEnd) return true;
+    at += 2;
+    if (marker == kJpegTem || (marker >= kJpegRestart0 && marker <= kJpegRestart7)) continue;
+    if (at + 2 > jpeg.size()) return false;
+    at += BigEndian(jpeg, at, 2);
+    if (marker != kJpegScan) continue;
+    // Coded data: a marker byte followed by 0 (a stuffed byte) or a restart marker is data.
+    while (at + 1 < jpeg.size() &&
+           (jpeg[at] != kJpegMarker || jpeg[at + 1] == 0 ||
+            (jpeg[at + 1] >= kJpegRestart0 && jpeg[at + 1] <= kJpegRestart7))) {
+      ++at;
+    }
+  }
+  return false;
+}
+
+PictureFile Refused(const QString& path, const QString& why) {
+  return {QImage(), Tr("%1 cannot be read: %2").arg(path, why)};
+}
+
+std::optional<QString> SizeProblem(const QString& path, QSize size) {
+  const std::string problem = host::CanvasSizeProblem(size.width(), size.height());
+  if (problem.empty()) return std::nullopt;
+  return Tr("%1 is too large (%2x%3): %4")
+      .arg(path)
+      .arg(size.width())
+      .arg(size.height())
+      .arg(QString::fromStdString(problem));
+}
+
+PictureFile DecodeBmpPicture(const QString& path, Bytes file) {
+  const platform::BmpDecodeResult decoded = platform::DecodeBmp(file);
+  if (!decoded.image) return Refused(path, QString::fromStdString(decoded.error));
+  const platform::DecodedBmp& bmp = *decoded.image;
+  const QSize size(bmp.format.width, bmp.format.height);
+  if (const std::optional<QString> problem = SizeProblem(path, size)) return {QImage(), *problem};
+  QImage image(size, QImage::Format_BGR888);
+  if (image.isNull()) return Refused(path, Tr("there is not enough memory"));
+  for (int32_t y = 0; y < size.height(); ++y) {
+    const std::span<const uint8_t> row = platform::DecodedRow(bmp, y);
+    std::memcpy(image.scanLine(y), row.data(), row.size());
+  }
+  return {image, {}};
+}
+
+PictureFile DecodeWithQt(const QString& path, const QByteArray& bytes) {
+  const Bytes file(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                   static_cast<size_t>(bytes.size()));
+  const bool png = StartsWith(file, kPngSignature);
+  const bool jpeg = file.size() >= 2 && file[0] == kJpegMarker && file[1] == kJpegStart;
+  if ((png && !PngComplete(file)) || (jpeg && !JpegComplete(file))) {
+    return Refused(path, Tr("the file is truncated"));
+  }
+  QBuffer buffer;
+  buffer.setData(bytes);
+  QImageReader reader(&buffer);
+  if (const QSize header = reader.size(); header.isValid()) {
+    if (const std::optional<QString> problem = SizeProblem(path, header))
+      return {QImage(), *problem};
+  }
+  const QImage image = reader.read();
+  if (image.isNull()) return Refused(path, reader.errorString());
+  return {image, {}};
+}
+
+}  // namespace
+
+PictureFile ReadPictureFile(const QString& path) try {
+  std::string why;
+  const std::optional<std::string> bytes =
+      platform::ReadRegularFile(path.toStdString(), kMaxPictureFileBytes, &why);
+  if (!bytes) return {QImage(), QString::fromStdString(why)};
+  const Bytes file(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
+  if (bytes->starts_with("BM")) return DecodeBmpPicture(path, file);
+  return DecodeWithQt(path, QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+} catch (const std::bad_alloc&) {
+  return Refused(path, Tr("there is not enough memory"));
+}
+
+}  // namespace stamp::gui
