@@ -32,6 +32,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr int kListWidth = 320;  // room for a line naming a picture, its cell and its sizes
+
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // The preview's record-layout rows (bottom row first) as a top-down picture.
@@ -74,6 +76,7 @@ void NewSheetDialog::BuildLayout() {
   auto* left = new QVBoxLayout();
   list_ = new QListWidget(this);
   list_->setObjectName("pictures");
+  list_->setMinimumWidth(kListWidth);
   list_->setToolTip(tr("The pictures fill the cells in this order, four to a row"));
   left->addWidget(list_);
   auto* add = new QPushButton(tr("&Add pictures..."), this);
