@@ -112,7 +112,8 @@ std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& 
 
 int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<CommandLine> line = ParseCommandLine(args, {"--out", "--make", "--preview"}, {}, error);
+  const std::optional<CommandLine> line =
+      ParseCommandLine(args, {"--out", "--make", "--preview"}, {}, error);
   if (line && line->help) {
     out << "usage: stamp-host " << kSheetUsage << "\n\n" << kSheetHelp << kSheetMakeHelp;
     return kExitOk;

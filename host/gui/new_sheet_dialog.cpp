@@ -163,16 +163,16 @@ void NewSheetDialog::ShowPreview() {
 
 bool NewSheetDialog::MayWrite(const fs::path& sheet) {
   if (!Exists(sheet)) return true;
-  return QMessageBox::question(this, windowTitle(),
-                               tr("A sheet named %1 exists. Replace it?")
-                                   .arg(Text(sheet.filename().string())),
-                               QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::question(
+             this, windowTitle(),
+             tr("A sheet named %1 exists. Replace it?").arg(Text(sheet.filename().string())),
+             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void NewSheetDialog::Save() {
   std::string why;
-  const std::optional<std::string> name = host::SheetFileName(name_->text().trimmed().toStdString(), why);
+  const std::optional<std::string> name =
+      host::SheetFileName(name_->text().trimmed().toStdString(), why);
   const std::optional<fs::path> folder = host::UserSheetFolder();
   if (name && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
   if (name && folder) why = host::ShowUserSheetsToTool(hostFolder_);
@@ -197,8 +197,8 @@ void NewSheetFromPictures(QWidget* window, host::Session& session, const fs::pat
                           const std::function<void(int32_t result)>& apply) {
   NewSheetDialog dialog(hostFolder, window);
   if (dialog.exec() != QDialog::Accepted) return;
-  apply(host::LoadSheetThroughDialog(session,
-                                     platform::FromFileSystemPath(dialog.saved().string())));
+  apply(
+      host::LoadSheetThroughDialog(session, platform::FromFileSystemPath(dialog.saved().string())));
 }
 
 }  // namespace stamp::gui

@@ -80,7 +80,8 @@ bool JpegComplete(Bytes jpeg) {
 }
 
 PictureFile Refused(const QString& path, const QString& why) {
-  return {QImage(), QString::fromStdString(host::PictureRefusal(path.toStdString(), why.toStdString()))};
+  return {QImage(),
+          QString::fromStdString(host::PictureRefusal(path.toStdString(), why.toStdString()))};
 }
 
 std::optional<QString> SizeProblem(const QString& path, QSize size) {
@@ -99,8 +100,7 @@ PictureFile DecodeBmpPicture(const QString& path, Bytes file) {
   if (image.isNull()) return Refused(path, Tr("there is not enough memory"));
   const size_t rowBytes = static_cast<size_t>(bmp.width) * 3;
   for (int32_t y = 0; y < bmp.height; ++y) {
-    std::memcpy(image.scanLine(y), bmp.pixels.data() + static_cast<size_t>(y) * rowBytes,
-                rowBytes);
+    std::memcpy(image.scanLine(y), bmp.pixels.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
   }
   return {image, {}};
 }

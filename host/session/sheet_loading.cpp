@@ -44,8 +44,8 @@ class AnsweringBackend {
   static void FullScreen(void* user, PlatHandle window, uint32_t flags) {
     Before(user).full_screen(Before(user).user, window, flags);
   }
-  static void WindowPos(void* user, PlatHandle window, PlatHandle insertAfter, int32_t x,
-                        int32_t y, int32_t width, int32_t height, uint32_t flags) {
+  static void WindowPos(void* user, PlatHandle window, PlatHandle insertAfter, int32_t x, int32_t y,
+                        int32_t width, int32_t height, uint32_t flags) {
     Before(user).window_pos(Before(user).user, window, insertAfter, x, y, width, height, flags);
   }
   static int32_t SystemMetric(void* user, int32_t index) {

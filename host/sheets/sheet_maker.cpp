@@ -16,8 +16,8 @@ constexpr size_t kPixelBytes = 3;
 // The shorter side as the same share of the cell as of the longer side, rounded half up: at
 // most the picture's own side, since the longer one only shrinks.
 int32_t Share(int32_t side, int32_t longer) {
-  return std::max<int32_t>(1, static_cast<int32_t>((int64_t{2} * side * kCell + longer) /
-                                                   (int64_t{2} * longer)));
+  return std::max<int32_t>(
+      1, static_cast<int32_t>((int64_t{2} * side * kCell + longer) / (int64_t{2} * longer)));
 }
 
 }  // namespace
@@ -40,12 +40,14 @@ Sheet::Sheet(std::span<const FittedPicture> pictures)
   const size_t cells = std::min(pictures.size(), size_t{kSheetCells});
   for (size_t k = 0; k < cells; ++k) {
     const Picture& cell = pictures[k].cell;
-    const int32_t left = static_cast<int32_t>(k % STAMP_SHEET_COLUMNS) * kCell + (kCell - cell.width) / 2;
-    const int32_t top = static_cast<int32_t>(k / STAMP_SHEET_COLUMNS) * kCell + (kCell - cell.height) / 2;
+    const int32_t left =
+        static_cast<int32_t>(k % STAMP_SHEET_COLUMNS) * kCell + (kCell - cell.width) / 2;
+    const int32_t top =
+        static_cast<int32_t>(k / STAMP_SHEET_COLUMNS) * kCell + (kCell - cell.height) / 2;
     const size_t rowBytes = static_cast<size_t>(cell.width) * kPixelBytes;
     for (int32_t y = 0; y < cell.height; ++y) {
-      std::memcpy(sheet.pixel(left, top + y), cell.pixels.data() + static_cast<size_t>(y) * rowBytes,
-                  rowBytes);
+      std::memcpy(sheet.pixel(left, top + y),
+                  cell.pixels.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
     }
   }
 }

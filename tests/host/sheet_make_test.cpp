@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host_process.h"
+#include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {
@@ -123,9 +124,9 @@ struct PictureCase {
 
 TEST_F(SheetMake, TheToolLoadsTheSheetWithEachPictureReducedIntoItsCell) {
   const std::vector<PictureCase> cases = {
-      {"wide.png", Kind::kPng, 61, 23},     {"tall.png", Kind::kPngWithAlpha, 17, 40},
-      {"exact.bmp", Kind::kBmp, 30, 30},    {"small.bmp", Kind::kBmp, 7, 5},
-      {"thin.png", Kind::kPng, 97, 3},      {"odd.bmp", Kind::kBmp, 90, 64},
+      {"wide.png", Kind::kPng, 61, 23},   {"tall.png", Kind::kPngWithAlpha, 17, 40},
+      {"exact.bmp", Kind::kBmp, 30, 30},  {"small.bmp", Kind::kBmp, 7, 5},
+      {"thin.png", Kind::kPng, 97, 3},    {"odd.bmp", Kind::kBmp, 90, 64},
       {"line.png", Kind::kPng, 100, 100},
   };
   std::vector<std::string> args = {"sheet", "--make", "made/mine.bmp", "--preview", "made/p.png"};
@@ -158,9 +159,10 @@ TEST_F(SheetMake, TheToolLoadsTheSheetWithEachPictureReducedIntoItsCell) {
   EXPECT_EQ(ReadBmp(folder_ / "made/mine.bmp").width(), 120);
 
   const std::string sheet = (folder_ / "made/mine.bmp").string();
-  WriteFile(folder_ / "load.txt", "dialog type " + sheet +
-                                          "\ndialog ok\npanel up 200 105\nsave loaded\n"
-                                          "key b\nsave next\n");
+  const std::string fileButton =
+      std::to_string(STAMP_FILE_BUTTON_PRESS_X) + " " + std::to_string(STAMP_FILE_BUTTON_PRESS_Y);
+  WriteFile(folder_ / "load.txt", "dialog type " + sheet + "\ndialog ok\npanel up " + fileButton +
+                                      "\nsave loaded\nkey b\nsave next\n");
   const HostRun loaded = Host({"run", "load.txt", "--profile", "p.ini", "--quiet"});
   ASSERT_EQ(loaded.exitCode, 0) << loaded.err;
   EXPECT_EQ(loaded.out.find("message:"), std::string::npos) << "the sheet loads: " << loaded.out;
@@ -169,8 +171,8 @@ TEST_F(SheetMake, TheToolLoadsTheSheetWithEachPictureReducedIntoItsCell) {
   const Raster next = ReadBmp(folder_ / "next-panel.bmp");
   for (int32_t k = 0; k < 12; ++k) {
     SCOPED_TRACE("cell " + std::to_string(k));
-    const Raster expected =
-        size_t(k) < sources.size() ? ExpectedCell(sources[size_t(k)]) : Raster(kCell, kCell, kWhite);
+    const Raster expected = size_t(k) < sources.size() ? ExpectedCell(sources[size_t(k)])
+                                                       : Raster(kCell, kCell, kWhite);
     EXPECT_EQ(PanelCell(k == 0 ? next : panel, k), expected);
   }
   EXPECT_LT(PanelCell(panel, 6).At(15, 15).red, 200) << "the thin line survives the reduction";
@@ -189,8 +191,8 @@ std::string Chunk(const std::string& typeAndData) {
 
 // A PNG whose header claims side x side pixels of 8-bit RGB, followed by an empty data chunk.
 std::string PngClaiming(uint32_t side) {
-  const std::string header = "IHDR" + BigEndian32(side) + BigEndian32(side) +
-                             std::string("\x08\x02\x00\x00\x00", 5);
+  const std::string header =
+      "IHDR" + BigEndian32(side) + BigEndian32(side) + std::string("\x08\x02\x00\x00\x00", 5);
   return "\x89PNG\r\n\x1a\n" + Chunk(header) + Chunk("IDAT") + Chunk("IEND");
 }
 
@@ -209,9 +211,13 @@ TEST_F(SheetMake, PicturesThatCannotBeUsedAreNamedAndNoSheetIsWritten) {
     std::vector<std::string> lines;  // what err says, line by line, each the start of its line
   };
   const std::vector<Case> cases = {
-      {{"good.bmp", "missing.png"}, 1, {"sheet: cannot read missing.png", "sheet: no sheet written"}},
+      {{"good.bmp", "missing.png"},
+       1,
+       {"sheet: cannot read missing.png", "sheet: no sheet written"}},
       {{"empty.png"}, 1, {"sheet: empty.png cannot be read: the file is empty", "sheet: no sheet"}},
-      {{"words.png"}, 1, {"sheet: words.png cannot be read: it is neither a PNG nor a BMP", "sheet: no sheet"}},
+      {{"words.png"},
+       1,
+       {"sheet: words.png cannot be read: it is neither a PNG nor a BMP", "sheet: no sheet"}},
       {{"cut.png", "good.bmp"}, 1, {"sheet: cut.png cannot be read: ", "sheet: no sheet written"}},
       {{"huge.png"}, 1, {"sheet: huge.png is too large (100000x100000): ", "sheet: no sheet"}},
       {{"folder.bmp", "words.png"},

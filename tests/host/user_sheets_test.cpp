@@ -52,10 +52,10 @@ TEST(UserSheets, NamesAreFilesOfTheFolder) {
     const char* name;
     std::optional<std::string> file;
   };
-  for (const Case& c : {Case{"mine", "mine.bmp"}, Case{"Mine.BMP", "Mine.BMP"},
-                        Case{"two words", "two words.bmp"}, Case{"", std::nullopt},
-                        Case{".hidden", std::nullopt}, Case{"a/b", std::nullopt},
-                        Case{"a\\b", std::nullopt}, Case{"tab\there", std::nullopt}}) {
+  for (const Case& c :
+       {Case{"mine", "mine.bmp"}, Case{"Mine.BMP", "Mine.BMP"}, Case{"two words", "two words.bmp"},
+        Case{"", std::nullopt}, Case{".hidden", std::nullopt}, Case{"a/b", std::nullopt},
+        Case{"a\\b", std::nullopt}, Case{"tab\there", std::nullopt}}) {
     std::string why;
     EXPECT_EQ(host::SheetFileName(c.name, why), c.file) << c.name;
     EXPECT_EQ(why.empty(), c.file.has_value()) << c.name;
@@ -82,7 +82,8 @@ TEST_F(UserSheetFolder, SamplesAreLinkedBesideTheUsersOwnSheets) {
   ASSERT_EQ(host::PrepareUserSheetFolder(folder_, samples_), "");
   EXPECT_FALSE(fs::is_symlink(folder_ / "a.bmp"));
   EXPECT_EQ(ReadFile(folder_ / "a.bmp"), "the user's own");
-  EXPECT_EQ(fs::read_symlink(folder_ / "b.BMP"), samples_ / "b.BMP") << "a dangling link is renewed";
+  EXPECT_EQ(fs::read_symlink(folder_ / "b.BMP"), samples_ / "b.BMP")
+      << "a dangling link is renewed";
   EXPECT_FALSE(fs::exists(folder_ / "notes.txt"));
   EXPECT_FALSE(fs::exists(folder_ / "folder.bmp"));
   EXPECT_EQ(host::PrepareUserSheetFolder(folder_, samples_), "") << "a second time changes nothing";
@@ -102,8 +103,9 @@ TEST_F(UserSheetFolder, TheToolTakesTheUsersFolderForItsStampFolder) {
   char16_t program[PLAT_MAX_PATH];
   ASSERT_GT(plat_get_module_file_name(program, PLAT_MAX_PATH), 0);
   plat_set_program_path(nullptr);
-  EXPECT_EQ(std::u16string(program),
-            platform::FromFileSystemPath((scratch_ / "data" / "stamp-host" / "stamp-host").string()));
+  EXPECT_EQ(
+      std::u16string(program),
+      platform::FromFileSystemPath((scratch_ / "data" / "stamp-host" / "stamp-host").string()));
   EXPECT_TRUE(fs::is_symlink(folder_ / "a.bmp"));
 }
 
