@@ -12,6 +12,7 @@
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
+#include "host/commands/sheet_make_command.h"
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
 #include "stamp/platform.h"
@@ -111,12 +112,15 @@ std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& 
 
 int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<CommandLine> line = ParseCommandLine(args, {"--out"}, {}, error);
+  const std::optional<CommandLine> line =
+      ParseCommandLine(args, {"--out", "--make", "--preview"}, {}, error);
   if (line && line->help) {
-    out << "usage: stamp-host " << kSheetUsage << "\n\n" << kSheetHelp;
+    out << "usage: stamp-host " << kSheetUsage << "\n\n" << kSheetHelp << kSheetMakeHelp;
     return kExitOk;
   }
+  if (line && line->value("--make")) return RunSheetMake(*line, out, err);
   if (line && line->positional.size() != 1) error = "give one FILE";
+  if (line && line->value("--preview")) error = "--preview goes with --make";
   if (line && error.empty() && line->value("--out")) error = CheckOutPrefix(*line->value("--out"));
   if (!error.empty()) {
     err << "usage: stamp-host " << kSheetUsage << "\n"

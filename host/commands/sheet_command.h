@@ -1,7 +1,8 @@
 // "stamp-host sheet FILE [--out PREFIX]": decodes a BMP with the platform's decoder, prints its
 // format and size and whether it fills the 120x90 cell area of a stamp sheet, and with --out
 // writes the decoded pixels as PREFIX.ppm (P6, top row first) and a preview of the twelve cells,
-// numbered 0 to 11, as PREFIX.png.
+// numbered 0 to 11, as PREFIX.png. With --make it makes a sheet from pictures instead
+// (sheet_make_command.h).
 #pragma once
 
 #include <ostream>
@@ -10,7 +11,8 @@
 
 namespace stamp::host {
 
-inline constexpr std::string_view kSheetUsage = "sheet FILE [--out PREFIX]";
+inline constexpr std::string_view kSheetUsage =
+    "sheet FILE [--out PREFIX] | --make OUT.bmp PICTURE... [--preview PNG]";
 
 inline constexpr std::string_view kSheetHelp =
     "Decodes FILE with the platform's BMP decoder and prints its format, its size and whether it\n"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QStatusBar>
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
@@ -13,6 +14,7 @@
 #include "host/gui/stamp_window.h"
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"
+#include "host/sheets/user_sheets.h"
 
 namespace stamp::gui {
 namespace {
@@ -48,8 +50,12 @@ int RunWindow(const host::SessionOptions& options, std::ostream& err) {
   // A signal to end, or the desktop session ending, closes the window without asking. The
   // handlers come first: a signal that arrives while the window is built waits for it.
   QuitSignals endSignals;
+  // The load dialog lists the user's own sheets beside the samples; without them, the samples.
+  const std::string sheets = host::ShowUserSheetsToTool(options.hostFolder);
+  if (!sheets.empty()) err << "stamp-host gui: " << sheets << "\n";
   try {
     StampWindow window(options);
+    if (!sheets.empty()) window.statusBar()->showMessage(QString::fromStdString(sheets));
     QObject::connect(&endSignals, &QuitSignals::Received, &window, &StampWindow::EndSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                      &StampWindow::EndSession);

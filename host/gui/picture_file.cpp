@@ -10,8 +10,7 @@
 #include <QCoreApplication>
 #include <QImageReader>
 
-#include "host/record/canvas_size.h"
-#include "stamp/support/bmp_decoder.h"
+#include "host/picture/picture_reader.h"
 #include "stamp/support/safe_file.h"
 
 namespace stamp::gui {
@@ -81,30 +80,27 @@ bool JpegComplete(Bytes jpeg) {
 }
 
 PictureFile Refused(const QString& path, const QString& why) {
-  return {QImage(), Tr("%1 cannot be read: %2").arg(path, why)};
+  return {QImage(),
+          QString::fromStdString(host::PictureRefusal(path.toStdString(), why.toStdString()))};
 }
 
 std::optional<QString> SizeProblem(const QString& path, QSize size) {
-  const std::string problem = host::CanvasSizeProblem(size.width(), size.height());
-  if (problem.empty()) return std::nullopt;
-  return Tr("%1 is too large (%2x%3): %4")
-      .arg(path)
-      .arg(size.width())
-      .arg(size.height())
-      .arg(QString::fromStdString(problem));
+  const std::optional<std::string> problem =
+      host::PictureSizeProblem(path.toStdString(), size.width(), size.height());
+  if (!problem) return std::nullopt;
+  return QString::fromStdString(*problem);
 }
 
+// The platform's decoder gives the rows as the window's BGR format keeps them.
 PictureFile DecodeBmpPicture(const QString& path, Bytes file) {
-  const platform::BmpDecodeResult decoded = platform::DecodeBmp(file);
-  if (!decoded.image) return Refused(path, QString::fromStdString(decoded.error));
-  const platform::DecodedBmp& bmp = *decoded.image;
-  const QSize size(bmp.format.width, bmp.format.height);
-  if (const std::optional<QString> problem = SizeProblem(path, size)) return {QImage(), *problem};
-  QImage image(size, QImage::Format_BGR888);
+  const host::PictureRead read = host::DecodeBmpPicture(path.toStdString(), file);
+  if (!read.picture) return {QImage(), QString::fromStdString(read.error)};
+  const host::Picture& bmp = *read.picture;
+  QImage image(bmp.width, bmp.height, QImage::Format_BGR888);
   if (image.isNull()) return Refused(path, Tr("there is not enough memory"));
-  for (int32_t y = 0; y < size.height(); ++y) {
-    const std::span<const uint8_t> row = platform::DecodedRow(bmp, y);
-    std::memcpy(image.scanLine(y), row.data(), row.size());
+  const size_t rowBytes = static_cast<size_t>(bmp.width) * 3;
+  for (int32_t y = 0; y < bmp.height; ++y) {
+    std::memcpy(image.scanLine(y), bmp.pixels.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
   }
   return {image, {}};
 }
@@ -134,7 +130,7 @@ PictureFile DecodeWithQt(const QString& path, const QByteArray& bytes) {
 PictureFile ReadPictureFile(const QString& path) try {
   std::string why;
   const std::optional<std::string> bytes =
-      platform::ReadRegularFile(path.toStdString(), kMaxPictureFileBytes, &why);
+      platform::ReadRegularFile(path.toStdString(), host::kMaxPictureFileBytes, &why);
   if (!bytes) return {QImage(), QString::fromStdString(why)};
   const Bytes file(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
   if (bytes->starts_with("BM")) return DecodeBmpPicture(path, file);

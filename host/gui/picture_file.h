@@ -1,19 +1,15 @@
 // A picture file read for the window, trusting nothing in it: the file is admitted first (a
-// regular file of at most kMaxPictureFileBytes, opened without blocking, so a FIFO or a device
-// is refused at once), its size is checked against the canvas limits from its header, and it is
-// decoded whole. BMP goes through the platform's own decoder; PNG and JPEG through Qt's readers
-// once the file is known to be complete (a PNG up to its end chunk, a JPEG up to its end
+// regular file of at most host::kMaxPictureFileBytes, opened without blocking, so a FIFO or a
+// device is refused at once), its size is checked against the canvas limits from its header, and
+// it is decoded whole. BMP goes through the platform's own decoder; PNG and JPEG through Qt's
+// readers once the file is known to be complete (a PNG up to its end chunk, a JPEG up to its end
 // marker), so a truncated picture is refused instead of coming in with rows it does not have.
 #pragma once
-
-#include <cstdint>
 
 #include <QImage>
 #include <QString>
 
 namespace stamp::gui {
-
-inline constexpr uint64_t kMaxPictureFileBytes = uint64_t{256} << 20;
 
 struct PictureFile {
   QImage image;   // null on failure

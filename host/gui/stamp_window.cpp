@@ -14,6 +14,7 @@
 
 #include "host/gui/canvas_view.h"
 #include "host/gui/help_dialog.h"
+#include "host/gui/new_sheet_dialog.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/tool_profile.h"
 #include "host/gui/window_size.h"
@@ -116,6 +117,11 @@ void StampWindow::BuildMenus() {
                    [this] { Apply(tr("Key A"), session_->calls().KeyA()); });
   stamp->addAction(tr("&Next cell"), QKeySequence(Qt::Key_B), this,
                    [this] { Apply(tr("Key B"), session_->calls().KeyB()); });
+  stamp->addSeparator();
+  stamp->addAction(tr("New sheet from &pictures..."), this, [this] {
+    NewSheetFromPictures(this, *session_, options_.hostFolder,
+                         [this](int32_t result) { Apply(tr("New sheet loaded"), result); });
+  });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&Help..."), QKeySequence::HelpContents, this, [this] { ShowHelp(this); });

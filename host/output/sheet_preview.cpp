@@ -22,6 +22,7 @@ constexpr int32_t kGap = 12;
 constexpr int32_t kLabel = 16;
 constexpr int32_t kWidth = kGap + kColumns * (kShown + kGap);
 constexpr int32_t kHeight = kGap + kRows * (kShown + kLabel + kGap);
+static_assert(kWidth == kSheetPreviewWidth && kHeight == kSheetPreviewHeight);
 constexpr TextStyle kLabelStyle{12, 0x000000, PLAT_TRANSPARENT};
 
 constexpr uint32_t kHatchLight = 0xD0D0D0;
@@ -56,9 +57,8 @@ void DrawCell(const RasterView& raster, const platform::DecodedBmp& sheet, int32
 
 }  // namespace
 
-std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
-                              const std::filesystem::path& path) {
-  std::vector<uint8_t> pixels(size_t{kWidth} * kHeight * 3);
+std::string DrawSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& pixels) {
+  pixels.assign(size_t{kWidth} * kHeight * 3, 0);
   const RasterView raster{pixels.data(), kWidth, kHeight};
   FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
   try {
@@ -68,7 +68,14 @@ std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
   } catch (const std::exception& failure) {
     return failure.what();
   }
-  const Picture24 picture{kWidth, kHeight, pixels, raster.rowBytes(), ChannelOrder::kBgr, true};
+  return {};
+}
+
+std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
+                              const std::filesystem::path& path) {
+  std::vector<uint8_t> pixels;
+  if (std::string why = DrawSheetPreview(sheet, pixels); !why.empty()) return why;
+  const Picture24 picture{kWidth, kHeight, pixels, size_t{kWidth} * 3, ChannelOrder::kBgr, true};
   return WritePng(path, picture);
 }
 

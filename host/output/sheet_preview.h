@@ -3,12 +3,21 @@
 // it. Parts of a cell beyond a sheet smaller than 120 x 90 show a grey hatch.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "stamp/support/bmp_decoder.h"
 
 namespace stamp::host {
+
+inline constexpr int32_t kSheetPreviewWidth = 300;
+inline constexpr int32_t kSheetPreviewHeight = 276;
+
+// Draws the preview into pixels (kSheetPreviewWidth x kSheetPreviewHeight, in the record's layout:
+// B,G,R, bottom row first); gives "" or why it could not be drawn.
+std::string DrawSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& pixels);
 
 // Writes the preview as a PNG file; gives "" or why it was not written.
 std::string WriteSheetPreview(const platform::DecodedBmp& sheet, const std::filesystem::path& path);

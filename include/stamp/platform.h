@@ -198,7 +198,9 @@ enum { PLAT_MAX_PATH = 260 };
 /* The running program's path in backslash form (the host's, not a module's); gives its length,
  * 0 on failure. The path is cut to capacity - 1 units. */
 PLAT_API int32_t plat_get_module_file_name(char16_t* buffer, int32_t capacity);
-/* Tests: make plat_get_module_file_name report this path (UTF-8, '/' form); NULL undoes it. */
+/* Makes plat_get_module_file_name report this path (UTF-8, '/' form) instead of the running
+ * program's, and plat_load_library look beside it first; NULL undoes it. A host shows the
+ * plug-in another stamp folder so (the window: the user's sheet folder), and tests theirs. */
 PLAT_API void plat_set_program_path(const char* path);
 
 typedef struct PlatFindData {

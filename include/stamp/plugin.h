@@ -60,6 +60,10 @@ enum {
   STAMP_FILE_BUTTON_HEIGHT = 20
 };
 
+/* A pen press and release at this point of the panel (panel coordinates) opens the load dialog:
+ * it lies on the file button, below the cell grid that overlaps the button's top. */
+enum { STAMP_FILE_BUTTON_PRESS_X = 200, STAMP_FILE_BUTTON_PRESS_Y = 105 };
+
 /* The load dialog, run modally through the platform's dialog runner: its template id and the ids
  * of its controls. OK and Cancel are the platform's PLAT_IDOK and PLAT_IDCANCEL. */
 enum {

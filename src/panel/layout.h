@@ -91,5 +91,8 @@ inline constexpr HitArea kPlusHit = {91, 11, 99, 19};
 inline constexpr HitArea kMinusHit = {91, 101, 99, 109};
 inline constexpr HitArea kDialHit = {41, 28, 106, 91};
 inline constexpr HitArea kFileButtonHit = {181, 96, 229, 114};
+static_assert(kFileButtonHit.Contains(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y) &&
+                  !kGridHit.Contains(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y),
+              "the host's press point must open the load dialog");
 
 }  // namespace stamp

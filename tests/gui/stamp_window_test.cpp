@@ -9,8 +9,10 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -38,6 +40,7 @@
 
 #include "host/gui/canvas_view.h"
 #include "host/gui/history.h"
+#include "host/gui/new_sheet_dialog.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/quit_signals.h"
 #include "host/gui/stamp_window.h"
@@ -246,6 +249,7 @@ class StampWindowTest : public QObject {
   void hostileFilesAreRefusedWithAMessage();
   void everyLeftDrawingIsOfferedAndTheFolderKeptClean();
   void aRecoveredDrawingSurvivesAKillAtAnyMoment();
+  void aSheetFromPicturesIsSavedLoadedAndListed();
   void cleanup();
 
  private:
@@ -866,6 +870,74 @@ void StampWindowTest::aRecoveredDrawingSurvivesAKillAtAnyMoment() {
     QVERIFY2(FolderHolds(folder, drawing),
              qPrintable(QString("killed %1 ms after Recover").arg(delay)));
   }
+}
+
+// Stamp > New sheet from pictures: two pictures and a name make the user's sheet, which the tool
+// loads at once and its load dialog lists beside the samples; the same name again is asked about
+// first, and a No keeps the sheet and the dialog as they were.
+void StampWindowTest::aSheetFromPicturesIsSavedLoadedAndListed() {
+  qputenv("XDG_DATA_HOME", folder_.filePath("data").toUtf8());
+  const fs::path sheet = folder_.filePath("data/stamp-host/stamp/mine.bmp").toStdString();
+  QImage red(40, 20, QImage::Format_RGB888);
+  red.fill(Qt::red);
+  QImage blue(30, 30, QImage::Format_RGB888);
+  blue.fill(Qt::blue);
+  const QStringList pictures = {folder_.filePath("red.png"), folder_.filePath("blue.bmp")};
+  QVERIFY(red.save(pictures[0]) && blue.save(pictures[1]));
+  const std::unique_ptr<StampWindow> window = OpenWindow("sheets.ini");
+  QVERIFY(window != nullptr);
+  QAction* newSheet = nullptr;
+  for (QAction* action : window->findChildren<QAction*>()) {
+    if (action->text() == "New sheet from &pictures...") newSheet = action;
+  }
+  QVERIFY(newSheet != nullptr);
+  const auto fill = [](QDialog& dialog, const QStringList& chosen) {
+    qobject_cast<NewSheetDialog*>(&dialog)->AddPictures(chosen);
+    dialog.findChild<QLineEdit*>("name")->setText("mine");
+    return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+  };
+
+  bool previewed = false;
+  WhenDialogShows([&](QDialog& dialog) {
+    QPushButton* save = fill(dialog, pictures);
+    previewed = !dialog.findChild<QLabel*>("preview")->pixmap().isNull();
+    save->click();
+  });
+  newSheet->trigger();
+  QVERIFY(previewed);
+  QVERIFY(fs::is_regular_file(sheet));
+  // Cell 1 of the tool's panel (panel point 140, 10 and on) is the blue picture, cell 2 white.
+  const host::RasterView panel = window->session().record().raster(STAMP_REC_PANEL_BUFFER);
+  QCOMPARE(QByteArray(reinterpret_cast<const char*>(panel.pixel(155, 755)), 3),
+           QByteArray("\xFF\x00\x00", 3));
+  QCOMPARE(QByteArray(reinterpret_cast<const char*>(panel.pixel(185, 755)), 3),
+           QByteArray("\xFF\xFF\xFF", 3));
+
+  QStringList listed;
+  WhenDialogShows([&](QDialog& dialog) {
+    auto* list = dialog.findChild<QListWidget*>("control1002");
+    for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+    Click(dialog, "control2");
+  });
+  QTest::mouseClick(window->findChild<PanelView*>("panel"), Qt::LeftButton, {}, OnPanel(200, 105));
+  QVERIFY2(listed.contains("mine.bmp") && listed.contains("nature.bmp"),
+           qPrintable(listed.join(", ")));
+
+  const std::string before = test::ReadFile(sheet);
+  QStringList asked;
+  bool stayed = false;
+  WhenDialogShows([&](QDialog& dialog) {
+    QPushButton* save = fill(dialog, {pictures[1]});
+    Answering({"No"}, [save] { save->click(); }, &asked);
+    stayed = dialog.isVisible();
+    dialog.reject();
+  });
+  newSheet->trigger();
+  QCOMPARE(asked, QStringList{"A sheet named mine.bmp exists. Replace it?"});
+  QVERIFY(stayed);
+  QCOMPARE(test::ReadFile(sheet), before);
+  plat_set_program_path(STAMP_HOST_EXE);
+  qunsetenv("XDG_DATA_HOME");
 }
 
 // The child of aRecoveredDrawingSurvivesAKillAtAnyMoment: recovers what its state folder holds,

@@ -1,0 +1,42 @@
+// A picture file read without trusting it: the file is admitted first (a regular file of at most
+// kMaxPictureFileBytes, opened without blocking, so a FIFO or a device is refused at once), its
+// size is checked against the canvas limits from its header before its pixels are allocated, and
+// it is decoded whole. BMP goes through the platform's own decoder, PNG through libpng (which
+// must read it to its end). Every refusal is one sentence naming the file.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace stamp::host {
+
+inline constexpr uint64_t kMaxPictureFileBytes = uint64_t{256} << 20;
+
+// width x height pixels, 3 bytes each (blue, green, red), top row first, rows unpadded; any
+// transparency laid over white.
+struct Picture {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint8_t> pixels;
+};
+
+struct PictureRead {
+  std::optional<Picture> picture;
+  std::string error;  // why the file is refused, naming it, when picture is empty
+};
+
+// A PNG or BMP file.
+PictureRead ReadPicture(const std::string& path);
+// The bytes of a BMP file, as ReadPicture decodes them.
+PictureRead DecodeBmpPicture(const std::string& path, std::span<const uint8_t> file);
+
+// "PATH cannot be read: WHY".
+std::string PictureRefusal(const std::string& path, const std::string& why);
+// Why a picture of this size is refused (no canvas can hold it), naming path; nullopt when not.
+std::optional<std::string> PictureSizeProblem(const std::string& path, int64_t width,
+                                              int64_t height);
+
+}  // namespace stamp::host

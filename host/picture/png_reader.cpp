@@ -1,0 +1,135 @@
+#include "host/picture/png_reader.h"
+
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
+
+namespace stamp::host {
+namespace {
+
+constexpr size_t kSignatureBytes = 8;
+constexpr uint32_t kOpaque = 255;
+constexpr uint64_t kMaxDeflateRatio = 1032;
+constexpr png_uint_32 kRowsPerReport = 64;
+
+struct MemoryInput {
+  const uint8_t* data;
+  size_t size;
+  size_t at;
+};
+
+void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
+  auto* input = static_cast<MemoryInput*>(png_get_io_ptr(png));
+  if (length > input->size - input->at) png_error(png, "the picture's data ends early");
+  std::memcpy(out, input->data + input->at, length);
+  input->at += length;
+}
+
+[[noreturn]] void OnError(png_structp png, png_const_charp message) {
+  *static_cast<std::string*>(png_get_error_ptr(png)) = message;
+  png_longjmp(png, 1);
+}
+
+void OnWarning(png_structp, png_const_charp) {}
+
+// One channel of a pixel of alpha (0 to 255) and a layer of opacity (0 to 65535) over white.
+uint8_t OverWhite(uint32_t colour, uint32_t alpha, uint32_t opacity) {
+  constexpr uint64_t kScale = uint64_t{kOpaque} * kFullOpacity;
+  const uint64_t weight = uint64_t{alpha} * opacity;  // of kScale
+  const uint64_t over = colour * weight + kOpaque * (kScale - weight);
+  return static_cast<uint8_t>((over + kScale / 2) / kScale);
+}
+
+}  // namespace
+
+// The libpng calls stand in functions of their own, free of objects with destructors, because
+// libpng reports an error by a long jump out of them.
+struct PngReader::Decoder {
+  explicit Decoder(std::span<const uint8_t> png) : input{png.data(), png.size(), 0} {
+    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, OnError, OnWarning);
+    if (png_ != nullptr) info_ = png_create_info_struct(png_);
+  }
+  ~Decoder() { png_destroy_read_struct(&png_, &info_, nullptr); }
+
+  bool ReadHeader() {
+    if (info_ == nullptr) return Fail("not enough memory");
+    if (setjmp(png_jmpbuf(png_)) != 0) return false;
+    png_set_read_fn(png_, &input, ReadFromMemory);
+    png_read_info(png_, info_);
+    png_set_expand(png_);
+    png_set_scale_16(png_);
+    png_set_gray_to_rgb(png_);
+    png_set_add_alpha(png_, kOpaque, PNG_FILLER_AFTER);
+    passes_ = png_set_interlace_handling(png_);
+    png_read_update_info(png_, info_);
+    width = png_get_image_width(png_, info_);
+    height = png_get_image_height(png_, info_);
+    return png_get_rowbytes(png_, info_) == width * kRgbaBytes || Fail("unexpected row layout");
+  }
+
+  bool ReadRows(png_bytep* rows, const PngProgress& progress) {
+    if (setjmp(png_jmpbuf(png_)) != 0) return false;
+    for (int pass = 0; pass < passes_; ++pass) {
+      for (png_uint_32 y = 0; y < height; ++y) {
+        png_read_row(png_, rows[y], nullptr);
+        if (y % kRowsPerReport == 0 && progress &&
+            !progress((pass + static_cast<double>(y) / height) / passes_)) {
+          return false;
+        }
+      }
+    }
+    png_read_end(png_, nullptr);
+    return true;
+  }
+
+  bool Fail(const char* why) {
+    error = why;
+    return false;
+  }
+
+  MemoryInput input;
+  std::string error;
+  png_uint_32 width = 0;
+  png_uint_32 height = 0;
+
+ private:
+  png_structp png_ = nullptr;
+  png_infop info_ = nullptr;
+  int passes_ = 1;
+};
+
+PngReader::PngReader(std::span<const uint8_t> png) : decoder_(std::make_unique<Decoder>(png)) {}
+PngReader::~PngReader() = default;
+
+bool PngReader::HasSignature(std::span<const uint8_t> bytes) {
+  return bytes.size() >= kSignatureBytes && png_sig_cmp(bytes.data(), 0, kSignatureBytes) == 0;
+}
+
+bool PngReader::ReadHeader() { return decoder_->ReadHeader(); }
+uint32_t PngReader::width() const { return decoder_->width; }
+uint32_t PngReader::height() const { return decoder_->height; }
+const std::string& PngReader::error() const { return decoder_->error; }
+
+bool PngReader::CanHoldItsPicture() const {
+  const uint64_t rowBytes = 1 + (uint64_t{width()} + 7) / 8;
+  return uint64_t{decoder_->input.size} * kMaxDeflateRatio >= rowBytes * height();
+}
+
+bool PngReader::ReadRgba(std::vector<uint8_t>& rgba, const PngProgress& progress) {
+  const size_t rowBytes = size_t{width()} * kRgbaBytes;
+  rgba.resize(rowBytes * height());
+  std::vector<png_bytep> rows(height());
+  for (size_t y = 0; y < rows.size(); ++y) rows[y] = rgba.data() + y * rowBytes;
+  return decoder_->ReadRows(rows.data(), progress);
+}
+
+void RgbaRowOverWhite(const uint8_t* rgba, uint32_t width, uint32_t opacity, uint8_t* bgr) {
+  for (uint32_t x = 0; x < width; ++x, rgba += kRgbaBytes, bgr += 3) {
+    bgr[0] = OverWhite(rgba[2], rgba[3], opacity);
+    bgr[1] = OverWhite(rgba[1], rgba[3], opacity);
+    bgr[2] = OverWhite(rgba[0], rgba[3], opacity);
+  }
+}
+
+}  // namespace stamp::host

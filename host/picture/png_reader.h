@@ -1,0 +1,57 @@
+// PNG pictures decoded from memory through libpng, as 8-bit non-premultiplied RGBA of the values
+// they store: 16-bit samples scaled to 8 bits, palettes and grey expanded, an opaque picture
+// given alpha 255; no gamma is applied. The layers of layered files and the pictures of stamp
+// sheets are both read so. A reader validates before it allocates: the header first, then
+// whether the file is long enough for a picture of its size, and only then the rows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace stamp::host {
+
+inline constexpr size_t kRgbaBytes = 4;
+inline constexpr uint32_t kFullOpacity = 65535;
+
+// Called now and then with the part of the rows read (0 to 1); false stops the read.
+using PngProgress = std::function<bool(double done)>;
+
+class PngReader {
+ public:
+  explicit PngReader(std::span<const uint8_t> png);
+  ~PngReader();
+  PngReader(const PngReader&) = delete;
+  PngReader& operator=(const PngReader&) = delete;
+
+  static bool HasSignature(std::span<const uint8_t> bytes);
+
+  // Reads the header and sets the conversions; false with error() when it cannot.
+  bool ReadHeader();
+  uint32_t width() const;
+  uint32_t height() const;
+  // Whether the file's bytes could hold a picture of the header's size at all: deflate stores
+  // at most about 1032 bytes in one, so a shorter file is damaged, whatever it claims.
+  bool CanHoldItsPicture() const;
+  // Reads every row into rgba (width x height x 4 bytes, top row first), pass by pass, and the
+  // rest of the file up to its end. False with error() on damage; false with error() empty when
+  // progress stopped it.
+  bool ReadRgba(std::vector<uint8_t>& rgba, const PngProgress& progress = {});
+
+  const std::string& error() const;
+
+ private:
+  struct Decoder;
+  std::unique_ptr<Decoder> decoder_;
+};
+
+// One row of width RGBA pixels laid over white into B,G,R, each alpha scaled by opacity (0 to
+// kFullOpacity) first, with a plain rounded blend of the stored values. Opaque pixels at full
+// opacity come out unchanged.
+void RgbaRowOverWhite(const uint8_t* rgba, uint32_t width, uint32_t opacity, uint8_t* bgr);
+
+}  // namespace stamp::host

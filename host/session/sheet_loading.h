@@ -1,0 +1,19 @@
+// Loading a sheet into the running tool as a user does: the panel's file button pressed, the
+// sheet's path typed into the load dialog, OK. The tool's own load path runs, so the sheet is
+// remembered in the profile and the angle and cell are reset as after any choice in the dialog.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "host/session/session.h"
+
+namespace stamp::host {
+
+// For this one press, the load dialog is answered with path (the tool's backslash form) while
+// everything else (the tool's message boxes, among them its "Stamp file open error") goes to
+// the back end installed before, which is installed again after. Gives the export's result, as
+// the session acted on it.
+int32_t LoadSheetThroughDialog(Session& session, const std::u16string& path);
+
+}  // namespace stamp::host

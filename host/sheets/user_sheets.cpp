@@ -1,0 +1,110 @@
+#include "host/sheets/user_sheets.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+#include "stamp/platform.h"
+
+namespace stamp::host {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kDataFolder[] = "stamp-host";
+constexpr char kStampFolder[] = "stamp";
+// The program the tool is told it runs in: it only takes the folder the name lies in.
+constexpr char kProgramName[] = "stamp-host";
+constexpr char kLinkSuffix[] = ".link-new";
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The tool lists "*.bmp" without regard to case.
+bool IsSheetName(const std::string& name) { return Lower(name).ends_with(kSheetExtension); }
+
+bool IsDanglingLink(const fs::path& path) {
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode) &&
+         ::stat(path.c_str(), &status) != 0;
+}
+
+// A new link at at, made beside it and renamed over a dangling one, so no moment lacks it.
+bool LinkSample(const fs::path& sample, const fs::path& at, std::string& why) {
+  struct stat status {};
+  if (::lstat(at.c_str(), &status) != 0) {
+    if (::symlink(sample.c_str(), at.c_str()) == 0 || errno == EEXIST) return true;
+  } else if (IsDanglingLink(at)) {
+    const fs::path fresh = at.string() + kLinkSuffix;
+    ::unlink(fresh.c_str());
+    if (::symlink(sample.c_str(), fresh.c_str()) == 0 && ::rename(fresh.c_str(), at.c_str()) == 0)
+      return true;
+  } else {
+    return true;
+  }
+  why = "cannot link the sample " + sample.filename().string() + " into " +
+        at.parent_path().string() + ": " + std::strerror(errno);
+  return false;
+}
+
+}  // namespace
+
+std::optional<fs::path> UserSheetFolder() {
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/') {
+    return fs::path(data) / kDataFolder / kStampFolder;
+  }
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    return fs::path(home) / ".local" / "share" / kDataFolder / kStampFolder;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> SheetFileName(const std::string& name, std::string& why) {
+  const bool control = std::any_of(name.begin(), name.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+  if (name.empty()) {
+    why = "the sheet has no name";
+  } else if (name.front() == '.') {
+    why = "a sheet's name cannot begin with a dot";
+  } else if (control || name.find_first_of("/\\") != std::string::npos) {
+    why = "a sheet's name cannot hold a slash, a backslash or a control character";
+  } else {
+    return IsSheetName(name) ? name : name + kSheetExtension;
+  }
+  return std::nullopt;
+}
+
+std::string PrepareUserSheetFolder(const fs::path& folder, const fs::path& samples) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error) return "cannot make the sheet folder " + folder.string() + ": " + error.message();
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    return "the sheet folder " + folder.string() + " cannot be written: " + std::strerror(errno);
+  }
+  std::string why;
+  for (const fs::directory_entry& entry : fs::directory_iterator(samples, error)) {
+    const fs::path name = entry.path().filename();
+    if (!IsSheetName(name.string()) || !entry.is_regular_file(error)) continue;
+    if (!LinkSample(fs::absolute(entry.path()), folder / name, why)) return why;
+  }
+  return {};
+}
+
+std::string ShowUserSheetsToTool(const fs::path& hostFolder) {
+  const std::optional<fs::path> folder = UserSheetFolder();
+  if (!folder) return "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
+  if (std::string why = PrepareUserSheetFolder(*folder, hostFolder / kStampFolder); !why.empty())
+    return why;
+  plat_set_program_path((folder->parent_path() / kProgramName).c_str());
+  return {};
+}
+
+}  // namespace stamp::host

@@ -1,0 +1,40 @@
+// The user's own stamp sheets, in the folder the desktop's conventions give a program's data:
+// $XDG_DATA_HOME/stamp-host/stamp (an absolute XDG_DATA_HOME), else
+// ~/.local/share/stamp-host/stamp.
+//
+// The tool lists the sheets of the stamp/ folder beside the program it runs in, and the host's
+// own samples lie in the host's folder, which an installed package keeps read-only. So the window
+// lays the samples into the user's folder as links (never over an entry of the user's own: a
+// user's sheet of a sample's name is the one listed) and shows the tool the user's folder as its
+// own: the load dialog lists the samples and the user's sheets together, and a sheet the user
+// drops into the folder is listed the next time the dialog opens.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace stamp::host {
+
+inline constexpr char kSheetExtension[] = ".bmp";
+
+// nullopt when neither XDG_DATA_HOME nor HOME is set.
+std::optional<std::filesystem::path> UserSheetFolder();
+
+// Makes folder when missing, checks that it can be written, and links into it each sample sheet
+// of samples (a *.bmp file) whose name is free there or held by a link that leads nowhere.
+// Gives "" or one sentence naming the folder and what failed; the samples stay where they are.
+std::string PrepareUserSheetFolder(const std::filesystem::path& folder,
+                                   const std::filesystem::path& samples);
+
+// The file name a sheet called name is saved under: name with ".bmp" added unless it ends so.
+// nullopt with why for a name that is empty, begins with a dot, or holds a slash, a backslash
+// or a control character.
+std::optional<std::string> SheetFileName(const std::string& name, std::string& why);
+
+// Prepares the user's folder with the samples of hostFolder/stamp and makes the tool take it
+// for its stamp folder (the program path the platform reports lies beside it). Gives "" or why
+// the tool keeps listing the host's own samples instead.
+std::string ShowUserSheetsToTool(const std::filesystem::path& hostFolder);
+
+}  // namespace stamp::host
