@@ -123,8 +123,8 @@ void StampWindow::BuildMenus() {
 
 void StampWindow::BuildFileMenu() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->addAction(tr("&New canvas"), QKeySequence::New, this, &StampWindow::NewCanvas)
-      ->setStatusTip(tr("Clear every layer to white"));
+  file->addAction(tr("&New canvas..."), QKeySequence::New, this, &StampWindow::NewCanvas)
+      ->setStatusTip(tr("Start again on white layers of the size you choose"));
   file->addAction(tr("&Open..."), QKeySequence::Open, this, &StampWindow::OpenWork)
       ->setStatusTip(tr("Open layered work saved as OpenRaster (.ora)"));
   file->addAction(tr("Open &picture into layer 0..."),

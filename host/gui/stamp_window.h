@@ -59,6 +59,10 @@ class StampWindow : public QMainWindow {
   bool SaveWorkTo(const QString& path);
   void OpenWorkFrom(const QString& path);
   void OpenPictureFrom(const QString& path);
+  // A file handed from outside (the command line, a drop, the recent list), opened as the File
+  // menu would by its kind (file_kind.h): a drawing as Open, asking first about unsaved changes;
+  // a picture as Open picture into layer 0. Anything else is a message, the drawing untouched.
+  void OpenFile(const QString& path);
   // Closes without asking; unsaved work stays as an autosave, for the next window to recover.
   void EndSession();
 

@@ -2,6 +2,7 @@
 // of the record, the layer choice, undo and redo, a new canvas, the exported picture and the
 // settings shown at start-up.
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include "host/gui/canvas_size_dialog.h"
 #include "host/gui/canvas_view.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/raster_image.h"
@@ -104,8 +106,14 @@ void StampWindow::ShowHistoryStep(int32_t layer, const QString& text) {
   statusBar()->showMessage(text);
 }
 
+// The size comes first, so that Cancel there leaves everything as it was.
 void StampWindow::NewCanvas() {
-  if (!ConfirmDiscard(tr("New canvas"))) return;
+  const host::HostRecord& shown = session_->record();
+  const std::optional<QSize> size =
+      AskCanvasSize(this, {shown.canvasWidth(), shown.canvasHeight()});
+  if (!size || !ConfirmDiscard(tr("New canvas")) || !ResizeCanvas(size->width(), size->height())) {
+    return;
+  }
   host::HostRecord& record = session_->record();
   for (const uint32_t field :
        {host::LayerField(0), host::LayerField(1), host::LayerField(2),
@@ -116,7 +124,7 @@ void StampWindow::NewCanvas() {
   ShowCanvas();
   history_.Clear();
   MarkSaved(QString());
-  statusBar()->showMessage(tr("New canvas"));
+  statusBar()->showMessage(tr("New canvas of %1x%2").arg(size->width()).arg(size->height()));
 }
 
 void StampWindow::ExportPicture() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "host/gui/file_kind.h"
 #include "host/gui/read_progress_dialog.h"
 #include "host/gui/recovery_offer.h"
 #include "host/gui/stamp_window.h"
@@ -124,6 +125,19 @@ void StampWindow::OpenWorkFrom(const QString& path) {
     Warn(tr("Open"), tr("%1 is open, and shows as in the program that wrote it; its layers have "
                         "no visibility or opacity here:\n%2")
                          .arg(path, lines.join('\n')));
+  }
+}
+
+void StampWindow::OpenFile(const QString& path) {
+  switch (KindOfFile(path)) {
+    case FileKind::kDrawing:
+      if (ConfirmDiscard(tr("Open"))) OpenWorkFrom(path);
+      return;
+    case FileKind::kPicture: return OpenPictureFrom(path);
+    case FileKind::kOther:
+      return Warn(tr("Open"), tr("%1 is neither a drawing (.ora) nor a picture (PNG, JPEG or "
+                                 "BMP).\nThe drawing is unchanged.")
+                                  .arg(path));
   }
 }
 

@@ -9,8 +9,10 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -42,6 +45,7 @@
 #include "host/gui/quit_signals.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
+#include "host/gui/window_settings.h"
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
 #include "stamp/host_record.h"
@@ -76,6 +80,34 @@ void WhenDialogShows(std::function<void(QDialog&)> action) {
   QTimer::singleShot(0, [action] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (dialog != nullptr) action(*dialog);
+  });
+}
+
+// What New canvas's size dialog showed when it was answered.
+struct SizeAsked {
+  QSize offered;
+  bool okEnabled = false;
+  QString problem;
+};
+
+// Answers New canvas's size dialog once it shows: enters size and presses OK, or Cancel where OK
+// is disabled.
+void AnswerCanvasSize(QSize size, SizeAsked* asked = nullptr) {
+  WhenDialogShows([size, asked](QDialog& dialog) {
+    auto* width = dialog.findChild<QSpinBox*>("width");
+    auto* height = dialog.findChild<QSpinBox*>("height");
+    const QSize offered(width->value(), height->value());
+    width->setValue(size.width());
+    height->setValue(size.height());
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    if (asked != nullptr) {
+      *asked = {offered, ok->isEnabled(), dialog.findChild<QLabel*>("problem")->text()};
+    }
+    if (ok->isEnabled()) {
+      ok->click();
+    } else {
+      dialog.reject();
+    }
   });
 }
 
@@ -128,6 +160,10 @@ Comparison Compare(const ShownCanvas& shown, const QImage& canvas) {
 // and onAnswer runs as each answer is pressed.
 bool Answering(const QStringList& buttons, const std::function<void()>& action,
                QStringList* texts = nullptr, const std::function<void()>& onAnswer = {}) {
+  if (buttons.isEmpty()) {
+    action();
+    return true;
+  }
   auto unanswered = std::make_shared<QStringList>(buttons);
   auto* timer = new QTimer(qApp);
   timer->setObjectName(kAnswersTimer);
@@ -241,6 +277,8 @@ class StampWindowTest : public QObject {
   void aStrokeCutShortByADialogLandsWhereThePenWas();
   void unsavedWorkIsAskedAboutBeforeItIsDropped();
   void workAndPicturesOpenIntoTheLayers();
+  void filesFromOutsideOpenByTheirKind();
+  void newCanvasAsksTheSize();
   void aSignalEndsTheWindowAsAClose();
   void aKilledWindowsAutosaveIsRecovered();
   void hostileFilesAreRefusedWithAMessage();
@@ -537,6 +575,7 @@ void StampWindowTest::unsavedWorkIsAskedAboutBeforeItIsDropped() {
   // The offscreen platform has no window manager to make the window active again after a box.
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  AnswerCanvasSize({kCanvasSide, kCanvasSide});
   QVERIFY(Answering({"Discard"},
                     [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); }));
   QVERIFY(Layers(*window) == blank && !window->unsaved());
@@ -593,6 +632,101 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   window->OpenWorkFrom(work);
   QCOMPARE(window->session().record().canvasWidth(), 200);
   QVERIFY(Layers(*window) == saved);
+}
+
+// A file handed from outside opens as the File menu would, by its kind: a drawing replaces the
+// work once the unsaved changes are asked about, a picture goes into layer 0 as a step that can
+// be undone, and a file of neither kind, or one that is gone, is a message and changes nothing.
+void StampWindowTest::filesFromOutsideOpenByTheirKind() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("outside.ini", 200);
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  Stamp(canvas, {50, 50});
+  const QString drawing = folder_.filePath("outside.ora");
+  QVERIFY(window->SaveWorkTo(drawing));
+  const QByteArray saved = Layers(*window);
+  QImage picture(200, 200, QImage::Format_RGB32);
+  picture.fill(qRgb(10, 200, 30));
+  const QString picturePath = folder_.filePath("outside.PNG");
+  QVERIFY(picture.save(picturePath, "PNG") && WriteAll(folder_.filePath("outside.txt"), "text"));
+  const auto isPicture = [&](const QByteArray&) {
+    return Painted(*canvas).pixel(10, 190) == picture.pixel(0, 0);
+  };
+  const auto isSaved = [&](const QByteArray&) { return Layers(*window) == saved; };
+  const auto isUnchanged = [&](const QByteArray& before) { return Layers(*window) == before; };
+  struct Outside {
+    const char* name;
+    QString path;
+    QStringList answers;
+    const char* told;
+    std::function<bool(const QByteArray& before)> holds;
+  };
+  const Outside cases[] = {
+      {"a drawing over unsaved changes", drawing, {"Discard"}, "not saved", isSaved},
+      {"a picture", picturePath, {}, "", isPicture},
+      {"a text file", folder_.filePath("outside.txt"), {"OK"}, "neither a drawing", isUnchanged},
+      {"a drawing that is gone",
+       folder_.filePath("gone.ora"),
+       {"Discard", "OK"},
+       "cannot be opened",
+       isUnchanged},
+  };
+  for (const Outside& outside : cases) {
+    Stamp(canvas, {150, 150});
+    const QByteArray before = Layers(*window);
+    QStringList texts;
+    QVERIFY2(Answering(
+                 outside.answers, [&] { window->OpenFile(outside.path); }, &texts),
+             outside.name);
+    QVERIFY2(texts.join('\n').contains(outside.told),
+             qPrintable(outside.name + (": " + texts.join('\n'))));
+    QVERIFY2(outside.holds(before), outside.name);
+  }
+}
+
+// New canvas asks the size first: one the record can hold starts white layers of that size and
+// is offered the next time; one it cannot hold keeps OK disabled, saying why, and changes nothing.
+void StampWindowTest::newCanvasAsksTheSize() {
+  WindowSettings().remove("canvas/size");
+  const std::unique_ptr<StampWindow> window = OpenWindow("new.ini", 200);
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  struct SizeCase {
+    const char* name;
+    QSize entered;
+    QSize offered;
+    bool accepted;
+  };
+  const SizeCase cases[] = {
+      {"a smaller canvas", {120, 90}, {200, 200}, true},
+      {"one too large for the record", {100000, 100000}, {120, 90}, false},
+      {"a wide one, after the size last chosen", {640, 100}, {120, 90}, true},
+  };
+  for (const SizeCase& size : cases) {
+    // The offscreen platform has no window manager to make the window active again after a box.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    Stamp(canvas, {20, 20});
+    const QByteArray before = Layers(*window);
+    const host::HostRecord& was = window->session().record();
+    const QSize wasSize(was.canvasWidth(), was.canvasHeight());
+    SizeAsked asked;
+    AnswerCanvasSize(size.entered, &asked);
+    const bool answered = Answering(size.accepted ? QStringList{"Discard"} : QStringList{}, [&] {
+      QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    });
+    QVERIFY2(answered, size.name);
+    QCOMPARE(asked.offered, size.offered);
+    QCOMPARE(asked.okEnabled, size.accepted);
+    QVERIFY2(size.accepted == asked.problem.isEmpty(), qPrintable(asked.problem));
+    const host::HostRecord& record = window->session().record();
+    QCOMPARE(QSize(record.canvasWidth(), record.canvasHeight()),
+             size.accepted ? size.entered : wasSize);
+    const QByteArray layers = Layers(*window);
+    QVERIFY2(size.accepted ? layers.count('\xff') == layers.size() && !window->unsaved()
+                           : layers == before,
+             size.name);
+  }
 }
 
 // SIGTERM, as a desktop session sends at log-out, closes the window: the tool shuts down and
