@@ -8,6 +8,7 @@
 
 #include "host/gui/picture_file.h"
 #include "host/gui/raster_image.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/stamp_window.h"
 
 namespace stamp::gui {
@@ -54,6 +55,7 @@ void StampWindow::OpenPictureFrom(const QString& path) {
   session_->LayersChanged();
   ShowCanvas();
   Changed();
+  AddRecentFile(path);
   statusBar()->showMessage(tr("Layer 0 holds %1").arg(path));
 }
 

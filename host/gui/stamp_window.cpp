@@ -15,6 +15,7 @@
 #include "host/gui/canvas_view.h"
 #include "host/gui/help_dialog.h"
 #include "host/gui/panel_view.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/tool_profile.h"
 #include "host/gui/window_size.h"
 
@@ -23,6 +24,7 @@ namespace stamp::gui {
 StampWindow::StampWindow(const host::SessionOptions& options)
     : options_(options), log_(std::cout, std::cerr, /*quiet=*/true) {
   setWindowTitle(tr("Stamp"));
+  setAcceptDrops(true);
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   canvas_ = new CanvasView(central);
@@ -127,6 +129,11 @@ void StampWindow::BuildFileMenu() {
       ->setStatusTip(tr("Start again on white layers of the size you choose"));
   file->addAction(tr("&Open..."), QKeySequence::Open, this, &StampWindow::OpenWork)
       ->setStatusTip(tr("Open layered work saved as OpenRaster (.ora)"));
+  QMenu* recent = file->addMenu(tr("Open &recent"));
+  recent->setObjectName("recent");
+  connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+    FillRecentMenu(*recent, [this](const QString& path) { OpenRecent(path); });
+  });
   file->addAction(tr("Open &picture into layer 0..."),
                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, &StampWindow::OpenPicture)
       ->setStatusTip(tr("Put a PNG, JPEG or BMP picture into the back layer, to stamp on it"));

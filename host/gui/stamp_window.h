@@ -63,11 +63,16 @@ class StampWindow : public QMainWindow {
   // menu would by its kind (file_kind.h): a drawing as Open, asking first about unsaved changes;
   // a picture as Open picture into layer 0. Anything else is a message, the drawing untouched.
   void OpenFile(const QString& path);
+  // A file of File > Open recent: one that is gone is taken off the list with a message.
+  void OpenRecent(const QString& path);
   // Closes without asking; unsaved work stays as an autosave, for the next window to recover.
   void EndSession();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // One local file dragged onto the window is taken, and opens as OpenFile does once dropped.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Layout and menus.

@@ -11,6 +11,7 @@
 
 #include "host/gui/file_kind.h"
 #include "host/gui/read_progress_dialog.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/recovery_offer.h"
 #include "host/gui/stamp_window.h"
 #include "host/ora/ora_file.h"
@@ -46,6 +47,7 @@ void StampWindow::Changed() {
 }
 
 void StampWindow::MarkSaved(const QString& path) {
+  if (!path.isEmpty()) AddRecentFile(path);
   workPath_ = path;
   unsaved_ = false;
   autosave_->Forget();
@@ -139,6 +141,15 @@ void StampWindow::OpenFile(const QString& path) {
                                  "BMP).\nThe drawing is unchanged.")
                                   .arg(path));
   }
+}
+
+void StampWindow::OpenRecent(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    DropRecentFile(path);
+    return Warn(tr("Open recent"),
+                tr("%1 is no longer there, and is taken off the recent files.").arg(path));
+  }
+  OpenFile(path);
 }
 
 ora::LayeredPicture StampWindow::Work() const {

@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -43,6 +45,7 @@
 #include "host/gui/history.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/quit_signals.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
 #include "host/gui/window_settings.h"
@@ -254,6 +257,28 @@ pid_t EndedProcessId() {
   return child;
 }
 
+// Files as a drag from a file manager carries them.
+std::unique_ptr<QMimeData> FileData(const QStringList& paths) {
+  auto data = std::make_unique<QMimeData>();
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+  data->setUrls(urls);
+  return data;
+}
+
+// Drags data onto the window; whether the window took it as it entered. With drop, a drag taken
+// is dropped, and what the drop does runs before this returns.
+bool DragOnto(QWidget& window, const std::unique_ptr<QMimeData>& data, bool drop) {
+  const QPointF at = window.rect().center();
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &enter);
+  if (!enter.isAccepted() || !drop) return enter.isAccepted();
+  QDropEvent dropped(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &dropped);
+  QCoreApplication::processEvents();
+  return true;
+}
+
 // A stroke that stamps at a point of the canvas shown at 1:1, unscrolled.
 void Stamp(CanvasView* canvas, QPoint point) {
   QTest::mousePress(canvas->viewport(), Qt::LeftButton, {}, point);
@@ -279,6 +304,8 @@ class StampWindowTest : public QObject {
   void workAndPicturesOpenIntoTheLayers();
   void filesFromOutsideOpenByTheirKind();
   void newCanvasAsksTheSize();
+  void recentFilesKeepTheLastTen();
+  void theCommandLineOpensADrawing();
   void aSignalEndsTheWindowAsAClose();
   void aKilledWindowsAutosaveIsRecovered();
   void hostileFilesAreRefusedWithAMessage();
@@ -671,17 +698,73 @@ void StampWindowTest::filesFromOutsideOpenByTheirKind() {
        "cannot be opened",
        isUnchanged},
   };
-  for (const Outside& outside : cases) {
-    Stamp(canvas, {150, 150});
-    const QByteArray before = Layers(*window);
-    QStringList texts;
-    QVERIFY2(Answering(
-                 outside.answers, [&] { window->OpenFile(outside.path); }, &texts),
-             outside.name);
-    QVERIFY2(texts.join('\n').contains(outside.told),
-             qPrintable(outside.name + (": " + texts.join('\n'))));
-    QVERIFY2(outside.holds(before), outside.name);
+  const std::pair<const char*, std::function<void(const QString&)>> routes[] = {
+      {"given", [&](const QString& path) { window->OpenFile(path); }},
+      {"dropped", [&](const QString& path) { DragOnto(*window, FileData({path}), true); }},
+  };
+  for (const auto& [route, open] : routes) {
+    for (const Outside& outside : cases) {
+      const QString name = QString("%1 %2").arg(outside.name, route);
+      Stamp(canvas, {150, 150});
+      const QByteArray before = Layers(*window);
+      QStringList texts;
+      QVERIFY2(Answering(
+                   outside.answers, [&] { open(outside.path); }, &texts),
+               qPrintable(name));
+      QVERIFY2(texts.join('\n').contains(outside.told), qPrintable(name + ": " + texts.join('\n')));
+      QVERIFY2(outside.holds(before), qPrintable(name));
+    }
   }
+  QVERIFY(!DragOnto(*window, FileData({drawing, picturePath}), false));
+  QVERIFY(!DragOnto(*window, FileData({}), false));
+}
+
+// File > Open recent lists the last ten drawings and pictures opened or saved, newest first; a
+// file chosen there comes first again, and one that is gone is taken off with a message.
+void StampWindowTest::recentFilesKeepTheLastTen() {
+  WindowSettings().remove("recent/files");
+  const std::unique_ptr<StampWindow> window = OpenWindow("recent.ini", 200);
+  QVERIFY(window != nullptr);
+  QStringList saved;
+  for (int i = 0; i < kMaxRecentFiles + 2; ++i) {
+    saved.prepend(folder_.filePath(QString("recent-%1.ora").arg(i)));
+    QVERIFY(window->SaveWorkTo(saved.front()));
+  }
+  QCOMPARE(RecentFiles(), saved.mid(0, kMaxRecentFiles));
+  auto* menu = window->findChild<QMenu*>("recent");
+  const auto item = [&](int index) {
+    emit menu->aboutToShow();
+    return menu->actions().value(index);
+  };
+  QVERIFY(item(0)->text().endsWith(saved[0]) && menu->actions().size() == kMaxRecentFiles);
+  QVERIFY(QFile::remove(saved[0]));
+  QStringList texts;
+  QVERIFY(Answering(
+      {"OK"}, [&] { item(0)->trigger(); }, &texts));
+  QVERIFY2(texts.join('\n').contains("no longer there"), qPrintable(texts.join('\n')));
+  QCOMPARE(RecentFiles(), saved.mid(1, kMaxRecentFiles - 1));
+  item(4)->trigger();
+  QCOMPARE(RecentFiles().front(), saved[5]);
+  QVERIFY(window->windowTitle().startsWith("recent-") && !window->unsaved());
+}
+
+// stamp-host gui FILE opens the drawing: it is the first of the recent files while the window
+// runs.
+void StampWindowTest::theCommandLineOpensADrawing() {
+  WindowSettings().remove("recent/files");
+  const QString drawing = folder_.filePath("given.ora");
+  QVERIFY(!WriteDrawing(drawing.toStdString(), 120, 77).isEmpty());
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("XDG_STATE_HOME", folder_.filePath("given-state"));
+  QProcess host;
+  host.setProcessEnvironment(environment);
+  host.start(STAMP_HOST_EXE, {"gui", "--profile", folder_.filePath("given.ini"), drawing});
+  QVERIFY(host.waitForStarted());
+  QTRY_COMPARE_WITH_TIMEOUT(RecentFiles().value(0), drawing, 60000);
+  host.terminate();
+  QVERIFY(host.waitForFinished(60000));
+  QCOMPARE(host.exitCode(), 0);
 }
 
 // New canvas asks the size first: one the record can hold starts white layers of that size and
