@@ -201,7 +201,7 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
 
 // The three layers, one after another.
 QByteArray Layers(const StampWindow& window) {
-  const host::HostRecord& record = window.session().record();
+  const host::HostRecord& record = window.work().session().record();
   QByteArray bytes;
   for (int layer = 0; layer < 3; ++layer) {
     bytes.append(reinterpret_cast<const char*>(record.buffer(host::LayerField(layer))),
@@ -541,7 +541,7 @@ void StampWindowTest::aStrokeCutShortByADialogLandsWhereThePenWas() {
   DragTo(view, {100, 120});
   QEvent deactivate(QEvent::WindowDeactivate);
   QApplication::sendEvent(window.get(), &deactivate);
-  const host::HostRecord& record = window->session().record();
+  const host::HostRecord& record = window->work().session().record();
   const uint8_t* overlay = record.buffer(STAMP_REC_OVERLAY_BUFFER);
   QVERIFY(std::all_of(overlay, overlay + record.canvasBytes(), [](uint8_t b) { return b == 255; }));
   const QByteArray cut = Layers(*window);
@@ -566,8 +566,8 @@ void StampWindowTest::historyTakesBackAndRedoesAHundredStrokes() {
     if (i == 0 || i == 50 || i == kStrokes - 1) after[i] = Layers(*window);
   }
   QVERIFY(after[0] != blank);
-  QCOMPARE(window->history().undoSteps(), size_t{kStrokes});
-  QVERIFY(window->history().bytes() < (size_t{4} << 20));
+  QCOMPARE(window->work().history().undoSteps(), size_t{kStrokes});
+  QVERIFY(window->work().history().bytes() < (size_t{4} << 20));
   const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
     for (int i = 0; i < times; ++i) QTest::keyClick(window.get(), key, modifiers);
   };
@@ -596,7 +596,7 @@ void StampWindowTest::unsavedWorkIsAskedAboutBeforeItIsDropped() {
   auto* canvas = window->findChild<CanvasView*>("canvas");
   const QByteArray blank = Layers(*window);
   Stamp(canvas, {100, 100});
-  QVERIFY(window->unsaved());
+  QVERIFY(window->work().unsaved());
   bool closed = true;
   QVERIFY(Answering({"Cancel"}, [&] { closed = window->close(); }) && !closed);
   // The offscreen platform has no window manager to make the window active again after a box.
@@ -605,7 +605,7 @@ void StampWindowTest::unsavedWorkIsAskedAboutBeforeItIsDropped() {
   AnswerCanvasSize({kCanvasSide, kCanvasSide});
   QVERIFY(Answering({"Discard"},
                     [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); }));
-  QVERIFY(Layers(*window) == blank && !window->unsaved());
+  QVERIFY(Layers(*window) == blank && !window->work().unsaved());
 
   const QString path = folder_.filePath("unsaved.ora");
   QVERIFY(window->SaveWorkTo(path));
@@ -651,13 +651,13 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   QVERIFY(Layers(*window) == placed);
 
   window->OpenWorkFrom(work);
-  QVERIFY(Layers(*window) == saved && !window->unsaved());
+  QVERIFY(Layers(*window) == saved && !window->work().unsaved());
   QVERIFY(Answering({"Resize the canvas"}, [&] { window->OpenPictureFrom(picturePath); }));
-  const host::HostRecord& resized = window->session().record();
+  const host::HostRecord& resized = window->work().session().record();
   QCOMPARE(QSize(resized.canvasWidth(), resized.canvasHeight()), QSize(60, 40));
   QCOMPARE(Painted(*canvas).pixel(59, 39), qRgb(10, 200, 30));
   window->OpenWorkFrom(work);
-  QCOMPARE(window->session().record().canvasWidth(), 200);
+  QCOMPARE(window->work().session().record().canvasWidth(), 200);
   QVERIFY(Layers(*window) == saved);
 }
 
@@ -745,7 +745,7 @@ void StampWindowTest::recentFilesKeepTheLastTen() {
   QCOMPARE(RecentFiles(), saved.mid(1, kMaxRecentFiles - 1));
   item(4)->trigger();
   QCOMPARE(RecentFiles().front(), saved[5]);
-  QVERIFY(window->windowTitle().startsWith("recent-") && !window->unsaved());
+  QVERIFY(window->windowTitle().startsWith("recent-") && !window->work().unsaved());
 }
 
 // stamp-host gui FILE opens the drawing: it is the first of the recent files while the window
@@ -791,7 +791,7 @@ void StampWindowTest::newCanvasAsksTheSize() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     Stamp(canvas, {20, 20});
     const QByteArray before = Layers(*window);
-    const host::HostRecord& was = window->session().record();
+    const host::HostRecord& was = window->work().session().record();
     const QSize wasSize(was.canvasWidth(), was.canvasHeight());
     SizeAsked asked;
     AnswerCanvasSize(size.entered, &asked);
@@ -802,11 +802,11 @@ void StampWindowTest::newCanvasAsksTheSize() {
     QCOMPARE(asked.offered, size.offered);
     QCOMPARE(asked.okEnabled, size.accepted);
     QVERIFY2(size.accepted == asked.problem.isEmpty(), qPrintable(asked.problem));
-    const host::HostRecord& record = window->session().record();
+    const host::HostRecord& record = window->work().session().record();
     QCOMPARE(QSize(record.canvasWidth(), record.canvasHeight()),
              size.accepted ? size.entered : wasSize);
     const QByteArray layers = Layers(*window);
-    QVERIFY2(size.accepted ? layers.count('\xff') == layers.size() && !window->unsaved()
+    QVERIFY2(size.accepted ? layers.count('\xff') == layers.size() && !window->work().unsaved()
                            : layers == before,
              size.name);
   }
@@ -874,7 +874,7 @@ void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
   QVERIFY(Answering({"Recover"}, [&] { window = OpenWindow("recovered.ini", 200); }));
   QVERIFY(window != nullptr);
   QVERIFY(Layers(*window) == autosaved);
-  QVERIFY(window->unsaved());
+  QVERIFY(window->work().unsaved());
 }
 
 // Files that would freeze the window, or open as something they do not hold: each is refused at
@@ -1113,7 +1113,7 @@ int RunKilledChild(const QString& folder) {
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   auto* canvas = window.findChild<CanvasView*>("canvas");
-  QSignalSpy written(&window.autosave(), &Autosave::Written);
+  QSignalSpy written(&window.work().autosave(), &Autosave::Written);
   for (int i = 0; i < Autosave::kStrokesPerSave; ++i) Stamp(canvas, {20 + 30 * i, 50});
   if (!written.wait(30000)) return 1;
   if (!WriteAll(folder + "/autosaved.bin", Layers(window))) return 1;
