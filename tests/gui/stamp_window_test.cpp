@@ -305,6 +305,7 @@ class StampWindowTest : public QObject {
   void filesFromOutsideOpenByTheirKind();
   void newCanvasAsksTheSize();
   void recentFilesKeepTheLastTen();
+  void aCanvasThatCannotBeMadeKeepsTheDrawing();
   void theCommandLineOpensADrawing();
   void aSignalEndsTheWindowAsAClose();
   void aKilledWindowsAutosaveIsRecovered();
@@ -746,6 +747,31 @@ void StampWindowTest::recentFilesKeepTheLastTen() {
   item(4)->trigger();
   QCOMPARE(RecentFiles().front(), saved[5]);
   QVERIFY(window->windowTitle().startsWith("recent-") && !window->work().unsaved());
+}
+
+// A canvas of another size whose record cannot be had (its memory refused): the message comes
+// once the old canvas is back with the drawing it held, which the window still shows and stamps.
+void StampWindowTest::aCanvasThatCannotBeMadeKeepsTheDrawing() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("refused.ini", 200);
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  Stamp(canvas, {50, 50});
+  const QByteArray drawing = Layers(*window);
+  QImage picture(60, 40, QImage::Format_RGB32);
+  picture.fill(qRgb(10, 200, 30));
+  const QString path = folder_.filePath("refused.png");
+  QVERIFY(picture.save(path));
+  plat_fault_inject(PLAT_FAULT_ALLOC_LOW, 0);
+  QStringList texts;
+  QVERIFY(Answering(
+      {"Resize the canvas", "Discard", "OK"}, [&] { window->OpenPictureFrom(path); }, &texts));
+  QVERIFY2(texts.join('\n').contains("cannot be 60x40"), qPrintable(texts.join('\n')));
+  const host::HostRecord& record = window->work().session().record();
+  QCOMPARE(QSize(record.canvasWidth(), record.canvasHeight()), QSize(200, 200));
+  QVERIFY(Layers(*window) == drawing && window->work().unsaved());
+  QCOMPARE(Painted(*canvas).pixel(150, 150), qRgb(255, 255, 255));
+  Stamp(canvas, {150, 150});
+  QVERIFY(Painted(*canvas).pixel(150, 150) != qRgb(255, 255, 255));
 }
 
 // stamp-host gui FILE opens the drawing: it is the first of the recent files while the window
