@@ -279,6 +279,15 @@ bool DragOnto(QWidget& window, const std::unique_ptr<QMimeData>& data, bool drop
   return true;
 }
 
+// A picture of one colour, kPictureGreen, saved at path in the format its suffix names; false when
+// it could not be saved.
+constexpr QRgb kPictureGreen = qRgb(10, 200, 30);
+bool SavePicture(const QString& path, QSize size) {
+  QImage picture(size, QImage::Format_RGB32);
+  picture.fill(kPictureGreen);
+  return picture.save(path);
+}
+
 // A stroke that stamps at a point of the canvas shown at 1:1, unscrolled.
 void Stamp(CanvasView* canvas, QPoint point) {
   QTest::mousePress(canvas->viewport(), Qt::LeftButton, {}, point);
@@ -631,13 +640,11 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   QVERIFY(window->SaveWorkTo(work));
   const QByteArray saved = Layers(*window);
 
-  QImage picture(60, 40, QImage::Format_RGB32);
-  picture.fill(qRgb(10, 200, 30));
   const QString picturePath = folder_.filePath("picture.png");
-  QVERIFY(picture.save(picturePath));
+  QVERIFY(SavePicture(picturePath, {60, 40}));
   QVERIFY(Answering({"Place at the top-left"}, [&] { window->OpenPictureFrom(picturePath); }));
   const QImage shown = Painted(*canvas);
-  QCOMPARE(shown.pixel(59, 39), qRgb(10, 200, 30));
+  QCOMPARE(shown.pixel(59, 39), kPictureGreen);
   QCOMPARE(shown.pixel(60, 40), qRgb(255, 255, 255));
   QCOMPARE(shown.pixel(50, 50), qRgb(255, 255, 255));  // the stroke in layer 0 was replaced
 
@@ -656,7 +663,7 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   QVERIFY(Answering({"Resize the canvas"}, [&] { window->OpenPictureFrom(picturePath); }));
   const host::HostRecord& resized = window->work().session().record();
   QCOMPARE(QSize(resized.canvasWidth(), resized.canvasHeight()), QSize(60, 40));
-  QCOMPARE(Painted(*canvas).pixel(59, 39), qRgb(10, 200, 30));
+  QCOMPARE(Painted(*canvas).pixel(59, 39), kPictureGreen);
   window->OpenWorkFrom(work);
   QCOMPARE(window->work().session().record().canvasWidth(), 200);
   QVERIFY(Layers(*window) == saved);
@@ -673,12 +680,11 @@ void StampWindowTest::filesFromOutsideOpenByTheirKind() {
   const QString drawing = folder_.filePath("outside.ora");
   QVERIFY(window->SaveWorkTo(drawing));
   const QByteArray saved = Layers(*window);
-  QImage picture(200, 200, QImage::Format_RGB32);
-  picture.fill(qRgb(10, 200, 30));
   const QString picturePath = folder_.filePath("outside.PNG");
-  QVERIFY(picture.save(picturePath, "PNG") && WriteAll(folder_.filePath("outside.txt"), "text"));
+  QVERIFY(SavePicture(picturePath, {200, 200}) &&
+          WriteAll(folder_.filePath("outside.txt"), "text"));
   const auto isPicture = [&](const QByteArray&) {
-    return Painted(*canvas).pixel(10, 190) == picture.pixel(0, 0);
+    return Painted(*canvas).pixel(10, 190) == kPictureGreen;
   };
   const auto isSaved = [&](const QByteArray&) { return Layers(*window) == saved; };
   const auto isUnchanged = [&](const QByteArray& before) { return Layers(*window) == before; };
@@ -757,10 +763,8 @@ void StampWindowTest::aCanvasThatCannotBeMadeKeepsTheDrawing() {
   auto* canvas = window->findChild<CanvasView*>("canvas");
   Stamp(canvas, {50, 50});
   const QByteArray drawing = Layers(*window);
-  QImage picture(60, 40, QImage::Format_RGB32);
-  picture.fill(qRgb(10, 200, 30));
   const QString path = folder_.filePath("refused.png");
-  QVERIFY(picture.save(path));
+  QVERIFY(SavePicture(path, {60, 40}));
   plat_fault_inject(PLAT_FAULT_ALLOC_LOW, 0);
   QStringList texts;
   QVERIFY(Answering(
