@@ -137,6 +137,9 @@ std::string Work::Resize(int32_t width, int32_t height) {
   try {
     kept = Drawing();
     StartSession(width, height);
+    // The drawing is a new one, which a save must not write over the file the old one came from.
+    path_.clear();
+    emit StateChanged();
     return {};
   } catch (const std::exception& failure) {
     why = "the canvas cannot be " + SizeText(width, height) + ": " + failure.what();

@@ -58,8 +58,9 @@ class Work : public QObject {
   // The picture becomes layer 0, at its top-left corner, as one step of the history.
   std::string ImportPicture(const QImage& picture);
 
-  // The canvas at another size: the session starts again on white layers. Should that fail (too
-  // little memory included), it comes back at the old size with the drawing it held.
+  // The canvas at another size: the session starts again on white layers, a drawing of no file.
+  // Should that fail (too little memory included), it comes back at the old size with the
+  // drawing it held.
   std::string Resize(int32_t width, int32_t height);
   // White layers of the canvas's size, no history, no file: a new drawing.
   void Clear();

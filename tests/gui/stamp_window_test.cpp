@@ -663,6 +663,7 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   QVERIFY(Answering({"Resize the canvas"}, [&] { window->OpenPictureFrom(picturePath); }));
   const host::HostRecord& resized = window->work().session().record();
   QCOMPARE(QSize(resized.canvasWidth(), resized.canvasHeight()), QSize(60, 40));
+  QVERIFY(window->work().path().isEmpty());  // Save must not write the new drawing over the old
   QCOMPARE(Painted(*canvas).pixel(59, 39), kPictureGreen);
   window->OpenWorkFrom(work);
   QCOMPARE(window->work().session().record().canvasWidth(), 200);
