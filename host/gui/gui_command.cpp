@@ -59,8 +59,9 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
     endSignals.Listen();
     window.show();
     if (!file.isEmpty()) QTimer::singleShot(0, &window, [&window, file] { window.OpenFile(file); });
-    return window.work().session().Close(application.exec() == 0 ? host::kExitOk
-                                                                 : host::kExitFailure);
+    // The session is asked for once the loop has ended: the window may have started another.
+    const int code = application.exec() == 0 ? host::kExitOk : host::kExitFailure;
+    return window.work().session().Close(code);
   } catch (const std::exception& failure) {
     err << "stamp-host gui: " << failure.what() << "\n";
     return host::kExitFailure;

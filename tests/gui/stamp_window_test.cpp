@@ -706,18 +706,22 @@ void StampWindowTest::filesFromOutsideOpenByTheirKind() {
        "cannot be opened",
        isUnchanged},
   };
-  const std::pair<const char*, std::function<void(const QString&)>> routes[] = {
+  struct Route {
+    const char* name;
+    std::function<void(const QString&)> open;
+  };
+  const Route routes[] = {
       {"given", [&](const QString& path) { window->OpenFile(path); }},
       {"dropped", [&](const QString& path) { DragOnto(*window, FileData({path}), true); }},
   };
-  for (const auto& [route, open] : routes) {
+  for (const Route& route : routes) {
     for (const Outside& outside : cases) {
-      const QString name = QString("%1 %2").arg(outside.name, route);
+      const QString name = QString("%1 %2").arg(outside.name, route.name);
       Stamp(canvas, {150, 150});
       const QByteArray before = Layers(*window);
       QStringList texts;
       QVERIFY2(Answering(
-                   outside.answers, [&] { open(outside.path); }, &texts),
+                   outside.answers, [&] { route.open(outside.path); }, &texts),
                qPrintable(name));
       QVERIFY2(texts.join('\n').contains(outside.told), qPrintable(name + ": " + texts.join('\n')));
       QVERIFY2(outside.holds(before), qPrintable(name));
