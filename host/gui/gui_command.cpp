@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
@@ -26,7 +27,8 @@ constexpr std::string_view kGuiHelp =
     "  --profile FILE  the application profile (default:\n"
     "                  $XDG_CONFIG_HOME/stamp-host/profile.ini or "
     "~/.config/stamp-host/profile.ini)\n"
-    "  --canvas WxH    canvas size in pixels (default 480x640)\n\n"
+    "  --canvas WxH    canvas size in pixels (default 480x640)\n"
+    "  FILE            a drawing (.ora) to open, or a picture (PNG, JPEG, BMP) for layer 0\n\n"
     "Needs a display (DISPLAY or WAYLAND_DISPLAY), or QT_QPA_PLATFORM=offscreen.\n";
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -41,8 +43,9 @@ bool HaveDisplay() {
   return false;
 }
 
-// Runs the window until it is closed.
-int RunWindow(const host::SessionOptions& options, std::ostream& err) {
+// Runs the window until it is closed; a file given opens once the window shows, and one that
+// cannot be opened leaves the window empty with the message why.
+int RunWindow(const host::SessionOptions& options, const QString& file, std::ostream& err) {
   int argc = 1;
   char program[] = "stamp-host";
   char* argv[] = {program, nullptr};
@@ -61,7 +64,10 @@ int RunWindow(const host::SessionOptions& options, std::ostream& err) {
                      &StampWindow::EndSession);
     endSignals.Listen();
     window.show();
-    return window.session().Close(application.exec() == 0 ? host::kExitOk : host::kExitFailure);
+    if (!file.isEmpty()) QTimer::singleShot(0, &window, [&window, file] { window.OpenFile(file); });
+    // The session is asked for once the loop has ended: the window may have started another.
+    const int code = application.exec() == 0 ? host::kExitOk : host::kExitFailure;
+    return window.work().session().Close(code);
   } catch (const std::exception& failure) {
     err << "stamp-host gui: " << failure.what() << "\n";
     return host::kExitFailure;
@@ -79,7 +85,7 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
     out << "usage: stamp-host " << kGuiUsage << "\n\n" << kGuiHelp;
     return host::kExitOk;
   }
-  if (!line->positional.empty()) return Usage(err, "unexpected " + line->positional[0]);
+  if (line->positional.size() > 1) return Usage(err, "unexpected " + line->positional[1]);
   const auto size = host::ParseCanvasSize(line->value("--canvas").value_or("480x640"));
   if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
   if (std::string problem = host::CanvasSizeProblem(size->first, size->second); !problem.empty()) {
@@ -97,9 +103,10 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
     err << "stamp-host gui: no display: set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM\n";
     return host::kExitFailure;
   }
-  return RunWindow({static_cast<int32_t>(size->first), static_cast<int32_t>(size->second), *profile,
-                    host::ProgramFolder()},
-                   err);
+  return RunWindow(
+      {static_cast<int32_t>(size->first), static_cast<int32_t>(size->second), *profile,
+       host::ProgramFolder()},
+      line->positional.empty() ? QString() : QString::fromStdString(line->positional.front()), err);
 }
 
 }  // namespace stamp::gui

@@ -1,5 +1,5 @@
-// "stamp-host gui [--profile FILE] [--canvas WxH]": the stamp tool in a window of its own, driven
-// with the mouse.
+// "stamp-host gui [--profile FILE] [--canvas WxH] [FILE]": the stamp tool in a window of its own,
+// driven with the mouse, opening FILE (a drawing, or a picture into layer 0) when one is given.
 #pragma once
 
 #include <ostream>
@@ -8,7 +8,7 @@
 
 namespace stamp::gui {
 
-inline constexpr std::string_view kGuiUsage = "gui [--profile FILE] [--canvas WxH]";
+inline constexpr std::string_view kGuiUsage = "gui [--profile FILE] [--canvas WxH] [FILE]";
 
 int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 

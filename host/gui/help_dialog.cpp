@@ -34,7 +34,9 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "<p><i>File &gt; Save</i> keeps the three layers in an OpenRaster file (.ora) that "
     "<i>File &gt; Open</i> reads again; <i>File &gt; Open picture into layer 0</i> puts a PNG, "
     "JPEG or BMP picture at the back, to stamp on; <i>File &gt; Export picture as PNG</i> writes "
-    "the whole picture, the three layers as one, without the stamp under the pointer. The window "
+    "the whole picture, the three layers as one, without the stamp under the pointer. "
+    "<i>File &gt; Open recent</i> lists the last ten files, and a drawing or picture dropped onto "
+    "the window opens too. <i>File &gt; New canvas</i> asks the size. The window "
     "asks before unsaved work is dropped, and autosaves it as "
     "you work: after a crash the next window offers to recover it. The tool keeps its settings "
     "(cell, size, angle, sheet) in the profile when the window closes.</p>");

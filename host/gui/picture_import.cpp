@@ -7,7 +7,7 @@
 #include <QStatusBar>
 
 #include "host/gui/picture_file.h"
-#include "host/gui/raster_image.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/stamp_window.h"
 
 namespace stamp::gui {
@@ -25,7 +25,7 @@ void StampWindow::OpenPictureFrom(const QString& path) {
     return Warn(tr("Open picture"), tr("%1.\nThe drawing is unchanged.").arg(file.error));
   }
   const QImage& picture = file.image;
-  const host::HostRecord& shown = session_->record();
+  const host::HostRecord& shown = work_->session().record();
   if (picture.size() != QSize(shown.canvasWidth(), shown.canvasHeight())) {
     const Placement placement = AskPlacement(picture.size());
     if (placement == Placement::kCancel) return;
@@ -36,29 +36,16 @@ void StampWindow::OpenPictureFrom(const QString& path) {
       return;
     }
   }
-  host::HostRecord& record = session_->record();
-  uint8_t* layer = record.buffer(host::LayerField(0));
-  std::vector<uint8_t> before;
-  try {
-    before.assign(layer, layer + record.canvasBytes());
-    const std::vector<uint8_t> after =
-        LayerFromPicture(picture, record.canvasWidth(), record.canvasHeight());
-    std::copy(after.begin(), after.end(), layer);
-    history_.Record(record, 0, before);
-  } catch (const std::bad_alloc&) {
-    if (before.size() == record.canvasBytes()) std::copy(before.begin(), before.end(), layer);
-    return Warn(tr("Open picture"), tr("There is not enough memory to put %1 into layer 0.\n"
-                                       "The drawing is unchanged.")
-                                        .arg(path));
+  if (const std::string error = work_->ImportPicture(picture); !error.empty()) {
+    return Warn(tr("Open picture"), tr("%1 cannot be opened: %2.\nThe drawing is unchanged.")
+                                        .arg(path, QString::fromStdString(error)));
   }
-  session_->LayersChanged();
-  ShowCanvas();
-  Changed();
+  AddRecentFile(path);
   statusBar()->showMessage(tr("Layer 0 holds %1").arg(path));
 }
 
 StampWindow::Placement StampWindow::AskPlacement(const QSize& picture) {
-  const host::HostRecord& record = session_->record();
+  const host::HostRecord& record = work_->session().record();
   QMessageBox box(QMessageBox::Question, tr("Open picture"),
                   tr("The picture is %1x%2; the canvas is %3x%4.")
                       .arg(picture.width())

@@ -1,9 +1,8 @@
 #include "host/gui/stamp_window.h"
 
-#include <iostream>
-
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -16,14 +15,14 @@
 #include "host/gui/help_dialog.h"
 #include "host/gui/new_sheet_dialog.h"
 #include "host/gui/panel_view.h"
-#include "host/gui/tool_profile.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/window_size.h"
 
 namespace stamp::gui {
 
-StampWindow::StampWindow(const host::SessionOptions& options)
-    : options_(options), log_(std::cout, std::cerr, /*quiet=*/true) {
+StampWindow::StampWindow(const host::SessionOptions& options) {
   setWindowTitle(tr("Stamp"));
+  setAcceptDrops(true);
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   canvas_ = new CanvasView(central);
@@ -32,55 +31,41 @@ StampWindow::StampWindow(const host::SessionOptions& options)
   setCentralWidget(central);
   BuildMenus();
   ConnectViews();
-  autosave_ =
-      new Autosave([this](const std::filesystem::path& path) { return WriteWork(path); }, this);
-  connect(autosave_, &Autosave::Failed, this, [this](const QString& reason) {
+
+  work_ = std::make_unique<Work>(options, this);
+  connect(work_.get(), &Work::StateChanged, this, &StampWindow::ShowState);
+  connect(work_.get(), &Work::LayersChanged, this, &StampWindow::ShowCanvas);
+  connect(work_.get(), &Work::Restarted, this, &StampWindow::ShowSession);
+  connect(&work_->autosave(), &Autosave::Failed, this, [this](const QString& reason) {
     statusBar()->showMessage(tr("Autosave failed (the drawing is still here): %1").arg(reason));
   });
-
-  MakeSession();
-  const bool firstStart = ChooseSampleSheetIfNone(session_->record().app(), options_.hostFolder);
-  ui_ = std::make_unique<QtUiBackend>(this);
-  layer_->setCurrentIndex(session_->record().getInt(STAMP_REC_ACTIVE_LAYER));
-  session_->Start();
-  ShowPanel();
-  ShowCanvas();
-  WriteView();
-  ShowStartSettings(firstStart);
-  MarkSaved(QString());
+  layer_->setCurrentIndex(work_->session().record().getInt(STAMP_REC_ACTIVE_LAYER));
+  ShowSession();
+  ShowState();
+  ShowStartSettings();
   RestoreWindowSize(*this);
   OfferRecovery();
 }
 
-StampWindow::~StampWindow() {
-  RememberWindowSize(*this);
-  session_->Finish();
-}
+StampWindow::~StampWindow() { RememberWindowSize(*this); }
 
-// The window keeps the layers' product of each session, and its canvas view paints from it.
-void StampWindow::MakeSession() {
-  session_ = std::make_unique<host::Session>(options_, log_);
-  session_->compositor().KeepLayerProduct();
-  const host::HostRecord& record = session_->record();
-  canvas_->SetCanvas(session_->compositor(), {record.canvasWidth(), record.canvasHeight()});
-}
-
-// The tool is shut down (its settings written) and started again on a fresh record of the new
-// size; the back end goes first and comes back last, over the new session's scripted one.
-void StampWindow::StartSession(int32_t width, int32_t height) {
-  session_->Finish();
-  ui_.reset();
-  session_.reset();
-  options_.canvasWidth = width;
-  options_.canvasHeight = height;
-  MakeSession();
-  ui_ = std::make_unique<QtUiBackend>(this);
-  session_->Start();
-  session_->record().setInt(STAMP_REC_ACTIVE_LAYER, layer_->currentIndex());
-  history_.Clear();
+// The canvas view paints from the session's compositor; the tool stamps into the layer chosen.
+void StampWindow::ShowSession() {
+  host::Session& session = work_->session();
+  const host::HostRecord& record = session.record();
+  canvas_->SetCanvas(session.compositor(), {record.canvasWidth(), record.canvasHeight()});
+  session.record().setInt(STAMP_REC_ACTIVE_LAYER, layer_->currentIndex());
   ShowPanel();
   ShowCanvas();
   WriteView();
+}
+
+// The title names the drawing's file, marked while it has unsaved changes.
+void StampWindow::ShowState() {
+  const QString name =
+      work_->path().isEmpty() ? tr("Untitled") : QFileInfo(work_->path()).fileName();
+  setWindowTitle(tr("%1[*] - Stamp").arg(name));
+  setWindowModified(work_->unsaved());
 }
 
 void StampWindow::EndSession() {
@@ -89,13 +74,13 @@ void StampWindow::EndSession() {
 }
 
 void StampWindow::closeEvent(QCloseEvent* event) {
-  if (endingSession_ && unsaved_) {
-    autosave_->SaveNow();
+  if (endingSession_ && work_->unsaved()) {
+    work_->autosave().SaveNow();
   } else if (!endingSession_ && !ConfirmDiscard(tr("Quit"))) {
     event->ignore();
     return;
   } else {
-    autosave_->Forget();
+    work_->autosave().Forget();
   }
   event->accept();
 }
@@ -114,12 +99,12 @@ void StampWindow::BuildMenus() {
 
   QMenu* stamp = menuBar()->addMenu(tr("&Stamp"));
   stamp->addAction(tr("&Previous cell"), QKeySequence(Qt::Key_A), this,
-                   [this] { Apply(tr("Key A"), session_->calls().KeyA()); });
+                   [this] { Apply(tr("Key A"), work_->session().calls().KeyA()); });
   stamp->addAction(tr("&Next cell"), QKeySequence(Qt::Key_B), this,
-                   [this] { Apply(tr("Key B"), session_->calls().KeyB()); });
+                   [this] { Apply(tr("Key B"), work_->session().calls().KeyB()); });
   stamp->addSeparator();
   stamp->addAction(tr("New sheet from &pictures..."), this, [this] {
-    NewSheetFromPictures(this, *session_, options_.hostFolder,
+    NewSheetFromPictures(this, work_->session(), options_.hostFolder,
                          [this](int32_t result) { Apply(tr("New sheet loaded"), result); });
   });
 
@@ -129,10 +114,15 @@ void StampWindow::BuildMenus() {
 
 void StampWindow::BuildFileMenu() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->addAction(tr("&New canvas"), QKeySequence::New, this, &StampWindow::NewCanvas)
-      ->setStatusTip(tr("Clear every layer to white"));
+  file->addAction(tr("&New canvas..."), QKeySequence::New, this, &StampWindow::NewCanvas)
+      ->setStatusTip(tr("Start again on white layers of the size you choose"));
   file->addAction(tr("&Open..."), QKeySequence::Open, this, &StampWindow::OpenWork)
       ->setStatusTip(tr("Open layered work saved as OpenRaster (.ora)"));
+  QMenu* recent = file->addMenu(tr("Open &recent"));
+  recent->setObjectName("recent");
+  connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+    FillRecentMenu(*recent, [this](const QString& path) { OpenRecent(path); });
+  });
   file->addAction(tr("Open &picture into layer 0..."),
                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this, &StampWindow::OpenPicture)
       ->setStatusTip(tr("Put a PNG, JPEG or BMP picture into the back layer, to stamp on it"));
@@ -203,26 +193,27 @@ void StampWindow::AddZoomActions(QMenu* view) {
 void StampWindow::ConnectViews() {
   connect(panel_, &PanelView::PenDown, this, [this](QPoint p) {
     Apply(tr("Panel pen down at (%1, %2)").arg(p.x()).arg(p.y()),
-          session_->calls().SubmenuDown(p.x(), p.y()));
+          work_->session().calls().SubmenuDown(p.x(), p.y()));
   });
   connect(panel_, &PanelView::PenMove, this, [this](QPoint p) {
     Apply(tr("Panel pen move to (%1, %2)").arg(p.x()).arg(p.y()),
-          session_->calls().SubmenuMove(p.x(), p.y()));
+          work_->session().calls().SubmenuMove(p.x(), p.y()));
   });
   connect(panel_, &PanelView::PenUp, this, [this](QPoint p) {
     Apply(tr("Panel pen up at (%1, %2)").arg(p.x()).arg(p.y()),
-          session_->calls().SubmenuUp(p.x(), p.y()));
+          work_->session().calls().SubmenuUp(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenDown, this, [this](QPoint p) {
     Apply(tr("Pen down at (%1, %2)").arg(p.x()).arg(p.y()),
-          session_->calls().MouseDown(p.x(), p.y()));
+          work_->session().calls().MouseDown(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenMove, this, [this](QPoint p) {
     Apply(tr("Pen move to (%1, %2)").arg(p.x()).arg(p.y()),
-          session_->calls().MouseMove(p.x(), p.y()));
+          work_->session().calls().MouseMove(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::PenUp, this, [this](QPoint p) {
-    Apply(tr("Pen up at (%1, %2)").arg(p.x()).arg(p.y()), session_->calls().MouseUp(p.x(), p.y()));
+    Apply(tr("Pen up at (%1, %2)").arg(p.x()).arg(p.y()),
+          work_->session().calls().MouseUp(p.x(), p.y()));
   });
   connect(canvas_, &CanvasView::ViewChanged, this, &StampWindow::WriteView);
 }

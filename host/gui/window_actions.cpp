@@ -1,7 +1,7 @@
 // What the window's controls do: each event's export result acted on and shown, the view fields
 // of the record, the layer choice, undo and redo, a new canvas, the exported picture and the
 // settings shown at start-up.
-#include <cstring>
+#include <optional>
 #include <string>
 
 #include <QComboBox>
@@ -9,20 +9,19 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include "host/gui/canvas_size_dialog.h"
 #include "host/gui/canvas_view.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/raster_image.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/tool_profile.h"
 #include "host/gui/view_mapping.h"
-#include "host/output/snapshot.h"
 #include "stamp/plugin.h"
 
 namespace stamp::gui {
 namespace {
 
 constexpr int32_t kFullSize = 30;
-constexpr uint8_t kWhite = 0xFF;
 
 QString ResultText(int32_t result, int32_t layer) {
   switch (result) {
@@ -43,28 +42,21 @@ QString SheetName(PlatApp* app) {
 }  // namespace
 
 void StampWindow::Apply(const QString& event, int32_t result) {
-  session_->Act(result);
-  if (result == STAMP_RESULT_LAYER_CHANGED) {
-    // The tool took its snapshot of the layer at pen-down; the stamp went into the active layer.
-    const host::HostRecord& record = session_->record();
-    const int32_t layer = record.getInt(STAMP_REC_ACTIVE_LAYER);
-    if (layer == record.getInt(STAMP_REC_UNDO_LAYER)) {
-      history_.Record(record, layer, {record.buffer(STAMP_REC_UNDO_BUFFER), record.canvasBytes()});
-    }
-    Changed();
-  }
+  host::Session& session = work_->session();
+  session.Act(result);
+  if (result == STAMP_RESULT_LAYER_CHANGED) work_->Stamped();
   if (result == STAMP_RESULT_PANEL_CHANGED) ShowPanel();
   if (result == STAMP_RESULT_OVERLAY_CHANGED || result == STAMP_RESULT_LAYER_CHANGED) ShowCanvas();
-  const int32_t layer = session_->record().getInt(STAMP_REC_ACTIVE_LAYER);
+  const int32_t layer = session.record().getInt(STAMP_REC_ACTIVE_LAYER);
   statusBar()->showMessage(event + ": " + ResultText(result, layer));
 }
 
 void StampWindow::ShowCanvas() { canvas_->CanvasChanged(); }
 
-void StampWindow::ShowPanel() { panel_->SetImage(PanelImage(session_->record())); }
+void StampWindow::ShowPanel() { panel_->SetImage(PanelImage(work_->session().record())); }
 
 void StampWindow::WriteView() {
-  host::HostRecord& record = session_->record();
+  host::HostRecord& record = work_->session().record();
   const ViewMapping view = canvas_->mapping();
   record.setInt(STAMP_REC_VIEW_X, view.RecordOrigin().x());
   record.setInt(STAMP_REC_VIEW_Y, view.RecordOrigin().y());
@@ -74,58 +66,43 @@ void StampWindow::WriteView() {
 }
 
 void StampWindow::ChooseLayer(int layer) {
-  session_->record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
+  work_->session().record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
   statusBar()->showMessage(tr("Stamps go onto layer %1").arg(layer));
 }
 
 void StampWindow::Undo() {
-  const int32_t layer = history_.Undo(session_->record());
-  ShowHistoryStep(
-      layer, layer < 0
-                 ? tr("Nothing to undo")
-                 : tr("Undo on layer %1 (%2 more steps)").arg(layer).arg(history_.undoSteps()));
+  const int32_t layer = work_->Undo();
+  statusBar()->showMessage(
+      layer < 0
+          ? tr("Nothing to undo")
+          : tr("Undo on layer %1 (%2 more steps)").arg(layer).arg(work_->history().undoSteps()));
 }
 
 void StampWindow::Redo() {
-  const int32_t layer = history_.Redo(session_->record());
-  ShowHistoryStep(
-      layer, layer < 0
-                 ? tr("Nothing to redo")
-                 : tr("Redo on layer %1 (%2 more steps)").arg(layer).arg(history_.redoSteps()));
+  const int32_t layer = work_->Redo();
+  statusBar()->showMessage(
+      layer < 0
+          ? tr("Nothing to redo")
+          : tr("Redo on layer %1 (%2 more steps)").arg(layer).arg(work_->history().redoSteps()));
 }
 
-// A step of the history went back into layer (-1: there was no step to take).
-void StampWindow::ShowHistoryStep(int32_t layer, const QString& text) {
-  if (layer >= 0) {
-    session_->LayersChanged();
-    ShowCanvas();
-    Changed();
-  }
-  statusBar()->showMessage(text);
-}
-
+// The size comes first, so that Cancel there leaves everything as it was.
 void StampWindow::NewCanvas() {
-  if (!ConfirmDiscard(tr("New canvas"))) return;
-  host::HostRecord& record = session_->record();
-  for (const uint32_t field :
-       {host::LayerField(0), host::LayerField(1), host::LayerField(2),
-        uint32_t{STAMP_REC_OVERLAY_BUFFER}, uint32_t{STAMP_REC_UNDO_BUFFER}}) {
-    std::memset(record.buffer(field), kWhite, record.canvasBytes());
+  const host::HostRecord& shown = work_->session().record();
+  const std::optional<QSize> size =
+      AskCanvasSize(this, {shown.canvasWidth(), shown.canvasHeight()});
+  if (!size || !ConfirmDiscard(tr("New canvas")) || !ResizeCanvas(size->width(), size->height())) {
+    return;
   }
-  session_->LayersChanged();
-  ShowCanvas();
-  history_.Clear();
-  MarkSaved(QString());
-  statusBar()->showMessage(tr("New canvas"));
+  work_->Clear();
+  statusBar()->showMessage(tr("New canvas of %1x%2").arg(size->width()).arg(size->height()));
 }
 
 void StampWindow::ExportPicture() {
   const QString path = QFileDialog::getSaveFileName(this, tr("Export picture as PNG"), "canvas.png",
                                                     tr("PNG images (*.png)"));
   if (path.isEmpty()) return;
-  const std::string error = host::SaveCanvasPng(session_->record(), session_->compositor(),
-                                                path.toStdString(), host::Preview::kLeftOut);
-  if (!error.empty()) {
+  if (const std::string error = work_->Export(path); !error.empty()) {
     return Warn(tr("Export picture"), QString::fromStdString(error));
   }
   statusBar()->showMessage(tr("Exported %1").arg(path));
@@ -134,8 +111,8 @@ void StampWindow::ExportPicture() {
 // The panel shows the size and the angle as numbers and marks the cell; the status line starts
 // with the settings the tool read from the profile, the angle counted clockwise as on the dial,
 // and on a first start says how to pick another sheet than the sample one.
-void StampWindow::ShowStartSettings(bool firstStart) {
-  PlatApp* app = session_->record().app();
+void StampWindow::ShowStartSettings() {
+  PlatApp* app = work_->session().record().app();
   const int32_t cell = plat_profile_get_int(app, kSettingsSection, u"select", 0);
   const int32_t angle = plat_profile_get_int(app, kSettingsSection, u"degree", 0);
   const int32_t size = plat_profile_get_int(app, kSettingsSection, u"shrink", kFullSize);
@@ -144,11 +121,11 @@ void StampWindow::ShowStartSettings(bool firstStart) {
                      .arg(size)
                      .arg(-int64_t{angle})
                      .arg(SheetName(app));
-  if (firstStart) text += tr(". Press File on the panel to pick another sheet");
-  if (!autosave_->problem().empty()) {
-    text += tr(". No autosave: %1").arg(QString::fromStdString(autosave_->problem()));
-  } else if (!autosave_->notice().empty()) {
-    text += tr(". Note: %1").arg(QString::fromStdString(autosave_->notice()));
+  if (work_->firstStart()) text += tr(". Press File on the panel to pick another sheet");
+  if (!work_->autosave().problem().empty()) {
+    text += tr(". No autosave: %1").arg(QString::fromStdString(work_->autosave().problem()));
+  } else if (!work_->autosave().notice().empty()) {
+    text += tr(". Note: %1").arg(QString::fromStdString(work_->autosave().notice()));
   }
   statusBar()->showMessage(text);
 }

@@ -1,7 +1,8 @@
 #include "host/gui/window_size.h"
 
 #include <QScreen>
-#include <QSettings>
+
+#include "host/gui/window_settings.h"
 
 namespace stamp::gui {
 namespace {
@@ -10,18 +11,18 @@ constexpr char kKey[] = "window/geometry";
 // Nine tenths of each side: 81% of the available area.
 constexpr double kFirstSideShare = 0.9;
 
-QSettings Settings() { return QSettings("stamp-host", "window"); }
-
 }  // namespace
 
 void RestoreWindowSize(QWidget& window) {
-  if (window.restoreGeometry(Settings().value(kKey).toByteArray())) return;
+  if (window.restoreGeometry(WindowSettings().value(kKey).toByteArray())) return;
   const QRect available = window.screen()->availableGeometry();
   const QSize size = available.size() * kFirstSideShare;
   window.setGeometry(
       QRect(QPoint(), size).translated(available.center() - QRect(QPoint(), size).center()));
 }
 
-void RememberWindowSize(const QWidget& window) { Settings().setValue(kKey, window.saveGeometry()); }
+void RememberWindowSize(const QWidget& window) {
+  WindowSettings().setValue(kKey, window.saveGeometry());
+}
 
 }  // namespace stamp::gui

@@ -1,20 +1,18 @@
-// The window's work and its files: unsaved changes and the question before they are dropped,
-// Save and Open of the three layers as OpenRaster, the canvas started again at another size, and
-// the recovery of an autosave a window left behind.
-#include <cstring>
-
+// The window's side of the work's files: the question before unsaved changes are dropped, the
+// file dialogs of Save and Open, the messages that say how each went, files handed from outside
+// and the recent ones, a canvas of another size, and the recovery of an autosave a window left
+// behind. What each does to the drawing is the work's (work.h).
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStatusBar>
 
+#include "host/gui/file_kind.h"
 #include "host/gui/read_progress_dialog.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/recovery_offer.h"
 #include "host/gui/stamp_window.h"
 #include "host/ora/ora_file.h"
-#include "host/output/compositor.h"
-#include "host/record/canvas_size.h"
 
 namespace stamp::gui {
 namespace {
@@ -22,43 +20,14 @@ namespace {
 const char kOraFilter[] = QT_TRANSLATE_NOOP("StampWindow", "OpenRaster pictures (*.ora)");
 constexpr char kOraSuffix[] = ".ora";
 
-// The picture, the three layers over white without the preview, in the record's layout (bottom
-// row first), composited row by row.
-std::vector<uint8_t> MergedCanvas(const host::HostRecord& record, host::Compositor& compositor) {
-  const int32_t width = record.canvasWidth();
-  const int32_t height = record.canvasHeight();
-  const size_t rowBytes = static_cast<size_t>(width) * ora::kBytesPerPixel;
-  std::vector<uint8_t> merged(record.canvasBytes());
-  for (int32_t y = 0; y < height; ++y) {
-    compositor.PictureRow(y, 0, width,
-                          merged.data() + static_cast<size_t>(height - 1 - y) * rowBytes);
-  }
-  return merged;
-}
-
 }  // namespace
-
-void StampWindow::Changed() {
-  unsaved_ = true;
-  setWindowModified(true);
-  autosave_->Changed();
-}
-
-void StampWindow::MarkSaved(const QString& path) {
-  workPath_ = path;
-  unsaved_ = false;
-  autosave_->Forget();
-  const QString name = path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
-  setWindowTitle(tr("%1[*] - Stamp").arg(name));
-  setWindowModified(false);
-}
 
 void StampWindow::Warn(const QString& title, const QString& text) {
   QMessageBox::warning(this, title, text);
 }
 
 bool StampWindow::ConfirmDiscard(const QString& action) {
-  if (!unsaved_) return true;
+  if (!work_->unsaved()) return true;
   QMessageBox box(QMessageBox::Warning, action,
                   tr("The drawing has changes that are not saved. Save them first?"),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -70,24 +39,26 @@ bool StampWindow::ConfirmDiscard(const QString& action) {
   }
 }
 
-bool StampWindow::SaveWork() { return workPath_.isEmpty() ? SaveWorkAs() : SaveWorkTo(workPath_); }
+bool StampWindow::SaveWork() {
+  return work_->path().isEmpty() ? SaveWorkAs() : SaveWorkTo(work_->path());
+}
 
 bool StampWindow::SaveWorkAs() {
-  QString path = QFileDialog::getSaveFileName(
-      this, tr("Save the layers"), workPath_.isEmpty() ? "drawing.ora" : workPath_, tr(kOraFilter));
+  const QString start = work_->path().isEmpty() ? "drawing.ora" : work_->path();
+  QString path = QFileDialog::getSaveFileName(this, tr("Save the layers"), start, tr(kOraFilter));
   if (path.isEmpty()) return false;
   if (!path.endsWith(kOraSuffix, Qt::CaseInsensitive)) path += kOraSuffix;
   return SaveWorkTo(path);
 }
 
 bool StampWindow::SaveWorkTo(const QString& path) {
-  if (const std::string error = WriteWork(path.toStdString()); !error.empty()) {
+  if (const std::string error = work_->Save(path); !error.empty()) {
     Warn(tr("Save"), tr("The drawing was not saved: %1\nIt is still here, and any earlier file "
                         "is unchanged.")
                          .arg(QString::fromStdString(error)));
     return false;
   }
-  MarkSaved(path);
+  AddRecentFile(path);
   statusBar()->showMessage(tr("Saved %1").arg(path));
   return true;
 }
@@ -99,12 +70,11 @@ void StampWindow::OpenWork() {
 }
 
 void StampWindow::OpenWorkFrom(const QString& path) {
-  ora::LayeredPicture work;
   std::string error;
   std::vector<std::string> notes;
   {
     ReadProgressDialog reading(this, path);
-    error = ora::ReadOra(path.toStdString(), work, reading.progress(), &notes);
+    error = work_->Open(path, reading.progress(), &notes);
   }
   if (error == ora::kReadStopped) {
     return statusBar()->showMessage(tr("Stopped reading %1; the drawing is unchanged").arg(path));
@@ -113,10 +83,7 @@ void StampWindow::OpenWorkFrom(const QString& path) {
     return Warn(tr("Open"), tr("%1 cannot be opened: %2.\nThe drawing is unchanged.")
                                 .arg(path, QString::fromStdString(error)));
   }
-  if (!ResizeCanvas(work.width, work.height)) return;
-  LoadWork(work);
-  history_.Clear();
-  MarkSaved(path);
+  AddRecentFile(path);
   statusBar()->showMessage(tr("Opened %1").arg(path));
   if (!notes.empty()) {
     QStringList lines;
@@ -127,55 +94,32 @@ void StampWindow::OpenWorkFrom(const QString& path) {
   }
 }
 
-ora::LayeredPicture StampWindow::Work() const {
-  const host::HostRecord& record = session_->record();
-  ora::LayeredPicture work{record.canvasWidth(), record.canvasHeight(), {}};
-  for (int layer = 0; layer < ora::kLayerCount; ++layer) {
-    const uint8_t* bytes = record.buffer(host::LayerField(layer));
-    work.layers[layer].assign(bytes, bytes + record.canvasBytes());
+void StampWindow::OpenFile(const QString& path) {
+  switch (KindOfFile(path)) {
+    case FileKind::kDrawing:
+      if (ConfirmDiscard(tr("Open"))) OpenWorkFrom(path);
+      return;
+    case FileKind::kPicture: return OpenPictureFrom(path);
+    case FileKind::kOther:
+      return Warn(tr("Open"), tr("%1 is neither a drawing (.ora) nor a picture (PNG, JPEG or "
+                                 "BMP).\nThe drawing is unchanged.")
+                                  .arg(path));
   }
-  return work;
 }
 
-std::string StampWindow::WriteWork(const std::filesystem::path& path) const {
-  return ora::WriteOra(path, Work(), MergedCanvas(session_->record(), session_->compositor()));
-}
-
-// The work must have the canvas's size (ResizeCanvas first).
-void StampWindow::LoadWork(const ora::LayeredPicture& work) {
-  host::HostRecord& record = session_->record();
-  for (int layer = 0; layer < ora::kLayerCount; ++layer) {
-    std::memcpy(record.buffer(host::LayerField(layer)), work.layers[layer].data(),
-                record.canvasBytes());
+void StampWindow::OpenRecent(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    DropRecentFile(path);
+    return Warn(tr("Open recent"),
+                tr("%1 is no longer there, and is taken off the recent files.").arg(path));
   }
-  session_->LayersChanged();
-  ShowCanvas();
+  OpenFile(path);
 }
 
-// A canvas of another size needs a record of that size: the session starts again. Should that
-// fail (too little memory included), the session comes back at the old size with the drawing it
-// held.
 bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
-  const host::HostRecord& record = session_->record();
-  if (width == record.canvasWidth() && height == record.canvasHeight()) return true;
-  if (const std::string problem = host::CanvasSizeProblem(width, height); !problem.empty()) {
-    Warn(tr("Canvas size"), QString::fromStdString(problem));
-    return false;
-  }
-  std::optional<ora::LayeredPicture> kept;
-  try {
-    kept = Work();
-    StartSession(width, height);
-    return true;
-  } catch (const std::exception& failure) {
-    Warn(tr("Canvas size"), tr("The canvas cannot be %1x%2: %3\nThe drawing is unchanged.")
-                                .arg(width)
-                                .arg(height)
-                                .arg(failure.what()));
-  }
-  if (!kept) return false;  // the drawing could not be kept aside: the session was not touched
-  StartSession(kept->width, kept->height);
-  LoadWork(*kept);
+  const std::string error = work_->Resize(width, height);
+  if (error.empty()) return true;
+  Warn(tr("Canvas size"), tr("%1.\nThe drawing is unchanged.").arg(QString::fromStdString(error)));
   return false;
 }
 
@@ -184,23 +128,27 @@ bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
 // that file cannot go (a read-only folder), the user is told, and where the new autosave went.
 void StampWindow::OfferRecovery() {
   std::optional<Recovered> recovered = AskToRecover(this, AutosaveFolders());
-  if (!recovered || !ResizeCanvas(recovered->work.width, recovered->work.height)) return;
-  LoadWork(recovered->work);
-  Changed();
+  if (!recovered) return;
+  if (const std::string error = work_->Recover(recovered->work); !error.empty()) {
+    return Warn(tr("Recover drawing"), tr("The drawing cannot be recovered: %1.\nIt stays in %2.")
+                                           .arg(QString::fromStdString(error),
+                                                QString::fromStdString(recovered->from.path)));
+  }
+  Autosave& autosave = work_->autosave();
   const QString file = QString::fromStdString(recovered->from.path.string());
-  if (const std::string error = autosave_->SaveNow(); !error.empty()) {
+  if (const std::string error = autosave.SaveNow(); !error.empty()) {
     return Warn(tr("Recover drawing"),
                 tr("The drawing is recovered, but this window cannot autosave it: %1\n%2 stays "
                    "where it is; save the drawing to keep it.")
                     .arg(QString::fromStdString(error), file));
   }
   RemoveLeftDrawing(recovered->from);
-  const QString autosaved = QString::fromStdString(autosave_->path().string());
+  const QString autosaved = QString::fromStdString(autosave.path().string());
   if (std::filesystem::exists(recovered->from.path)) {
     return Warn(tr("Recover drawing"),
                 tr("The drawing is recovered and autosaved as %1 (%2).\n%3 cannot be removed "
                    "and stays where it is.")
-                    .arg(autosaved, QString::fromStdString(autosave_->notice()), file));
+                    .arg(autosaved, QString::fromStdString(autosave.notice()), file));
   }
   statusBar()->showMessage(
       tr("Recovered the drawing autosaved in %1; it is autosaved as %2").arg(file, autosaved));

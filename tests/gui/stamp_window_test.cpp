@@ -15,11 +15,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,8 +46,10 @@
 #include "host/gui/new_sheet_dialog.h"
 #include "host/gui/panel_view.h"
 #include "host/gui/quit_signals.h"
+#include "host/gui/recent_files.h"
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
+#include "host/gui/window_settings.h"
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
 #include "stamp/host_record.h"
@@ -79,6 +84,34 @@ void WhenDialogShows(std::function<void(QDialog&)> action) {
   QTimer::singleShot(0, [action] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (dialog != nullptr) action(*dialog);
+  });
+}
+
+// What New canvas's size dialog showed when it was answered.
+struct SizeAsked {
+  QSize offered;
+  bool okEnabled = false;
+  QString problem;
+};
+
+// Answers New canvas's size dialog once it shows: enters size and presses OK, or Cancel where OK
+// is disabled.
+void AnswerCanvasSize(QSize size, SizeAsked* asked = nullptr) {
+  WhenDialogShows([size, asked](QDialog& dialog) {
+    auto* width = dialog.findChild<QSpinBox*>("width");
+    auto* height = dialog.findChild<QSpinBox*>("height");
+    const QSize offered(width->value(), height->value());
+    width->setValue(size.width());
+    height->setValue(size.height());
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    if (asked != nullptr) {
+      *asked = {offered, ok->isEnabled(), dialog.findChild<QLabel*>("problem")->text()};
+    }
+    if (ok->isEnabled()) {
+      ok->click();
+    } else {
+      dialog.reject();
+    }
   });
 }
 
@@ -131,6 +164,10 @@ Comparison Compare(const ShownCanvas& shown, const QImage& canvas) {
 // and onAnswer runs as each answer is pressed.
 bool Answering(const QStringList& buttons, const std::function<void()>& action,
                QStringList* texts = nullptr, const std::function<void()>& onAnswer = {}) {
+  if (buttons.isEmpty()) {
+    action();
+    return true;
+  }
   auto unanswered = std::make_shared<QStringList>(buttons);
   auto* timer = new QTimer(qApp);
   timer->setObjectName(kAnswersTimer);
@@ -165,7 +202,7 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
 
 // The three layers, one after another.
 QByteArray Layers(const StampWindow& window) {
-  const host::HostRecord& record = window.session().record();
+  const host::HostRecord& record = window.work().session().record();
   QByteArray bytes;
   for (int layer = 0; layer < 3; ++layer) {
     bytes.append(reinterpret_cast<const char*>(record.buffer(host::LayerField(layer))),
@@ -221,6 +258,37 @@ pid_t EndedProcessId() {
   return child;
 }
 
+// Files as a drag from a file manager carries them.
+std::unique_ptr<QMimeData> FileData(const QStringList& paths) {
+  auto data = std::make_unique<QMimeData>();
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+  data->setUrls(urls);
+  return data;
+}
+
+// Drags data onto the window; whether the window took it as it entered. With drop, a drag taken
+// is dropped, and what the drop does runs before this returns.
+bool DragOnto(QWidget& window, const std::unique_ptr<QMimeData>& data, bool drop) {
+  const QPointF at = window.rect().center();
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &enter);
+  if (!enter.isAccepted() || !drop) return enter.isAccepted();
+  QDropEvent dropped(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &dropped);
+  QCoreApplication::processEvents();
+  return true;
+}
+
+// A picture of one colour, kPictureGreen, saved at path in the format its suffix names; false when
+// it could not be saved.
+constexpr QRgb kPictureGreen = qRgb(10, 200, 30);
+bool SavePicture(const QString& path, QSize size) {
+  QImage picture(size, QImage::Format_RGB32);
+  picture.fill(kPictureGreen);
+  return picture.save(path);
+}
+
 // A stroke that stamps at a point of the canvas shown at 1:1, unscrolled.
 void Stamp(CanvasView* canvas, QPoint point) {
   QTest::mousePress(canvas->viewport(), Qt::LeftButton, {}, point);
@@ -244,6 +312,11 @@ class StampWindowTest : public QObject {
   void aStrokeCutShortByADialogLandsWhereThePenWas();
   void unsavedWorkIsAskedAboutBeforeItIsDropped();
   void workAndPicturesOpenIntoTheLayers();
+  void filesFromOutsideOpenByTheirKind();
+  void newCanvasAsksTheSize();
+  void recentFilesKeepTheLastTen();
+  void aCanvasThatCannotBeMadeKeepsTheDrawing();
+  void theCommandLineOpensADrawing();
   void aSignalEndsTheWindowAsAClose();
   void aKilledWindowsAutosaveIsRecovered();
   void hostileFilesAreRefusedWithAMessage();
@@ -480,7 +553,7 @@ void StampWindowTest::aStrokeCutShortByADialogLandsWhereThePenWas() {
   DragTo(view, {100, 120});
   QEvent deactivate(QEvent::WindowDeactivate);
   QApplication::sendEvent(window.get(), &deactivate);
-  const host::HostRecord& record = window->session().record();
+  const host::HostRecord& record = window->work().session().record();
   const uint8_t* overlay = record.buffer(STAMP_REC_OVERLAY_BUFFER);
   QVERIFY(std::all_of(overlay, overlay + record.canvasBytes(), [](uint8_t b) { return b == 255; }));
   const QByteArray cut = Layers(*window);
@@ -505,8 +578,8 @@ void StampWindowTest::historyTakesBackAndRedoesAHundredStrokes() {
     if (i == 0 || i == 50 || i == kStrokes - 1) after[i] = Layers(*window);
   }
   QVERIFY(after[0] != blank);
-  QCOMPARE(window->history().undoSteps(), size_t{kStrokes});
-  QVERIFY(window->history().bytes() < (size_t{4} << 20));
+  QCOMPARE(window->work().history().undoSteps(), size_t{kStrokes});
+  QVERIFY(window->work().history().bytes() < (size_t{4} << 20));
   const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
     for (int i = 0; i < times; ++i) QTest::keyClick(window.get(), key, modifiers);
   };
@@ -535,15 +608,16 @@ void StampWindowTest::unsavedWorkIsAskedAboutBeforeItIsDropped() {
   auto* canvas = window->findChild<CanvasView*>("canvas");
   const QByteArray blank = Layers(*window);
   Stamp(canvas, {100, 100});
-  QVERIFY(window->unsaved());
+  QVERIFY(window->work().unsaved());
   bool closed = true;
   QVERIFY(Answering({"Cancel"}, [&] { closed = window->close(); }) && !closed);
   // The offscreen platform has no window manager to make the window active again after a box.
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  AnswerCanvasSize({kCanvasSide, kCanvasSide});
   QVERIFY(Answering({"Discard"},
                     [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); }));
-  QVERIFY(Layers(*window) == blank && !window->unsaved());
+  QVERIFY(Layers(*window) == blank && !window->work().unsaved());
 
   const QString path = folder_.filePath("unsaved.ora");
   QVERIFY(window->SaveWorkTo(path));
@@ -568,13 +642,11 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   QVERIFY(window->SaveWorkTo(work));
   const QByteArray saved = Layers(*window);
 
-  QImage picture(60, 40, QImage::Format_RGB32);
-  picture.fill(qRgb(10, 200, 30));
   const QString picturePath = folder_.filePath("picture.png");
-  QVERIFY(picture.save(picturePath));
+  QVERIFY(SavePicture(picturePath, {60, 40}));
   QVERIFY(Answering({"Place at the top-left"}, [&] { window->OpenPictureFrom(picturePath); }));
   const QImage shown = Painted(*canvas);
-  QCOMPARE(shown.pixel(59, 39), qRgb(10, 200, 30));
+  QCOMPARE(shown.pixel(59, 39), kPictureGreen);
   QCOMPARE(shown.pixel(60, 40), qRgb(255, 255, 255));
   QCOMPARE(shown.pixel(50, 50), qRgb(255, 255, 255));  // the stroke in layer 0 was replaced
 
@@ -589,14 +661,192 @@ void StampWindowTest::workAndPicturesOpenIntoTheLayers() {
   QVERIFY(Layers(*window) == placed);
 
   window->OpenWorkFrom(work);
-  QVERIFY(Layers(*window) == saved && !window->unsaved());
+  QVERIFY(Layers(*window) == saved && !window->work().unsaved());
   QVERIFY(Answering({"Resize the canvas"}, [&] { window->OpenPictureFrom(picturePath); }));
-  const host::HostRecord& resized = window->session().record();
+  const host::HostRecord& resized = window->work().session().record();
   QCOMPARE(QSize(resized.canvasWidth(), resized.canvasHeight()), QSize(60, 40));
-  QCOMPARE(Painted(*canvas).pixel(59, 39), qRgb(10, 200, 30));
+  QVERIFY(window->work().path().isEmpty());  // Save must not write the new drawing over the old
+  QCOMPARE(Painted(*canvas).pixel(59, 39), kPictureGreen);
   window->OpenWorkFrom(work);
-  QCOMPARE(window->session().record().canvasWidth(), 200);
+  QCOMPARE(window->work().session().record().canvasWidth(), 200);
   QVERIFY(Layers(*window) == saved);
+}
+
+// A file handed from outside opens as the File menu would, by its kind: a drawing replaces the
+// work once the unsaved changes are asked about, a picture goes into layer 0 as a step that can
+// be undone, and a file of neither kind, or one that is gone, is a message and changes nothing.
+void StampWindowTest::filesFromOutsideOpenByTheirKind() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("outside.ini", 200);
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  Stamp(canvas, {50, 50});
+  const QString drawing = folder_.filePath("outside.ora");
+  QVERIFY(window->SaveWorkTo(drawing));
+  const QByteArray saved = Layers(*window);
+  const QString picturePath = folder_.filePath("outside.PNG");
+  QVERIFY(SavePicture(picturePath, {200, 200}) &&
+          WriteAll(folder_.filePath("outside.txt"), "text"));
+  const auto isPicture = [&](const QByteArray&) {
+    return Painted(*canvas).pixel(10, 190) == kPictureGreen;
+  };
+  const auto isSaved = [&](const QByteArray&) { return Layers(*window) == saved; };
+  const auto isUnchanged = [&](const QByteArray& before) { return Layers(*window) == before; };
+  struct Outside {
+    const char* name;
+    QString path;
+    QStringList answers;
+    const char* told;
+    std::function<bool(const QByteArray& before)> holds;
+  };
+  const Outside cases[] = {
+      {"a drawing over unsaved changes", drawing, {"Discard"}, "not saved", isSaved},
+      {"a picture", picturePath, {}, "", isPicture},
+      {"a text file", folder_.filePath("outside.txt"), {"OK"}, "neither a drawing", isUnchanged},
+      {"a drawing that is gone",
+       folder_.filePath("gone.ora"),
+       {"Discard", "OK"},
+       "cannot be opened",
+       isUnchanged},
+  };
+  struct Route {
+    const char* name;
+    std::function<void(const QString&)> open;
+  };
+  const Route routes[] = {
+      {"given", [&](const QString& path) { window->OpenFile(path); }},
+      {"dropped", [&](const QString& path) { DragOnto(*window, FileData({path}), true); }},
+  };
+  for (const Route& route : routes) {
+    for (const Outside& outside : cases) {
+      const QString name = QString("%1 %2").arg(outside.name, route.name);
+      Stamp(canvas, {150, 150});
+      const QByteArray before = Layers(*window);
+      QStringList texts;
+      QVERIFY2(Answering(
+                   outside.answers, [&] { route.open(outside.path); }, &texts),
+               qPrintable(name));
+      QVERIFY2(texts.join('\n').contains(outside.told), qPrintable(name + ": " + texts.join('\n')));
+      QVERIFY2(outside.holds(before), qPrintable(name));
+    }
+  }
+  QVERIFY(!DragOnto(*window, FileData({drawing, picturePath}), false));
+  QVERIFY(!DragOnto(*window, FileData({}), false));
+}
+
+// File > Open recent lists the last ten drawings and pictures opened or saved, newest first; a
+// file chosen there comes first again, and one that is gone is taken off with a message.
+void StampWindowTest::recentFilesKeepTheLastTen() {
+  WindowSettings().remove("recent/files");
+  const std::unique_ptr<StampWindow> window = OpenWindow("recent.ini", 200);
+  QVERIFY(window != nullptr);
+  QStringList saved;
+  for (int i = 0; i < kMaxRecentFiles + 2; ++i) {
+    saved.prepend(folder_.filePath(QString("recent-%1.ora").arg(i)));
+    QVERIFY(window->SaveWorkTo(saved.front()));
+  }
+  QCOMPARE(RecentFiles(), saved.mid(0, kMaxRecentFiles));
+  auto* menu = window->findChild<QMenu*>("recent");
+  const auto item = [&](int index) {
+    emit menu->aboutToShow();
+    return menu->actions().value(index);
+  };
+  QVERIFY(item(0)->text().endsWith(saved[0]) && menu->actions().size() == kMaxRecentFiles);
+  QVERIFY(QFile::remove(saved[0]));
+  QStringList texts;
+  QVERIFY(Answering(
+      {"OK"}, [&] { item(0)->trigger(); }, &texts));
+  QVERIFY2(texts.join('\n').contains("no longer there"), qPrintable(texts.join('\n')));
+  QCOMPARE(RecentFiles(), saved.mid(1, kMaxRecentFiles - 1));
+  item(4)->trigger();
+  QCOMPARE(RecentFiles().front(), saved[5]);
+  QVERIFY(window->windowTitle().startsWith("recent-") && !window->work().unsaved());
+}
+
+// A canvas of another size whose record cannot be had (its memory refused): the message comes
+// once the old canvas is back with the drawing it held, which the window still shows and stamps.
+void StampWindowTest::aCanvasThatCannotBeMadeKeepsTheDrawing() {
+  const std::unique_ptr<StampWindow> window = OpenWindow("refused.ini", 200);
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  Stamp(canvas, {50, 50});
+  const QByteArray drawing = Layers(*window);
+  const QString path = folder_.filePath("refused.png");
+  QVERIFY(SavePicture(path, {60, 40}));
+  plat_fault_inject(PLAT_FAULT_ALLOC_LOW, 0);
+  QStringList texts;
+  QVERIFY(Answering(
+      {"Resize the canvas", "Discard", "OK"}, [&] { window->OpenPictureFrom(path); }, &texts));
+  QVERIFY2(texts.join('\n').contains("cannot be 60x40"), qPrintable(texts.join('\n')));
+  const host::HostRecord& record = window->work().session().record();
+  QCOMPARE(QSize(record.canvasWidth(), record.canvasHeight()), QSize(200, 200));
+  QVERIFY(Layers(*window) == drawing && window->work().unsaved());
+  QCOMPARE(Painted(*canvas).pixel(150, 150), qRgb(255, 255, 255));
+  Stamp(canvas, {150, 150});
+  QVERIFY(Painted(*canvas).pixel(150, 150) != qRgb(255, 255, 255));
+}
+
+// stamp-host gui FILE opens the drawing: it is the first of the recent files while the window
+// runs.
+void StampWindowTest::theCommandLineOpensADrawing() {
+  WindowSettings().remove("recent/files");
+  const QString drawing = folder_.filePath("given.ora");
+  QVERIFY(!WriteDrawing(drawing.toStdString(), 120, 77).isEmpty());
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("XDG_STATE_HOME", folder_.filePath("given-state"));
+  QProcess host;
+  host.setProcessEnvironment(environment);
+  host.start(STAMP_HOST_EXE, {"gui", "--profile", folder_.filePath("given.ini"), drawing});
+  QVERIFY(host.waitForStarted());
+  QTRY_COMPARE_WITH_TIMEOUT(RecentFiles().value(0), drawing, 60000);
+  host.terminate();
+  QVERIFY(host.waitForFinished(60000));
+  QCOMPARE(host.exitCode(), 0);
+}
+
+// New canvas asks the size first: one the record can hold starts white layers of that size and
+// is offered the next time; one it cannot hold keeps OK disabled, saying why, and changes nothing.
+void StampWindowTest::newCanvasAsksTheSize() {
+  WindowSettings().remove("canvas/size");
+  const std::unique_ptr<StampWindow> window = OpenWindow("new.ini", 200);
+  QVERIFY(window != nullptr);
+  auto* canvas = window->findChild<CanvasView*>("canvas");
+  struct SizeCase {
+    const char* name;
+    QSize entered;
+    QSize offered;
+    bool accepted;
+  };
+  const SizeCase cases[] = {
+      {"a smaller canvas", {120, 90}, {200, 200}, true},
+      {"one too large for the record", {100000, 100000}, {120, 90}, false},
+      {"a wide one, after the size last chosen", {640, 100}, {120, 90}, true},
+  };
+  for (const SizeCase& size : cases) {
+    // The offscreen platform has no window manager to make the window active again after a box.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    Stamp(canvas, {20, 20});
+    const QByteArray before = Layers(*window);
+    const host::HostRecord& was = window->work().session().record();
+    const QSize wasSize(was.canvasWidth(), was.canvasHeight());
+    SizeAsked asked;
+    AnswerCanvasSize(size.entered, &asked);
+    const bool answered = Answering(size.accepted ? QStringList{"Discard"} : QStringList{}, [&] {
+      QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    });
+    QVERIFY2(answered, size.name);
+    QCOMPARE(asked.offered, size.offered);
+    QCOMPARE(asked.okEnabled, size.accepted);
+    QVERIFY2(size.accepted == asked.problem.isEmpty(), qPrintable(asked.problem));
+    const host::HostRecord& record = window->work().session().record();
+    QCOMPARE(QSize(record.canvasWidth(), record.canvasHeight()),
+             size.accepted ? size.entered : wasSize);
+    const QByteArray layers = Layers(*window);
+    QVERIFY2(size.accepted ? layers.count('\xff') == layers.size() && !window->work().unsaved()
+                           : layers == before,
+             size.name);
+  }
 }
 
 // SIGTERM, as a desktop session sends at log-out, closes the window: the tool shuts down and
@@ -661,7 +911,7 @@ void StampWindowTest::aKilledWindowsAutosaveIsRecovered() {
   QVERIFY(Answering({"Recover"}, [&] { window = OpenWindow("recovered.ini", 200); }));
   QVERIFY(window != nullptr);
   QVERIFY(Layers(*window) == autosaved);
-  QVERIFY(window->unsaved());
+  QVERIFY(window->work().unsaved());
 }
 
 // Files that would freeze the window, or open as something they do not hold: each is refused at
@@ -968,7 +1218,7 @@ int RunKilledChild(const QString& folder) {
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   auto* canvas = window.findChild<CanvasView*>("canvas");
-  QSignalSpy written(&window.autosave(), &Autosave::Written);
+  QSignalSpy written(&window.work().autosave(), &Autosave::Written);
   for (int i = 0; i < Autosave::kStrokesPerSave; ++i) Stamp(canvas, {20 + 30 * i, 50});
   if (!written.wait(30000)) return 1;
   if (!WriteAll(folder + "/autosaved.bin", Layers(window))) return 1;

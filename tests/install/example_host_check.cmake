@@ -9,4 +9,5 @@ check_run("configuring the example" ${CMAKE_COMMAND} -S ${EXAMPLE} -B ${SCRATCH}
 check_run("building the example" ${CMAKE_COMMAND} --build ${SCRATCH}/build)
 check_run("the example host" ${SCRATCH}/build/tiny_host ${prefix}/lib/stamp-host)
 check_demo(${prefix}/bin/stamp-host ${SCRATCH}/demo-out)
+check_desktop_entry(${prefix})
 file(REMOVE_RECURSE ${SCRATCH})

@@ -1,6 +1,7 @@
 # Makes the .tar.gz and the .deb from BUILD_DIR, unpacks each into a scratch root (the .deb with
 # dpkg -x, as a package manager would lay it out) and runs stamp-host from there: --version must
-# name VERSION and the plug-in, and the demo must write its pictures.
+# name VERSION and the plug-in, the demo must write its pictures, and the window's desktop entry
+# and icons must be there (check_desktop_entry).
 include(${CMAKE_CURRENT_LIST_DIR}/check_steps.cmake)
 file(REMOVE_RECURSE ${SCRATCH})
 check_run("cpack" cpack --config ${BUILD_DIR}/CPackConfig.cmake -B ${SCRATCH})
@@ -23,5 +24,6 @@ foreach(root ${tar_top} ${SCRATCH}/deb-root/usr)
     message(FATAL_ERROR "${host} --version printed:\n${check_output}")
   endif()
   check_demo(${host} ${root}/demo-out)
+  check_desktop_entry(${root})
 endforeach()
 file(REMOVE_RECURSE ${SCRATCH})

@@ -1,0 +1,27 @@
+// The files last opened or saved in the window (drawings and pictures), newest first, each once
+// as an absolute path, at most kMaxRecentFiles, kept with the window's settings
+// (window_settings.h) so that every window and every run shares them; and File > Open recent,
+// which lists them.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+
+namespace stamp::gui {
+
+inline constexpr qsizetype kMaxRecentFiles = 10;
+
+QStringList RecentFiles();
+// Puts path first, dropping its older place and the oldest file beyond the limit.
+void AddRecentFile(const QString& path);
+void DropRecentFile(const QString& path);
+
+// Fills menu with one action per recent file, each calling open with its path; a disabled
+// "No recent files" when there are none. Called as the menu is about to show, so it is current.
+void FillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open);
+
+}  // namespace stamp::gui
