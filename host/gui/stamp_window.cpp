@@ -104,7 +104,7 @@ void StampWindow::BuildMenus() {
                    [this] { Apply(tr("Key B"), work_->session().calls().KeyB()); });
   stamp->addSeparator();
   stamp->addAction(tr("New sheet from &pictures..."), this, [this] {
-    NewSheetFromPictures(this, work_->session(), options_.hostFolder,
+    NewSheetFromPictures(this, work_->session(), work_->options().hostFolder,
                          [this](int32_t result) { Apply(tr("New sheet loaded"), result); });
   });
 

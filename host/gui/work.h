@@ -41,6 +41,8 @@ class Work : public QObject {
 
   host::Session& session() { return *session_; }
   const host::Session& session() const { return *session_; }
+  // What the work was started with: the host folder, the canvas size it was last started at.
+  const host::SessionOptions& options() const { return options_; }
   const History& history() const { return history_; }
   Autosave& autosave() { return *autosave_; }
   bool unsaved() const { return unsaved_; }

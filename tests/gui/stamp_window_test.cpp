@@ -1157,7 +1157,7 @@ void StampWindowTest::aSheetFromPicturesIsSavedLoadedAndListed() {
   QVERIFY(previewed);
   QVERIFY(fs::is_regular_file(sheet));
   // Cell 1 of the tool's panel (panel point 140, 10 and on) is the blue picture, cell 2 white.
-  const host::RasterView panel = window->session().record().raster(STAMP_REC_PANEL_BUFFER);
+  const host::RasterView panel = window->work().session().record().raster(STAMP_REC_PANEL_BUFFER);
   QCOMPARE(QByteArray(reinterpret_cast<const char*>(panel.pixel(155, 755)), 3),
            QByteArray("\xFF\x00\x00", 3));
   QCOMPARE(QByteArray(reinterpret_cast<const char*>(panel.pixel(185, 755)), 3),
