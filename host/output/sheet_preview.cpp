@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "host/output/centred_text.h"
 #include "host/output/host_drawing.h"
@@ -22,6 +21,7 @@ constexpr int32_t kGap = 12;
 constexpr int32_t kLabel = 16;
 constexpr int32_t kWidth = kGap + kColumns * (kShown + kGap);
 constexpr int32_t kHeight = kGap + kRows * (kShown + kLabel + kGap);
+static_assert(kWidth * 3 % 4 == 0, "the DIB section's rows are the raster's rows");
 constexpr TextStyle kLabelStyle{12, 0x000000, PLAT_TRANSPARENT};
 
 constexpr uint32_t kHatchLight = 0xD0D0D0;
@@ -58,17 +58,19 @@ void DrawCell(const RasterView& raster, const platform::DecodedBmp& sheet, int32
 
 std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
                               const std::filesystem::path& path) {
-  std::vector<uint8_t> pixels(size_t{kWidth} * kHeight * 3);
-  const RasterView raster{pixels.data(), kWidth, kHeight};
-  FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
+  // The picture is a DIB section's memory, which every system's contexts draw text into.
+  ContextPair context;
+  uint8_t* pixels = nullptr;
   try {
-    const ContextPair context = ContextPair::OverRaster(raster, kLabelStyle);
-    for (int32_t cell = 0; cell < kColumns * kRows; ++cell)
-      DrawCell(raster, sheet, cell, context.dc());
+    context = ContextPair::OverDibSection(kWidth, kHeight, &pixels, kLabelStyle);
   } catch (const std::exception& failure) {
     return failure.what();
   }
-  const Picture24 picture{kWidth, kHeight, pixels, raster.rowBytes(), ChannelOrder::kBgr, true};
+  const RasterView raster{pixels, kWidth, kHeight};
+  FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
+  for (int32_t cell = 0; cell < kColumns * kRows; ++cell) DrawCell(raster, sheet, cell, context.dc());
+  const Picture24 picture{
+      kWidth, kHeight, {pixels, raster.byteSize()}, raster.rowBytes(), ChannelOrder::kBgr, true};
   return WritePng(path, picture);
 }
 

@@ -25,6 +25,25 @@ ContextPair ContextPair::OverRaster(const RasterView& raster,
   return pair;
 }
 
+ContextPair ContextPair::OverDibSection(int32_t width, int32_t height, uint8_t** bits,
+                                        const std::optional<TextStyle>& style) {
+  PlatBitmapInfoHeader header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;  // positive: bottom-up
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = PLAT_BI_RGB;
+  ContextPair pair;
+  pair.dc_ = Made(plat_create_compatible_dc(0), "a drawing context");
+  void* memory = nullptr;
+  pair.SelectBitmap(Made(plat_create_dib_section(pair.dc_, &header, PLAT_DIB_RGB_COLORS, &memory),
+                         "a DIB section"));
+  *bits = static_cast<uint8_t*>(memory);
+  if (style) pair.ApplyStyle(*style);
+  return pair;
+}
+
 ContextPair ContextPair::ScreenCompatible() {
   ContextPair pair;
   pair.dc_ = Made(plat_create_compatible_dc(0), "a drawing context");

@@ -27,6 +27,10 @@ class ContextPair {
   // Without a style the context keeps the platform's default font and colours. Throws
   // std::runtime_error with the platform's reason when an object cannot be made.
   static ContextPair OverRaster(const RasterView& raster, const std::optional<TextStyle>& style);
+  // A context holding a width x height 24-bit bottom-up DIB section, its zero-filled pixel
+  // memory (rows padded to 4 bytes) handed back in *bits and owned by the pair.
+  static ContextPair OverDibSection(int32_t width, int32_t height, uint8_t** bits,
+                                    const std::optional<TextStyle>& style);
   // A context holding a 1x1 bitmap compatible with the screen: a model of its 24-bit format.
   static ContextPair ScreenCompatible();
 

@@ -79,7 +79,7 @@ std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
 
 // Queues the answers of the next load dialog with the scripted back end.
 void Runner::Dialog(const ScriptCommand& command) {
-  platform::ScriptedUi& ui = session_.ui();
+  ScriptUser& ui = session_.ui();
   switch (command.op) {
     case Op::kDialogSelect: ui.QueueSelect(STAMP_LOAD_DIALOG_LIST, command.numbers[0]); break;
     case Op::kDialogType:

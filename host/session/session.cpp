@@ -33,7 +33,6 @@ Session::Session(const SessionOptions& options, HostLog& log)
       module_(options.hostFolder / "plugin" / "kvo_stamp.plg"),
       calls_(module_.exports(), ui_, log),
       compositor_(record_) {
-  ui_.Install();
 }
 
 Session::~Session() { Finish(); }

@@ -1,5 +1,6 @@
 // The application object: its profile is the host's INI file, read and written with the system's
 // profile calls; its message box is the system's.
+#include <cstdio>
 #include <new>
 #include <string>
 #include <vector>
@@ -9,8 +10,10 @@
 
 // A plain block, so that the host and the plug-in (each with its own copy of this code and of
 // the C++ runtime) read the same object: the INI file's path, UTF-16, zero-terminated.
+// The first write that failed is kept in the block as one line, for the host to report.
 struct PlatApp {
   wchar_t profilePath[PLAT_MAX_PATH];
+  char writeFailure[PLAT_MAX_PATH * 4];  // empty while every write has landed
 };
 
 namespace stamp::platform {
@@ -42,6 +45,18 @@ std::wstring WholeValue(const PlatApp& app, const wchar_t* section, const wchar_
   }
 }
 
+// "cannot write PATH: system error N", unless an earlier failure is kept already.
+void KeepWriteFailure(PlatApp& app, DWORD error) {
+  if (app.writeFailure[0] != '\0') return;
+  char path[PLAT_MAX_PATH * 3];
+  if (WideCharToMultiByte(CP_UTF8, 0, app.profilePath, -1, path, sizeof path, nullptr, nullptr) ==
+      0) {
+    path[0] = '\0';
+  }
+  std::snprintf(app.writeFailure, sizeof app.writeFailure, "cannot write %s: system error %lu",
+                path, static_cast<unsigned long>(error));
+}
+
 }  // namespace
 }  // namespace stamp::platform
 
@@ -60,6 +75,10 @@ PlatApp* plat_app_create(const char* profilePath) {
 }
 
 void plat_app_destroy(PlatApp* app) { delete app; }
+
+const char* plat_app_profile_failure(PlatApp* app) {
+  return app != nullptr && app->writeFailure[0] != '\0' ? app->writeFailure : nullptr;
+}
 
 int32_t plat_profile_get_int(PlatApp* app, const char16_t* section, const char16_t* key,
                              int32_t defaultValue) {
@@ -81,8 +100,9 @@ int32_t plat_profile_get_string(PlatApp* app, const char16_t* section, const cha
 int32_t plat_profile_write_string(PlatApp* app, const char16_t* section, const char16_t* key,
                                   const char16_t* value) {
   if (app == nullptr) return 0;
-  return WritePrivateProfileStringW(Wide(section), Wide(key), Wide(value), app->profilePath) ? 1
-                                                                                             : 0;
+  if (WritePrivateProfileStringW(Wide(section), Wide(key), Wide(value), app->profilePath)) return 1;
+  stamp::platform::KeepWriteFailure(*app, GetLastError());
+  return 0;
 }
 
 int32_t plat_profile_write_int(PlatApp* app, const char16_t* section, const char16_t* key,

@@ -1,4 +1,6 @@
 // Text on a context: a real TrueType font and DrawTextW, with the context's colours and mode.
+#include <string>
+
 #include "platform/system/last_error.h"
 #include "platform/win32/win32_handles.h"
 
@@ -49,4 +51,24 @@ int32_t plat_draw_text(PlatHandle dc, const char16_t* text, int32_t length, cons
   if (text == nullptr || rect == nullptr) return Fail("plat_draw_text: no text or rectangle", 0);
   RECT area{rect->left, rect->top, rect->right, rect->bottom};
   return DrawTextW(FromHandle<HDC>(dc), stamp::platform::Wide(text), length, &area, format);
+}
+
+// GetTextExtentPoint32W counts every character's advance; the contract's box ends at the last
+// glyph's right edge, so the last character's right-side bearing (its C width) comes off.
+int32_t plat_get_text_extent(PlatHandle dc, const char16_t* text, int32_t length, PlatSize* size) {
+  if (text == nullptr || size == nullptr) return Fail("plat_get_text_extent: no text or size", 0);
+  HDC context = FromHandle<HDC>(dc);
+  const int count = length >= 0 ? length : static_cast<int>(std::char_traits<char16_t>::length(text));
+  SIZE extent{};
+  TEXTMETRICW metrics{};
+  if (!GetTextMetricsW(context, &metrics) ||
+      (count > 0 && !GetTextExtentPoint32W(context, stamp::platform::Wide(text), count, &extent))) {
+    return Fail("GetTextExtentPoint32W failed", 0);
+  }
+  ABC last{};
+  const bool bearing =
+      count > 0 && GetCharABCWidthsW(context, text[count - 1], text[count - 1], &last) != 0;
+  size->cx = count > 0 ? extent.cx - (bearing ? last.abcC : 0) : 0;
+  size->cy = metrics.tmHeight;
+  return 1;
 }

@@ -9,18 +9,10 @@
 #include <vector>
 
 #include "host/output/output_file.h"
+#include "host/output/png_rows.h"
 
 namespace stamp::host {
 namespace {
-
-std::string CheckPicture(const Picture24& picture) {
-  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
-  const size_t rowBytes = size_t(picture.width) * 3;
-  if (picture.rowStride < rowBytes) return "row stride shorter than a row";
-  const size_t needed = picture.rowStride * size_t(picture.height - 1) + rowBytes;
-  if (picture.pixels.size() < needed) return "picture buffer shorter than its rows";
-  return {};
-}
 
 // libpng reports a failure by calling this, which keeps the reason and jumps back to the
 // setjmp in WriteRows.
@@ -72,15 +64,6 @@ void AppendBytes(png_structp png, png_bytep data, size_t length) {
 
 void FlushNothing(png_structp) {}
 
-// The picture's rows top row first, copied out of memory.
-RowPicture Rows(const Picture24& picture) {
-  return {picture.width, picture.height, picture.order, [&picture](int32_t y, uint8_t* row) {
-            const auto stored = static_cast<size_t>(picture.bottomUp ? picture.height - 1 - y : y);
-            std::memcpy(row, picture.pixels.data() + stored * picture.rowStride,
-                        size_t(picture.width) * 3);
-          }};
-}
-
 }  // namespace
 
 std::string WritePng(const std::filesystem::path& path, const RowPicture& picture) {
@@ -95,13 +78,13 @@ std::string WritePng(const std::filesystem::path& path, const RowPicture& pictur
 
 std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
   if (std::string error = CheckPicture(picture); !error.empty()) return error;
-  return WritePng(path, Rows(picture));
+  return WritePng(path, PictureRows(picture));
 }
 
 std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png) {
   if (std::string error = CheckPicture(picture); !error.empty()) return error;
   png.clear();
-  const std::string reason = Encode(Rows(picture), [&png](png_structp writer) {
+  const std::string reason = Encode(PictureRows(picture), [&png](png_structp writer) {
     png_set_write_fn(writer, &png, AppendBytes, FlushNothing);
   });
   if (reason.empty()) return {};

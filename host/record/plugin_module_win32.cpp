@@ -1,0 +1,60 @@
+// The plug-in module on Windows: loaded with LoadLibraryW, its exports found with GetProcAddress.
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "host/record/plugin_module.h"
+
+namespace stamp::host {
+namespace {
+
+// Find gives the address as an object pointer; the exports are functions of the stated types.
+template <typename Function>
+void Bind(Function*& slot, void* symbol) {
+  slot = reinterpret_cast<Function*>(symbol);
+}
+
+std::string SystemError(DWORD code) {
+  return "system error " + std::to_string(code);
+}
+
+}  // namespace
+
+PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
+  library_ = LoadLibraryW(path.wstring().c_str());
+  if (library_ == nullptr) {
+    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " +
+                             SystemError(GetLastError()));
+  }
+  try {
+    Bind(exports_.init, Find("plg_init"));
+    Bind(exports_.destroy, Find("plg_destroy"));
+    Bind(exports_.info, Find("plg_info"));
+    Bind(exports_.version, Find("plg_version"));
+    Bind(exports_.updateSubmenu, Find("plg_update_submenu"));
+    Bind(exports_.submenuDown, Find("plg_submenu_down"));
+    Bind(exports_.submenuMove, Find("plg_submenu_move"));
+    Bind(exports_.submenuUp, Find("plg_submenu_up"));
+    Bind(exports_.mouseDown, Find("plg_mouse_down"));
+    Bind(exports_.mouseMove, Find("plg_mouse_move"));
+    Bind(exports_.mouseUp, Find("plg_mouse_up"));
+    Bind(exports_.keyA, Find("plg_key_a"));
+    Bind(exports_.keyB, Find("plg_key_b"));
+  } catch (...) {
+    FreeLibrary(static_cast<HMODULE>(library_));
+    throw;
+  }
+}
+
+PluginModule::~PluginModule() { FreeLibrary(static_cast<HMODULE>(library_)); }
+
+void* PluginModule::Find(const char* name) const {
+  const FARPROC symbol = GetProcAddress(static_cast<HMODULE>(library_), name);
+  if (symbol == nullptr) {
+    throw std::runtime_error("the plug-in " + path_.string() + " has no export " + name);
+  }
+  return reinterpret_cast<void*>(symbol);
+}
+
+}  // namespace stamp::host
