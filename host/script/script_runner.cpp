@@ -14,10 +14,21 @@
 namespace stamp::host {
 namespace {
 
+// An empty path is the current folder.
+std::filesystem::path Absolute(const std::filesystem::path& path) {
+  return path.empty() ? std::filesystem::current_path() : std::filesystem::absolute(path);
+}
+
 class Runner {
  public:
+  // The places are made absolute before the first line runs: a system file picker may change
+  // the current folder (it does on Windows), and the run's files stay where they were meant.
   Runner(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log)
-      : script_(script), session_(session), places_(places), log_(log) {}
+      : script_(script),
+        session_(session),
+        places_(places),
+        fixed_{Absolute(places.outFolder), Absolute(places.scriptFolder)},
+        log_(log) {}
 
   int Run() {
     for (const ScriptCommand& command : script_.commands) {
@@ -43,7 +54,8 @@ class Runner {
 
   const Script& script_;
   Session& session_;
-  const ScriptPlaces& places_;
+  const ScriptPlaces& places_;  // as given, for the log
+  const ScriptPlaces fixed_;
   HostLog& log_;
   std::optional<int32_t> lastResult_;
 };
@@ -89,7 +101,7 @@ void Runner::Dialog(const ScriptCommand& command) {
       if (command.text.empty()) {
         ui.QueueFileCancel();
       } else {
-        const std::filesystem::path path = places_.scriptFolder / command.text;
+        const std::filesystem::path path = fixed_.scriptFolder / command.text;
         ui.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
       }
       ui.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);
@@ -117,7 +129,7 @@ std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
 
 void Runner::Save(const std::string& name) {
   const std::string error =
-      SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name);
+      SaveSnapshot(session_.record(), session_.compositor(), fixed_.outFolder, name);
   if (!error.empty()) throw std::runtime_error(error);
   log_.Line("save: " + (places_.outFolder / name).string() + "-*");
 }
