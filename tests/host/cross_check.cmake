@@ -1,11 +1,13 @@
-# One script of tests/host/scripts run by both hosts: the Linux reference host (REFERENCE_HOST)
-# and stamp-host.exe (WINDOWS_HOST) under Wine (EMULATOR, its words joined by "|"). Each runs in
-# a folder of its own beside a copy of the script, the sample sheet SHEET as dot.bmp, and a
-# profile naming that sheet when WITH_SHEET is on, on a CANVAS-sized canvas. Both must end with
-# the same exit code and print the same lines; every save must leave the same files, the
-# canvas-sized dumps byte-identical and the panel identical outside the boxes whose text the
-# system's font draws: the two numbers (src/panel/layout.h) and the host's "File" label with its
-# copy in the plug-in's rows. The sizes and boxes are read from the public headers and the layout.
+# One row of the cross-check (ROW names it): a script of tests/host/scripts (SCRIPT) run by both
+# hosts, the Linux reference host (REFERENCE_HOST) and stamp-host.exe (WINDOWS_HOST) under Wine
+# (EMULATOR, its words joined by "|"). Each runs in a folder of its own beside a copy of the
+# script and of SHEET as dot.bmp, on a CANVAS-sized canvas, with a profile naming PROFILE_SHEET
+# in that folder (none when empty); with NO_PANEL_FILE both run from copies of their host folders
+# without the plug-in's panel file. Both must end with the same exit code and print the same
+# lines and errors; every save must leave the same files, the canvas-sized dumps byte-identical
+# and the panel identical outside the boxes whose text the system's font draws: the two numbers
+# (src/panel/layout.h) and the host's "File" label with its copy in the plug-in's rows. The
+# sizes and boxes are read from the public headers and the layout.
 # A machine that cannot run this Wine, or a build without a reference host, reports the check
 # skipped with its reason ("cross-check skipped: ...").
 cmake_minimum_required(VERSION 3.25)
@@ -96,14 +98,34 @@ function(masked_panel file width height boxes out)
   set(${out} "${masked}" PARENT_SCOPE)
 endfunction()
 
-# Runs one host in folder; leaves its exit code and its output lines (line ends and path
-# separators made alike) in <name>_code and <name>_out.
+# The host's own error lines (a Wine run's standard error carries Wine's notes too).
+function(host_errors text out)
+  string(REGEX MATCHALL "stamp-host:[^\n]*" lines "${text}")
+  set(${out} "${lines}" PARENT_SCOPE)
+endfunction()
+
+# The host folder a run uses: the build's own, or with NO_PANEL_FILE a copy without the
+# plug-in's panel file.
+function(host_folder program copy out)
+  get_filename_component(folder ${program} DIRECTORY)
+  get_filename_component(name ${program} NAME)
+  if(NO_PANEL_FILE)
+    file(REMOVE_RECURSE ${copy})
+    file(COPY ${folder}/ DESTINATION ${copy})
+    file(REMOVE ${copy}/plugin/kvo_stamp.dat)
+    set(folder ${copy})
+  endif()
+  set(${out} ${folder}/${name} PARENT_SCOPE)
+endfunction()
+
+# Runs one host in folder; leaves its exit code, its output lines (line ends and path
+# separators made alike) and its error lines in <name>_code, <name>_out and <name>_err.
 function(run_host name folder profile_sheet)
   file(REMOVE_RECURSE ${folder})
   file(MAKE_DIRECTORY ${folder})
   file(COPY ${SCRIPT} DESTINATION ${folder})
   file(COPY_FILE ${SHEET} ${folder}/dot.bmp)
-  if(WITH_SHEET)
+  if(PROFILE_SHEET)
     file(WRITE ${folder}/profile.ini "[plugin_kvo_stamp]\nfile=${profile_sheet}\n")
   endif()
   execute_process(COMMAND ${ARGN} run ${script_name} --profile profile.ini --canvas ${CANVAS}
@@ -111,6 +133,7 @@ function(run_host name folder profile_sheet)
                   ERROR_VARIABLE err)
   string(REPLACE "\r" "" out "${out}")
   string(REPLACE "\\" "/" out "${out}")
+  host_errors("${err}" err)
   set(${name}_code ${code} PARENT_SCOPE)
   set(${name}_out "${out}" PARENT_SCOPE)
   set(${name}_err "${err}" PARENT_SCOPE)
@@ -118,16 +141,19 @@ endfunction()
 
 set(linux_folder ${SCRATCH}/linux)
 set(windows_folder ${SCRATCH}/windows)
-string(REPLACE "/" "\\" windows_sheet "Z:${windows_folder}/dot.bmp")
-run_host(windows ${windows_folder} ${windows_sheet} ${emulator} ${WINDOWS_HOST})
+host_folder(${WINDOWS_HOST} ${SCRATCH}/windows-host windows_host)
+host_folder(${REFERENCE_HOST} ${SCRATCH}/linux-host linux_host)
+string(REPLACE "/" "\\" windows_sheet "Z:${windows_folder}/${PROFILE_SHEET}")
+run_host(windows ${windows_folder} ${windows_sheet} ${emulator} ${windows_host})
 if(windows_code EQUAL SKIPPED)
   message("cross-check skipped: ${windows_out}")
   return()
 endif()
-run_host(linux ${linux_folder} ${linux_folder}/dot.bmp ${REFERENCE_HOST})
+run_host(linux ${linux_folder} ${linux_folder}/${PROFILE_SHEET} ${linux_host})
 
-if(NOT linux_code STREQUAL windows_code OR NOT linux_out STREQUAL windows_out)
-  message(FATAL_ERROR "${script_name}: the hosts disagree\n--- Linux (exit ${linux_code}):\n"
+if(NOT linux_code STREQUAL windows_code OR NOT linux_out STREQUAL windows_out
+   OR NOT linux_err STREQUAL windows_err)
+  message(FATAL_ERROR "${ROW}: the hosts disagree\n--- Linux (exit ${linux_code}):\n"
           "${linux_out}${linux_err}\n--- Windows (exit ${windows_code}):\n${windows_out}${windows_err}")
 endif()
 
@@ -136,7 +162,7 @@ file(GLOB windows_dumps RELATIVE ${windows_folder} ${windows_folder}/*.bmp)
 list(REMOVE_ITEM linux_dumps dot.bmp)
 list(REMOVE_ITEM windows_dumps dot.bmp)
 if(NOT linux_dumps STREQUAL windows_dumps)
-  message(FATAL_ERROR "${script_name}: Linux saved ${linux_dumps}, Windows ${windows_dumps}")
+  message(FATAL_ERROR "${ROW}: Linux saved ${linux_dumps}, Windows ${windows_dumps}")
 endif()
 read_text_boxes(text_boxes)
 set(compared 0)
@@ -158,13 +184,15 @@ foreach(dump ${linux_dumps})
     endif()
   endif()
   if(NOT same_dump)
-    message(FATAL_ERROR "${script_name}: ${dump} differs between the hosts (Linux "
+    message(FATAL_ERROR "${ROW}: ${dump} differs between the hosts (Linux "
             "${linux_folder}, Windows ${windows_folder})")
   endif()
   math(EXPR compared "${compared} + 1")
 endforeach()
-if(compared EQUAL 0)
-  message(FATAL_ERROR "${script_name}: the script saved nothing to compare")
+if(compared EQUAL 0 AND linux_code EQUAL 0)
+  message(FATAL_ERROR "${ROW}: the script saved nothing to compare")
 endif()
-message("${script_name}: exit ${linux_code}, the same log, ${compared} dumps alike")
+string(REGEX MATCHALL "message: [^\n]*" shown "${linux_out}")
+list(REMOVE_DUPLICATES shown)
+message("${ROW}: exit ${linux_code}, the same log (${shown}), ${compared} dumps alike")
 file(REMOVE_RECURSE ${SCRATCH})
