@@ -140,8 +140,8 @@ class ScriptFiles {
 };
 
 // bytes: the canvas's, for the ratio to its memcpy; 0 where no canvas is copied.
-void HostRun(benchmark::State& state, Launcher host, ScriptPair pair, int32_t width,
-             int32_t height, int64_t bytes) {
+void HostRun(benchmark::State& state, Launcher host, ScriptPair pair, int32_t width, int32_t height,
+             int64_t bytes) {
   const SheetProfile profile;
   const ScriptFiles files(pair);
   const std::string canvas = std::to_string(width) + "x" + std::to_string(height);
@@ -167,8 +167,8 @@ void HostRun(benchmark::State& state, Launcher host, ScriptPair pair, int32_t wi
   if (bytes != 0) state.counters[kBytesCounter] = double(bytes);
 }
 
-void Register(const std::string& name, const Launcher& host, const ScriptPair& pair,
-              int32_t width, int32_t height, int64_t bytes) {
+void Register(const std::string& name, const Launcher& host, const ScriptPair& pair, int32_t width,
+              int32_t height, int64_t bytes) {
   benchmark::RegisterBenchmark(name.c_str(), HostRun, host, pair, width, height, bytes)
       ->UseManualTime()
       ->Iterations(1)
@@ -185,8 +185,8 @@ void Register(const std::string& name, const Launcher& host, const ScriptPair& p
   Register("host-run/dial-drag", NativeHost(), DialDrag(), 480, 640, 0);
 #ifdef STAMP_BENCH_WINDOWS_HOST
   // Wine's start-up costs seconds, so only the smallest canvas and the dial drag run there.
-  const Launcher wine = {STAMP_BENCH_WINE_RUN, STAMP_BENCH_WINDOWS_MACHINE,
-                         STAMP_BENCH_WINE_PREFIX, STAMP_BENCH_WINDOWS_HOST};
+  const Launcher wine = {STAMP_BENCH_WINE_RUN, STAMP_BENCH_WINDOWS_MACHINE, STAMP_BENCH_WINE_PREFIX,
+                         STAMP_BENCH_WINDOWS_HOST};
   Register("wine-run/pen-move/480x640", wine, PenMoves(480, 640), 480, 640, int64_t{480} * 640 * 3);
   Register("wine-run/dial-drag", wine, DialDrag(), 480, 640, 0);
 #endif

@@ -108,7 +108,8 @@ void WritePictures(Session& session, const fs::path& out, bool dumps, HostLog& l
 
 int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<CommandLine> line = ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet"}, error);
+  const std::optional<CommandLine> line =
+      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet"}, error);
   if (line && line->help) {
     out << "usage: stamp-host " << kDemoUsage << "\n\n" << kDemoHelp;
     return kExitOk;

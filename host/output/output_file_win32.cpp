@@ -18,8 +18,8 @@ namespace {
 std::filesystem::path TemporaryFor(const std::filesystem::path& path) {
   static std::atomic<unsigned> counter{0};
   std::filesystem::path temporary = path;
-  temporary += L".tmp-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-               std::to_wstring(counter++);
+  temporary +=
+      L".tmp-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
   return temporary;
 }
 

@@ -93,9 +93,9 @@ std::string EncodeInto(IStream* stream, const RowPicture& picture) {
   for (int32_t y = 0; y < picture.height && steps.Reason().empty(); ++y) {
     picture.rows(y, row.data());
     if (picture.order == ChannelOrder::kRgb) ToBgr(row.data(), rowBytes);
-    steps.Do(frame->WritePixels(1, static_cast<UINT>(rowBytes), static_cast<UINT>(rowBytes),
-                                row.data()),
-             "write a row");
+    steps.Do(
+        frame->WritePixels(1, static_cast<UINT>(rowBytes), static_cast<UINT>(rowBytes), row.data()),
+        "write a row");
   }
   steps.Reason().empty() && steps.Do(frame->Commit(), "finish the frame") &&
       steps.Do(encoder->Commit(), "finish the file");
@@ -132,7 +132,7 @@ std::string WritePng(const std::filesystem::path& path, const RowPicture& pictur
   if (std::string reason = Encode(picture, png); !reason.empty()) return reason;
   return WriteAtomically(path, [&png](std::FILE* file) {
     return std::fwrite(png.data(), 1, png.size(), file) == png.size() ? std::string()
-                                                                       : std::strerror(errno);
+                                                                      : std::strerror(errno);
   });
 }
 

@@ -68,7 +68,8 @@ std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
   }
   const RasterView raster{pixels, kWidth, kHeight};
   FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
-  for (int32_t cell = 0; cell < kColumns * kRows; ++cell) DrawCell(raster, sheet, cell, context.dc());
+  for (int32_t cell = 0; cell < kColumns * kRows; ++cell)
+    DrawCell(raster, sheet, cell, context.dc());
   const Picture24 picture{
       kWidth, kHeight, {pixels, raster.byteSize()}, raster.rowBytes(), ChannelOrder::kBgr, true};
   return WritePng(path, picture);

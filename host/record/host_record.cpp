@@ -96,8 +96,7 @@ void HostRecord::AllocateBuffers(const HostRecordOptions& options) {
   for (const BufferField& field : kBufferFields) {
     if (field.offset == STAMP_REC_PANEL_BUFFER) continue;
     try {
-      buffers_.emplace_back(field.offset,
-                            GuardedBuffer(canvasBytes(), kWhite, options.guardBytes));
+      buffers_.emplace_back(field.offset, GuardedBuffer(canvasBytes(), kWhite, options.guardBytes));
     } catch (const std::runtime_error& error) {
       throw std::runtime_error(BufferProblem(field.name, error));
     }

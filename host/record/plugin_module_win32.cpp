@@ -15,9 +15,7 @@ void Bind(Function*& slot, void* symbol) {
   slot = reinterpret_cast<Function*>(symbol);
 }
 
-std::string SystemError(DWORD code) {
-  return "system error " + std::to_string(code);
-}
+std::string SystemError(DWORD code) { return "system error " + std::to_string(code); }
 
 }  // namespace
 

@@ -30,8 +30,6 @@ void ScriptUser::QueueFileAnswer(std::u16string path) {
 
 void ScriptUser::QueueFileCancel() { answers_->ui.QueueFileCancel(); }
 
-const std::vector<std::u16string>& ScriptUser::messages() const {
-  return answers_->ui.messages();
-}
+const std::vector<std::u16string>& ScriptUser::messages() const { return answers_->ui.messages(); }
 
 }  // namespace stamp::host

@@ -71,7 +71,7 @@ struct ScriptUser::Answers {
 ScriptUser::Answers* ScriptUser::Answers::active = nullptr;
 
 LRESULT CALLBACK ScriptUser::Answers::OnWindowProcedureReturn(int code, WPARAM wParam,
-                                                               LPARAM lParam) {
+                                                              LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
   if (code == HC_ACTION && call->message == WM_INITDIALOG) {
     SetTimer(call->hwnd, kAnswerTimer, kAnswerDelayMs, OnTimer);

@@ -31,10 +31,9 @@ std::optional<std::string> ReadRegularFile(const std::string& path, uint64_t max
   const uintmax_t size = std::filesystem::file_size(file, error);
   if (error) return Refuse(why, "cannot read " + path + ": " + error.message(), std::nullopt);
   if (size > maxBytes) {
-    return Refuse(why,
-                  "cannot read " + path + ": over the limit of " + std::to_string(maxBytes) +
-                      " bytes",
-                  std::nullopt);
+    return Refuse(
+        why, "cannot read " + path + ": over the limit of " + std::to_string(maxBytes) + " bytes",
+        std::nullopt);
   }
   std::ifstream stream(file, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());

@@ -58,7 +58,8 @@ int32_t plat_draw_text(PlatHandle dc, const char16_t* text, int32_t length, cons
 int32_t plat_get_text_extent(PlatHandle dc, const char16_t* text, int32_t length, PlatSize* size) {
   if (text == nullptr || size == nullptr) return Fail("plat_get_text_extent: no text or size", 0);
   HDC context = FromHandle<HDC>(dc);
-  const int count = length >= 0 ? length : static_cast<int>(std::char_traits<char16_t>::length(text));
+  const int count =
+      length >= 0 ? length : static_cast<int>(std::char_traits<char16_t>::length(text));
   SIZE extent{};
   TEXTMETRICW metrics{};
   if (!GetTextMetricsW(context, &metrics) ||

@@ -76,20 +76,29 @@ const DialogRow kDialogRows[] = {
        user.QueueType(kLoadDialogPathBox, u"b.bmp");
        user.QueueOk();
      },
-     PLAT_IDOK, 1, u"b.bmp", {}},
+     PLAT_IDOK,
+     1,
+     u"b.bmp",
+     {}},
     {"NothingQueuedCancels", [](ScriptUser&) {}, PLAT_IDCANCEL, PLAT_LB_ERR, u"", {}},
     {"EntryPastTheListIsSkipped",
      [](ScriptUser& user) {
        user.QueueSelect(kLoadDialogList, 7);
        user.QueueOk();
      },
-     PLAT_IDOK, PLAT_LB_ERR, u"start", {}},
+     PLAT_IDOK,
+     PLAT_LB_ERR,
+     u"start",
+     {}},
     {"MessageInsideTheDialogThenCancel",
      [](ScriptUser& user) {
        user.QueueType(kLoadDialogPathBox, u"");
        user.QueueOk();
      },
-     PLAT_IDCANCEL, PLAT_LB_ERR, u"", {kEmptyPathMessage}},
+     PLAT_IDCANCEL,
+     PLAT_LB_ERR,
+     u"",
+     {kEmptyPathMessage}},
 };
 
 class UiContract : public testing::TestWithParam<DialogRow> {};
@@ -115,8 +124,8 @@ TEST(UiContractMessageBox, IsAnsweredWithOkAndItsTextKept) {
   ScriptUser user;
   EXPECT_EQ(plat_message_box(u"Stamp file open error"), PLAT_IDOK);
   EXPECT_EQ(plat_message_box(u"Stamp:data file load error"), PLAT_IDOK);
-  EXPECT_EQ(user.messages(), (std::vector<std::u16string>{u"Stamp file open error",
-                                                          u"Stamp:data file load error"}));
+  EXPECT_EQ(user.messages(),
+            (std::vector<std::u16string>{u"Stamp file open error", u"Stamp:data file load error"}));
 }
 
 // A file of the test's own in the temporary folder, removed afterwards.
