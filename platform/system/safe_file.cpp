@@ -141,15 +141,6 @@ std::optional<std::string> ReadRegularFile(const std::string& path, uint64_t max
   return ReadOpenFile(fd.get(), path, maxBytes, why);
 }
 
-bool MakeFolderFor(const std::string& path, std::string* why) {
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  std::error_code error;
-  if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (!error) return true;
-  return Refuse(why, "cannot write " + path + ": cannot create its folder: " + error.message(),
-                false);
-}
-
 Replacement::~Replacement() {
   if (fd_ < 0) return;
   ::close(fd_);

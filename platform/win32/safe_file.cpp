@@ -1,7 +1,7 @@
-// The reading half of the safe file calls on Windows, and folder creation: only a regular file is
-// read (a folder or device is refused unread), and a file over the caller's limit is refused
-// before it is read. Paths are the system's narrow form, as std::filesystem gives it. Windows
-// hosts replace files through the system's own rename (MoveFileExW), not through Replacement.
+// The reading half of the safe file calls on Windows: only a regular file is read (a folder or
+// device is refused unread), and a file over the caller's limit is refused before it is read.
+// Paths are the system's narrow form, as std::filesystem gives it. Windows hosts replace files
+// through the system's own rename (MoveFileExW), not through Replacement.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,15 +39,6 @@ std::optional<std::string> ReadRegularFile(const std::string& path, uint64_t max
   std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
   if (!stream && !stream.eof()) return Refuse(why, "cannot read " + path, std::nullopt);
   return bytes;
-}
-
-bool MakeFolderFor(const std::string& path, std::string* why) {
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  std::error_code error;
-  if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (!error) return true;
-  return Refuse(why, "cannot write " + path + ": cannot create its folder: " + error.message(),
-                false);
 }
 
 }  // namespace stamp::platform

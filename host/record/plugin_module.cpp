@@ -1,29 +1,26 @@
-// The plug-in module on Windows: loaded with LoadLibraryW, its exports found with GetProcAddress.
-#include <windows.h>
+#include "host/record/plugin_module.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "host/record/plugin_module.h"
+#include "host/record/plugin_library.h"
 
 namespace stamp::host {
 namespace {
 
-// Find gives the address as an object pointer; the exports are functions of the stated types.
+// The system gives an object pointer; the exports are functions of the stated types.
 template <typename Function>
 void Bind(Function*& slot, void* symbol) {
   slot = reinterpret_cast<Function*>(symbol);
 }
 
-std::string SystemError(DWORD code) { return "system error " + std::to_string(code); }
-
 }  // namespace
 
 PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
-  library_ = LoadLibraryW(path.wstring().c_str());
+  std::string why;
+  library_ = OpenLibrary(path, &why);
   if (library_ == nullptr) {
-    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " +
-                             SystemError(GetLastError()));
+    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " + why);
   }
   try {
     Bind(exports_.init, Find("plg_init"));
@@ -40,19 +37,19 @@ PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
     Bind(exports_.keyA, Find("plg_key_a"));
     Bind(exports_.keyB, Find("plg_key_b"));
   } catch (...) {
-    FreeLibrary(static_cast<HMODULE>(library_));
+    CloseLibrary(library_);
     throw;
   }
 }
 
-PluginModule::~PluginModule() { FreeLibrary(static_cast<HMODULE>(library_)); }
+PluginModule::~PluginModule() { CloseLibrary(library_); }
 
 void* PluginModule::Find(const char* name) const {
-  const FARPROC symbol = GetProcAddress(static_cast<HMODULE>(library_), name);
+  void* symbol = LibrarySymbol(library_, name);
   if (symbol == nullptr) {
     throw std::runtime_error("the plug-in " + path_.string() + " has no export " + name);
   }
-  return reinterpret_cast<void*>(symbol);
+  return symbol;
 }
 
 }  // namespace stamp::host
