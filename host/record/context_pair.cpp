@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include "stamp/platform_host.h"
 
 namespace stamp::host {
 namespace {

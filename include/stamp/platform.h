@@ -92,9 +92,6 @@ PLAT_API PlatHandle plat_create_compatible_bitmap(PlatHandle dc, int32_t width, 
  * pixel memory (rows padded to 4 bytes, as Windows lays them) is handed back in *bits. */
 PLAT_API PlatHandle plat_create_dib_section(PlatHandle dc, const void* bitmapInfo, uint32_t usage,
                                             void** bits);
-/* A 24-bit bitmap over memory the caller owns and keeps alive: width x height pixels, B,G,R,
- * bottom-up, rows exactly width x 3 bytes (the host's raster layout). */
-PLAT_API PlatHandle plat_create_bitmap_over_raster(int32_t width, int32_t height, void* pixels);
 PLAT_API int32_t plat_get_bitmap_desc(PlatHandle bitmap, PlatBitmapDesc* desc);
 /* Copies a rectangle between the bitmaps selected into two contexts, converting into the
  * destination's format. Only PLAT_SRCCOPY is known. Clipped to both bitmaps: destination pixels
@@ -198,8 +195,6 @@ enum { PLAT_MAX_PATH = 260 };
 /* The running program's path in backslash form (the host's, not a module's); gives its length,
  * 0 on failure. The path is cut to capacity - 1 units. */
 PLAT_API int32_t plat_get_module_file_name(char16_t* buffer, int32_t capacity);
-/* Tests: make plat_get_module_file_name report this path (UTF-8, '/' form); NULL undoes it. */
-PLAT_API void plat_set_program_path(const char* path);
 
 typedef struct PlatFindData {
   char16_t fileName[PLAT_MAX_PATH];
@@ -333,54 +328,6 @@ PLAT_API int32_t plat_dialog_set_window_pos(PlatDialog* dialog, PlatHandle inser
                                             int32_t y, int32_t width, int32_t height,
                                             uint32_t flags);
 PLAT_API void plat_dialog_end(PlatDialog* dialog, int32_t result);
-
-/* Calls for a UI back end, acting for the user. Each notification reaches the handlers' command. */
-PLAT_API const PlatDialogTemplate* plat_dialog_template(PlatDialog* dialog);
-/* The window that stands for the dialog; 0 when none could be made. */
-PLAT_API PlatHandle plat_dialog_window(PlatDialog* dialog);
-PLAT_API int32_t plat_dialog_user_type(PlatDialog* dialog, int32_t controlId, const char16_t* text);
-PLAT_API int32_t plat_dialog_user_select(PlatDialog* dialog, int32_t controlId, int32_t index);
-PLAT_API int32_t plat_dialog_user_click(PlatDialog* dialog, int32_t controlId);
-/* 1 once the dialog's code has ended the run, with its result in *result. */
-PLAT_API int32_t plat_dialog_ended(PlatDialog* dialog, int32_t* result);
-/* Entry k of a list box, for display; NULL past the end. */
-PLAT_API const char16_t* plat_dialog_list_entry(PlatDialog* dialog, int32_t controlId, int32_t k);
-
-/* ---- The UI back end ------------------------------------------------------------------------ */
-/* What the host provides to show things to the user. Any member may be NULL: a message box then
- * goes to standard error, a dialog or file dialog is cancelled, metrics read 0. */
-typedef struct PlatUiBackend {
-  void* user;
-  void (*message_box)(void* user, const char16_t* text);
-  /* Drives the dialog (plat_dialog_user_*) until plat_dialog_ended reports the end. */
-  void (*run_dialog)(void* user, PlatDialog* dialog);
-  int32_t (*file_dialog)(void* user, int32_t save, PlatOpenFileName* request);
-  void (*full_screen)(void* user, PlatHandle window, uint32_t flags);
-  void (*window_pos)(void* user, PlatHandle window, PlatHandle insertAfter, int32_t x, int32_t y,
-                     int32_t width, int32_t height, uint32_t flags);
-  int32_t (*system_metric)(void* user, int32_t index);
-} PlatUiBackend;
-
-/* Installs the back end (copied); NULL removes it. */
-PLAT_API void plat_ui_set_backend(const PlatUiBackend* backend);
-/* Copies the installed back end into *backend (every member NULL when none is). */
-PLAT_API void plat_ui_get_backend(PlatUiBackend* backend);
-
-/* ---- Test support ---------------------------------------------------------------------------- */
-typedef enum PlatFault {
-  PLAT_FAULT_BMP_LOAD,
-  PLAT_FAULT_COMPATIBLE_BITMAP,
-  PLAT_FAULT_DIB_SECTION,
-  PLAT_FAULT_BITMAP_DESC,
-  PLAT_FAULT_ALLOC_LOW,
-  PLAT_FAULT_KIND_COUNT
-} PlatFault;
-
-/* Makes a later call of that kind fail: skip = 0 the next one, 1 the one after, and so on. */
-PLAT_API void plat_fault_inject(PlatFault fault, int32_t skip);
-PLAT_API void plat_fault_clear(void);
-/* Live objects by kind, to find leaks: contexts, bitmaps and fonts, find handles, libraries. */
-PLAT_API int32_t plat_live_object_count(void);
 
 #ifdef __cplusplus
 }

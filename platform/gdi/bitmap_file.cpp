@@ -10,6 +10,7 @@
 #include "platform/gdi/gdi_bitmap.h"
 #include "platform/system/c_boundary.h"
 #include "platform/system/fault_injection.h"
+#include "platform/testing/platform_testing.h"
 #include "stamp/support/bmp_decoder.h"
 #include "stamp/support/text_encoding.h"
 

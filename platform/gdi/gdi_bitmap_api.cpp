@@ -3,6 +3,8 @@
 #include "platform/system/c_boundary.h"
 #include "platform/system/fault_injection.h"
 #include "platform/system/last_error.h"
+#include "platform/testing/platform_testing.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::platform {
 namespace {

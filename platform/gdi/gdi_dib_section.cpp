@@ -8,6 +8,7 @@
 #include "platform/system/c_boundary.h"
 #include "platform/system/fault_injection.h"
 #include "platform/system/last_error.h"
+#include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {
 namespace {

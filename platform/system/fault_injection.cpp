@@ -1,6 +1,7 @@
 #include "platform/system/fault_injection.h"
 
 #include <array>
+#include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {
 namespace {

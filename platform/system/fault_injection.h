@@ -1,7 +1,7 @@
 // Test support: a call of a given kind can be made to fail on purpose (plat_fault_inject).
 #pragma once
 
-#include "stamp/platform.h"
+#include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {
 

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "platform/system/last_error.h"
+#include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "platform/system/fault_injection.h"
 #include "platform/system/last_error.h"
+#include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {
 namespace {

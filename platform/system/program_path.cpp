@@ -4,6 +4,7 @@
 
 #include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
+#include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
 #include "stamp/support/text_encoding.h"
 

@@ -9,6 +9,7 @@
 #include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
 #include "platform/ui/ui_backend.h"
+#include "stamp/platform_host.h"
 
 PlatDialog::PlatDialog(const PlatDialogTemplate& dialogTemplate, const PlatDialogHandlers& handlers)
     : dialogTemplate(dialogTemplate), handlers(handlers) {

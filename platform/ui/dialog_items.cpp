@@ -2,6 +2,7 @@
 #include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
 #include "platform/ui/dialog.h"
+#include "stamp/platform_host.h"
 #include "stamp/support/text_encoding.h"
 
 using namespace stamp::platform;

@@ -6,6 +6,7 @@
 #include "platform/system/c_boundary.h"
 #include "platform/system/last_error.h"
 #include "platform/ui/windows.h"
+#include "stamp/platform_host.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {

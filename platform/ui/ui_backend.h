@@ -4,6 +4,7 @@
 #pragma once
 
 #include "stamp/platform.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::platform {
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <tuple>
 
+#include "platform/testing/platform_testing.h"
 #include "platform_gdi/gdi_test_util.h"
 #include "stamp/platform.h"
 

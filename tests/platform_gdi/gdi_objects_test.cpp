@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "platform/testing/platform_testing.h"
 #include "platform_gdi/gdi_test_util.h"
 #include "stamp/platform.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::test {
 namespace {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/system/find_files.h"
+#include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
 #include "stamp/support/text_encoding.h"
 #include "support/test_files.h"
