@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/system/last_error.h"
+#include "platform/portable/last_error.h"
 #include "platform/win32/win32_handles.h"
 
 // A plain block, so that the host and the plug-in (each with its own copy of this code and of

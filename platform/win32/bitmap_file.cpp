@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/system/c_boundary.h"
+#include "platform/portable/c_boundary.h"
 #include "platform/win32/win32_handles.h"
 #include "stamp/support/bmp_decoder.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "platform/system/last_error.h"
+#include "platform/portable/last_error.h"
 #include "platform/win32/win32_handles.h"
 
 #include <commdlg.h>

@@ -1,5 +1,5 @@
 // Drawing contexts and bitmaps: the GDI calls behind the platform's context and bitmap calls.
-#include "platform/system/last_error.h"
+#include "platform/portable/last_error.h"
 #include "platform/win32/win32_handles.h"
 
 namespace stamp::platform {

@@ -1,7 +1,7 @@
 // Memory for the record's buffers: every address of a 32-bit process fits a record field.
 #include <cstdlib>
 
-#include "platform/system/last_error.h"
+#include "platform/portable/last_error.h"
 #include "stamp/platform.h"
 
 void* plat_alloc_low(size_t bytes) {

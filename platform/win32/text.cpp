@@ -1,5 +1,5 @@
 // Text on a context: a real TrueType font and DrawTextW, with the context's colours and mode.
-#include "platform/system/last_error.h"
+#include "platform/portable/last_error.h"
 #include "platform/win32/win32_handles.h"
 
 namespace stamp::platform {

@@ -1,5 +1,5 @@
 // Windows, the screen and the shell's full-screen control.
-#include "platform/system/last_error.h"
+#include "platform/portable/last_error.h"
 #include "platform/win32/win32_handles.h"
 
 namespace stamp::platform {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/system/find_files.h"
+#include "platform/portable/find_files.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
 #include "stamp/support/text_encoding.h"
