@@ -1,9 +1,11 @@
-// Changing the profile while other programs may change it too. The profile path may be a link
-// (dotfiles are often kept that way): the file at the end of its chain is the one read and
-// replaced, so the link stays a link. Each change re-reads that file under an exclusive advisory
-// lock (flock) on the folder that holds it, edits only what it must and replaces the file
-// atomically before the lock is released, so changes made by cooperating programs between two
-// writes are kept. A missing profile is created only by the replacement, never left empty.
+// The profile's file, as each back end reads and changes it (posix/system/profile_update.cpp,
+// win32/profile_file.cpp), for the profile calls both share (portable/app_profile.cpp). Each
+// change re-reads the file under an exclusive lock that cooperating writers share, edits only
+// what it must and replaces the file atomically before the lock is released, so changes made by
+// other writers between two writes are kept. A missing profile (and its folder) is created only
+// by the replacement, never left empty. On POSIX the lock is flock on the folder and a profile
+// path that is a link changes the file at the end of its chain, so the link stays a link; on
+// Windows the lock is a mutex named after the path.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +21,6 @@ inline constexpr uint64_t kMaxProfileBytes = uint64_t{16} << 20;
 // The profile's bytes: "" when the file does not exist. nullopt (with plat_last_error) when it
 // is no regular file or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
-
-// The file a path names once links are followed; it need not exist. nullopt (with
-// plat_last_error) for a chain of links that does not end.
-std::optional<std::string> FollowLinks(const std::string& path);
 
 // Gives the file's current text ("" when missing) to edit and writes what edit gives back. edit
 // gives nullopt, with plat_last_error set, to refuse the change. False (with plat_last_error

@@ -6,15 +6,12 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/portable/bitmap_limits.h"
 #include "platform/posix/gdi/gdi_pixel_format.h"
 #include "platform/posix/system/handle_table.h"
 #include "platform/posix/system/low_memory.h"
 
 namespace stamp::platform {
-
-// Bitmaps larger than this on a side or in bytes are refused as absurd.
-inline constexpr int32_t kMaxBitmapSide = 32768;
-inline constexpr uint64_t kMaxBitmapBytes = uint64_t{512} << 20;
 
 class Bitmap : public Object {
  public:
@@ -35,13 +32,6 @@ class Bitmap : public Object {
   uint8_t* Row(int32_t y) const;
   bool Contains(int64_t x, int64_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
-
-// Row length in bytes padded to 4, as Windows lays out device-independent and compatible bitmaps.
-int64_t PaddedStride(int64_t width, uint16_t bitsPerPixel);
-
-// True when width x height (both positive, within kMaxBitmapSide) at that depth stays within
-// kMaxBitmapBytes with padded rows; otherwise records the reason and gives false.
-bool CheckBitmapSize(int64_t width, int64_t height, uint16_t bitsPerPixel);
 
 // A bitmap with zero-filled low memory and padded rows; nullptr (reason recorded) when the size
 // is refused or memory is short. The caller has checked the format.

@@ -89,19 +89,6 @@ std::array<uint32_t, 3> DefaultMasks(uint16_t bitsPerPixel) {
   return {0xFF0000, 0x00FF00, 0x0000FF};
 }
 
-bool ValidMasks(const std::array<uint32_t, 3>& masks, uint16_t bitsPerPixel) {
-  const uint64_t word = (uint64_t{1} << bitsPerPixel) - 1;
-  uint32_t seen = 0;
-  for (const uint32_t mask : masks) {
-    if (mask == 0 || (mask & ~word) != 0 || (mask & seen) != 0) return false;
-    const uint32_t shifted = mask >> std::countr_zero(mask);
-    if ((shifted & (shifted + 1)) != 0 || static_cast<unsigned>(std::popcount(mask)) > kChannelBits)
-      return false;
-    seen |= mask;
-  }
-  return true;
-}
-
 PixelFormat MakeFormat(uint16_t bitsPerPixel, const std::vector<Rgb>& entries) {
   PixelFormat format;
   format.bitsPerPixel = bitsPerPixel;

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/portable/bitmap_limits.h"
+
 namespace stamp::platform {
 
 struct Rgb {
@@ -35,8 +37,6 @@ struct PixelFormat {
 std::array<uint32_t, 3> DefaultMasks(uint16_t bitsPerPixel);
 bool UsesPalette(uint16_t bitsPerPixel);
 bool IsSupportedDepth(uint16_t bitsPerPixel);
-// True when the masks are nonzero, contiguous, at most 8 bits each, disjoint and inside the word.
-bool ValidMasks(const std::array<uint32_t, 3>& masks, uint16_t bitsPerPixel);
 
 // A format of that depth: the default masks, or for palette depths a palette of 2^bits entries
 // taken from entries (extra ones dropped, missing ones black).

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/posix/system/file_descriptor.h"
 #include "platform/portable/last_error.h"
+#include "platform/posix/system/file_descriptor.h"
 #include "stamp/support/safe_file.h"
 
 namespace stamp::platform {
@@ -44,18 +44,8 @@ int LockFolderOf(const std::string& target) {
   return fd.Release();
 }
 
-}  // namespace
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::string why;
-  FileDescriptor fd(OpenRegularFile(path, &why));
-  if (fd.get() < 0) {
-    return errno == ENOENT ? std::optional<std::string>("") : Fail(why, std::nullopt);
-  }
-  std::optional<std::string> text = ReadOpenFile(fd.get(), path, kMaxProfileBytes, &why);
-  return text ? text : Fail(why, std::nullopt);
-}
-
+// The file a path names once links are followed; it need not exist. nullopt (with
+// plat_last_error) for a chain of links that does not end.
 std::optional<std::string> FollowLinks(const std::string& path) {
   std::filesystem::path current(path);
   for (int hop = 0; hop < kMaxLinkHops; ++hop) {
@@ -70,6 +60,18 @@ std::optional<std::string> FollowLinks(const std::string& path) {
     current = target.is_absolute() ? target : current.parent_path() / target;
   }
   return Fail("cannot write " + path + ": its chain of links does not end", std::nullopt);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::string why;
+  FileDescriptor fd(OpenRegularFile(path, &why));
+  if (fd.get() < 0) {
+    return errno == ENOENT ? std::optional<std::string>("") : Fail(why, std::nullopt);
+  }
+  std::optional<std::string> text = ReadOpenFile(fd.get(), path, kMaxProfileBytes, &why);
+  return text ? text : Fail(why, std::nullopt);
 }
 
 bool UpdateFileLocked(const std::string& path,
