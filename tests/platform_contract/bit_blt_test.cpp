@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "platform_gdi/gdi_test_util.h"
+#include "platform_contract/gdi_test_util.h"
 #include "stamp/platform.h"
-#include "support/bmp_writer.h"
+#include "support/raster.h"
 
 namespace stamp::test {
 namespace {

@@ -3,8 +3,8 @@
 #include <functional>
 #include <tuple>
 
-#include "platform/testing/platform_testing.h"
-#include "platform_gdi/gdi_test_util.h"
+#include "platform_contract/contract_support.h"
+#include "platform_contract/gdi_test_util.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {
@@ -73,7 +73,7 @@ struct BadHeader {
 class DibRefusals : public ::testing::TestWithParam<BadHeader> {};
 
 TEST_P(DibRefusals, HeaderIsRefusedWithAReasonAndNothingIsLeft) {
-  const int32_t before = plat_live_object_count();
+  const int32_t before = LiveObjectCount();
   // Overlapping masks follow the header, for the cases that ask for bit fields.
   std::vector<uint8_t> info = DibInfo(8, 8, 24, {0xFF00, 0xFF00, 0x00FF}, PLAT_BI_BITFIELDS);
   PlatBitmapInfoHeader header;
@@ -85,7 +85,7 @@ TEST_P(DibRefusals, HeaderIsRefusedWithAReasonAndNothingIsLeft) {
   EXPECT_EQ(plat_create_dib_section(0, info.data(), PLAT_DIB_RGB_COLORS, &bits), 0u);
   EXPECT_EQ(bits, nullptr);
   EXPECT_STRNE(plat_last_error(), "");
-  EXPECT_EQ(plat_live_object_count(), before);
+  EXPECT_EQ(LiveObjectCount(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(

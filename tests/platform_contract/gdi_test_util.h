@@ -59,6 +59,13 @@ inline std::vector<uint8_t> DibInfo(int32_t width, int32_t height, uint16_t bits
   return info;
 }
 
+// The bitmap's description; the running test fails when there is none.
+inline PlatBitmapDesc Describe(PlatHandle bitmap) {
+  PlatBitmapDesc desc{};
+  EXPECT_EQ(plat_get_bitmap_desc(bitmap, &desc), 1) << plat_last_error();
+  return desc;
+}
+
 // A memory context with a bitmap selected into it; the destructor puts the stock bitmap back
 // and deletes both.
 class SelectedBitmap {

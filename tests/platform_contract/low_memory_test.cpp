@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
 
 namespace {
@@ -59,20 +58,6 @@ TEST(LowMemory, BlocksDoNotOverlapAndFreedMemoryComesBackZeroed) {
   ASSERT_NE(again, nullptr);
   EXPECT_TRUE(AllZero(again, kBytes));
   plat_free_low(again);
-}
-
-TEST(LowMemory, InjectedFaultFailsOnlyTheChosenCall) {
-  plat_fault_inject(PLAT_FAULT_ALLOC_LOW, 1);
-  void* first = plat_alloc_low(64);
-  void* second = plat_alloc_low(64);
-  void* third = plat_alloc_low(64);
-  plat_fault_clear();
-  EXPECT_NE(first, nullptr);
-  EXPECT_EQ(second, nullptr);
-  EXPECT_STRNE(plat_last_error(), "");
-  EXPECT_NE(third, nullptr);
-  plat_free_low(first);
-  plat_free_low(third);
 }
 
 TEST(LowMemory, ImpossibleSizesFailWithAReason) {
