@@ -11,6 +11,7 @@
 
 #include "platform/portable/last_error.h"
 #include "platform/portable/profile_update.h"
+#include "platform/win32/owned_handle.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
@@ -24,21 +25,6 @@ std::wstring WidePath(const std::string& path) {
 std::string Reason(const std::string& path, const char* what) {
   return std::string(what) + " " + path + ": system error " + std::to_string(GetLastError());
 }
-
-class OwnedHandle {
- public:
-  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  ~OwnedHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 // Held while one change of the file at fullPath is made. The mutex is named after the path
 // (case folded, as the file system matches names), hashed because a name may not hold '\'.

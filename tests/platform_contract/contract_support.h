@@ -52,4 +52,18 @@ inline std::u16string ModuleFileName(int32_t capacity = PLAT_MAX_PATH) {
   return buffer.data();
 }
 
+// Every name a find over the pattern reports, in the order reported; the running test fails when
+// the find does not close exactly once.
+inline std::vector<std::u16string> FindAll(const std::u16string& pattern) {
+  std::vector<std::u16string> names;
+  PlatFindData data;
+  const PlatHandle find = plat_find_first_file(pattern.c_str(), &data);
+  if (find == 0) return names;
+  do names.emplace_back(data.fileName);
+  while (plat_find_next_file(find, &data) != 0);
+  EXPECT_EQ(plat_find_close(find), 1);
+  EXPECT_EQ(plat_find_close(find), 0);
+  return names;
+}
+
 }  // namespace stamp::test

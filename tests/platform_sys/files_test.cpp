@@ -34,18 +34,6 @@ TEST_F(Files, ProgramPathOverrideIsReportedAndCut) {
   EXPECT_EQ(none[0], u'\0');
 }
 
-// Every name a find over the pattern reports, in the order reported.
-std::vector<std::u16string> FindAll(const std::u16string& pattern) {
-  std::vector<std::u16string> names;
-  PlatFindData data;
-  const PlatHandle find = plat_find_first_file(pattern.c_str(), &data);
-  if (find == 0) return names;
-  do names.emplace_back(data.fileName);
-  while (plat_find_next_file(find, &data) != 0);
-  EXPECT_EQ(plat_find_close(find), 1);
-  return names;
-}
-
 // Matches come in the order the file system gives (the contract tests check which match).
 TEST_F(Files, FindReportsMatchesInFileSystemOrder) {
   TempFolder folder;
