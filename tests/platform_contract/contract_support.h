@@ -66,4 +66,20 @@ inline std::vector<std::u16string> FindAll(const std::u16string& pattern) {
   return names;
 }
 
+// Loads the probe library by its name, calls its export, looks up one it lacks and frees it; a
+// freed handle must name nothing. The running test fails at the first step that does not hold.
+inline void ExpectProbeLibraryAnswers(const char16_t* name) {
+  const PlatHandle library = plat_load_library(name);
+  ASSERT_NE(library, 0u) << plat_last_error();
+  using Answer = int (*)();
+  const auto answer = reinterpret_cast<Answer>(plat_get_proc_address(library, "sys_probe_answer"));
+  ASSERT_NE(answer, nullptr);
+  EXPECT_EQ(answer(), 42);
+  EXPECT_EQ(plat_get_proc_address(library, "tGetFile"), nullptr);
+  EXPECT_STRNE(plat_last_error(), "");
+  EXPECT_EQ(plat_free_library(library), 1);
+  EXPECT_EQ(plat_free_library(library), 0);
+  EXPECT_EQ(plat_get_proc_address(library, "sys_probe_answer"), nullptr);
+}
+
 }  // namespace stamp::test

@@ -72,19 +72,7 @@ TEST(Finds, BadArgumentsAndHandlesAreRefused) {
 }
 
 // The probe library is built beside this program, and looked up by its bare name.
-TEST(Libraries, AreFoundBesideTheProgram) {
-  const PlatHandle library = plat_load_library(u"" CONTRACT_PROBE_NAME);
-  ASSERT_NE(library, 0u) << plat_last_error();
-  using Answer = int (*)();
-  const auto answer = reinterpret_cast<Answer>(plat_get_proc_address(library, "sys_probe_answer"));
-  ASSERT_NE(answer, nullptr);
-  EXPECT_EQ(answer(), 42);
-  EXPECT_EQ(plat_get_proc_address(library, "tGetFile"), nullptr);
-  EXPECT_STRNE(plat_last_error(), "");
-  EXPECT_EQ(plat_free_library(library), 1);
-  EXPECT_EQ(plat_free_library(library), 0);
-  EXPECT_EQ(plat_get_proc_address(library, "sys_probe_answer"), nullptr);
-}
+TEST(Libraries, AreFoundBesideTheProgram) { ExpectProbeLibraryAnswers(u"" CONTRACT_PROBE_NAME); }
 
 TEST(Libraries, MissingOnesGiveNoHandle) {
   EXPECT_EQ(plat_load_library(u"tgetfile.dll"), 0u);
