@@ -147,9 +147,10 @@ typedef struct PlatSize {
 } PlatSize;
 
 /* The box that length characters (-1: up to the terminator) cover when drawn through dc with its
- * selected font: cx from the first character's left edge to the last glyph's right edge (the gap
- * after the last character is not counted; 0 for no text), cy the font's cell height. 1 on
- * success. */
+ * selected font: cx from the first character's left edge to the last glyph's right edge (0 for
+ * no text), cy the font's cell height. 1 on success. Like the pixels, the widths are the font's:
+ * the built-in font leaves out the gap after the last character, a TrueType face's extent is its
+ * advance and may hold some of that gap. */
 PLAT_API int32_t plat_get_text_extent(PlatHandle dc, const char16_t* text, int32_t length,
                                       PlatSize* size);
 
