@@ -5,24 +5,11 @@
 #include <utility>
 
 namespace stamp::host {
-namespace {
 
-PlatHandle Made(PlatHandle handle, const char* what) {
+PlatHandle ContextPair::Made(PlatHandle handle, const char* what) {
   if (handle == 0)
     throw std::runtime_error(std::string("cannot create ") + what + ": " + plat_last_error());
   return handle;
-}
-
-}  // namespace
-
-ContextPair ContextPair::OverRaster(const RasterView& raster,
-                                    const std::optional<TextStyle>& style) {
-  ContextPair pair;
-  pair.dc_ = Made(plat_create_compatible_dc(0), "a drawing context");
-  pair.SelectBitmap(Made(plat_create_bitmap_over_raster(raster.width, raster.height, raster.bytes),
-                         "a bitmap over a raster"));
-  if (style) pair.ApplyStyle(*style);
-  return pair;
 }
 
 ContextPair ContextPair::OverDibSection(int32_t width, int32_t height, uint8_t** bits,

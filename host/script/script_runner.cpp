@@ -14,25 +14,23 @@
 namespace stamp::host {
 namespace {
 
-// An empty path is the current folder.
-std::filesystem::path Absolute(const std::filesystem::path& path) {
-  return path.empty() ? std::filesystem::current_path() : std::filesystem::absolute(path);
-}
-
 class Runner {
  public:
-  // The places are made absolute before the first line runs: a system file picker may change
-  // the current folder (it does on Windows), and the run's files stay where they were meant.
+  // A system file picker may change the current folder (it does on Windows): each line starts
+  // in the folder the run started in, so that relative places, and the names the log and the
+  // error lines give them, keep their meaning. A file the picker is answered with is named in
+  // full, since the picker reads a name relative to its own folder.
   Runner(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log)
       : script_(script),
         session_(session),
         places_(places),
-        fixed_{Absolute(places.outFolder), Absolute(places.scriptFolder)},
+        startFolder_(std::filesystem::current_path()),
         log_(log) {}
 
   int Run() {
     for (const ScriptCommand& command : script_.commands) {
       const std::optional<std::string> failed = Execute(command);
+      std::filesystem::current_path(startFolder_);
       session_.CheckGuards();
       if (failed) {
         log_.Error(script_.name + ":" + std::to_string(command.line) + ": " + *failed);
@@ -54,8 +52,8 @@ class Runner {
 
   const Script& script_;
   Session& session_;
-  const ScriptPlaces& places_;  // as given, for the log
-  const ScriptPlaces fixed_;
+  const ScriptPlaces& places_;
+  const std::filesystem::path startFolder_;
   HostLog& log_;
   std::optional<int32_t> lastResult_;
 };
@@ -101,7 +99,8 @@ void Runner::Dialog(const ScriptCommand& command) {
       if (command.text.empty()) {
         ui.QueueFileCancel();
       } else {
-        const std::filesystem::path path = fixed_.scriptFolder / command.text;
+        const std::filesystem::path path =
+            std::filesystem::absolute(places_.scriptFolder / command.text);
         ui.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
       }
       ui.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);
@@ -129,7 +128,7 @@ std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
 
 void Runner::Save(const std::string& name) {
   const std::string error =
-      SaveSnapshot(session_.record(), session_.compositor(), fixed_.outFolder, name);
+      SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name);
   if (!error.empty()) throw std::runtime_error(error);
   log_.Line("save: " + (places_.outFolder / name).string() + "-*");
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "platform/testing/platform_testing.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::test {

@@ -35,6 +35,7 @@
 #include "host/gui/stamp_window.h"
 #include "host/gui/view_mapping.h"
 #include "host/ora/ora_file.h"
+#include "platform/testing/platform_testing.h"
 #include "stamp/host_record.h"
 #include "stamp/support/text_encoding.h"
 
