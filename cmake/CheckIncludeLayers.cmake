@@ -1,5 +1,6 @@
-# Fails when a file of the plug-in includes a layer above its own, or the host includes anything
-# of the plug-in or the platform that is not in include/. Layers from the bottom up: core;
+# Fails when a file of the plug-in includes a layer above its own or anything of the platform
+# but its contract, when the host includes anything of the plug-in or the platform that is not
+# in include/, or when the platform's shared part or one back end includes a back end's files. Layers from the bottom up: core;
 # then resources and pixel; stamp and files; canvas and panel; plugin on top. A layer includes
 # itself and the layers below it, never one beside or above it.
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckIncludeLayers.cmake
@@ -39,6 +40,26 @@ foreach(source IN LISTS host_sources)
     endif()
   endforeach()
 endforeach()
+
+# Every include of a file below folder that matches pattern breaks the layering.
+function(forbid_includes folder pattern)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"${pattern}")
+    foreach(line IN LISTS includes)
+      list(APPEND violations "${source}: ${line}")
+    endforeach()
+  endforeach()
+  set(violations "${violations}" PARENT_SCOPE)
+endfunction()
+
+# The plug-in runs on any host and either back end: it sees the platform through stamp/platform.h
+# alone, not the host's side nor a back end's own headers. What both back ends share includes
+# neither of them, and neither back end includes the other.
+forbid_includes(src "(platform/|stamp/platform_host\\.h)")
+forbid_includes(platform/portable "platform/(posix|win32)/")
+forbid_includes(platform/posix "platform/win32/")
+forbid_includes(platform/win32 "platform/posix/")
 
 if(violations)
   list(JOIN violations "\n  " report)

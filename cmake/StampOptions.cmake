@@ -33,3 +33,14 @@ endfunction()
 function(stamp_hidden target)
   set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
 endfunction()
+
+# Keeps in the list variable only this system's files: a source ending in _posix.cpp is the Linux
+# way of doing its one thing, one ending in _win32.cpp the Windows way.
+function(stamp_host_system_sources variable)
+  if(WIN32)
+    list(FILTER ${variable} EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER ${variable} EXCLUDE REGEX "_win32\\.cpp$")
+  endif()
+  set(${variable} ${${variable}} PARENT_SCOPE)
+endfunction()

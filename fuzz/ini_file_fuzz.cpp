@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/system/ini_file.h"
+#include "platform/portable/ini_file.h"
 
 namespace {
 

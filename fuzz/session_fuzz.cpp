@@ -18,7 +18,9 @@
 #include "fuzz/session_steps.h"
 #include "fuzz/session_world.h"
 #include "host/record/host_record.h"
-#include "platform/system/ini_file.h"
+#include "platform/portable/ini_file.h"
+#include "platform/testing/platform_testing.h"
+#include "stamp/platform_host.h"
 #include "stamp/support/scripted_ui.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/testing/platform_testing.h"
 #include "src/core/module_state.h"
 #include "src/files/panel_image.h"
 #include "src/resources/load_dialog_template.h"

@@ -9,6 +9,7 @@
 
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
+#include "stamp/platform_host.h"
 
 enum { SHEET_WIDTH = 120, SHEET_HEIGHT = 90, PATH_CAPACITY = 1024 };
 static const int32_t kInterfaceVersion = 0x3F800000; /* the single-precision number 1.0 */

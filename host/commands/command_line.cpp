@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 
 namespace stamp::host {
 namespace {
@@ -10,8 +9,6 @@ namespace {
 bool Contains(std::initializer_list<std::string_view> list, std::string_view word) {
   return std::find(list.begin(), list.end(), word) != list.end();
 }
-
-constexpr std::string_view kProfileName = "stamp-host/profile.ini";
 
 // A decimal count; one too large for 64 bits saturates.
 std::optional<int64_t> ParseCount(std::string_view text) {
@@ -67,16 +64,6 @@ std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text
   const std::optional<int64_t> height = ParseCount(text.substr(x + 1));
   if (!width || !height) return std::nullopt;
   return std::pair(*width, *height);
-}
-
-std::optional<std::filesystem::path> DefaultProfile() {
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
-    return std::filesystem::path(config) / kProfileName;
-  }
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    return std::filesystem::path(home) / ".config" / kProfileName;
-  }
-  return std::nullopt;
 }
 
 }  // namespace stamp::host

@@ -37,8 +37,9 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
 // for 64 bits saturates, so that it is refused as too large.
 std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text);
 
-// The profile a command uses without --profile: $XDG_CONFIG_HOME/stamp-host/profile.ini, else
-// ~/.config/stamp-host/profile.ini; nullopt when neither variable is set.
+// The profile a command uses without --profile; nullopt when the system names no place for it.
+// On Linux $XDG_CONFIG_HOME/stamp-host/profile.ini, else ~/.config/stamp-host/profile.ini; on
+// Windows %APPDATA%\stamp-host\profile.ini (default_profile_posix.cpp, _win32.cpp).
 std::optional<std::filesystem::path> DefaultProfile();
 
 }  // namespace stamp::host

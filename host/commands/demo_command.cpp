@@ -31,6 +31,8 @@ constexpr std::string_view kDemoHelp =
     "DIR/canvas.png and DIR/panel.png. The demo's settings live in a profile of its own,\n"
     "removed afterwards.\n\n"
     "  --out DIR  where the pictures go (default: ./stamp-out)\n"
+    "  --dumps    also write every buffer of the record as a 24-bit BMP, DIR/demo-NAME.bmp,\n"
+    "             as a script's save does (to compare the scene's bytes between hosts)\n"
     "  --quiet    print only message boxes and errors\n";
 
 constexpr int32_t kDemoWidth = 240;
@@ -86,7 +88,12 @@ class DemoProfile {
   fs::path folder_;
 };
 
-void WritePictures(Session& session, const fs::path& out, HostLog& log) {
+void WritePictures(Session& session, const fs::path& out, bool dumps, HostLog& log) {
+  if (dumps) {
+    const std::string error = SaveSnapshot(session.record(), session.compositor(), out, "demo");
+    if (!error.empty()) throw std::runtime_error(error);
+    log.Line("wrote " + (out / "demo-*").string());
+  }
   for (const auto& [error, name] :
        {std::pair{SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png",
                                 Preview::kShown),
@@ -101,7 +108,8 @@ void WritePictures(Session& session, const fs::path& out, HostLog& log) {
 
 int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const std::optional<CommandLine> line = ParseCommandLine(args, {"--out"}, {"--quiet"}, error);
+  const std::optional<CommandLine> line =
+      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet"}, error);
   if (line && line->help) {
     out << "usage: stamp-host " << kDemoUsage << "\n\n" << kDemoHelp;
     return kExitOk;
@@ -121,7 +129,8 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
   const DemoProfile profile;
   const fs::path outFolder = line->value("--out").value_or("stamp-out");
   SessionSteps steps;
-  steps.afterScript = [&](Session& session) { WritePictures(session, outFolder, log); };
+  const bool dumps = line->flag("--dumps");
+  steps.afterScript = [&](Session& session) { WritePictures(session, outFolder, dumps, log); };
   return RunScriptSession(*script, {kDemoWidth, kDemoHeight, profile.path(), hostFolder},
                           {outFolder, fs::current_path()}, log, steps);
 }

@@ -10,7 +10,7 @@
 
 namespace stamp::host {
 
-inline constexpr std::string_view kDemoUsage = "demo [--out DIR] [--quiet]";
+inline constexpr std::string_view kDemoUsage = "demo [--out DIR] [--dumps] [--quiet]";
 
 int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 

@@ -7,6 +7,7 @@
 
 #include "host/gui/file_request.h"
 #include "host/gui/template_dialog.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::gui {
 namespace {

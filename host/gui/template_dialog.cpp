@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include "stamp/platform_host.h"
 
 namespace stamp::gui {
 namespace {

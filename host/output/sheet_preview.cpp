@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "host/output/centred_text.h"
 #include "host/output/host_drawing.h"
@@ -23,6 +22,7 @@ constexpr int32_t kLabel = 16;
 constexpr int32_t kWidth = kGap + kColumns * (kShown + kGap);
 constexpr int32_t kHeight = kGap + kRows * (kShown + kLabel + kGap);
 static_assert(kWidth == kSheetPreviewWidth && kHeight == kSheetPreviewHeight);
+static_assert(kWidth * 3 % 4 == 0, "the DIB section's rows are the raster's rows");
 constexpr TextStyle kLabelStyle{12, 0x000000, PLAT_TRANSPARENT};
 
 constexpr uint32_t kHatchLight = 0xD0D0D0;
@@ -58,16 +58,19 @@ void DrawCell(const RasterView& raster, const platform::DecodedBmp& sheet, int32
 }  // namespace
 
 std::string DrawSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& pixels) {
-  pixels.assign(size_t{kWidth} * kHeight * 3, 0);
-  const RasterView raster{pixels.data(), kWidth, kHeight};
-  FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
+  // Drawn in a DIB section's memory, which every system's contexts draw text into.
+  ContextPair context;
+  uint8_t* memory = nullptr;
   try {
-    const ContextPair context = ContextPair::OverRaster(raster, kLabelStyle);
-    for (int32_t cell = 0; cell < kColumns * kRows; ++cell)
-      DrawCell(raster, sheet, cell, context.dc());
+    context = ContextPair::OverDibSection(kWidth, kHeight, &memory, kLabelStyle);
   } catch (const std::exception& failure) {
     return failure.what();
   }
+  const RasterView raster{memory, kWidth, kHeight};
+  FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
+  for (int32_t cell = 0; cell < kColumns * kRows; ++cell)
+    DrawCell(raster, sheet, cell, context.dc());
+  pixels.assign(memory, memory + raster.byteSize());
   return {};
 }
 

@@ -5,22 +5,28 @@
 #include <utility>
 
 namespace stamp::host {
-namespace {
 
-PlatHandle Made(PlatHandle handle, const char* what) {
+PlatHandle ContextPair::Made(PlatHandle handle, const char* what) {
   if (handle == 0)
     throw std::runtime_error(std::string("cannot create ") + what + ": " + plat_last_error());
   return handle;
 }
 
-}  // namespace
-
-ContextPair ContextPair::OverRaster(const RasterView& raster,
-                                    const std::optional<TextStyle>& style) {
+ContextPair ContextPair::OverDibSection(int32_t width, int32_t height, uint8_t** bits,
+                                        const std::optional<TextStyle>& style) {
+  PlatBitmapInfoHeader header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;  // positive: bottom-up
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = PLAT_BI_RGB;
   ContextPair pair;
   pair.dc_ = Made(plat_create_compatible_dc(0), "a drawing context");
-  pair.SelectBitmap(Made(plat_create_bitmap_over_raster(raster.width, raster.height, raster.bytes),
-                         "a bitmap over a raster"));
+  void* memory = nullptr;
+  pair.SelectBitmap(Made(plat_create_dib_section(pair.dc_, &header, PLAT_DIB_RGB_COLORS, &memory),
+                         "a DIB section"));
+  *bits = static_cast<uint8_t*>(memory);
   if (style) pair.ApplyStyle(*style);
   return pair;
 }

@@ -23,10 +23,15 @@ struct TextStyle {
 class ContextPair {
  public:
   ContextPair() = default;
-  // A context drawing into raster, whose pixels the caller keeps alive longer than the pair.
-  // Without a style the context keeps the platform's default font and colours. Throws
-  // std::runtime_error with the platform's reason when an object cannot be made.
+  // A context drawing into raster, whose pixels the caller keeps alive longer than the pair
+  // (Linux only: context_pair_posix.cpp). Without a style the context keeps the platform's
+  // default font and colours. Throws std::runtime_error with the platform's reason when an
+  // object cannot be made.
   static ContextPair OverRaster(const RasterView& raster, const std::optional<TextStyle>& style);
+  // A context holding a width x height 24-bit bottom-up DIB section, its zero-filled pixel
+  // memory (rows padded to 4 bytes) handed back in *bits and owned by the pair.
+  static ContextPair OverDibSection(int32_t width, int32_t height, uint8_t** bits,
+                                    const std::optional<TextStyle>& style);
   // A context holding a 1x1 bitmap compatible with the screen: a model of its 24-bit format.
   static ContextPair ScreenCompatible();
 
@@ -39,6 +44,8 @@ class ContextPair {
   PlatHandle dc() const { return dc_; }
 
  private:
+  // handle, or std::runtime_error naming what could not be made and the platform's reason.
+  static PlatHandle Made(PlatHandle handle, const char* what);
   void SelectBitmap(PlatHandle bitmap);
   void ApplyStyle(const TextStyle& style);
 

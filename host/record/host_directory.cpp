@@ -8,7 +8,10 @@
 namespace stamp::host {
 
 std::u16string HostDirectoryText(const std::filesystem::path& folder) {
-  std::u16string text = platform::FromFileSystemPath(folder.string());
+  // UTF-8 on every system: a Windows path's narrow form would lose letters outside its code page.
+  const std::u8string name = folder.u8string();
+  std::u16string text = platform::FromFileSystemPath(
+      std::string(reinterpret_cast<const char*>(name.data()), name.size()));
   if (text.empty() || text.back() != u'\\') text.push_back(u'\\');
   if (text.size() >= STAMP_HOST_DIRECTORY_CAPACITY) {
     throw std::runtime_error("the folder " + folder.string() + " is too long for the record (" +
@@ -16,13 +19,6 @@ std::u16string HostDirectoryText(const std::filesystem::path& folder) {
                              " characters at most)");
   }
   return text;
-}
-
-std::filesystem::path ProgramFolder() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) throw std::runtime_error("cannot find the program's folder: " + error.message());
-  return program.parent_path();
 }
 
 }  // namespace stamp::host

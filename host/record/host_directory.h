@@ -11,7 +11,7 @@ namespace stamp::host {
 // The folder in the record's form. Throws std::runtime_error when it does not fit the record.
 std::u16string HostDirectoryText(const std::filesystem::path& folder);
 
-// The folder of the running program, read from /proc/self/exe.
+// The folder of the running program (program_folder_posix.cpp, program_folder_win32.cpp).
 std::filesystem::path ProgramFolder();
 
 }  // namespace stamp::host

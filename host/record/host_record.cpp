@@ -11,6 +11,11 @@ namespace {
 constexpr uint8_t kWhite = 0xFF;
 constexpr size_t kPanelBytes = size_t{STAMP_PANEL_WIDTH} * STAMP_PANEL_HEIGHT * 3;
 
+// What the record's error messages call a buffer.
+std::string BufferProblem(std::string_view name, const std::runtime_error& error) {
+  return "the " + std::string(name) + " buffer: " + error.what();
+}
+
 // The canvas size is checked before anything is allocated.
 int32_t CheckedWidth(const HostRecordOptions& options) {
   const std::string problem = CanvasSizeProblem(options.canvasWidth, options.canvasHeight);
@@ -54,13 +59,21 @@ HostRecord::HostRecord(const HostRecordOptions& options)
       canvasHeight_(options.canvasHeight),
       record_(STAMP_REC_SIZE, 0, options.guardBytes),
       frameObject_(STAMP_FRAME_WINDOW_OBJECT_SIZE, 0, options.guardBytes),
-      app_(MakeApp(options.profilePath)) {
+      app_(MakeApp(options.profilePath)),
+      panel_(MakePanel(options)) {
   FillHeader(options);
   AllocateBuffers(options);
-  panelContext_ = ContextPair::OverRaster(raster(STAMP_REC_PANEL_BUFFER), options.panelText);
-  canvasContext_ = ContextPair::ScreenCompatible();
-  setInt(STAMP_REC_PANEL_DC, static_cast<int32_t>(panelContext_.dc()));
+  canvasContext_ = MakeCanvasContext();
+  setInt(STAMP_REC_PANEL_DC, static_cast<int32_t>(panel_.dc()));
   setInt(STAMP_REC_CANVAS_DC, static_cast<int32_t>(canvasContext_.dc()));
+}
+
+PanelSurface HostRecord::MakePanel(const HostRecordOptions& options) {
+  try {
+    return PanelSurface(options.panelFill, options.guardBytes, options.panelText);
+  } catch (const std::runtime_error& error) {
+    throw std::runtime_error(BufferProblem("panel", error));
+  }
 }
 
 void HostRecord::FillHeader(const HostRecordOptions& options) {
@@ -79,14 +92,13 @@ void HostRecord::AllocateBuffers(const HostRecordOptions& options) {
   setInt(STAMP_REC_CANVAS_COPY_BYTES, canvas);
   setInt(STAMP_REC_CANVAS_BYTES, canvas);
   setInt(STAMP_REC_PANEL_BYTES, static_cast<int32_t>(kPanelBytes));
+  setInt(STAMP_REC_PANEL_BUFFER, static_cast<int32_t>(panel_.address32()));
   for (const BufferField& field : kBufferFields) {
-    const bool panel = field.offset == STAMP_REC_PANEL_BUFFER;
+    if (field.offset == STAMP_REC_PANEL_BUFFER) continue;
     try {
-      buffers_.emplace_back(field.offset,
-                            GuardedBuffer(panel ? kPanelBytes : canvasBytes(),
-                                          panel ? options.panelFill : kWhite, options.guardBytes));
+      buffers_.emplace_back(field.offset, GuardedBuffer(canvasBytes(), kWhite, options.guardBytes));
     } catch (const std::runtime_error& error) {
-      throw std::runtime_error("the " + std::string(field.name) + " buffer: " + error.what());
+      throw std::runtime_error(BufferProblem(field.name, error));
     }
     setInt(field.offset, static_cast<int32_t>(buffers_.back().second.address32()));
   }
@@ -103,6 +115,7 @@ void HostRecord::setInt(uint32_t offset, int32_t value) {
 }
 
 uint8_t* HostRecord::buffer(uint32_t offset) const {
+  if (offset == STAMP_REC_PANEL_BUFFER) return panel_.raster().bytes;
   for (const auto& [field, block] : buffers_) {
     if (field == offset) return block.data();
   }
@@ -133,6 +146,7 @@ std::vector<std::string> HostRecord::damagedGuards() const {
   std::vector<std::string> damaged;
   if (!record_.guardsIntact()) damaged.emplace_back("record");
   if (!frameObject_.guardsIntact()) damaged.emplace_back("frame window");
+  if (!panel_.guardsIntact()) damaged.emplace_back("panel");
   for (const auto& [offset, block] : buffers_) {
     if (!block.guardsIntact()) damaged.emplace_back(FieldName(offset));
   }

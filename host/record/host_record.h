@@ -16,6 +16,7 @@
 #include "host/record/context_pair.h"
 #include "host/record/guarded_buffer.h"
 #include "host/record/raster_view.h"
+#include "host/record/record_surfaces.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
 
@@ -89,6 +90,7 @@ class HostRecord {
   };
 
   static std::unique_ptr<PlatApp, AppDeleter> MakeApp(const std::string& profilePath);
+  static PanelSurface MakePanel(const HostRecordOptions& options);
   void FillHeader(const HostRecordOptions& options);
   void AllocateBuffers(const HostRecordOptions& options);
 
@@ -100,8 +102,8 @@ class HostRecord {
   std::unique_ptr<PlatApp, AppDeleter> app_;
   Window mainWindow_;
   Window frameWindow_;
-  std::vector<std::pair<uint32_t, GuardedBuffer>> buffers_;
-  ContextPair panelContext_;
+  PanelSurface panel_;
+  std::vector<std::pair<uint32_t, GuardedBuffer>> buffers_;  // the canvas-sized ones
   ContextPair canvasContext_;
 };
 

@@ -1,14 +1,14 @@
 #include "host/record/plugin_module.h"
 
-#include <dlfcn.h>
-
 #include <stdexcept>
 #include <string>
+
+#include "host/record/plugin_library.h"
 
 namespace stamp::host {
 namespace {
 
-// dlsym gives an object pointer; the exports are functions of the stated types.
+// The system gives an object pointer; the exports are functions of the stated types.
 template <typename Function>
 void Bind(Function*& slot, void* symbol) {
   slot = reinterpret_cast<Function*>(symbol);
@@ -17,9 +17,10 @@ void Bind(Function*& slot, void* symbol) {
 }  // namespace
 
 PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
-  library_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  std::string why;
+  library_ = OpenLibrary(path, &why);
   if (library_ == nullptr) {
-    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " + dlerror());
+    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " + why);
   }
   try {
     Bind(exports_.init, Find("plg_init"));
@@ -36,16 +37,15 @@ PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
     Bind(exports_.keyA, Find("plg_key_a"));
     Bind(exports_.keyB, Find("plg_key_b"));
   } catch (...) {
-    dlclose(library_);
+    CloseLibrary(library_);
     throw;
   }
 }
 
-PluginModule::~PluginModule() { dlclose(library_); }
+PluginModule::~PluginModule() { CloseLibrary(library_); }
 
 void* PluginModule::Find(const char* name) const {
-  dlerror();
-  void* symbol = dlsym(library_, name);
+  void* symbol = LibrarySymbol(library_, name);
   if (symbol == nullptr) {
     throw std::runtime_error("the plug-in " + path_.string() + " has no export " + name);
   }

@@ -1,5 +1,6 @@
-// The plug-in module, loaded with dlopen (RTLD_NOW | RTLD_LOCAL) and its thirteen exports looked
-// up by name. The module stays loaded for the life of the object.
+// The plug-in module, loaded with dlopen (RTLD_NOW | RTLD_LOCAL) on Linux or LoadLibraryW on
+// Windows, and its thirteen exports looked up by name. The module stays loaded for the life of
+// the object.
 #pragma once
 
 #include <filesystem>

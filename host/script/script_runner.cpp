@@ -16,12 +16,21 @@ namespace {
 
 class Runner {
  public:
+  // A system file picker may change the current folder (it does on Windows): each line starts
+  // in the folder the run started in, so that relative places, and the names the log and the
+  // error lines give them, keep their meaning. A file the picker is answered with is named in
+  // full, since the picker reads a name relative to its own folder.
   Runner(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log)
-      : script_(script), session_(session), places_(places), log_(log) {}
+      : script_(script),
+        session_(session),
+        places_(places),
+        startFolder_(std::filesystem::current_path()),
+        log_(log) {}
 
   int Run() {
     for (const ScriptCommand& command : script_.commands) {
       const std::optional<std::string> failed = Execute(command);
+      std::filesystem::current_path(startFolder_);
       session_.CheckGuards();
       if (failed) {
         log_.Error(script_.name + ":" + std::to_string(command.line) + ": " + *failed);
@@ -44,6 +53,7 @@ class Runner {
   const Script& script_;
   Session& session_;
   const ScriptPlaces& places_;
+  const std::filesystem::path startFolder_;
   HostLog& log_;
   std::optional<int32_t> lastResult_;
 };
@@ -79,7 +89,7 @@ std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
 
 // Queues the answers of the next load dialog with the scripted back end.
 void Runner::Dialog(const ScriptCommand& command) {
-  platform::ScriptedUi& ui = session_.ui();
+  ScriptUser& ui = session_.ui();
   switch (command.op) {
     case Op::kDialogSelect: ui.QueueSelect(STAMP_LOAD_DIALOG_LIST, command.numbers[0]); break;
     case Op::kDialogType:
@@ -89,7 +99,8 @@ void Runner::Dialog(const ScriptCommand& command) {
       if (command.text.empty()) {
         ui.QueueFileCancel();
       } else {
-        const std::filesystem::path path = places_.scriptFolder / command.text;
+        const std::filesystem::path path =
+            std::filesystem::absolute(places_.scriptFolder / command.text);
         ui.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
       }
       ui.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);

@@ -32,9 +32,7 @@ Session::Session(const SessionOptions& options, HostLog& log)
              static_cast<PlatHandle>(record_.getInt(STAMP_REC_PANEL_DC))),
       module_(options.hostFolder / "plugin" / "kvo_stamp.plg"),
       calls_(module_.exports(), ui_, log),
-      compositor_(record_) {
-  ui_.Install();
-}
+      compositor_(record_) {}
 
 Session::~Session() { Finish(); }
 

@@ -15,7 +15,7 @@
 #include "host/record/plugin_module.h"
 #include "host/session/host_panel.h"
 #include "host/session/plugin_calls.h"
-#include "stamp/support/scripted_ui.h"
+#include "host/session/script_user.h"
 
 namespace stamp::host {
 
@@ -57,7 +57,7 @@ class Session {
   void CheckGuards() const;
 
   PluginCalls& calls() { return calls_; }
-  platform::ScriptedUi& ui() { return ui_; }
+  ScriptUser& ui() { return ui_; }
   HostRecord& record() { return record_; }
   // The canvas as the host shows it, composited on demand.
   Compositor& compositor() { return compositor_; }
@@ -65,7 +65,7 @@ class Session {
 
  private:
   HostLog& log_;
-  platform::ScriptedUi ui_;
+  ScriptUser ui_;
   HostRecord record_;
   HostPanel panel_;
   PluginModule module_;

@@ -1,6 +1,7 @@
 // Loading a sheet into the running tool as a user does: the panel's file button pressed, the
 // sheet's path typed into the load dialog, OK. The tool's own load path runs, so the sheet is
 // remembered in the profile and the angle and cell are reset as after any choice in the dialog.
+// The POSIX host alone: it answers the dialog through the UI back end it registers.
 #pragma once
 
 #include <cstdint>

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "stamp/platform.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::host {
 namespace {

@@ -1,7 +1,14 @@
 /*
- * The platform layer (libstamp_platform.so): the small set of system services the stamp plug-in
- * and its host use. One shared library, so that objects the host makes (drawing contexts, the
- * application object, windows) are the ones the plug-in uses.
+ * The platform contract: the system services the stamp plug-in and any host use, as every back
+ * end keeps them. Two back ends implement it: the POSIX one (libstamp_platform.so, one shared
+ * library, so that objects the host makes are the ones the plug-in uses) and the Win32 one
+ * (linked into each module, over the system's own objects, which are process-wide). What a host
+ * registers with the POSIX back end is in stamp/platform_host.h.
+ *
+ * Where the back ends still differ, the comment of the call says so: the font's pixels (a
+ * built-in bitmap font on POSIX, a TrueType face on Windows), the screen's depth, the full-screen
+ * control, and who answers message boxes and dialogs (the host's UI back end on POSIX, the user
+ * of the system's windows on Windows).
  *
  * Conventions:
  *  - Objects are named by 32-bit handles (PlatHandle); 0 names no object and is the failure value.
@@ -9,6 +16,9 @@
  *    them to '/' where it meets the file system and hands paths back with backslashes.
  *  - Nothing here aborts: a failure is a 0 / NULL result, with a reason from plat_last_error().
  *  - Single-threaded, like the host's user-interface thread that calls it.
+ *  - Every call that draws (plat_bit_blt, plat_draw_text) has its pixels in the bitmap's memory
+ *    when it returns, so DIB-section memory may be read or written right after it. (Windows may
+ *    batch drawing calls; the Win32 back end flushes them before returning.)
  */
 #ifndef STAMP_PLATFORM_H
 #define STAMP_PLATFORM_H
@@ -80,28 +90,29 @@ typedef struct PlatBitmapDesc {
 /* A memory context compatible with dc (0: the screen, PLAT_SCREEN_BITS_PER_PIXEL). A new context
  * holds a 1x1 monochrome stock bitmap until another is selected. */
 PLAT_API PlatHandle plat_create_compatible_dc(PlatHandle dc);
-/* Fails while the context still holds a bitmap other than its stock one. */
+/* Fails while the context still holds a bitmap other than its stock one: select the previous
+ * bitmap back first. */
 PLAT_API int32_t plat_delete_dc(PlatHandle dc);
 /* Selects a bitmap or font into dc; gives back the object of that kind selected before. */
 PLAT_API PlatHandle plat_select_object(PlatHandle dc, PlatHandle object);
 /* Deletes a bitmap or font; fails while it is selected into a context. */
 PLAT_API int32_t plat_delete_object(PlatHandle object);
-/* A bitmap with the format of the bitmap selected into dc (dc 0: the screen's). */
+/* A bitmap with the format of the bitmap selected into dc (dc 0: the screen's, which is
+ * PLAT_SCREEN_BITS_PER_PIXEL on POSIX and the display's own depth on Windows). Sides must be
+ * positive; sizes the back end cannot hold fail. */
 PLAT_API PlatHandle plat_create_compatible_bitmap(PlatHandle dc, int32_t width, int32_t height);
 /* A device-independent bitmap described by bitmapInfo (header + colour table); its zero-filled
  * pixel memory (rows padded to 4 bytes, as Windows lays them) is handed back in *bits. */
 PLAT_API PlatHandle plat_create_dib_section(PlatHandle dc, const void* bitmapInfo, uint32_t usage,
                                             void** bits);
-/* A 24-bit bitmap over memory the caller owns and keeps alive: width x height pixels, B,G,R,
- * bottom-up, rows exactly width x 3 bytes (the host's raster layout). */
-PLAT_API PlatHandle plat_create_bitmap_over_raster(int32_t width, int32_t height, void* pixels);
 PLAT_API int32_t plat_get_bitmap_desc(PlatHandle bitmap, PlatBitmapDesc* desc);
 /* Copies a rectangle between the bitmaps selected into two contexts, converting into the
  * destination's format. Only PLAT_SRCCOPY is known. Clipped to both bitmaps: destination pixels
  * whose source lies outside the source bitmap keep their value. */
 PLAT_API int32_t plat_bit_blt(PlatHandle dst, int32_t x, int32_t y, int32_t width, int32_t height,
                               PlatHandle src, int32_t srcX, int32_t srcY, uint32_t rop);
-/* Loads a BMP file (path in backslash form) into a new 24-bit bitmap; 0 when it is missing,
+/* Loads a BMP file (path in backslash form) into a new 24-bit bitmap with the platform's own
+ * decoder, so every back end gives the same pixels and the same refusals; 0 when it is missing,
  * unreadable or refused by the decoder. */
 PLAT_API PlatHandle plat_load_bitmap_file(const char16_t* path);
 
@@ -119,10 +130,13 @@ typedef struct PlatRect {
 PLAT_API uint32_t plat_set_text_color(PlatHandle dc, uint32_t color);
 PLAT_API uint32_t plat_set_bk_color(PlatHandle dc, uint32_t color);
 PLAT_API int32_t plat_set_bk_mode(PlatHandle dc, int32_t mode);
-/* The built-in bitmap font at a cell height in pixels (8 to 32); select it into a context. */
+/* A font at a cell height in pixels (8 to 32); select it into a context. Its pixels are the one
+ * thing the back ends do not share: POSIX draws a built-in bitmap font, Windows a TrueType face
+ * (Tahoma) drawn without smoothing, so widths and glyphs differ. */
 PLAT_API PlatHandle plat_create_font(int32_t pixelHeight);
 /* Draws length characters (-1: up to the terminator) left-aligned on the rectangle's top line,
- * clipped to it, into the bitmap selected into dc. Format flags other than 0 are ignored.
+ * clipped to it, into the bitmap selected into dc. '&' is a plain character and line breaks are
+ * not interpreted. Format flags are ignored.
  * Gives the height of the drawn text, 0 on failure. */
 PLAT_API int32_t plat_draw_text(PlatHandle dc, const char16_t* text, int32_t length,
                                 const PlatRect* rect, uint32_t format);
@@ -133,9 +147,10 @@ typedef struct PlatSize {
 } PlatSize;
 
 /* The box that length characters (-1: up to the terminator) cover when drawn through dc with its
- * selected font: cx from the first character's left edge to the last glyph's right edge (the gap
- * after the last character is not counted; 0 for no text), cy the font's cell height. 1 on
- * success. */
+ * selected font: cx from the first character's left edge to the last glyph's right edge (0 for
+ * no text), cy the font's cell height. 1 on success. Like the pixels, the widths are the font's:
+ * the built-in font leaves out the gap after the last character, a TrueType face's extent is its
+ * advance and may hold some of that gap. */
 PLAT_API int32_t plat_get_text_extent(PlatHandle dc, const char16_t* text, int32_t length,
                                       PlatSize* size);
 
@@ -154,8 +169,9 @@ PLAT_API int32_t plat_profile_get_int(PlatApp* app, const char16_t* section, con
 PLAT_API int32_t plat_profile_get_string(PlatApp* app, const char16_t* section, const char16_t* key,
                                          const char16_t* defaultValue, char16_t* buffer,
                                          int32_t capacity);
-/* Writes a key and saves the file at once: re-read under a lock, one entry changed, replaced
- * atomically; a profile path that is a link updates the file it names. 1 on success. */
+/* Writes a key and saves the file at once: re-read under a lock other writers share, one entry
+ * changed, replaced atomically, the folder made when missing; the file is UTF-8 on every back
+ * end. On POSIX a profile path that is a link updates the file it names. 1 on success. */
 PLAT_API int32_t plat_profile_write_int(PlatApp* app, const char16_t* section, const char16_t* key,
                                         int32_t value);
 PLAT_API int32_t plat_profile_write_string(PlatApp* app, const char16_t* section,
@@ -163,7 +179,8 @@ PLAT_API int32_t plat_profile_write_string(PlatApp* app, const char16_t* section
 /* Why the first profile write that failed did not land, as one line naming the file and the
  * reason; NULL while every write has landed. Valid until the object is destroyed. */
 PLAT_API const char* plat_app_profile_failure(PlatApp* app);
-/* The modal message box with an OK button, shown by the UI back end. */
+/* The modal message box with an OK button: on POSIX shown by the host's UI back end (standard
+ * error without one), on Windows the system's. PLAT_IDOK once the user closed it. */
 PLAT_API int32_t plat_message_box(const char16_t* text);
 
 /* ---- Windows, screen and shell ---------------------------------------------------------------- */
@@ -189,7 +206,10 @@ PLAT_API int32_t plat_set_window_pos(PlatHandle window, PlatHandle insertAfter, 
 PLAT_API int32_t plat_get_window_rect(PlatHandle window, PlatRect* rect);
 /* 1 once a placement has shown the window (PLAT_SWP_SHOWWINDOW), else 0. */
 PLAT_API int32_t plat_is_window_visible(PlatHandle window);
+/* The screen's metrics: the system's on Windows, the host's UI back end's on POSIX (0 without). */
 PLAT_API int32_t plat_get_system_metrics(int32_t index);
+/* The handheld shell's full-screen control (PLAT_SHFS_*). POSIX hands the request to the host's
+ * UI back end and gives 1 for a window; desktop Windows has no such control and gives 0. */
 PLAT_API int32_t plat_sh_full_screen(PlatHandle window, uint32_t flags);
 
 /* ---- Files and libraries ---------------------------------------------------------------------- */
@@ -198,10 +218,6 @@ enum { PLAT_MAX_PATH = 260 };
 /* The running program's path in backslash form (the host's, not a module's); gives its length,
  * 0 on failure. The path is cut to capacity - 1 units. */
 PLAT_API int32_t plat_get_module_file_name(char16_t* buffer, int32_t capacity);
-/* Makes plat_get_module_file_name report this path (UTF-8, '/' form) instead of the running
- * program's, and plat_load_library look beside it first; NULL undoes it. A host shows the
- * plug-in another stamp folder so (the window: the user's sheet folder), and tests theirs. */
-PLAT_API void plat_set_program_path(const char* path);
 
 typedef struct PlatFindData {
   char16_t fileName[PLAT_MAX_PATH];
@@ -213,7 +229,8 @@ PLAT_API PlatHandle plat_find_first_file(const char16_t* pattern, PlatFindData* 
 PLAT_API int32_t plat_find_next_file(PlatHandle find, PlatFindData* data);
 PLAT_API int32_t plat_find_close(PlatHandle find);
 
-/* Loads a shared library by file name, looked up beside the running program first. */
+/* Loads a shared library by file name, looked up beside the running program first. Handles are
+ * the platform's own; a freed handle names nothing. */
 PLAT_API PlatHandle plat_load_library(const char16_t* name);
 PLAT_API void* plat_get_proc_address(PlatHandle library, const char* name);
 PLAT_API int32_t plat_free_library(PlatHandle library);
@@ -243,8 +260,8 @@ typedef struct PlatOpenFileName {
   const char16_t* lpTemplateName;
 } PlatOpenFileName;
 
-/* The system's open and save dialogs, run by the UI back end; nonzero when a file was chosen,
- * its path then in request->lpstrFile. */
+/* The open and save dialogs (the system's on Windows, the host's UI back end's on POSIX, which
+ * cancels without one); nonzero when a file was chosen, its path then in request->lpstrFile. */
 PLAT_API int32_t plat_get_open_file_name(PlatOpenFileName* request);
 PLAT_API int32_t plat_get_save_file_name(PlatOpenFileName* request);
 
@@ -317,8 +334,9 @@ typedef struct PlatDialogHandlers {
   void (*command)(void* self, PlatDialog* dialog, int32_t controlId, int32_t notification);
 } PlatDialogHandlers;
 
-/* Runs the dialog modally through the UI back end: PLAT_IDOK, PLAT_IDCANCEL, or -1 when it
- * could not run (no back end). */
+/* Runs the dialog modally: PLAT_IDOK, PLAT_IDCANCEL, or -1 when it could not run. On Windows the
+ * template is the dialog resource resourceId of the module the platform is linked into, shown as
+ * a real window; on POSIX the host's UI back end acts for the user (-1 without one). */
 PLAT_API int32_t plat_dialog_run_modal(const PlatDialogTemplate* dialogTemplate,
                                        const PlatDialogHandlers* handlers);
 
@@ -335,54 +353,6 @@ PLAT_API int32_t plat_dialog_set_window_pos(PlatDialog* dialog, PlatHandle inser
                                             int32_t y, int32_t width, int32_t height,
                                             uint32_t flags);
 PLAT_API void plat_dialog_end(PlatDialog* dialog, int32_t result);
-
-/* Calls for a UI back end, acting for the user. Each notification reaches the handlers' command. */
-PLAT_API const PlatDialogTemplate* plat_dialog_template(PlatDialog* dialog);
-/* The window that stands for the dialog; 0 when none could be made. */
-PLAT_API PlatHandle plat_dialog_window(PlatDialog* dialog);
-PLAT_API int32_t plat_dialog_user_type(PlatDialog* dialog, int32_t controlId, const char16_t* text);
-PLAT_API int32_t plat_dialog_user_select(PlatDialog* dialog, int32_t controlId, int32_t index);
-PLAT_API int32_t plat_dialog_user_click(PlatDialog* dialog, int32_t controlId);
-/* 1 once the dialog's code has ended the run, with its result in *result. */
-PLAT_API int32_t plat_dialog_ended(PlatDialog* dialog, int32_t* result);
-/* Entry k of a list box, for display; NULL past the end. */
-PLAT_API const char16_t* plat_dialog_list_entry(PlatDialog* dialog, int32_t controlId, int32_t k);
-
-/* ---- The UI back end ------------------------------------------------------------------------ */
-/* What the host provides to show things to the user. Any member may be NULL: a message box then
- * goes to standard error, a dialog or file dialog is cancelled, metrics read 0. */
-typedef struct PlatUiBackend {
-  void* user;
-  void (*message_box)(void* user, const char16_t* text);
-  /* Drives the dialog (plat_dialog_user_*) until plat_dialog_ended reports the end. */
-  void (*run_dialog)(void* user, PlatDialog* dialog);
-  int32_t (*file_dialog)(void* user, int32_t save, PlatOpenFileName* request);
-  void (*full_screen)(void* user, PlatHandle window, uint32_t flags);
-  void (*window_pos)(void* user, PlatHandle window, PlatHandle insertAfter, int32_t x, int32_t y,
-                     int32_t width, int32_t height, uint32_t flags);
-  int32_t (*system_metric)(void* user, int32_t index);
-} PlatUiBackend;
-
-/* Installs the back end (copied); NULL removes it. */
-PLAT_API void plat_ui_set_backend(const PlatUiBackend* backend);
-/* Copies the installed back end into *backend (every member NULL when none is). */
-PLAT_API void plat_ui_get_backend(PlatUiBackend* backend);
-
-/* ---- Test support ---------------------------------------------------------------------------- */
-typedef enum PlatFault {
-  PLAT_FAULT_BMP_LOAD,
-  PLAT_FAULT_COMPATIBLE_BITMAP,
-  PLAT_FAULT_DIB_SECTION,
-  PLAT_FAULT_BITMAP_DESC,
-  PLAT_FAULT_ALLOC_LOW,
-  PLAT_FAULT_KIND_COUNT
-} PlatFault;
-
-/* Makes a later call of that kind fail: skip = 0 the next one, 1 the one after, and so on. */
-PLAT_API void plat_fault_inject(PlatFault fault, int32_t skip);
-PLAT_API void plat_fault_clear(void);
-/* Live objects by kind, to find leaks: contexts, bitmaps and fonts, find handles, libraries. */
-PLAT_API int32_t plat_live_object_count(void);
 
 #ifdef __cplusplus
 }

@@ -1,5 +1,6 @@
 #include "stamp/support/scripted_ui.h"
 
+#include "stamp/platform_host.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {

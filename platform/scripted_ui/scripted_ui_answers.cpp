@@ -1,5 +1,6 @@
 // The scripted back end's answers to dialogs: the modal dialog driven from the action queue,
 // and the file dialog answered from the answer queue.
+#include "stamp/platform_host.h"
 #include "stamp/support/scripted_ui.h"
 #include "stamp/support/text_encoding.h"
 

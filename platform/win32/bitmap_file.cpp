@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/system/c_boundary.h"
+#include "platform/portable/c_boundary.h"
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/win32_handles.h"
 #include "stamp/support/bmp_decoder.h"
 
@@ -24,23 +25,8 @@ std::string Utf8(const wchar_t* text) {
   return out;
 }
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 std::optional<std::vector<uint8_t>> ReadWholeFile(const wchar_t* path) {
-  const FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  const OwnedHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   if (!file.valid() || !GetFileSizeEx(file.get(), &size)) {

@@ -1,7 +1,8 @@
 // Modal dialogs: the template is the dialog resource of the same id in the module this code is
 // linked into, run by DialogBoxParamW; the dialog's own code gets WM_INITDIALOG and WM_COMMAND.
-#include "platform/system/last_error.h"
+#include "platform/portable/last_error.h"
 #include "platform/win32/win32_handles.h"
+#include "stamp/platform_host.h"
 
 struct PlatDialog {
   HWND window = nullptr;

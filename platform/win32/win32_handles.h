@@ -1,6 +1,10 @@
-// The platform's 32-bit handles are the Win32 handles themselves: on the 32-bit Windows target a
-// handle is a 32-bit value, so the host and the plug-in share every object without a table.
-// Strings need no conversion either: wchar_t is a UTF-16 unit there.
+// The platform's 32-bit handles are the Win32 handles themselves, so the host and the plug-in
+// share every object without a table. On the 32-bit target a handle is a 32-bit value. On the
+// x86-64 test build the system's GDI, window and kernel handles are 64 bits wide but only their
+// low 32 bits are significant (the system keeps them so for 32-bit programs sharing them): a
+// handle travels as its low half and is widened again by sign extension, as the system does.
+// Module handles are addresses and do not fit: libraries have a table of their own.
+// Strings need no conversion: wchar_t is a UTF-16 unit on Windows.
 #pragma once
 
 #include <windows.h>
@@ -9,14 +13,13 @@
 
 #include "stamp/platform.h"
 
-static_assert(sizeof(HANDLE) == sizeof(PlatHandle), "Win32 handles are 32-bit on this target");
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "wide strings are UTF-16 on this target");
 
 namespace stamp::platform {
 
 template <typename H>
 H FromHandle(PlatHandle handle) {
-  return reinterpret_cast<H>(static_cast<uintptr_t>(handle));
+  return reinterpret_cast<H>(static_cast<intptr_t>(static_cast<int32_t>(handle)));
 }
 
 template <typename H>

@@ -1,5 +1,5 @@
-// Windows, the screen and the shell's full-screen control.
-#include "platform/system/last_error.h"
+// Windows, the screen, the message box and the shell's full-screen control.
+#include "platform/portable/last_error.h"
 #include "platform/win32/win32_handles.h"
 
 namespace stamp::platform {
@@ -42,6 +42,19 @@ int32_t plat_set_window_pos(PlatHandle window, PlatHandle insertAfter, int32_t x
              : 0;
 }
 
+int32_t plat_get_window_rect(PlatHandle window, PlatRect* rect) {
+  RECT placed{};
+  if (rect == nullptr || !GetWindowRect(FromHandle<HWND>(window), &placed)) {
+    return Fail("plat_get_window_rect: not a window", 0);
+  }
+  *rect = {placed.left, placed.top, placed.right, placed.bottom};
+  return 1;
+}
+
+int32_t plat_is_window_visible(PlatHandle window) {
+  return IsWindowVisible(FromHandle<HWND>(window)) ? 1 : 0;
+}
+
 int32_t plat_get_system_metrics(int32_t index) { return GetSystemMetrics(index); }
 
 int32_t plat_sh_full_screen(PlatHandle window, uint32_t flags) {
@@ -53,4 +66,9 @@ int32_t plat_sh_full_screen(PlatHandle window, uint32_t flags) {
   const int32_t result = entry != nullptr && entry(FromHandle<HWND>(window), flags) ? 1 : 0;
   FreeLibrary(shell);
   return result;
+}
+
+int32_t plat_message_box(const char16_t* text) {
+  return MessageBoxW(GetActiveWindow(), text != nullptr ? stamp::platform::Wide(text) : L"",
+                     nullptr, MB_OK | MB_TASKMODAL);
 }

@@ -17,12 +17,15 @@ void HostContext::setUpdateRect(int32_t a, int32_t b, int32_t c, int32_t d) {
   for (uint32_t i = 0; i < 4; ++i) Write(STAMP_REC_UPDATE_RECT + 4 * i, values[i]);
 }
 
+// A buffer field the host left null names no memory: its view holds no pixel, whatever sizes the
+// record gives, so nothing is read or written through address 0 and the bytes after it.
 ImageView HostContext::canvasView(uint8_t* buffer) const {
-  if (!valid()) return {};
+  if (!valid() || buffer == nullptr) return {};
   return {buffer, canvasWidth(), canvasHeight(), canvasBytes()};
 }
 
 ImageView HostContext::panelRaster() const {
+  if (panelBuffer() == nullptr) return {};
   return {panelBuffer(), STAMP_PANEL_WIDTH, STAMP_PANEL_HEIGHT, panelBytes()};
 }
 

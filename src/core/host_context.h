@@ -60,9 +60,9 @@ class HostContext {
   PlatHandle panelDC() const { return Read<uint32_t>(STAMP_REC_PANEL_DC); }
 
   // A canvas-sized buffer (a layer, the overlay, stampBuffer, ...) with the canvas geometry;
-  // without a record, a view that holds no pixel.
+  // without a record or with a null buffer, a view that holds no pixel.
   ImageView canvasView(uint8_t* buffer) const;
-  // The host's 240 x 1050 panel raster, bounded by panelBytes.
+  // The host's 240 x 1050 panel raster, bounded by panelBytes; none when its field is null.
   ImageView panelRaster() const;
   PlatHandle canvasDC() const { return Read<uint32_t>(STAMP_REC_CANVAS_DC); }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "stamp/platform_host.h"
 #include "stamp/support/text_encoding.h"
 
 namespace stamp::test {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "dialog_fixture.h"
+#include "stamp/platform_host.h"
 #include "src/resources/load_dialog_template.h"
 
 namespace stamp::test {

@@ -1,5 +1,6 @@
 #include "files/files_fixture.h"
 
+#include "platform/testing/platform_testing.h"
 #include "src/core/module_state.h"
 #include "src/files/panel_image.h"
 #include "src/files/stamp_sheet.h"

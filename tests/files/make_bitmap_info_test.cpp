@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/testing/platform_testing.h"
 #include "src/files/make_bitmap_info.h"
 #include "stamp/support/scripted_ui.h"
 #include "support/test_host.h"

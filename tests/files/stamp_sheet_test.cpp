@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "files/files_fixture.h"
+#include "platform/testing/platform_testing.h"
 #include "src/core/module_state.h"
 #include "src/files/panel_image.h"
 #include "src/files/stamp_sheet.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "host/sheets/user_sheets.h"
-#include "stamp/platform.h"
+#include "stamp/platform_host.h"
 #include "stamp/support/text_encoding.h"
 #include "support/test_files.h"
 

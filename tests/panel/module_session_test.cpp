@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/testing/platform_testing.h"
 #include "plugin/module_fixture.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::test {
 namespace {

@@ -2,10 +2,12 @@
 
 #include <cstring>
 
+#include "platform/testing/platform_testing.h"
 #include "src/files/panel_image.h"
 #include "src/files/stamp_sheet.h"
 #include "src/stamp/mul_table.h"
 #include "src/stamp/rebuild.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::test {
 namespace {

@@ -11,6 +11,7 @@
 #include "panel/panel_fixture.h"
 #include "src/panel/draw.h"
 #include "src/panel/panel_text.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::test {
 namespace {

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform_gdi/gdi_test_util.h"
+#include "platform/testing/platform_testing.h"
+#include "platform_contract/gdi_test_util.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {
@@ -192,16 +193,6 @@ TEST(TextState, SettersGiveBackThePreviousValue) {
   EXPECT_EQ(plat_set_bk_color(0, kRed), 0xFFFFFFFFu);
   EXPECT_EQ(plat_set_bk_mode(0, PLAT_OPAQUE), 0);
   plat_delete_dc(dc);
-}
-
-TEST(Fonts, HeightsOutsideEightToThirtyTwoAreRefused) {
-  EXPECT_EQ(plat_create_font(7), 0u);
-  EXPECT_EQ(plat_create_font(33), 0u);
-  for (const int32_t height : {8, 32}) {
-    const PlatHandle font = plat_create_font(height);
-    EXPECT_NE(font, 0u);
-    EXPECT_EQ(plat_delete_object(font), 1);
-  }
 }
 
 TEST(Fonts, SelectedFontSetsTheCellAndCannotBeDeletedUntilReleased) {

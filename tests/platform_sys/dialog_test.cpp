@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
+#include "stamp/platform_host.h"
 #include "stamp/support/scripted_ui.h"
 
 namespace stamp::platform {

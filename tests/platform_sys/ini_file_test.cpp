@@ -1,4 +1,4 @@
-#include "platform/system/ini_file.h"
+#include "platform/portable/ini_file.h"
 
 #include <gtest/gtest.h>
 

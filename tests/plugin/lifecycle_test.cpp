@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/testing/platform_testing.h"
 #include "plugin/module_fixture.h"
 
 namespace stamp::test {

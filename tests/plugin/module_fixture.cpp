@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/testing/platform_testing.h"
 #include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "platform/testing/platform_testing.h"
 #include "plugin/module_fixture.h"
 #include "stamp/plugin.h"
 

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/testing/platform_testing.h"
 #include "plugin/module_fixture.h"
 #include "src/resources/load_dialog_template.h"
+#include "stamp/platform_host.h"
 #include "stamp/plugin.h"
 
 namespace stamp::test {

@@ -21,18 +21,6 @@ bool WriteBmp24(const std::filesystem::path& path, const Raster& picture) {
   return static_cast<bool>(file.flush());
 }
 
-Raster PatternPicture(int32_t width, int32_t height, uint8_t seed) {
-  Raster picture(width, height);
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) {
-      picture.Set(x, y,
-                  {static_cast<uint8_t>(x + seed), static_cast<uint8_t>(y * 2 + seed),
-                   static_cast<uint8_t>(x * 3 + y * 5 + seed)});
-    }
-  }
-  return picture;
-}
-
 std::u16string WriteSheet(const std::filesystem::path& path, const Raster& picture) {
   EXPECT_TRUE(WriteBmp24(path, picture)) << path;
   return WindowsPath(path);

@@ -14,9 +14,6 @@ namespace stamp::test {
 // False when the file cannot be written completely.
 bool WriteBmp24(const std::filesystem::path& path, const Raster& picture);
 
-// Distinct colours per pixel (within 256 of each axis), varied by seed so pictures differ.
-Raster PatternPicture(int32_t width, int32_t height, uint8_t seed);
-
 // Writes picture as a stamp sheet at path (the test fails when it cannot); gives the path in the
 // backslash form the plug-in stores.
 std::u16string WriteSheet(const std::filesystem::path& path, const Raster& picture);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {

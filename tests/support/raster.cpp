@@ -83,4 +83,16 @@ size_t Raster::Offset(int32_t x, int32_t y) const {
   return static_cast<size_t>((int64_t{height_ - 1 - y} * width_ + x) * 3);
 }
 
+Raster PatternPicture(int32_t width, int32_t height, uint8_t seed) {
+  Raster picture(width, height);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) {
+      picture.Set(x, y,
+                  {static_cast<uint8_t>(x + seed), static_cast<uint8_t>(y * 2 + seed),
+                   static_cast<uint8_t>(x * 3 + y * 5 + seed)});
+    }
+  }
+  return picture;
+}
+
 }  // namespace stamp::test

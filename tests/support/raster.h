@@ -56,4 +56,7 @@ class Raster {
   std::vector<uint8_t> bytes_;
 };
 
+// Distinct colours per pixel (within 256 of each axis), varied by seed so pictures differ.
+Raster PatternPicture(int32_t width, int32_t height, uint8_t seed);
+
 }  // namespace stamp::test

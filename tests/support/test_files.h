@@ -2,7 +2,11 @@
 // and whole files read and written in one call.
 #pragma once
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <stdlib.h>
+#endif
 
 #include <cstdint>
 #include <filesystem>
@@ -17,11 +21,21 @@ namespace stamp::test {
 
 class TempFolder {
  public:
+#ifdef _WIN32
+  // Windows has no mkdtemp: names of this process are tried until one is new.
+  TempFolder() {
+    static int made = 0;
+    const std::string prefix = "stamp-test-" + std::to_string(::_getpid()) + "-";
+    do path_ = std::filesystem::temp_directory_path() / (prefix + std::to_string(made++));
+    while (!std::filesystem::create_directory(path_));
+  }
+#else
   TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "stamp-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
     path_ = pattern;
   }
+#endif
   // A test may have taken the owner's rights away to make writes fail; they come back first.
   ~TempFolder() {
     std::error_code ignored;

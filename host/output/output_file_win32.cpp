@@ -1,0 +1,68 @@
+// Output files on Windows: written to a temporary created new beside the target (never opened
+// through what stands at its name), flushed to disk, then moved over the target's name by the
+// system in one step.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include "host/output/output_file.h"
+#include "stamp/support/safe_file.h"
+
+namespace stamp::host {
+namespace {
+
+std::filesystem::path TemporaryFor(const std::filesystem::path& path) {
+  static std::atomic<unsigned> counter{0};
+  std::filesystem::path temporary = path;
+  temporary +=
+      L".tmp-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
+  return temporary;
+}
+
+// A stream on a new file at path; nullptr when it exists or cannot be made.
+std::FILE* CreateNew(const std::filesystem::path& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+  if (fd < 0) {
+    CloseHandle(file);
+    return nullptr;
+  }
+  std::FILE* stream = _fdopen(fd, "wb");
+  if (stream == nullptr) _close(fd);
+  return stream;
+}
+
+std::string Flushed(std::FILE* stream) {
+  if (std::fflush(stream) != 0) return std::strerror(errno);
+  const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  return FlushFileBuffers(file) ? std::string() : "cannot flush the file to disk";
+}
+
+}  // namespace
+
+std::string WriteAtomically(const std::filesystem::path& path,
+                            const std::function<std::string(std::FILE*)>& write) {
+  std::string why;
+  if (!platform::MakeFolderFor(path.string(), &why)) return why;
+  const std::filesystem::path temporary = TemporaryFor(path);
+  std::FILE* stream = CreateNew(temporary);
+  if (stream == nullptr) return "cannot write " + path.string() + ": cannot create a temporary";
+  std::string error = write(stream);
+  if (error.empty()) error = Flushed(stream);
+  if (std::fclose(stream) != 0 && error.empty()) error = std::strerror(errno);
+  if (error.empty() && !MoveFileExW(temporary.c_str(), path.c_str(),
+                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = "cannot move the new file over the old";
+  }
+  if (error.empty()) return {};
+  DeleteFileW(temporary.c_str());
+  return "cannot write " + path.string() + ": " + error;
+}
+
+}  // namespace stamp::host

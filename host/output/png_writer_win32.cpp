@@ -1,0 +1,151 @@
+// PNG files on Windows, through the system's imaging component (WIC): Debian's MinGW-w64 comes
+// with no PNG library, and every Windows (and Wine) has this encoder. The rows go to the encoder
+// one by one in its native order, blue first; the encoded file is gathered in memory, then
+// written atomically. The encoder chooses its own compression, so the files' bytes differ from
+// the Linux host's while their pixels are the same.
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "host/output/output_file.h"
+#include "host/output/png_rows.h"
+#include "host/output/png_writer.h"
+
+namespace stamp::host {
+namespace {
+
+// A COM interface released when the holder goes.
+template <typename Interface>
+class Held {
+ public:
+  Held() = default;
+  ~Held() {
+    if (object_ != nullptr) object_->Release();
+  }
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
+  Interface* operator->() const { return object_; }
+  Interface* get() const { return object_; }
+  Interface** out() { return &object_; }
+  void** outVoid() { return reinterpret_cast<void**>(&object_); }
+
+ private:
+  Interface* object_ = nullptr;
+};
+
+// COM for this thread for as long as the object lives.
+class ComApartment {
+ public:
+  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+// Each step's failure names the step; later steps are skipped once one has failed.
+class Steps {
+ public:
+  bool Do(HRESULT result, const char* step) {
+    if (failed_.empty() && FAILED(result)) failed_ = step;
+    return failed_.empty();
+  }
+  std::string Reason() const { return failed_.empty() ? "" : "cannot " + failed_; }
+
+ private:
+  std::string failed_;
+};
+
+void ToBgr(uint8_t* row, size_t bytes) {
+  for (size_t i = 0; i < bytes; i += 3) std::swap(row[i], row[i + 2]);
+}
+
+// Encodes the picture into stream; gives "" or the step that failed.
+std::string EncodeInto(IStream* stream, const RowPicture& picture) {
+  Held<IWICImagingFactory> factory;
+  Held<IWICBitmapEncoder> encoder;
+  Held<IWICBitmapFrameEncode> frame;
+  Steps steps;
+  steps.Do(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                            IID_IWICImagingFactory, factory.outVoid()),
+           "start the imaging component") &&
+      steps.Do(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out()),
+               "make a PNG encoder") &&
+      steps.Do(encoder->Initialize(stream, WICBitmapEncoderNoCache), "start the encoder") &&
+      steps.Do(encoder->CreateNewFrame(frame.out(), nullptr), "make the picture's frame") &&
+      steps.Do(frame->Initialize(nullptr), "start the frame") &&
+      steps.Do(frame->SetSize(static_cast<UINT>(picture.width), static_cast<UINT>(picture.height)),
+               "set the picture's size");
+  WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+  if (steps.Do(frame.get() != nullptr ? frame->SetPixelFormat(&format) : E_FAIL,
+               "set the pixel format") &&
+      !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) {
+    return "the PNG encoder does not take 24-bit pixels";
+  }
+  const size_t rowBytes = size_t(picture.width) * 3;
+  std::vector<uint8_t> row(rowBytes);
+  for (int32_t y = 0; y < picture.height && steps.Reason().empty(); ++y) {
+    picture.rows(y, row.data());
+    if (picture.order == ChannelOrder::kRgb) ToBgr(row.data(), rowBytes);
+    steps.Do(
+        frame->WritePixels(1, static_cast<UINT>(rowBytes), static_cast<UINT>(rowBytes), row.data()),
+        "write a row");
+  }
+  steps.Reason().empty() && steps.Do(frame->Commit(), "finish the frame") &&
+      steps.Do(encoder->Commit(), "finish the file");
+  return steps.Reason();
+}
+
+// The bytes a memory stream holds.
+std::vector<uint8_t> StreamBytes(IStream* stream) {
+  HGLOBAL memory = nullptr;
+  STATSTG stat{};
+  if (FAILED(GetHGlobalFromStream(stream, &memory)) || FAILED(stream->Stat(&stat, STATFLAG_NONAME)))
+    return {};
+  const auto* bytes = static_cast<const uint8_t*>(GlobalLock(memory));
+  if (bytes == nullptr) return {};
+  std::vector<uint8_t> copy(bytes, bytes + stat.cbSize.QuadPart);
+  GlobalUnlock(memory);
+  return copy;
+}
+
+std::string Encode(const RowPicture& picture, std::vector<uint8_t>& png) {
+  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
+  const ComApartment apartment;
+  Held<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.out()))) return "out of memory";
+  if (std::string reason = EncodeInto(stream.get(), picture); !reason.empty()) return reason;
+  png = StreamBytes(stream.get());
+  return png.empty() ? "cannot read the encoded picture" : "";
+}
+
+}  // namespace
+
+std::string WritePng(const std::filesystem::path& path, const RowPicture& picture) {
+  std::vector<uint8_t> png;
+  if (std::string reason = Encode(picture, png); !reason.empty()) return reason;
+  return WriteAtomically(path, [&png](std::FILE* file) {
+    return std::fwrite(png.data(), 1, png.size(), file) == png.size() ? std::string()
+                                                                      : std::strerror(errno);
+  });
+}
+
+std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
+  if (std::string error = CheckPicture(picture); !error.empty()) return error;
+  return WritePng(path, PictureRows(picture));
+}
+
+std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png) {
+  if (std::string error = CheckPicture(picture); !error.empty()) return error;
+  if (std::string reason = Encode(PictureRows(picture), png); !reason.empty())
+    return "cannot encode a PNG picture: " + reason;
+  return {};
+}
+
+}  // namespace stamp::host
