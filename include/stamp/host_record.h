@@ -41,6 +41,17 @@ enum StampRecordOffset {
   STAMP_REC_SIZE = 944             /* a record of this many bytes holds every field */
 };
 
+/* The buffer field of layer 0, 1 or 2 (the record keeps them in the order 0, 2, 1); -1 for any
+ * other layer. */
+static inline int stamp_rec_layer_buffer(int layer) {
+  switch (layer) {
+    case 0: return STAMP_REC_LAYER0_BUFFER;
+    case 1: return STAMP_REC_LAYER1_BUFFER;
+    case 2: return STAMP_REC_LAYER2_BUFFER;
+    default: return -1;
+  }
+}
+
 /* The frame window object: the window handle the plug-in re-positions sits at this byte. */
 enum { STAMP_FRAME_WINDOW_HANDLE = 32, STAMP_FRAME_WINDOW_OBJECT_SIZE = 36 };
 

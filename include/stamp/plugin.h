@@ -51,6 +51,27 @@ enum {
   STAMP_SHEET_HEIGHT = STAMP_SHEET_ROWS * STAMP_CELL_SIZE
 };
 
+/* Where a host keeps the plug-in: the module and its panel image file stand in this folder of the
+ * host's directory, and the sample stamp sheets in the sheet folder. */
+#define STAMP_PLUGIN_FOLDER "plugin"
+#define STAMP_MODULE_FILE "kvo_stamp.plg"
+#define STAMP_PANEL_IMAGE_FILE "kvo_stamp.dat"
+#define STAMP_SHEET_FOLDER "stamp"
+
+/* The settings the plug-in reads from the host's profile at plg_init and writes at plg_destroy:
+ * its section, one key per setting, and the value each setting takes when its key is absent
+ * (the stamp file's default is the empty path). */
+#define STAMP_PROFILE_SECTION "plugin_kvo_stamp"
+#define STAMP_PROFILE_SELECTION_KEY "select" /* the cell, 0..11 row by row */
+#define STAMP_PROFILE_ANGLE_KEY "degree"     /* whole degrees, counter-clockwise */
+#define STAMP_PROFILE_REDUCTION_KEY "shrink" /* the cell's side after reduction */
+#define STAMP_PROFILE_FILE_KEY "file"        /* the stamp sheet's path */
+enum {
+  STAMP_DEFAULT_SELECTION = 0,
+  STAMP_DEFAULT_ANGLE = 0,
+  STAMP_DEFAULT_REDUCTION = STAMP_CELL_SIZE /* the whole cell: no reduction */
+};
+
 /* The file button's picture, which the host draws into its own panel raster (raster
  * coordinates) before plg_init; the plug-in copies it onto its panel. */
 enum {
