@@ -1,18 +1,20 @@
 # Fails when a file of the plug-in includes a layer above its own or anything of the platform
 # but its contract, when the host includes anything of the plug-in or the platform that is not
-# in include/, or when the platform's shared part or one back end includes a back end's files. Layers from the bottom up: core;
-# then resources and pixel; stamp and files; canvas and panel; plugin on top. A layer includes
-# itself and the layers below it, never one beside or above it.
+# in include/, or when the platform's shared part or one back end includes a back end's files.
+# Layers from the bottom up: core; then resources and pixel; prepare, images and dialog; canvas
+# and panel; plugin on top. A layer includes itself and the layers below it, never one beside or
+# above it. The module state is the plugin layer's alone: no file below it names Module().
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckIncludeLayers.cmake
 set(layer_rank_core 0)
 set(layer_rank_resources 1)
 set(layer_rank_pixel 1)
-set(layer_rank_stamp 2)
-set(layer_rank_files 2)
+set(layer_rank_prepare 2)
+set(layer_rank_images 2)
+set(layer_rank_dialog 2)
 set(layer_rank_canvas 3)
 set(layer_rank_panel 3)
 set(layer_rank_plugin 4)
-set(layers core resources pixel stamp files canvas panel plugin)
+set(layers core resources pixel prepare images dialog canvas panel plugin)
 
 set(violations "")
 foreach(layer IN LISTS layers)
@@ -25,6 +27,21 @@ foreach(layer IN LISTS layers)
          NOT layer_rank_${included} LESS layer_rank_${layer})
         list(APPEND violations "${source}: ${line}")
       endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+# Below the plugin layer every function receives the state it reads: the module state is
+# neither included nor reached for.
+foreach(layer IN LISTS layers)
+  if(layer STREQUAL "plugin")
+    continue()
+  endif()
+  file(GLOB sources ${SOURCE_DIR}/src/${layer}/*.h ${SOURCE_DIR}/src/${layer}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} reaches REGEX "(Module\\(\\)|ModuleState|module_state\\.h)")
+    foreach(line IN LISTS reaches)
+      list(APPEND violations "${source}: ${line}")
     endforeach()
   endforeach()
 endforeach()

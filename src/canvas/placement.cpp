@@ -3,7 +3,6 @@
 // wraps lies far outside any canvas, where the bounds rule of the pixel engine skips every pixel.
 #include "src/canvas/placement.h"
 
-#include "src/core/module_state.h"
 #include "src/pixel/pixel_ops.h"
 
 namespace stamp {
@@ -32,12 +31,10 @@ CanvasPoint ViewToCanvas(const HostContext& host, int32_t x, int32_t y) {
   return {ScaleFromView(x, host.viewX(), shift), ScaleFromView(y, host.viewY(), shift)};
 }
 
-void PressStamp(uint8_t* target, int32_t x, int32_t y) {
-  const ModuleState& module = Module();
-  const HostContext& host = module.host;
-  const RotatedSize size = module.rotatedSize;
-  BlitBlend(host.canvasView(target), CornerFor(x, size.width), CornerFor(y, size.height),
-            size.width, size.height, host.canvasView(host.stampBuffer()), 0, 0, BlendMultiply);
+void PressStamp(ImageView target, const PreparedStamp& stamp, int32_t x, int32_t y) {
+  const RotatedSize size = stamp.size;
+  BlitBlend(target, CornerFor(x, size.width), CornerFor(y, size.height), size.width, size.height,
+            stamp.image, 0, 0, BlendMultiply);
 }
 
 }  // namespace stamp

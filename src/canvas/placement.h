@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "src/core/host_context.h"
+#include "src/core/image_view.h"
+#include "src/core/rotated_size.h"
 
 namespace stamp {
 
@@ -17,9 +19,15 @@ struct CanvasPoint {
 // gives 0. The arithmetic wraps modulo 2^32, as 32-bit machine arithmetic does.
 CanvasPoint ViewToCanvas(const HostContext& host, int32_t x, int32_t y);
 
-// BlendMultiply of the StampImage (stampBuffer (0,0), size RotatedSize) into target, a
-// canvas-sized buffer, with its top-left at (x - width div 2, y - height div 2). Pixels outside
-// the canvas are skipped by the pixel engine's bounds rule.
-void PressStamp(uint8_t* target, int32_t x, int32_t y);
+// The StampImage as it is pressed: stampBuffer, whose top-left RotatedSize block it is.
+struct PreparedStamp {
+  ConstImageView image;
+  RotatedSize size;
+};
+
+// BlendMultiply of the StampImage into target, a canvas-sized buffer, with its top-left at
+// (x - width div 2, y - height div 2). Pixels outside the canvas are skipped by the pixel
+// engine's bounds rule.
+void PressStamp(ImageView target, const PreparedStamp& stamp, int32_t x, int32_t y);
 
 }  // namespace stamp

@@ -30,12 +30,8 @@ ImageView HostContext::panelRaster() const {
 }
 
 uint8_t* HostContext::layerBuffer(int32_t layer) const {
-  switch (layer) {
-    case 0: return Pointer(STAMP_REC_LAYER0_BUFFER);
-    case 1: return Pointer(STAMP_REC_LAYER1_BUFFER);
-    case 2: return Pointer(STAMP_REC_LAYER2_BUFFER);
-    default: return nullptr;
-  }
+  const int field = stamp_rec_layer_buffer(layer);
+  return field < 0 ? nullptr : Pointer(static_cast<uint32_t>(field));
 }
 
 }  // namespace stamp

@@ -7,8 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "src/core/module_state.h"
-#include "src/core/panel_image.h"
+#include "src/core/panel_image_layout.h"
 #include "src/panel/layout.h"
 #include "src/panel/panel_text.h"
 #include "src/pixel/pixel_ops.h"
@@ -26,45 +25,44 @@ void Blend(const HostContext& host, ConstImageView source, Region from, RasterPo
   BlitBlend(host.panelRaster(), to.x, to.y, from.width, from.height, source, from.x, from.y, mode);
 }
 
-void BlendPiece(const ModuleState& module, const PanelPiece& piece, BlendMode mode) {
-  Blend(module.host, PanelImageView(module.panel), piece.source, piece.destination, mode);
+void BlendPiece(const PanelScene& scene, const PanelPiece& piece, BlendMode mode) {
+  Blend(scene.host, scene.panelImage, piece.source, piece.destination, mode);
 }
 
-void DrawCellGrid(const ModuleState& module) {
-  Copy(module.host, PanelImageView(module.panel), kCellGridPiece.source,
-       kCellGridPiece.destination);
+void DrawCellGrid(const PanelScene& scene) {
+  Copy(scene.host, scene.panelImage, kCellGridPiece.source, kCellGridPiece.destination);
 }
 
-void DrawDialBackground(const ModuleState& module) {
-  BlendPiece(module, kDialBackgroundPiece, BlendAdd);
+void DrawDialBackground(const PanelScene& scene) {
+  BlendPiece(scene, kDialBackgroundPiece, BlendAdd);
 }
 
-void DrawDialFace(const ModuleState& module) { BlendPiece(module, kDialFacePiece, BlendMultiply); }
+void DrawDialFace(const PanelScene& scene) { BlendPiece(scene, kDialFacePiece, BlendMultiply); }
 
 // The marker of cell 0 lands on kMarkerPiece's destination; a cell beyond the raster's int32
 // coordinates has no place to draw.
-void DrawMarker(const ModuleState& module) {
+void DrawMarker(const PanelScene& scene) {
   const RasterPoint cell0 = kMarkerPiece.destination;
-  const std::optional<CellPoint> corner = CellCorner(module.selection, {cell0.x, cell0.y});
+  const std::optional<CellPoint> corner = CellCorner(scene.settings.selection, {cell0.x, cell0.y});
   if (!corner) return;
-  Blend(module.host, PanelImageView(module.panel), kMarkerPiece.source, {corner->x, corner->y},
+  Blend(scene.host, scene.panelImage, kMarkerPiece.source, {corner->x, corner->y},
         BlendMultiply);
 }
 
-void DrawPlusButton(const ModuleState& module) { BlendPiece(module, kPlusPiece, BlendMultiply); }
+void DrawPlusButton(const PanelScene& scene) { BlendPiece(scene, kPlusPiece, BlendMultiply); }
 
-void DrawMinusButton(const ModuleState& module) { BlendPiece(module, kMinusPiece, BlendMultiply); }
+void DrawMinusButton(const PanelScene& scene) { BlendPiece(scene, kMinusPiece, BlendMultiply); }
 
 // The picture comes from the host's own raster, above the panel.
-void DrawFileButton(const ModuleState& module) {
-  Copy(module.host, module.host.panelRaster(), kFileButtonPiece.source,
+void DrawFileButton(const PanelScene& scene) {
+  Copy(scene.host, scene.host.panelRaster(), kFileButtonPiece.source,
        kFileButtonPiece.destination);
 }
 
 // The StampImage (stampBuffer (0,0), RotatedSize) centred on the dial; halving truncates.
-void DrawStampOnDial(const ModuleState& module) {
-  const HostContext& host = module.host;
-  const RotatedSize size = module.rotatedSize;
+void DrawStampOnDial(const PanelScene& scene) {
+  const HostContext& host = scene.host;
+  const RotatedSize size = scene.stampSize;
   const RasterPoint centre = FromPanel(kDialCentre);
   Blend(host, host.canvasView(host.stampBuffer()), {0, 0, size.width, size.height},
         {centre.x - size.width / 2, centre.y - size.height / 2}, BlendMultiply);
@@ -72,29 +70,27 @@ void DrawStampOnDial(const ModuleState& module) {
 
 // The angle is positive for a counter-clockwise turn; the panel shows the clockwise turn. The
 // negation is taken in 64 bits, so an angle of INT32_MIN from the profile shows 2147483648.
-void DrawAngleValue(const ModuleState& module) {
-  DrawInteger(module.host.panelDC(), -int64_t{module.angle}, kAngleTextRect);
+void DrawAngleValue(const PanelScene& scene) {
+  DrawInteger(scene.host.panelDC(), -int64_t{scene.settings.angle}, kAngleTextRect);
 }
 
-void DrawReductionValue(const ModuleState& module) {
-  DrawInteger(module.host.panelDC(), module.reduction, kReductionTextRect);
+void DrawReductionValue(const PanelScene& scene) {
+  DrawInteger(scene.host.panelDC(), scene.settings.reduction, kReductionTextRect);
 }
 
 }  // namespace
 
-void DrawPanel() {
-  const ModuleState& module = Module();
-  if (!module.initialised) return;
-  DrawCellGrid(module);
-  DrawDialBackground(module);
-  DrawDialFace(module);
-  DrawMarker(module);
-  DrawPlusButton(module);
-  DrawMinusButton(module);
-  DrawFileButton(module);
-  DrawStampOnDial(module);
-  DrawAngleValue(module);
-  DrawReductionValue(module);
+void DrawPanel(const PanelScene& scene) {
+  DrawCellGrid(scene);
+  DrawDialBackground(scene);
+  DrawDialFace(scene);
+  DrawMarker(scene);
+  DrawPlusButton(scene);
+  DrawMinusButton(scene);
+  DrawFileButton(scene);
+  DrawStampOnDial(scene);
+  DrawAngleValue(scene);
+  DrawReductionValue(scene);
 }
 
 }  // namespace stamp

@@ -3,9 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "src/files/stamp_load_dialog.h"
-#include "src/files/stamp_sheet.h"
-#include "src/stamp/rebuild.h"
+#include "src/dialog/stamp_load_dialog.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
 
@@ -16,14 +14,6 @@ namespace {
 // input-panel button; afterwards the host has the whole screen again.
 constexpr uint32_t kShowShell = PLAT_SHFS_SHOWTASKBAR | PLAT_SHFS_SHOWSIPBUTTON;
 constexpr uint32_t kHideShell = PLAT_SHFS_HIDETASKBAR | PLAT_SHFS_HIDESIPBUTTON;
-
-void TakeChosenSheet(ModuleState& module, const std::u16string& path) {
-  module.stampPath = path;
-  LoadStampSheet();
-  module.angle = 0;
-  module.selection = 0;
-  RebuildStamp(true);
-}
 
 // The frame window object holds the window handle at a fixed byte; the object is the host's.
 void GiveFrameWindowTheScreen(const HostContext& host, int32_t width, int32_t height) {
@@ -41,25 +31,26 @@ void GiveHostTheScreen(const HostContext& host) {
   plat_sh_full_screen(host.mainWindow(), kHideShell);
 }
 
-void ChooseSheet(ModuleState& module, StampLoadDialog& dialog) {
-  if (dialog.DoModal() == PLAT_IDOK) TakeChosenSheet(module, dialog.path());
+void ChooseSheet(StampLoadDialog& dialog, const SheetChosen& chosen) {
+  if (dialog.DoModal() == PLAT_IDOK) chosen(dialog.path());
 }
 
 }  // namespace
 
 // The dialog lives for this one run and is destroyed on leaving, after the screen is restored,
 // also when the run ends in an exception.
-void RunFileButton(ModuleState& module) {
+void RunFileButton(const HostContext& host, const std::u16string& currentPath,
+                   const SheetChosen& chosen) {
   StampLoadDialog dialog;
-  dialog.setPath(module.stampPath);
-  plat_sh_full_screen(module.host.mainWindow(), kShowShell);
+  dialog.setPath(currentPath);
+  plat_sh_full_screen(host.mainWindow(), kShowShell);
   try {
-    ChooseSheet(module, dialog);
+    ChooseSheet(dialog, chosen);
   } catch (...) {
-    GiveHostTheScreen(module.host);
+    GiveHostTheScreen(host);
     throw;
   }
-  GiveHostTheScreen(module.host);
+  GiveHostTheScreen(host);
 }
 
 }  // namespace stamp

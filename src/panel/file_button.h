@@ -2,15 +2,22 @@
 // button shown, and the host's screen layout given back afterwards.
 #pragma once
 
-#include "src/core/module_state.h"
+#include <functional>
+#include <string>
+
+#include "src/core/host_context.h"
 
 namespace stamp {
 
-// Runs the load dialog on the current stampPath. On OK takes the chosen path, loads the sheet
-// (a sheet that fails shows its own message), resets angle and selection to 0 and rebuilds the
-// stamp with extraction; any other end leaves every setting as it was. Either way the frame
-// window is then given the whole screen and the task bar and input-panel button are hidden
-// again. A record without a frame window object skips only the re-positioning.
-void RunFileButton(ModuleState& module);
+// What the caller does with the path the user chose (load the sheet, reset the dials, rebuild):
+// it runs while the dialog's screen layout still stands.
+using SheetChosen = std::function<void(const std::u16string& path)>;
+
+// Runs the load dialog on currentPath. On OK gives the chosen path to chosen; any other end
+// changes nothing. Either way the frame window is then given the whole screen and the task bar
+// and input-panel button are hidden again. A record without a frame window object skips only
+// the re-positioning.
+void RunFileButton(const HostContext& host, const std::u16string& currentPath,
+                   const SheetChosen& chosen);
 
 }  // namespace stamp

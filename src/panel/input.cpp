@@ -6,22 +6,18 @@
 #include <algorithm>
 #include <array>
 
-#include "src/core/module_state.h"
 #include "src/panel/dial_angle.h"
-#include "src/panel/file_button.h"
 #include "src/panel/layout.h"
-#include "src/stamp/rebuild.h"
-#include "stamp/plugin.h"
 
 namespace stamp {
 namespace {
 
-// The range the plus and minus buttons step the reduction within (30 is the whole cell).
-constexpr int64_t kHighestButtonReduction = 30;
+// The range the plus and minus buttons step the reduction within (the whole cell at the top).
+constexpr int64_t kHighestButtonReduction = kCellSize;
 constexpr int64_t kLowestButtonReduction = 10;
 
 // A control's action on pen-up, at the pen position in panel coordinates.
-using ControlAction = void (*)(ModuleState& module, int32_t x, int32_t y);
+using ControlAction = PanelChange (*)(StampSettings& settings, int32_t x, int32_t y);
 
 struct Control {
   HitArea area;
@@ -29,33 +25,33 @@ struct Control {
 };
 
 // A new angle changes only the rotation: the cell cache is turned again.
-void TurnDial(ModuleState& module, int32_t x, int32_t y) {
-  module.angle = DialAngle(x, y);
-  RebuildStamp(false);
+PanelChange TurnDial(StampSettings& settings, int32_t x, int32_t y) {
+  settings.angle = DialAngle(x, y);
+  return PanelChange::kTurned;
 }
 
 // Columns and rows of kCellSize from the grid's corner, cells numbered row by row.
-void SelectCell(ModuleState& module, int32_t x, int32_t y) {
+PanelChange SelectCell(StampSettings& settings, int32_t x, int32_t y) {
   const int32_t column = (x - kGridOrigin.x) / kCellSize;
   const int32_t row = (y - kGridOrigin.y) / kCellSize;
-  module.selection = column + kCellColumns * row;
-  RebuildStamp(true);
+  settings.selection = column + kCellColumns * row;
+  return PanelChange::kCellChanged;
 }
 
-// Rebuilds even when the bound leaves the value as it was.
-void RaiseReduction(ModuleState& module, int32_t, int32_t) {
-  module.reduction =
-      static_cast<int32_t>(std::min(int64_t{module.reduction} + 1, kHighestButtonReduction));
-  RebuildStamp(true);
+// The cell is taken afresh even when the bound leaves the value as it was.
+PanelChange RaiseReduction(StampSettings& settings, int32_t, int32_t) {
+  settings.reduction =
+      static_cast<int32_t>(std::min(int64_t{settings.reduction} + 1, kHighestButtonReduction));
+  return PanelChange::kCellChanged;
 }
 
-void LowerReduction(ModuleState& module, int32_t, int32_t) {
-  module.reduction =
-      static_cast<int32_t>(std::max(int64_t{module.reduction} - 1, kLowestButtonReduction));
-  RebuildStamp(true);
+PanelChange LowerReduction(StampSettings& settings, int32_t, int32_t) {
+  settings.reduction =
+      static_cast<int32_t>(std::max(int64_t{settings.reduction} - 1, kLowestButtonReduction));
+  return PanelChange::kCellChanged;
 }
 
-void OpenLoadDialog(ModuleState& module, int32_t, int32_t) { RunFileButton(module); }
+PanelChange PressFileButton(StampSettings&, int32_t, int32_t) { return PanelChange::kFileButton; }
 
 // In the order they are tested: the grid comes before the file button, which overlaps it.
 constexpr std::array<Control, 5> kPenUpControls = {{
@@ -63,41 +59,28 @@ constexpr std::array<Control, 5> kPenUpControls = {{
     {kPlusHit, RaiseReduction},
     {kMinusHit, LowerReduction},
     {kDialHit, TurnDial},
-    {kFileButtonHit, OpenLoadDialog},
+    {kFileButtonHit, PressFileButton},
 }};
 
 }  // namespace
 
-int32_t PanelPenDown(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  module.dialDragging = false;
-  if (!kDialHit.Contains(x, y)) return STAMP_RESULT_NOT_TAKEN;
-  module.dialDragging = true;
-  TurnDial(module, x, y);
-  return STAMP_RESULT_PANEL_CHANGED;
+PanelChange PanelPenDown(DialDrag& drag, StampSettings& settings, int32_t x, int32_t y) {
+  drag.dragging = kDialHit.Contains(x, y);
+  if (!drag.dragging) return PanelChange::kNone;
+  return TurnDial(settings, x, y);
 }
 
-int32_t PanelPenMove(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised || !kDialHit.Contains(x, y) || !module.dialDragging) {
-    return STAMP_RESULT_NOT_TAKEN;
-  }
-  TurnDial(module, x, y);
-  return STAMP_RESULT_PANEL_CHANGED;
+PanelChange PanelPenMove(const DialDrag& drag, StampSettings& settings, int32_t x, int32_t y) {
+  if (!kDialHit.Contains(x, y) || !drag.dragging) return PanelChange::kNone;
+  return TurnDial(settings, x, y);
 }
 
-int32_t PanelPenUp(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  module.dialDragging = false;
+PanelChange PanelPenUp(DialDrag& drag, StampSettings& settings, int32_t x, int32_t y) {
+  drag.dragging = false;
   for (const Control& control : kPenUpControls) {
-    if (control.area.Contains(x, y)) {
-      control.act(module, x, y);
-      return STAMP_RESULT_PANEL_CHANGED;
-    }
+    if (control.area.Contains(x, y)) return control.act(settings, x, y);
   }
-  return STAMP_RESULT_NOT_TAKEN;
+  return PanelChange::kNone;
 }
 
 }  // namespace stamp

@@ -1,22 +1,37 @@
 // Pen input on the tool panel, in panel coordinates. Pen-down and pen-move serve only the dial,
 // so it follows a dragged pen; every other control acts when the pen is lifted. Each handler
-// gives 2 when it acted on a control, 0 when it took no action or no session runs.
+// changes the settings it acts on and tells what the StampImage now needs; the caller rebuilds
+// it (and runs the file button).
 #pragma once
 
 #include <cstdint>
 
+#include "src/core/stamp_settings.h"
+
 namespace stamp {
 
-// plg_submenu_down: ends any drag; inside the dial starts one, sets the angle and re-rotates
-// the stamp.
-int32_t PanelPenDown(int32_t x, int32_t y);
+// The panel's own state: whether a drag that began in the dial goes on.
+struct DialDrag {
+  bool dragging = false;
+};
+
+// What a panel event asks of the StampImage.
+enum class PanelChange {
+  kNone,         // no control acted
+  kTurned,       // the angle changed: turn the cell cache again
+  kCellChanged,  // the cell or the reduction changed: take the cell afresh
+  kFileButton,   // the file button was pressed: run the load dialog
+};
+
+// plg_submenu_down: ends any drag; inside the dial starts one and sets the angle.
+PanelChange PanelPenDown(DialDrag& drag, StampSettings& settings, int32_t x, int32_t y);
 
 // plg_submenu_move: while a drag that began in the dial goes on, a position inside the dial sets
-// the angle and re-rotates the stamp. A position outside gives 0 and the drag goes on.
-int32_t PanelPenMove(int32_t x, int32_t y);
+// the angle. A position outside changes nothing and the drag goes on.
+PanelChange PanelPenMove(const DialDrag& drag, StampSettings& settings, int32_t x, int32_t y);
 
 // plg_submenu_up: ends any drag; the first control under the pen, in the order cell grid, plus,
 // minus, dial, file button, acts.
-int32_t PanelPenUp(int32_t x, int32_t y);
+PanelChange PanelPenUp(DialDrag& drag, StampSettings& settings, int32_t x, int32_t y);
 
 }  // namespace stamp

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "src/core/panel_image.h"
+#include "src/core/panel_image_layout.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
@@ -30,14 +30,6 @@ struct RasterPoint {
 
 constexpr RasterPoint FromPanel(PanelPoint point) { return {point.x, point.y + kPanelTopRow}; }
 
-// A rectangle of a source image: top-left corner and size.
-struct Region {
-  int32_t x;
-  int32_t y;
-  int32_t width;
-  int32_t height;
-};
-
 // One picture of the panel: the region it is taken from and where its top-left corner lands.
 struct PanelPiece {
   Region source;
@@ -49,17 +41,14 @@ struct PanelPiece {
 inline constexpr PanelPoint kGridOrigin = {110, 10};
 inline constexpr PanelPoint kDialCentre = {75, 60};
 
-// Pictures taken from the PanelImage (264x100).
-inline constexpr int32_t kCellGridWidth = STAMP_SHEET_WIDTH;
-inline constexpr int32_t kCellGridHeight = STAMP_SHEET_HEIGHT;
-inline constexpr PanelPiece kCellGridPiece = {
-    {kCellAreaX, kCellAreaY, kCellGridWidth, kCellGridHeight}, FromPanel(kGridOrigin)};
-inline constexpr PanelPiece kDialBackgroundPiece = {{190, 0, 70, 70}, FromPanel({40, 25})};
-inline constexpr PanelPiece kDialFacePiece = {{0, 0, 70, 70}, FromPanel({40, 25})};
+// Pictures taken from the PanelImage.
+inline constexpr PanelPiece kCellGridPiece = {kCellArea, FromPanel(kGridOrigin)};
+inline constexpr PanelPiece kDialBackgroundPiece = {kDialBackgroundArt, FromPanel({40, 25})};
+inline constexpr PanelPiece kDialFacePiece = {kDialFaceArt, FromPanel({40, 25})};
 // The marker's destination is that of cell 0; cell (c, r) lies kCellSize x (c, r) further on.
-inline constexpr PanelPiece kMarkerPiece = {{0, 70, kCellSize, kCellSize}, FromPanel(kGridOrigin)};
-inline constexpr PanelPiece kPlusPiece = {{40, 70, 10, 10}, FromPanel({90, 10})};
-inline constexpr PanelPiece kMinusPiece = {{40, 80, 10, 10}, FromPanel({90, 100})};
+inline constexpr PanelPiece kMarkerPiece = {kMarkerArt, FromPanel(kGridOrigin)};
+inline constexpr PanelPiece kPlusPiece = {kPlusArt, FromPanel({90, 10})};
+inline constexpr PanelPiece kMinusPiece = {kMinusArt, FromPanel({90, 100})};
 
 // The file button's picture, which the host keeps in its own panel raster.
 inline constexpr PanelPiece kFileButtonPiece = {
@@ -83,14 +72,31 @@ struct HitArea {
   }
 };
 
-// Each hit area but the dial's starts one pixel inside the left and top edges of the picture it
-// belongs to and reaches its right and bottom edges. The dial's lies within its 70x70 picture,
-// one pixel in from the left edge and three from the top, right and bottom edges.
-inline constexpr HitArea kGridHit = {111, 11, 229, 99};
-inline constexpr HitArea kPlusHit = {91, 11, 99, 19};
-inline constexpr HitArea kMinusHit = {91, 101, 99, 109};
-inline constexpr HitArea kDialHit = {41, 28, 106, 91};
-inline constexpr HitArea kFileButtonHit = {181, 96, 229, 114};
+// How far a hit area lies inside the edges of the picture it belongs to; a picture's right and
+// bottom edges are its last column and row.
+struct Inset {
+  int32_t left;
+  int32_t top;
+  int32_t right;
+  int32_t bottom;
+};
+
+constexpr HitArea HitAreaOf(const PanelPiece& piece, Inset inset) {
+  const int32_t left = piece.destination.x;
+  const int32_t top = piece.destination.y - kPanelTopRow;
+  return {left + inset.left, top + inset.top, left + piece.source.width - 1 - inset.right,
+          top + piece.source.height - 1 - inset.bottom};
+}
+
+// Each hit area but the dial's starts one pixel inside the left and top edges of its picture and
+// reaches its right and bottom edges. The dial's lies one pixel in from the left edge and three
+// from the top, right and bottom edges.
+inline constexpr Inset kButtonInset = {1, 1, 0, 0};
+inline constexpr HitArea kGridHit = HitAreaOf(kCellGridPiece, kButtonInset);
+inline constexpr HitArea kPlusHit = HitAreaOf(kPlusPiece, kButtonInset);
+inline constexpr HitArea kMinusHit = HitAreaOf(kMinusPiece, kButtonInset);
+inline constexpr HitArea kDialHit = HitAreaOf(kDialFacePiece, {1, 3, 3, 3});
+inline constexpr HitArea kFileButtonHit = HitAreaOf(kFileButtonPiece, kButtonInset);
 static_assert(kFileButtonHit.Contains(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y) &&
                   !kGridHit.Contains(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y),
               "the host's press point must open the load dialog");

@@ -1,14 +1,11 @@
-// The module's exports: the host's entry points, each forwarded to the subsystem that owns it
+// The module's exports: the host's entry points, each forwarded to its work over the session
 // under the guard that keeps exceptions inside the module. stamp/plugin.h declares them, so the
 // compiler holds every definition to the contract's signature.
 #include "stamp/plugin.h"
 
-#include "src/canvas/stroke.h"
-#include "src/panel/draw.h"
-#include "src/panel/input.h"
+#include "src/plugin/events.h"
 #include "src/plugin/export_guard.h"
 #include "src/plugin/lifecycle.h"
-#include "src/stamp/keys.h"
 
 namespace {
 
@@ -39,30 +36,30 @@ int32_t plg_version() { return stamp::kInterfaceVersion; }
 // Panel drawing, and pen input on the panel in panel coordinates.
 int32_t plg_update_submenu() {
   return stamp::Guarded(kDone, [] {
-    stamp::DrawPanel();
+    stamp::UpdatePanel();
     return kDone;
   });
 }
 int32_t plg_submenu_down(int32_t x, int32_t y) {
-  return stamp::Guarded(kNotTaken, [=] { return stamp::PanelPenDown(x, y); });
+  return stamp::Guarded(kNotTaken, [=] { return stamp::PanelDown(x, y); });
 }
 int32_t plg_submenu_move(int32_t x, int32_t y) {
-  return stamp::Guarded(kNotTaken, [=] { return stamp::PanelPenMove(x, y); });
+  return stamp::Guarded(kNotTaken, [=] { return stamp::PanelMove(x, y); });
 }
 int32_t plg_submenu_up(int32_t x, int32_t y) {
-  return stamp::Guarded(kNotTaken, [=] { return stamp::PanelPenUp(x, y); });
+  return stamp::Guarded(kNotTaken, [=] { return stamp::PanelUp(x, y); });
 }
 
 // Canvas stroke: pen down in view coordinates, move (first two values unused) and up in canvas
 // coordinates.
 int32_t plg_mouse_down(int32_t x, int32_t y) {
-  return stamp::Guarded(kNotTaken, [=] { return stamp::PenDown(x, y); });
+  return stamp::Guarded(kNotTaken, [=] { return stamp::CanvasDown(x, y); });
 }
 int32_t plg_mouse_move(int32_t, int32_t, int32_t x, int32_t y) {
-  return stamp::Guarded(kNotTaken, [=] { return stamp::PenMove(x, y); });
+  return stamp::Guarded(kNotTaken, [=] { return stamp::CanvasMove(x, y); });
 }
 int32_t plg_mouse_up(int32_t x, int32_t y) {
-  return stamp::Guarded(kNotTaken, [=] { return stamp::PenUp(x, y); });
+  return stamp::Guarded(kNotTaken, [=] { return stamp::CanvasUp(x, y); });
 }
 
 // The cell keys: previous and next cell.

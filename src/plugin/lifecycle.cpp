@@ -3,19 +3,17 @@
 #include <string>
 
 #include "src/core/messages.h"
-#include "src/core/module_state.h"
-#include "src/files/panel_image.h"
-#include "src/files/stamp_sheet.h"
+#include "src/plugin/module_state.h"
 #include "src/plugin/settings.h"
-#include "src/stamp/mul_table.h"
-#include "src/stamp/rebuild.h"
+#include "src/plugin/stamp_image.h"
+#include "src/prepare/mul_table.h"
 #include "stamp/platform.h"
 
 namespace stamp {
 namespace {
 
 // The panel image file, under the host's directory (which ends in a backslash).
-constexpr char16_t kPanelImageFile[] = u"plugin\\kvo_stamp.dat";
+constexpr char16_t kPanelImageFile[] = u"" STAMP_PLUGIN_FOLDER "\\" STAMP_PANEL_IMAGE_FILE;
 
 }  // namespace
 
@@ -26,11 +24,11 @@ int32_t StartUp(void* record) {
   if (record == nullptr) return 0;
   module.host = HostContext(record);
   const std::u16string panelPath = module.host.hostDirectory() + kPanelImageFile;
-  if (!CreatePanelImage(panelPath, module.host, module.panel)) return 0;
-  ReadSettings(module);
+  if (!CreatePanelImage(panelPath, module.host, module.panelImage)) return 0;
+  module.settings = ReadSettings(module.host.profileApp());
   BuildMulTable();
-  LoadStampSheet();
-  RebuildStamp(true);
+  LoadStampSheet(module.settings.stampPath, module.panelImage, module.sheet);
+  PrepareStampImage(module);
   module.initialised = true;
   return 1;
 }
@@ -39,8 +37,8 @@ int32_t StartUp(void* record) {
 // them in that order, so either may be there.
 void AbandonStartUp() {
   ModuleState& module = Module();
-  ReleaseStampSheet();
-  if (module.panel.context != 0) ReleasePanelImage(module.panel);
+  ReleaseStampSheet(module.sheet);
+  ReleasePanelImage(module.panelImage);
   module = ModuleState{};
   plat_message_box(kMemoryAllocationError);
 }
@@ -48,9 +46,9 @@ void AbandonStartUp() {
 void ShutDown() {
   ModuleState& module = Module();
   if (!module.initialised) return;
-  WriteSettings(module);
-  ReleaseStampSheet();
-  ReleasePanelImage(module.panel);
+  WriteSettings(module.host.profileApp(), module.settings);
+  ReleaseStampSheet(module.sheet);
+  ReleasePanelImage(module.panelImage);
   module.initialised = false;
 }
 

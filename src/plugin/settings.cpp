@@ -1,16 +1,15 @@
 #include "src/plugin/settings.h"
 
-#include "stamp/platform.h"
+#include "stamp/plugin.h"
 
 namespace stamp {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
-constexpr char16_t kSelectKey[] = u"select";
-constexpr char16_t kDegreeKey[] = u"degree";
-constexpr char16_t kShrinkKey[] = u"shrink";
-constexpr char16_t kFileKey[] = u"file";
-constexpr int32_t kDefaultReduction = 30;
+constexpr char16_t kSection[] = u"" STAMP_PROFILE_SECTION;
+constexpr char16_t kSelectionKey[] = u"" STAMP_PROFILE_SELECTION_KEY;
+constexpr char16_t kAngleKey[] = u"" STAMP_PROFILE_ANGLE_KEY;
+constexpr char16_t kReductionKey[] = u"" STAMP_PROFILE_REDUCTION_KEY;
+constexpr char16_t kFileKey[] = u"" STAMP_PROFILE_FILE_KEY;
 constexpr int32_t kFirstPathCapacity = PLAT_MAX_PATH;
 
 // The whole string value of key: the profile reports the full length even when the buffer was
@@ -30,20 +29,20 @@ std::u16string ReadString(PlatApp* app, const char16_t* key) {
 
 }  // namespace
 
-void ReadSettings(ModuleState& module) {
-  PlatApp* app = module.host.profileApp();
-  module.selection = plat_profile_get_int(app, kSection, kSelectKey, 0);
-  module.angle = plat_profile_get_int(app, kSection, kDegreeKey, 0);
-  module.reduction = plat_profile_get_int(app, kSection, kShrinkKey, kDefaultReduction);
-  module.stampPath = ReadString(app, kFileKey);
+StampSettings ReadSettings(PlatApp* app) {
+  StampSettings settings;
+  settings.selection = plat_profile_get_int(app, kSection, kSelectionKey, settings.selection);
+  settings.angle = plat_profile_get_int(app, kSection, kAngleKey, settings.angle);
+  settings.reduction = plat_profile_get_int(app, kSection, kReductionKey, settings.reduction);
+  settings.stampPath = ReadString(app, kFileKey);
+  return settings;
 }
 
-void WriteSettings(const ModuleState& module) {
-  PlatApp* app = module.host.profileApp();
-  plat_profile_write_int(app, kSection, kSelectKey, module.selection);
-  plat_profile_write_int(app, kSection, kDegreeKey, module.angle);
-  plat_profile_write_int(app, kSection, kShrinkKey, module.reduction);
-  plat_profile_write_string(app, kSection, kFileKey, module.stampPath.c_str());
+void WriteSettings(PlatApp* app, const StampSettings& settings) {
+  plat_profile_write_int(app, kSection, kSelectionKey, settings.selection);
+  plat_profile_write_int(app, kSection, kAngleKey, settings.angle);
+  plat_profile_write_int(app, kSection, kReductionKey, settings.reduction);
+  plat_profile_write_string(app, kSection, kFileKey, settings.stampPath.c_str());
 }
 
 }  // namespace stamp

@@ -1,16 +1,17 @@
-// The persisted StampSettings: selection, angle, reduction and stampPath, kept in the host
-// application's profile under the section "plugin_kvo_stamp".
+// The persisted StampSettings, kept in the host application's profile under the section and keys
+// stamp/plugin.h names.
 #pragma once
 
-#include "src/core/module_state.h"
+#include "src/core/stamp_settings.h"
+#include "stamp/platform.h"
 
 namespace stamp {
 
-// Reads the four keys through the host's profileApp into the module state. Values are taken as
-// they are, without range checks; absent keys give 0, 0, 30 and the empty path.
-void ReadSettings(ModuleState& module);
+// Reads the four keys through the host's application object. Values are taken as they are,
+// without range checks; absent keys give the defaults.
+StampSettings ReadSettings(PlatApp* app);
 
-// Writes the four keys from the module state (integers, then the path as a string).
-void WriteSettings(const ModuleState& module);
+// Writes the four keys (integers, then the path as a string).
+void WriteSettings(PlatApp* app, const StampSettings& settings);
 
 }  // namespace stamp

@@ -1,4 +1,4 @@
-#include "src/core/module_state.h"
+#include "src/plugin/module_state.h"
 
 namespace stamp {
 

@@ -1,4 +1,4 @@
-#include "src/files/make_bitmap_info.h"
+#include "src/images/make_bitmap_info.h"
 
 #include <cstring>
 #include <new>

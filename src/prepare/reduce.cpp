@@ -15,7 +15,7 @@
 // taken down each source column first and across the column sums after: a 30 -> 29 reduction
 // reads each source pixel of two rows per destination row, instead of 900 positions per
 // destination pixel.
-#include "src/stamp/reduce.h"
+#include "src/prepare/reduce.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "src/pixel/canvas_access.h"
-#include "src/stamp/reduce_factors.h"
+#include "src/prepare/reduce_factors.h"
 
 namespace stamp {
 namespace {

@@ -1,11 +1,11 @@
-#include "src/files/panel_image.h"
+#include "src/images/panel_image.h"
 
 #include <cstring>
 #include <vector>
 
 #include "src/core/messages.h"
-#include "src/files/context_pair.h"
-#include "src/files/make_bitmap_info.h"
+#include "src/images/make_bitmap_info.h"
+#include "src/images/selected_bitmap.h"
 
 namespace stamp {
 namespace {
@@ -63,7 +63,7 @@ bool CreatePanelImage(const std::u16string& path, const HostContext& host, Panel
     plat_bit_blt(image.context, 0, 0, kPanelImageWidth, kPanelImageHeight, source, 0, 0,
                  PLAT_SRCCOPY);
   }
-  ReleaseContextPair(source, sourcePrevious, file);
+  ReleaseSelectedBitmap(source, sourcePrevious, file);
   if (!created) {
     if (image.context != 0) plat_delete_dc(image.context);  // released with the rest
     image = PanelImage{};
@@ -73,7 +73,8 @@ bool CreatePanelImage(const std::u16string& path, const HostContext& host, Panel
 }
 
 void ReleasePanelImage(PanelImage& image) {
-  ReleaseContextPair(image.context, image.previousBitmap, image.bitmap);
+  if (image.context == 0) return;
+  ReleaseSelectedBitmap(image.context, image.previousBitmap, image.bitmap);
   image = PanelImage{};
 }
 

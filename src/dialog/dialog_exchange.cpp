@@ -1,6 +1,6 @@
-#include "src/files/dialog_exchange.h"
+#include "src/dialog/dialog_exchange.h"
 
-#include "src/files/dialog_base.h"
+#include "src/dialog/dialog_base.h"
 #include "stamp/platform.h"
 
 namespace stamp {

@@ -1,7 +1,7 @@
 // MulTable holds floor(a x b / 256) for every pair of channel values. It stands in for every
 // product of a colour value and an 8-bit weight in the rotation, so the per-pixel work needs
 // neither multiplication nor division.
-#include "src/stamp/mul_table.h"
+#include "src/prepare/mul_table.h"
 
 #include <array>
 

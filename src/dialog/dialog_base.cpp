@@ -1,10 +1,10 @@
-#include "src/files/dialog_base.h"
+#include "src/dialog/dialog_base.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "src/files/dialog_exchange.h"
+#include "src/dialog/dialog_exchange.h"
 
 namespace stamp {
 namespace {

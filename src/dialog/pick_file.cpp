@@ -1,4 +1,4 @@
-#include "src/files/pick_file.h"
+#include "src/dialog/pick_file.h"
 
 namespace stamp {
 namespace {

@@ -1,8 +1,8 @@
-#include "src/files/stamp_load_dialog.h"
+#include "src/dialog/stamp_load_dialog.h"
 
 #include <algorithm>
 
-#include "src/files/pick_file.h"
+#include "src/dialog/pick_file.h"
 #include "src/resources/load_dialog_template.h"
 
 namespace stamp {

@@ -7,16 +7,15 @@
 // GetPixel24. The cell is staged in the StampImage square, which the white fill right after
 // clears anyway. overlaySave is left alone: it holds the clean overlay while a canvas stroke is
 // under way, and a key press between pen down and pen up must not print the cell into it.
-#include "src/stamp/rebuild.h"
+#include "src/prepare/rebuild.h"
 
 #include <cstdint>
 #include <optional>
 
-#include "src/core/module_state.h"
-#include "src/core/panel_image.h"
+#include "src/core/panel_image_layout.h"
 #include "src/pixel/pixel_ops.h"
-#include "src/stamp/reduce.h"
-#include "src/stamp/rotate.h"
+#include "src/prepare/reduce.h"
+#include "src/prepare/rotate.h"
 
 namespace stamp {
 namespace {
@@ -42,36 +41,40 @@ void CopyBlock(ImageView dst, int32_t dx, int32_t dy, ConstImageView src, int32_
 
 // A cell beyond the int32 coordinates lies far outside the PanelImage, where a copy takes no
 // pixel, so it is left out altogether.
-void CopySelectedCell(const ModuleState& module, ImageView dst, int32_t dx, int32_t dy) {
-  const std::optional<CellPoint> corner = CellCorner(module.selection, {kCellAreaX, kCellAreaY});
+void CopySelectedCell(ConstImageView panelImage, int32_t selection, ImageView dst, int32_t dx,
+                      int32_t dy) {
+  const std::optional<CellPoint> corner = CellCorner(selection, {kCellArea.x, kCellArea.y});
   if (!corner) return;
-  CopyBlock(dst, dx, dy, PanelImageView(module.panel), corner->x, corner->y);
+  CopyBlock(dst, dx, dy, panelImage, corner->x, corner->y);
 }
 
 // Fills the cell cache from the PanelImage. A reduced cell is averaged from its staged copy into
 // scratchBuffer (0,0), and the whole 30x30 block there goes to the cache; only its top-left
 // N x N pixels are meaningful.
-void ExtractCell(const ModuleState& module, ImageView stampImage, ImageView scratch) {
-  if (!Reduces(module.reduction)) {
-    CopySelectedCell(module, stampImage, kCellCacheX, kCellCacheY);
+void ExtractCell(ConstImageView panelImage, const StampSettings& settings, StampBuffers buffers) {
+  if (!Reduces(settings.reduction)) {
+    CopySelectedCell(panelImage, settings.selection, buffers.stampImage, kCellCacheX, kCellCacheY);
     return;
   }
-  CopySelectedCell(module, stampImage, 0, 0);
-  ReduceAreaAverage(scratch, stampImage, module.reduction, module.reduction, kCellSize, kCellSize);
-  CopyBlock(stampImage, kCellCacheX, kCellCacheY, scratch, 0, 0);
+  CopySelectedCell(panelImage, settings.selection, buffers.stampImage, 0, 0);
+  ReduceAreaAverage(buffers.scratch, buffers.stampImage, settings.reduction, settings.reduction,
+                    kCellSize, kCellSize);
+  CopyBlock(buffers.stampImage, kCellCacheX, kCellCacheY, buffers.scratch, 0, 0);
 }
 
 }  // namespace
 
-void RebuildStamp(bool extract) {
-  ModuleState& module = Module();
-  const ImageView stampImage = module.host.canvasView(module.host.stampBuffer());
-  const ImageView scratch = module.host.canvasView(module.host.scratchBuffer());
-  if (extract) ExtractCell(module, stampImage, scratch);
-  FillWhite(stampImage, 0, 0, kStampSquareSide, kStampSquareSide);
-  CopyBlock(scratch, 0, 0, stampImage, kCellCacheX, kCellCacheY);
-  const int32_t side = EffectiveSize(module.reduction);
-  module.rotatedSize = RotateBilinear(stampImage, scratch, side, side, module.angle);
+RotatedSize PrepareStamp(ConstImageView panelImage, const StampSettings& settings,
+                         StampBuffers buffers) {
+  ExtractCell(panelImage, settings, buffers);
+  return TurnStamp(settings, buffers);
+}
+
+RotatedSize TurnStamp(const StampSettings& settings, StampBuffers buffers) {
+  FillWhite(buffers.stampImage, 0, 0, kStampSquareSide, kStampSquareSide);
+  CopyBlock(buffers.scratch, 0, 0, buffers.stampImage, kCellCacheX, kCellCacheY);
+  const int32_t side = EffectiveSize(settings.reduction);
+  return RotateBilinear(buffers.stampImage, buffers.scratch, side, side, settings.angle);
 }
 
 }  // namespace stamp

@@ -1,4 +1,4 @@
-#include "src/core/panel_image.h"
+#include "src/core/panel_image_layout.h"
 
 #include <cstdint>
 

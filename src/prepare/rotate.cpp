@@ -14,7 +14,7 @@
 // = 254, so the row mixes are valid first indices of the 256-entry table again, and the final
 // mix of two values up to 254 stays at or below floor(254*255/256) = 253. The price is a slight
 // darkening: a weight of 0 maps v to max(v - 1, 0), and white comes out at 251..253.
-#include "src/stamp/rotate.h"
+#include "src/prepare/rotate.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +24,7 @@
 #include <optional>
 
 #include "src/pixel/canvas_access.h"
-#include "src/stamp/mul_table.h"
+#include "src/prepare/mul_table.h"
 
 namespace stamp {
 namespace {

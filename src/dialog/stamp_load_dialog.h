@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "src/files/dialog_base.h"
-#include "src/files/dialog_exchange.h"
+#include "src/dialog/dialog_base.h"
+#include "src/dialog/dialog_exchange.h"
 
 namespace stamp {
 
