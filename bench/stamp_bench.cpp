@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "src/stamp/mul_table.h"
-#include "src/stamp/reduce.h"
-#include "src/stamp/rotate.h"
-#include "stamp/reference.h"
-#include "stamp/test_canvas.h"
+#include "src/prepare/mul_table.h"
+#include "src/prepare/reduce.h"
+#include "src/prepare/rotate.h"
+#include "prepare/reference.h"
+#include "support/canvas_record.h"
 
 namespace stamp::bench {
 namespace {

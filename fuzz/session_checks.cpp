@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "src/core/module_state.h"
+#include "src/plugin/module_state.h"
 #include "stamp/host_record.h"
 
 namespace stamp::fuzz {
@@ -85,7 +85,7 @@ void HostWatch::CheckPanel(Call call, bool sessionOpen) {
     if (Changed(panel.bytes, panel_)) Fail("the panel raster changed outside drawing");
     return;
   }
-  const int32_t selection = Module().selection;
+  const int32_t selection = Module().settings.selection;
   if (selection >= 0 && selection < kCellCount) {
     const size_t hostRows = static_cast<size_t>(panel.row(STAMP_PANEL_TOP_ROW - 1) - panel.bytes);
     if (std::memcmp(panel.bytes + hostRows, panel_.data() + hostRows, panel_.size() - hostRows)) {

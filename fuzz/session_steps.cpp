@@ -5,18 +5,13 @@
 #include <string>
 
 #include "platform/testing/platform_testing.h"
-#include "src/core/module_state.h"
-#include "src/files/panel_image.h"
+#include "src/plugin/module_state.h"
 #include "src/resources/load_dialog_template.h"
 #include "stamp/host_record.h"
 #include "stamp/plugin.h"
 
 namespace stamp::fuzz {
 namespace {
-
-// A pen-up on the file button that lies outside the cell grid.
-constexpr int32_t kFileButtonX = 200;
-constexpr int32_t kFileButtonY = 105;
 
 // A coordinate or a record value: 0 to 239 from one byte (the panel's and the canvas's range), a
 // small negative number, or any 32-bit value from four more bytes.
@@ -54,13 +49,13 @@ void ExpectResult(const Session& s, int32_t result, int32_t taken, int32_t alsoT
 // A start-up that went on without a word holds the panel file in the PanelImage, outside the
 // cells a sheet replaces.
 void ExpectPanelFileShown(const SessionWorld& world) {
-  const uint8_t* image = Module().panel.pixels;
+  const uint8_t* image = Module().panelImage.pixels;
   const std::vector<uint8_t>& file = world.panelPixels();
   for (int32_t y = 0; y < kPanelImageHeight; ++y) {
     const size_t row = static_cast<size_t>((kPanelImageHeight - 1 - y) * kPanelImageWidth) * 3;
     for (int32_t x = 0; x < kPanelImageWidth; ++x) {
-      const bool inCells = x >= kCellAreaX && x < kCellAreaX + kCellColumns * kCellSize &&
-                           y < kCellAreaY + kCellRows * kCellSize;
+      const bool inCells = x >= kCellArea.x && x < kCellArea.x + kCellArea.width &&
+                           y < kCellArea.y + kCellArea.height;
       const size_t at = row + static_cast<size_t>(x) * 3;
       if (!inCells && std::memcmp(image + at, file.data() + at, 3) != 0) {
         Fail("a start-up that reported nothing does not show the panel file");
@@ -91,8 +86,9 @@ void Pen(Session& s) {
 }
 
 void PressFileButton(Session& s) {
-  const int32_t result =
-      Watched(s, Call::PanelPen, [] { return plg_submenu_up(kFileButtonX, kFileButtonY); });
+  const int32_t result = Watched(s, Call::PanelPen, [] {
+    return plg_submenu_up(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y);
+  });
   Expect(result == (s.open ? STAMP_RESULT_PANEL_CHANGED : 0), "the file button's result");
 }
 

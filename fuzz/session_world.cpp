@@ -7,6 +7,7 @@
 
 #include "host/record/bmp_encoder.h"
 #include "host/record/host_directory.h"
+#include "stamp/plugin.h"
 
 namespace stamp::fuzz {
 namespace {
@@ -85,9 +86,9 @@ SessionWorld::~SessionWorld() {
 
 void SessionWorld::MakeFiles() {
   const std::filesystem::path host = folder_ / "host";
-  std::filesystem::create_directories(host / "plugin");
+  std::filesystem::create_directories(host / STAMP_PLUGIN_FOLDER);
   std::filesystem::create_directories(host / "stamp" / "folder.bmp");
-  WriteBytes(host / "plugin" / "kvo_stamp.dat",
+  WriteBytes(host / STAMP_PLUGIN_FOLDER / STAMP_PANEL_IMAGE_FILE,
              host::EncodeBmp24({panelPixels_.data(), kPanelWidth, kPanelHeight}));
   WriteBytes(host / "stamp-host", {});
   const std::vector<uint8_t> sheet = PatternBmp(120, 90);

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "stamp_pipeline/session.h"
+#include "support/plane.h"
 
 namespace stamp::test {
 

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "canvas/press_model.h"
-#include "src/core/module_state.h"
 
 namespace stamp::test {
 namespace {
@@ -16,7 +15,6 @@ constexpr uint32_t kCanvasFields[] = {STAMP_REC_OVERLAY_BUFFER, STAMP_REC_UNDO_B
 }  // namespace
 
 void StrokeTest::SetUp() {
-  ui.Install();
   uint32_t seed = 40;
   for (const uint32_t field : kCanvasFields) FillCanvasRandom(host, field, ++seed);
   host.setInt(STAMP_REC_HOST_FLAG_A, kFlagA);
@@ -25,11 +23,11 @@ void StrokeTest::SetUp() {
 }
 
 void StrokeTest::UseStampSize(int32_t width, int32_t height) {
-  Module().rotatedSize = {width, height};
+  stamp = PreparedStamp{context.canvasView(context.stampBuffer()), {width, height}};
 }
 
 Bytes StrokeTest::Pressed(Bytes target, int64_t left, int64_t top) const {
-  const RotatedSize size = Module().rotatedSize;
+  const RotatedSize size = stamp->size;
   return PressedStamp(host, size.width, size.height, std::move(target), left, top);
 }
 
@@ -43,12 +41,6 @@ std::array<int32_t, 4> StrokeTest::UpdateRect() const {
   std::array<int32_t, 4> rect{};
   for (uint32_t i = 0; i < rect.size(); ++i) rect[i] = host.getInt(STAMP_REC_UPDATE_RECT + 4 * i);
   return rect;
-}
-
-uint32_t LayerField(int32_t layer) {
-  constexpr uint32_t kFields[] = {STAMP_REC_LAYER0_BUFFER, STAMP_REC_LAYER1_BUFFER,
-                                  STAMP_REC_LAYER2_BUFFER};
-  return kFields[layer];
 }
 
 }  // namespace stamp::test

@@ -4,13 +4,12 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas/stroke_fixture.h"
 #include "src/canvas/stroke.h"
-#include "src/core/module_state.h"
-#include "src/stamp/keys.h"
-#include "src/stamp/rebuild.h"
+#include "support/preparation.h"
 #include "stamp/plugin.h"
 
 namespace stamp::test {
@@ -28,12 +27,12 @@ TEST_P(NoStrokeTest, PenMoveAndPenUpDrawNothing) {
     ASSERT_EQ(PenUp(100, 100), STAMP_RESULT_LAYER_CHANGED);
   }
   if (GetParam() == Before::RefusedPenDown) {
-    Module().stampLoaded = false;
+    const StrokeStamp loaded = std::exchange(stamp, std::nullopt);
     ASSERT_EQ(PenDown(100, 100), STAMP_RESULT_NOT_TAKEN);
-    Module().stampLoaded = true;
+    stamp = loaded;
   }
   FillCanvasRandom(host, STAMP_REC_OVERLAY_SAVE, 99);
-  Module().savedFlagA = 123;
+  stroke.savedFlagA = 123;
   const HostState before = State();
   EXPECT_EQ(PenMove(50, 50), STAMP_RESULT_NOT_TAKEN);
   EXPECT_EQ(PenUp(50, 50), STAMP_RESULT_NOT_TAKEN);
@@ -100,14 +99,15 @@ TEST_P(CopyBytesTest, NonPositiveCountCopiesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Counts, CopyBytesTest, ::testing::Values(0, -1, INT_MIN));
 
-// The key rebuilds a reduced stamp while the stroke holds the clean overlay in overlaySave: the
-// next preview and pen up still start from that clean overlay.
+// A cell key rebuilds a reduced stamp while the stroke holds the clean overlay in overlaySave:
+// the next preview and pen up still start from that clean overlay.
 TEST_F(StrokeTest, CellKeyDuringAStrokeLeavesTheSavedOverlayClean) {
-  Module().reduction = 10;
-  RebuildStamp(true);
+  Preparation preparation(host);
+  preparation.Rebuild(0, 10, 0);
+  UseStampSize(preparation.size().width, preparation.size().height);
   const Bytes overlay = Canvas(STAMP_REC_OVERLAY_BUFFER);
   ASSERT_EQ(PenDown(100, 100), STAMP_RESULT_OVERLAY_CHANGED);
-  ASSERT_EQ(KeyNextCell(), STAMP_RESULT_PANEL_CHANGED);
+  preparation.Rebuild(1, 10, 0);
   ASSERT_EQ(PenMove(120, 120), STAMP_RESULT_OVERLAY_CHANGED);
   EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == Pressed(overlay, 115, 115));
   ASSERT_EQ(PenUp(120, 120), STAMP_RESULT_LAYER_CHANGED);

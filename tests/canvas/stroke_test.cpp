@@ -8,7 +8,6 @@
 #include "canvas/stroke_fixture.h"
 #include "src/canvas/stroke.h"
 #include "src/core/messages.h"
-#include "src/core/module_state.h"
 #include "stamp/plugin.h"
 
 namespace stamp::test {
@@ -78,7 +77,7 @@ TEST_F(StrokeTest, LayerOneIsTheBufferAtByte856) {
 }
 
 TEST_F(StrokeTest, WithoutASheetPenDownAsksForOneAndNothingChanges) {
-  Module().stampLoaded = false;
+  stamp = std::nullopt;
   const HostState before = State();
   EXPECT_EQ(PenDown(100, 100), STAMP_RESULT_NOT_TAKEN);
   EXPECT_EQ(PenMove(120, 120), STAMP_RESULT_NOT_TAKEN);

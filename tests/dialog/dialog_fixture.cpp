@@ -10,17 +10,12 @@
 
 namespace stamp::test {
 
-DialogTest::DialogTest() {
-  plat_set_program_path((folder / "stamp-host").c_str());
-  ui.Install();
-}
+DialogTest::DialogTest() { plat_set_program_path((folder / "stamp-host").c_str()); }
 
 DialogTest::~DialogTest() {
   if (picker_ != nullptr) ::dlclose(picker_);
   plat_set_program_path(nullptr);
 }
-
-void DialogTest::TearDown() { liveObjects_.ExpectAllReleased(); }
 
 void DialogTest::MakeStampFolder(const std::vector<std::string>& names) {
   std::filesystem::create_directories(folder / "stamp");

@@ -1,6 +1,5 @@
 // A fake host program for the load dialog: a fresh folder D holding the program "stamp-host",
-// optionally a stamp\ folder of BMP names and a tgetfile.dll, with the scripted UI installed.
-// Each test ends by checking that every platform object it made was released.
+// optionally a stamp\ folder of BMP names and a tgetfile.dll, on the plug-in tests' fixture base.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,18 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "stamp/support/scripted_ui.h"
-#include "support/live_objects.h"
+#include "support/plugin_test.h"
 #include "support/test_files.h"
 #include "test_picker.h"
 
 namespace stamp::test {
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public PluginTest {
  protected:
   DialogTest();
   ~DialogTest() override;
-  void TearDown() override;
 
   // Creates D/stamp/ with an empty file for each name.
   void MakeStampFolder(const std::vector<std::string>& names);
@@ -34,10 +31,8 @@ class DialogTest : public ::testing::Test {
   const platform::ScriptedUi::DialogRun& lastRun() const;
 
   const TempFolder folder;
-  platform::ScriptedUi ui;
 
  private:
-  const LiveObjects liveObjects_;
   void* picker_ = nullptr;
 };
 

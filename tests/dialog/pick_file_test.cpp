@@ -1,11 +1,11 @@
 // The "File" button and PickFile: the picker library beside the program when it has tGetFile,
 // the system's file dialogs when no library is there.
-#include "src/files/pick_file.h"
+#include "src/dialog/pick_file.h"
 
 #include <algorithm>
 
 #include "dialog_fixture.h"
-#include "src/files/stamp_load_dialog.h"
+#include "src/dialog/stamp_load_dialog.h"
 #include "src/resources/load_dialog_template.h"
 
 namespace stamp::test {

@@ -1,6 +1,6 @@
 // The load dialog run by the scripted UI: the stamp folder's listing, selection, typing, OK and
 // Cancel.
-#include "src/files/stamp_load_dialog.h"
+#include "src/dialog/stamp_load_dialog.h"
 
 #include <cstdio>
 #include <fstream>

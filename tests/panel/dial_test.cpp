@@ -7,8 +7,8 @@
 
 #include "panel/panel_fixture.h"
 #include "src/panel/dial_angle.h"
-#include "src/panel/input.h"
 #include "src/panel/layout.h"
+#include "src/plugin/events.h"
 
 namespace stamp::test {
 namespace {
@@ -32,13 +32,13 @@ TEST(DialAngleTest, HitAreaGivesItsRangeAndSkipsTheTruncatedValues) {
 class DialPositionTest : public PanelTest, public ::testing::WithParamInterface<PointCase> {};
 
 TEST_P(DialPositionTest, PenDownSetsTheAngleAndTurnsTheCellCache) {
-  module().angle = 12345;
+  module().settings.angle = 12345;
   int32_t result = -1;
-  EXPECT_EQ(Observe([&] { result = PanelPenDown(GetParam().x, GetParam().y); }),
+  EXPECT_EQ(Observe([&] { result = PanelDown(GetParam().x, GetParam().y); }),
             Rebuild::RotationOnly);
   EXPECT_EQ(result, 2);
-  EXPECT_EQ(module().angle, GetParam().value);
-  EXPECT_TRUE(module().dialDragging);
+  EXPECT_EQ(module().settings.angle, GetParam().value);
+  EXPECT_TRUE(module().drag.dragging);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, DialPositionTest,
@@ -55,47 +55,47 @@ using DialTest = PanelTest;
 
 TEST_F(DialTest, PenDownOutsideTheHitAreaIsNotTaken) {
   for (const PanelPoint pen : {PanelPoint{40, 60}, {107, 60}, {75, 27}, {75, 92}, {120, 50}}) {
-    module().angle = 33;
-    module().dialDragging = true;
+    module().settings.angle = 33;
+    module().drag.dragging = true;
     int32_t result = -1;
-    EXPECT_EQ(Observe([&] { result = PanelPenDown(pen.x, pen.y); }), Rebuild::None);
+    EXPECT_EQ(Observe([&] { result = PanelDown(pen.x, pen.y); }), Rebuild::None);
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(module().angle, 33);
-    EXPECT_FALSE(module().dialDragging) << "pen-down ends a drag wherever it lands";
+    EXPECT_EQ(module().settings.angle, 33);
+    EXPECT_FALSE(module().drag.dragging) << "pen-down ends a drag wherever it lands";
   }
 }
 
 TEST_F(DialTest, MoveAfterAPenDownOutsideIsNotTaken) {
-  module().angle = 33;
-  EXPECT_EQ(PanelPenDown(150, 50), 0);
-  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelPenMove(65, 50), 0); }), Rebuild::None);
-  EXPECT_EQ(module().angle, 33);
+  module().settings.angle = 33;
+  EXPECT_EQ(PanelDown(150, 50), 0);
+  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelMove(65, 50), 0); }), Rebuild::None);
+  EXPECT_EQ(module().settings.angle, 33);
 }
 
 TEST_F(DialTest, DragLeavesTheDialAndComesBack) {
-  ASSERT_EQ(PanelPenDown(75, 59), 2);
-  EXPECT_EQ(PanelPenMove(106, 60), 2);
-  EXPECT_EQ(module().angle, -90);
-  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelPenMove(150, 60), 0); }), Rebuild::None);
-  EXPECT_EQ(module().angle, -90);
-  EXPECT_TRUE(module().dialDragging);
-  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelPenMove(41, 60), 2); }), Rebuild::RotationOnly);
-  EXPECT_EQ(module().angle, 90);
+  ASSERT_EQ(PanelDown(75, 59), 2);
+  EXPECT_EQ(PanelMove(106, 60), 2);
+  EXPECT_EQ(module().settings.angle, -90);
+  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelMove(150, 60), 0); }), Rebuild::None);
+  EXPECT_EQ(module().settings.angle, -90);
+  EXPECT_TRUE(module().drag.dragging);
+  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelMove(41, 60), 2); }), Rebuild::RotationOnly);
+  EXPECT_EQ(module().settings.angle, 90);
 }
 
 TEST_F(DialTest, PenUpEndsTheDrag) {
-  ASSERT_EQ(PanelPenDown(75, 59), 2);
-  EXPECT_EQ(PanelPenUp(150, 5), 0);
-  EXPECT_FALSE(module().dialDragging);
-  EXPECT_EQ(PanelPenMove(106, 60), 0);
-  EXPECT_EQ(module().angle, 0);
+  ASSERT_EQ(PanelDown(75, 59), 2);
+  EXPECT_EQ(PanelUp(150, 5), 0);
+  EXPECT_FALSE(module().drag.dragging);
+  EXPECT_EQ(PanelMove(106, 60), 0);
+  EXPECT_EQ(module().settings.angle, 0);
 }
 
 TEST_F(DialTest, PenUpInTheDialSetsTheAngleWithoutAPenDown) {
   int32_t result = -1;
-  EXPECT_EQ(Observe([&] { result = PanelPenUp(85, 70); }), Rebuild::RotationOnly);
+  EXPECT_EQ(Observe([&] { result = PanelUp(85, 70); }), Rebuild::RotationOnly);
   EXPECT_EQ(result, 2);
-  EXPECT_EQ(module().angle, -135);
+  EXPECT_EQ(module().settings.angle, -135);
 }
 
 }  // namespace

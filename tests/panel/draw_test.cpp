@@ -8,8 +8,8 @@
 #include <string>
 
 #include "panel/panel_fixture.h"
-#include "src/panel/draw.h"
 #include "src/panel/panel_text.h"
+#include "src/plugin/events.h"
 
 namespace stamp::test {
 namespace {
@@ -53,16 +53,16 @@ class DrawTest : public PanelTest {
  protected:
   void SetUp() override {
     PanelTest::SetUp();
-    std::memset(module().panel.pixels, kGrey, kPanelImageBytes);
+    std::memset(module().panelImage.pixels, kGrey, kPanelImageBytes);
     std::memset(raster(), kGrey / 2, kRasterBytes);
     baseline = RasterCopy();
   }
-  Plane Image() const { return PanelPlane(module().panel.pixels); }
+  Plane Image() const { return PanelPlane(module().panelImage.pixels); }
   Plane Stamp() const { return CanvasPlane(host, host.buffer(STAMP_REC_STAMP_BUFFER)); }
   // The raster drawn from the baseline.
   Bytes Drawn() {
     std::memcpy(raster(), baseline.data(), baseline.size());
-    DrawPanel();
+    UpdatePanel();
     return RasterCopy();
   }
   Bytes baseline;
@@ -79,7 +79,7 @@ class MarkerTest : public DrawTest, public ::testing::WithParamInterface<MarkerC
 
 // A black marker darkens its cell; a white one leaves it as it was. Only the marked cell differs.
 TEST_P(MarkerTest, DarkensExactlyTheSelectedCell) {
-  module().selection = GetParam().selection;
+  module().settings.selection = GetParam().selection;
   Paint(Image(), 0, 70, kCellSize, kCellSize, kBlack);
   const Bytes black = Drawn();
   Paint(Image(), 0, 70, kCellSize, kCellSize, kWhite);
@@ -111,7 +111,7 @@ class StampOnDialTest : public DrawTest, public ::testing::WithParamInterface<St
 
 TEST_P(StampOnDialTest, IsCentredOnTheDial) {
   const int32_t side = GetParam().side;
-  module().rotatedSize = {side, side};
+  module().stampSize = {side, side};
   Paint(Stamp(), 0, 0, side, side, kBlack);
   const Bytes black = Drawn();
   Paint(Stamp(), 0, 0, side, side, kWhite);
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, StampOnDialTest,
                                            StampCase{0, std::nullopt}));
 
 TEST_F(DrawTest, FileButtonCoversTheGridsLastRowsWhereTheyMeet) {
-  FillRandom(module().panel.pixels, kPanelImageBytes, 3);
+  FillRandom(module().panelImage.pixels, kPanelImageBytes, 3);
   Paint(Image(), 0, 70, kCellSize, kCellSize, kWhite);  // a neutral marker
   FillRandom(baseline.data(), baseline.size(), 4);
   const Bytes drawn = Drawn();
@@ -156,13 +156,13 @@ bool InRect(const PlatRect& r, int64_t x, int64_t y) {
 // Copies (grid, file button) and the texts come out the same; the dial gets its background added
 // and its face multiplied again, each icon is multiplied again.
 TEST_F(DrawTest, SecondDrawingBlendsTheDialAndIconsOnceMore) {
-  FillRandom(module().panel.pixels, kPanelImageBytes, 5);
+  FillRandom(module().panelImage.pixels, kPanelImageBytes, 5);
   FillRandom(baseline.data(), baseline.size(), 6);
-  module().rotatedSize = {0, 0};
+  module().stampSize = {0, 0};
   std::memcpy(raster(), baseline.data(), baseline.size());
-  DrawPanel();
+  UpdatePanel();
   const Bytes once = RasterCopy();
-  DrawPanel();
+  UpdatePanel();
   const Bytes twice = RasterCopy();
   const Plane image = Image();
   for (int64_t y = 0; y < STAMP_PANEL_HEIGHT; ++y) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "panel/panel_fixture.h"
-#include "src/panel/input.h"
+#include "src/plugin/events.h"
 #include "src/resources/load_dialog_template.h"
 
 namespace stamp::test {
@@ -27,14 +27,14 @@ class FileButtonTest : public PanelTest {
   void SetUp() override {
     PanelTest::SetUp();
     ui.SetScreenSize(kScreenWidth, kScreenHeight);
-    module().stampPath = u"C:\\sheets\\old.bmp";
-    module().angle = 45;
-    module().selection = 3;
-    module().reduction = 20;
+    module().settings.stampPath = u"C:\\sheets\\old.bmp";
+    module().settings.angle = 45;
+    module().settings.selection = 3;
+    module().settings.reduction = 20;
   }
   int32_t Press() {
     int32_t result = -1;
-    rebuild = Observe([&] { result = PanelPenUp(kButtonX, kButtonY); });
+    rebuild = Observe([&] { result = PanelUp(kButtonX, kButtonY); });
     return result;
   }
   // Window positions asked for other than the dialog's own.
@@ -56,7 +56,7 @@ class FileButtonTest : public PanelTest {
   }
   // The PanelImage's twelve cells against a sheet's first 120x90 pixels.
   bool CellsAre(const Bytes& sheet) const {
-    const Plane image = PanelPlane(module().panel.pixels);
+    const Plane image = PanelPlane(module().panelImage.pixels);
     const Plane cells{const_cast<uint8_t*>(sheet.data()), 120, 90,
                       static_cast<int64_t>(sheet.size())};
     for (int64_t y = 0; y < 90; ++y) {
@@ -72,18 +72,18 @@ class FileButtonTest : public PanelTest {
 
 TEST_F(FileButtonTest, CancelKeepsEveryStateAndGivesTheScreenBack) {
   ui.QueueCancel();
-  const Bytes cells(module().panel.pixels, module().panel.pixels + kPanelImageBytes);
+  const Bytes cells(module().panelImage.pixels, module().panelImage.pixels + kPanelImageBytes);
   EXPECT_EQ(Press(), 2);
   ASSERT_EQ(ui.dialogRuns().size(), 1u);
   EXPECT_EQ(ui.dialogRuns()[0].result, PLAT_IDCANCEL);
   EXPECT_EQ(ui.dialogRuns()[0].texts.at(kLoadDialogPathBox), u"C:\\sheets\\old.bmp");
   EXPECT_EQ(rebuild, Rebuild::None);
-  EXPECT_EQ(module().stampPath, u"C:\\sheets\\old.bmp");
-  EXPECT_EQ(module().angle, 45);
-  EXPECT_EQ(module().selection, 3);
-  EXPECT_EQ(module().reduction, 20);
-  EXPECT_FALSE(module().stampLoaded);
-  EXPECT_EQ(Bytes(module().panel.pixels, module().panel.pixels + kPanelImageBytes), cells);
+  EXPECT_EQ(module().settings.stampPath, u"C:\\sheets\\old.bmp");
+  EXPECT_EQ(module().settings.angle, 45);
+  EXPECT_EQ(module().settings.selection, 3);
+  EXPECT_EQ(module().settings.reduction, 20);
+  EXPECT_FALSE(module().sheet.loaded());
+  EXPECT_EQ(Bytes(module().panelImage.pixels, module().panelImage.pixels + kPanelImageBytes), cells);
   EXPECT_EQ(ui.messages(), Texts{});
   ExpectScreenGivenBack();
 }
@@ -95,12 +95,12 @@ TEST_F(FileButtonTest, ChosenSampleSheetReplacesTheCells) {
   ASSERT_EQ(ui.dialogRuns().size(), 1u);
   const std::u16string name = ui.dialogRuns()[0].lists.at(kLoadDialogList).at(1);
   const std::filesystem::path sheet = HostFolder() / "stamp" / std::filesystem::path(name);
-  EXPECT_EQ(module().stampPath, WindowsPath(sheet));
-  EXPECT_TRUE(module().stampLoaded);
+  EXPECT_EQ(module().settings.stampPath, WindowsPath(sheet));
+  EXPECT_TRUE(module().sheet.loaded());
   EXPECT_TRUE(CellsAre(SheetCells(sheet)));
-  EXPECT_EQ(module().angle, 0);
-  EXPECT_EQ(module().selection, 0);
-  EXPECT_EQ(module().reduction, 20);
+  EXPECT_EQ(module().settings.angle, 0);
+  EXPECT_EQ(module().settings.selection, 0);
+  EXPECT_EQ(module().settings.reduction, 20);
   EXPECT_EQ(rebuild, Rebuild::WithExtraction);
   EXPECT_EQ(ui.messages(), Texts{});
   ExpectScreenGivenBack();
@@ -112,10 +112,10 @@ TEST_F(FileButtonTest, ConfirmedSheetThatFailsStillResetsAngleAndCell) {
   ui.QueueOk();
   EXPECT_EQ(Press(), 2);
   EXPECT_EQ(ui.messages(), Texts{u"Stamp file open error"});
-  EXPECT_EQ(module().stampPath, missing);
-  EXPECT_FALSE(module().stampLoaded);
-  EXPECT_EQ(module().angle, 0);
-  EXPECT_EQ(module().selection, 0);
+  EXPECT_EQ(module().settings.stampPath, missing);
+  EXPECT_FALSE(module().sheet.loaded());
+  EXPECT_EQ(module().settings.angle, 0);
+  EXPECT_EQ(module().settings.selection, 0);
   EXPECT_EQ(rebuild, Rebuild::WithExtraction);
   ExpectScreenGivenBack();
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "panel/panel_fixture.h"
-#include "src/panel/input.h"
+#include "src/plugin/events.h"
 
 namespace stamp::test {
 namespace {
@@ -14,12 +14,12 @@ namespace {
 class GridTest : public PanelTest, public ::testing::WithParamInterface<PointCase> {};
 
 TEST_P(GridTest, PenUpSelectsTheCellAndExtractsIt) {
-  module().selection = 7;
+  module().settings.selection = 7;
   int32_t result = -1;
-  EXPECT_EQ(Observe([&] { result = PanelPenUp(GetParam().x, GetParam().y); }),
+  EXPECT_EQ(Observe([&] { result = PanelUp(GetParam().x, GetParam().y); }),
             Rebuild::WithExtraction);
   EXPECT_EQ(result, 2);
-  EXPECT_EQ(module().selection, GetParam().value);
+  EXPECT_EQ(module().settings.selection, GetParam().value);
   EXPECT_TRUE(ui.dialogRuns().empty());
 }
 
@@ -39,13 +39,13 @@ void PrintTo(const MissCase& c, std::ostream* out) { *out << "(" << c.x << ", " 
 class MissTest : public PanelTest, public ::testing::WithParamInterface<MissCase> {};
 
 TEST_P(MissTest, PenUpOnNoControlIsNotTaken) {
-  module().dialDragging = true;
+  module().drag.dragging = true;
   int32_t result = -1;
-  EXPECT_EQ(Observe([&] { result = PanelPenUp(GetParam().x, GetParam().y); }), Rebuild::None);
+  EXPECT_EQ(Observe([&] { result = PanelUp(GetParam().x, GetParam().y); }), Rebuild::None);
   EXPECT_EQ(result, 0);
-  EXPECT_FALSE(module().dialDragging);
-  EXPECT_EQ(module().selection, 0);
-  EXPECT_EQ(module().reduction, 30);
+  EXPECT_FALSE(module().drag.dragging);
+  EXPECT_EQ(module().settings.selection, 0);
+  EXPECT_EQ(module().settings.reduction, 30);
   EXPECT_TRUE(ui.dialogRuns().empty());
 }
 
@@ -56,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Positions, MissTest,
                                            MissCase{INT_MIN, INT_MIN}, MissCase{INT_MAX, 50}));
 
 TEST_F(PanelTest, PenUpBetweenTheButtonsReachesTheDial) {
-  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelPenUp(95, 50), 2); }), Rebuild::RotationOnly);
-  EXPECT_EQ(module().angle, -63);
-  EXPECT_EQ(module().reduction, 30);
+  EXPECT_EQ(Observe([&] { EXPECT_EQ(PanelUp(95, 50), 2); }), Rebuild::RotationOnly);
+  EXPECT_EQ(module().settings.angle, -63);
+  EXPECT_EQ(module().settings.reduction, 30);
 }
 
 struct ButtonCase {
@@ -72,12 +72,12 @@ class ReductionButtonTest : public PanelTest, public ::testing::WithParamInterfa
 
 // Every press rebuilds with extraction, also when the bound keeps the value.
 TEST_P(ReductionButtonTest, StepsTowardsTheRangeAndRebuilds) {
-  module().reduction = GetParam().before;
+  module().settings.reduction = GetParam().before;
   int32_t result = -1;
-  EXPECT_EQ(Observe([&] { result = PanelPenUp(GetParam().x, GetParam().y); }),
+  EXPECT_EQ(Observe([&] { result = PanelUp(GetParam().x, GetParam().y); }),
             Rebuild::WithExtraction);
   EXPECT_EQ(result, 2);
-  EXPECT_EQ(module().reduction, GetParam().after);
+  EXPECT_EQ(module().settings.reduction, GetParam().after);
 }
 
 constexpr int32_t kPlusX = 95, kPlusY = 15, kMinusX = 95, kMinusY = 105;

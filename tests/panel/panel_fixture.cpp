@@ -2,12 +2,8 @@
 
 #include <cstring>
 
-#include "platform/testing/platform_testing.h"
-#include "src/files/panel_image.h"
-#include "src/files/stamp_sheet.h"
-#include "src/stamp/mul_table.h"
-#include "src/stamp/rebuild.h"
 #include "stamp/platform_host.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {
@@ -26,26 +22,14 @@ bool Scribbled(const TestHost& host, int64_t x, int64_t y) {
 }  // namespace
 
 void PanelTest::SetUp() {
-  ui.Install();
   plat_set_program_path((HostFolder() / "stamp-host").c_str());
-  ModuleState& state = Module();
-  state = ModuleState{};
-  state.host = HostContext(host.record());
-  const std::u16string artwork = WindowsPath(HostFolder() / "plugin" / "kvo_stamp.dat");
-  ASSERT_TRUE(CreatePanelImage(artwork, state.host, state.panel));
-  state.initialised = true;
-  BuildMulTable();
-  RebuildStamp(true);
+  ASSERT_EQ(plg_init(host.record()), 1);
 }
 
 void PanelTest::TearDown() {
-  ReleaseStampSheet();
-  if (Module().panel.pixels != nullptr) ReleasePanelImage(Module().panel);
-  Module() = ModuleState{};
+  plg_destroy();
   plat_set_program_path(nullptr);
-  ui.Uninstall();
-  liveObjects.ExpectAllReleased();
-  HostTest::TearDown();
+  PluginTest::TearDown();
 }
 
 Bytes PanelTest::RasterCopy() const { return Bytes(raster(), raster() + kRasterBytes); }

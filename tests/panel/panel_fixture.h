@@ -1,8 +1,8 @@
-// A panel session on the unit libraries: the module state points at a TestHost's record, the
-// PanelImage is made from the panel artwork of the host's folder (so a stamp sheet can be drawn
-// into it), MulTable is built and the StampImage prepared. The scripted UI is installed and the
-// program path points into the host's folder, whose stamp\ folder holds the sample sheets.
-// Each test ends by checking the guard zones and that every platform object was released.
+// A session of the plug-in on a TestHost's record, started by plg_init on the panel artwork of the
+// host's folder (so a stamp sheet can be drawn into it) with the default settings, and ended by
+// plg_destroy. The program path points into the host's folder, whose stamp\ folder holds the
+// sample sheets. The tests drive the panel through the session's events and read its module
+// state.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +11,9 @@
 #include <ostream>
 #include <string>
 
-#include "src/core/module_state.h"
-#include "stamp/support/scripted_ui.h"
-#include "stamp_pipeline/session.h"
+#include "src/plugin/module_state.h"
+#include "support/plane.h"
+#include "support/plugin_test.h"
 
 namespace stamp::test {
 
@@ -21,7 +21,7 @@ namespace stamp::test {
 // fresh extraction of the cell followed by the rotation.
 enum class Rebuild { None, RotationOnly, WithExtraction };
 
-class PanelTest : public HostTest {
+class PanelTest : public PluginTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -31,9 +31,6 @@ class PanelTest : public HostTest {
   Bytes RasterCopy() const;
   // Runs the action over a scribbled StampImage and cell cache and tells what it rebuilt.
   Rebuild Observe(const std::function<void()>& action);
-
-  platform::ScriptedUi ui;
-  const LiveObjects liveObjects;
 };
 
 // A pen position in panel coordinates and the value it gives (an angle, a cell).

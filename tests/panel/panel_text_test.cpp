@@ -9,8 +9,8 @@
 #include <string>
 
 #include "panel/panel_fixture.h"
-#include "src/panel/draw.h"
 #include "src/panel/panel_text.h"
+#include "src/plugin/events.h"
 #include "stamp/platform_host.h"
 
 namespace stamp::test {
@@ -84,10 +84,10 @@ TEST_P(ShownNumbersTest, AreDrawnAtTheirRectangles) {
   expected.Draw(GetParam().reductionText, {55, 738, 90, 750});
   ASSERT_NE(expected.bytes(), start);
 
-  module().angle = GetParam().angle;
-  module().reduction = GetParam().reduction;
+  module().settings.angle = GetParam().angle;
+  module().settings.reduction = GetParam().reduction;
   host.setInt(STAMP_REC_PANEL_DC, static_cast<int32_t>(drawnByPanel.dc()));
-  DrawPanel();
+  UpdatePanel();
   EXPECT_EQ(drawnByPanel.bytes(), expected.bytes());
 }
 

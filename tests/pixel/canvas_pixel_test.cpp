@@ -4,9 +4,8 @@
 #include <array>
 #include <climits>
 
-#include "src/core/module_state.h"
 #include "src/pixel/pixel_ops.h"
-#include "stamp/test_canvas.h"
+#include "support/canvas_record.h"
 #include "support/raster.h"
 
 namespace stamp::test {
@@ -85,7 +84,7 @@ TEST_F(CanvasPixelTest, ReadThenWriteBackLeavesEveryPixelUnchanged) {
 }
 
 TEST_F(CanvasPixelTest, WithoutAHostRecordNothingIsReadOrWritten) {
-  Module().host = HostContext();
+  InstalledCanvas() = HostContext();
   const Raster before = canvas;
   EXPECT_EQ(Get(1, 1), kRefused);
   PutPixel24(CanvasView(canvas), 1, 1, 'z', 'z', 'z');

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "pixel/scenario.h"
-#include "stamp/test_canvas.h"
+#include "support/canvas_record.h"
 
 namespace stamp::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "src/core/module_state.h"
+#include "support/canvas_record.h"
 
 namespace stamp::reference {
 namespace {
@@ -110,7 +110,7 @@ void FillWhite(uint8_t* buffer, int32_t bufferWidth, int32_t bufferHeight, int32
 
 void GetPixel24(const uint8_t* buffer, int32_t x, int32_t y, uint16_t* red, uint16_t* blue,
                 uint16_t* green) {
-  const HostContext& host = Module().host;
+  const HostContext& host = test::InstalledCanvas();
   if (!host.valid()) return;
   if (x < 0 || y < 0 || x >= host.canvasWidth() || y >= host.canvasHeight()) return;
   const int64_t o = Offset(host.canvasWidth(), host.canvasHeight(), x, y);
@@ -122,7 +122,7 @@ void GetPixel24(const uint8_t* buffer, int32_t x, int32_t y, uint16_t* red, uint
 
 void PutPixel24(uint8_t* buffer, int32_t x, int32_t y, uint16_t red, uint16_t blue,
                 uint16_t green) {
-  const HostContext& host = Module().host;
+  const HostContext& host = test::InstalledCanvas();
   if (!host.valid()) return;
   const int64_t o = Offset(host.canvasWidth(), host.canvasHeight(), x, y);
   if (!Inside(o, host.canvasBytes())) return;

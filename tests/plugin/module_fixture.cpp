@@ -2,16 +2,12 @@
 
 #include <cstring>
 
-#include "platform/testing/platform_testing.h"
 #include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {
 namespace {
 
-// A pen-up on the file button, below the cell grid.
-constexpr int32_t kFileButtonX = 200;
-constexpr int32_t kFileButtonY = 105;
 constexpr int32_t kStrokeX = 40;
 constexpr int32_t kStrokeY = 40;
 
@@ -19,13 +15,11 @@ constexpr int32_t kStrokeY = 40;
 
 void ModuleTest::TearDown() {
   plugin.destroy();
-  plat_fault_clear();
-  liveObjects.ExpectAllReleased();
-  HostTest::TearDown();
+  PluginTest::TearDown();
 }
 
 void ModuleTest::StoreSheetPath(const std::u16string& path) {
-  ASSERT_EQ(plat_profile_write_string(host.app(), kSection, u"file", path.c_str()), 1);
+  ASSERT_EQ(plat_profile_write_string(host.app(), kSection, u"" STAMP_PROFILE_FILE_KEY, path.c_str()), 1);
 }
 
 std::u16string ModuleTest::WriteSheet(const std::string& name, uint8_t seed) const {
@@ -36,7 +30,7 @@ std::u16string ModuleTest::WriteSheet(const std::string& name, uint8_t seed) con
 int32_t ModuleTest::LoadThroughDialog(const std::u16string& path) {
   ui.QueueType(STAMP_LOAD_DIALOG_PATH_BOX, path);
   ui.QueueOk();
-  return plugin.submenuUp(kFileButtonX, kFileButtonY);
+  return plugin.submenuUp(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y);
 }
 
 Bytes ModuleTest::DrawnPanel(uint8_t background) {

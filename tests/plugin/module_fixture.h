@@ -7,23 +7,21 @@
 #include <string>
 
 #include "plugin/plugin_module.h"
-#include "stamp/support/scripted_ui.h"
+#include "support/plugin_test.h"
 #include "support/test_files.h"
-#include "support/test_host.h"
 
 namespace stamp::test {
 
 // The profile section the module keeps its settings in.
-inline constexpr char16_t kSection[] = u"plugin_kvo_stamp";
+inline constexpr char16_t kSection[] = u"" STAMP_PROFILE_SECTION;
 // The module's message-box texts, as the user reads them.
 inline constexpr char16_t kDataFileError[] = u"Stamp:data file load error";
 inline constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
 inline constexpr char16_t kBitmapError[] = u"Bitmap Error";
 inline constexpr char16_t kOpenError[] = u"Stamp file open error";
 
-class ModuleTest : public HostTest {
+class ModuleTest : public PluginTest {
  protected:
-  void SetUp() override { ui.Install(); }
   void TearDown() override;
 
   int32_t Start() { return plugin.init(host.record()); }
@@ -38,8 +36,6 @@ class ModuleTest : public HostTest {
   bool StrokeTaken();
 
   const PluginExports& plugin = Plugin();
-  const LiveObjects liveObjects;
-  platform::ScriptedUi ui;
   const TempFolder folder;
 };
 

@@ -2,26 +2,23 @@
 // attempt that cannot give 24-bit memory fails without leaving anything behind.
 #include <gtest/gtest.h>
 
-#include "files/files_fixture.h"
-#include "src/core/module_state.h"
-#include "src/files/panel_image.h"
+#include "images/images_fixture.h"
+#include "src/images/panel_image.h"
 
 namespace stamp::test {
 namespace {
 
-using PanelImageTest = FilesTest;
+using PanelImageTest = ImagesTest;
 
 TEST_F(PanelImageTest, HoldsThePanelFilePixelForPixel) {
-  PanelImage& panel = Module().panel;
-  ASSERT_TRUE(CreatePanelImage(PanelPath(), Module().host, panel));
+  ASSERT_TRUE(CreatePanelImage(PanelPath(), context, panel));
   ASSERT_NE(panel.pixels, nullptr);
   EXPECT_TRUE(RegionMatches({0, 0, kPanelImageWidth, kPanelImageHeight}, panelFile, 0, 0));
   EXPECT_EQ(ui.messages(), Texts{});
 }
 
 TEST_F(PanelImageTest, ReleaseGivesBackEveryObject) {
-  PanelImage& panel = Module().panel;
-  ASSERT_TRUE(CreatePanelImage(PanelPath(), Module().host, panel));
+  ASSERT_TRUE(CreatePanelImage(PanelPath(), context, panel));
   ReleasePanelImage(panel);
   liveObjects.ExpectAllReleased();
   EXPECT_EQ(panel.pixels, nullptr);
@@ -32,8 +29,7 @@ TEST_F(PanelImageTest, ReleaseGivesBackEveryObject) {
 TEST_F(PanelImageTest, CanvasFormatOtherThanTwentyFourBitsIsRefused) {
   const PlatHandle monochrome = plat_create_compatible_dc(0);
   host.setInt(STAMP_REC_CANVAS_DC, static_cast<int32_t>(monochrome));
-  PanelImage& panel = Module().panel;
-  EXPECT_FALSE(CreatePanelImage(PanelPath(), Module().host, panel));
+  EXPECT_FALSE(CreatePanelImage(PanelPath(), context, panel));
   EXPECT_EQ(ui.messages(), Texts{u"Stamp:memory allocation error"});
   EXPECT_EQ(panel.context, 0u);
   EXPECT_EQ(panel.pixels, nullptr);

@@ -1,4 +1,4 @@
-// RebuildStamp on a session: what lands in the cell cache at (0,60) and in the StampImage at (0,0)
+// Stamp preparation: what lands in the cell cache at (0,60) and in the StampImage at (0,0)
 // of stampBuffer, for full and reduced cells, cells inside and outside the grid, and dial changes.
 #include <gtest/gtest.h>
 
@@ -6,16 +6,15 @@
 #include <climits>
 #include <tuple>
 
-#include "src/core/module_state.h"
-#include "src/files/panel_image.h"
-#include "stamp_pipeline/session.h"
+#include "src/core/panel_image_layout.h"
+#include "support/preparation.h"
 
 namespace stamp::test {
 namespace {
 
 constexpr int64_t kSquare = 60;
 
-class RebuildTest : public SessionTest {
+class RebuildTest : public PreparationTest {
  protected:
   void SetUp() override { FillCanvasRandom(host, STAMP_REC_STAMP_BUFFER, 3); }
 
@@ -24,10 +23,10 @@ class RebuildTest : public SessionTest {
     return StampPlane().bytes + StampPlane().Inside(x, y);
   }
   const uint8_t* Cell(int32_t selection, int64_t i, int64_t j) const {
-    const Plane panel = PanelPlane(session.panel());
+    const Plane panel = PanelPlane(preparation.panel());
     return panel.bytes + panel.Inside(70 + 30 * (selection % 4) + i, 30 * (selection / 4) + j);
   }
-  static RotatedSize Size() { return Module().rotatedSize; }
+  RotatedSize Size() const { return preparation.size(); }
 
   // At angle 0 the rotation samples cache pixel (x, y) with both weights 0 for x, y <= side - 2,
   // which darkens each channel by 2; its last row and column and the rest of the square stay
@@ -56,8 +55,8 @@ class WholeCellTest : public RebuildTest, public ::testing::WithParamInterface<C
 TEST_P(WholeCellTest, CopiesTheCellToTheCacheAndRotatesItFromThere) {
   const auto [selection, reduction] = GetParam();
   Bytes expected = CanvasCopy(host, STAMP_REC_STAMP_BUFFER);
-  ModelCellToCache(host, expected, session.panel(), selection);
-  RebuildWith(selection, reduction, 0);
+  ModelCellToCache(host, expected, preparation.panel(), selection);
+  preparation.Rebuild(selection, reduction, 0);
   EXPECT_EQ(Size().width, 30);
   EXPECT_EQ(Size().height, 30);
   EXPECT_TRUE(SameCache(host, CanvasCopy(host, STAMP_REC_STAMP_BUFFER), expected));
@@ -79,7 +78,7 @@ class ReducedTest : public RebuildTest, public ::testing::WithParamInterface<int
 TEST_P(ReducedTest, AveragesBlocksOfTheCellIntoTheCache) {
   const int32_t side = GetParam();
   const int64_t k = kCellSize / side;
-  RebuildWith(2, side, 0);
+  preparation.Rebuild(2, side, 0);
   EXPECT_EQ(Size().width, side);
   EXPECT_EQ(Size().height, side);
   for (int64_t y = 0; y < side; ++y) {
@@ -99,12 +98,12 @@ TEST_P(ReducedTest, AveragesBlocksOfTheCellIntoTheCache) {
 INSTANTIATE_TEST_SUITE_P(WholeBlocks, ReducedTest, ::testing::Values(5, 10, 15));
 
 TEST_F(RebuildTest, DialChangeRotatesTheCacheWithoutReadingThePanelImage) {
-  RebuildWith(9, 20, 45);
+  preparation.Rebuild(9, 20, 45);
   const Bytes turned = CanvasCopy(host, STAMP_REC_STAMP_BUFFER);
   const RotatedSize turnedSize = Size();
-  RebuildWith(9, 20, 0);
-  FillRandom(session.panel(), kPanelImageBytes, 77);
-  RebuildWith(9, 20, 45, false);
+  preparation.Rebuild(9, 20, 0);
+  FillRandom(preparation.panel(), kPanelImageBytes, 77);
+  preparation.Rebuild(9, 20, 45, false);
   EXPECT_EQ(CanvasCopy(host, STAMP_REC_STAMP_BUFFER), turned);
   EXPECT_EQ(Size().width, turnedSize.width);
   EXPECT_EQ(Size().height, turnedSize.height);
@@ -119,7 +118,7 @@ class WhiteSquareTest : public RebuildTest, public ::testing::WithParamInterface
 
 // The rotation writes at most 253 per channel, so a 255 can only be the square's white fill.
 TEST_P(WhiteSquareTest, StaysExactlyWhiteWhereTheRotationDoesNotWrite) {
-  RebuildWith(0, GetParam().reduction, GetParam().angle);
+  preparation.Rebuild(0, GetParam().reduction, GetParam().angle);
   for (int64_t y = 0; y < kSquare; ++y) {
     for (int64_t x = 0; x < kSquare; ++x) {
       const uint8_t* pixel = Stamp(x, y);

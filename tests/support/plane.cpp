@@ -1,40 +1,12 @@
-#include "stamp_pipeline/session.h"
+#include "support/plane.h"
 
 #include <cstring>
+#include <optional>
 #include <random>
 
-#include "src/core/module_state.h"
-#include "src/files/panel_image.h"
-#include "src/stamp/mul_table.h"
-#include "src/stamp/rebuild.h"
+#include "src/core/panel_image_layout.h"
 
 namespace stamp::test {
-
-Session::Session(TestHost& host, uint32_t panelSeed)
-    : panel_(static_cast<size_t>(kPanelImageBytes)) {
-  FillRandom(panel_.data(), panel_.size(), panelSeed);
-  ModuleState& module = Module();
-  module = ModuleState{};
-  module.host = HostContext(host.record());
-  module.panel.pixels = panel_.data();
-  module.stampLoaded = true;
-  module.initialised = true;
-  BuildMulTable();
-}
-
-Session::~Session() { Module() = ModuleState{}; }
-
-void SessionTest::TearDown() {
-  EXPECT_TRUE(session.panelGuardsIntact()) << "a guard zone of the PanelImage changed";
-  HostTest::TearDown();
-}
-
-void RebuildWith(int32_t selection, int32_t reduction, int32_t angle, bool extract) {
-  Module().selection = selection;
-  Module().reduction = reduction;
-  Module().angle = angle;
-  RebuildStamp(extract);
-}
 
 void FillRandom(uint8_t* bytes, size_t size, uint32_t seed) {
   std::mt19937 random(seed);
@@ -75,11 +47,10 @@ void ModelCopy(Plane dst, int64_t dx, int64_t dy, Plane src, int64_t sx, int64_t
 }
 
 void ModelCellToCache(const TestHost& host, Bytes& stamp, uint8_t* panel, int32_t selection) {
-  const int64_t x = kCellAreaX + int64_t{kCellSize} * (selection % kCellColumns);
-  const int64_t y = kCellAreaY + int64_t{kCellSize} * (selection / kCellColumns);
-  if (y < INT32_MIN || y > INT32_MAX) return;
-  ModelCopy(CanvasPlane(host, stamp.data()), 0, kCellCacheY, PanelPlane(panel), x, y, kCellSize,
-            kCellSize);
+  const std::optional<CellPoint> corner = CellCorner(selection, {kCellArea.x, kCellArea.y});
+  if (!corner) return;
+  ModelCopy(CanvasPlane(host, stamp.data()), 0, kCellCacheY, PanelPlane(panel), corner->x,
+            corner->y, kCellSize, kCellSize);
 }
 
 ::testing::AssertionResult SamePixels(const TestHost& host, const Bytes& actual,

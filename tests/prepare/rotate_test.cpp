@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "reference.h"
-#include "src/stamp/mul_table.h"
-#include "src/stamp/rotate.h"
-#include "test_canvas.h"
+#include "src/prepare/mul_table.h"
+#include "src/prepare/rotate.h"
+#include "support/canvas_record.h"
 
 namespace stamp::test {
 namespace {

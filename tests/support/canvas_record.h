@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "src/core/host_context.h"
 #include "src/core/image_view.h"
 #include "support/raster.h"
 
 namespace stamp::test {
 
-// Installs a record for a width x height canvas as the module's host while it lives; the byte
+// Installs a record for a width x height canvas as the tests' canvas while it lives; the byte
 // size is width x height x 3 unless given.
 class CanvasRecord {
  public:
@@ -26,6 +27,10 @@ class CanvasRecord {
  private:
   std::vector<uint8_t> record_;
 };
+
+// The installed record (none when no CanvasRecord lives), whose geometry the reference pixel
+// functions read.
+HostContext& InstalledCanvas();
 
 // The bytes viewed with the canvas geometry of the installed record, as the stamp preparation
 // views every canvas-sized buffer.

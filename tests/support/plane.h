@@ -1,7 +1,5 @@
-// A session of the plug-in on its unit libraries, without the module file: the module state
-// points at a TestHost's record, the PanelImage is a guarded buffer of seeded random pixels,
-// MulTable is built and a stamp sheet counts as loaded. Also the literal byte-index model of a
-// copy between buffers that the tests predict results with.
+// The literal byte-index model of the buffers the tests predict results with: planes addressed
+// by the pixel engine's rule, a copy between them, the cell cache, and seeded random fills.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,30 +11,6 @@
 #include "support/test_host.h"
 
 namespace stamp::test {
-
-class Session {
- public:
-  explicit Session(TestHost& host, uint32_t panelSeed = 1);
-  ~Session();  // puts the module state back as it was before start-up
-  Session(const Session&) = delete;
-  Session& operator=(const Session&) = delete;
-
-  uint8_t* panel() const { return panel_.data(); }
-  bool panelGuardsIntact() const { return panel_.guardsIntact(); }
-
- private:
-  GuardedBuffer panel_;
-};
-
-// A gtest fixture with a session on the default TestHost; checks the PanelImage's guards too.
-class SessionTest : public HostTest {
- protected:
-  void TearDown() override;
-  Session session{host};
-};
-
-// Sets the selection and the dials in the module state and rebuilds the stamp.
-void RebuildWith(int32_t selection, int32_t reduction, int32_t angle, bool extract = true);
 
 void FillRandom(uint8_t* bytes, size_t size, uint32_t seed);
 
@@ -65,9 +39,8 @@ void ModelCopy(Plane dst, int64_t dx, int64_t dy, Plane src, int64_t sx, int64_t
 // The cell cache: 30x30 pixels at (0, kCellCacheY) of stampBuffer.
 constexpr int64_t kCellCacheY = 60;
 
-// Copies the selected cell, unreduced, into the cell cache (0,60) of a stampBuffer image: the
-// cell's corner is x = 70 + 30 x (selection mod 4), y = 30 x (selection div 4), truncating, in
-// 64 bits; a cell beyond int32 coordinates copies nothing.
+// Copies the selected cell, unreduced, into the cell cache (0,60) of a stampBuffer image, from
+// the corner CellCorner gives; a cell beyond int32 coordinates copies nothing.
 void ModelCellToCache(const TestHost& host, Bytes& stamp, uint8_t* panel, int32_t selection);
 
 // Compare two images of a canvas-sized buffer at the canvas pixels where `compared` holds, or in

@@ -5,9 +5,8 @@
 
 #include <vector>
 
-#include "src/core/module_state.h"
-#include "src/files/panel_image.h"
-#include "stamp_pipeline/session.h"
+#include "src/core/panel_image_layout.h"
+#include "support/preparation.h"
 
 namespace stamp::test {
 namespace {
@@ -34,31 +33,31 @@ class SweepTest : public ::testing::Test {
   }
 
   TestHost host{64, 96};  // just room for the square and the cache below it
-  Session session{host};
+  Preparation preparation{host};
 };
 
 TEST_F(SweepTest, EveryCellReductionAndAngleStaysInItsAreas) {
   const Bytes stamp = CanvasCopy(host, STAMP_REC_STAMP_BUFFER);
   const Bytes scratch = CanvasCopy(host, STAMP_REC_SCRATCH_BUFFER);
   const Bytes overlaySave = CanvasCopy(host, STAMP_REC_OVERLAY_SAVE);
-  const Bytes panel(session.panel(), session.panel() + kPanelImageBytes);
-  for (int32_t selection = 0; selection < 12; ++selection) {
+  const Bytes panel(preparation.panel(), preparation.panel() + kPanelImageBytes);
+  for (int32_t selection = 0; selection < kCellCount; ++selection) {
     for (int32_t reduction = 10; reduction <= 30; ++reduction) {
       SCOPED_TRACE(::testing::Message() << "cell " << selection << ", size " << reduction);
-      RebuildWith(selection, reduction, 0);
+      preparation.Rebuild(selection, reduction, 0);
       for (const int32_t angle : SweepAngles()) {
-        RebuildWith(selection, reduction, angle, false);
-        ASSERT_LE(Module().rotatedSize.width, kLargestBox) << angle;
-        ASSERT_LE(Module().rotatedSize.height, kLargestBox) << angle;
+        preparation.Rebuild(selection, reduction, angle, false);
+        ASSERT_LE(preparation.size().width, kLargestBox) << angle;
+        ASSERT_LE(preparation.size().height, kLargestBox) << angle;
       }
       ASSERT_TRUE(host.guardsIntact());
-      ASSERT_TRUE(session.panelGuardsIntact());
+      ASSERT_TRUE(preparation.panelGuardsIntact());
       ASSERT_TRUE(
           SamePixels(host, CanvasCopy(host, STAMP_REC_STAMP_BUFFER), stamp, OutsideStampArea));
       ASSERT_TRUE(SamePixels(host, CanvasCopy(host, STAMP_REC_SCRATCH_BUFFER), scratch,
                              OutsideScratchArea));
       ASSERT_TRUE(CanvasCopy(host, STAMP_REC_OVERLAY_SAVE) == overlaySave);
-      ASSERT_TRUE(Bytes(session.panel(), session.panel() + kPanelImageBytes) == panel);
+      ASSERT_TRUE(Bytes(preparation.panel(), preparation.panel() + kPanelImageBytes) == panel);
     }
   }
 }
@@ -74,13 +73,13 @@ class SmallCanvasTest : public ::testing::TestWithParam<CanvasSize> {};
 TEST_P(SmallCanvasTest, PreparesEveryCellWithinTheBuffers) {
   TestHost host(GetParam().width, GetParam().height);
   {
-    Session session(host);
-    for (int32_t selection = 0; selection < 12; ++selection) {
+    Preparation preparation(host);
+    for (int32_t selection = 0; selection < kCellCount; ++selection) {
       for (const int32_t reduction : {10, 30}) {
-        for (const int32_t angle : {0, 45, -150}) RebuildWith(selection, reduction, angle);
+        for (const int32_t angle : {0, 45, -150}) preparation.Rebuild(selection, reduction, angle);
       }
     }
-    EXPECT_TRUE(session.panelGuardsIntact());
+    EXPECT_TRUE(preparation.panelGuardsIntact());
   }
   EXPECT_TRUE(host.guardsIntact());
 }

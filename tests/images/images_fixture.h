@@ -1,28 +1,22 @@
-// A host record whose hostDirectory is a fresh folder holding a panel file of known pixels, the
-// module state pointed at that record, and helpers that write sheets and read the PanelImage.
-// Each test ends with the stamp sheet and the PanelImage released and no platform object left.
+// A host record whose hostDirectory is a fresh folder holding a panel file of known pixels, a
+// PanelImage and a stamp sheet of the test's own, and helpers that write sheets and read the
+// PanelImage. Each test ends with the stamp sheet and the PanelImage released.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
-#include "stamp/support/scripted_ui.h"
+#include "src/core/host_context.h"
+#include "src/images/panel_image.h"
+#include "src/images/stamp_sheet.h"
 #include "support/bmp_writer.h"
+#include "support/plugin_test.h"
 #include "support/test_files.h"
-#include "support/test_host.h"
 
 namespace stamp::test {
 
-// A rectangle of the PanelImage, top-down.
-struct Region {
-  int32_t x;
-  int32_t y;
-  int32_t width;
-  int32_t height;
-};
-
-class FilesTest : public HostTest {
+class ImagesTest : public PluginTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -32,7 +26,7 @@ class FilesTest : public HostTest {
     return test::WriteSheet(folder / name, picture);
   }
   std::u16string PanelPath() const;
-  // Pixel (x, y), top-down, of the module's PanelImage.
+  // Pixel (x, y), top-down, of the PanelImage.
   Rgb PanelPixel(int32_t x, int32_t y) const;
   // True when every pixel of the region of the PanelImage equals the picture's pixel at the same
   // place relative to (pictureX, pictureY); reports the first difference otherwise.
@@ -43,8 +37,9 @@ class FilesTest : public HostTest {
 
   const TempFolder folder;
   Raster panelFile{1, 1};
-  const LiveObjects liveObjects;
-  platform::ScriptedUi ui;
+  HostContext context{host.record()};
+  PanelImage panel;
+  StampSheet stampSheet;
 };
 
 }  // namespace stamp::test

@@ -4,9 +4,9 @@
 #include <numeric>
 
 #include "reference.h"
-#include "src/stamp/reduce.h"
-#include "src/stamp/reduce_factors.h"
-#include "test_canvas.h"
+#include "src/prepare/reduce.h"
+#include "src/prepare/reduce_factors.h"
+#include "support/canvas_record.h"
 
 namespace stamp::test {
 namespace {

@@ -1,21 +1,25 @@
-#include "test_canvas.h"
+#include "support/canvas_record.h"
 
 #include <cstring>
 
-#include "src/core/module_state.h"
 #include "stamp/host_record.h"
 
 namespace stamp::test {
+
+HostContext& InstalledCanvas() {
+  static HostContext canvas;
+  return canvas;
+}
 
 CanvasRecord::CanvasRecord(int32_t width, int32_t height)
     : CanvasRecord(width, height, width * height * 3) {}
 
 CanvasRecord::CanvasRecord(int32_t width, int32_t height, int32_t bytes) : record_(STAMP_REC_SIZE) {
   Resize(width, height, bytes);
-  Module().host = HostContext(record_.data());
+  InstalledCanvas() = HostContext(record_.data());
 }
 
-CanvasRecord::~CanvasRecord() { Module().host = HostContext(); }
+CanvasRecord::~CanvasRecord() { InstalledCanvas() = HostContext(); }
 
 void CanvasRecord::Resize(int32_t width, int32_t height, int32_t bytes) {
   std::memcpy(&record_[STAMP_REC_CANVAS_WIDTH], &width, sizeof width);
@@ -23,6 +27,6 @@ void CanvasRecord::Resize(int32_t width, int32_t height, int32_t bytes) {
   std::memcpy(&record_[STAMP_REC_CANVAS_BYTES], &bytes, sizeof bytes);
 }
 
-ImageView CanvasView(uint8_t* bytes) { return Module().host.canvasView(bytes); }
+ImageView CanvasView(uint8_t* bytes) { return InstalledCanvas().canvasView(bytes); }
 
 }  // namespace stamp::test

@@ -7,9 +7,8 @@
 #include <cstring>
 
 #include "platform/testing/platform_testing.h"
-#include "src/files/make_bitmap_info.h"
-#include "stamp/support/scripted_ui.h"
-#include "support/test_host.h"
+#include "src/images/make_bitmap_info.h"
+#include "support/plugin_test.h"
 
 namespace stamp {
 namespace {
@@ -87,15 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{{INT_MAX, INT_MAX, 0, 1, 32}, 40, 0, 0},
         HeaderCase{{INT_MIN, 3, 0, 1, 24}, 40, 0, static_cast<uint32_t>(-268435455LL * 3 * 24)}));
 
-class MakeBitmapInfoTest : public test::HostTest {
- protected:
-  void SetUp() override { ui.Install(); }
-  void TearDown() override {
-    plat_fault_clear();
-    HostTest::TearDown();
-  }
-  platform::ScriptedUi ui;
-};
+using MakeBitmapInfoTest = test::PluginTest;
 
 TEST_F(MakeBitmapInfoTest, DescribesAPlatformBitmap) {
   const PlatHandle bitmap = plat_create_compatible_bitmap(0, 264, 100);

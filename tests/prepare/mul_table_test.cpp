@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "src/stamp/mul_table.h"
+#include "src/prepare/mul_table.h"
 
 namespace stamp {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "test_canvas.h"
+#include "support/canvas_record.h"
 
 namespace stamp::test {
 
