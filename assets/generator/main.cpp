@@ -12,6 +12,7 @@
 #include "panel_art.h"
 #include "png_writer.h"
 #include "sheet.h"
+#include "stamp/plugin.h"
 
 namespace {
 
@@ -52,16 +53,17 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path root = argv[1];
   std::error_code error;
-  std::filesystem::create_directories(root / "stamp", error);
+  const std::filesystem::path sheets = root / STAMP_SHEET_FOLDER;
+  std::filesystem::create_directories(sheets, error);
   if (error) {
-    std::fprintf(stderr, "generate_assets: cannot create %s/stamp\n", root.c_str());
+    std::fprintf(stderr, "generate_assets: cannot create %s\n", sheets.c_str());
     return 1;
   }
   using namespace stamp::art;
-  const bool written = Write(root / "kvo_stamp.dat", DrawPanel()) &&
-                       Write(root / "stamp" / "shapes.bmp", DrawSheet(ShapesSheet())) &&
-                       Write(root / "stamp" / "nature.bmp", DrawSheet(NatureSheet())) &&
-                       Write(root / "stamp" / "symbols.bmp", DrawSheet(SymbolsSheet())) &&
+  const bool written = Write(root / STAMP_PANEL_IMAGE_FILE, DrawPanel()) &&
+                       Write(sheets / "shapes.bmp", DrawSheet(ShapesSheet())) &&
+                       Write(sheets / "nature.bmp", DrawSheet(NatureSheet())) &&
+                       Write(sheets / "symbols.bmp", DrawSheet(SymbolsSheet())) &&
                        WriteIcon(root / "kvo_stamp.ico", DrawIcon()) && WriteDesktopIcons(root);
   return written ? 0 : 1;
 }

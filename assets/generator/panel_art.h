@@ -8,17 +8,23 @@
 #pragma once
 
 #include "image.h"
+#include "src/core/panel_image_layout.h"
 
 namespace stamp::art {
 
-inline constexpr int kPanelWidth = 264;
-inline constexpr int kPanelHeight = 100;
-inline constexpr Region kDialFaceRegion{0, 0, 70, 70};
-inline constexpr Region kDialBackgroundRegion{190, 0, 70, 70};
-inline constexpr Region kCellAreaRegion{70, 0, 120, 90};
-inline constexpr Region kMarkerRegion{0, 70, 30, 30};
-inline constexpr Region kPlusIconRegion{40, 70, 10, 10};
-inline constexpr Region kMinusIconRegion{40, 80, 10, 10};
+// The regions of the plug-in's PanelImage layout.
+constexpr Region ArtRegion(stamp::Region region) {
+  return {region.x, region.y, region.width, region.height};
+}
+
+inline constexpr int kPanelWidth = kPanelImageWidth;
+inline constexpr int kPanelHeight = kPanelImageHeight;
+inline constexpr Region kDialFaceRegion = ArtRegion(kDialFaceArt);
+inline constexpr Region kDialBackgroundRegion = ArtRegion(kDialBackgroundArt);
+inline constexpr Region kCellAreaRegion = ArtRegion(kCellArea);
+inline constexpr Region kMarkerRegion = ArtRegion(kMarkerArt);
+inline constexpr Region kPlusIconRegion = ArtRegion(kPlusArt);
+inline constexpr Region kMinusIconRegion = ArtRegion(kMinusArt);
 
 void DrawDialFace(Image& panel, Region region);
 void DrawDialBackground(Image& panel, Region region);
