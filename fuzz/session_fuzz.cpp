@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   stamp::platform::ScriptedUi ui;
   ui.Install();
   HostWatch watch(harness.record);
-  Session session{harness.record, harness.world, ui, watch, input};
+  FuzzedSession session{harness.record, harness.world, ui, watch, input};
   for (int step = 0; step < kMaxSteps && !input.empty(); ++step) RunStep(session);
   EndSession(session);
 

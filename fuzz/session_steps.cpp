@@ -29,7 +29,7 @@ void Expect(bool holds, const char* what) {
 // Runs one export under the watch. Outside a session it must also leave the platform's objects
 // as they were.
 template <typename Export>
-int32_t Watched(Session& s, Call call, Export run) {
+int32_t Watched(FuzzedSession& s, Call call, Export run) {
   s.watch.Before();
   const int32_t liveObjects = plat_live_object_count();
   const int32_t result = run();
@@ -41,7 +41,7 @@ int32_t Watched(Session& s, Call call, Export run) {
 }
 
 // An event export's result: 0 outside a session, else one of the two it may give.
-void ExpectResult(const Session& s, int32_t result, int32_t taken, int32_t alsoTaken = 0) {
+void ExpectResult(const FuzzedSession& s, int32_t result, int32_t taken, int32_t alsoTaken = 0) {
   if (!s.open) return Expect(result == 0, "an event outside a session was taken");
   Expect(result == 0 || result == taken || result == alsoTaken, "an export gave a wrong result");
 }
@@ -64,7 +64,7 @@ void ExpectPanelFileShown(const SessionWorld& world) {
   }
 }
 
-void StartUp(Session& s) {
+void StartUp(FuzzedSession& s) {
   const size_t shown = s.ui.messages().size();
   const int32_t result = Watched(s, Call::Init, [&] { return plg_init(s.record.record()); });
   Expect(result == 0 || result == 1, "plg_init gave a result other than 0 or 1");
@@ -72,27 +72,27 @@ void StartUp(Session& s) {
   if (s.open && s.ui.messages().size() == shown) ExpectPanelFileShown(s.world);
 }
 
-void DrawPanel(Session& s) {
+void DrawPanel(FuzzedSession& s) {
   Watched(s, Call::DrawPanel, [] { return plg_update_submenu(); });
 }
 
 // A pen event at a position from the input, on the panel or the canvas. A canvas pen up with an
 // activeLayer that names no layer restores the overlay only, and says so.
 template <int32_t (*Handler)(int32_t, int32_t), Call kCall, int32_t kTaken, int32_t kAlsoTaken = 0>
-void Pen(Session& s) {
+void Pen(FuzzedSession& s) {
   const int32_t x = TakeValue(s.input);
   const int32_t y = TakeValue(s.input);
   ExpectResult(s, Watched(s, kCall, [&] { return Handler(x, y); }), kTaken, kAlsoTaken);
 }
 
-void PressFileButton(Session& s) {
+void PressFileButton(FuzzedSession& s) {
   const int32_t result = Watched(s, Call::PanelPen, [] {
     return plg_submenu_up(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y);
   });
   Expect(result == (s.open ? STAMP_RESULT_PANEL_CHANGED : 0), "the file button's result");
 }
 
-void PenMove(Session& s) {
+void PenMove(FuzzedSession& s) {
   const int32_t ignored = TakeValue(s.input);
   const int32_t x = TakeValue(s.input);
   const int32_t y = TakeValue(s.input);
@@ -102,28 +102,28 @@ void PenMove(Session& s) {
 }
 
 template <int32_t (*Key)()>
-void PressKey(Session& s) {
+void PressKey(FuzzedSession& s) {
   const int32_t result = Watched(s, Call::Key, [] { return Key(); });
   Expect(result == (s.open ? STAMP_RESULT_PANEL_CHANGED : 0), "a key's result");
 }
 
-void ShutDown(Session& s) {
+void ShutDown(FuzzedSession& s) {
   Watched(s, Call::Destroy, [] { return plg_destroy(); });
   s.open = false;
 }
 
-void NameAndVersion(Session&) {
+void NameAndVersion(FuzzedSession&) {
   Expect(std::strcmp(plg_info(), STAMP_PLUGIN_NAME) == 0, "plg_info");
   Expect(plg_version() == STAMP_PLUGIN_VERSION, "plg_version");
 }
 
 template <uint32_t Offset>
-void SetRecordValue(Session& s) {
+void SetRecordValue(FuzzedSession& s) {
   s.record.setInt(Offset, TakeValue(s.input));
 }
 
 // The host's folder, one without a panel file, or a field filled to its end with no terminator.
-void SwitchHostDirectory(Session& s) {
+void SwitchHostDirectory(FuzzedSession& s) {
   switch (s.input.TakeByte() % 3) {
     case 0: return s.record.setHostDirectory(s.world.hostDirectory());
     case 1: return s.record.setHostDirectory(s.world.folderWithoutPanel());
@@ -136,7 +136,7 @@ void SwitchHostDirectory(Session& s) {
 }
 
 // What the user will do in the next load dialog; a dialog whose queue runs dry is cancelled.
-void QueueDialogAnswer(Session& s) {
+void QueueDialogAnswer(FuzzedSession& s) {
   switch (s.input.TakeByte() % 6) {
     case 0: return s.ui.QueueSelect(kLoadDialogList, TakeValue(s.input));
     case 1: return s.ui.QueueType(kLoadDialogPathBox, s.world.DialogPath(s.input));
@@ -149,12 +149,12 @@ void QueueDialogAnswer(Session& s) {
   }
 }
 
-void InjectFault(Session& s) {
+void InjectFault(FuzzedSession& s) {
   const auto fault = static_cast<PlatFault>(s.input.TakeByte() % PLAT_FAULT_KIND_COUNT);
   plat_fault_inject(fault, s.input.TakeByte() % 4);
 }
 
-constexpr std::array<void (*)(Session&), 20> kSteps = {
+constexpr std::array<void (*)(FuzzedSession&), 20> kSteps = {
     StartUp,
     ShutDown,
     DrawPanel,
@@ -179,8 +179,8 @@ constexpr std::array<void (*)(Session&), 20> kSteps = {
 
 }  // namespace
 
-void RunStep(Session& session) { kSteps[session.input.TakeByte() % kSteps.size()](session); }
+void RunStep(FuzzedSession& session) { kSteps[session.input.TakeByte() % kSteps.size()](session); }
 
-void EndSession(Session& session) { ShutDown(session); }
+void EndSession(FuzzedSession& session) { ShutDown(session); }
 
 }  // namespace stamp::fuzz

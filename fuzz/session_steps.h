@@ -10,7 +10,7 @@
 
 namespace stamp::fuzz {
 
-struct Session {
+struct FuzzedSession {
   host::HostRecord& record;
   const SessionWorld& world;
   platform::ScriptedUi& ui;
@@ -20,8 +20,8 @@ struct Session {
 };
 
 // Decodes and runs the next step.
-void RunStep(Session& session);
+void RunStep(FuzzedSession& session);
 // Shuts the session down, as a host does before it unloads the module.
-void EndSession(Session& session);
+void EndSession(FuzzedSession& session);
 
 }  // namespace stamp::fuzz

@@ -41,12 +41,20 @@ int32_t Apply(ModuleState& module, PanelChange change) {
   return STAMP_RESULT_PANEL_CHANGED;
 }
 
-int32_t SelectCell(int32_t (*step)(int32_t selection)) {
+// The event's work on the module state while a session runs.
+template <typename Work>
+int32_t InSession(Work work) {
   ModuleState& module = Module();
   if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  module.settings.selection = step(module.settings.selection);
-  PrepareStampImage(module);
-  return STAMP_RESULT_PANEL_CHANGED;
+  return work(module);
+}
+
+int32_t SelectCell(int32_t (*step)(int32_t selection)) {
+  return InSession([step](ModuleState& module) {
+    module.settings.selection = step(module.settings.selection);
+    PrepareStampImage(module);
+    return STAMP_RESULT_PANEL_CHANGED;
+  });
 }
 
 }  // namespace
@@ -58,39 +66,39 @@ void UpdatePanel() {
 }
 
 int32_t PanelDown(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  return Apply(module, PanelPenDown(module.drag, module.settings, x, y));
+  return InSession([=](ModuleState& module) {
+    return Apply(module, PanelPenDown(module.drag, module.settings, x, y));
+  });
 }
 
 int32_t PanelMove(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  return Apply(module, PanelPenMove(module.drag, module.settings, x, y));
+  return InSession([=](ModuleState& module) {
+    return Apply(module, PanelPenMove(module.drag, module.settings, x, y));
+  });
 }
 
 int32_t PanelUp(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  return Apply(module, PanelPenUp(module.drag, module.settings, x, y));
+  return InSession([=](ModuleState& module) {
+    return Apply(module, PanelPenUp(module.drag, module.settings, x, y));
+  });
 }
 
 int32_t CanvasDown(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  return PenDown(module.stroke, module.host, StampForStroke(module), x, y);
+  return InSession([=](ModuleState& module) {
+    return PenDown(module.stroke, module.host, StampForStroke(module), x, y);
+  });
 }
 
 int32_t CanvasMove(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  return PenMove(module.stroke, module.host, StampForStroke(module), x, y);
+  return InSession([=](ModuleState& module) {
+    return PenMove(module.stroke, module.host, StampForStroke(module), x, y);
+  });
 }
 
 int32_t CanvasUp(int32_t x, int32_t y) {
-  ModuleState& module = Module();
-  if (!module.initialised) return STAMP_RESULT_NOT_TAKEN;
-  return PenUp(module.stroke, module.host, StampForStroke(module), x, y);
+  return InSession([=](ModuleState& module) {
+    return PenUp(module.stroke, module.host, StampForStroke(module), x, y);
+  });
 }
 
 int32_t KeyPreviousCell() { return SelectCell(PreviousCell); }
