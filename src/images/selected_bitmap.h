@@ -6,7 +6,8 @@
 namespace stamp {
 
 // Selects the context's previous bitmap back, then deletes the bitmap and the context.
-inline void ReleaseSelectedBitmap(PlatHandle context, PlatHandle previousBitmap, PlatHandle bitmap) {
+inline void ReleaseSelectedBitmap(PlatHandle context, PlatHandle previousBitmap,
+                                  PlatHandle bitmap) {
   plat_select_object(context, previousBitmap);
   plat_delete_object(bitmap);
   plat_delete_dc(context);

@@ -83,7 +83,8 @@ TEST_F(FileButtonTest, CancelKeepsEveryStateAndGivesTheScreenBack) {
   EXPECT_EQ(module().settings.selection, 3);
   EXPECT_EQ(module().settings.reduction, 20);
   EXPECT_FALSE(module().sheet.loaded());
-  EXPECT_EQ(Bytes(module().panelImage.pixels, module().panelImage.pixels + kPanelImageBytes), cells);
+  const uint8_t* pixels = module().panelImage.pixels;
+  EXPECT_EQ(Bytes(pixels, pixels + kPanelImageBytes), cells);
   EXPECT_EQ(ui.messages(), Texts{});
   ExpectScreenGivenBack();
 }

@@ -33,12 +33,14 @@ void PrintTo(const Settings& s, std::ostream* out) {
 }
 
 std::filesystem::path SampleSheet() {
-  for (const auto& entry : std::filesystem::directory_iterator(HostFolder() / "stamp")) {
+  for (const auto& entry : std::filesystem::directory_iterator(HostFolder() / STAMP_SHEET_FOLDER)) {
     if (entry.path().extension() == ".bmp") return entry.path();
   }
   throw std::runtime_error("no sample sheet in the host's stamp folder");
 }
 
+// The keys are spelt out here rather than taken from the public header: they are what stored
+// profiles hold, so a key misspelt where the header names it must fail these tests.
 class LifecycleTest : public ModuleTest {
  protected:
   void Store(const Settings& s) {

@@ -19,7 +19,8 @@ void ModuleTest::TearDown() {
 }
 
 void ModuleTest::StoreSheetPath(const std::u16string& path) {
-  ASSERT_EQ(plat_profile_write_string(host.app(), kSection, u"" STAMP_PROFILE_FILE_KEY, path.c_str()), 1);
+  constexpr char16_t kFileKey[] = u"" STAMP_PROFILE_FILE_KEY;
+  ASSERT_EQ(plat_profile_write_string(host.app(), kSection, kFileKey, path.c_str()), 1);
 }
 
 std::u16string ModuleTest::WriteSheet(const std::string& name, uint8_t seed) const {
