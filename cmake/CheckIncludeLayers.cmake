@@ -1,6 +1,7 @@
 # Fails when a file of the plug-in includes a layer above its own or anything of the platform
 # but its contract, when the host includes anything of the plug-in or the platform that is not
-# in include/, or when the platform's shared part or one back end includes a back end's files. Layers from the bottom up: core;
+# in include/, when the platform's shared part or one back end includes a back end's files, or
+# when a lower part of the host includes one of its front ends. Layers from the bottom up: core;
 # then resources and pixel; stamp and files; canvas and panel; plugin on top. A layer includes
 # itself and the layers below it, never one beside or above it.
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckIncludeLayers.cmake
@@ -60,6 +61,14 @@ forbid_includes(src "(platform/|stamp/platform_host\\.h)")
 forbid_includes(platform/portable "platform/(posix|win32)/")
 forbid_includes(platform/posix "platform/win32/")
 forbid_includes(platform/win32 "platform/posix/")
+
+# The host's front ends, its commands and its window, stand on its lower parts: the script, the
+# session, the record, what it reads and writes, the sheets it makes. No lower part includes a
+# front end: each is told what it needs by its caller and gives back outcomes of its own, which
+# the front ends turn into exit codes.
+foreach(part ora output picture record script session sheets)
+  forbid_includes(host/${part} "host/(commands|gui)/")
+endforeach()
 
 if(violations)
   list(JOIN violations "\n  " report)

@@ -11,11 +11,11 @@
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
+#include "host/commands/script_session.h"
 #include "host/output/snapshot.h"
 #include "host/record/host_directory.h"
 #include "host/script/demo_script.h"
 #include "host/script/script_parser.h"
-#include "host/script/script_session.h"
 #include "stamp/platform.h"
 #include "stamp/support/text_encoding.h"
 

@@ -39,11 +39,12 @@ std::string SizeText(int32_t width, int32_t height) {
 }  // namespace
 
 Work::Work(const host::SessionOptions& options, QWidget* dialogParent)
-    : options_(options), dialogParent_(dialogParent), log_(std::cout, std::cerr, /*quiet=*/true) {
+    : options_(options),
+      log_(std::cout, std::cerr, /*quiet=*/true),
+      ui_(dialogParent) {
   autosave_ = new Autosave([this](const std::filesystem::path& path) { return Write(path); }, this);
   MakeSession();
   firstStart_ = ChooseSampleSheetIfNone(session_->record().app(), options_.hostFolder);
-  ui_ = std::make_unique<QtUiBackend>(dialogParent_);
   session_->Start();
 }
 
@@ -51,21 +52,19 @@ Work::~Work() { session_->Finish(); }
 
 // The window keeps the layers' product of each session, and its canvas view paints from it.
 void Work::MakeSession() {
-  session_ = std::make_unique<host::Session>(options_, log_);
+  session_ = std::make_unique<host::Session>(options_, ui_, log_);
   session_->compositor().KeepLayerProduct();
 }
 
 // The tool is shut down (its settings written) and started again on a fresh record of the new
-// size; the back end goes first and comes back last, over the new session's scripted one. A
-// session that could not be built leaves none, and the next start has none to shut down.
+// size, speaking to the same back end. A session that could not be built leaves none, and the
+// next start has none to shut down.
 void Work::StartSession(int32_t width, int32_t height) {
   if (session_) session_->Finish();
-  ui_.reset();
   session_.reset();
   options_.canvasWidth = width;
   options_.canvasHeight = height;
   MakeSession();
-  ui_ = std::make_unique<QtUiBackend>(dialogParent_);
   session_->Start();
   history_.Clear();
   emit Restarted();
