@@ -29,7 +29,7 @@ Session::Session(const SessionOptions& options, const SessionUi& ui, HostLog& lo
       record_(RecordOptions(options)),
       panel_(record_.raster(STAMP_REC_PANEL_BUFFER),
              static_cast<PlatHandle>(record_.getInt(STAMP_REC_PANEL_DC))),
-      module_(options.hostFolder / "plugin" / "kvo_stamp.plg"),
+      module_(ModulePath(options.hostFolder)),
       calls_(module_.exports(), ui, log),
       compositor_(record_) {}
 
@@ -88,8 +88,8 @@ void Session::RedrawPanel() {
 
 void Session::Undo() {
   const int32_t layer = record_.getInt(STAMP_REC_UNDO_LAYER);
-  const uint32_t field = LayerField(layer);
-  if (field == 0) {
+  const int field = stamp_rec_layer_buffer(layer);
+  if (field < 0) {
     log_.Line("undo: undoLayer " + std::to_string(layer) + " names no layer");
     return;
   }

@@ -23,7 +23,7 @@ struct SessionOptions {
   int32_t canvasWidth = 480;
   int32_t canvasHeight = 640;
   std::filesystem::path profile;
-  std::filesystem::path hostFolder;  // holds plugin/kvo_stamp.plg, plugin/kvo_stamp.dat, stamp/
+  std::filesystem::path hostFolder;  // holds the plug-in's folder and the sheet folder
 };
 
 // How a session closed: everything done, or done but for the tool's settings, which the profile

@@ -9,6 +9,7 @@
 
 #include "host/sheets/user_sheets.h"
 #include "stamp/platform_host.h"
+#include "stamp/plugin.h"
 #include "stamp/support/text_encoding.h"
 #include "support/test_files.h"
 
@@ -71,7 +72,7 @@ class UserSheetFolder : public testing::Test {
   }
 
   const TempFolder scratch_;
-  const fs::path samples_ = scratch_ / "host" / "stamp";
+  const fs::path samples_ = scratch_ / "host" / STAMP_SHEET_FOLDER;
   const fs::path folder_ = scratch_ / "data" / "stamp-host" / "stamp";
 };
 
