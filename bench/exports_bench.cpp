@@ -9,8 +9,8 @@
 
 #include "bench_memcpy.h"
 #include "bench_profile.h"
+#include "host/record/complete_record.h"
 #include "host/record/host_directory.h"
-#include "host/record/host_record.h"
 #include "host/record/plugin_module.h"
 #include "stamp/plugin.h"
 

@@ -17,7 +17,7 @@
 #include "fuzz/session_checks.h"
 #include "fuzz/session_steps.h"
 #include "fuzz/session_world.h"
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 #include "platform/portable/ini_file.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/platform_host.h"

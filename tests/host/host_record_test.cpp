@@ -9,7 +9,7 @@
 
 #include "host/record/bmp_encoder.h"
 #include "host/record/canvas_size.h"
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/support/bmp_decoder.h"
 

@@ -1,4 +1,4 @@
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 
 #include <cstring>
 #include <stdexcept>
