@@ -21,7 +21,7 @@
 #include "platform/portable/ini_file.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 
 namespace {
 

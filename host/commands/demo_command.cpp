@@ -16,9 +16,9 @@
 #include "host/record/host_directory.h"
 #include "host/script/demo_script.h"
 #include "host/script/script_parser.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {

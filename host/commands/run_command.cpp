@@ -10,7 +10,7 @@
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"
 #include "host/script/script_parser.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "host/output/snapshot.h"
 #include "host/script/shown_text.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/host_record.h"
 #include "stamp/plugin.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

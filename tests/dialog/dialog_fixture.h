@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 #include "support/live_objects.h"
 #include "support/test_files.h"
 #include "test_picker.h"

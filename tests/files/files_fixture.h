@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 #include "support/bmp_writer.h"
 #include "support/test_files.h"
 #include "support/test_host.h"

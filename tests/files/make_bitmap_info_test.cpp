@@ -8,7 +8,7 @@
 
 #include "platform/testing/platform_testing.h"
 #include "src/files/make_bitmap_info.h"
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 #include "support/test_host.h"
 
 namespace stamp {

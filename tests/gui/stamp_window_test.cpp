@@ -52,10 +52,10 @@
 #include "host/gui/window_settings.h"
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
+#include "platform/support/text_encoding.h"
 #include "platform/testing/platform_testing.h"
-#include "stamp/platform_host.h"
 #include "stamp/host_record.h"
-#include "stamp/support/text_encoding.h"
+#include "stamp/platform_host.h"
 #include "support/test_files.h"
 
 namespace stamp::gui {

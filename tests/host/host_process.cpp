@@ -3,8 +3,8 @@
 #include <png.h>
 #include <sys/wait.h>
 
+#include "platform/support/bmp_decoder.h"
 #include "stamp/plugin.h"
-#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::test {
 

@@ -10,8 +10,8 @@
 #include "host/record/bmp_encoder.h"
 #include "host/record/canvas_size.h"
 #include "host/record/complete_record.h"
+#include "platform/support/bmp_decoder.h"
 #include "platform/testing/platform_testing.h"
-#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::host {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "host/sheets/user_sheets.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
 #include "stamp/plugin.h"
-#include "stamp/support/text_encoding.h"
 #include "support/test_files.h"
 
 namespace stamp::test {

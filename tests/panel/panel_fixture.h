@@ -12,7 +12,7 @@
 #include <string>
 
 #include "src/core/module_state.h"
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 #include "stamp_pipeline/session.h"
 
 namespace stamp::test {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "plugin/plugin_module.h"
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 #include "support/test_files.h"
 #include "support/test_host.h"
 
