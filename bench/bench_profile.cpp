@@ -10,7 +10,7 @@
 namespace stamp::bench {
 namespace {
 
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
+constexpr char16_t kSection[] = u"" STAMP_PROFILE_SECTION;
 constexpr int32_t kAngle = 30;
 
 std::string FreshPath() {
@@ -26,10 +26,11 @@ std::filesystem::path HostFolder() { return STAMP_BENCH_HOST_DIR; }
 
 SheetProfile::SheetProfile(int32_t size) : path_(FreshPath()) {
   PlatApp* app = plat_app_create(path_.c_str());
-  const std::u16string sheet = host::HostDirectoryText(HostFolder()) + u"stamp\\shapes.bmp";
-  plat_profile_write_string(app, kSection, u"file", sheet.c_str());
-  plat_profile_write_int(app, kSection, u"degree", kAngle);
-  plat_profile_write_int(app, kSection, u"shrink", size);
+  const std::u16string sheet =
+      host::HostDirectoryText(HostFolder()) + u"" STAMP_SHEET_FOLDER "\\shapes.bmp";
+  plat_profile_write_string(app, kSection, u"" STAMP_PROFILE_FILE_KEY, sheet.c_str());
+  plat_profile_write_int(app, kSection, u"" STAMP_PROFILE_ANGLE_KEY, kAngle);
+  plat_profile_write_int(app, kSection, u"" STAMP_PROFILE_REDUCTION_KEY, size);
   plat_app_destroy(app);
 }
 

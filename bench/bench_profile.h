@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "stamp/plugin.h"
+
 namespace stamp::bench {
 
 // The host's folder of this build: stamp-host, plugin/ and stamp/.
@@ -14,9 +16,7 @@ std::filesystem::path HostFolder();
 
 class SheetProfile {
  public:
-  static constexpr int32_t kFullSize = 30;
-
-  explicit SheetProfile(int32_t size = kFullSize);
+  explicit SheetProfile(int32_t size = STAMP_DEFAULT_REDUCTION);
   ~SheetProfile();
   SheetProfile(const SheetProfile&) = delete;
   SheetProfile& operator=(const SheetProfile&) = delete;

@@ -9,8 +9,8 @@
 
 #include "bench_memcpy.h"
 #include "bench_profile.h"
+#include "host/record/complete_record.h"
 #include "host/record/host_directory.h"
-#include "host/record/host_record.h"
 #include "host/record/plugin_module.h"
 #include "stamp/plugin.h"
 
@@ -20,7 +20,7 @@ namespace {
 constexpr int32_t kPanelChanged = STAMP_RESULT_PANEL_CHANGED;
 
 const host::PluginExports& Plugin() {
-  static const host::PluginModule module(HostFolder() / "plugin" / "kvo_stamp.plg");
+  static const host::PluginModule module(host::ModulePath(HostFolder()));
   return module.exports();
 }
 
@@ -36,7 +36,7 @@ host::HostRecordOptions Options(int32_t width, int32_t height, const std::string
 // A host record whose profile names a sample sheet, an angle of 30 and the given reduction.
 class Session {
  public:
-  Session(int32_t width, int32_t height, int32_t reduction = SheetProfile::kFullSize)
+  Session(int32_t width, int32_t height, int32_t reduction = STAMP_DEFAULT_REDUCTION)
       : profile_(reduction), record_(Options(width, height, profile_.path())) {}
 
   void* record() const { return record_.record(); }

@@ -1,9 +1,10 @@
 # Fails when a file of the plug-in includes a layer above its own or anything of the platform
 # but its contract, when the host includes anything of the plug-in or the platform that is not
-# in include/, or when the platform's shared part or one back end includes a back end's files.
-# Layers from the bottom up: core; then resources and pixel; prepare, images and dialog; canvas
-# and panel; plugin on top. A layer includes itself and the layers below it, never one beside or
-# above it. The module state is the plugin layer's alone: no file below it names Module().
+# in include/, when the platform's shared part or one back end includes a back end's files, or
+# when a lower part of the host includes one of its front ends. Layers from the bottom up: core;
+# then resources and pixel; prepare, images and dialog; canvas and panel; plugin on top. A layer
+# includes itself and the layers below it, never one beside or above it. The module state is the
+# plugin layer's alone: no file below it names Module().
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckIncludeLayers.cmake
 set(layer_rank_core 0)
 set(layer_rank_resources 1)
@@ -46,13 +47,14 @@ foreach(layer IN LISTS layers)
   endforeach()
 endforeach()
 
-# The host sees the plug-in and the platform only through include/: its own headers are
-# "host/...", everything else it includes is "stamp/..." (or a system header).
+# The host sees the plug-in and the platform only through include/ and the platform's helpers
+# for hosts: its own headers are "host/...", everything else it includes is "stamp/..." or
+# "platform/support/..." (or a system header).
 file(GLOB_RECURSE host_sources ${SOURCE_DIR}/host/*.h ${SOURCE_DIR}/host/*.cpp)
 foreach(source IN LISTS host_sources)
   file(STRINGS ${source} includes REGEX "^#include \"")
   foreach(line IN LISTS includes)
-    if(NOT line MATCHES "^#include \"(host|stamp)/")
+    if(NOT line MATCHES "^#include \"(host|stamp|platform/support)/")
       list(APPEND violations "${source}: ${line}")
     endif()
   endforeach()
@@ -77,6 +79,14 @@ forbid_includes(src "(platform/|stamp/platform_host\\.h)")
 forbid_includes(platform/portable "platform/(posix|win32)/")
 forbid_includes(platform/posix "platform/win32/")
 forbid_includes(platform/win32 "platform/posix/")
+
+# The host's front ends, its commands and its window, stand on its lower parts: the script, the
+# session, the record, what it reads and writes, the sheets it makes. No lower part includes a
+# front end: each is told what it needs by its caller and gives back outcomes of its own, which
+# the front ends turn into exit codes.
+foreach(part ora output picture record script session sheets)
+  forbid_includes(host/${part} "host/(commands|gui)/")
+endforeach()
 
 if(violations)
   list(JOIN violations "\n  " report)

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "stamp/support/bmp_decoder.h"
+#include "platform/support/bmp_decoder.h"
 
 namespace {
 

@@ -105,7 +105,8 @@ std::vector<uint32_t> HostWatch::WritableBuffers(Call call) const {
     case Call::PenDown:
       return {STAMP_REC_OVERLAY_BUFFER, STAMP_REC_UNDO_BUFFER, STAMP_REC_OVERLAY_SAVE};
     case Call::PenMove: return {STAMP_REC_OVERLAY_BUFFER};
-    case Call::PenUp: return {STAMP_REC_OVERLAY_BUFFER, host::LayerField(activeLayer)};
+    case Call::PenUp:
+      return {STAMP_REC_OVERLAY_BUFFER, static_cast<uint32_t>(stamp_rec_layer_buffer(activeLayer))};
     case Call::Destroy:
     case Call::DrawPanel: return {};
   }

@@ -17,11 +17,11 @@
 #include "fuzz/session_checks.h"
 #include "fuzz/session_steps.h"
 #include "fuzz/session_world.h"
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 #include "platform/portable/ini_file.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 
 namespace {
 

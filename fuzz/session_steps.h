@@ -5,8 +5,8 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/session_checks.h"
 #include "fuzz/session_world.h"
-#include "host/record/host_record.h"
-#include "stamp/support/scripted_ui.h"
+#include "host/record/complete_record.h"
+#include "platform/support/scripted_ui.h"
 
 namespace stamp::fuzz {
 

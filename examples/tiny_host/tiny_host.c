@@ -10,6 +10,7 @@
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
 #include "stamp/platform_host.h"
+#include "stamp/plugin.h"
 
 enum { SHEET_WIDTH = 120, SHEET_HEIGHT = 90, PATH_CAPACITY = 1024 };
 static const int32_t kInterfaceVersion = 0x3F800000; /* the single-precision number 1.0 */
@@ -22,13 +23,13 @@ static int WidePath(const char* folder, const char* name, char16_t* out) {
   return 1;
 }
 
-/* Copies stamp/nature.bmp into the top of a panel raster in low memory; the count of bytes it
- * changed, or -1. */
+/* Copies the sample sheet nature.bmp into the top of a panel raster in low memory; the count of
+ * bytes it changed, or -1. */
 static long DrawSheet(const char* folder) {
   const size_t bytes = (size_t)STAMP_PANEL_WIDTH * STAMP_PANEL_HEIGHT * 3;
   unsigned char* panel = plat_alloc_low(bytes);
   char16_t path[PATH_CAPACITY];
-  if (panel == NULL || !WidePath(folder, "stamp/nature.bmp", path)) return -1;
+  if (panel == NULL || !WidePath(folder, STAMP_SHEET_FOLDER "/nature.bmp", path)) return -1;
   memset(panel, 0xFF, bytes);
   const PlatHandle panelDC = plat_create_compatible_dc(0);
   const PlatHandle panelBitmap =
@@ -55,10 +56,10 @@ static long DrawSheet(const char* folder) {
   return changed;
 }
 
-/* Loads plugin/kvo_stamp.plg and checks plg_info and plg_version; 1 when both hold. */
+/* Loads the plug-in folder's module and checks plg_info and plg_version; 1 when both hold. */
 static int CheckPlugin(const char* folder) {
   char path[PATH_CAPACITY];
-  snprintf(path, sizeof path, "%s/plugin/kvo_stamp.plg", folder);
+  snprintf(path, sizeof path, "%s/" STAMP_PLUGIN_FOLDER "/" STAMP_MODULE_FILE, folder);
   void* module = dlopen(path, RTLD_NOW | RTLD_LOCAL);
   if (module == NULL) {
     fprintf(stderr, "tiny_host: %s\n", dlerror());

@@ -11,13 +11,14 @@
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
+#include "host/commands/script_session.h"
 #include "host/output/snapshot.h"
 #include "host/record/host_directory.h"
 #include "host/script/demo_script.h"
 #include "host/script/script_parser.h"
-#include "host/script/script_session.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform.h"
-#include "stamp/support/text_encoding.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 namespace {
@@ -41,7 +42,7 @@ constexpr int32_t kDialogListLimit = 50;  // the load dialog lists the first 50 
 
 // The files of the stamp folder as the load dialog lists them: enumerated the way it enumerates.
 std::vector<std::string> DialogList(const fs::path& hostFolder) {
-  const std::u16string pattern = HostDirectoryText(hostFolder) + u"stamp\\*.bmp";
+  const std::u16string pattern = HostDirectoryText(hostFolder) + u"" STAMP_SHEET_FOLDER "\\*.bmp";
   std::vector<std::string> names;
   PlatFindData entry{};
   const PlatHandle find = plat_find_first_file(pattern.c_str(), &entry);

@@ -6,11 +6,11 @@
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
+#include "host/commands/script_session.h"
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"
 #include "host/script/script_parser.h"
-#include "host/script/script_session.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

@@ -15,10 +15,10 @@
 #include "host/commands/sheet_make_command.h"
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
+#include "platform/support/bmp_decoder.h"
+#include "platform/support/safe_file.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
-#include "stamp/support/bmp_decoder.h"
-#include "stamp/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

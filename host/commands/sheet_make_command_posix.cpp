@@ -13,7 +13,7 @@
 #include "host/output/sheet_preview.h"
 #include "host/picture/picture_reader.h"
 #include "host/sheets/sheet_maker.h"
-#include "stamp/support/bmp_decoder.h"
+#include "platform/support/bmp_decoder.h"
 
 namespace stamp::host {
 namespace {

@@ -14,7 +14,7 @@ namespace stamp::host {
 int RunVersionCommand(std::ostream& out, std::ostream& err) {
   out << "stamp-host " << kProjectVersion << "\n";
   try {
-    const PluginModule module(ProgramFolder() / "plugin" / "kvo_stamp.plg");
+    const PluginModule module(ModulePath(ProgramFolder()));
     const int32_t version = module.exports().version();
     // The interface version is a single-precision number carried in an int32 (1.0 today).
     out << "plug-in: " << module.exports().info() << ", interface version " << std::fixed

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "host/gui/autosave_lock.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::gui {
 namespace {

@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::gui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "stamp/support/text_encoding.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::gui {
 namespace {

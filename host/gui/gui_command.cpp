@@ -11,6 +11,7 @@
 
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
+#include "host/commands/session_exit.h"
 #include "host/gui/quit_signals.h"
 #include "host/gui/stamp_window.h"
 #include "host/record/canvas_size.h"
@@ -67,7 +68,7 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
     if (!file.isEmpty()) QTimer::singleShot(0, &window, [&window, file] { window.OpenFile(file); });
     // The session is asked for once the loop has ended: the window may have started another.
     const int code = application.exec() == 0 ? host::kExitOk : host::kExitFailure;
-    return window.work().session().Close(code);
+    return host::ExitAfterClose(code, window.work().session().Close());
   } catch (const std::exception& failure) {
     err << "stamp-host gui: " << failure.what() << "\n";
     return host::kExitFailure;

@@ -26,8 +26,8 @@ std::vector<uint8_t> Cut(const uint8_t* raster, size_t rowBytes, size_t top, siz
 // rows the first and last differing bytes, widened to whole pixels.
 void History::Record(const host::HostRecord& record, int32_t layer,
                      std::span<const uint8_t> before) {
-  const uint8_t* after = record.buffer(host::LayerField(layer));
-  const size_t rowBytes = record.raster(host::LayerField(layer)).rowBytes();
+  const uint8_t* after = record.buffer(stamp_rec_layer_buffer(layer));
+  const size_t rowBytes = record.raster(stamp_rec_layer_buffer(layer)).rowBytes();
   const size_t rows = static_cast<size_t>(record.canvasHeight());
   if (after == nullptr || before.size() != rowBytes * rows) return;
   size_t top = rows, bottom = 0, left = rowBytes, right = 0;
@@ -78,8 +78,8 @@ void History::Clear() {
 }
 
 void History::Apply(host::HostRecord& record, const Step& step, const std::vector<uint8_t>& bytes) {
-  uint8_t* layer = record.buffer(host::LayerField(step.layer));
-  const size_t rowBytes = record.raster(host::LayerField(step.layer)).rowBytes();
+  uint8_t* layer = record.buffer(stamp_rec_layer_buffer(step.layer));
+  const size_t rowBytes = record.raster(stamp_rec_layer_buffer(step.layer)).rowBytes();
   const size_t width = step.right - step.left;
   for (size_t row = step.top; row < step.bottom; ++row) {
     std::memcpy(layer + row * rowBytes + step.left, bytes.data() + (row - step.top) * width, width);

@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 
 namespace stamp::gui {
 

@@ -23,9 +23,9 @@
 #include "host/picture/picture_reader.h"
 #include "host/session/sheet_loading.h"
 #include "host/sheets/user_sheets.h"
+#include "platform/support/bmp_decoder.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform.h"
-#include "stamp/support/bmp_decoder.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::gui {
 namespace {

@@ -11,7 +11,7 @@
 #include <QImageReader>
 
 #include "host/picture/picture_reader.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::gui {
 namespace {

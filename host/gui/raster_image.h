@@ -7,7 +7,7 @@
 
 #include <QImage>
 
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 
 namespace stamp::gui {
 

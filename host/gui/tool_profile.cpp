@@ -5,7 +5,7 @@
 namespace stamp::gui {
 namespace {
 
-constexpr char16_t kSampleSheet[] = u"stamp\\nature.bmp";
+constexpr char16_t kSampleSheet[] = u"" STAMP_SHEET_FOLDER "\\nature.bmp";
 
 }  // namespace
 

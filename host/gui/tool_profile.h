@@ -1,16 +1,21 @@
-// The tool's settings in the application profile, as the window reads them: the section the tool
-// keeps them in, its sheet, and the sample sheet chosen for a first start.
+// The tool's settings in the application profile, as the window reads them: the section and keys
+// the tool keeps them under (in the profile's UTF-16 form), its sheet, and the sample sheet
+// chosen for a first start.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
 #include "stamp/platform.h"
+#include "stamp/plugin.h"
 
 namespace stamp::gui {
 
-inline constexpr char16_t kSettingsSection[] = u"plugin_kvo_stamp";
-inline constexpr char16_t kSheetKey[] = u"file";
+inline constexpr char16_t kSettingsSection[] = u"" STAMP_PROFILE_SECTION;
+inline constexpr char16_t kSelectionKey[] = u"" STAMP_PROFILE_SELECTION_KEY;
+inline constexpr char16_t kAngleKey[] = u"" STAMP_PROFILE_ANGLE_KEY;
+inline constexpr char16_t kReductionKey[] = u"" STAMP_PROFILE_REDUCTION_KEY;
+inline constexpr char16_t kSheetKey[] = u"" STAMP_PROFILE_FILE_KEY;
 
 // The sheet the profile names (the tool's backslash form), empty when none.
 std::u16string ProfileSheet(PlatApp* app);

@@ -21,8 +21,6 @@
 namespace stamp::gui {
 namespace {
 
-constexpr int32_t kFullSize = 30;
-
 QString ResultText(int32_t result, int32_t layer) {
   switch (result) {
     case STAMP_RESULT_PANEL_CHANGED: return QObject::tr("the panel changed");
@@ -113,9 +111,11 @@ void StampWindow::ExportPicture() {
 // and on a first start says how to pick another sheet than the sample one.
 void StampWindow::ShowStartSettings() {
   PlatApp* app = work_->session().record().app();
-  const int32_t cell = plat_profile_get_int(app, kSettingsSection, u"select", 0);
-  const int32_t angle = plat_profile_get_int(app, kSettingsSection, u"degree", 0);
-  const int32_t size = plat_profile_get_int(app, kSettingsSection, u"shrink", kFullSize);
+  const int32_t cell =
+      plat_profile_get_int(app, kSettingsSection, kSelectionKey, STAMP_DEFAULT_SELECTION);
+  const int32_t angle = plat_profile_get_int(app, kSettingsSection, kAngleKey, STAMP_DEFAULT_ANGLE);
+  const int32_t size =
+      plat_profile_get_int(app, kSettingsSection, kReductionKey, STAMP_DEFAULT_REDUCTION);
   QString text = tr("Started with cell %1, size %2, angle %3, sheet %4")
                      .arg(cell)
                      .arg(size)

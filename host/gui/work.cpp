@@ -39,11 +39,10 @@ std::string SizeText(int32_t width, int32_t height) {
 }  // namespace
 
 Work::Work(const host::SessionOptions& options, QWidget* dialogParent)
-    : options_(options), dialogParent_(dialogParent), log_(std::cout, std::cerr, /*quiet=*/true) {
+    : options_(options), log_(std::cout, std::cerr, /*quiet=*/true), ui_(dialogParent) {
   autosave_ = new Autosave([this](const std::filesystem::path& path) { return Write(path); }, this);
   MakeSession();
   firstStart_ = ChooseSampleSheetIfNone(session_->record().app(), options_.hostFolder);
-  ui_ = std::make_unique<QtUiBackend>(dialogParent_);
   session_->Start();
 }
 
@@ -51,21 +50,19 @@ Work::~Work() { session_->Finish(); }
 
 // The window keeps the layers' product of each session, and its canvas view paints from it.
 void Work::MakeSession() {
-  session_ = std::make_unique<host::Session>(options_, log_);
+  session_ = std::make_unique<host::Session>(options_, ui_, log_);
   session_->compositor().KeepLayerProduct();
 }
 
 // The tool is shut down (its settings written) and started again on a fresh record of the new
-// size; the back end goes first and comes back last, over the new session's scripted one. A
-// session that could not be built leaves none, and the next start has none to shut down.
+// size, speaking to the same back end. A session that could not be built leaves none, and the
+// next start has none to shut down.
 void Work::StartSession(int32_t width, int32_t height) {
   if (session_) session_->Finish();
-  ui_.reset();
   session_.reset();
   options_.canvasWidth = width;
   options_.canvasHeight = height;
   MakeSession();
-  ui_ = std::make_unique<QtUiBackend>(dialogParent_);
   session_->Start();
   history_.Clear();
   emit Restarted();
@@ -108,7 +105,7 @@ int32_t Work::Stepped(int32_t layer) {
 
 std::string Work::ImportPicture(const QImage& picture) {
   host::HostRecord& record = session_->record();
-  uint8_t* layer = record.buffer(host::LayerField(0));
+  uint8_t* layer = record.buffer(STAMP_REC_LAYER0_BUFFER);
   std::vector<uint8_t> before;
   try {
     before.assign(layer, layer + record.canvasBytes());
@@ -155,8 +152,8 @@ std::string Work::Resize(int32_t width, int32_t height) {
 void Work::Clear() {
   host::HostRecord& record = session_->record();
   for (const uint32_t field :
-       {host::LayerField(0), host::LayerField(1), host::LayerField(2),
-        uint32_t{STAMP_REC_OVERLAY_BUFFER}, uint32_t{STAMP_REC_UNDO_BUFFER}}) {
+       {STAMP_REC_LAYER0_BUFFER, STAMP_REC_LAYER1_BUFFER, STAMP_REC_LAYER2_BUFFER,
+        STAMP_REC_OVERLAY_BUFFER, STAMP_REC_UNDO_BUFFER}) {
     std::memset(record.buffer(field), kWhite, record.canvasBytes());
   }
   session_->LayersChanged();
@@ -201,7 +198,7 @@ ora::LayeredPicture Work::Drawing() const {
   const host::HostRecord& record = session_->record();
   ora::LayeredPicture drawing{record.canvasWidth(), record.canvasHeight(), {}};
   for (int layer = 0; layer < ora::kLayerCount; ++layer) {
-    const uint8_t* bytes = record.buffer(host::LayerField(layer));
+    const uint8_t* bytes = record.buffer(stamp_rec_layer_buffer(layer));
     drawing.layers[layer].assign(bytes, bytes + record.canvasBytes());
   }
   return drawing;
@@ -211,7 +208,7 @@ ora::LayeredPicture Work::Drawing() const {
 void Work::Load(const ora::LayeredPicture& drawing) {
   host::HostRecord& record = session_->record();
   for (int layer = 0; layer < ora::kLayerCount; ++layer) {
-    std::memcpy(record.buffer(host::LayerField(layer)), drawing.layers[layer].data(),
+    std::memcpy(record.buffer(stamp_rec_layer_buffer(layer)), drawing.layers[layer].data(),
                 record.canvasBytes());
   }
   session_->LayersChanged();

@@ -96,10 +96,9 @@ class Work : public QObject {
   std::string Write(const std::filesystem::path& path) const;
 
   host::SessionOptions options_;
-  QWidget* dialogParent_;
   host::HostLog log_;
+  QtUiBackend ui_;  // the user of every session the work starts, so it outlives them
   std::unique_ptr<host::Session> session_;
-  std::unique_ptr<QtUiBackend> ui_;
   History history_;
   Autosave* autosave_ = nullptr;
   QString path_;

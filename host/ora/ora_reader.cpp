@@ -14,7 +14,7 @@
 #include "host/ora/zip_archive.h"
 #include "host/ora/zip_entry.h"
 #include "host/record/canvas_size.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::ora {
 namespace {

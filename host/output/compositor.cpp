@@ -24,9 +24,9 @@ const uint8_t* Compositor::LayerProduct() {
   if (!productValid_) {
     const size_t bytes = record_.canvasBytes();
     product_.resize(bytes);
-    MultiplyInto(product_.data(), record_.buffer(LayerField(0)), record_.buffer(LayerField(1)),
-                 bytes);
-    MultiplyInPlace(product_.data(), record_.buffer(LayerField(2)), bytes);
+    MultiplyInto(product_.data(), record_.buffer(STAMP_REC_LAYER0_BUFFER),
+                 record_.buffer(STAMP_REC_LAYER1_BUFFER), bytes);
+    MultiplyInPlace(product_.data(), record_.buffer(STAMP_REC_LAYER2_BUFFER), bytes);
     productValid_ = true;
   }
   return product_.data();
@@ -51,9 +51,9 @@ void Compositor::PictureRow(int32_t y, int32_t x, int32_t width, uint8_t* out) {
     std::copy_n(LayerProduct() + offset, bytes, out);
     return;
   }
-  MultiplyInto(out, record_.buffer(LayerField(0)) + offset, record_.buffer(LayerField(1)) + offset,
-               bytes);
-  MultiplyInPlace(out, record_.buffer(LayerField(2)) + offset, bytes);
+  MultiplyInto(out, record_.buffer(STAMP_REC_LAYER0_BUFFER) + offset,
+               record_.buffer(STAMP_REC_LAYER1_BUFFER) + offset, bytes);
+  MultiplyInPlace(out, record_.buffer(STAMP_REC_LAYER2_BUFFER) + offset, bytes);
 }
 
 }  // namespace stamp::host

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 
 namespace stamp::host {
 

@@ -1,6 +1,6 @@
 // Output files are never left half-written and never written through a planted link: each is
 // written to an exclusive temporary beside it and renamed over its name once complete
-// (stamp/support/safe_file.h). A failure names the file the caller asked for, not the
+// (platform/support/safe_file.h). A failure names the file the caller asked for, not the
 // temporary.
 #pragma once
 

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "host/output/output_file.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

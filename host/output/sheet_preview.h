@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "stamp/support/bmp_decoder.h"
+#include "platform/support/bmp_decoder.h"
 
 namespace stamp::host {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "host/output/compositor.h"
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 
 namespace stamp::host {
 

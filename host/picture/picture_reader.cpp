@@ -4,8 +4,8 @@
 
 #include "host/picture/png_reader.h"
 #include "host/record/canvas_size.h"
-#include "stamp/support/bmp_decoder.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/bmp_decoder.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

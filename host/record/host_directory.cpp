@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/support/text_encoding.h"
 #include "stamp/host_record.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::host {
 

@@ -16,6 +16,10 @@ void Bind(Function*& slot, void* symbol) {
 
 }  // namespace
 
+std::filesystem::path ModulePath(const std::filesystem::path& hostFolder) {
+  return hostFolder / STAMP_PLUGIN_FOLDER / STAMP_MODULE_FILE;
+}
+
 PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
   std::string why;
   library_ = OpenLibrary(path, &why);

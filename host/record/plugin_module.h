@@ -26,6 +26,9 @@ struct PluginExports {
   PlgKeyB* keyB;
 };
 
+// Where a host keeps the module: STAMP_PLUGIN_FOLDER/STAMP_MODULE_FILE in its folder.
+std::filesystem::path ModulePath(const std::filesystem::path& hostFolder);
+
 class PluginModule {
  public:
   // Throws std::runtime_error naming the file and what is wrong: it cannot be loaded, or an

@@ -4,12 +4,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "host/commands/exit_codes.h"
 #include "host/output/snapshot.h"
 #include "host/script/shown_text.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/host_record.h"
 #include "stamp/plugin.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {
@@ -20,24 +19,26 @@ class Runner {
   // in the folder the run started in, so that relative places, and the names the log and the
   // error lines give them, keep their meaning. A file the picker is answered with is named in
   // full, since the picker reads a name relative to its own folder.
-  Runner(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log)
+  Runner(const Script& script, Session& session, ScriptUser& user, const ScriptPlaces& places,
+         HostLog& log)
       : script_(script),
         session_(session),
+        user_(user),
         places_(places),
         startFolder_(std::filesystem::current_path()),
         log_(log) {}
 
-  int Run() {
+  ScriptOutcome Run() {
     for (const ScriptCommand& command : script_.commands) {
       const std::optional<std::string> failed = Execute(command);
       std::filesystem::current_path(startFolder_);
       session_.CheckGuards();
       if (failed) {
         log_.Error(script_.name + ":" + std::to_string(command.line) + ": " + *failed);
-        return kExitExpectation;
+        return ScriptOutcome::kExpectationFailed;
       }
     }
-    return kExitOk;
+    return ScriptOutcome::kRanToEnd;
   }
 
  private:
@@ -52,6 +53,7 @@ class Runner {
 
   const Script& script_;
   Session& session_;
+  ScriptUser& user_;
   const ScriptPlaces& places_;
   const std::filesystem::path startFolder_;
   HostLog& log_;
@@ -87,26 +89,25 @@ std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
   return std::nullopt;
 }
 
-// Queues the answers of the next load dialog with the scripted back end.
+// Queues the answers of the next load dialog with the script's user.
 void Runner::Dialog(const ScriptCommand& command) {
-  ScriptUser& ui = session_.ui();
   switch (command.op) {
-    case Op::kDialogSelect: ui.QueueSelect(STAMP_LOAD_DIALOG_LIST, command.numbers[0]); break;
+    case Op::kDialogSelect: user_.QueueSelect(STAMP_LOAD_DIALOG_LIST, command.numbers[0]); break;
     case Op::kDialogType:
-      ui.QueueType(STAMP_LOAD_DIALOG_PATH_BOX, platform::FromUtf8(command.text));
+      user_.QueueType(STAMP_LOAD_DIALOG_PATH_BOX, platform::FromUtf8(command.text));
       break;
     case Op::kDialogFile:
       if (command.text.empty()) {
-        ui.QueueFileCancel();
+        user_.QueueFileCancel();
       } else {
         const std::filesystem::path path =
             std::filesystem::absolute(places_.scriptFolder / command.text);
-        ui.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
+        user_.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
       }
-      ui.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);
+      user_.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);
       break;
-    case Op::kDialogOk: ui.QueueOk(); break;
-    case Op::kDialogCancel: ui.QueueCancel(); break;
+    case Op::kDialogOk: user_.QueueOk(); break;
+    case Op::kDialogCancel: user_.QueueCancel(); break;
     default: throw std::logic_error("not a dialog command");
   }
 }
@@ -118,7 +119,7 @@ std::optional<std::string> Runner::ExpectResult(int32_t expected) const {
 }
 
 std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
-  const std::vector<std::u16string>& messages = session_.ui().messages();
+  const std::vector<std::u16string>& messages = user_.messages();
   const std::string shown = ShownText(expected);
   if (messages.empty()) return "expected message \"" + shown + "\", but none was shown";
   const std::string last = platform::ToUtf8(messages.back());
@@ -135,8 +136,9 @@ void Runner::Save(const std::string& name) {
 
 }  // namespace
 
-int RunScript(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log) {
-  return Runner(script, session, places, log).Run();
+ScriptOutcome RunScript(const Script& script, Session& session, ScriptUser& user,
+                        const ScriptPlaces& places, HostLog& log) {
+  return Runner(script, session, user, places, log).Run();
 }
 
 }  // namespace stamp::host

@@ -1,12 +1,14 @@
-// Runs a parsed script on a started session, command by command. An expect line that does not
-// hold ends the run with kExitExpectation and one error naming the line; a failure of the host
-// (a file it cannot write, a plug-in that wrote outside a buffer) throws std::runtime_error.
+// Runs a parsed script on a started session, command by command, its dialog lines answered by
+// the session's user. An expect line that does not hold ends the run with one error naming the
+// line; a failure of the host (a file it cannot write, a plug-in that wrote outside a buffer)
+// throws std::runtime_error.
 #pragma once
 
 #include <filesystem>
 
 #include "host/output/host_log.h"
 #include "host/script/script.h"
+#include "host/session/script_user.h"
 #include "host/session/session.h"
 
 namespace stamp::host {
@@ -16,7 +18,10 @@ struct ScriptPlaces {
   std::filesystem::path scriptFolder;  // what a relative "dialog file" path is taken from
 };
 
-// Gives kExitOk or kExitExpectation.
-int RunScript(const Script& script, Session& session, const ScriptPlaces& places, HostLog& log);
+enum class ScriptOutcome { kRanToEnd, kExpectationFailed };
+
+// user is the one session speaks to.
+ScriptOutcome RunScript(const Script& script, Session& session, ScriptUser& user,
+                        const ScriptPlaces& places, HostLog& log);
 
 }  // namespace stamp::host

@@ -7,13 +7,13 @@
 
 #include "host/output/host_log.h"
 #include "host/record/plugin_module.h"
-#include "host/session/script_user.h"
+#include "host/session/session_ui.h"
 
 namespace stamp::host {
 
 class PluginCalls {
  public:
-  PluginCalls(const PluginExports& exports, const ScriptUser& ui, HostLog& log)
+  PluginCalls(const PluginExports& exports, const SessionUi& ui, HostLog& log)
       : exports_(exports), ui_(ui), log_(log) {}
 
   int32_t Init(void* record);
@@ -36,7 +36,7 @@ class PluginCalls {
   int32_t Logged(const std::string& call, int32_t result);
 
   const PluginExports& exports_;
-  const ScriptUser& ui_;
+  const SessionUi& ui_;
   HostLog& log_;
 };
 

@@ -15,9 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "host/session/session_ui.h"
+
 namespace stamp::host {
 
-class ScriptUser {
+class ScriptUser final : public SessionUi {
  public:
   ScriptUser();
   ~ScriptUser();
@@ -34,7 +36,7 @@ class ScriptUser {
   void QueueFileCancel();
 
   // Every message box's text so far, oldest first.
-  const std::vector<std::u16string>& messages() const;
+  const std::vector<std::u16string>& messages() const override;
 
  private:
   struct Answers;

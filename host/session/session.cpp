@@ -3,7 +3,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "host/commands/exit_codes.h"
 #include "host/record/host_directory.h"
 #include "stamp/plugin.h"
 
@@ -25,13 +24,13 @@ HostRecordOptions RecordOptions(const SessionOptions& options) {
 
 }  // namespace
 
-Session::Session(const SessionOptions& options, HostLog& log)
+Session::Session(const SessionOptions& options, const SessionUi& ui, HostLog& log)
     : log_(log),
       record_(RecordOptions(options)),
       panel_(record_.raster(STAMP_REC_PANEL_BUFFER),
              static_cast<PlatHandle>(record_.getInt(STAMP_REC_PANEL_DC))),
-      module_(options.hostFolder / "plugin" / "kvo_stamp.plg"),
-      calls_(module_.exports(), ui_, log),
+      module_(ModulePath(options.hostFolder)),
+      calls_(module_.exports(), ui, log),
       compositor_(record_) {}
 
 Session::~Session() { Finish(); }
@@ -65,12 +64,12 @@ void Session::Finish() {
   if (running_) Destroy();
 }
 
-int Session::Close(int code) {
+SessionEnd Session::Close() {
   Finish();
   const char* failure = plat_app_profile_failure(record_.app());
-  if (failure == nullptr) return code;
+  if (failure == nullptr) return SessionEnd::kDone;
   log_.Error(std::string("settings not saved: ") + failure);
-  return code == kExitOk ? kExitSettingsNotSaved : code;
+  return SessionEnd::kSettingsNotSaved;
 }
 
 int32_t Session::Act(int32_t result) {
@@ -89,8 +88,8 @@ void Session::RedrawPanel() {
 
 void Session::Undo() {
   const int32_t layer = record_.getInt(STAMP_REC_UNDO_LAYER);
-  const uint32_t field = LayerField(layer);
-  if (field == 0) {
+  const int field = stamp_rec_layer_buffer(layer);
+  if (field < 0) {
     log_.Line("undo: undoLayer " + std::to_string(layer) + " names no layer");
     return;
   }

@@ -1,5 +1,5 @@
-// One run of the host: the scripted UI back end, the record and its buffers, the host's panel,
-// the loaded plug-in, and what the host does with each export's result:
+// One run of the host: the record and its buffers, the host's panel, the loaded plug-in speaking
+// to the user its caller gives, and what the host does with each export's result:
 //   2  the panel changed: restore the plug-in's panel rows and call plg_update_submenu;
 //   1  a layer changed: the compositor's kept product of the layers is stale;
 //   9  the overlay changed: nothing to do until something shows or writes the canvas.
@@ -11,11 +11,11 @@
 
 #include "host/output/compositor.h"
 #include "host/output/host_log.h"
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 #include "host/record/plugin_module.h"
 #include "host/session/host_panel.h"
 #include "host/session/plugin_calls.h"
-#include "host/session/script_user.h"
+#include "host/session/session_ui.h"
 
 namespace stamp::host {
 
@@ -23,14 +23,19 @@ struct SessionOptions {
   int32_t canvasWidth = 480;
   int32_t canvasHeight = 640;
   std::filesystem::path profile;
-  std::filesystem::path hostFolder;  // holds plugin/kvo_stamp.plg, plugin/kvo_stamp.dat, stamp/
+  std::filesystem::path hostFolder;  // holds the plug-in's folder and the sheet folder
 };
+
+// How a session closed: everything done, or done but for the tool's settings, which the profile
+// did not take.
+enum class SessionEnd { kDone, kSettingsNotSaved };
 
 class Session {
  public:
-  // Builds the record, draws the host's panel and loads the plug-in. Throws std::runtime_error
-  // naming what failed; every failure of a session ends the run with kExitFailure.
-  Session(const SessionOptions& options, HostLog& log);
+  // Builds the record, draws the host's panel and loads the plug-in, whose message boxes and
+  // dialogs reach ui (installed by the caller, kept alive longer than the session). Throws
+  // std::runtime_error naming what failed, as every failure of a session does.
+  Session(const SessionOptions& options, const SessionUi& ui, HostLog& log);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -42,9 +47,9 @@ class Session {
   int32_t Init();
   int32_t Destroy();
   void Finish();
-  // Finishes, and gives the run's exit code: code, or kExitSettingsNotSaved for a run that
-  // otherwise succeeded when a write of the tool's settings failed (logged as one line).
-  int Close(int code);
+  // Finishes, and says whether the tool's settings were saved (a failed write is logged as one
+  // line).
+  SessionEnd Close();
 
   // Acts on an export's result and gives it back.
   int32_t Act(int32_t result);
@@ -57,7 +62,6 @@ class Session {
   void CheckGuards() const;
 
   PluginCalls& calls() { return calls_; }
-  ScriptUser& ui() { return ui_; }
   HostRecord& record() { return record_; }
   // The canvas as the host shows it, composited on demand.
   Compositor& compositor() { return compositor_; }
@@ -65,7 +69,6 @@ class Session {
 
  private:
   HostLog& log_;
-  ScriptUser ui_;
   HostRecord record_;
   HostPanel panel_;
   PluginModule module_;

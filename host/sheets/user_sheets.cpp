@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "stamp/platform_host.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 namespace {
@@ -18,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kDataFolder[] = "stamp-host";
-constexpr char kStampFolder[] = "stamp";
 // The program the tool is told it runs in: it only takes the folder the name lies in.
 constexpr char kProgramName[] = "stamp-host";
 constexpr char kLinkSuffix[] = ".link-new";
@@ -59,10 +59,10 @@ bool LinkSample(const fs::path& sample, const fs::path& at, std::string& why) {
 
 std::optional<fs::path> UserSheetFolder() {
   if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/') {
-    return fs::path(data) / kDataFolder / kStampFolder;
+    return fs::path(data) / kDataFolder / STAMP_SHEET_FOLDER;
   }
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    return fs::path(home) / ".local" / "share" / kDataFolder / kStampFolder;
+    return fs::path(home) / ".local" / "share" / kDataFolder / STAMP_SHEET_FOLDER;
   }
   return std::nullopt;
 }
@@ -101,7 +101,8 @@ std::string PrepareUserSheetFolder(const fs::path& folder, const fs::path& sampl
 std::string ShowUserSheetsToTool(const fs::path& hostFolder) {
   const std::optional<fs::path> folder = UserSheetFolder();
   if (!folder) return "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
-  if (std::string why = PrepareUserSheetFolder(*folder, hostFolder / kStampFolder); !why.empty())
+  if (std::string why = PrepareUserSheetFolder(*folder, hostFolder / STAMP_SHEET_FOLDER);
+      !why.empty())
     return why;
   plat_set_program_path((folder->parent_path() / kProgramName).c_str());
   return {};

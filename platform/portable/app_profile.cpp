@@ -19,8 +19,8 @@
 #include "platform/portable/ini_file.h"
 #include "platform/portable/last_error.h"
 #include "platform/portable/profile_update.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform.h"
-#include "stamp/support/text_encoding.h"
 
 struct PlatApp {
   std::string profilePath;

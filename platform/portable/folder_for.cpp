@@ -2,7 +2,7 @@
 // every system.
 #include <filesystem>
 
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::platform {
 

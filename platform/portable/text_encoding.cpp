@@ -1,4 +1,4 @@
-#include "stamp/support/text_encoding.h"
+#include "platform/support/text_encoding.h"
 
 #include <algorithm>
 #include <cstdint>

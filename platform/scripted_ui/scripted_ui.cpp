@@ -1,7 +1,7 @@
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 
+#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 

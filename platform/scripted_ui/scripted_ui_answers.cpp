@@ -1,8 +1,8 @@
 // The scripted back end's answers to dialogs: the modal dialog driven from the action queue,
 // and the file dialog answered from the answer queue.
+#include "platform/support/scripted_ui.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/scripted_ui.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

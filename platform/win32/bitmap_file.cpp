@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/portable/c_boundary.h"
+#include "platform/support/bmp_decoder.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/win32_handles.h"
-#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::platform {
 namespace {

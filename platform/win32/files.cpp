@@ -12,9 +12,9 @@
 #include "platform/portable/c_boundary.h"
 #include "platform/portable/find_files.h"
 #include "platform/portable/last_error.h"
+#include "platform/support/text_encoding.h"
 #include "platform/win32/handle_slots.h"
 #include "platform/win32/win32_handles.h"
-#include "stamp/support/text_encoding.h"
 
 #include <commdlg.h>
 

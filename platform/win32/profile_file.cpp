@@ -11,8 +11,8 @@
 
 #include "platform/portable/last_error.h"
 #include "platform/portable/profile_update.h"
+#include "platform/support/text_encoding.h"
 #include "platform/win32/owned_handle.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::platform {
 namespace {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "bmp_file.h"
+#include "stamp/plugin.h"
 
 namespace stamp::assets_test {
 namespace {
@@ -30,8 +31,8 @@ class PanelArtworkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string error;
-    auto parsed = ParseBmp24(ReadBytes(STAMP_ASSETS_DIR "/kvo_stamp.dat"), error);
-    ASSERT_TRUE(parsed) << "kvo_stamp.dat: " << error;
+    auto parsed = ParseBmp24(ReadBytes(STAMP_ASSETS_DIR "/" STAMP_PANEL_IMAGE_FILE), error);
+    ASSERT_TRUE(parsed) << STAMP_PANEL_IMAGE_FILE ": " << error;
     panel = *parsed;
     ASSERT_EQ(panel.width(), 264);
     ASSERT_EQ(panel.height(), 100);

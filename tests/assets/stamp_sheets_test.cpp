@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "bmp_file.h"
+#include "stamp/plugin.h"
 
 namespace stamp::assets_test {
 namespace {
@@ -64,10 +65,10 @@ TEST(StampSheetFilesTest, AtLeastThreeSheetsShip) {
 
 TEST(StampSheetFilesTest, HostFolderHoldsTheCommittedFiles) {
   const fs::path host = STAMP_HOST_DIR;
-  EXPECT_EQ(ReadBytes(host / "plugin" / "kvo_stamp.dat"),
-            ReadBytes(STAMP_ASSETS_DIR "/kvo_stamp.dat"));
+  EXPECT_EQ(ReadBytes(host / STAMP_PLUGIN_FOLDER / STAMP_PANEL_IMAGE_FILE),
+            ReadBytes(STAMP_ASSETS_DIR "/" STAMP_PANEL_IMAGE_FILE));
   for (const fs::path& sheet : SheetFiles()) {
-    EXPECT_EQ(ReadBytes(host / "stamp" / sheet.filename()), ReadBytes(sheet)) << sheet;
+    EXPECT_EQ(ReadBytes(host / STAMP_SHEET_FOLDER / sheet.filename()), ReadBytes(sheet)) << sheet;
   }
 }
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "bmp_test_files.h"
+#include "platform/support/bmp_decoder.h"
 #include "stamp/platform.h"
-#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::test {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "bmp_test_files.h"
+#include "platform/support/bmp_decoder.h"
 #include "stamp/platform.h"
-#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::test {
 namespace {

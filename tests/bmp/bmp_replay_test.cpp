@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "bmp_test_files.h"
-#include "stamp/support/bmp_decoder.h"
+#include "platform/support/bmp_decoder.h"
 
 namespace stamp::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "stamp/platform_host.h"
-#include "stamp/support/text_encoding.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::test {
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "stamp/support/text_encoding.h"
+#include "platform/support/text_encoding.h"
 #include "support/test_files.h"
 
 namespace stamp {

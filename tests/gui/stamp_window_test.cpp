@@ -52,10 +52,10 @@
 #include "host/gui/window_settings.h"
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
+#include "platform/support/text_encoding.h"
 #include "platform/testing/platform_testing.h"
-#include "stamp/platform_host.h"
 #include "stamp/host_record.h"
-#include "stamp/support/text_encoding.h"
+#include "stamp/platform_host.h"
 #include "support/test_files.h"
 
 namespace stamp::gui {
@@ -207,7 +207,7 @@ QByteArray Layers(const StampWindow& window) {
   const host::HostRecord& record = window.work().session().record();
   QByteArray bytes;
   for (int layer = 0; layer < 3; ++layer) {
-    bytes.append(reinterpret_cast<const char*>(record.buffer(host::LayerField(layer))),
+    bytes.append(reinterpret_cast<const char*>(record.buffer(stamp_rec_layer_buffer(layer))),
                  static_cast<qsizetype>(record.canvasBytes()));
   }
   return bytes;
@@ -488,7 +488,7 @@ void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
 void StampWindowTest::fileButtonAsksThePickerWithTheRequest() {
   const std::unique_ptr<StampWindow> window = OpenWindow("picker.ini");
   QVERIFY(window != nullptr);
-  const fs::path chosen = kHostFolder / "stamp" / "shapes.bmp";
+  const fs::path chosen = kHostFolder / STAMP_SHEET_FOLDER / "shapes.bmp";
   QStringList filters;
   QString suffix;
   QString pathBox;

@@ -9,7 +9,7 @@
 
 #include "host/output/compositor.h"
 #include "host/output/compositor_rows.h"
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 
 namespace stamp::host {
 namespace {

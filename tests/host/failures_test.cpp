@@ -6,11 +6,16 @@
 #include <functional>
 
 #include "host_process.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {
 
 const fs::path kFakes = STAMP_FAKE_PLUGINS;
+
+// The module's and the panel image's places in a host folder.
+const fs::path kModule = fs::path(STAMP_PLUGIN_FOLDER) / STAMP_MODULE_FILE;
+const fs::path kPanelImage = fs::path(STAMP_PLUGIN_FOLDER) / STAMP_PANEL_IMAGE_FILE;
 
 class HostFailure : public HostProcessTest {
  protected:
@@ -22,8 +27,8 @@ class HostFailure : public HostProcessTest {
     return Host({"run", "s.txt", "--profile", "p.ini", "--canvas", "40x40"}, program);
   }
   static void ReplacePlugIn(const fs::path& hostFolder, const fs::path& fake) {
-    fs::remove(hostFolder / "plugin/kvo_stamp.plg");
-    if (!fake.empty()) fs::copy_file(fake, hostFolder / "plugin/kvo_stamp.plg");
+    fs::remove(hostFolder / kModule);
+    if (!fake.empty()) fs::copy_file(fake, hostFolder / kModule);
   }
   bool NothingWritten() const {
     return !fs::exists(folder_ / "never-canvas.png") && !fs::exists(folder_ / "p.ini");
@@ -77,7 +82,7 @@ TEST_F(HostFailure, MissingPlugInExitsOne) {
   const HostRun run = RunCopied([](const fs::path& host) { ReplacePlugIn(host, {}); });
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.err.starts_with("stamp-host: cannot load the plug-in ")) << run.err;
-  EXPECT_NE(run.err.find("plugin/kvo_stamp.plg"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(kModule.string()), std::string::npos) << run.err;
   EXPECT_TRUE(NothingWritten());
 }
 
@@ -99,8 +104,7 @@ TEST_F(HostFailure, WrongPlugInExitsOneNamingWhatIsWrong) {
 }
 
 TEST_F(HostFailure, FailedStartUpExitsOneWithItsMessageBoxes) {
-  const HostRun run =
-      RunCopied([](const fs::path& host) { fs::remove(host / "plugin/kvo_stamp.dat"); });
+  const HostRun run = RunCopied([](const fs::path& host) { fs::remove(host / kPanelImage); });
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.out.find("message: Stamp:data file load error\nplg_init(record) -> 0\n"),
             std::string::npos)

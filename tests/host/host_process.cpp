@@ -3,7 +3,8 @@
 #include <png.h>
 #include <sys/wait.h>
 
-#include "stamp/support/bmp_decoder.h"
+#include "platform/support/bmp_decoder.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 
@@ -53,7 +54,8 @@ HostRun HostProcessTest::Host(const std::vector<std::string>& args, const fs::pa
 fs::path HostProcessTest::CopyHostFolder(const fs::path& folder) const {
   const fs::path built = kBuiltHost.parent_path();
   fs::create_directories(folder);
-  for (const char* entry : {"stamp-host", "libstamp_platform.so", "plugin", "stamp"}) {
+  for (const char* entry :
+       {"stamp-host", "libstamp_platform.so", STAMP_PLUGIN_FOLDER, STAMP_SHEET_FOLDER}) {
     fs::copy(built / entry, folder / entry, fs::copy_options::recursive);
   }
   return folder / "stamp-host";

@@ -9,9 +9,9 @@
 
 #include "host/record/bmp_encoder.h"
 #include "host/record/canvas_size.h"
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
+#include "platform/support/bmp_decoder.h"
 #include "platform/testing/platform_testing.h"
-#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::host {
 namespace {
@@ -42,9 +42,9 @@ TEST(HostRecord, EveryFieldNamesWhatTheHostMade) {
     const bool panel = field.offset == STAMP_REC_PANEL_BUFFER;
     EXPECT_EQ(buffer[0], panel ? 0x3C : 0xFF) << field.name;
   }
-  EXPECT_EQ(record.raster(LayerField(1)).bytes, record.buffer(STAMP_REC_LAYER1_BUFFER));
-  EXPECT_EQ(LayerField(2), uint32_t{STAMP_REC_LAYER2_BUFFER});
-  EXPECT_EQ(LayerField(3), 0u);
+  EXPECT_EQ(record.raster(stamp_rec_layer_buffer(1)).bytes, record.buffer(STAMP_REC_LAYER1_BUFFER));
+  EXPECT_EQ(stamp_rec_layer_buffer(2), int{STAMP_REC_LAYER2_BUFFER});
+  EXPECT_EQ(stamp_rec_layer_buffer(3), -1);
   const auto* directory =
       reinterpret_cast<const char16_t*>(record.record() + STAMP_REC_HOST_DIRECTORY);
   EXPECT_EQ(std::u16string(directory), u"\\opt\\host\\");

@@ -14,6 +14,7 @@
 
 #include "host/output/host_log.h"
 #include "host/record/host_directory.h"
+#include "host/session/script_user.h"
 #include "host/session/session.h"
 #include "src/resources/load_dialog_template.h"
 #include "stamp/platform.h"
@@ -33,14 +34,14 @@ constexpr int32_t kLayer = 1;
 // A panel pen-up that opens the load dialog.
 constexpr int32_t kLoadButtonX = 200;
 constexpr int32_t kLoadButtonY = 105;
-constexpr char16_t kSection[] = u"plugin_kvo_stamp";
-constexpr char16_t kFileKey[] = u"file";
+constexpr char16_t kSection[] = u"" STAMP_PROFILE_SECTION;
+constexpr char16_t kFileKey[] = u"" STAMP_PROFILE_FILE_KEY;
 
 class RecordFaults : public testing::Test {
  protected:
-  RecordFaults() : log_(out_, out_, true), session_(Options(), log_) {
+  RecordFaults() : log_(out_, out_, true), session_(Options(), user_, log_) {
     // The sample sheet the session starts with, named in the record's form.
-    sheet_ = HostDirectoryText(STAMP_HOST_DIR) + u"stamp\\nature.bmp";
+    sheet_ = HostDirectoryText(STAMP_HOST_DIR) + u"" STAMP_SHEET_FOLDER "\\nature.bmp";
     plat_profile_write_string(record().app(), kSection, kFileKey, sheet_.c_str());
   }
   ~RecordFaults() override {
@@ -61,9 +62,9 @@ class RecordFaults : public testing::Test {
 
   HostRecord& record() { return session_.record(); }
   PluginCalls& calls() { return session_.calls(); }
-  const Texts& messages() { return session_.ui().messages(); }
+  const Texts& messages() { return user_.messages(); }
   Bytes Layer() {
-    const uint8_t* bytes = record().buffer(LayerField(kLayer));
+    const uint8_t* bytes = record().buffer(stamp_rec_layer_buffer(kLayer));
     return Bytes(bytes, bytes + record().canvasBytes());
   }
   std::u16string ProfileSheet() {
@@ -76,6 +77,7 @@ class RecordFaults : public testing::Test {
       std::filesystem::temp_directory_path() / "stamp-record-faults.ini";
   std::ostringstream out_;
   HostLog log_;
+  ScriptUser user_;
   Session session_;
   std::u16string sheet_;
   PlatHandle spareDc_ = 0;  // a context made for a row, deleted with the fixture
@@ -123,7 +125,7 @@ TEST_P(RecordFaultsStroke, LayerIsWrittenOnlyWhereTheRecordAllows) {
 
 const StrokeRow kStrokeRows[] = {
     {"AsBuilt", [](HostRecord&) {}, true},
-    {"NullLayerPointer", [](HostRecord& r) { r.setInt(LayerField(kLayer), 0); }, false},
+    {"NullLayerPointer", [](HostRecord& r) { r.setInt(stamp_rec_layer_buffer(kLayer), 0); }, false},
     {"CanvasBytesOfHalfTheCanvas",
      [](HostRecord& r) {
        r.setInt(STAMP_REC_CANVAS_BYTES, static_cast<int32_t>(r.canvasBytes() / 2));
@@ -142,10 +144,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, RecordFaultsStroke, testing::ValuesIn(kStrokeRows
 // the box held.
 TEST_F(RecordFaults, PickerLibraryWithoutItsExportPicksNothing) {
   ASSERT_EQ(session_.Init(), 1);
-  ScriptUser& user = session_.ui();
-  user.QueueClick(kLoadDialogFileButton);
-  user.QueueFileAnswer(HostDirectoryText(STAMP_HOST_DIR) + u"stamp\\shapes.bmp");
-  user.QueueOk();
+  user_.QueueClick(kLoadDialogFileButton);
+  user_.QueueFileAnswer(HostDirectoryText(STAMP_HOST_DIR) + u"" STAMP_SHEET_FOLDER "\\shapes.bmp");
+  user_.QueueOk();
   EXPECT_EQ(calls().SubmenuUp(kLoadButtonX, kLoadButtonY), STAMP_RESULT_PANEL_CHANGED);
   session_.Destroy();
   EXPECT_EQ(ProfileSheet(), sheet_);

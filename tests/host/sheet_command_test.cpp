@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host_process.h"
-#include "stamp/support/bmp_decoder.h"
+#include "platform/support/bmp_decoder.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {

@@ -8,8 +8,9 @@
 #include <string>
 
 #include "host/sheets/user_sheets.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/text_encoding.h"
+#include "stamp/plugin.h"
 #include "support/test_files.h"
 
 namespace stamp::test {
@@ -71,7 +72,7 @@ class UserSheetFolder : public testing::Test {
   }
 
   const TempFolder scratch_;
-  const fs::path samples_ = scratch_ / "host" / "stamp";
+  const fs::path samples_ = scratch_ / "host" / STAMP_SHEET_FOLDER;
   const fs::path folder_ = scratch_ / "data" / "stamp-host" / "stamp";
 };
 

@@ -9,11 +9,13 @@
 
 #include "platform_contract/contract_support.h"
 #include "stamp/platform.h"
+#include "stamp/plugin.h"
 #include "support/test_files.h"
 
 namespace stamp::test {
 
-inline constexpr const char16_t* kSection = u"plugin_kvo_stamp";
+// The tool's own section: the profile holds what a host stores for it.
+inline constexpr const char16_t* kSection = u"" STAMP_PROFILE_SECTION;
 
 class Profile : public ::testing::Test {
  protected:

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/support/scripted_ui.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/platform.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/scripted_ui.h"
 
 namespace stamp::platform {
 namespace {

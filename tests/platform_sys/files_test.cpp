@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "platform/portable/find_files.h"
+#include "platform/support/text_encoding.h"
 #include "platform/testing/platform_testing.h"
-#include "stamp/platform_host.h"
 #include "platform_contract/contract_support.h"
 #include "stamp/platform.h"
-#include "stamp/support/text_encoding.h"
+#include "stamp/platform_host.h"
 #include "support/test_files.h"
 
 namespace stamp::test {

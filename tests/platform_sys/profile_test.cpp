@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/support/text_encoding.h"
 #include "platform_contract/profile_fixture.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::test {
 namespace {

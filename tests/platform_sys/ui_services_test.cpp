@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/support/scripted_ui.h"
 #include "stamp/platform.h"
-#include "stamp/support/scripted_ui.h"
 
 namespace stamp::platform {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "plugin/module_fixture.h"
-#include "stamp/support/text_encoding.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::test {
 namespace {

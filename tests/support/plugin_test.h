@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/testing/platform_testing.h"
-#include "stamp/support/scripted_ui.h"
+#include "platform/support/scripted_ui.h"
 #include "support/live_objects.h"
 #include "support/test_host.h"
 

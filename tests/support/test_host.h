@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "host/record/complete_record.h"
 #include "host/record/guarded_buffer.h"
-#include "host/record/host_record.h"
 #include "stamp/host_record.h"
 #include "stamp/platform.h"
 #include "support/live_objects.h"

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "platform/portable/bmp/bmp_layout.h"
+#include "platform/support/bmp_decoder.h"
 #include "stamp/platform.h"
-#include "stamp/support/bmp_decoder.h"
 
 namespace stamp::platform {
 namespace {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/gdi/gdi_bitmap.h"
 #include "platform/portable/c_boundary.h"
+#include "platform/posix/gdi/gdi_bitmap.h"
 #include "platform/posix/system/fault_injection.h"
+#include "platform/support/bmp_decoder.h"
+#include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 #include "platform/testing/platform_testing.h"
-#include "stamp/support/bmp_decoder.h"
-#include "stamp/support/safe_file.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "platform/portable/c_boundary.h"
-#include "platform/posix/system/handle_table.h"
 #include "platform/portable/last_error.h"
-#include "stamp/support/text_encoding.h"
+#include "platform/posix/system/handle_table.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "platform/portable/c_boundary.h"
-#include "platform/posix/system/handle_table.h"
 #include "platform/portable/last_error.h"
+#include "platform/posix/system/handle_table.h"
 #include "platform/posix/system/program_path.h"
-#include "stamp/support/text_encoding.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "platform/portable/last_error.h"
 #include "platform/posix/system/file_descriptor.h"
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::platform {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
-#include "stamp/platform_host.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform.h"
-#include "stamp/support/text_encoding.h"
+#include "stamp/platform_host.h"
 
 namespace stamp::platform {
 namespace {

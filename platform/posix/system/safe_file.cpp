@@ -1,4 +1,4 @@
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

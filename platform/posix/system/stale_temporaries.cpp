@@ -15,7 +15,7 @@
 #include <random>
 #include <string_view>
 
-#include "stamp/support/safe_file.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::platform {
 namespace {

@@ -2,8 +2,8 @@
 #include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/ui/dialog.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/text_encoding.h"
 
 using namespace stamp::platform;
 

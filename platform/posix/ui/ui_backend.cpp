@@ -6,8 +6,8 @@
 #include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/ui/windows.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
-#include "stamp/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

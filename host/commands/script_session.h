@@ -1,5 +1,6 @@
-// A whole scripted run, shared by "run" and "demo": build the session, start the plug-in, run the
-// script, shut the plug-in down (its settings go to the profile), check the guard zones.
+// A whole scripted run, shared by "run" and "demo": the script's user installed, the session
+// built, the plug-in started, the script run, the plug-in shut down (its settings go to the
+// profile), the guard zones checked.
 #pragma once
 
 #include <functional>
@@ -16,7 +17,7 @@ struct SessionSteps {
   std::function<void(Session&)> afterScript;  // after a script that ran to its end
 };
 
-// Gives kExitOk, kExitExpectation, or kExitFailure after printing why.
+// Gives kExitOk, kExitExpectation, kExitSettingsNotSaved, or kExitFailure after printing why.
 int RunScriptSession(const Script& script, const SessionOptions& options,
                      const ScriptPlaces& places, HostLog& log, const SessionSteps& steps = {});
 

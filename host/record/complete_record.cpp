@@ -1,4 +1,4 @@
-#include "host/record/host_record.h"
+#include "host/record/complete_record.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -31,15 +31,6 @@ std::string_view FieldName(uint32_t offset) {
 }
 
 }  // namespace
-
-uint32_t LayerField(int32_t layer) {
-  switch (layer) {
-    case 0: return STAMP_REC_LAYER0_BUFFER;
-    case 1: return STAMP_REC_LAYER1_BUFFER;
-    case 2: return STAMP_REC_LAYER2_BUFFER;
-    default: return 0;
-  }
-}
 
 HostRecord::Window::Window() : handle_(plat_create_window()) {
   if (handle_ == 0)

@@ -46,9 +46,6 @@ inline constexpr BufferField kBufferFields[] = {
     {STAMP_REC_OVERLAY_SAVE, "overlaysave"}, {STAMP_REC_SCRATCH_BUFFER, "scratch"},
     {STAMP_REC_STAMP_BUFFER, "stamp"}};
 
-// The record field of layer 0, 1 or 2 (the layers stand in the order 0, 2, 1); 0 for others.
-uint32_t LayerField(int32_t layer);
-
 class HostRecord {
  public:
   // Validates the canvas size, then allocates. Throws std::runtime_error naming what failed.
