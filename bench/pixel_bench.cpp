@@ -66,8 +66,8 @@ void RunFill(benchmark::State& state, Size rect, const Placement& place) {
   std::vector<uint8_t> pixels = RandomPixels(buffer, 3);
   const auto bytes = static_cast<int32_t>(pixels.size());
   for (auto _ : state) {
-    FillWhite(pixels.data(), buffer.width, buffer.height, place.left(rect, buffer), place.top(rect),
-              rect.width, rect.height, bytes);
+    FillWhite({pixels.data(), buffer.width, buffer.height, bytes}, place.left(rect, buffer),
+              place.top(rect), rect.width, rect.height);
     benchmark::ClobberMemory();
   }
   state.counters[kBytesCounter] = static_cast<double>(RectBytes(rect));

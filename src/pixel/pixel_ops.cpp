@@ -86,25 +86,4 @@ void FillWhite(ImageView buffer, int32_t x, int32_t y, int32_t width, int32_t he
   WalkRectangle<White>(buffer, x, y, width, height, buffer, x, y);
 }
 
-void BlitCopy(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int32_t dy,
-              int32_t width, int32_t height, const uint8_t* src, int32_t srcWidth,
-              int32_t srcHeight, int32_t sx, int32_t sy, int32_t rasterOp, int32_t dstBytes,
-              int32_t srcBytes) {
-  BlitCopy({dst, dstWidth, dstHeight, dstBytes}, dx, dy, width, height,
-           ConstImageView{src, srcWidth, srcHeight, srcBytes}, sx, sy, rasterOp);
-}
-
-void BlitBlend(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int32_t dy,
-               int32_t width, int32_t height, const uint8_t* src, int32_t srcWidth,
-               int32_t srcHeight, int32_t sx, int32_t sy, int32_t mode, int32_t dstBytes,
-               int32_t srcBytes) {
-  BlitBlend({dst, dstWidth, dstHeight, dstBytes}, dx, dy, width, height,
-            ConstImageView{src, srcWidth, srcHeight, srcBytes}, sx, sy, mode);
-}
-
-void FillWhite(uint8_t* buffer, int32_t bufferWidth, int32_t bufferHeight, int32_t x, int32_t y,
-               int32_t width, int32_t height, int32_t bytes) {
-  FillWhite(ImageView{buffer, bufferWidth, bufferHeight, bytes}, x, y, width, height);
-}
-
 }  // namespace stamp

@@ -44,19 +44,6 @@ void BlitBlend(ImageView dst, int32_t dx, int32_t dy, int32_t width, int32_t hei
                ConstImageView src, int32_t sx, int32_t sy, int32_t mode);
 void FillWhite(ImageView buffer, int32_t x, int32_t y, int32_t width, int32_t height);
 
-// The same operations with each buffer spelled out as pointer, width, height and byte size, in
-// the argument order of the engine's reference model.
-void BlitCopy(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int32_t dy,
-              int32_t width, int32_t height, const uint8_t* src, int32_t srcWidth,
-              int32_t srcHeight, int32_t sx, int32_t sy, int32_t rasterOp, int32_t dstBytes,
-              int32_t srcBytes);
-void BlitBlend(uint8_t* dst, int32_t dstWidth, int32_t dstHeight, int32_t dx, int32_t dy,
-               int32_t width, int32_t height, const uint8_t* src, int32_t srcWidth,
-               int32_t srcHeight, int32_t sx, int32_t sy, int32_t mode, int32_t dstBytes,
-               int32_t srcBytes);
-void FillWhite(uint8_t* buffer, int32_t bufferWidth, int32_t bufferHeight, int32_t x, int32_t y,
-               int32_t width, int32_t height, int32_t bytes);
-
 // Single pixels of a canvas-sized buffer, viewed with the canvas geometry. The channel arguments
 // come in the order red, blue, green.
 // GetPixel24 leaves the out-values untouched when the pixel lies outside the canvas.

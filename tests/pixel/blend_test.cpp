@@ -30,33 +30,33 @@ TEST(PixelOperationTest, ExampleFigures) {
     RectFunction function;
     int32_t code;
     uint8_t s, d, expected;
-  } cases[] = {{BlitBlend, BlendLighten, 10, 200, 200},
-               {BlitBlend, BlendLighten, 200, 10, 200},
-               {BlitBlend, BlendDarken, 10, 200, 10},
-               {BlitBlend, BlendDarken, 200, 10, 10},
-               {BlitBlend, BlendAnd, 0xF0, 0x3C, 0x30},
-               {BlitBlend, BlendOr, 0xF0, 0x3C, 0xFC},
-               {BlitBlend, BlendAdd, 100, 200, 255},
-               {BlitBlend, BlendAdd, 50, 100, 150},
-               {BlitBlend, BlendSourceMinusDest, 50, 100, 0},
-               {BlitBlend, BlendSourceMinusDest, 100, 50, 50},
-               {BlitBlend, BlendMultiply, 255, 77, 77},
-               {BlitBlend, BlendMultiply, 0, 77, 0},
-               {BlitBlend, BlendMultiply, 128, 128, 64},
-               {BlitBlend, BlendMultiply, 255, 255, 255},
-               {BlitBlend, BlendAddProduct, 128, 100, 150},
-               {BlitBlend, BlendAddProduct, 255, 200, 255},
-               {BlitBlend, BlendSubtractProduct, 128, 200, 100},
-               {BlitBlend, BlendSubtractProduct, 255, 200, 0},
-               {BlitBlend, BlendScreenInverted, 255, 77, 77},
-               {BlitBlend, BlendScreenInverted, 0, 0, 255},
-               {BlitBlend, BlendScreenInverted, 0, 200, 255},
-               {BlitBlend, BlendScreenInverted, 128, 100, 177},
-               {BlitCopy, kSrcCopy, 10, 200, 10},
-               {BlitCopy, kNotSrcCopy, 10, 200, 245},
-               {BlitCopy, kNotSrcCopy, 255, 0, 0},
-               {BlitCopy, kSrcAnd, 0xF0, 0x3C, 0x30},
-               {BlitCopy, kSrcPaint, 0xF0, 0x3C, 0xFC}};
+  } cases[] = {{kEngineBlitBlend, BlendLighten, 10, 200, 200},
+               {kEngineBlitBlend, BlendLighten, 200, 10, 200},
+               {kEngineBlitBlend, BlendDarken, 10, 200, 10},
+               {kEngineBlitBlend, BlendDarken, 200, 10, 10},
+               {kEngineBlitBlend, BlendAnd, 0xF0, 0x3C, 0x30},
+               {kEngineBlitBlend, BlendOr, 0xF0, 0x3C, 0xFC},
+               {kEngineBlitBlend, BlendAdd, 100, 200, 255},
+               {kEngineBlitBlend, BlendAdd, 50, 100, 150},
+               {kEngineBlitBlend, BlendSourceMinusDest, 50, 100, 0},
+               {kEngineBlitBlend, BlendSourceMinusDest, 100, 50, 50},
+               {kEngineBlitBlend, BlendMultiply, 255, 77, 77},
+               {kEngineBlitBlend, BlendMultiply, 0, 77, 0},
+               {kEngineBlitBlend, BlendMultiply, 128, 128, 64},
+               {kEngineBlitBlend, BlendMultiply, 255, 255, 255},
+               {kEngineBlitBlend, BlendAddProduct, 128, 100, 150},
+               {kEngineBlitBlend, BlendAddProduct, 255, 200, 255},
+               {kEngineBlitBlend, BlendSubtractProduct, 128, 200, 100},
+               {kEngineBlitBlend, BlendSubtractProduct, 255, 200, 0},
+               {kEngineBlitBlend, BlendScreenInverted, 255, 77, 77},
+               {kEngineBlitBlend, BlendScreenInverted, 0, 0, 255},
+               {kEngineBlitBlend, BlendScreenInverted, 0, 200, 255},
+               {kEngineBlitBlend, BlendScreenInverted, 128, 100, 177},
+               {kEngineBlitCopy, kSrcCopy, 10, 200, 10},
+               {kEngineBlitCopy, kNotSrcCopy, 10, 200, 245},
+               {kEngineBlitCopy, kNotSrcCopy, 255, 0, 0},
+               {kEngineBlitCopy, kSrcAnd, 0xF0, 0x3C, 0x30},
+               {kEngineBlitCopy, kSrcPaint, 0xF0, 0x3C, 0xFC}};
   for (const auto& c : cases) {
     EXPECT_EQ(OnePixel(c.function, c.code, c.s, c.d), c.expected)
         << "code " << c.code << ", s " << int{c.s} << ", d " << int{c.d};
@@ -66,7 +66,7 @@ TEST(PixelOperationTest, ExampleFigures) {
 TEST(BlendModeTest, ChannelsAreBlendedEachByItself) {
   const Bgr source = {255, 0, 128};
   Bgr target = {77, 77, 128};
-  BlitBlend(target.data(), 1, 1, 0, 0, 1, 1, source.data(), 1, 1, 0, 0, BlendMultiply, 3, 3);
+  kEngineBlitBlend(target.data(), 1, 1, 0, 0, 1, 1, source.data(), 1, 1, 0, 0, BlendMultiply, 3, 3);
   EXPECT_EQ(target, (Bgr{77, 0, 64}));
 }
 
@@ -81,8 +81,8 @@ TEST(BlendModeTest, TransparentWhiteSkipsOnlyPureWhiteSourcePixels) {
   const Bgr before = {10, 20, 30};
   for (const auto& c : cases) {
     Bgr target = before;
-    BlitBlend(target.data(), 1, 1, 0, 0, 1, 1, c.source.data(), 1, 1, 0, 0, BlendTransparentWhite,
-              3, 3);
+    kEngineBlitBlend(target.data(), 1, 1, 0, 0, 1, 1, c.source.data(), 1, 1, 0, 0,
+                     BlendTransparentWhite, 3, 3);
     EXPECT_EQ(target, c.replaces ? c.source : before)
         << int{c.source[0]} << "," << int{c.source[1]} << "," << int{c.source[2]};
   }
@@ -96,8 +96,8 @@ TEST(BlendModeTest, AndAndOrModesEqualTheirRasterOperations) {
   for (const auto& pair : pairs) {
     Scenario blended = AllBytePairs();
     Scenario copied = blended;
-    blended.Run(BlitBlend, pair.mode);
-    copied.Run(BlitCopy, pair.rasterOp);
+    blended.Run(kEngineBlitBlend, pair.mode);
+    copied.Run(kEngineBlitCopy, pair.rasterOp);
     EXPECT_EQ(blended.dstBlock, copied.dstBlock) << "mode " << pair.mode;
   }
 }

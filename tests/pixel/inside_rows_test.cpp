@@ -98,8 +98,7 @@ TEST_P(InsideRowsTest, OverlappingRectanglesOfOneBufferMatchTheReference) {
 
 // Both builds of the operation's row loop: the engine runs only the one for this processor.
 RowLoopBuilds BuildsOf(const RectOperation& op) {
-  if (op.engine == static_cast<RectFunction>(BlitBlend))
-    return BlendRowLoopBuilds(static_cast<size_t>(op.code));
+  if (op.engine == kEngineBlitBlend) return BlendRowLoopBuilds(static_cast<size_t>(op.code));
   size_t index = 0;
   while (kRasterOps[index].code != op.code) ++index;
   return RasterRowLoopBuilds(index);

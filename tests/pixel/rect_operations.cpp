@@ -1,16 +1,15 @@
 #include "pixel/rect_operations.h"
 
 #include "pixel/reference_pixel_ops.h"
-#include "src/pixel/pixel_ops.h"
 
 namespace stamp::test {
 
 std::vector<RectOperation> AllRectOperations() {
   std::vector<RectOperation> operations = {
-      {"SrcCopy", BlitCopy, reference::BlitCopy, kSrcCopy},
-      {"NotSrcCopy", BlitCopy, reference::BlitCopy, kNotSrcCopy},
-      {"SrcAnd", BlitCopy, reference::BlitCopy, kSrcAnd},
-      {"SrcPaint", BlitCopy, reference::BlitCopy, kSrcPaint},
+      {"SrcCopy", kEngineBlitCopy, reference::BlitCopy, kSrcCopy},
+      {"NotSrcCopy", kEngineBlitCopy, reference::BlitCopy, kNotSrcCopy},
+      {"SrcAnd", kEngineBlitCopy, reference::BlitCopy, kSrcAnd},
+      {"SrcPaint", kEngineBlitCopy, reference::BlitCopy, kSrcPaint},
   };
   const char* const blendNames[] = {
       "Lighten",
@@ -27,7 +26,8 @@ std::vector<RectOperation> AllRectOperations() {
   };
   int32_t mode = 0;
   for (const char* name : blendNames) {
-    operations.push_back({std::string("Blend") + name, BlitBlend, reference::BlitBlend, mode++});
+    operations.push_back(
+        {std::string("Blend") + name, kEngineBlitBlend, reference::BlitBlend, mode++});
   }
   return operations;
 }

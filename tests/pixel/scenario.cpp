@@ -58,7 +58,10 @@ void ExpectFillMatchesReference(uint32_t seed, int rounds, MakeScenario make) {
   for (int round = 0; round < rounds; ++round) {
     Scenario engine = make(random);
     Scenario model = engine;
-    engine.Fill(FillWhite);
+    engine.Fill([](uint8_t* buffer, int32_t bufferWidth, int32_t bufferHeight, int32_t x, int32_t y,
+                   int32_t width, int32_t height, int32_t bytes) {
+      FillWhite({buffer, bufferWidth, bufferHeight, bytes}, x, y, width, height);
+    });
     model.Fill(reference::FillWhite);
     ASSERT_EQ(engine.dstBlock, model.dstBlock) << "round " << round << ": " << engine.Describe();
   }

@@ -47,14 +47,14 @@ TEST(FillWhiteTest, WhitensExactlyThePixelsInsideTheByteRange) {
   };
   for (const FillCase& c : cases) {
     Raster picture(10, 10);
-    FillWhite(picture.data(), 10, 10, c.x, c.y, c.width, c.height, 300);
+    FillWhite({picture.data(), 10, 10, 300}, c.x, c.y, c.width, c.height);
     EXPECT_EQ(WhitePixels(picture), c.whitened) << c.what;
   }
 }
 
 TEST(FillWhiteTest, RectangleReachingAboveAndBelowChangesOnlyRowsInside) {
   Raster picture(6, 4);
-  FillWhite(picture.data(), 6, 4, 1, -2, 2, 8, picture.bytes());
+  FillWhite({picture.data(), 6, 4, picture.bytes()}, 1, -2, 2, 8);
   EXPECT_EQ(picture.rows(), (Rows{
                                 ".##...",
                                 ".##...",
@@ -65,13 +65,13 @@ TEST(FillWhiteTest, RectangleReachingAboveAndBelowChangesOnlyRowsInside) {
 
 TEST(FillWhiteTest, ByteSizeIsTheOnlyBound) {
   Raster picture(4, 3);
-  FillWhite(picture.data(), 4, 3, 0, 0, 4, 3, 2 * 4 * 3);  // the bottom two rows' bytes
+  FillWhite({picture.data(), 4, 3, 2 * 4 * 3}, 0, 0, 4, 3);  // the bottom two rows' bytes
   EXPECT_EQ(picture.rows(), (Rows{
                                 "....",
                                 "####",
                                 "####",
                             }));
-  FillWhite(picture.data(), 4, 3, 0, 0, 4, 3, -1);
+  FillWhite({picture.data(), 4, 3, -1}, 0, 0, 4, 3);
   EXPECT_EQ(picture.rows()[0], "....") << "a negative byte size holds no pixel";
 }
 
@@ -93,9 +93,9 @@ TEST(BlitCopyTest, OverlappingCopyWithinOneBufferFollowsTheWalkOrder) {
   };
   for (const OverlapCase& c : cases) {
     Raster picture(c.before);
-    BlitCopy(picture.data(), picture.width(), picture.height(), c.dx, c.dy, c.width, c.height,
-             picture.data(), picture.width(), picture.height(), c.sx, c.sy, kSrcCopy,
-             picture.bytes(), picture.bytes());
+    kEngineBlitCopy(picture.data(), picture.width(), picture.height(), c.dx, c.dy, c.width,
+                    c.height, picture.data(), picture.width(), picture.height(), c.sx, c.sy,
+                    kSrcCopy, picture.bytes(), picture.bytes());
     EXPECT_EQ(picture.rows(), c.after) << c.what;
   }
 }
@@ -106,8 +106,8 @@ TEST(BlitCopyTest, CopiesBetweenBuffersOfDifferentWidths) {
       "def",
   });
   Raster target(5, 3);
-  BlitCopy(target.data(), 5, 3, 3, 1, 2, 2, source.data(), 3, 2, 1, 0, kSrcCopy, target.bytes(),
-           source.bytes());
+  kEngineBlitCopy(target.data(), 5, 3, 3, 1, 2, 2, source.data(), 3, 2, 1, 0, kSrcCopy,
+                  target.bytes(), source.bytes());
   EXPECT_EQ(target.rows(), (Rows{
                                ".....",
                                "...bc",
@@ -121,10 +121,17 @@ TEST(BlitTest, UnknownCodesChangeNothing) {
     RectFunction function;
     int32_t code;
   } cases[] = {
-      {BlitBlend, 11},        {BlitBlend, -1},          {BlitBlend, 12},
-      {BlitBlend, INT32_MIN}, {BlitBlend, INT32_MAX},   {BlitCopy, 0},
-      {BlitCopy, 1},          {BlitCopy, kSrcCopy + 1}, {BlitCopy, kSrcCopy & 0xFF0000},
-      {BlitCopy, 0x00660046}, {BlitCopy, -1},
+      {kEngineBlitBlend, 11},
+      {kEngineBlitBlend, -1},
+      {kEngineBlitBlend, 12},
+      {kEngineBlitBlend, INT32_MIN},
+      {kEngineBlitBlend, INT32_MAX},
+      {kEngineBlitCopy, 0},
+      {kEngineBlitCopy, 1},
+      {kEngineBlitCopy, kSrcCopy + 1},
+      {kEngineBlitCopy, kSrcCopy & 0xFF0000},
+      {kEngineBlitCopy, 0x00660046},
+      {kEngineBlitCopy, -1},
   };
   const Raster source({"abc"});
   for (const auto& c : cases) {
@@ -185,9 +192,9 @@ INSTANTIATE_TEST_SUITE_P(Pixel, EveryRectOperation, ::testing::ValuesIn(AllRectO
 // A row far below, and geometry so extreme that exact offsets need more than 64 bits: no pixel.
 TEST(FillWhiteTest, FarAwayCoordinatesAreRefusedInsteadOfWrapping) {
   Raster picture(16, 16);
-  FillWhite(picture.data(), 16, 16, 3, kWrappingRow, 1, 1, picture.bytes());
-  FillWhite(picture.data(), INT32_MIN, INT32_MAX, 0, INT32_MIN, 2, 2, picture.bytes());
-  FillWhite(picture.data(), INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX, 2, 2, picture.bytes());
+  FillWhite({picture.data(), 16, 16, picture.bytes()}, 3, kWrappingRow, 1, 1);
+  FillWhite({picture.data(), INT32_MIN, INT32_MAX, picture.bytes()}, 0, INT32_MIN, 2, 2);
+  FillWhite({picture.data(), INT32_MAX, INT32_MIN, picture.bytes()}, INT32_MAX, INT32_MAX, 2, 2);
   EXPECT_EQ(WhitePixels(picture), PixelSet{});
 }
 
