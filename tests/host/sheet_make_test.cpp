@@ -3,8 +3,6 @@
 // by the rule below, computed here position by position; pictures that cannot be used are named
 // one line each and nothing is written.
 #include <gtest/gtest.h>
-#include <png.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "host_process.h"
+#include "png_files.h"
 #include "stamp/plugin.h"
 #include "support/bmp_writer.h"
 
@@ -46,12 +45,10 @@ bool WritePng(const fs::path& path, const Source& source) {
       if (alpha) bytes.push_back(source.alpha[size_t(y * width + x)]);
     }
   }
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = uint32_t(width);
-  image.height = uint32_t(height);
-  image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
-  return png_image_write_to_file(&image, path.c_str(), 0, bytes.data(), 0, nullptr) != 0;
+  const std::vector<uint8_t> png = EncodePng(
+      uint32_t(width), uint32_t(height), alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB, bytes.data());
+  WriteFile(path, std::string(png.begin(), png.end()));
+  return !png.empty();
 }
 
 // The pixel the host is to see: the colour, laid over white by its alpha and rounded.
@@ -178,24 +175,6 @@ TEST_F(SheetMake, TheToolLoadsTheSheetWithEachPictureReducedIntoItsCell) {
   EXPECT_LT(PanelCell(panel, 6).At(15, 15).red, 200) << "the thin line survives the reduction";
 }
 
-std::string BigEndian32(uint32_t v) {
-  return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-}
-
-// A chunk of a PNG: its length, its type and data, their checksum.
-std::string Chunk(const std::string& typeAndData) {
-  const auto crc = uint32_t(
-      crc32(0, reinterpret_cast<const Bytef*>(typeAndData.data()), uInt(typeAndData.size())));
-  return BigEndian32(uint32_t(typeAndData.size() - 4)) + typeAndData + BigEndian32(crc);
-}
-
-// A PNG whose header claims side x side pixels of 8-bit RGB, followed by an empty data chunk.
-std::string PngClaiming(uint32_t side) {
-  const std::string header =
-      "IHDR" + BigEndian32(side) + BigEndian32(side) + std::string("\x08\x02\x00\x00\x00", 5);
-  return "\x89PNG\r\n\x1a\n" + Chunk(header) + Chunk("IDAT") + Chunk("IEND");
-}
-
 TEST_F(SheetMake, PicturesThatCannotBeUsedAreNamedAndNoSheetIsWritten) {
   ASSERT_TRUE(WriteBmp24(folder_ / "good.bmp", Raster(40, 40, 9)));
   ASSERT_TRUE(WritePng(folder_ / "whole.png", {Raster(50, 20, 3), {}}));
@@ -203,7 +182,8 @@ TEST_F(SheetMake, PicturesThatCannotBeUsedAreNamedAndNoSheetIsWritten) {
   WriteFile(folder_ / "cut.png", whole.substr(0, whole.size() / 2));
   WriteFile(folder_ / "empty.png", "");
   WriteFile(folder_ / "words.png", "not a picture");
-  WriteFile(folder_ / "huge.png", PngClaiming(100000));
+  const std::vector<uint8_t> huge = PngClaiming(100000, 100000);
+  WriteFile(folder_ / "huge.png", std::string(huge.begin(), huge.end()));
   fs::create_directory(folder_ / "folder.bmp");
   struct Case {
     std::vector<std::string> pictures;

@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <csignal>
@@ -20,6 +19,7 @@
 #include "host/ora/stack_xml.h"
 #include "host/ora/zip_archive.h"
 #include "host/output/png_writer.h"
+#include "host/png_files.h"
 #include "support/test_files.h"
 
 namespace stamp::ora {
@@ -97,13 +97,9 @@ std::vector<Entry> Entries(const std::vector<std::string>& layerSources, int32_t
   return entries;
 }
 
-// A PNG of one colour written with libpng's own formats: 8-bit RGBA (non-premultiplied) or 16-bit
-// RGB, each sample as given.
+// A PNG of one colour in libpng's format: 8-bit RGBA (non-premultiplied) or 16-bit RGB, each
+// sample as given.
 Bytes SolidPng(int32_t side, png_uint_32 format, std::vector<uint16_t> sample) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = image.height = static_cast<png_uint_32>(side);
-  image.format = format;
   const size_t samples = static_cast<size_t>(side * side) * sample.size();
   std::vector<uint16_t> wide(samples);
   Bytes narrow(samples);
@@ -112,27 +108,8 @@ Bytes SolidPng(int32_t side, png_uint_32 format, std::vector<uint16_t> sample) {
     narrow[i] = static_cast<uint8_t>(wide[i]);
   }
   const bool sixteen = (format & PNG_FORMAT_FLAG_LINEAR) != 0;
-  const void* pixels = sixteen ? static_cast<const void*>(wide.data()) : narrow.data();
-  png_alloc_size_t size = 0;
-  EXPECT_NE(png_image_write_get_memory_size(image, size, 0, pixels, 0, nullptr), 0);
-  Bytes png(size);
-  EXPECT_NE(png_image_write_to_memory(&image, png.data(), &size, 0, pixels, 0, nullptr), 0);
-  png.resize(size);
-  return png;
-}
-
-// A 1x1 PNG whose header claims another size (its CRC made right): a few bytes for a huge picture.
-Bytes PngClaiming(uint32_t width, uint32_t height) {
-  Bytes png = Png(1, 1);
-  constexpr size_t kIhdrType = 12;  // after the signature and the chunk's length
-  for (size_t i = 0; i < 4; ++i) {
-    png[kIhdrType + 4 + i] = static_cast<uint8_t>(width >> (24 - 8 * i));
-    png[kIhdrType + 8 + i] = static_cast<uint8_t>(height >> (24 - 8 * i));
-  }
-  const uint32_t crc = static_cast<uint32_t>(crc32(0, png.data() + kIhdrType, 4 + 13));
-  for (size_t i = 0; i < 4; ++i)
-    png[kIhdrType + 17 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
-  return png;
+  return test::EncodePng(uint32_t(side), uint32_t(side), format,
+                         sixteen ? static_cast<const void*>(wide.data()) : narrow.data());
 }
 
 // Sets a 32-bit field of the named entry in both its local and its central header, as a file
@@ -220,29 +197,15 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
   const auto zip = [](std::vector<Entry> entries) {
     return [entries](const fs::path& path) { WriteZip(path, entries); };
   };
-  const auto with = [&](std::vector<Entry> entries, Entry extra) {
-    entries.push_back(std::move(extra));
+  // A well-formed file of three layers, its entries changed.
+  const auto changed = [&](const std::function<void(std::vector<Entry>&)>& change) {
+    std::vector<Entry> entries = Entries(three);
+    change(entries);
     return zip(entries);
   };
-  auto compressedMime = Entries(three);
-  compressedMime.front().method = ZIP_CM_DEFLATE;
-  auto hugeStack = Entries(three);
-  hugeStack[1].bytes = Text("<image w='100000' h='100000'><stack/></image>");
-  auto bomb = Entries(three);
-  bomb.back() = {"data/c.png", Bytes(size_t{8} << 20, 0), ZIP_CM_DEFLATE};
-  auto noMime = Entries(three);
-  noMime.erase(noMime.begin());
-  auto missingLayer = Entries(three);
-  missingLayer.pop_back();
-  auto notPng = Entries(three);
-  notPng.back().bytes = Text("not a picture");
-  auto storedStack = Entries(three);
-  storedStack[1].method = ZIP_CM_STORE;
-  auto hugeCanvas = Entries(three);
-  hugeCanvas[1].bytes = Text(
-      "<image w='13000' h='13000'><stack><layer src='data/a.png'/>"
-      "<layer src='data/b.png'/><layer src='data/c.png'/></stack></image>");
-  for (size_t i = 2; i < hugeCanvas.size(); ++i) hugeCanvas[i].bytes = PngClaiming(13000, 13000);
+  const auto with = [&](const Entry& extra) {
+    return changed([extra](auto& e) { e.push_back(extra); });
+  };
   const auto forged = [&](const std::string& entry, Field field, uint32_t (*change)(uint32_t)) {
     return [=](const fs::path& path) {
       WriteZip(path, Entries(three));
@@ -257,17 +220,24 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
          fs::resize_file(p, fs::file_size(p) / 2);
        },
        "cannot open"},
-      {"dot-dot name", with(Entries(three), {"../escape.png", Png(4, 4)}), "outside its folder"},
-      {"absolute name", with(Entries(three), {"/tmp/escape.png", Png(4, 4)}), "outside its folder"},
-      {"compressed mimetype", zip(compressedMime), "not an OpenRaster"},
-      {"no mimetype", zip(noMime), "not an OpenRaster"},
-      {"huge size", zip(hugeStack), "cannot be a canvas"},
+      {"dot-dot name", with({"../escape.png", Png(4, 4)}), "outside its folder"},
+      {"absolute name", with({"/tmp/escape.png", Png(4, 4)}), "outside its folder"},
+      {"compressed mimetype", changed([](auto& e) { e.front().method = ZIP_CM_DEFLATE; }),
+       "not an OpenRaster"},
+      {"no mimetype", changed([](auto& e) { e.erase(e.begin()); }), "not an OpenRaster"},
+      {"huge size",
+       changed([](auto& e) { e[1].bytes = Text("<image w='100000' h='100000'><stack/></image>"); }),
+       "cannot be a canvas"},
       {"two layers", zip(Entries({"data/a.png", "data/b.png"})), "has 2 layers"},
       {"four layers", zip(Entries({"a.png", "b.png", "c.png", "d.png"})), "has 4 layers"},
-      {"missing layer entry", zip(missingLayer), "has no data/c.png"},
+      {"missing layer entry", changed([](auto& e) { e.pop_back(); }), "has no data/c.png"},
       {"wrong layer size", zip(Entries(three, 5)), "is 5x5, not the picture's 4x4"},
-      {"layer not a PNG", zip(notPng), "is not a PNG"},
-      {"zip bomb", zip(bomb), "inflates past"},
+      {"layer not a PNG", changed([](auto& e) { e.back().bytes = Text("not a picture"); }),
+       "is not a PNG"},
+      {"zip bomb", changed([](auto& e) {
+         e.back() = {"data/c.png", Bytes(size_t{8} << 20, 0), ZIP_CM_DEFLATE};
+       }),
+       "inflates past"},
       {"layer CRC", forged("data/c.png", Field::kCrc, [](uint32_t crc) { return crc ^ 1; }),
        "data/c.png is damaged"},
       {"layer declares 10 bytes", forged("data/c.png", Field::kSize, [](uint32_t) { return 10u; }),
@@ -279,13 +249,19 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
        "not an OpenRaster"},
       {"a byte of stack.xml changed",
        [&](const fs::path& path) {
-         WriteZip(path, storedStack);
+         changed([](auto& e) { e[1].method = ZIP_CM_STORE; })(path);
          std::string file = test::ReadFile(path);
          file[file.find("src='data/c.png'") + 10] = 'a';
          test::WriteFile(path, file);
        },
        "stack.xml is damaged"},
-      {"tiny file claiming a huge canvas", zip(hugeCanvas), "cannot hold a picture of its size"},
+      {"tiny file claiming a huge canvas", changed([](auto& e) {
+         e[1].bytes = Text(
+             "<image w='13000' h='13000'><stack><layer src='data/a.png'/>"
+             "<layer src='data/b.png'/><layer src='data/c.png'/></stack></image>");
+         for (size_t i = 2; i < e.size(); ++i) e[i].bytes = test::PngClaiming(13000, 13000);
+       }),
+       "cannot hold a picture of its size"},
       {"FIFO", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "is a FIFO"},
       {"folder", [](const fs::path& p) { fs::create_directory(p); }, "is a folder"},
   };
@@ -344,11 +320,8 @@ TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
   constexpr int32_t kSide = 4000;  // three layers of 48 MB, more than the limit leaves
   const fs::path path = folder_ / "large.ora";
   {
-    const LayeredPicture large{
-        kSide,
-        kSide,
-        {Bytes(size_t{kSide} * kSide * 3, 0x40), Bytes(size_t{kSide} * kSide * 3, 0x40),
-         Bytes(size_t{kSide} * kSide * 3, 0x40)}};
+    const Bytes layer(size_t{kSide} * kSide * kBytesPerPixel, 0x40);
+    const LayeredPicture large{kSide, kSide, {layer, layer, layer}};
     ASSERT_EQ(WriteOra(path, large, large.layers[0]), "");
   }
   const pid_t child = fork();
