@@ -58,23 +58,19 @@ class BitmapFiles : public ::testing::Test {
 };
 
 TEST_F(BitmapFiles, LoadedFileBecomesATwentyFourBitBitmapWithTheFilesPixels) {
-  const int32_t before = LiveObjectCount();
+  const NoObjectLeft noObjectLeft;
   const PlatHandle bitmap =
       plat_load_bitmap_file(Write("sheet.bmp", Bmp24File(SheetPixels())).c_str());
   ASSERT_NE(bitmap, 0u) << plat_last_error();
-  PlatBitmapDesc desc{};
-  ASSERT_EQ(plat_get_bitmap_desc(bitmap, &desc), 1);
+  const PlatBitmapDesc desc = Describe(bitmap);
   EXPECT_EQ(desc.width, 3);
   EXPECT_EQ(desc.height, 2);
   EXPECT_EQ(desc.bitsPixel, 24);
   EXPECT_EQ(desc.widthBytes, 12);
-  {
-    SelectedBitmap source(bitmap);
-    Dib24 target(3, 2);
-    ASSERT_EQ(plat_bit_blt(target.dc(), 0, 0, 3, 2, source.dc(), 0, 0, PLAT_SRCCOPY), 1);
-    EXPECT_EQ(target.Pixels(), SheetPixels());
-  }
-  EXPECT_EQ(LiveObjectCount(), before);
+  SelectedBitmap source(bitmap);
+  Dib24 target(3, 2);
+  ASSERT_EQ(plat_bit_blt(target.dc(), 0, 0, 3, 2, source.dc(), 0, 0, PLAT_SRCCOPY), 1);
+  EXPECT_EQ(target.Pixels(), SheetPixels());
 }
 
 TEST_F(BitmapFiles, MissingUnreadableAndRefusedFilesFailWithAReason) {
@@ -87,13 +83,12 @@ TEST_F(BitmapFiles, MissingUnreadableAndRefusedFilesFailWithAReason) {
       Write("truncated.bmp", truncated),
       Write("text.bmp", {'h', 'e', 'l', 'l', 'o'}),
   };
-  const int32_t before = LiveObjectCount();
+  const NoObjectLeft noObjectLeft;
   for (const std::u16string& path : paths) {
     EXPECT_EQ(plat_load_bitmap_file(path.c_str()), 0u);
     EXPECT_STRNE(plat_last_error(), "");
   }
   EXPECT_EQ(plat_load_bitmap_file(nullptr), 0u);
-  EXPECT_EQ(LiveObjectCount(), before);
 }
 
 }  // namespace

@@ -43,6 +43,19 @@ inline int32_t LiveObjectCount() {
 #endif
 }
 
+// Declared first in a test (or a fixture), fails the test when the live drawing objects at its
+// end are not those of its start.
+class NoObjectLeft {
+ public:
+  NoObjectLeft() = default;
+  ~NoObjectLeft() { EXPECT_EQ(LiveObjectCount(), before_); }
+  NoObjectLeft(const NoObjectLeft&) = delete;
+  NoObjectLeft& operator=(const NoObjectLeft&) = delete;
+
+ private:
+  const int32_t before_ = LiveObjectCount();
+};
+
 // The program's path as plat_get_module_file_name gives it into a buffer of that capacity; the
 // running test fails when the length it tells is not the length it wrote.
 inline std::u16string ModuleFileName(int32_t capacity = PLAT_MAX_PATH) {

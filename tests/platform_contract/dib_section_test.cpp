@@ -28,8 +28,7 @@ TEST_P(DibDepths, PixelMemoryIsZeroedLowAndDescribedWithPaddedRows) {
     EXPECT_LE(reinterpret_cast<uintptr_t>(dib.bits) + uint64_t(c.widthBytes) * 3,
               uint64_t{1} << 32);
     for (int32_t i = 0; i < c.widthBytes * 3; ++i) ASSERT_EQ(dib.bits[i], 0) << i;
-    PlatBitmapDesc desc{};
-    ASSERT_EQ(plat_get_bitmap_desc(dib.handle, &desc), 1);
+    const PlatBitmapDesc desc = Describe(dib.handle);
     EXPECT_EQ(desc.width, c.width);
     EXPECT_EQ(desc.height, 3);
     EXPECT_EQ(desc.widthBytes, c.widthBytes);
@@ -50,17 +49,12 @@ INSTANTIATE_TEST_SUITE_P(EveryDepth, DibDepths,
 TEST(DibSections, ImageSizeAndColourCountOutsidePaletteDepthsAreNotTrusted) {
   for (const auto& [bits, sizeImage, colorsUsed] :
        {std::tuple{uint16_t{24}, 33u * 100 * 24, 0u}, std::tuple{uint16_t{16}, 0u, 65536u}}) {
-    std::vector<uint8_t> info = DibInfo(264, 100, bits);
-    PlatBitmapInfoHeader header;
-    std::memcpy(&header, info.data(), sizeof header);
-    header.biSizeImage = sizeImage;
-    header.biClrUsed = colorsUsed;
-    std::memcpy(info.data(), &header, sizeof header);
-    const Dib dib = MakeDib(info);
+    const Dib dib = MakeDib(WithHeader(DibInfo(264, 100, bits), [&](PlatBitmapInfoHeader& h) {
+      h.biSizeImage = sizeImage;
+      h.biClrUsed = colorsUsed;
+    }));
     ASSERT_NE(dib.handle, 0u) << bits;
-    PlatBitmapDesc desc{};
-    plat_get_bitmap_desc(dib.handle, &desc);
-    EXPECT_EQ(desc.widthBytes, 264 * bits / 8);
+    EXPECT_EQ(Describe(dib.handle).widthBytes, 264 * bits / 8);
     plat_delete_object(dib.handle);
   }
 }
@@ -73,19 +67,18 @@ struct BadHeader {
 class DibRefusals : public ::testing::TestWithParam<BadHeader> {};
 
 TEST_P(DibRefusals, HeaderIsRefusedWithAReasonAndNothingIsLeft) {
-  const int32_t before = LiveObjectCount();
+  const NoObjectLeft noObjectLeft;
   // Overlapping masks follow the header, for the cases that ask for bit fields.
-  std::vector<uint8_t> info = DibInfo(8, 8, 24, {0xFF00, 0xFF00, 0x00FF}, PLAT_BI_BITFIELDS);
-  PlatBitmapInfoHeader header;
-  std::memcpy(&header, info.data(), sizeof header);
-  header.biCompression = PLAT_BI_RGB;
-  GetParam().spoil(header);
-  std::memcpy(info.data(), &header, sizeof header);
-  void* bits = &info;
+  const std::vector<uint8_t> info =
+      WithHeader(DibInfo(8, 8, 24, {0xFF00, 0xFF00, 0x00FF}, PLAT_BI_BITFIELDS),
+                 [this](PlatBitmapInfoHeader& h) {
+                   h.biCompression = PLAT_BI_RGB;
+                   GetParam().spoil(h);
+                 });
+  void* bits = &bits;  // anything but null, to see it cleared
   EXPECT_EQ(plat_create_dib_section(0, info.data(), PLAT_DIB_RGB_COLORS, &bits), 0u);
   EXPECT_EQ(bits, nullptr);
   EXPECT_STRNE(plat_last_error(), "");
-  EXPECT_EQ(LiveObjectCount(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(

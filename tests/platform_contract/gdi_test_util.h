@@ -1,6 +1,7 @@
 // Helpers for the graphics tests: a header-and-colour-table builder for device-independent
-// bitmaps, a context holding a bitmap that releases both in the proper order, and a 24-bit DIB
-// section whose pixels are read and written as a test Raster.
+// bitmaps, a context holding a bitmap and a font selected into a context, each releasing what it
+// holds in the proper order, and a 24-bit DIB section whose pixels are read and written as a test
+// Raster.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,6 +21,9 @@ inline constexpr uint32_t kGreen = 0x00FF00;
 inline constexpr uint32_t kBlue = 0xFF0000;
 inline constexpr uint32_t kBlackRef = 0x000000;
 inline constexpr uint32_t kWhiteRef = 0xFFFFFF;
+// What a picture is filled with before it is drawn on; no test draws it, so a pixel that still
+// has it was left alone.
+inline constexpr uint32_t kPaper = 0x336699;
 
 inline Rgb RgbOf(uint32_t colorRef) {
   return {static_cast<uint8_t>(colorRef), static_cast<uint8_t>(colorRef >> 8),
@@ -59,6 +63,16 @@ inline std::vector<uint8_t> DibInfo(int32_t width, int32_t height, uint16_t bits
   return info;
 }
 
+// The info with its header changed by edit, its colour table or masks kept.
+template <typename Edit>
+std::vector<uint8_t> WithHeader(std::vector<uint8_t> info, Edit edit) {
+  PlatBitmapInfoHeader header;
+  std::memcpy(&header, info.data(), sizeof header);
+  edit(header);
+  std::memcpy(info.data(), &header, sizeof header);
+  return info;
+}
+
 // The bitmap's description; the running test fails when there is none.
 inline PlatBitmapDesc Describe(PlatHandle bitmap) {
   PlatBitmapDesc desc{};
@@ -92,6 +106,28 @@ class SelectedBitmap {
   PlatHandle previous_ = 0;
 };
 
+// A font of the given height selected into a context; the destructor selects the previous font
+// back, which must give this one, and deletes it.
+class SelectedFont {
+ public:
+  SelectedFont(PlatHandle dc, int32_t height)
+      : dc_(dc), font_(plat_create_font(height)), previous_(plat_select_object(dc_, font_)) {}
+  ~SelectedFont() {
+    EXPECT_EQ(plat_select_object(dc_, previous_), font_);
+    EXPECT_EQ(plat_delete_object(font_), 1);
+  }
+  SelectedFont(const SelectedFont&) = delete;
+  SelectedFont& operator=(const SelectedFont&) = delete;
+
+  PlatHandle font() const { return font_; }
+  bool ok() const { return font_ != 0 && previous_ != 0; }
+
+ private:
+  PlatHandle dc_;
+  PlatHandle font_;
+  PlatHandle previous_;
+};
+
 // A DIB section of the given header with its pixel memory.
 struct Dib {
   PlatHandle handle = 0;
@@ -114,6 +150,11 @@ class Dib24 {
         topDown_(topDown),
         dib_(MakeDib(DibInfo(width, topDown ? -height : height, 24))),
         selected_(dib_.handle) {}
+  // A DIB section showing the picture.
+  explicit Dib24(const Raster& picture, bool topDown = false)
+      : Dib24(picture.width(), picture.height(), topDown) {
+    Show(picture);
+  }
 
   PlatHandle dc() const { return selected_.dc(); }
   Raster Pixels() const {

@@ -15,7 +15,6 @@ namespace {
 constexpr int32_t kWidth = 40;
 constexpr int32_t kHeight = 30;
 constexpr int32_t kFontPixels = 16;
-constexpr uint32_t kPaper = 0x336699;
 
 struct ClipCase {
   const char* name;
@@ -28,32 +27,25 @@ class TextClipping : public ::testing::TestWithParam<ClipCase> {};
 
 TEST_P(TextClipping, NoPixelOutsideTheRectangleChanges) {
   const ClipCase c = GetParam();
-  const int32_t before = LiveObjectCount();
-  {
-    Dib24 picture(kWidth, kHeight);
-    picture.Show(Filled(kWidth, kHeight, kPaper));
-    const PlatHandle font = plat_create_font(kFontPixels);
-    ASSERT_NE(font, 0u) << plat_last_error();
-    const PlatHandle previous = plat_select_object(picture.dc(), font);
-    plat_set_text_color(picture.dc(), kRed);
-    plat_set_bk_color(picture.dc(), kWhiteRef);
-    plat_set_bk_mode(picture.dc(), PLAT_OPAQUE);
-    plat_draw_text(picture.dc(), c.text, -1, &c.rect, 0);
-    const Raster pixels = picture.Pixels();
-    bool inked = false;
-    for (int32_t y = 0; y < kHeight; ++y) {
-      for (int32_t x = 0; x < kWidth; ++x) {
-        if (pixels.At(x, y) == RgbOf(kPaper)) continue;
-        inked = true;
-        EXPECT_TRUE(x >= c.rect.left && x < c.rect.right && y >= c.rect.top && y < c.rect.bottom)
-            << x << "," << y;
-      }
+  const NoObjectLeft noObjectLeft;
+  const Dib24 picture(Filled(kWidth, kHeight, kPaper));
+  const SelectedFont font(picture.dc(), kFontPixels);
+  ASSERT_TRUE(font.ok()) << plat_last_error();
+  plat_set_text_color(picture.dc(), kRed);
+  plat_set_bk_color(picture.dc(), kWhiteRef);
+  plat_set_bk_mode(picture.dc(), PLAT_OPAQUE);
+  plat_draw_text(picture.dc(), c.text, -1, &c.rect, 0);
+  const Raster pixels = picture.Pixels();
+  bool inked = false;
+  for (int32_t y = 0; y < kHeight; ++y) {
+    for (int32_t x = 0; x < kWidth; ++x) {
+      if (pixels.At(x, y) == RgbOf(kPaper)) continue;
+      inked = true;
+      EXPECT_TRUE(x >= c.rect.left && x < c.rect.right && y >= c.rect.top && y < c.rect.bottom)
+          << x << "," << y;
     }
-    EXPECT_EQ(inked, c.inks);
-    EXPECT_EQ(plat_select_object(picture.dc(), previous), font);
-    EXPECT_EQ(plat_delete_object(font), 1);
   }
-  EXPECT_EQ(LiveObjectCount(), before);
+  EXPECT_EQ(inked, c.inks);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,20 +65,19 @@ INSTANTIATE_TEST_SUITE_P(
 // The line's box in the selected font: wider for more characters, as high as the font's cell.
 TEST(TextExtent, GrowsWithTheTextAndHasTheCellHeight) {
   const PlatHandle dc = plat_create_compatible_dc(0);
-  const PlatHandle font = plat_create_font(kFontPixels);
-  const PlatHandle previous = plat_select_object(dc, font);
-  PlatSize one{}, two{}, none{};
-  ASSERT_EQ(plat_get_text_extent(dc, u"8", -1, &one), 1) << plat_last_error();
-  ASSERT_EQ(plat_get_text_extent(dc, u"88", -1, &two), 1);
-  ASSERT_EQ(plat_get_text_extent(dc, u"88", 0, &none), 1);
-  EXPECT_GT(one.cx, 0);
-  EXPECT_GT(two.cx, one.cx);
-  EXPECT_EQ(none.cx, 0);
-  EXPECT_EQ(one.cy, kFontPixels);
-  EXPECT_EQ(plat_get_text_extent(dc, nullptr, -1, &one), 0);
-  EXPECT_EQ(plat_get_text_extent(dc, u"8", -2, &one), 0);
-  plat_select_object(dc, previous);
-  EXPECT_EQ(plat_delete_object(font), 1);
+  {
+    const SelectedFont font(dc, kFontPixels);
+    PlatSize one{}, two{}, none{};
+    ASSERT_EQ(plat_get_text_extent(dc, u"8", -1, &one), 1) << plat_last_error();
+    ASSERT_EQ(plat_get_text_extent(dc, u"88", -1, &two), 1);
+    ASSERT_EQ(plat_get_text_extent(dc, u"88", 0, &none), 1);
+    EXPECT_GT(one.cx, 0);
+    EXPECT_GT(two.cx, one.cx);
+    EXPECT_EQ(none.cx, 0);
+    EXPECT_EQ(one.cy, kFontPixels);
+    EXPECT_EQ(plat_get_text_extent(dc, nullptr, -1, &one), 0);
+    EXPECT_EQ(plat_get_text_extent(dc, u"8", -2, &one), 0);
+  }
   EXPECT_EQ(plat_delete_dc(dc), 1);
 }
 

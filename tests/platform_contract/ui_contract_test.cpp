@@ -5,9 +5,7 @@
 // results.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,11 +13,14 @@
 #include "host/session/script_user.h"
 #include "src/resources/load_dialog_template.h"
 #include "stamp/platform.h"
+#include "support/test_files.h"
 
 namespace stamp {
 namespace {
 
 using host::ScriptUser;
+using test::TempFolder;
+using test::WriteFile;
 
 constexpr char16_t kEmptyPathMessage[] = u"no path";
 const std::vector<std::u16string> kEntries = {u"nature.bmp", u"shapes.bmp", u"symbols.bmp"};
@@ -128,35 +129,12 @@ TEST(UiContractMessageBox, IsAnsweredWithOkAndItsTextKept) {
             (std::vector<std::u16string>{u"Stamp file open error", u"Stamp:data file load error"}));
 }
 
-// A file of the test's own in the temporary folder, removed afterwards.
-class PickedFile {
- public:
-  PickedFile()
-      : path_(std::filesystem::temp_directory_path() /
-              ("stamp-ui-contract-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
-               ".bmp")) {
-    std::ofstream(path_, std::ios::binary) << "BM";
-  }
-  ~PickedFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  PickedFile(const PickedFile&) = delete;
-  PickedFile& operator=(const PickedFile&) = delete;
-  std::u16string text() const {
-    const std::u8string name = path_.u8string();
-    return std::u16string(name.begin(), name.end());  // the folder's name is ASCII
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
 TEST(UiContractFilePicker, ChoosesTheAnsweredFileThenCancels) {
-  const PickedFile file;
+  const TempFolder folder;
+  const std::filesystem::path file = folder / "sheet.bmp";
+  WriteFile(file, "BM");
   ScriptUser user;
-  user.QueueFileAnswer(file.text());
+  user.QueueFileAnswer(file.u16string());
   user.QueueFileCancel();
   char16_t chosen[PLAT_MAX_PATH] = {};
   PlatOpenFileName request{};
@@ -165,7 +143,7 @@ TEST(UiContractFilePicker, ChoosesTheAnsweredFileThenCancels) {
   request.lpstrFile = chosen;
   request.nMaxFile = PLAT_MAX_PATH;
   ASSERT_EQ(plat_get_open_file_name(&request), 1);
-  EXPECT_EQ(std::filesystem::path(std::u16string(chosen)), std::filesystem::path(file.text()));
+  EXPECT_EQ(std::filesystem::path(std::u16string(chosen)), file);
   EXPECT_EQ(plat_get_open_file_name(&request), 0) << "the second picker is cancelled";
 }
 
