@@ -51,10 +51,6 @@ void Paint(Plane plane, int64_t left, int64_t top, int64_t width, int64_t height
   }
 }
 
-void PrintTo(const PointCase& c, std::ostream* out) {
-  *out << "(" << c.x << ", " << c.y << ") -> " << c.value;
-}
-
 Plane RasterPlane(uint8_t* bytes) {
   return {bytes, STAMP_PANEL_WIDTH, STAMP_PANEL_HEIGHT, kRasterBytes};
 }

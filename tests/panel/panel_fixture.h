@@ -33,13 +33,6 @@ class PanelTest : public PluginTest {
   Rebuild Observe(const std::function<void()>& action);
 };
 
-// A pen position in panel coordinates and the value it gives (an angle, a cell).
-struct PointCase {
-  int32_t x, y;
-  int32_t value;
-};
-void PrintTo(const PointCase& c, std::ostream* out);
-
 // Sets every byte of the width x height block at (left, top) of the plane to value.
 void Paint(Plane plane, int64_t left, int64_t top, int64_t width, int64_t height, uint8_t value);
 
