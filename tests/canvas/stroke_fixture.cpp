@@ -37,6 +37,12 @@ HostState StrokeTest::State() const {
   return state;
 }
 
+std::array<Bytes, kLayerCount> StrokeTest::Layers() const {
+  std::array<Bytes, kLayerCount> layers;
+  for (int32_t layer = 0; layer < kLayerCount; ++layer) layers[layer] = Canvas(LayerField(layer));
+  return layers;
+}
+
 std::array<int32_t, 4> StrokeTest::UpdateRect() const {
   std::array<int32_t, 4> rect{};
   for (uint32_t i = 0; i < rect.size(); ++i) rect[i] = host.getInt(STAMP_REC_UPDATE_RECT + 4 * i);

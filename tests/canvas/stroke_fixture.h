@@ -16,6 +16,7 @@ namespace stamp::test {
 
 inline constexpr int32_t kFlagA = 7;
 inline constexpr int32_t kFlagB = -3;
+inline constexpr int32_t kLayerCount = 3;
 
 // The record and every canvas-sized buffer.
 struct HostState {
@@ -39,6 +40,8 @@ class StrokeTest : public PluginTest {
   Bytes Pressed(Bytes target, int64_t left, int64_t top) const;
   Bytes Canvas(uint32_t field) const { return CanvasCopy(host, field); }
   HostState State() const;
+  // The three layers' buffers, by layer number.
+  std::array<Bytes, kLayerCount> Layers() const;
   // The four numbers of the record's updateRect, in record order.
   std::array<int32_t, 4> UpdateRect() const;
 

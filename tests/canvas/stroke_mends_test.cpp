@@ -1,16 +1,15 @@
-// Strokes that go wrong: pen move or pen up with no pen down before them, a layer index outside
-// 0..2, a negative whole-buffer byte count, and a cell key pressed in the middle of a stroke.
+// Strokes that go wrong: pen move or pen up with no pen down before them, a negative
+// whole-buffer byte count, and a cell key pressed in the middle of a stroke.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "canvas/stroke_fixture.h"
 #include "src/canvas/stroke.h"
-#include "support/preparation.h"
 #include "stamp/plugin.h"
+#include "support/preparation.h"
 
 namespace stamp::test {
 namespace {
@@ -47,37 +46,6 @@ std::string BeforeName(const ::testing::TestParamInfo<Before>& info) {
 INSTANTIATE_TEST_SUITE_P(Since, NoStrokeTest,
                          ::testing::Values(Before::StartUp, Before::PenUp, Before::RefusedPenDown),
                          BeforeName);
-
-class NoLayerTest : public StrokeTest, public ::testing::WithParamInterface<int32_t> {};
-
-// No layer is named: no snapshot at pen down, and pen up ends the stroke (flags and overlay
-// back) without writing a layer; only the overlay changed, so it reports 9.
-TEST_P(NoLayerTest, StrokeEndsWithoutWritingALayer) {
-  host.setInt(STAMP_REC_ACTIVE_LAYER, GetParam());
-  host.setInt(STAMP_REC_UNDO_LAYER, 42);
-  const Bytes overlay = Canvas(STAMP_REC_OVERLAY_BUFFER);
-  const Bytes undo = Canvas(STAMP_REC_UNDO_BUFFER);
-  std::vector<Bytes> layers;
-  for (int32_t layer = 0; layer < 3; ++layer) layers.push_back(Canvas(LayerField(layer)));
-
-  ASSERT_EQ(PenDown(100, 100), STAMP_RESULT_OVERLAY_CHANGED);
-  EXPECT_TRUE(Canvas(STAMP_REC_UNDO_BUFFER) == undo) << "a snapshot was taken";
-  EXPECT_EQ(host.getInt(STAMP_REC_UNDO_LAYER), 42);
-  for (int32_t layer = 0; layer < 3; ++layer) {
-    EXPECT_EQ(host.getInt(STAMP_REC_LAYER_TOUCHED + 4 * layer), 0) << layer;
-  }
-  EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == Pressed(overlay, 85, 85));
-
-  EXPECT_EQ(PenUp(100, 100), STAMP_RESULT_OVERLAY_CHANGED);
-  EXPECT_EQ(host.getInt(STAMP_REC_HOST_FLAG_A), kFlagA);
-  EXPECT_EQ(host.getInt(STAMP_REC_HOST_FLAG_B), kFlagB);
-  EXPECT_TRUE(Canvas(STAMP_REC_OVERLAY_BUFFER) == overlay) << "overlay not restored";
-  for (int32_t layer = 0; layer < 3; ++layer) {
-    EXPECT_TRUE(Canvas(LayerField(layer)) == layers[layer]) << "layer " << layer << " written";
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Indices, NoLayerTest, ::testing::Values(-1, 3, INT_MIN, INT_MAX));
 
 class CopyBytesTest : public StrokeTest, public ::testing::WithParamInterface<int32_t> {};
 
