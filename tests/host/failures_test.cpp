@@ -45,23 +45,48 @@ TEST_F(HostFailure, MalformedScriptExitsTwoNamingTheLineBeforeAnythingRuns) {
   EXPECT_FALSE(fs::exists(folder_ / "p.ini"));
 }
 
-TEST_F(HostFailure, BadOptionsExitTwo) {
+// Help is printed and ends with 0; a malformed command line ends with 2, its reason (where the
+// command names one first) and the command's usage.
+TEST_F(HostProcessTest, HelpAndMalformedCommandLinesGiveTheUsage) {
+  const std::string runUsage = "\nusage: stamp-host run SCRIPT";
+  const std::string sheetUsage = "usage: stamp-host sheet FILE";
+  struct CommandLine {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string start;  // of the output with 0, else of the errors
+  };
+  const CommandLine lines[] = {
+      {{"--help"}, 0, "usage: stamp-host COMMAND"},
+      {{"run", "--help"}, 0, "usage: stamp-host run SCRIPT"},
+      {{"demo", "--help"}, 0, "usage: stamp-host demo"},
+      {{"sheet", "--help"}, 0, sheetUsage},
+      {{"run", "s.txt", "--frobnicate"},
+       2,
+       "stamp-host run: unknown option --frobnicate" + runUsage},
+      {{"run", "s.txt", "--canvas", "480by640"},
+       2,
+       "stamp-host run: --canvas takes WIDTHxHEIGHT, such as 480x640" + runUsage},
+      {{"run", "s.txt", "--canvas"}, 2, "stamp-host run: --canvas needs a value" + runUsage},
+      {{"run"}, 2, "stamp-host run: give one SCRIPT" + runUsage},
+      {{"run", "s.txt", "t.txt"}, 2, "stamp-host run: give one SCRIPT" + runUsage},
+      {{"run", "s.txt", "--profile", ""}, 2, "stamp-host run: --profile needs a value" + runUsage},
+      {{"demo", "extra"}, 2, "stamp-host demo: unexpected extra\nusage: stamp-host demo"},
+      {{"paint"}, 2, "stamp-host: unknown command paint\nusage: stamp-host COMMAND"},
+      {{"sheet", "s.bmp", "--out", ""}, 2, sheetUsage},
+      {{"sheet", "s.bmp", "--out", "folder/"}, 2, sheetUsage},
+      {{"sheet"}, 2, sheetUsage},
+      {{"sheet", "a.bmp", "b.bmp"}, 2, sheetUsage},
+      {{"sheet", "a.bmp", "--out"}, 2, sheetUsage},
+      {{"sheet", "--bogus"}, 2, sheetUsage},
+  };
   WriteFile(folder_ / "s.txt", "key a\n");
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"run", "s.txt", "--frobnicate"},
-        {"run", "s.txt", "--canvas", "480by640"},
-        {"run", "s.txt", "--canvas"},
-        {"run"},
-        {"run", "s.txt", "t.txt"},
-        {"run", "s.txt", "--profile", ""},
-        {"sheet", "s.bmp", "--out", ""},
-        {"sheet", "s.bmp", "--out", "folder/"},
-        {"demo", "extra"},
-        {"paint"}}) {
-    const HostRun run = Host(args);
-    EXPECT_EQ(run.exitCode, 2) << args.back();
-    EXPECT_NE(run.err.find("usage: stamp-host"), std::string::npos) << run.err;
+  for (const CommandLine& line : lines) {
+    const HostRun run = Host(line.args);
+    EXPECT_EQ(run.exitCode, line.exitCode) << line.args.back();
+    EXPECT_TRUE((line.exitCode == 0 ? run.out : run.err).starts_with(line.start))
+        << line.args.back() << ": " << run.out << run.err;
   }
+  EXPECT_NE(Host({"run", "--help"}).out.find("dialog file PATH"), std::string::npos);
 }
 
 TEST_F(HostFailure, CanvasTheRecordCannotHoldExitsOneWithTheReason) {

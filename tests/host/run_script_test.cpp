@@ -1,8 +1,10 @@
 // Scripts of tests/host/scripts run through "stamp-host run": what the saved buffers hold is
 // computed here from the stamp the plug-in prepared (saved as NAME-stamp.bmp) with the multiply
-// blend, s * d / 255 per channel, placed centred on the pen.
+// blend, s * d / 255 per channel, placed centred on the pen. The demo's scene writes its two
+// pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "host_process.h"
@@ -177,6 +179,22 @@ TEST_F(HostScript, ExpectationThatFailsEndsTheRunWithExitThreeNamingTheLine) {
     EXPECT_FALSE(fs::exists(folder_ / "after-canvas.png")) << "a line after the failure ran";
     EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n")) << "the plug-in is shut down";
   }
+}
+
+TEST_F(HostProcessTest, DemoWritesTheCanvasAndThePanel) {
+  const HostRun run = Host({"demo", "--out", "pictures"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Raster canvas = ReadPng(folder_ / "pictures/canvas.png");
+  const Raster panel = ReadPng(folder_ / "pictures/panel.png");
+  EXPECT_EQ(canvas.width(), 240);
+  EXPECT_EQ(canvas.height(), 320);
+  EXPECT_EQ(panel.width(), 240);
+  EXPECT_EQ(panel.height(), 120);
+  const size_t dark = std::count_if(canvas.data(), canvas.data() + canvas.bytes(),
+                                    [](uint8_t v) { return v < 128; });
+  EXPECT_GT(dark, canvas.bytes() / 50) << "the scene has stamps on it";
+  EXPECT_EQ(run.out.find("message:"), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n"));
 }
 
 }  // namespace
