@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/testing/platform_testing.h"
+#include "platform_contract/contract_support.h"
 #include "platform_contract/gdi_test_util.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {
 namespace {
 
-constexpr uint32_t kPaper = 0x336699;
 constexpr uint32_t kInk = kRed;
 constexpr uint32_t kBackground = 0xC0FFC0;
 
@@ -34,8 +34,7 @@ std::vector<std::string> Render(const Dib24& picture) {
 
 class TextDrawing : public ::testing::Test {
  protected:
-  TextDrawing() : picture_(16, 14) {
-    picture_.Show(Filled(16, 14, kPaper));
+  TextDrawing() : picture_(Filled(16, 14, kPaper)) {
     plat_set_text_color(picture_.dc(), kInk);
     plat_set_bk_color(picture_.dc(), kBackground);
   }
@@ -141,28 +140,27 @@ TEST_F(TextDrawing, BadArgumentsDrawNothingAndGiveZero) {
 // for all but the last character, the glyph's 5 design columns for it, in the selected font's
 // scale; a surrogate pair is one character.
 TEST_F(TextDrawing, ExtentCoversTheLinesInkInTheSelectedFont) {
-  const PlatHandle large = plat_create_font(16);  // design pixels drawn 2x2, cells 12 wide
+  constexpr int32_t kDefaultFont = 0;
   const struct {
     const char16_t* text;
     int32_t length;
-    PlatHandle font;
+    int32_t fontPixels;
     PlatSize size;
-  } cases[] = {{u"", -1, 0, {0, 12}},
-               {u"7", -1, 0, {5, 12}},
-               {u"File", -1, 0, {23, 12}},
-               {u"File", 2, 0, {11, 12}},
-               {u"\U0001F600a", -1, 0, {11, 12}},
-               {u"ab", -1, large, {22, 16}}};
+  } cases[] = {{u"", -1, kDefaultFont, {0, 12}},
+               {u"7", -1, kDefaultFont, {5, 12}},
+               {u"File", -1, kDefaultFont, {23, 12}},
+               {u"File", 2, kDefaultFont, {11, 12}},
+               {u"\U0001F600a", -1, kDefaultFont, {11, 12}},
+               {u"ab", -1, 16, {22, 16}}};  // design pixels drawn 2x2, cells 12 wide
   for (const auto& c : cases) {
-    const PlatHandle before = c.font != 0 ? plat_select_object(picture_.dc(), c.font) : 0;
+    std::optional<SelectedFont> font;
+    if (c.fontPixels != kDefaultFont) font.emplace(picture_.dc(), c.fontPixels);
     PlatSize size{};
     EXPECT_EQ(plat_get_text_extent(picture_.dc(), c.text, c.length, &size), 1);
     EXPECT_EQ(std::vector<int32_t>({size.cx, size.cy}),
               std::vector<int32_t>({c.size.cx, c.size.cy}))
         << c.size.cx;
-    if (before != 0) plat_select_object(picture_.dc(), before);
   }
-  EXPECT_EQ(plat_delete_object(large), 1);
   PlatSize size{};
   EXPECT_EQ(plat_get_text_extent(0, u"1", -1, &size), 0);
   EXPECT_EQ(plat_get_text_extent(picture_.dc(), nullptr, -1, &size), 0);
@@ -196,13 +194,12 @@ TEST(TextState, SettersGiveBackThePreviousValue) {
 }
 
 TEST(Fonts, SelectedFontSetsTheCellAndCannotBeDeletedUntilReleased) {
-  const int32_t before = plat_live_object_count();
+  const NoObjectLeft noObjectLeft;
   {
-    Dib24 picture(40, 20, true);
-    const PlatHandle font = plat_create_font(16);
-    const PlatHandle previous = plat_select_object(picture.dc(), font);
-    ASSERT_NE(previous, 0u);
-    EXPECT_EQ(plat_delete_object(font), 0);
+    const Dib24 picture(40, 20, true);
+    const SelectedFont font(picture.dc(), 16);
+    ASSERT_TRUE(font.ok());
+    EXPECT_EQ(plat_delete_object(font.font()), 0);
     const PlatRect rect{0, 0, 40, 20};
     EXPECT_EQ(plat_draw_text(picture.dc(), u"11", -1, &rect, 0), 16);
     // At 16 pixels the design doubles: the second '1' starts 12 pixels in, its stem 2 wide.
@@ -210,8 +207,6 @@ TEST(Fonts, SelectedFontSetsTheCellAndCannotBeDeletedUntilReleased) {
     EXPECT_EQ(pixels.At(16, 4), RgbOf(kBlackRef));
     EXPECT_EQ(pixels.At(17, 4), RgbOf(kBlackRef));
     EXPECT_EQ(pixels.At(18, 4), RgbOf(kWhiteRef));
-    EXPECT_EQ(plat_select_object(picture.dc(), previous), font);
-    EXPECT_EQ(plat_delete_object(font), 1);
   }
   // Deleting a context releases the font it held.
   const PlatHandle dc = plat_create_compatible_dc(0);
@@ -219,7 +214,6 @@ TEST(Fonts, SelectedFontSetsTheCellAndCannotBeDeletedUntilReleased) {
   plat_select_object(dc, font);
   EXPECT_EQ(plat_delete_dc(dc), 1);
   EXPECT_EQ(plat_delete_object(font), 1);
-  EXPECT_EQ(plat_live_object_count(), before);
 }
 
 }  // namespace

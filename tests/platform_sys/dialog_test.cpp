@@ -4,16 +4,15 @@
 #include <vector>
 
 #include "platform/support/scripted_ui.h"
-#include "platform/testing/platform_testing.h"
+#include "platform_contract/contract_support.h"
 #include "stamp/platform.h"
 #include "stamp/platform_host.h"
 
 namespace stamp::platform {
 namespace {
 
-constexpr int32_t kEdit = 1000;
-constexpr int32_t kBrowse = 1001;
-constexpr int32_t kList = 1002;
+// The chooser's controls beside OK and Cancel: a path box, its browse button and the list.
+enum ChooserControl : int32_t { kEdit = 1000, kBrowse, kList };
 constexpr int32_t kTemplateId = 4308;
 
 PlatDialogTemplate MakeTemplate(const PlatDialogControl* controls, int32_t count) {
@@ -85,14 +84,10 @@ class Chooser {
 
 class Dialog : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ui.Install();
-    liveBefore = plat_live_object_count();
-  }
-  void TearDown() override { EXPECT_EQ(plat_live_object_count(), liveBefore); }
+  void SetUp() override { ui.Install(); }
+  const test::NoObjectLeft noObjectLeft;
   ScriptedUi ui;
   Chooser chooser{{u"a.bmp", u"b.bmp", u"c.bmp"}};
-  int32_t liveBefore = 0;
 };
 
 TEST_F(Dialog, SelectionNotifiesAfterItIsSetAndOkReturnsTheEntry) {

@@ -32,53 +32,50 @@ TEST(IniDocument, NamesMatchWithoutRegardToCaseAndValuesAreTrimmed) {
   EXPECT_EQ(document.Get("missing", "select"), std::nullopt);
 }
 
-TEST(IniDocument, SettingAKeyChangesOnlyItsLine) {
-  IniDocument document = IniDocument::Parse(kProfile);
-  ASSERT_TRUE(document.Set("plugin_kvo_stamp", "SELECT", "11"));
-  std::string expected(kProfile);
-  expected.replace(expected.find("Select=3"), 8, "Select=11");
-  EXPECT_EQ(document.Serialise(), expected);
-}
-
-TEST(IniDocument, NewKeyGoesAtTheEndOfItsSectionBeforeBlankLines) {
-  IniDocument document = IniDocument::Parse(kProfile);
-  ASSERT_TRUE(document.Set("plugin_kvo_stamp", "degree", "-45"));
-  std::string expected(kProfile);
-  expected.insert(expected.find("\n\n# trailing") + 1, "degree=-45\n");
-  EXPECT_EQ(document.Serialise(), expected);
-}
-
-TEST(IniDocument, NewSectionGoesAtTheEndAfterABlankLine) {
-  IniDocument document = IniDocument::Parse("[a]\nx=1");
-  ASSERT_TRUE(document.Set("b", "y", "2"));
-  EXPECT_EQ(document.Serialise(), "[a]\nx=1\n\n[b]\ny=2\n");
-  IniDocument empty = IniDocument::Parse("");
-  ASSERT_TRUE(empty.Set("b", "y", "2"));
-  EXPECT_EQ(empty.Serialise(), "[b]\ny=2\n");
-}
-
-TEST(IniDocument, KeepsCarriageReturnsAndByteOrderMark) {
-  IniDocument document = IniDocument::Parse("\xEF\xBB\xBF[a]\r\nx=1\r\n");
-  EXPECT_EQ(document.Get("a", "x"), "1");
-  ASSERT_TRUE(document.Set("a", "x", "2"));
-  ASSERT_TRUE(document.Set("a", "y", "3"));
-  EXPECT_EQ(document.Serialise(), "\xEF\xBB\xBF[a]\r\nx=2\r\ny=3\r\n");
-}
-
-TEST(IniDocument, FirstOfRepeatedKeysWins) {
-  IniDocument document = IniDocument::Parse("[a]\nx=1\nX=2\n[A]\nx=3\n");
-  EXPECT_EQ(document.Get("a", "x"), "1");
-  ASSERT_TRUE(document.Set("a", "x", "9"));
-  EXPECT_EQ(document.Serialise(), "[a]\nx=9\nX=2\n[A]\nx=3\n");
-}
-
-struct Refused {
+struct Entry {
   const char* section;
   const char* key;
   const char* value;
 };
 
-class RefusedEntry : public ::testing::TestWithParam<Refused> {};
+// The text parsed, the entries set (the test fails at one refused) and written out again.
+std::string AfterSetting(std::string_view text, std::initializer_list<Entry> entries) {
+  IniDocument document = IniDocument::Parse(text);
+  for (const Entry& entry : entries) {
+    EXPECT_TRUE(document.Set(entry.section, entry.key, entry.value)) << entry.key;
+  }
+  return document.Serialise();
+}
+
+TEST(IniDocument, SettingAKeyChangesOnlyItsLine) {
+  EXPECT_EQ(AfterSetting(kProfile, {{"plugin_kvo_stamp", "SELECT", "11"}}),
+            std::string(kProfile).replace(kProfile.find("Select=3"), 8, "Select=11"));
+}
+
+TEST(IniDocument, NewKeyGoesAtTheEndOfItsSectionBeforeBlankLines) {
+  EXPECT_EQ(AfterSetting(kProfile, {{"plugin_kvo_stamp", "degree", "-45"}}),
+            std::string(kProfile).insert(kProfile.find("\n\n# trailing") + 1, "degree=-45\n"));
+}
+
+TEST(IniDocument, NewSectionGoesAtTheEndAfterABlankLine) {
+  EXPECT_EQ(AfterSetting("[a]\nx=1", {{"b", "y", "2"}}), "[a]\nx=1\n\n[b]\ny=2\n");
+  EXPECT_EQ(AfterSetting("", {{"b", "y", "2"}}), "[b]\ny=2\n");
+}
+
+TEST(IniDocument, KeepsCarriageReturnsAndByteOrderMark) {
+  constexpr std::string_view kText = "\xEF\xBB\xBF[a]\r\nx=1\r\n";
+  EXPECT_EQ(IniDocument::Parse(kText).Get("a", "x"), "1");
+  EXPECT_EQ(AfterSetting(kText, {{"a", "x", "2"}, {"a", "y", "3"}}),
+            "\xEF\xBB\xBF[a]\r\nx=2\r\ny=3\r\n");
+}
+
+TEST(IniDocument, FirstOfRepeatedKeysWins) {
+  constexpr std::string_view kText = "[a]\nx=1\nX=2\n[A]\nx=3\n";
+  EXPECT_EQ(IniDocument::Parse(kText).Get("a", "x"), "1");
+  EXPECT_EQ(AfterSetting(kText, {{"a", "x", "9"}}), "[a]\nx=9\nX=2\n[A]\nx=3\n");
+}
+
+class RefusedEntry : public ::testing::TestWithParam<Entry> {};
 
 // What cannot live on one line is refused, and the document stays as it was.
 TEST_P(RefusedEntry, LeavesDocumentUnchanged) {
@@ -88,12 +85,12 @@ TEST_P(RefusedEntry, LeavesDocumentUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RefusedEntry,
-                         ::testing::Values(Refused{"a", "k", "two\nlines"},
-                                           Refused{"a", "k", "carriage\rreturn"},
-                                           Refused{"a\n", "k", "v"}, Refused{"a]b", "k", "v"},
-                                           Refused{"a", "k=j", "v"}, Refused{"", "k", "v"},
-                                           Refused{"a", "  ", "v"}, Refused{"a", ";k", "v"},
-                                           Refused{"a", "[k", "v"}));
+                         ::testing::Values(Entry{"a", "k", "two\nlines"},
+                                           Entry{"a", "k", "carriage\rreturn"},
+                                           Entry{"a\n", "k", "v"}, Entry{"a]b", "k", "v"},
+                                           Entry{"a", "k=j", "v"}, Entry{"", "k", "v"},
+                                           Entry{"a", "  ", "v"}, Entry{"a", ";k", "v"},
+                                           Entry{"a", "[k", "v"}));
 
 }  // namespace
 }  // namespace stamp::platform
