@@ -34,129 +34,88 @@ TEST(DialAngleTest, HitAreaGivesItsRangeAndSkipsTheTruncatedValues) {
 }
 
 enum class Pen { Down, Up };
-using Setting = int32_t StampSettings::*;
 
-// One pen-down or pen-up on the panel: the setting it should reach, with its value before and
-// after, the rebuild and result it gives, and the dial drag before and after it. The other
-// settings keep their values.
-struct PenCase {
-  std::string name;
+// What a pen event on a control does: the setting it reaches, the value that setting holds
+// before it, the rebuild (none when the event is not taken), and whether a dial drag goes on
+// before it. A taken pen-down starts a drag; every other event ends one.
+struct Control {
+  const char* name;
   Pen pen;
-  PanelPoint at;
-  Setting setting;
-  int32_t before, after;
+  int32_t StampSettings::*setting;
+  int32_t before;
   Rebuild rebuild;
-  int32_t result;
-  bool draggingBefore, draggingAfter;
+  bool draggingBefore;
 };
 
-void PrintTo(const PenCase& c, std::ostream* out) {
-  *out << c.name << ": " << c.before << " -> " << c.after;
-}
+const Control kDialDown = {
+    "DialDown", Pen::Down, &StampSettings::angle, 12345, Rebuild::RotationOnly, false};
+const Control kMissDown = {"MissDown", Pen::Down, &StampSettings::angle, 33, Rebuild::None, true};
+// Pen-up in the dial sets the angle without a pen-down before it.
+const Control kDialUp = {
+    "DialUp", Pen::Up, &StampSettings::angle, STAMP_DEFAULT_ANGLE, Rebuild::RotationOnly, false};
+const Control kCellUp = {"CellUp", Pen::Up, &StampSettings::selection, 7, Rebuild::WithExtraction,
+                         false};
+const Control kMissUp = {"MissUp",      Pen::Up, &StampSettings::selection, STAMP_DEFAULT_SELECTION,
+                         Rebuild::None, true};
+// Every press of plus or minus rebuilds with extraction, also when the bound keeps the value.
+const Control kButtonUp = {
+    "ButtonUp", Pen::Up, &StampSettings::reduction, 0, Rebuild::WithExtraction, false};
 
-// The case's name: the control, then the position, a leading m for a negative coordinate.
-std::string Named(const char* control, PanelPoint at) {
+// A pen event at a position and the value the control's setting holds after it; a button press
+// names its case and its value before. The other settings keep their values.
+struct PenCase {
+  const Control* control;
+  int32_t x, y;
+  int32_t after;
+  const char* name = nullptr;
+  int32_t before = 0;
+};
+
+// The case's name: its own, or the control's and the position, m for a minus sign.
+std::string NameOf(const PenCase& c) {
+  if (c.name != nullptr) return c.name;
   const auto coordinate = [](int32_t v) {
     return v < 0 ? "m" + std::to_string(-int64_t{v}) : std::to_string(v);
   };
-  return std::string(control) + "_" + coordinate(at.x) + "_" + coordinate(at.y);
+  return std::string(c.control->name) + "_" + coordinate(c.x) + "_" + coordinate(c.y);
 }
 
-// Pen-down in the dial's hit area sets the angle, turns the cell cache and starts a drag.
-PenCase DialDown(int32_t x, int32_t y, int32_t angle) {
-  return {Named("DialDown", {x, y}),
-          Pen::Down,
-          {x, y},
-          &StampSettings::angle,
-          12345,
-          angle,
-          Rebuild::RotationOnly,
-          STAMP_RESULT_PANEL_CHANGED,
-          false,
-          true};
-}
-// Pen-down outside it is not taken, and ends a drag wherever it lands.
-PenCase MissedDown(int32_t x, int32_t y) {
-  return {
-      Named("MissedDown", {x, y}), Pen::Down, {x, y}, &StampSettings::angle, 33, 33, Rebuild::None,
-      STAMP_RESULT_NOT_TAKEN,      true,      false};
-}
-// Pen-up in the dial sets the angle without a pen-down before it.
-PenCase DialUp(int32_t x, int32_t y, int32_t angle) {
-  return {Named("DialUp", {x, y}),
-          Pen::Up,
-          {x, y},
-          &StampSettings::angle,
-          STAMP_DEFAULT_ANGLE,
-          angle,
-          Rebuild::RotationOnly,
-          STAMP_RESULT_PANEL_CHANGED,
-          false,
-          false};
-}
-PenCase CellUp(int32_t x, int32_t y, int32_t cell) {
-  return {Named("CellUp", {x, y}),
-          Pen::Up,
-          {x, y},
-          &StampSettings::selection,
-          7,
-          cell,
-          Rebuild::WithExtraction,
-          STAMP_RESULT_PANEL_CHANGED,
-          false,
-          false};
-}
-// Pen-up on no control changes nothing and ends the drag.
-PenCase MissedUp(int32_t x, int32_t y) {
-  return {Named("MissedUp", {x, y}),
-          Pen::Up,
-          {x, y},
-          &StampSettings::selection,
-          STAMP_DEFAULT_SELECTION,
-          STAMP_DEFAULT_SELECTION,
-          Rebuild::None,
-          STAMP_RESULT_NOT_TAKEN,
-          true,
-          false};
-}
-// Every press of plus or minus rebuilds with extraction, also when the bound keeps the value.
-PenCase Button(const char* name, PanelPoint at, int32_t before, int32_t after) {
-  return {name,
-          Pen::Up,
-          at,
-          &StampSettings::reduction,
-          before,
-          after,
-          Rebuild::WithExtraction,
-          STAMP_RESULT_PANEL_CHANGED,
-          false,
-          false};
-}
-
-constexpr PanelPoint kPlus = {95, 15};
-constexpr PanelPoint kMinus = {95, 105};
+void PrintTo(const PenCase& c, std::ostream* out) { *out << NameOf(c) << " -> " << c.after; }
 
 class PenTest : public PanelTest, public ::testing::WithParamInterface<PenCase> {};
 
 TEST_P(PenTest, ReachesOnlyItsControl) {
   const PenCase& c = GetParam();
+  const Control& control = *c.control;
+  const bool taken = control.rebuild != Rebuild::None;
   StampSettings& settings = module().settings;
-  settings.*c.setting = c.before;
-  module().drag.dragging = c.draggingBefore;
+  settings.*control.setting = c.name != nullptr ? c.before : control.before;
+  module().drag.dragging = control.draggingBefore;
   StampSettings expected = settings;
-  expected.*c.setting = c.after;
+  expected.*control.setting = c.after;
   int32_t result = -1;
-  EXPECT_EQ(Observe([&] {
-              result = c.pen == Pen::Down ? PanelDown(c.at.x, c.at.y) : PanelUp(c.at.x, c.at.y);
-            }),
-            c.rebuild);
-  EXPECT_EQ(result, c.result);
+  EXPECT_EQ(
+      Observe([&] { result = control.pen == Pen::Down ? PanelDown(c.x, c.y) : PanelUp(c.x, c.y); }),
+      control.rebuild);
+  EXPECT_EQ(result, taken ? STAMP_RESULT_PANEL_CHANGED : STAMP_RESULT_NOT_TAKEN);
   EXPECT_EQ(settings.angle, expected.angle);
   EXPECT_EQ(settings.selection, expected.selection);
   EXPECT_EQ(settings.reduction, expected.reduction);
-  EXPECT_EQ(module().drag.dragging, c.draggingAfter);
+  EXPECT_EQ(module().drag.dragging, taken && control.pen == Pen::Down);
   EXPECT_TRUE(ui.dialogRuns().empty());
 }
+
+PenCase DialDown(int32_t x, int32_t y, int32_t angle) { return {&kDialDown, x, y, angle}; }
+PenCase MissDown(int32_t x, int32_t y) { return {&kMissDown, x, y, kMissDown.before}; }
+PenCase DialUp(int32_t x, int32_t y, int32_t angle) { return {&kDialUp, x, y, angle}; }
+PenCase CellUp(int32_t x, int32_t y, int32_t cell) { return {&kCellUp, x, y, cell}; }
+PenCase MissUp(int32_t x, int32_t y) { return {&kMissUp, x, y, kMissUp.before}; }
+PenCase Press(const char* name, PanelPoint at, int32_t before, int32_t after) {
+  return {&kButtonUp, at.x, at.y, after, name, before};
+}
+
+constexpr PanelPoint kPlus = {95, 15};
+constexpr PanelPoint kMinus = {95, 105};
 
 INSTANTIATE_TEST_SUITE_P(
     Events, PenTest,
@@ -165,24 +124,24 @@ INSTANTIATE_TEST_SUITE_P(
         DialDown(75, 91, 180), DialDown(75, 28, 0), DialDown(65, 50, 45), DialDown(85, 50, -45),
         DialDown(65, 70, 135), DialDown(85, 70, -135), DialDown(95, 50, -63), DialDown(76, 28, -1),
         DialDown(41, 59, 88), DialDown(41, 61, 91), DialDown(74, 91, 178), DialDown(76, 91, -178),
-        MissedDown(40, 60), MissedDown(107, 60), MissedDown(75, 27), MissedDown(75, 92),
-        MissedDown(120, 50), DialUp(85, 70, -135),
+        MissDown(40, 60), MissDown(107, 60), MissDown(75, 27), MissDown(75, 92), MissDown(120, 50),
+        DialUp(85, 70, -135),
         // Between the buttons the dial is reached.
         DialUp(95, 50, -63), CellUp(111, 11, 0), CellUp(139, 39, 0), CellUp(140, 40, 5),
         CellUp(229, 99, 11), CellUp(229, 11, 3), CellUp(111, 99, 8),
         // Also on the file button: the grid comes first.
-        CellUp(200, 97, 11), MissedUp(110, 50), MissedUp(200, 10), MissedUp(90, 15),
-        MissedUp(95, 100), MissedUp(180, 105), MissedUp(230, 105), MissedUp(200, 115),
-        MissedUp(INT_MIN, INT_MIN), MissedUp(INT_MAX, 50), Button("PlusSteps", kPlus, 20, 21),
-        Button("PlusAtTheCap", kPlus, 30, 30), Button("PlusFromBelow", kPlus, 5, 6),
-        Button("PlusFromAbove", kPlus, 40, 30), Button("PlusAtIntMax", kPlus, INT_MAX, 30),
-        Button("PlusAtIntMin", kPlus, INT_MIN, INT_MIN + 1), Button("PlusCorner", {91, 11}, 29, 30),
-        Button("MinusSteps", kMinus, 20, 19), Button("MinusAtTheFloor", kMinus, 10, 10),
-        Button("MinusFromAbove", kMinus, 40, 39), Button("MinusFromBelow", kMinus, 5, 10),
-        Button("MinusAtIntMin", kMinus, INT_MIN, 10),
-        Button("MinusAtIntMax", kMinus, INT_MAX, INT_MAX - 1),
-        Button("MinusCorner", {99, 109}, 11, 10)),
-    [](const auto& info) { return info.param.name; });
+        CellUp(200, 97, 11), MissUp(110, 50), MissUp(200, 10), MissUp(90, 15), MissUp(95, 100),
+        MissUp(180, 105), MissUp(230, 105), MissUp(200, 115), MissUp(INT_MIN, INT_MIN),
+        MissUp(INT_MAX, 50), Press("PlusSteps", kPlus, 20, 21),
+        Press("PlusAtTheCap", kPlus, 30, 30), Press("PlusFromBelow", kPlus, 5, 6),
+        Press("PlusFromAbove", kPlus, 40, 30), Press("PlusAtIntMax", kPlus, INT_MAX, 30),
+        Press("PlusAtIntMin", kPlus, INT_MIN, INT_MIN + 1), Press("PlusCorner", {91, 11}, 29, 30),
+        Press("MinusSteps", kMinus, 20, 19), Press("MinusAtTheFloor", kMinus, 10, 10),
+        Press("MinusFromAbove", kMinus, 40, 39), Press("MinusFromBelow", kMinus, 5, 10),
+        Press("MinusAtIntMin", kMinus, INT_MIN, 10),
+        Press("MinusAtIntMax", kMinus, INT_MAX, INT_MAX - 1),
+        Press("MinusCorner", {99, 109}, 11, 10)),
+    [](const auto& info) { return NameOf(info.param); });
 
 using DialTest = PanelTest;
 
