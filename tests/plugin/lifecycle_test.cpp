@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "platform/testing/platform_testing.h"
@@ -15,23 +14,6 @@
 namespace stamp::test {
 namespace {
 
-constexpr int32_t kAbsent = 0x7EADBEEF;
-constexpr char16_t kAbsentText[] = u"<absent>";
-
-// The four settings as the profile file holds them; kAbsent / kAbsentText for a missing key.
-struct Settings {
-  int32_t select = kAbsent;
-  int32_t degree = kAbsent;
-  int32_t shrink = kAbsent;
-  std::u16string file = kAbsentText;
-  bool operator==(const Settings&) const = default;
-};
-
-void PrintTo(const Settings& s, std::ostream* out) {
-  *out << "{" << s.select << ", " << s.degree << ", " << s.shrink << ", "
-       << ::testing::PrintToString(s.file) << "}";
-}
-
 std::filesystem::path SampleSheet() {
   for (const auto& entry : std::filesystem::directory_iterator(HostFolder() / STAMP_SHEET_FOLDER)) {
     if (entry.path().extension() == ".bmp") return entry.path();
@@ -39,30 +21,7 @@ std::filesystem::path SampleSheet() {
   throw std::runtime_error("no sample sheet in the host's stamp folder");
 }
 
-// The keys are spelt out here rather than taken from the public header: they are what stored
-// profiles hold, so a key misspelt where the header names it must fail these tests.
-class LifecycleTest : public ModuleTest {
- protected:
-  void Store(const Settings& s) {
-    plat_profile_write_int(host.app(), kSection, u"select", s.select);
-    plat_profile_write_int(host.app(), kSection, u"degree", s.degree);
-    plat_profile_write_int(host.app(), kSection, u"shrink", s.shrink);
-    plat_profile_write_string(host.app(), kSection, u"file", s.file.c_str());
-  }
-  // Read from the file on disk through an application object of its own.
-  Settings Saved() const {
-    PlatApp* app = plat_app_create(host.profilePath().c_str());
-    Settings s;
-    s.select = plat_profile_get_int(app, kSection, u"select", kAbsent);
-    s.degree = plat_profile_get_int(app, kSection, u"degree", kAbsent);
-    s.shrink = plat_profile_get_int(app, kSection, u"shrink", kAbsent);
-    char16_t buffer[1024];
-    plat_profile_get_string(app, kSection, u"file", kAbsentText, buffer, 1024);
-    s.file = buffer;
-    plat_app_destroy(app);
-    return s;
-  }
-};
+using LifecycleTest = ModuleTest;
 
 TEST_F(LifecycleTest, ToolNameAndVersionAreReadBeforeStartUp) {
   EXPECT_STREQ(plugin.info(), "Stamp");
@@ -73,7 +32,7 @@ TEST_F(LifecycleTest, EmptyProfileStartsWithDefaultsWrittenBackOnlyAtShutDown) {
   ASSERT_EQ(Start(), 1);
   EXPECT_FALSE(std::filesystem::exists(host.profilePath())) << "start-up wrote the profile";
   plugin.destroy();
-  EXPECT_EQ(Saved(), (Settings{0, 0, 30, u""}));
+  EXPECT_EQ(Saved(), (StoredSettings{0, 0, 30, u""}));
   EXPECT_EQ(ui.messages(), Texts{});
 }
 
@@ -96,12 +55,12 @@ TEST_F(LifecycleTest, MissingPanelFileFailsStartUpAndLeavesASessionThatDoesNothi
 TEST_F(LifecycleTest, NullRecordIsRefused) { EXPECT_EQ(plugin.init(nullptr), 0); }
 
 class SampleSheetSessionTest : public LifecycleTest,
-                               public ::testing::WithParamInterface<Settings> {};
+                               public ::testing::WithParamInterface<StoredSettings> {};
 
 // A session on a sample sheet writes back the settings it read, values outside their ranges as
 // they are, and releases every object it made.
 TEST_P(SampleSheetSessionTest, WritesItsSettingsBackAndReleasesEverything) {
-  Settings stored = GetParam();
+  StoredSettings stored = GetParam();
   stored.file = WindowsPath(SampleSheet());
   Store(stored);
   ASSERT_EQ(Start(), 1);
@@ -114,10 +73,11 @@ TEST_P(SampleSheetSessionTest, WritesItsSettingsBackAndReleasesEverything) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SampleSheetSessionTest,
-                         ::testing::Values(Settings{5, 45, 20}, Settings{INT_MIN, INT_MIN, INT_MIN},
-                                           Settings{INT_MAX, INT_MAX, INT_MAX},
-                                           Settings{-1, -1, -1}, Settings{40, 40, 40},
-                                           Settings{4, 4, 4}, Settings{12, 12, 12}));
+                         ::testing::Values(StoredSettings{5, 45, 20},
+                                           StoredSettings{INT_MIN, INT_MIN, INT_MIN},
+                                           StoredSettings{INT_MAX, INT_MAX, INT_MAX},
+                                           StoredSettings{-1, -1, -1}, StoredSettings{40, 40, 40},
+                                           StoredSettings{4, 4, 4}, StoredSettings{12, 12, 12}));
 
 TEST_F(LifecycleTest, EventsOutsideASessionAreNotTaken) {
   const auto expectNoneTaken = [&](const char* when) {
@@ -154,7 +114,7 @@ TEST_F(LifecycleTest, SecondStartUpEndsTheFirstSessionWithoutLeaking) {
   const int32_t sessionObjects = plat_live_object_count();
   std::filesystem::remove(host.profilePath());
   ASSERT_EQ(Start(), 1);
-  EXPECT_EQ(Saved(), (Settings{3, 90, 15, WindowsPath(SampleSheet())}))
+  EXPECT_EQ(Saved(), (StoredSettings{3, 90, 15, WindowsPath(SampleSheet())}))
       << "the first session's settings were not written";
   EXPECT_EQ(plat_live_object_count(), sessionObjects);
   plugin.destroy();

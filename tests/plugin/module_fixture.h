@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "plugin/plugin_module.h"
@@ -20,12 +21,29 @@ inline constexpr char16_t kMemoryError[] = u"Stamp:memory allocation error";
 inline constexpr char16_t kBitmapError[] = u"Bitmap Error";
 inline constexpr char16_t kOpenError[] = u"Stamp file open error";
 
+// What a profile holds of the four settings; kAbsent / kAbsentText for a missing key.
+inline constexpr int32_t kAbsent = 0x7EADBEEF;
+inline constexpr char16_t kAbsentText[] = u"<absent>";
+struct StoredSettings {
+  int32_t select = kAbsent;
+  int32_t degree = kAbsent;
+  int32_t shrink = kAbsent;
+  std::u16string file = kAbsentText;
+  bool operator==(const StoredSettings&) const = default;
+};
+void PrintTo(const StoredSettings& s, std::ostream* out);
+
 class ModuleTest : public PluginTest {
  protected:
   void TearDown() override;
 
   int32_t Start() { return plugin.init(host.record()); }
   void StoreSheetPath(const std::u16string& path);
+  // The keys are spelt out rather than taken from the public header: they are what stored
+  // profiles hold, so a key misspelt where the header names it must fail the tests.
+  void Store(const StoredSettings& settings);
+  // Read from the profile file on disk through an application object of its own.
+  StoredSettings Saved() const;
   // A 120x90 sheet whose pixels differ with seed, written into the test's folder.
   std::u16string WriteSheet(const std::string& name, uint8_t seed) const;
   // Presses the panel's file button, types path into the load dialog and confirms it.

@@ -116,7 +116,7 @@ TEST_F(FaultPositionTest, FailedStartUpAfterASessionEndsThatSessionFirst) {
   EXPECT_EQ(plugin.keyB(), STAMP_RESULT_PANEL_CHANGED);
   std::filesystem::remove(host.profilePath());
   EXPECT_EQ(FailedStartUp(PLAT_FAULT_DIB_SECTION, 0), Texts{kMemoryError});
-  EXPECT_EQ(plat_profile_get_int(host.app(), kSection, u"select", -1), 1);
+  EXPECT_EQ(Saved().select, 1);
   EXPECT_EQ(plugin.keyB(), 0);
   EXPECT_EQ(plugin.submenuUp(150, 50), 0);
   EXPECT_EQ(plugin.mouseDown(10, 10), 0);

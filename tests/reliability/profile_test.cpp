@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "plugin/module_fixture.h"
 #include "platform/support/text_encoding.h"
+#include "plugin/module_fixture.h"
 
 namespace stamp::test {
 namespace {
@@ -15,15 +15,10 @@ using namespace std::string_literals;
 constexpr char kOtherProgram[] = "; kept by another program\n[other_program]\nwindow=12,40\n\n";
 const std::string kLongFile = "C:\\" + std::string(10000, 'x') + ".bmp";
 
-struct Numbers {
-  int32_t select, degree, shrink;
-};
-
 struct Damage {
   const char* name;
-  std::string text;  // follows the other program's section
-  Numbers saved;
-  std::u16string file;  // as read, and as written back
+  std::string text;      // follows the other program's section
+  StoredSettings saved;  // its file as read, and as written back
   Texts messages;
 };
 
@@ -40,38 +35,27 @@ TEST_P(DamagedProfileTest, StartsAndIsWrittenBackWithTheOtherSectionKept) {
 
   const std::string saved = ReadFile(host.profilePath());
   EXPECT_TRUE(saved.starts_with(kOtherProgram)) << saved;
-  EXPECT_NE(saved.find("\nfile=" + platform::ToUtf8(GetParam().file)), saved.npos) << saved;
-  PlatApp* app = host.app();
-  EXPECT_EQ(plat_profile_get_int(app, kSection, u"select", -99), GetParam().saved.select);
-  EXPECT_EQ(plat_profile_get_int(app, kSection, u"degree", -99), GetParam().saved.degree);
-  EXPECT_EQ(plat_profile_get_int(app, kSection, u"shrink", -99), GetParam().saved.shrink);
-  std::u16string file(kLongFile.size() + 8, u'\0');
-  file.resize(static_cast<size_t>(plat_profile_get_string(
-      app, kSection, u"file", u"<absent>", file.data(), static_cast<int32_t>(file.size()))));
-  EXPECT_EQ(file, GetParam().file);
+  EXPECT_NE(saved.find("\nfile=" + platform::ToUtf8(GetParam().saved.file)), saved.npos) << saved;
+  EXPECT_EQ(Saved(), GetParam().saved);
 }
 
 const Damage kDamages[] = {
-    {"BinaryGarbage", "\x00\x01\xff[\xfe\n==\n[plugin_kvo_stamp\nselect=3"s, {0, 0, 30}, u"", {}},
+    {"BinaryGarbage", "\x00\x01\xff[\xfe\n==\n[plugin_kvo_stamp\nselect=3"s, {0, 0, 30, u""}, {}},
     {"ValuesThatAreNoNumbers",
      "[plugin_kvo_stamp]\nselect=abc\ndegree=12abc\nshrink= -7 \n",
-     {0, 12, -7},
-     u"",
+     {0, 12, -7, u""},
      {}},
     {"RepeatedSectionReadAsOne",
      "[plugin_kvo_stamp]\nselect=4\n[PLUGIN_KVO_STAMP]\nselect=9\nshrink=12\n",
-     {4, 0, 12},
-     u"",
+     {4, 0, 12, u""},
      {}},
     {"FileOfTenThousandCharacters",
      "[plugin_kvo_stamp]\nfile=" + kLongFile + "\n",
-     {0, 0, 30},
-     platform::FromUtf8(kLongFile),
+     {0, 0, 30, platform::FromUtf8(kLongFile)},
      {kOpenError}},
     {"FileNotUtf8",
      "[plugin_kvo_stamp]\r\nfile=C:\\\xff\xfe\xc3(.bmp\r\n",
-     {0, 0, 30},
-     platform::FromUtf8("C:\\\xff\xfe\xc3(.bmp"),
+     {0, 0, 30, platform::FromUtf8("C:\\\xff\xfe\xc3(.bmp")},
      {kOpenError}},
 };
 
