@@ -1,18 +1,25 @@
-// The host's compositor against the literal per-byte product: the multiply loops on every pair
-// of bytes (both builds), and composited rows of a record whether the layers' product is kept or
-// not, before and after a layer changes.
+// The host's output: the compositor against the literal per-byte product (the multiply loops on
+// every pair of bytes in both builds, and composited rows of a record whether the layers' product
+// is kept or not, before and after a layer changes), and the atomic writer, whose caller's stream
+// fills an exclusive temporary that replaces the target only when the whole file was written.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <vector>
 
 #include "host/output/compositor.h"
 #include "host/output/compositor_rows.h"
+#include "host/output/output_file.h"
 #include "host/record/complete_record.h"
+#include "support/test_files.h"
 
 namespace stamp::host {
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr size_t kPairs = 256 * 256;
 
@@ -124,6 +131,35 @@ TEST_F(CompositedRows, EqualTheLiteralProductWithTheLayersKeptOrNot) {
   keeping.LayersChanged();
   EXPECT_EQ(WrongBytes(keeping), 0);
   EXPECT_EQ(WrongBytes(plain), 0);
+}
+
+size_t EntriesIn(const fs::path& folder) {
+  return static_cast<size_t>(
+      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// The stream writes in two pieces; the target holds them only when the stream reports no error.
+TEST(WriteAtomically, ReplacesTheTargetOnlyWithAWholeFileAndLeavesNoTemporary) {
+  struct Case {
+    const char* what;
+    const char* pieces[2];
+    std::string failure;  // the stream's error, "" for none
+    std::string after;    // the target's bytes afterwards
+  };
+  for (const Case& c : {Case{"whole write", {"new ", "bytes"}, "", "new bytes"},
+                        Case{"failed write", {"half", ""}, "encoder gave up", "old"}}) {
+    const test::TempFolder scratch;
+    const fs::path target = scratch.path() / "out.bin";
+    test::WriteFile(target, "old");
+    const std::string error = WriteAtomically(target, [&c](std::FILE* file) {
+      for (const char* piece : c.pieces) std::fputs(piece, file);
+      return c.failure;
+    });
+    EXPECT_EQ(error, c.failure.empty() ? "" : "cannot write " + target.string() + ": " + c.failure)
+        << c.what;
+    EXPECT_EQ(test::ReadFile(target), c.after) << c.what;
+    EXPECT_EQ(EntriesIn(scratch.path()), 1u) << c.what;
+  }
 }
 
 }  // namespace
