@@ -17,6 +17,15 @@ constexpr int32_t kFileCapacity = 1 << 15;
 
 }  // namespace
 
+std::filesystem::path PluginPath() {
+  return HostFolder() / STAMP_PLUGIN_FOLDER / STAMP_MODULE_FILE;
+}
+
+const PluginExports& Plugin() {
+  static const host::PluginModule module(PluginPath());
+  return module.exports();
+}
+
 void ModuleTest::TearDown() {
   plugin.destroy();
   PluginTest::TearDown();

@@ -4,14 +4,23 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
-#include "plugin/plugin_module.h"
+#include "host/record/plugin_module.h"
 #include "support/plugin_test.h"
 #include "support/test_files.h"
 
 namespace stamp::test {
+
+using host::PluginExports;
+
+// The built kvo_stamp.plg in the host's folder.
+std::filesystem::path PluginPath();
+// The module loaded with the host's own module loader, kept loaded for the life of the test
+// program. Throws when the module or one of its exports cannot be found.
+const PluginExports& Plugin();
 
 // The profile section the module keeps its settings in.
 inline constexpr char16_t kSection[] = u"" STAMP_PROFILE_SECTION;

@@ -9,8 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "plugin/plugin_module.h"
-#include "support/test_host.h"
+#include "plugin/module_fixture.h"
 
 namespace stamp::test {
 namespace {
