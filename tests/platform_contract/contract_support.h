@@ -47,13 +47,13 @@ inline int32_t LiveObjectCount() {
 // end are not those of its start.
 class NoObjectLeft {
  public:
-  NoObjectLeft() = default;
+  NoObjectLeft() : before_(LiveObjectCount()) {}
   ~NoObjectLeft() { EXPECT_EQ(LiveObjectCount(), before_); }
   NoObjectLeft(const NoObjectLeft&) = delete;
   NoObjectLeft& operator=(const NoObjectLeft&) = delete;
 
  private:
-  const int32_t before_ = LiveObjectCount();
+  const int32_t before_;
 };
 
 // The program's path as plat_get_module_file_name gives it into a buffer of that capacity; the

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 
 #include "platform_contract/contract_support.h"
 #include "platform_contract/gdi_test_util.h"
@@ -47,14 +46,17 @@ INSTANTIATE_TEST_SUITE_P(EveryDepth, DibDepths,
 // from a byte count the layout does not use, and a 16-bit header carries a colour count although
 // no table is read at that depth.
 TEST(DibSections, ImageSizeAndColourCountOutsidePaletteDepthsAreNotTrusted) {
-  for (const auto& [bits, sizeImage, colorsUsed] :
-       {std::tuple{uint16_t{24}, 33u * 100 * 24, 0u}, std::tuple{uint16_t{16}, 0u, 65536u}}) {
-    const Dib dib = MakeDib(WithHeader(DibInfo(264, 100, bits), [&](PlatBitmapInfoHeader& h) {
-      h.biSizeImage = sizeImage;
-      h.biClrUsed = colorsUsed;
+  const struct {
+    uint16_t bits;
+    uint32_t sizeImage, colorsUsed;
+  } cases[] = {{24, 33u * 100 * 24, 0u}, {16, 0u, 65536u}};
+  for (const auto& c : cases) {
+    const Dib dib = MakeDib(WithHeader(DibInfo(264, 100, c.bits), [&c](PlatBitmapInfoHeader& h) {
+      h.biSizeImage = c.sizeImage;
+      h.biClrUsed = c.colorsUsed;
     }));
-    ASSERT_NE(dib.handle, 0u) << bits;
-    EXPECT_EQ(Describe(dib.handle).widthBytes, 264 * bits / 8);
+    ASSERT_NE(dib.handle, 0u) << c.bits;
+    EXPECT_EQ(Describe(dib.handle).widthBytes, 264 * c.bits / 8);
     plat_delete_object(dib.handle);
   }
 }
@@ -69,12 +71,11 @@ class DibRefusals : public ::testing::TestWithParam<BadHeader> {};
 TEST_P(DibRefusals, HeaderIsRefusedWithAReasonAndNothingIsLeft) {
   const NoObjectLeft noObjectLeft;
   // Overlapping masks follow the header, for the cases that ask for bit fields.
-  const std::vector<uint8_t> info =
-      WithHeader(DibInfo(8, 8, 24, {0xFF00, 0xFF00, 0x00FF}, PLAT_BI_BITFIELDS),
-                 [this](PlatBitmapInfoHeader& h) {
-                   h.biCompression = PLAT_BI_RGB;
-                   GetParam().spoil(h);
-                 });
+  const std::vector<uint8_t> info = WithHeader(
+      DibInfo(8, 8, 24, {0xFF00, 0xFF00, 0x00FF}, PLAT_BI_BITFIELDS), [](PlatBitmapInfoHeader& h) {
+        h.biCompression = PLAT_BI_RGB;
+        GetParam().spoil(h);
+      });
   void* bits = &bits;  // anything but null, to see it cleared
   EXPECT_EQ(plat_create_dib_section(0, info.data(), PLAT_DIB_RGB_COLORS, &bits), 0u);
   EXPECT_EQ(bits, nullptr);
