@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,14 +33,18 @@ constexpr std::string_view kDemoHelp =
     "240x320 canvas, frames it with stars and hearts from the shapes sheet, then writes\n"
     "DIR/canvas.png and DIR/panel.png. The demo's settings live in a profile of its own,\n"
     "removed afterwards.\n\n"
+    "It prints what it drew and where the pictures went; the plug-in's calls, one line each,\n"
+    "go to DIR/demo-calls.log.\n\n"
     "  --out DIR  where the pictures go (default: ./stamp-out)\n"
     "  --dumps    also write every buffer of the record as a 24-bit BMP, DIR/demo-NAME.bmp,\n"
     "             as a script's save does (to compare the scene's bytes between hosts)\n"
+    "  --verbose  print the plug-in's calls here instead of into DIR/demo-calls.log\n"
     "  --quiet    print only message boxes and errors\n";
 
 constexpr int32_t kDemoWidth = 240;
 constexpr int32_t kDemoHeight = 320;
 constexpr int32_t kDialogListLimit = 50;  // the load dialog lists the first 50 files
+constexpr std::string_view kCallLogFile = "demo-calls.log";
 
 // The files of the stamp folder as the load dialog lists them: enumerated the way it enumerates.
 std::vector<std::string> DialogList(const fs::path& hostFolder) {
@@ -54,10 +60,17 @@ std::vector<std::string> DialogList(const fs::path& hostFolder) {
   return names;
 }
 
-// The demo script with each {NAME} replaced by the list index of stamp/NAME.bmp.
-std::string DemoScriptText(const fs::path& hostFolder) {
+// The demo script with each {NAME} replaced by the list index of stamp/NAME.bmp, and the sheets
+// it names, in the order it loads them.
+struct DemoScene {
+  std::string text;
+  std::vector<std::string> sheets;
+};
+
+DemoScene DemoSceneIn(const fs::path& hostFolder) {
   const std::vector<std::string> list = DialogList(hostFolder);
-  std::string text(kDemoScript);
+  DemoScene scene{std::string(kDemoScript), {}};
+  std::string& text = scene.text;
   for (size_t open = text.find('{'); open != std::string::npos; open = text.find('{', open)) {
     const size_t close = text.find('}', open);
     const std::string file = text.substr(open + 1, close - open - 1) + ".bmp";
@@ -67,8 +80,36 @@ std::string DemoScriptText(const fs::path& hostFolder) {
                                hostFolder.string());
     }
     text.replace(open, close - open + 1, std::to_string(found - list.begin()));
+    scene.sheets.push_back(file);
+  }
+  return scene;
+}
+
+// "a", "a and b", "a, b and c".
+std::string Listed(const std::vector<std::string>& items) {
+  std::string text;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+    text += items[i];
   }
   return text;
+}
+
+size_t StampsPressed(const Script& script) {
+  return std::count_if(script.commands.begin(), script.commands.end(),
+                       [](const ScriptCommand& command) { return command.op == Op::kPenUp; });
+}
+
+// The layers the scene left marks on: any byte that is not white.
+std::vector<std::string> LayersDrawn(const HostRecord& record) {
+  std::vector<std::string> layers;
+  for (int layer = 0; stamp_rec_layer_buffer(layer) >= 0; ++layer) {
+    const uint8_t* bytes = record.buffer(stamp_rec_layer_buffer(layer));
+    if (std::any_of(bytes, bytes + record.canvasBytes(), [](uint8_t v) { return v != 0xFF; })) {
+      layers.push_back(std::to_string(layer));
+    }
+  }
+  return layers;
 }
 
 // A profile of the demo's own, in a fresh folder removed with it.
@@ -89,20 +130,33 @@ class DemoProfile {
   fs::path folder_;
 };
 
-void WritePictures(Session& session, const fs::path& out, bool dumps, HostLog& log) {
+void WritePictures(Session& session, const fs::path& out, bool dumps) {
   if (dumps) {
     const std::string error = SaveSnapshot(session.record(), session.compositor(), out, "demo");
     if (!error.empty()) throw std::runtime_error(error);
-    log.Line("wrote " + (out / "demo-*").string());
   }
-  for (const auto& [error, name] :
-       {std::pair{SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png",
-                                Preview::kShown),
-                  "canvas.png"},
-        std::pair{SavePanelPng(session.record(), out / "panel.png"), "panel.png"}}) {
+  for (const std::string& error :
+       {SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png", Preview::kShown),
+        SavePanelPng(session.record(), out / "panel.png")}) {
     if (!error.empty()) throw std::runtime_error(error);
-    log.Line("wrote " + (out / name).string());
   }
+}
+
+// The few lines a user reads: what was drawn, where it went, where the calls are.
+std::string Report(const DemoScene& scene, const Script& script, const HostRecord& record,
+                   const fs::path& out, bool dumps, const std::optional<fs::path>& callLog) {
+  std::ostringstream stream;
+  stream << "demo: stamped a " << record.canvasWidth() << "x" << record.canvasHeight()
+         << " canvas " << StampsPressed(script) << " times from the sheets "
+         << Listed(scene.sheets) << ", on layers " << Listed(LayersDrawn(record)) << "\n";
+  stream << "demo: wrote " << (out / "canvas.png").string() << " and "
+         << (out / "panel.png").string() << "\n";
+  if (dumps) stream << "demo: wrote every buffer as " << (out / "demo-*.bmp").string() << "\n";
+  if (callLog) {
+    stream << "demo: the plug-in's calls are in " << callLog->string()
+           << " (--verbose prints them here)\n";
+  }
+  return stream.str();
 }
 
 }  // namespace
@@ -110,30 +164,52 @@ void WritePictures(Session& session, const fs::path& out, bool dumps, HostLog& l
 int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   std::string error;
   const std::optional<CommandLine> line =
-      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet"}, error);
+      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet", "--verbose"}, error);
   if (line && line->help) {
     out << "usage: stamp-host " << kDemoUsage << "\n\n" << kDemoHelp;
     return kExitOk;
   }
   if (line && !line->positional.empty()) error = "unexpected " + line->positional[0];
+  if (line && line->flag("--quiet") && line->flag("--verbose")) {
+    error = "--quiet and --verbose cannot go together";
+  }
   if (!error.empty()) {
     err << "stamp-host demo: " << error << "\nusage: stamp-host " << kDemoUsage << "\n";
     return kExitUsage;
   }
-  HostLog log(out, err, line->flag("--quiet"));
+  const bool quiet = line->flag("--quiet");
+  const bool verbose = line->flag("--verbose");
+  const fs::path outFolder = line->value("--out").value_or("stamp-out");
+  std::error_code made;
+  fs::create_directories(outFolder, made);
+  const std::optional<fs::path> callLog =
+      verbose ? std::nullopt : std::optional(outFolder / kCallLogFile);
+  std::ofstream callFile;
+  if (callLog) callFile.open(*callLog, std::ios::trunc);
+  HostLog log(out, err, verbose ? &out : &callFile);
+  if (callLog && !callFile) {
+    log.Error("cannot write " + callLog->string() + (made ? ": " + made.message() : ""));
+    return kExitFailure;
+  }
   const fs::path hostFolder = ProgramFolder();
-  const std::optional<Script> script = ParseScript(DemoScriptText(hostFolder), "demo", error);
+  const DemoScene scene = DemoSceneIn(hostFolder);
+  const std::optional<Script> script = ParseScript(scene.text, "demo", error);
   if (!script) {
     log.Error(error);
     return kExitFailure;
   }
   const DemoProfile profile;
-  const fs::path outFolder = line->value("--out").value_or("stamp-out");
   SessionSteps steps;
   const bool dumps = line->flag("--dumps");
-  steps.afterScript = [&](Session& session) { WritePictures(session, outFolder, dumps, log); };
-  return RunScriptSession(*script, {kDemoWidth, kDemoHeight, profile.path(), hostFolder},
-                          {outFolder, fs::current_path()}, log, steps);
+  std::string report;
+  steps.afterScript = [&](Session& session) {
+    WritePictures(session, outFolder, dumps);
+    report = Report(scene, *script, session.record(), outFolder, dumps, callLog);
+  };
+  const int code = RunScriptSession(*script, {kDemoWidth, kDemoHeight, profile.path(), hostFolder},
+                                    {outFolder, fs::current_path()}, log, steps);
+  if (!quiet) out << report;
+  return code;
 }
 
 }  // namespace stamp::host

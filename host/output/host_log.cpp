@@ -5,7 +5,7 @@
 namespace stamp::host {
 
 void HostLog::Line(std::string_view text) {
-  if (!quiet_) out_ << text << "\n" << std::flush;
+  if (calls_ != nullptr) *calls_ << text << "\n" << std::flush;
 }
 
 void HostLog::Error(std::string_view text) { err_ << "stamp-host: " << text << "\n" << std::flush; }

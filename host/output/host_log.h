@@ -1,5 +1,6 @@
-// What the host prints: one line per export call and host action (left out with --quiet), one
-// "message: TEXT" line per message box the plug-in showed, and errors on the error stream.
+// What the host prints: one line per export call and host action to the call log (the output
+// stream, a file of its own, or nowhere with --quiet), one "message: TEXT" line per message box
+// the plug-in showed on the output stream, and errors on the error stream.
 #pragma once
 
 #include <ostream>
@@ -11,7 +12,12 @@ namespace stamp::host {
 
 class HostLog {
  public:
-  HostLog(std::ostream& out, std::ostream& err, bool quiet) : out_(out), err_(err), quiet_(quiet) {}
+  // The call log on out, or nowhere when quiet.
+  HostLog(std::ostream& out, std::ostream& err, bool quiet)
+      : HostLog(out, err, quiet ? nullptr : &out) {}
+  // The call log on calls (nullptr: nowhere), kept alive longer than the log.
+  HostLog(std::ostream& out, std::ostream& err, std::ostream* calls)
+      : out_(out), err_(err), calls_(calls) {}
 
   void Line(std::string_view text);
   void Error(std::string_view text);
@@ -21,7 +27,7 @@ class HostLog {
  private:
   std::ostream& out_;
   std::ostream& err_;
-  bool quiet_;
+  std::ostream* calls_;
   size_t messagesPrinted_ = 0;
 };
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "host_process.h"
@@ -181,6 +183,18 @@ TEST_F(HostScript, ExpectationThatFailsEndsTheRunWithExitThreeNamingTheLine) {
   }
 }
 
+// The lines of text that begin with start and end with end.
+size_t LinesLike(const std::string& text, std::string_view start, std::string_view end) {
+  std::istringstream lines(text);
+  size_t count = 0;
+  for (std::string line; std::getline(lines, line);) {
+    count += line.starts_with(start) && line.ends_with(end) ? 1 : 0;
+  }
+  return count;
+}
+
+// The demo says in three lines what it drew and where it went; the calls go to their own log,
+// whose stamps that landed are the ones it reports.
 TEST_F(HostProcessTest, DemoWritesTheCanvasAndThePanel) {
   const HostRun run = Host({"demo", "--out", "pictures"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -193,8 +207,21 @@ TEST_F(HostProcessTest, DemoWritesTheCanvasAndThePanel) {
   const size_t dark = std::count_if(canvas.data(), canvas.data() + canvas.bytes(),
                                     [](uint8_t v) { return v < 128; });
   EXPECT_GT(dark, canvas.bytes() / 50) << "the scene has stamps on it";
-  EXPECT_EQ(run.out.find("message:"), std::string::npos) << run.out;
-  EXPECT_TRUE(run.out.ends_with("plg_destroy() -> 0\n"));
+
+  const std::string calls = ReadFile(folder_ / "pictures/demo-calls.log");
+  EXPECT_TRUE(calls.ends_with("plg_destroy() -> 0\n"));
+  const size_t landed = LinesLike(calls, "plg_mouse_up(", ") -> 1");
+  EXPECT_EQ(landed, LinesLike(calls, "plg_mouse_up(", "")) << "every pen up landed a stamp";
+  EXPECT_EQ(run.out, "demo: stamped a 240x320 canvas " + std::to_string(landed) +
+                         " times from the sheets nature.bmp and shapes.bmp, on layers 0, 1 and 2\n"
+                         "demo: wrote pictures/canvas.png and pictures/panel.png\n"
+                         "demo: the plug-in's calls are in pictures/demo-calls.log (--verbose "
+                         "prints them here)\n");
+
+  const HostRun verbose = Host({"demo", "--out", "loud", "--verbose"});
+  ASSERT_EQ(verbose.exitCode, 0) << verbose.err;
+  EXPECT_TRUE(verbose.out.starts_with(calls)) << "--verbose prints the calls in place of the log";
+  EXPECT_FALSE(fs::exists(folder_ / "loud/demo-calls.log"));
 }
 
 }  // namespace
