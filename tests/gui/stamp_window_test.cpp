@@ -28,6 +28,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#ifdef STAMP_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -1220,8 +1223,10 @@ int RunKilledChild(const QString& folder) {
 
 }  // namespace stamp::gui
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+namespace {
+
+// The program's work, in the test or in one of its child windows.
+int RunProgram(int argc, char** argv) {
   if (const QString child = qEnvironmentVariable(stamp::gui::kChildVariable); !child.isEmpty()) {
     return stamp::gui::RunKilledChild(child);
   }
@@ -1232,5 +1237,20 @@ int main(int argc, char** argv) {
   }
   stamp::gui::StampWindowTest test;
   return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace
+
+// LeakSanitizer's own check at exit runs while Qt's threads wind down, and its tracer can crash
+// stopping a thread that is ending. So the leaks are checked here, once the work is done and
+// with the application and its threads still idle: every allocation of the tests is covered,
+// and the check at exit is off after this one.
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const int status = RunProgram(argc, argv);
+#ifdef STAMP_LEAK_CHECK
+  __lsan_do_leak_check();
+#endif
+  return status;
 }
 #include "stamp_window_test.moc"
