@@ -28,9 +28,17 @@ bool IsStandardLibrary(const Dl_info& info) {
   return info.dli_fname != nullptr && std::strstr(info.dli_fname, "libstdc++") != nullptr;
 }
 
-// Past this program's own frames (a sanitizer runtime may stand before them, in its backtrace),
-// the first caller outside the standard library lies in the module.
-bool AllocatedByModule() {
+bool InModule(const void* address) {
+  Dl_info info{};
+  return dladdr(address, &info) != 0 && info.dli_fbase == gModuleBase;
+}
+
+// An allocation whose direct caller lies in the module is the module's; otherwise, past this
+// program's own frames (a sanitizer runtime may stand before them, in its backtrace), the first
+// caller outside the standard library decides. The first test spares the backtrace, which costs
+// far more than the session itself, for most of the module's allocations.
+bool AllocatedByModule(const void* caller) {
+  if (InModule(caller)) return true;
   std::array<void*, kFramesSeen> frames{};
   const int depth = backtrace(frames.data(), kFramesSeen);
   Dl_info self{};
@@ -49,16 +57,20 @@ bool AllocatedByModule() {
   return false;
 }
 
-void* Allocate(std::size_t size) {
-  if (gArmed && AllocatedByModule() && gAllocationsBeforeFailure-- == 0) throw std::bad_alloc();
+// Once the failure has been thrown the count stays below zero, and nothing more is looked at.
+void* Allocate(std::size_t size, const void* caller) {
+  if (gArmed && gAllocationsBeforeFailure >= 0 && AllocatedByModule(caller) &&
+      gAllocationsBeforeFailure-- == 0) {
+    throw std::bad_alloc();
+  }
   if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
   throw std::bad_alloc();
 }
 
 }  // namespace
 
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
+void* operator new(std::size_t size) { return Allocate(size, __builtin_return_address(0)); }
+void* operator new[](std::size_t size) { return Allocate(size, __builtin_return_address(0)); }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
