@@ -1,5 +1,5 @@
 // The options of a stamp-host command: "--name VALUE" options, "--flag" options, "--help", and
-// positional words. Each option may be given once.
+// positional words. Each option may be given once. The words are UTF-8 on every system.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,8 @@ struct CommandLine {
   bool help = false;
 
   std::optional<std::string> value(std::string_view option) const;
+  // The option's value as a path; nullopt when it was not given.
+  std::optional<std::filesystem::path> path(std::string_view option) const;
   bool flag(std::string_view option) const { return flags.contains(option); }
 };
 

@@ -128,7 +128,7 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
     return kExitFailure;
   }
   const DemoProfile profile;
-  const fs::path outFolder = line->value("--out").value_or("stamp-out");
+  const fs::path outFolder = line->path("--out").value_or("stamp-out");
   SessionSteps steps;
   const bool dumps = line->flag("--dumps");
   steps.afterScript = [&](Session& session) { WritePictures(session, outFolder, dumps, log); };
