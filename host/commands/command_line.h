@@ -28,6 +28,11 @@ struct CommandLine {
   bool flag(std::string_view option) const { return flags.contains(option); }
 };
 
+// The words after the program's name, as UTF-8: on Linux argv as it is; on Windows the UTF-16
+// command line converted, since argv there holds it in the ANSI code page, which loses every
+// letter outside it (program_words_posix.cpp, _win32.cpp). Throws when the system gives none.
+std::vector<std::string> ProgramWords(int argc, char** argv);
+
 // nullopt with error set for an unknown option, an option without its value (or with an empty
 // one) or given twice.
 std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
