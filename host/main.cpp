@@ -2,9 +2,11 @@
 #include <exception>
 #include <iostream>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/commands/command_line.h"
 #include "host/commands/demo_command.h"
 #include "host/commands/exit_codes.h"
 #include "host/commands/run_command.h"
@@ -60,9 +62,9 @@ int Dispatch(std::span<const std::string_view> words) {
 }  // namespace stamp::host
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> words(argv + 1, argv + argc);
   try {
-    return stamp::host::Dispatch(words);
+    const std::vector<std::string> words = stamp::host::ProgramWords(argc, argv);
+    return stamp::host::Dispatch(std::vector<std::string_view>(words.begin(), words.end()));
   } catch (const std::exception& failure) {
     std::cerr << "stamp-host: " << failure.what() << "\n";
     return stamp::host::kExitFailure;

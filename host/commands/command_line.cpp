@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/support/text_encoding.h"
+
 namespace stamp::host {
 namespace {
 
@@ -25,6 +27,12 @@ std::optional<std::string> CommandLine::value(std::string_view option) const {
   const auto found = values.find(option);
   if (found == values.end()) return std::nullopt;
   return found->second;
+}
+
+std::optional<std::filesystem::path> CommandLine::path(std::string_view option) const {
+  const std::optional<std::string> text = value(option);
+  if (!text) return std::nullopt;
+  return platform::PathFromUtf8(*text);
 }
 
 std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args,

@@ -1,5 +1,5 @@
 // The options of a stamp-host command: "--name VALUE" options, "--flag" options, "--help", and
-// positional words. Each option may be given once.
+// positional words. Each option may be given once. The words are UTF-8 on every system.
 #pragma once
 
 #include <cstdint>
@@ -23,8 +23,15 @@ struct CommandLine {
   bool help = false;
 
   std::optional<std::string> value(std::string_view option) const;
+  // The option's value as a path; nullopt when it was not given.
+  std::optional<std::filesystem::path> path(std::string_view option) const;
   bool flag(std::string_view option) const { return flags.contains(option); }
 };
+
+// The words after the program's name, as UTF-8: on Linux argv as it is; on Windows the UTF-16
+// command line converted, since argv there holds it in the ANSI code page, which loses every
+// letter outside it (program_words_posix.cpp, _win32.cpp). Throws when the system gives none.
+std::vector<std::string> ProgramWords(int argc, char** argv);
 
 // nullopt with error set for an unknown option, an option without its value (or with an empty
 // one) or given twice.

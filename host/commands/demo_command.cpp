@@ -77,7 +77,7 @@ DemoScene DemoSceneIn(const fs::path& hostFolder) {
     const auto found = std::find(list.begin(), list.end(), file);
     if (found == list.end()) {
       throw std::runtime_error("the sample sheet stamp/" + file + " is missing from " +
-                               hostFolder.string());
+                               platform::PathToUtf8(hostFolder));
     }
     text.replace(open, close - open + 1, std::to_string(found - list.begin()));
     scene.sheets.push_back(file);
@@ -149,11 +149,13 @@ std::string Report(const DemoScene& scene, const Script& script, const HostRecor
   stream << "demo: stamped a " << record.canvasWidth() << "x" << record.canvasHeight()
          << " canvas " << StampsPressed(script) << " times from the sheets "
          << Listed(scene.sheets) << ", on layers " << Listed(LayersDrawn(record)) << "\n";
-  stream << "demo: wrote " << (out / "canvas.png").string() << " and "
-         << (out / "panel.png").string() << "\n";
-  if (dumps) stream << "demo: wrote every buffer as " << (out / "demo-*.bmp").string() << "\n";
+  stream << "demo: wrote " << platform::PathToUtf8(out / "canvas.png") << " and "
+         << platform::PathToUtf8(out / "panel.png") << "\n";
+  if (dumps) {
+    stream << "demo: wrote every buffer as " << platform::PathToUtf8(out / "demo-*.bmp") << "\n";
+  }
   if (callLog) {
-    stream << "demo: the plug-in's calls are in " << callLog->string()
+    stream << "demo: the plug-in's calls are in " << platform::PathToUtf8(*callLog)
            << " (--verbose prints them here)\n";
   }
   return stream.str();
@@ -179,7 +181,7 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
   }
   const bool quiet = line->flag("--quiet");
   const bool verbose = line->flag("--verbose");
-  const fs::path outFolder = line->value("--out").value_or("stamp-out");
+  const fs::path outFolder = line->path("--out").value_or("stamp-out");
   std::error_code made;
   fs::create_directories(outFolder, made);
   const std::optional<fs::path> callLog =
@@ -188,7 +190,8 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
   if (callLog) callFile.open(*callLog, std::ios::trunc);
   HostLog log(out, err, verbose ? &out : &callFile);
   if (callLog && !callFile) {
-    log.Error("cannot write " + callLog->string() + (made ? ": " + made.message() : ""));
+    log.Error("cannot write " + platform::PathToUtf8(*callLog) +
+              (made ? ": " + made.message() : ""));
     return kExitFailure;
   }
   const fs::path hostFolder = ProgramFolder();

@@ -11,6 +11,7 @@
 #include "host/record/host_directory.h"
 #include "host/script/script_parser.h"
 #include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {
@@ -49,7 +50,7 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
     return kExitOk;
   }
   if (line->positional.size() != 1) return Usage(err, "give one SCRIPT");
-  const std::filesystem::path scriptPath = line->positional[0];
+  const std::string& scriptName = line->positional[0];
   const auto size = ParseCanvasSize(line->value("--canvas").value_or("480x640"));
   if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
 
@@ -57,12 +58,12 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
   // Only a regular file: a FIFO would block, a device or folder is no script.
   std::string why;
   const std::optional<std::string> text =
-      platform::ReadRegularFile(scriptPath.string(), kMaxScriptBytes, &why);
+      platform::ReadRegularFile(scriptName, kMaxScriptBytes, &why);
   if (!text) {
     log.Error("script: " + why);
     return kExitFailure;
   }
-  const std::optional<Script> script = ParseScript(*text, scriptPath.string(), error);
+  const std::optional<Script> script = ParseScript(*text, scriptName, error);
   if (!script) {
     log.Error(error);
     return kExitUsage;
@@ -71,16 +72,16 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
     log.Error(problem);
     return kExitFailure;
   }
-  const std::optional<std::filesystem::path> profile =
-      line->value("--profile") ? std::optional<std::filesystem::path>(*line->value("--profile"))
-                               : DefaultProfile();
+  std::optional<std::filesystem::path> profile = line->path("--profile");
+  if (!profile) profile = DefaultProfile();
   if (!profile) {
     log.Error("no profile: HOME and XDG_CONFIG_HOME are unset; give --profile FILE");
     return kExitFailure;
   }
   const SessionOptions options{static_cast<int32_t>(size->first),
                                static_cast<int32_t>(size->second), *profile, ProgramFolder()};
-  const ScriptPlaces places{line->value("--out").value_or("."), scriptPath.parent_path()};
+  const ScriptPlaces places{line->path("--out").value_or("."),
+                            platform::PathFromUtf8(scriptName).parent_path()};
   return RunScriptSession(*script, options, places, log);
 }
 

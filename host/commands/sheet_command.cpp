@@ -17,6 +17,7 @@
 #include "host/output/sheet_preview.h"
 #include "platform/support/bmp_decoder.h"
 #include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
 
@@ -78,7 +79,7 @@ void PrintFormat(const platform::BmpFormat& format, std::ostream& out) {
 
 // The pixels go out row by row, turned from the decoder's BGR into the format's RGB.
 std::string WritePpm(const std::string& path, const platform::DecodedBmp& image) {
-  return WriteAtomically(path, [&image](std::FILE* file) {
+  return WriteAtomically(platform::PathFromUtf8(path), [&image](std::FILE* file) {
     const std::string header = "P6\n" + std::to_string(image.format.width) + " " +
                                std::to_string(image.format.height) + "\n255\n";
     std::vector<uint8_t> row(size_t(image.format.width) * 3);
@@ -105,7 +106,7 @@ std::string CheckOutPrefix(const std::string& prefix) {
 std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& image) {
   if (std::string why; !platform::MakeFolderFor(prefix, &why)) return why;
   const std::string error = WritePpm(prefix + ".ppm", image);
-  return error.empty() ? WriteSheetPreview(image, prefix + ".png") : error;
+  return error.empty() ? WriteSheetPreview(image, platform::PathFromUtf8(prefix + ".png")) : error;
 }
 
 }  // namespace

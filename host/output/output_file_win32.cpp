@@ -11,6 +11,7 @@
 
 #include "host/output/output_file.h"
 #include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {
@@ -49,10 +50,12 @@ std::string Flushed(std::FILE* stream) {
 std::string WriteAtomically(const std::filesystem::path& path,
                             const std::function<std::string(std::FILE*)>& write) {
   std::string why;
-  if (!platform::MakeFolderFor(path.string(), &why)) return why;
+  if (!platform::MakeFolderFor(platform::PathToUtf8(path), &why)) return why;
   const std::filesystem::path temporary = TemporaryFor(path);
   std::FILE* stream = CreateNew(temporary);
-  if (stream == nullptr) return "cannot write " + path.string() + ": cannot create a temporary";
+  if (stream == nullptr) {
+    return "cannot write " + platform::PathToUtf8(path) + ": cannot create a temporary";
+  }
   std::string error = write(stream);
   if (error.empty()) error = Flushed(stream);
   if (std::fclose(stream) != 0 && error.empty()) error = std::strerror(errno);
@@ -62,7 +65,7 @@ std::string WriteAtomically(const std::filesystem::path& path,
   }
   if (error.empty()) return {};
   DeleteFileW(temporary.c_str());
-  return "cannot write " + path.string() + ": " + error;
+  return "cannot write " + platform::PathToUtf8(path) + ": " + error;
 }
 
 }  // namespace stamp::host

@@ -8,6 +8,7 @@
 #include "host/output/output_file.h"
 #include "host/output/png_writer.h"
 #include "host/record/bmp_encoder.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {
@@ -59,15 +60,18 @@ std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& 
 
 std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
                          const std::filesystem::path& folder, std::string_view name) {
-  const std::string prefix = (folder / name).string() + "-";
-  if (std::string error = SaveCanvasPng(record, canvas, prefix + "canvas.png", Preview::kShown);
+  // The folder stays a path and the names are UTF-8, so neither loses a letter on Windows.
+  const auto file = [&](std::string_view suffix) {
+    return folder / platform::PathFromUtf8(std::string(name) + "-" + std::string(suffix));
+  };
+  if (std::string error = SaveCanvasPng(record, canvas, file("canvas.png"), Preview::kShown);
       !error.empty()) {
     return error;
   }
-  if (std::string error = SavePanelPng(record, prefix + "panel.png"); !error.empty()) return error;
+  if (std::string error = SavePanelPng(record, file("panel.png")); !error.empty()) return error;
   for (const BufferField& field : kBufferFields) {
-    const std::string path = prefix + std::string(field.name) + ".bmp";
-    if (std::string error = SaveBmp(path, record.raster(field.offset)); !error.empty()) {
+    const std::string bmpName = std::string(field.name) + ".bmp";
+    if (std::string error = SaveBmp(file(bmpName), record.raster(field.offset)); !error.empty()) {
       return error;
     }
   }

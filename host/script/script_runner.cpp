@@ -101,8 +101,9 @@ void Runner::Dialog(const ScriptCommand& command) {
         user_.QueueFileCancel();
       } else {
         const std::filesystem::path path =
-            std::filesystem::absolute(places_.scriptFolder / command.text);
-        user_.QueueFileAnswer(platform::FromFileSystemPath(path.lexically_normal().string()));
+            std::filesystem::absolute(places_.scriptFolder / platform::PathFromUtf8(command.text));
+        user_.QueueFileAnswer(
+            platform::FromFileSystemPath(platform::PathToUtf8(path.lexically_normal())));
       }
       user_.QueueClick(STAMP_LOAD_DIALOG_FILE_BUTTON);
       break;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "host/record/host_directory.h"
+#include "platform/support/text_encoding.h"
 #include "stamp/plugin.h"
 
 namespace stamp::host {
@@ -17,7 +18,7 @@ HostRecordOptions RecordOptions(const SessionOptions& options) {
   record.canvasWidth = options.canvasWidth;
   record.canvasHeight = options.canvasHeight;
   record.hostDirectory = HostDirectoryText(options.hostFolder);
-  record.profilePath = options.profile.string();
+  record.profilePath = platform::PathToUtf8(options.profile);
   record.panelText = kPanelTextStyle;
   return record;
 }

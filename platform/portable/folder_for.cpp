@@ -3,11 +3,12 @@
 #include <filesystem>
 
 #include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 
 bool MakeFolderFor(const std::string& path, std::string* why) {
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  const std::filesystem::path folder = PathFromUtf8(path).parent_path();
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
   if (!error) return true;

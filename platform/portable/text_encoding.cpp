@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 
 namespace stamp::platform {
 namespace {
@@ -70,6 +71,29 @@ char32_t DecodeUtf8(std::string_view text, size_t& i) {
   return code;
 }
 
+// A path's own string from UTF-8 and back. On POSIX the path's string is the bytes as they are;
+// on Windows it is UTF-16, converted here so that a malformed sequence becomes U+FFFD rather
+// than a failure (std::filesystem's own conversion throws).
+template <typename Native>
+Native NativeFromUtf8(std::string_view text) {
+  if constexpr (std::is_same_v<typename Native::value_type, char>) {
+    return Native(text);
+  } else {
+    const std::u16string wide = FromUtf8(text);
+    return Native(wide.begin(), wide.end());
+  }
+}
+
+template <typename Native>
+std::string NativeToUtf8(const Native& native) {
+  if constexpr (std::is_same_v<typename Native::value_type, char>) {
+    return native;
+  } else {
+    return ToUtf8(
+        std::u16string_view(reinterpret_cast<const char16_t*>(native.data()), native.size()));
+  }
+}
+
 }  // namespace
 
 std::string ToUtf8(std::u16string_view text) {
@@ -105,6 +129,12 @@ std::u16string FromFileSystemPath(std::string_view path) {
   std::replace(windowsPath.begin(), windowsPath.end(), u'/', u'\\');
   return windowsPath;
 }
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+  return std::filesystem::path(NativeFromUtf8<std::filesystem::path::string_type>(text));
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) { return NativeToUtf8(path.native()); }
 
 size_t Utf16Length(const char16_t* text) {
   return text == nullptr ? 0 : std::char_traits<char16_t>::length(text);

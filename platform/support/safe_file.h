@@ -6,6 +6,7 @@
 //    at that name is itself replaced; whatever stands there that is not a regular file or a link
 //    is refused. A crash leaves the old file or the new one, never a mixture, and the next
 //    replacement removes the temporaries a killed run left.
+// Paths are UTF-8 on every system (PathFromUtf8 of text_encoding.h makes them paths).
 // Pure code without state, for the host and the platform alike: every failure gives false,
 // -1 or nullopt and puts the reason, naming the path the caller gave, in *why.
 #pragma once

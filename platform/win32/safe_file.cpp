@@ -1,12 +1,13 @@
 // The reading half of the safe file calls on Windows: only a regular file is read (a folder or
 // device is refused unread), and a file over the caller's limit is refused before it is read.
-// Paths are the system's narrow form, as std::filesystem gives it. Windows hosts replace files
+// Paths are UTF-8, as everywhere in the host and the platform. Windows hosts replace files
 // through the system's own rename (MoveFileExW), not through Replacement.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {
@@ -21,7 +22,7 @@ T Refuse(std::string* why, std::string reason, T failure) {
 
 std::optional<std::string> ReadRegularFile(const std::string& path, uint64_t maxBytes,
                                            std::string* why) {
-  const std::filesystem::path file(path);
+  const std::filesystem::path file = PathFromUtf8(path);
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(file, error);
   if (error) return Refuse(why, "cannot read " + path + ": " + error.message(), std::nullopt);

@@ -2,12 +2,17 @@
 # hosts, the Linux reference host (REFERENCE_HOST) and stamp-host.exe (WINDOWS_HOST) under Wine
 # (EMULATOR, its words joined by "|"). Each runs in a folder of its own beside a copy of the
 # script and of SHEET as dot.bmp, on a CANVAS-sized canvas, with a profile naming PROFILE_SHEET
-# in that folder (none when empty); with NO_PANEL_FILE both run from copies of their host folders
-# without the plug-in's panel file. Both must end with the same exit code and print the same
-# lines and errors; every save must leave the same files, the canvas-sized dumps byte-identical
-# and the panel identical outside the boxes whose text the system's font draws: the two numbers
-# (src/panel/layout.h) and the host's "File" label with its copy in the plug-in's rows. The
-# sizes and boxes are read from the public headers and the layout.
+# in that folder (none when empty; "folder": a folder stands at the profile's path); with
+# NO_PANEL_FILE both run from copies of their host folders without the plug-in's panel file.
+# With PLACE (a folder name) every path on the command line goes through a folder of that name:
+# the script, the sheet, the profile, the saves (PLACE/saves) and the copies the hosts run from.
+# With HOST_COMMAND "sheet" the hosts check that dot.bmp and write its pixels to PLACE/sheet.
+# Both must end with the same exit code and print the same lines and errors; every save must
+# leave the same files, the canvas-sized dumps and the sheet's pixels byte-identical, the profile
+# the same apart from the folder it names, and the panel identical outside the boxes whose text
+# the system's font draws: the two numbers (src/panel/layout.h) and the host's "File" label with
+# its copy in the plug-in's rows. The sizes and boxes are read from the public headers and the
+# layout.
 # A machine that cannot run this Wine, or a build without a reference host, reports the check
 # skipped with its reason ("cross-check skipped: ...").
 cmake_minimum_required(VERSION 3.25)
@@ -21,7 +26,26 @@ if(NOT EXISTS ${REFERENCE_HOST})
   message(FATAL_ERROR "the reference host ${REFERENCE_HOST} does not exist")
 endif()
 string(REPLACE "|" ";" emulator "${EMULATOR}")
+# Wine reads the Linux side's command line and file names in the locale's character set, so
+# names beyond ASCII need a UTF-8 one, whatever the caller's.
+set(ENV{LC_ALL} C.UTF-8)
 get_filename_component(script_name ${SCRIPT} NAME)
+# What the command line names, from the folder each host runs in.
+set(place "")
+set(saves "")
+if(PLACE)
+  set(place "${PLACE}/")
+  set(saves "${PLACE}/saves")
+endif()
+if(HOST_COMMAND STREQUAL "sheet")
+  set(words sheet "${place}dot.bmp" --out "${place}sheet/dot")
+  set(saves "${place}sheet")
+else()
+  set(words run "${place}${script_name}" --profile "${place}profile.ini" --canvas ${CANVAS})
+  if(PLACE)
+    list(APPEND words --out "${saves}")
+  endif()
+endif()
 
 # The value of an enumerator "NAME = N" in header text.
 function(header_value text name out)
@@ -100,20 +124,23 @@ endfunction()
 
 # The host's own error lines (a Wine run's standard error carries Wine's notes too).
 function(host_errors text out)
-  string(REGEX MATCHALL "stamp-host:[^\n]*" lines "${text}")
+  string(REGEX MATCHALL "(stamp-host|sheet):[^\n]*" lines "${text}")
   set(${out} "${lines}" PARENT_SCOPE)
 endfunction()
 
-# The host folder a run uses: the build's own, or with NO_PANEL_FILE a copy without the
-# plug-in's panel file.
+# The host folder a run uses: the build's own, or a copy: in PLACE, or with NO_PANEL_FILE
+# without the plug-in's panel file.
 function(host_folder program copy out)
   get_filename_component(folder ${program} DIRECTORY)
   get_filename_component(name ${program} NAME)
-  if(NO_PANEL_FILE)
+  if(NO_PANEL_FILE OR PLACE)
     file(REMOVE_RECURSE ${copy})
-    file(COPY ${folder}/ DESTINATION ${copy})
-    file(REMOVE ${copy}/plugin/kvo_stamp.dat)
-    set(folder ${copy})
+    set(copy "${copy}/${place}")
+    file(COPY ${folder}/ DESTINATION "${copy}")
+    set(folder "${copy}")
+  endif()
+  if(NO_PANEL_FILE)
+    file(REMOVE "${folder}/plugin/kvo_stamp.dat")
   endif()
   set(${out} ${folder}/${name} PARENT_SCOPE)
 endfunction()
@@ -122,13 +149,15 @@ endfunction()
 # separators made alike) and its error lines in <name>_code, <name>_out and <name>_err.
 function(run_host name folder profile_sheet)
   file(REMOVE_RECURSE ${folder})
-  file(MAKE_DIRECTORY ${folder})
-  file(COPY ${SCRIPT} DESTINATION ${folder})
-  file(COPY_FILE ${SHEET} ${folder}/dot.bmp)
-  if(PROFILE_SHEET)
-    file(WRITE ${folder}/profile.ini "[plugin_kvo_stamp]\nfile=${profile_sheet}\n")
+  file(MAKE_DIRECTORY "${folder}/${place}")
+  file(COPY ${SCRIPT} DESTINATION "${folder}/${place}")
+  file(COPY_FILE ${SHEET} "${folder}/${place}dot.bmp")
+  if(PROFILE_SHEET STREQUAL "folder")
+    file(MAKE_DIRECTORY "${folder}/${place}profile.ini")
+  elseif(PROFILE_SHEET)
+    file(WRITE "${folder}/${place}profile.ini" "[plugin_kvo_stamp]\nfile=${profile_sheet}\n")
   endif()
-  execute_process(COMMAND ${ARGN} run ${script_name} --profile profile.ini --canvas ${CANVAS}
+  execute_process(COMMAND ${ARGN} ${words}
                   WORKING_DIRECTORY ${folder} RESULT_VARIABLE code OUTPUT_VARIABLE out
                   ERROR_VARIABLE err)
   string(REPLACE "\r" "" out "${out}")
@@ -143,13 +172,13 @@ set(linux_folder ${SCRATCH}/linux)
 set(windows_folder ${SCRATCH}/windows)
 host_folder(${WINDOWS_HOST} ${SCRATCH}/windows-host windows_host)
 host_folder(${REFERENCE_HOST} ${SCRATCH}/linux-host linux_host)
-string(REPLACE "/" "\\" windows_sheet "Z:${windows_folder}/${PROFILE_SHEET}")
-run_host(windows ${windows_folder} ${windows_sheet} ${emulator} ${windows_host})
+string(REPLACE "/" "\\" windows_sheet "Z:${windows_folder}/${place}${PROFILE_SHEET}")
+run_host(windows ${windows_folder} "${windows_sheet}" ${emulator} "${windows_host}")
 if(windows_code EQUAL SKIPPED)
   message("cross-check skipped: ${windows_out}")
   return()
 endif()
-run_host(linux ${linux_folder} ${linux_folder}/${PROFILE_SHEET} ${linux_host})
+run_host(linux ${linux_folder} "${linux_folder}/${place}${PROFILE_SHEET}" "${linux_host}")
 
 if(NOT linux_code STREQUAL windows_code OR NOT linux_out STREQUAL windows_out
    OR NOT linux_err STREQUAL windows_err)
@@ -157,8 +186,34 @@ if(NOT linux_code STREQUAL windows_code OR NOT linux_out STREQUAL windows_out
           "${linux_out}${linux_err}\n--- Windows (exit ${windows_code}):\n${windows_out}${windows_err}")
 endif()
 
-file(GLOB linux_dumps RELATIVE ${linux_folder} ${linux_folder}/*.bmp)
-file(GLOB windows_dumps RELATIVE ${windows_folder} ${windows_folder}/*.bmp)
+# The profile a host left where it was asked to, with the run's folder written alike.
+function(left_profile folder out)
+  set(profile "${folder}/${place}profile.ini")
+  set(text "(no profile)")
+  if(EXISTS "${profile}" AND NOT IS_DIRECTORY "${profile}")
+    file(READ "${profile}" text)
+    string(REPLACE "\r" "" text "${text}")
+    string(REPLACE "\\" "/" text "${text}")
+    string(REPLACE "Z:${folder}" "${folder}" text "${text}")
+    string(REPLACE "${folder}" "RUN" text "${text}")
+  endif()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+left_profile(${linux_folder} linux_profile)
+left_profile(${windows_folder} windows_profile)
+if(NOT linux_profile STREQUAL windows_profile)
+  message(FATAL_ERROR "${ROW}: the profiles differ\n--- Linux:\n${linux_profile}\n"
+          "--- Windows:\n${windows_profile}")
+endif()
+
+# The pictures saved: the same names; the dumps and the sheet's pixels byte for byte (the PNG
+# encoders are each system's own).
+set(linux_saves "${linux_folder}/${saves}")
+set(windows_saves "${windows_folder}/${saves}")
+file(GLOB linux_dumps RELATIVE "${linux_saves}" "${linux_saves}/*.bmp" "${linux_saves}/*.ppm"
+     "${linux_saves}/*.png")
+file(GLOB windows_dumps RELATIVE "${windows_saves}" "${windows_saves}/*.bmp"
+     "${windows_saves}/*.ppm" "${windows_saves}/*.png")
 list(REMOVE_ITEM linux_dumps dot.bmp)
 list(REMOVE_ITEM windows_dumps dot.bmp)
 if(NOT linux_dumps STREQUAL windows_dumps)
@@ -167,25 +222,20 @@ endif()
 read_text_boxes(text_boxes)
 set(compared 0)
 foreach(dump ${linux_dumps})
-  if(dump MATCHES "-panel\\.bmp$")
-    masked_panel(${linux_folder}/${dump} ${panel_width} ${panel_height} "${text_boxes}" linux_panel)
-    masked_panel(${windows_folder}/${dump} ${panel_width} ${panel_height} "${text_boxes}"
-                 windows_panel)
-    set(same_dump FALSE)
-    if(linux_panel STREQUAL windows_panel)
-      set(same_dump TRUE)
-    endif()
+  if(dump MATCHES "\\.png$")
+    continue()
+  elseif(dump MATCHES "-panel\\.bmp$")
+    masked_panel("${linux_saves}/${dump}" ${panel_width} ${panel_height} "${text_boxes}"
+                 linux_sum)
+    masked_panel("${windows_saves}/${dump}" ${panel_width} ${panel_height} "${text_boxes}"
+                 windows_sum)
   else()
-    file(SHA256 ${linux_folder}/${dump} linux_sum)
-    file(SHA256 ${windows_folder}/${dump} windows_sum)
-    set(same_dump FALSE)
-    if(linux_sum STREQUAL windows_sum)
-      set(same_dump TRUE)
-    endif()
+    file(SHA256 "${linux_saves}/${dump}" linux_sum)
+    file(SHA256 "${windows_saves}/${dump}" windows_sum)
   endif()
-  if(NOT same_dump)
+  if(NOT linux_sum STREQUAL windows_sum)
     message(FATAL_ERROR "${ROW}: ${dump} differs between the hosts (Linux "
-            "${linux_folder}, Windows ${windows_folder})")
+            "${linux_saves}, Windows ${windows_saves})")
   endif()
   math(EXPR compared "${compared} + 1")
 endforeach()
