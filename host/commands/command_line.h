@@ -38,8 +38,17 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
 std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text);
 
 // The profile a command uses without --profile; nullopt when the system names no place for it.
-// On Linux $XDG_CONFIG_HOME/stamp-host/profile.ini, else ~/.config/stamp-host/profile.ini; on
-// Windows %APPDATA%\stamp-host\profile.ini (default_profile_posix.cpp, _win32.cpp).
+// On Linux HostUserFolder(kConfig)/profile.ini; on Windows %APPDATA%\stamp-host\profile.ini
+// (default_profile_posix.cpp, _win32.cpp).
 std::optional<std::filesystem::path> DefaultProfile();
+
+// The kinds of the user's folders the desktop's conventions name (on Linux).
+enum class UserFolder { kConfig, kData, kState };
+
+// The host's folder of the kind, the one lookup every Linux part uses: stamp-host/ in
+// $XDG_CONFIG_HOME, $XDG_DATA_HOME or $XDG_STATE_HOME when that is an absolute path (a relative
+// one is ignored, as the desktop's rules ask), else in ~/.config, ~/.local/share or
+// ~/.local/state. nullopt when neither is set.
+std::optional<std::filesystem::path> HostUserFolder(UserFolder kind);
 
 }  // namespace stamp::host

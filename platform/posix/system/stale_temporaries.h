@@ -7,6 +7,9 @@
 
 namespace stamp::platform {
 
+// How many fresh names a writer tries before it gives up: each is taken only by a name clash.
+inline constexpr int kTemporaryNameAttempts = 100;
+
 // A fresh temporary name beside target, for this process.
 std::string TemporaryNameFor(const std::string& target);
 
