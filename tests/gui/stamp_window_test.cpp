@@ -782,7 +782,8 @@ void StampWindowTest::filesFromOutsideOpenByTheirKind() {
 }
 
 // File > Open recent lists the last ten drawings and pictures opened or saved, newest first; a
-// file chosen there comes first again, and one that is gone is taken off with a message.
+// file chosen there comes first again, and one that is gone is taken off with a message. A list
+// read from the settings is capped and cleaned as well.
 void StampWindowTest::recentFilesKeepTheLastTen() {
   WindowSettings().remove("recent/files");
   QVERIFY(Open(kSmallSide));
@@ -805,6 +806,16 @@ void StampWindowTest::recentFilesKeepTheLastTen() {
   item(4)->trigger();
   QCOMPARE(RecentFiles().front(), saved[5]);
   QVERIFY(window_->windowTitle().startsWith("recent-") && !window_->work().unsaved());
+  // Settings written elsewhere: a folder, a relative name and 10,000 repeats are read as ten
+  // files (a missing one kept) and one message.
+  QStringList stored{folder_.path(), "relative.ora"};
+  for (int i = 0; i < 10000; ++i) stored.append(saved[i % saved.size()]);
+  WindowSettings().setValue("recent/files", stored);
+  QCOMPARE(item(kMaxRecentFiles)->text(),
+           QString("%1 entries beyond the last 10 files, or not files, were dropped")
+               .arg(stored.size() - kMaxRecentFiles));
+  QCOMPARE(menu->actions().size(), kMaxRecentFiles + 1);
+  QCOMPARE(RecentFiles(), saved.mid(0, kMaxRecentFiles));
 }
 
 // stamp-host gui FILE opens the drawing: it is the first of the recent files while the window
