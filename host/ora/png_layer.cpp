@@ -22,21 +22,18 @@ std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint
     return name + " is damaged: " + std::to_string(png.size()) +
            " bytes cannot hold a picture of its size";
   }
-  std::vector<uint8_t> rgba;
-  if (!reader.ReadRgba(rgba, progress)) {
-    return reader.error().empty() ? kReadStopped : name + " is damaged: " + reader.error();
-  }
-
   const auto layerOpacity = static_cast<uint32_t>(std::lround(opacity * host::kFullOpacity));
-  const size_t inRowBytes = static_cast<size_t>(width) * host::kRgbaBytes;
-  const size_t outRowBytes = static_cast<size_t>(width) * kBytesPerPixel;
-  pixels.resize(outRowBytes * static_cast<size_t>(height));
-  for (int32_t y = 0; y < height; ++y) {
-    // The record keeps the bottom row first.
-    host::RgbaRowOverWhite(rgba.data() + static_cast<size_t>(y) * inRowBytes,
-                           static_cast<uint32_t>(width), layerOpacity,
-                           pixels.data() + static_cast<size_t>(height - 1 - y) * outRowBytes);
-  }
+  const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
+  pixels.resize(rowBytes * static_cast<size_t>(height));
+  // Each row goes straight into its place: the record keeps the bottom row first.
+  uint8_t* next = pixels.data() + pixels.size();
+  const bool read = reader.ReadRowByRow(
+      [&](const uint8_t* rgba) {
+        next -= rowBytes;
+        host::RgbaRowOverWhite(rgba, static_cast<uint32_t>(width), layerOpacity, next);
+      },
+      progress);
+  if (!read) return reader.error().empty() ? kReadStopped : name + " is damaged: " + reader.error();
   return {};
 }
 

@@ -13,7 +13,7 @@
 namespace stamp::ora {
 
 // Decodes png, which must be exactly width x height, into pixels in the record's layout (B,G,R,
-// bottom row first); opacity runs from 0 (the layer reads as white) to 1. Gives "" or one
+// bottom row first), row by row, so no more than a row of it is held beside pixels; opacity runs from 0 (the layer reads as white) to 1. Gives "" or one
 // sentence naming the entry and why it is refused: not a PNG, another size, too short for its
 // size (checked before anything is allocated), damaged, or stopped by progress.
 std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,

@@ -85,11 +85,15 @@ struct PngReader::Decoder {
   }
 
   // One row after another into row; only for a file without interlacing.
-  bool ReadEachRow(png_bytep row, const std::function<void(const uint8_t*)>& handle) {
+  bool ReadEachRow(png_bytep row, const std::function<void(const uint8_t*)>& handle,
+                   const PngProgress& progress) {
     if (setjmp(png_jmpbuf(png_)) != 0) return false;
     for (png_uint_32 y = 0; y < height; ++y) {
       png_read_row(png_, row, nullptr);
       handle(row);
+      if (y % kRowsPerReport == 0 && progress && !progress(static_cast<double>(y) / height)) {
+        return false;
+      }
     }
     png_read_end(png_, nullptr);
     return true;
@@ -138,16 +142,17 @@ bool PngReader::ReadRgba(std::vector<uint8_t>& rgba, const PngProgress& progress
   return decoder_->ReadRows(rows.data(), progress);
 }
 
-bool PngReader::ReadRowByRow(const std::function<void(const uint8_t* rgba)>& row) {
+bool PngReader::ReadRowByRow(const std::function<void(const uint8_t* rgba)>& row,
+                             const PngProgress& progress) {
   const size_t rowBytes = size_t{width()} * kRgbaBytes;
   if (decoder_->interlaced()) {
     std::vector<uint8_t> rgba;
-    if (!ReadRgba(rgba)) return false;
+    if (!ReadRgba(rgba, progress)) return false;
     for (size_t y = 0; y < height(); ++y) row(rgba.data() + y * rowBytes);
     return true;
   }
   std::vector<uint8_t> buffer(rowBytes);
-  return decoder_->ReadEachRow(buffer.data(), row);
+  return decoder_->ReadEachRow(buffer.data(), row, progress);
 }
 
 void RgbaRowOverWhite(const uint8_t* rgba, uint32_t width, uint32_t opacity, uint8_t* bgr) {

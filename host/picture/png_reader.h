@@ -44,8 +44,9 @@ class PngReader {
   bool ReadRgba(std::vector<uint8_t>& rgba, const PngProgress& progress = {});
   // Hands each row (width x 4 bytes, top row first) to row as it is decoded, through one row's
   // buffer, and reads the rest of the file; an interlaced file is read whole first, since its
-  // passes fill every row. False with error() on damage.
-  bool ReadRowByRow(const std::function<void(const uint8_t* rgba)>& row);
+  // passes fill every row. False as ReadRgba is.
+  bool ReadRowByRow(const std::function<void(const uint8_t* rgba)>& row,
+                    const PngProgress& progress = {});
 
   const std::string& error() const;
 
