@@ -67,7 +67,9 @@ class Work : public QObject {
   // White layers of the canvas's size, no history, no file: a new drawing.
   void Clear();
   // The drawing in the OpenRaster file replaces this one, at its own size, and is saved there.
-  // ora::kReadStopped when progress stopped the read; notes as ora::ReadOra gives them.
+  // Its layers are decoded straight into the record once the file is checked
+  // (ora::ReadOraInPlace). ora::kReadStopped when progress stopped the read; notes as
+  // ora::ReadOra gives them.
   std::string Open(const QString& path, ora::ReadProgress progress,
                    std::vector<std::string>* notes);
   // A drawing recovered from an autosave: it replaces this one, unsaved.

@@ -8,8 +8,8 @@
 namespace stamp::ora {
 
 std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
-                                 int32_t width, int32_t height, double opacity,
-                                 std::vector<uint8_t>& pixels, const ReadProgress& progress) {
+                                 int32_t width, int32_t height, double opacity, uint8_t* pixels,
+                                 const ReadProgress& progress) {
   if (!host::PngReader::HasSignature(png)) return name + " is not a PNG picture";
   host::PngReader reader(png);
   if (!reader.ReadHeader()) return name + " is damaged: " + reader.error();
@@ -24,13 +24,14 @@ std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint
   }
   const auto layerOpacity = static_cast<uint32_t>(std::lround(opacity * host::kFullOpacity));
   const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
-  pixels.resize(rowBytes * static_cast<size_t>(height));
-  // Each row goes straight into its place: the record keeps the bottom row first.
-  uint8_t* next = pixels.data() + pixels.size();
+  // Each row goes straight into its place: the record keeps the bottom row first. A check
+  // lays every row into one row of its own.
+  std::vector<uint8_t> dropped(pixels == nullptr ? rowBytes : 0);
+  uint8_t* next = pixels == nullptr ? nullptr : pixels + rowBytes * static_cast<size_t>(height);
   const bool read = reader.ReadRowByRow(
       [&](const uint8_t* rgba) {
-        next -= rowBytes;
-        host::RgbaRowOverWhite(rgba, static_cast<uint32_t>(width), layerOpacity, next);
+        uint8_t* row = pixels == nullptr ? dropped.data() : (next -= rowBytes);
+        host::RgbaRowOverWhite(rgba, static_cast<uint32_t>(width), layerOpacity, row);
       },
       progress);
   if (!read) return reader.error().empty() ? kReadStopped : name + " is damaged: " + reader.error();
