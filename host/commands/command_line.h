@@ -42,6 +42,12 @@ std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text
 // (default_profile_posix.cpp, _win32.cpp).
 std::optional<std::filesystem::path> DefaultProfile();
 
+// Whether name is UTF-8 throughout, as a name that passes through Qt must be.
+bool IsUtf8Name(std::string_view name);
+// name as a message shows it: as it is when UTF-8 without control characters, else with every
+// byte outside printable ASCII written \xHH.
+std::string ShownName(std::string_view name);
+
 // The kinds of the user's folders the desktop's conventions name (on Linux).
 enum class UserFolder { kConfig, kData, kState };
 
