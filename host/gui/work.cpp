@@ -163,12 +163,14 @@ void Work::Clear() {
 }
 
 std::string Work::Open(const QString& path, ora::ReadProgress progress,
-                       std::vector<std::string>* notes) {
+                       std::vector<std::string>* notes,
+                       const std::function<bool(int32_t width, int32_t height)>& allowSize) {
   // The layers are decoded straight into the record's buffers once the file has been checked,
   // so opening costs the record and a row, not a second copy of the drawing.
   bool placed = false;
-  const ora::LayerPlace place = [this, &placed](int32_t width, int32_t height,
-                                                ora::LayerTargets& targets) {
+  const ora::LayerPlace place = [this, &placed, &allowSize](int32_t width, int32_t height,
+                                                            ora::LayerTargets& targets) {
+    if (!allowSize(width, height)) return std::string(ora::kReadStopped);
     if (std::string error = Resize(width, height); !error.empty()) return error;
     host::HostRecord& record = session_->record();
     for (int layer = 0; layer < ora::kLayerCount; ++layer) {

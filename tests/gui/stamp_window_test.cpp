@@ -41,6 +41,7 @@
 #include <thread>
 #include <vector>
 
+#include "host/gui/canvas_size_dialog.h"
 #include "host/gui/canvas_view.h"
 #include "host/gui/history.h"
 #include "host/gui/new_sheet_dialog.h"
@@ -921,6 +922,23 @@ void StampWindowTest::aPictureTheSheetMakerTakesOpens() {
 // New canvas asks the size first: one the record can hold starts white layers of that size and
 // is offered the next time; one it cannot hold keeps OK disabled, saying why, and changes nothing.
 void StampWindowTest::newCanvasAsksTheSize() {
+  // A size whose record needs more than half the machine's memory is asked about, naming it.
+  constexpr uint64_t kGiB = uint64_t{1} << 30;
+  struct MemoryCase {
+    int32_t side;
+    uint64_t memory;
+    QString question;
+  };
+  for (const MemoryCase& c : {
+           MemoryCase{200, kGiB, {}},
+           MemoryCase{8000, kGiB,
+                      "A canvas of 8000x8000 needs 1464 MB of memory, more than half of this "
+                      "machine's 1024 MB. Make it anyway?"},
+           MemoryCase{8000, 4 * kGiB, {}},
+           MemoryCase{8000, 0, {}},
+       }) {
+    QCOMPARE(LargeCanvasQuestion(c.side, c.side, c.memory), c.question);
+  }
   WindowSettings().remove("canvas/size");
   QVERIFY(Open(kSmallSide));
   struct SizeCase {
