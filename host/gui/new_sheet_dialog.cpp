@@ -117,13 +117,14 @@ void NewSheetDialog::AddPictures(const QStringList& paths) {
                       .arg(paths.size());
       break;
     }
-    const host::PictureRead read = host::ReadPicture(path.toStdString());
+    host::CellFitting fitting;
+    const std::string error = host::ReadPictureRows(path.toStdString(), fitting);
     ++added;
-    if (!read.picture) {
-      problems << Text(read.error);
+    if (!error.empty()) {
+      problems << Text(error);
       continue;
     }
-    pictures_.push_back(host::FitToCell(*read.picture));
+    pictures_.push_back(fitting.Result());
     list_->addItem(Text(host::DescribeCell(static_cast<int32_t>(pictures_.size() - 1),
                                            fs::path(path.toStdString()).filename().string(),
                                            pictures_.back())));

@@ -14,20 +14,6 @@ using Bytes = std::span<const uint8_t>;
 
 constexpr char kBmpSignature[] = "BM";
 
-// The rows of a whole picture.
-class WholePicture final : public PictureRows {
- public:
-  void Size(int32_t width, int32_t height) override {
-    picture.width = width;
-    picture.height = height;
-    picture.pixels.reserve(size_t(width) * size_t(height) * 3);
-  }
-  void Row(const uint8_t* pixels) override {
-    picture.pixels.insert(picture.pixels.end(), pixels, pixels + size_t(picture.width) * 3);
-  }
-  Picture picture;
-};
-
 std::string DecodePngRows(const std::string& path, Bytes file, PictureRows& rows) {
   PngReader reader(file);
   if (!reader.ReadHeader()) return PictureRefusal(path, reader.error());
@@ -94,13 +80,6 @@ std::string ReadPictureRows(const std::string& path, PictureRows& rows) try {
   return PictureRefusal(path, "it is neither a PNG nor a BMP picture");
 } catch (const std::bad_alloc&) {
   return PictureRefusal(path, "there is not enough memory");
-}
-
-PictureRead ReadPicture(const std::string& path) {
-  WholePicture whole;
-  std::string error = ReadPictureRows(path, whole);
-  if (!error.empty()) return {std::nullopt, std::move(error)};
-  return {std::move(whole.picture), {}};
 }
 
 }  // namespace stamp::host

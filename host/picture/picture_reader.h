@@ -2,8 +2,8 @@
 // kMaxPictureFileBytes, opened without blocking, so a FIFO or a device is refused at once), its
 // size is checked against the canvas limits from its header before its pixels are allocated, and
 // its rows are handed on as they are decoded (a PNG that is not interlaced is never held whole).
-// BMP goes through the platform's own decoder, PNG through libpng (which
-// must read it to its end). Every refusal is one sentence naming the file.
+// BMP goes through the platform's own decoder, PNG through libpng (which must read it to its
+// end). Every refusal is one sentence naming the file.
 #pragma once
 
 #include <cstdint>
@@ -41,9 +41,7 @@ class PictureRows {
 // A PNG or BMP file, row by row into rows; "" or why it is refused, naming it (after a refusal
 // rows may have had some of the rows).
 std::string ReadPictureRows(const std::string& path, PictureRows& rows);
-// A PNG or BMP file, whole.
-PictureRead ReadPicture(const std::string& path);
-// The bytes of a BMP file, as ReadPicture decodes them.
+// The bytes of a BMP file, decoded whole as ReadPictureRows decodes them.
 PictureRead DecodeBmpPicture(const std::string& path, std::span<const uint8_t> file);
 
 // "PATH cannot be read: WHY".

@@ -42,16 +42,6 @@ FittedPicture CellFitting::Result() const {
   return {fitted_.sourceWidth, fitted_.sourceHeight, reduction_->Result()};
 }
 
-FittedPicture FitToCell(const Picture& picture) {
-  CellFitting fitting;
-  fitting.Size(picture.width, picture.height);
-  const size_t rowBytes = size_t(picture.width) * kPixelBytes;
-  for (size_t y = 0; y < size_t(picture.height); ++y) {
-    fitting.Row(picture.pixels.data() + y * rowBytes);
-  }
-  return fitting.Result();
-}
-
 Sheet::Sheet(std::span<const FittedPicture> pictures)
     : pixels_(size_t{STAMP_SHEET_WIDTH} * STAMP_SHEET_HEIGHT * kPixelBytes, kWhite) {
   const RasterView sheet = view();

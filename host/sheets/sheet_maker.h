@@ -41,8 +41,6 @@ class CellFitting final : public PictureRows {
   std::optional<AreaReduction> reduction_;  // when the picture is larger than a cell
 };
 
-FittedPicture FitToCell(const Picture& picture);
-
 // A 120 x 90 sheet in the record's layout (RasterView), as a 24-bit BMP stores its rows.
 class Sheet {
  public:
