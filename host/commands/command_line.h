@@ -56,5 +56,7 @@ enum class UserFolder { kConfig, kData, kState };
 // one is ignored, as the desktop's rules ask), else in ~/.config, ~/.local/share or
 // ~/.local/state. nullopt when neither is set.
 std::optional<std::filesystem::path> HostUserFolder(UserFolder kind);
+// The user's own stamp sheets: HostUserFolder(kData)/stamp (host/sheets/user_sheets.h).
+std::optional<std::filesystem::path> UserSheetFolder();
 
 }  // namespace stamp::host

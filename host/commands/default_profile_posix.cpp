@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "host/commands/command_line.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
 namespace {
@@ -33,6 +34,12 @@ std::optional<std::filesystem::path> HostUserFolder(UserFolder kind) {
     return std::filesystem::path(home) / rule.underHome / kHostFolder;
   }
   return std::nullopt;
+}
+
+std::optional<std::filesystem::path> UserSheetFolder() {
+  const std::optional<std::filesystem::path> folder = HostUserFolder(UserFolder::kData);
+  if (!folder) return std::nullopt;
+  return *folder / STAMP_SHEET_FOLDER;
 }
 
 std::optional<std::filesystem::path> DefaultProfile() {

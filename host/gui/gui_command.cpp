@@ -55,7 +55,8 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
   // handlers come first: a signal that arrives while the window is built waits for it.
   QuitSignals endSignals;
   // The load dialog lists the user's own sheets beside the samples; without them, the samples.
-  const std::string sheets = host::ShowUserSheetsToTool(options.hostFolder);
+  const std::string sheets =
+      host::ShowUserSheetsToTool(host::UserSheetFolder(), options.hostFolder);
   if (!sheets.empty()) err << "stamp-host gui: " << sheets << "\n";
   try {
     StampWindow window(options);

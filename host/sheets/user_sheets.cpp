@@ -9,8 +9,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "host/commands/command_line.h"
-#include "platform/posix/system/stale_temporaries.h"
+#include "platform/support/safe_file.h"
 #include "stamp/platform_host.h"
 #include "stamp/plugin.h"
 
@@ -70,12 +69,6 @@ bool LinkSample(const fs::path& sample, const fs::path& at, std::string& why) {
 
 }  // namespace
 
-std::optional<fs::path> UserSheetFolder() {
-  const std::optional<fs::path> folder = HostUserFolder(UserFolder::kData);
-  if (!folder) return std::nullopt;
-  return *folder / STAMP_SHEET_FOLDER;
-}
-
 std::optional<std::string> SheetFileName(const std::string& name, std::string& why) {
   const bool control = std::any_of(name.begin(), name.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; });
@@ -107,8 +100,8 @@ std::string PrepareUserSheetFolder(const fs::path& folder, const fs::path& sampl
   return {};
 }
 
-std::string ShowUserSheetsToTool(const fs::path& hostFolder) {
-  const std::optional<fs::path> folder = UserSheetFolder();
+std::string ShowUserSheetsToTool(const std::optional<fs::path>& folder,
+                                 const fs::path& hostFolder) {
   if (!folder) return "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
   if (std::string why = PrepareUserSheetFolder(*folder, hostFolder / STAMP_SHEET_FOLDER);
       !why.empty())

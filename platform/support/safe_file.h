@@ -65,6 +65,13 @@ class Replacement {
   int fd_ = -1;
 };
 
+// How many fresh names a writer tries before it gives up: each is taken only by a name clash.
+inline constexpr int kTemporaryNameAttempts = 100;
+
+// A fresh, unpredictable temporary name beside target for this process (TARGET.tmp-PID-RANDOM),
+// for a file or link made there exclusively; POSIX only.
+std::string TemporaryNameFor(const std::string& target);
+
 // The name of the target a temporary beside it was written for, when name is such a temporary and
 // its writer no longer runs: what a killed replacement left, complete or not. nullopt otherwise.
 std::optional<std::string> StaleTemporaryTarget(std::string_view name);

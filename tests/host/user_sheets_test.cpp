@@ -165,7 +165,7 @@ TEST_F(UserSheetFolder, AFolderThatCannotBeMadeIsNamed) {
 
 TEST_F(UserSheetFolder, TheToolTakesTheUsersFolderForItsStampFolder) {
   const Variable data("XDG_DATA_HOME", (scratch_ / "data").c_str());
-  ASSERT_EQ(host::ShowUserSheetsToTool(scratch_ / "host"), "");
+  ASSERT_EQ(host::ShowUserSheetsToTool(host::UserSheetFolder(), scratch_ / "host"), "");
   char16_t program[PLAT_MAX_PATH];
   ASSERT_GT(plat_get_module_file_name(program, PLAT_MAX_PATH), 0);
   plat_set_program_path(nullptr);
