@@ -67,6 +67,19 @@ bool LinkSample(const fs::path& sample, const fs::path& at, std::string& why) {
   return false;
 }
 
+// The links a window that was killed while linking left under its temporary names. Only a link
+// of that name whose window no longer runs goes: a file of the user's is never one.
+void RemoveStaleLinks(const fs::path& folder) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    struct stat status {};
+    if (platform::StaleTemporaryTarget(entry.path().filename().string()) &&
+        ::lstat(entry.path().c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+      ::unlink(entry.path().c_str());
+    }
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> SheetFileName(const std::string& name, std::string& why) {
@@ -91,6 +104,7 @@ std::string PrepareUserSheetFolder(const fs::path& folder, const fs::path& sampl
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
     return "the sheet folder " + folder.string() + " cannot be written: " + std::strerror(errno);
   }
+  RemoveStaleLinks(folder);
   std::string why;
   for (const fs::directory_entry& entry : fs::directory_iterator(samples, error)) {
     const fs::path name = entry.path().filename();

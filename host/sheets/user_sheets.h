@@ -18,8 +18,9 @@ namespace stamp::host {
 
 inline constexpr char kSheetExtension[] = ".bmp";
 
-// Makes folder when missing, checks that it can be written, and links into it each sample sheet
-// of samples (a *.bmp file) whose name is free there or held by a link that leads nowhere.
+// Makes folder when missing, checks that it can be written, removes the links a killed window
+// left there under its temporary names, and links into it each sample sheet of samples (a *.bmp
+// file) whose name is free there or held by a link that leads nowhere.
 // Gives "" or one sentence naming the folder and what failed; the samples stay where they are.
 std::string PrepareUserSheetFolder(const std::filesystem::path& folder,
                                    const std::filesystem::path& samples);

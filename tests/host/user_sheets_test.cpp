@@ -114,9 +114,12 @@ TEST_F(UserSheetFolder, SamplesAreLinkedBesideTheUsersOwnSheets) {
 TEST_F(UserSheetFolder, RenewingALinkLeavesEveryOtherNameAlone) {
   fs::create_directories(folder_);
   fs::create_symlink(scratch_ / "gone.bmp", folder_ / "a.bmp");
-  for (const char* name : {"a.bmp.link-new", "a.bmp.tmp-1-0123456789abcdef"}) {
+  for (const char* name :
+       {"a.bmp.link-new", "a.bmp.tmp-1-0123456789abcdef", "a.bmp.tmp-999999999-0123456789abcdef"}) {
     WriteFile(folder_ / name, "the user's own");
   }
+  // A link a killed window left under its temporary name goes.
+  fs::create_symlink(samples_ / "b.BMP", folder_ / "b.BMP.tmp-999999999-0123456789abcdef");
   ASSERT_EQ(host::PrepareUserSheetFolder(folder_, samples_), "");
   EXPECT_EQ(fs::read_symlink(folder_ / "a.bmp"), samples_ / "a.bmp");
   int entries = 0;
@@ -126,7 +129,7 @@ TEST_F(UserSheetFolder, RenewingALinkLeavesEveryOtherNameAlone) {
       EXPECT_EQ(ReadFile(entry.path()), "the user's own") << entry.path();
     }
   }
-  EXPECT_EQ(entries, 4) << "the two samples and the user's two files, no temporary left";
+  EXPECT_EQ(entries, 5) << "the two samples and the user's three files, no temporary left";
 }
 
 // Windows started together link the same samples at once; each ends with every sample listed.
