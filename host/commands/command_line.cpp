@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
+
+#include "platform/support/text_encoding.h"
 
 #include "platform/support/text_encoding.h"
 
@@ -63,6 +66,31 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
     }
   }
   return line;
+}
+
+bool IsUtf8Name(std::string_view name) {
+  return platform::ToUtf8(platform::FromUtf8(name)) == name;
+}
+
+std::string ShownName(std::string_view name) {
+  constexpr unsigned char kFirstPrintable = 0x20;
+  constexpr unsigned char kDelete = 0x7F;
+  const bool plain = IsUtf8Name(name) && std::none_of(name.begin(), name.end(), [](char c) {
+                       return static_cast<unsigned char>(c) < kFirstPrintable || c == kDelete;
+                     });
+  if (plain) return std::string(name);
+  std::string shown;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= kFirstPrintable && byte < kDelete) {
+      shown += c;
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+      shown += escaped;
+    }
+  }
+  return shown;
 }
 
 std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text) {

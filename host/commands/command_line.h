@@ -45,8 +45,25 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
 std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text);
 
 // The profile a command uses without --profile; nullopt when the system names no place for it.
-// On Linux $XDG_CONFIG_HOME/stamp-host/profile.ini, else ~/.config/stamp-host/profile.ini; on
-// Windows %APPDATA%\stamp-host\profile.ini (default_profile_posix.cpp, _win32.cpp).
+// On Linux HostUserFolder(kConfig)/profile.ini; on Windows %APPDATA%\stamp-host\profile.ini
+// (default_profile_posix.cpp, _win32.cpp).
 std::optional<std::filesystem::path> DefaultProfile();
+
+// Whether name is UTF-8 throughout, as a name that passes through Qt must be.
+bool IsUtf8Name(std::string_view name);
+// name as a message shows it: as it is when UTF-8 without control characters, else with every
+// byte outside printable ASCII written \xHH.
+std::string ShownName(std::string_view name);
+
+// The kinds of the user's folders the desktop's conventions name (on Linux).
+enum class UserFolder { kConfig, kData, kState };
+
+// The host's folder of the kind, the one lookup every Linux part uses: stamp-host/ in
+// $XDG_CONFIG_HOME, $XDG_DATA_HOME or $XDG_STATE_HOME when that is an absolute path (a relative
+// one is ignored, as the desktop's rules ask), else in ~/.config, ~/.local/share or
+// ~/.local/state. nullopt when neither is set.
+std::optional<std::filesystem::path> HostUserFolder(UserFolder kind);
+// The user's own stamp sheets: HostUserFolder(kData)/stamp (host/sheets/user_sheets.h).
+std::optional<std::filesystem::path> UserSheetFolder();
 
 }  // namespace stamp::host

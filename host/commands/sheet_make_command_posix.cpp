@@ -1,55 +1,112 @@
 #include "host/commands/sheet_make_command.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "host/commands/exit_codes.h"
 #include "host/commands/sheet_command.h"
-#include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
 #include "host/picture/picture_reader.h"
 #include "host/sheets/sheet_maker.h"
 #include "platform/support/bmp_decoder.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::host {
 namespace {
 
-// Reads and fits every picture, one at a time, so only one is held whole; each refusal is a line
-// on err. nullopt when any was refused.
+namespace fs = std::filesystem;
+
+// Reads and fits every picture, one at a time and row by row, so no picture is held whole; each
+// refusal is a line on err. nullopt when any was refused.
 std::optional<std::vector<FittedPicture>> FitPictures(const std::vector<std::string>& paths,
                                                       std::ostream& err) {
   std::vector<FittedPicture> fitted;
   bool refused = false;
   for (const std::string& path : paths) {
-    const PictureRead read = ReadPicture(path);
-    if (!read.picture) {
-      err << "sheet: " << read.error << "\n";
+    CellFitting fitting;
+    if (const std::string error = ReadPictureRows(path, fitting); !error.empty()) {
+      err << "sheet: " << error << "\n";
       refused = true;
     } else if (!refused) {
-      fitted.push_back(FitToCell(*read.picture));
+      fitted.push_back(fitting.Result());
     }
   }
   if (refused) return std::nullopt;
   return fitted;
 }
 
-std::string WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  return WriteAtomically(path, [&bytes](std::FILE* file) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()
-               ? std::string()
-               : std::string(std::strerror(errno));
-  });
+// The files the run writes: the sheet, and the preview when asked for.
+struct Output {
+  std::string path;
+  std::vector<uint8_t> bytes;
+};
+
+// Why OUT and the preview cannot both be written, before anything is: the same file under two
+// names (through a link or "..", or a second hard link) would hold only the last one written.
+std::string SameFileProblem(const std::string& sheet, const std::string& preview) {
+  std::error_code one, two, same;
+  const bool sameName = fs::weakly_canonical(fs::absolute(sheet), one) ==
+                        fs::weakly_canonical(fs::absolute(preview), two);
+  if ((sameName && !one && !two) || fs::equivalent(sheet, preview, same)) {
+    return "the sheet and its preview cannot be written to the same file (" + sheet + ")";
+  }
+  return {};
 }
 
 // The preview is drawn from the file's bytes as the platform decodes them, as the tool sees them.
-std::string WritePreview(const std::string& path, const std::vector<uint8_t>& bmp) {
+std::string EncodePreview(const std::vector<uint8_t>& bmp, std::vector<uint8_t>& png) {
   const platform::BmpDecodeResult decoded = platform::DecodeBmp(bmp);
   if (!decoded.image) return "the sheet does not decode: " + decoded.error;
-  return WriteSheetPreview(*decoded.image, path);
+  return EncodeSheetPreview(*decoded.image, png);
+}
+
+// The folders that do not exist yet of those the outputs lie in.
+std::vector<fs::path> MissingFolders(const std::vector<Output>& outputs) {
+  std::vector<fs::path> missing;
+  std::error_code error;
+  for (const Output& output : outputs) {
+    for (fs::path folder = fs::path(output.path).parent_path();
+         !folder.empty() && !fs::exists(fs::symlink_status(folder, error));
+         folder = folder.parent_path()) {
+      missing.push_back(folder);
+    }
+  }
+  return missing;
+}
+
+// Every output is written whole to its temporary before any is renamed over its name, so a file
+// that cannot be written leaves all of them as they were, and the folders made for them are
+// removed again (only while empty). Gives "" or why, saying what was written when a rename
+// failed after another had been made.
+std::string WriteTogether(const std::vector<Output>& outputs) {
+  std::vector<fs::path> made = MissingFolders(outputs);
+  std::vector<std::unique_ptr<platform::Replacement>> files;
+  std::string why;
+  for (const Output& output : outputs) {
+    files.push_back(std::make_unique<platform::Replacement>(output.path));
+    const std::string_view bytes(reinterpret_cast<const char*>(output.bytes.data()),
+                                 output.bytes.size());
+    if (!files.back()->Open(&why) || !files.back()->Write(bytes, &why)) break;
+  }
+  if (why.empty()) {
+    for (size_t k = 0; k < files.size(); ++k) {
+      if (files[k]->Commit(&why)) continue;
+      if (k > 0) return why + "; " + outputs[0].path + " was written";
+      break;
+    }
+  }
+  if (why.empty()) return {};
+  files.clear();
+  std::sort(made.begin(), made.end(), [](const fs::path& a, const fs::path& b) {
+    return a.native().size() > b.native().size();
+  });
+  std::error_code error;
+  for (const fs::path& folder : made) fs::remove(folder, error);
+  return why + "; nothing written";
 }
 
 }  // namespace
@@ -73,10 +130,15 @@ int RunSheetMake(const CommandLine& line, std::ostream& out, std::ostream& err) 
     return kExitFailure;
   }
   const std::string sheetPath = *line.value("--make");
-  const std::vector<uint8_t> bmp = Sheet(*fitted).EncodeBmp();
-  std::string error = WriteBytes(sheetPath, bmp);
   const std::optional<std::string> preview = line.value("--preview");
-  if (error.empty() && preview) error = WritePreview(*preview, bmp);
+  std::vector<Output> outputs{{sheetPath, Sheet(*fitted).EncodeBmp()}};
+  std::string error;
+  if (preview) {
+    outputs.push_back({*preview, {}});
+    error = SameFileProblem(sheetPath, *preview);
+    if (error.empty()) error = EncodePreview(outputs[0].bytes, outputs[1].bytes);
+  }
+  if (error.empty()) error = WriteTogether(outputs);
   if (!error.empty()) {
     err << "sheet: " << error << "\n";
     return kExitFailure;

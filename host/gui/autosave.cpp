@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 
+#include "host/commands/command_line.h"
 #include "host/gui/autosave_folder.h"
 #include "host/gui/autosave_lock.h"
 
@@ -42,16 +42,6 @@ bool IsPrivateFolder(const fs::path& folder) {
 
 }  // namespace
 
-std::optional<fs::path> StateFolder() {
-  if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
-    return fs::path(state) / "stamp-host";
-  }
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    return fs::path(home) / ".local" / "state" / "stamp-host";
-  }
-  return std::nullopt;
-}
-
 std::optional<fs::path> FallbackFolder() {
   const std::optional<fs::path> folder = FallbackPath();
   if (!folder) return std::nullopt;
@@ -61,7 +51,8 @@ std::optional<fs::path> FallbackFolder() {
 
 std::vector<fs::path> AutosaveFolders() {
   std::vector<fs::path> folders;
-  if (const std::optional<fs::path> state = StateFolder()) folders.push_back(*state);
+  if (const std::optional<fs::path> state = host::HostUserFolder(host::UserFolder::kState))
+    folders.push_back(*state);
   if (const std::optional<fs::path> fallback = FallbackPath();
       fallback && IsPrivateFolder(*fallback)) {
     folders.push_back(*fallback);
@@ -73,7 +64,7 @@ Autosave::Autosave(std::function<std::string(const fs::path&)> write, QObject* p
     : QObject(parent), write_(std::move(write)), lastSave_(Clock::now()) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { SaveNow(); });
-  const std::optional<fs::path> folder = StateFolder();
+  const std::optional<fs::path> folder = host::HostUserFolder(host::UserFolder::kState);
   if (!folder) {
     problem_ = "no folder for autosaves: HOME and XDG_STATE_HOME are unset";
     return;

@@ -1,6 +1,7 @@
-// Autosave of the window's work to the user's state folder ($XDG_STATE_HOME/stamp-host/, else
-// ~/.local/state/stamp-host/): every kStrokesPerSave changes, but never sooner than
-// kMinInterval after the last save, and after kIdleDelay when fewer changes are waiting. Each
+// Autosave of the window's work to the user's state folder (stamp-host/ in an absolute
+// $XDG_STATE_HOME, else ~/.local/state/stamp-host/): every kStrokesPerSave changes, but never
+// sooner than kMinInterval after the last save, and after kIdleDelay when fewer changes are
+// waiting. Each
 // running window writes autosave-PID.ora (atomically, through the writer it is given) and holds
 // a lock on autosave-PID.lock while it runs (autosave_lock.h); when a window that ended earlier
 // under the same process id left its autosave there, the name takes a number (autosave-PID-2),
@@ -20,8 +21,6 @@
 
 namespace stamp::gui {
 
-// The state folder, or nullopt when neither XDG_STATE_HOME nor HOME is set.
-std::optional<std::filesystem::path> StateFolder();
 // The folder autosaves go to when the state folder cannot take them: stamp-host-UID in the
 // system's temporary folder ($TMPDIR, else /tmp), created private. nullopt unless it is a real
 // folder of this user's that nobody else may enter (a link or another's folder is never used).

@@ -1,5 +1,7 @@
 #include "host/gui/canvas_size_dialog.h"
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <string>
 
@@ -7,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -80,6 +83,35 @@ std::optional<QSize> AskCanvasSize(QWidget* parent, QSize current) {
   const QSize chosen(width->value(), height->value());
   WindowSettings().setValue(kKey, chosen);
   return chosen;
+}
+
+QString LargeCanvasQuestion(int32_t width, int32_t height, uint64_t memoryBytes) {
+  constexpr uint64_t kMegabyte = uint64_t{1} << 20;
+  const uint64_t needed = static_cast<uint64_t>(host::CanvasBufferBytes(width, height)) *
+                          static_cast<uint64_t>(host::kCanvasBufferCount);
+  if (memoryBytes == 0 || needed <= memoryBytes / kAskAboveMemoryDivisor) return {};
+  return QObject::tr(
+             "A canvas of %1x%2 needs %3 MB of memory, more than half of this "
+             "machine's %4 MB. Make it anyway?")
+      .arg(width)
+      .arg(height)
+      .arg(needed / kMegabyte)
+      .arg(memoryBytes / kMegabyte);
+}
+
+uint64_t MachineMemoryBytes() {
+  const long pages = ::sysconf(_SC_PHYS_PAGES);
+  const long pageBytes = ::sysconf(_SC_PAGE_SIZE);
+  if (pages <= 0 || pageBytes <= 0) return 0;
+  return static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageBytes);
+}
+
+bool ConfirmCanvasMemory(QWidget* parent, int32_t width, int32_t height) {
+  const QString question = LargeCanvasQuestion(width, height, MachineMemoryBytes());
+  if (question.isEmpty()) return true;
+  return QMessageBox::question(parent, QObject::tr("Canvas size"), question,
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace stamp::gui

@@ -55,7 +55,8 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
   // handlers come first: a signal that arrives while the window is built waits for it.
   QuitSignals endSignals;
   // The load dialog lists the user's own sheets beside the samples; without them, the samples.
-  const std::string sheets = host::ShowUserSheetsToTool(options.hostFolder);
+  const std::string sheets =
+      host::ShowUserSheetsToTool(host::UserSheetFolder(), options.hostFolder);
   if (!sheets.empty()) err << "stamp-host gui: " << sheets << "\n";
   try {
     StampWindow window(options);
@@ -87,6 +88,13 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
     return host::kExitOk;
   }
   if (line->positional.size() > 1) return Usage(err, "unexpected " + line->positional[1]);
+  // The window's file names are Qt's strings, which hold UTF-8 names only: another name would
+  // come back as a different one, or none.
+  if (!line->positional.empty() && !host::IsUtf8Name(line->positional[0])) {
+    err << "stamp-host gui: cannot open " << host::ShownName(line->positional[0])
+        << ": the window opens only files whose names are UTF-8; rename it\n";
+    return host::kExitFailure;
+  }
   const auto size = host::ParseCanvasSize(line->value("--canvas").value_or("480x640"));
   if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
   if (std::string problem = host::CanvasSizeProblem(size->first, size->second); !problem.empty()) {

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "host/commands/command_line.h"
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
 #include "host/picture/picture_reader.h"
@@ -117,13 +118,14 @@ void NewSheetDialog::AddPictures(const QStringList& paths) {
                       .arg(paths.size());
       break;
     }
-    const host::PictureRead read = host::ReadPicture(path.toStdString());
+    host::CellFitting fitting;
+    const std::string error = host::ReadPictureRows(path.toStdString(), fitting);
     ++added;
-    if (!read.picture) {
-      problems << Text(read.error);
+    if (!error.empty()) {
+      problems << Text(error);
       continue;
     }
-    pictures_.push_back(host::FitToCell(*read.picture));
+    pictures_.push_back(fitting.Result());
     list_->addItem(Text(host::DescribeCell(static_cast<int32_t>(pictures_.size() - 1),
                                            fs::path(path.toStdString()).filename().string(),
                                            pictures_.back())));
@@ -175,7 +177,7 @@ void NewSheetDialog::Save() {
       host::SheetFileName(name_->text().trimmed().toStdString(), why);
   const std::optional<fs::path> folder = host::UserSheetFolder();
   if (name && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
-  if (name && folder) why = host::ShowUserSheetsToTool(hostFolder_);
+  if (name && folder) why = host::ShowUserSheetsToTool(folder, hostFolder_);
   const fs::path sheet = folder.value_or(fs::path()) / name.value_or(std::string());
   if (why.empty() && platform::FromFileSystemPath(sheet.string()).size() >= PLAT_MAX_PATH) {
     why = "the sheet's path " + sheet.string() + " is too long for the tool";

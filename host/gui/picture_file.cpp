@@ -120,6 +120,9 @@ PictureFile DecodeWithQt(const QString& path, const QByteArray& bytes) {
     if (const std::optional<QString> problem = SizeProblem(path, header))
       return {QImage(), *problem};
   }
+  // The canvas limits above decide which sizes come in, as they do for the sheet maker; Qt's
+  // own allocation limit would refuse some of those sizes with a reason of its own.
+  reader.setAllocationLimit(0);
   const QImage image = reader.read();
   if (image.isNull()) return Refused(path, reader.errorString());
   return {image, {}};

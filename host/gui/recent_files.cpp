@@ -12,9 +12,27 @@ constexpr char kKey[] = "recent/files";
 
 void Keep(const QStringList& files) { WindowSettings().setValue(kKey, files); }
 
+// An entry kept when it names a file or names nothing now (a drive not mounted, a file moved
+// away for a while: choosing it says it is gone); a folder, a device or a relative name is not.
+bool MayBeAFile(const QString& path) {
+  const QFileInfo entry(path);
+  return entry.isAbsolute() && (entry.isFile() || !entry.exists());
+}
+
 }  // namespace
 
-QStringList RecentFiles() { return WindowSettings().value(kKey).toStringList(); }
+QStringList RecentFiles(qsizetype* dropped) {
+  const QStringList stored = WindowSettings().value(kKey).toStringList();
+  QStringList files;
+  for (const QString& path : stored) {
+    if (files.size() < kMaxRecentFiles && MayBeAFile(path) && !files.contains(path)) {
+      files.append(path);
+    }
+  }
+  if (files != stored) Keep(files);
+  if (dropped != nullptr) *dropped = stored.size() - files.size();
+  return files;
+}
 
 void AddRecentFile(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
@@ -32,7 +50,8 @@ void DropRecentFile(const QString& path) {
 
 void FillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open) {
   menu.clear();
-  const QStringList files = RecentFiles();
+  qsizetype dropped = 0;
+  const QStringList files = RecentFiles(&dropped);
   if (files.isEmpty()) menu.addAction(QObject::tr("No recent files"))->setEnabled(false);
   for (qsizetype i = 0; i < files.size(); ++i) {
     const QString path = files[i];
@@ -40,6 +59,12 @@ void FillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open
     QAction* item =
         menu.addAction(QString("&%1  %2").arg((i + 1) % 10).arg(QString(path).replace('&', "&&")));
     QObject::connect(item, &QAction::triggered, &menu, [open, path] { open(path); });
+  }
+  if (dropped > 0) {
+    menu.addAction(QObject::tr("%1 entries beyond the last %2 files, or not files, were dropped")
+                       .arg(dropped)
+                       .arg(kMaxRecentFiles))
+        ->setEnabled(false);
   }
 }
 

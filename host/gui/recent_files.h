@@ -15,7 +15,10 @@ namespace stamp::gui {
 
 inline constexpr qsizetype kMaxRecentFiles = 10;
 
-QStringList RecentFiles();
+// The settings' list, read without trusting it: entries that are not files (a folder, a device,
+// a relative name) and repeats are dropped, at most kMaxRecentFiles kept, and the list stored so.
+// *dropped, when given, counts the entries dropped.
+QStringList RecentFiles(qsizetype* dropped = nullptr);
 // Puts path first, dropping its older place and the oldest file beyond the limit.
 void AddRecentFile(const QString& path);
 void DropRecentFile(const QString& path);

@@ -1,6 +1,7 @@
 // The window's own settings between runs (its size and place, the recent files, the last new
-// canvas's size), kept with Qt's settings in $XDG_CONFIG_HOME/stamp-host/window.conf, else
-// ~/.config/stamp-host/window.conf. The tool's settings stay in the application profile.
+// canvas's size), kept in window.conf in the host's configuration folder (HostUserFolder in
+// host/commands/command_line.h), else where Qt keeps settings. The tool's settings stay in the
+// application profile.
 #pragma once
 
 #include <QSettings>

@@ -163,15 +163,31 @@ void Work::Clear() {
 }
 
 std::string Work::Open(const QString& path, ora::ReadProgress progress,
-                       std::vector<std::string>* notes) {
-  ora::LayeredPicture drawing;
-  if (std::string error = ora::ReadOra(path.toStdString(), drawing, progress, notes);
-      !error.empty()) {
-    return error;
-  }
-  if (std::string error = Resize(drawing.width, drawing.height); !error.empty()) return error;
-  Load(drawing);
+                       std::vector<std::string>* notes,
+                       const std::function<bool(int32_t width, int32_t height)>& allowSize) {
+  // The layers are decoded straight into the record's buffers once the file has been checked,
+  // so opening costs the record and a row, not a second copy of the drawing.
+  bool placed = false;
+  const ora::LayerPlace place = [this, &placed, &allowSize](int32_t width, int32_t height,
+                                                            ora::LayerTargets& targets) {
+    if (!allowSize(width, height)) return std::string(ora::kReadStopped);
+    if (std::string error = Resize(width, height); !error.empty()) return error;
+    host::HostRecord& record = session_->record();
+    for (int layer = 0; layer < ora::kLayerCount; ++layer) {
+      targets[size_t(layer)] = record.buffer(stamp_rec_layer_buffer(layer));
+    }
+    placed = true;
+    return std::string();
+  };
+  const std::string error = ora::ReadOraInPlace(path.toStdString(), place, progress, notes);
+  if (!error.empty() && !placed) return error;
   history_.Clear();
+  if (!error.empty()) {
+    Clear();
+    return error + " (the file changed while it was read; the canvas is left white)";
+  }
+  session_->LayersChanged();
+  emit LayersChanged();
   MarkSaved(path);
   return {};
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,9 +68,13 @@ class Work : public QObject {
   // White layers of the canvas's size, no history, no file: a new drawing.
   void Clear();
   // The drawing in the OpenRaster file replaces this one, at its own size, and is saved there.
-  // ora::kReadStopped when progress stopped the read; notes as ora::ReadOra gives them.
-  std::string Open(const QString& path, ora::ReadProgress progress,
-                   std::vector<std::string>* notes);
+  // Its layers are decoded straight into the record once the file is checked
+  // (ora::ReadOraInPlace). ora::kReadStopped when progress stopped the read; notes as
+  // ora::ReadOra gives them. allowSize, once the file is checked, says whether a canvas of the
+  // drawing's size may be made (the window asks about one that needs much memory); when it says
+  // no, the drawing is unchanged and the reason is kReadStopped.
+  std::string Open(const QString& path, ora::ReadProgress progress, std::vector<std::string>* notes,
+                   const std::function<bool(int32_t width, int32_t height)>& allowSize);
   // A drawing recovered from an autosave: it replaces this one, unsaved.
   std::string Recover(const ora::LayeredPicture& drawing);
   std::string Save(const QString& path);

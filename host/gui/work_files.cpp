@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "host/gui/canvas_size_dialog.h"
 #include "host/gui/file_kind.h"
 #include "host/gui/read_progress_dialog.h"
 #include "host/gui/recent_files.h"
@@ -74,7 +75,9 @@ void StampWindow::OpenWorkFrom(const QString& path) {
   std::vector<std::string> notes;
   {
     ReadProgressDialog reading(this, path);
-    error = work_->Open(path, reading.progress(), &notes);
+    error = work_->Open(path, reading.progress(), &notes, [this](int32_t width, int32_t height) {
+      return ConfirmCanvasMemory(this, width, height);
+    });
   }
   if (error == ora::kReadStopped) {
     return statusBar()->showMessage(tr("Stopped reading %1; the drawing is unchanged").arg(path));
@@ -117,6 +120,7 @@ void StampWindow::OpenRecent(const QString& path) {
 }
 
 bool StampWindow::ResizeCanvas(int32_t width, int32_t height) {
+  if (!ConfirmCanvasMemory(this, width, height)) return false;
   const std::string error = work_->Resize(width, height);
   if (error.empty()) return true;
   Warn(tr("Canvas size"), tr("%1.\nThe drawing is unchanged.").arg(QString::fromStdString(error)));

@@ -4,8 +4,10 @@
 // on a side).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,5 +39,21 @@ std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& pi
 // far the read is and may stop it (read_progress.h).
 std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
                     const ReadProgress& progress = {}, std::vector<std::string>* notes = nullptr);
+
+// The three layer buffers of a canvas, layer 0 first, each width x height x 3 bytes.
+using LayerTargets = std::array<uint8_t*, kLayerCount>;
+// Makes the canvas width x height ready and fills targets with its layer buffers; gives "" or
+// why it cannot.
+using LayerPlace = std::function<std::string(int32_t width, int32_t height, LayerTargets& targets)>;
+
+// Reads the file as ReadOra does, refusing what it refuses, but with no copy of the layers: each
+// layer is decoded once row by row to check it, keeping nothing, then place is asked for the
+// buffers and each layer is decoded again straight into its own. The read costs the buffers plus
+// one layer's entry and a row. A refusal before place is called leaves everything as it was; one
+// after it (only a file changed between the two passes) leaves part of the drawing in the
+// buffers. progress may stop the first pass only, so a stopped read changes nothing.
+std::string ReadOraInPlace(const std::filesystem::path& path, const LayerPlace& place,
+                           const ReadProgress& progress = {},
+                           std::vector<std::string>* notes = nullptr);
 
 }  // namespace stamp::ora

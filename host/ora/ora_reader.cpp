@@ -126,13 +126,14 @@ std::optional<std::string> LayerNote(const StackLayer& layer) {
   return std::nullopt;
 }
 
-std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& picture,
+// Decodes every layer of the file into targets (layer 0 first), or with nullptr targets checks
+// each one, keeping nothing.
+std::string ReadLayers(zip_t* archive, const Stack& stack, const LayerTargets& targets,
                        const ReadProgress& progress) {
-  picture.width = static_cast<int32_t>(stack.width);
-  picture.height = static_cast<int32_t>(stack.height);
+  const auto width = static_cast<int32_t>(stack.width);
+  const auto height = static_cast<int32_t>(stack.height);
   const size_t limit =
-      static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height) * kPngBytesPerPixel +
-      kPngMargin;
+      static_cast<size_t>(width) * static_cast<size_t>(height) * kPngBytesPerPixel + kPngMargin;
   for (size_t i = 0; i < stack.layers.size(); ++i) {
     const StackLayer& layer = stack.layers[i];
     if (layer.x != 0 || layer.y != 0) return layer.src + " does not lie at the picture's corner";
@@ -146,11 +147,10 @@ std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& pictu
       return error;
     }
     // stack.xml lists the front layer first.
-    Bytes& pixels = picture.layers[static_cast<size_t>(kLayerCount) - 1 - i];
+    uint8_t* pixels = targets[static_cast<size_t>(kLayerCount) - 1 - i];
     const double opacity = layer.hidden ? 0.0 : layer.opacity;
-    if (std::string error =
-            DecodeLayerOverWhite(layer.src, png, picture.width, picture.height, opacity, pixels,
-                                 Stretch(progress, start + half, half));
+    if (std::string error = DecodeLayerOverWhite(layer.src, png, width, height, opacity, pixels,
+                                                 Stretch(progress, start + half, half));
         !error.empty()) {
       return error;
     }
@@ -158,26 +158,67 @@ std::string ReadLayers(zip_t* archive, const Stack& stack, LayeredPicture& pictu
   return {};
 }
 
-}  // namespace
-
-std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
-                    const ReadProgress& progress, std::vector<std::string>* notes) try {
-  std::string error;
-  const ZipArchive archive = OpenAdmittedZip(path.string(), error);
-  if (!archive) return error;
-  Stack stack;
-  LayeredPicture read;
+// The archive opened and its names, mimetype and stack checked; nullptr and why if not.
+ZipArchive OpenStack(const std::filesystem::path& path, Stack& stack, std::string& error) {
+  ZipArchive archive = OpenAdmittedZip(path.string(), error);
+  if (!archive) return nullptr;
   for (const auto& step : {CheckEntryNames, CheckMimeType}) {
-    if (error = step(archive.get()); !error.empty()) return error;
+    if (error = step(archive.get()); !error.empty()) return nullptr;
   }
-  if (error = ReadStack(archive.get(), stack); !error.empty()) return error;
-  if (error = ReadLayers(archive.get(), stack, read, progress); !error.empty()) return error;
-  picture = std::move(read);
+  if (error = ReadStack(archive.get(), stack); !error.empty()) return nullptr;
+  return archive;
+}
+
+void AddNotes(const Stack& stack, std::vector<std::string>* notes) {
   for (const StackLayer& layer : stack.layers) {
     if (const std::optional<std::string> note = LayerNote(layer); note && notes != nullptr) {
       notes->push_back(*note);
     }
   }
+}
+
+}  // namespace
+
+std::string ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
+                    const ReadProgress& progress, std::vector<std::string>* notes) try {
+  std::string error;
+  Stack stack;
+  const ZipArchive archive = OpenStack(path, stack, error);
+  if (!archive) return error;
+  LayeredPicture read{static_cast<int32_t>(stack.width), static_cast<int32_t>(stack.height), {}};
+  LayerTargets targets{};
+  for (int k = 0; k < kLayerCount; ++k) {
+    read.layers[size_t(k)].resize(read.LayerBytes());
+    targets[size_t(k)] = read.layers[size_t(k)].data();
+  }
+  if (error = ReadLayers(archive.get(), stack, targets, progress); !error.empty()) return error;
+  picture = std::move(read);
+  AddNotes(stack, notes);
+  return {};
+} catch (const std::bad_alloc&) {
+  return "there is not enough memory to read " + path.string();
+}
+
+std::string ReadOraInPlace(const std::filesystem::path& path, const LayerPlace& place,
+                           const ReadProgress& progress, std::vector<std::string>* notes) try {
+  std::string error;
+  Stack stack;
+  const ZipArchive archive = OpenStack(path, stack, error);
+  if (!archive) return error;
+  if (error = ReadLayers(archive.get(), stack, {}, Stretch(progress, 0, 0.5)); !error.empty()) {
+    return error;
+  }
+  LayerTargets targets{};
+  const auto width = static_cast<int32_t>(stack.width);
+  const auto height = static_cast<int32_t>(stack.height);
+  if (error = place(width, height, targets); !error.empty()) return error;
+  // The file was read whole once; only a change to it meanwhile can fail here.
+  const ReadProgress reportOnly = [&progress](double done) {
+    GoOn(progress, 0.5 + done / 2);
+    return true;
+  };
+  if (error = ReadLayers(archive.get(), stack, targets, reportOnly); !error.empty()) return error;
+  AddNotes(stack, notes);
   return {};
 } catch (const std::bad_alloc&) {
   return "there is not enough memory to read " + path.string();

@@ -8,8 +8,8 @@
 namespace stamp::ora {
 
 std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
-                                 int32_t width, int32_t height, double opacity,
-                                 std::vector<uint8_t>& pixels, const ReadProgress& progress) {
+                                 int32_t width, int32_t height, double opacity, uint8_t* pixels,
+                                 const ReadProgress& progress) {
   if (!host::PngReader::HasSignature(png)) return name + " is not a PNG picture";
   host::PngReader reader(png);
   if (!reader.ReadHeader()) return name + " is damaged: " + reader.error();
@@ -22,21 +22,19 @@ std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint
     return name + " is damaged: " + std::to_string(png.size()) +
            " bytes cannot hold a picture of its size";
   }
-  std::vector<uint8_t> rgba;
-  if (!reader.ReadRgba(rgba, progress)) {
-    return reader.error().empty() ? kReadStopped : name + " is damaged: " + reader.error();
-  }
-
   const auto layerOpacity = static_cast<uint32_t>(std::lround(opacity * host::kFullOpacity));
-  const size_t inRowBytes = static_cast<size_t>(width) * host::kRgbaBytes;
-  const size_t outRowBytes = static_cast<size_t>(width) * kBytesPerPixel;
-  pixels.resize(outRowBytes * static_cast<size_t>(height));
-  for (int32_t y = 0; y < height; ++y) {
-    // The record keeps the bottom row first.
-    host::RgbaRowOverWhite(rgba.data() + static_cast<size_t>(y) * inRowBytes,
-                           static_cast<uint32_t>(width), layerOpacity,
-                           pixels.data() + static_cast<size_t>(height - 1 - y) * outRowBytes);
-  }
+  const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
+  // Each row goes straight into its place: the record keeps the bottom row first. A check
+  // lays every row into one row of its own.
+  std::vector<uint8_t> dropped(pixels == nullptr ? rowBytes : 0);
+  uint8_t* next = pixels == nullptr ? nullptr : pixels + rowBytes * static_cast<size_t>(height);
+  const bool read = reader.ReadRowByRow(
+      [&](const uint8_t* rgba) {
+        uint8_t* row = pixels == nullptr ? dropped.data() : (next -= rowBytes);
+        host::RgbaRowOverWhite(rgba, static_cast<uint32_t>(width), layerOpacity, row);
+      },
+      progress);
+  if (!read) return reader.error().empty() ? kReadStopped : name + " is damaged: " + reader.error();
   return {};
 }
 

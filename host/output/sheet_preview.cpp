@@ -55,6 +55,11 @@ void DrawCell(const RasterView& raster, const platform::DecodedBmp& sheet, int32
   DrawCentredText(dc, number, box);
 }
 
+// The drawn preview's pixels as the PNG writer takes them.
+Picture24 PreviewPicture(const std::vector<uint8_t>& pixels) {
+  return {kWidth, kHeight, pixels, size_t{kWidth} * 3, ChannelOrder::kBgr, true};
+}
+
 }  // namespace
 
 std::string DrawSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& pixels) {
@@ -78,8 +83,13 @@ std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
                               const std::filesystem::path& path) {
   std::vector<uint8_t> pixels;
   if (std::string why = DrawSheetPreview(sheet, pixels); !why.empty()) return why;
-  const Picture24 picture{kWidth, kHeight, pixels, size_t{kWidth} * 3, ChannelOrder::kBgr, true};
-  return WritePng(path, picture);
+  return WritePng(path, PreviewPicture(pixels));
+}
+
+std::string EncodeSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& png) {
+  std::vector<uint8_t> pixels;
+  if (std::string why = DrawSheetPreview(sheet, pixels); !why.empty()) return why;
+  return EncodePng(PreviewPicture(pixels), png);
 }
 
 }  // namespace stamp::host

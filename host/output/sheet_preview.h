@@ -21,5 +21,7 @@ std::string DrawSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint
 
 // Writes the preview as a PNG file; gives "" or why it was not written.
 std::string WriteSheetPreview(const platform::DecodedBmp& sheet, const std::filesystem::path& path);
+// The same PNG file in memory; gives "" and fills png, or why it was not encoded.
+std::string EncodeSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& png);
 
 }  // namespace stamp::host

@@ -14,29 +14,33 @@ using Bytes = std::span<const uint8_t>;
 
 constexpr char kBmpSignature[] = "BM";
 
-PictureRead Refused(const std::string& path, const std::string& why) {
-  return {std::nullopt, PictureRefusal(path, why)};
-}
-
-PictureRead DecodePngPicture(const std::string& path, Bytes file) {
+std::string DecodePngRows(const std::string& path, Bytes file, PictureRows& rows) {
   PngReader reader(file);
-  if (!reader.ReadHeader()) return Refused(path, reader.error());
+  if (!reader.ReadHeader()) return PictureRefusal(path, reader.error());
   if (const std::optional<std::string> problem =
           PictureSizeProblem(path, reader.width(), reader.height())) {
-    return {std::nullopt, *problem};
+    return *problem;
   }
-  if (!reader.CanHoldItsPicture()) return Refused(path, "the file is too short for its size");
-  std::vector<uint8_t> rgba;
-  if (!reader.ReadRgba(rgba)) return Refused(path, reader.error());
-  Picture picture{static_cast<int32_t>(reader.width()), static_cast<int32_t>(reader.height()), {}};
-  const size_t inRow = size_t{reader.width()} * kRgbaBytes;
-  const size_t outRow = size_t{reader.width()} * 3;
-  picture.pixels.resize(outRow * reader.height());
-  for (size_t y = 0; y < reader.height(); ++y) {
-    RgbaRowOverWhite(rgba.data() + y * inRow, reader.width(), kFullOpacity,
-                     picture.pixels.data() + y * outRow);
-  }
-  return {std::move(picture), {}};
+  if (!reader.CanHoldItsPicture())
+    return PictureRefusal(path, "the file is too short for its size");
+  rows.Size(static_cast<int32_t>(reader.width()), static_cast<int32_t>(reader.height()));
+  std::vector<uint8_t> bgr(size_t{reader.width()} * 3);
+  const bool read = reader.ReadRowByRow([&](const uint8_t* rgba) {
+    RgbaRowOverWhite(rgba, reader.width(), kFullOpacity, bgr.data());
+    rows.Row(bgr.data());
+  });
+  return read ? std::string() : PictureRefusal(path, reader.error());
+}
+
+std::string DecodeBmpRows(const std::string& path, Bytes file, PictureRows& rows) {
+  const PictureRead read = DecodeBmpPicture(path, file);
+  if (!read.picture) return read.error;
+  const Picture& picture = *read.picture;
+  rows.Size(picture.width, picture.height);
+  const size_t rowBytes = size_t(picture.width) * 3;
+  for (size_t y = 0; y < size_t(picture.height); ++y)
+    rows.Row(picture.pixels.data() + y * rowBytes);
+  return {};
 }
 
 }  // namespace
@@ -55,7 +59,7 @@ std::optional<std::string> PictureSizeProblem(const std::string& path, int64_t w
 
 PictureRead DecodeBmpPicture(const std::string& path, Bytes file) {
   platform::BmpDecodeResult decoded = platform::DecodeBmp(file);
-  if (!decoded.image) return Refused(path, decoded.error);
+  if (!decoded.image) return {std::nullopt, PictureRefusal(path, decoded.error)};
   const platform::BmpFormat& format = decoded.image->format;
   if (const std::optional<std::string> problem =
           PictureSizeProblem(path, format.width, format.height)) {
@@ -64,18 +68,18 @@ PictureRead DecodeBmpPicture(const std::string& path, Bytes file) {
   return {Picture{format.width, format.height, std::move(decoded.image->pixels)}, {}};
 }
 
-PictureRead ReadPicture(const std::string& path) try {
+std::string ReadPictureRows(const std::string& path, PictureRows& rows) try {
   std::string why;
   const std::optional<std::string> bytes =
       platform::ReadRegularFile(path, kMaxPictureFileBytes, &why);
-  if (!bytes) return {std::nullopt, why};
-  if (bytes->empty()) return Refused(path, "the file is empty");
+  if (!bytes) return why;
+  if (bytes->empty()) return PictureRefusal(path, "the file is empty");
   const Bytes file(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
-  if (bytes->starts_with(kBmpSignature)) return DecodeBmpPicture(path, file);
-  if (PngReader::HasSignature(file)) return DecodePngPicture(path, file);
-  return Refused(path, "it is neither a PNG nor a BMP picture");
+  if (bytes->starts_with(kBmpSignature)) return DecodeBmpRows(path, file, rows);
+  if (PngReader::HasSignature(file)) return DecodePngRows(path, file, rows);
+  return PictureRefusal(path, "it is neither a PNG nor a BMP picture");
 } catch (const std::bad_alloc&) {
-  return Refused(path, "there is not enough memory");
+  return PictureRefusal(path, "there is not enough memory");
 }
 
 }  // namespace stamp::host

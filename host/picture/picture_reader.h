@@ -1,8 +1,9 @@
 // A picture file read without trusting it: the file is admitted first (a regular file of at most
 // kMaxPictureFileBytes, opened without blocking, so a FIFO or a device is refused at once), its
 // size is checked against the canvas limits from its header before its pixels are allocated, and
-// it is decoded whole. BMP goes through the platform's own decoder, PNG through libpng (which
-// must read it to its end). Every refusal is one sentence naming the file.
+// its rows are handed on as they are decoded (a PNG that is not interlaced is never held whole).
+// BMP goes through the platform's own decoder, PNG through libpng (which must read it to its
+// end). Every refusal is one sentence naming the file.
 #pragma once
 
 #include <cstdint>
@@ -28,9 +29,19 @@ struct PictureRead {
   std::string error;  // why the file is refused, naming it, when picture is empty
 };
 
-// A PNG or BMP file.
-PictureRead ReadPicture(const std::string& path);
-// The bytes of a BMP file, as ReadPicture decodes them.
+// Where a picture's rows go as they are decoded: Size once its size is admitted, then Row for
+// each row, top row first, width pixels of 3 bytes (blue, green, red).
+class PictureRows {
+ public:
+  virtual ~PictureRows() = default;
+  virtual void Size(int32_t width, int32_t height) = 0;
+  virtual void Row(const uint8_t* pixels) = 0;
+};
+
+// A PNG or BMP file, row by row into rows; "" or why it is refused, naming it (after a refusal
+// rows may have had some of the rows).
+std::string ReadPictureRows(const std::string& path, PictureRows& rows);
+// The bytes of a BMP file, decoded whole as ReadPictureRows decodes them.
 PictureRead DecodeBmpPicture(const std::string& path, std::span<const uint8_t> file);
 
 // "PATH cannot be read: WHY".

@@ -57,6 +57,7 @@ struct PngReader::Decoder {
     if (setjmp(png_jmpbuf(png_)) != 0) return false;
     png_set_read_fn(png_, &input, ReadFromMemory);
     png_read_info(png_, info_);
+    storedPixelBits = uint32_t{png_get_bit_depth(png_, info_)} * png_get_channels(png_, info_);
     png_set_expand(png_);
     png_set_scale_16(png_);
     png_set_gray_to_rgb(png_);
@@ -83,6 +84,21 @@ struct PngReader::Decoder {
     return true;
   }
 
+  // One row after another into row; only for a file without interlacing.
+  bool ReadEachRow(png_bytep row, const std::function<void(const uint8_t*)>& handle,
+                   const PngProgress& progress) {
+    if (setjmp(png_jmpbuf(png_)) != 0) return false;
+    for (png_uint_32 y = 0; y < height; ++y) {
+      png_read_row(png_, row, nullptr);
+      handle(row);
+      if (y % kRowsPerReport == 0 && progress && !progress(static_cast<double>(y) / height)) {
+        return false;
+      }
+    }
+    png_read_end(png_, nullptr);
+    return true;
+  }
+
   bool Fail(const char* why) {
     error = why;
     return false;
@@ -92,6 +108,8 @@ struct PngReader::Decoder {
   std::string error;
   png_uint_32 width = 0;
   png_uint_32 height = 0;
+  uint32_t storedPixelBits = 1;  // of each pixel as the file stores it, before the conversions
+  bool interlaced() const { return passes_ > 1; }
 
  private:
   png_structp png_ = nullptr;
@@ -112,7 +130,7 @@ uint32_t PngReader::height() const { return decoder_->height; }
 const std::string& PngReader::error() const { return decoder_->error; }
 
 bool PngReader::CanHoldItsPicture() const {
-  const uint64_t rowBytes = 1 + (uint64_t{width()} + 7) / 8;
+  const uint64_t rowBytes = 1 + (uint64_t{width()} * decoder_->storedPixelBits + 7) / 8;
   return uint64_t{decoder_->input.size} * kMaxDeflateRatio >= rowBytes * height();
 }
 
@@ -122,6 +140,19 @@ bool PngReader::ReadRgba(std::vector<uint8_t>& rgba, const PngProgress& progress
   std::vector<png_bytep> rows(height());
   for (size_t y = 0; y < rows.size(); ++y) rows[y] = rgba.data() + y * rowBytes;
   return decoder_->ReadRows(rows.data(), progress);
+}
+
+bool PngReader::ReadRowByRow(const std::function<void(const uint8_t* rgba)>& row,
+                             const PngProgress& progress) {
+  const size_t rowBytes = size_t{width()} * kRgbaBytes;
+  if (decoder_->interlaced()) {
+    std::vector<uint8_t> rgba;
+    if (!ReadRgba(rgba, progress)) return false;
+    for (size_t y = 0; y < height(); ++y) row(rgba.data() + y * rowBytes);
+    return true;
+  }
+  std::vector<uint8_t> buffer(rowBytes);
+  return decoder_->ReadEachRow(buffer.data(), row, progress);
 }
 
 void RgbaRowOverWhite(const uint8_t* rgba, uint32_t width, uint32_t opacity, uint8_t* bgr) {

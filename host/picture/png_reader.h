@@ -34,13 +34,19 @@ class PngReader {
   bool ReadHeader();
   uint32_t width() const;
   uint32_t height() const;
-  // Whether the file's bytes could hold a picture of the header's size at all: deflate stores
-  // at most about 1032 bytes in one, so a shorter file is damaged, whatever it claims.
+  // Whether the file's bytes could hold a picture of the header's size at all, counted with its
+  // own bit depth and channels: deflate stores at most about 1032 bytes in one, so a shorter
+  // file is damaged, whatever it claims.
   bool CanHoldItsPicture() const;
   // Reads every row into rgba (width x height x 4 bytes, top row first), pass by pass, and the
   // rest of the file up to its end. False with error() on damage; false with error() empty when
   // progress stopped it.
   bool ReadRgba(std::vector<uint8_t>& rgba, const PngProgress& progress = {});
+  // Hands each row (width x 4 bytes, top row first) to row as it is decoded, through one row's
+  // buffer, and reads the rest of the file; an interlaced file is read whole first, since its
+  // passes fill every row. False as ReadRgba is.
+  bool ReadRowByRow(const std::function<void(const uint8_t* rgba)>& row,
+                    const PngProgress& progress = {});
 
   const std::string& error() const;
 

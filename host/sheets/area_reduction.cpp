@@ -10,27 +10,23 @@
 // by g_x x g_y, so both sums scale alike and the truncated quotient is the same byte. Here the
 // grid is not held in 16 bits, so pictures of every size the readers admit can be reduced.
 //
-// The sum is taken down each source column first (over the destination row's vertical taps) and
-// across those column sums after, so each source pixel is read about once per destination row.
+// The sum is taken across each source row first, as the row arrives (over the destination
+// column's horizontal taps), and that row's sums are added into the one or two destination rows
+// it lies under, with its vertical weight: a source row of s_y shrunk to d_y <= s_y spans d_y
+// positions, at most two destination rows of s_y each. Each source pixel is read once.
 #include "host/sheets/area_reduction.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace stamp::host {
+
 namespace {
 
 constexpr size_t kChannels = 3;
-using Sums = std::array<uint64_t, kChannels>;
-
-// A source pixel under a destination pixel, with the number of its sub-sample positions there.
-struct Tap {
-  uint32_t pixel;
-  uint64_t weight;
-};
 
 // The taps of destination pixel x along an axis of source pixels shrunk to destination.
+template <typename Tap>
 std::vector<Tap> AxisTaps(uint32_t x, uint32_t source, uint32_t destination) {
   const uint64_t begin = uint64_t{x} * source;
   const uint64_t end = begin + source;
@@ -43,40 +39,50 @@ std::vector<Tap> AxisTaps(uint32_t x, uint32_t source, uint32_t destination) {
   return taps;
 }
 
-// Each source column summed over the vertical taps of one destination row.
-void SumColumns(const Picture& source, const std::vector<Tap>& rows, std::vector<Sums>& columns) {
-  const size_t rowBytes = static_cast<size_t>(source.width) * kChannels;
-  std::fill(columns.begin(), columns.end(), Sums{});
-  for (const Tap& row : rows) {
-    const uint8_t* pixel = source.pixels.data() + row.pixel * rowBytes;
-    for (Sums& column : columns) {
-      for (size_t c = 0; c < kChannels; ++c) column[c] += row.weight * *pixel++;
+}  // namespace
+
+AreaReduction::AreaReduction(int32_t sourceWidth, int32_t sourceHeight, int32_t width,
+                             int32_t height)
+    : sourceWidth_(static_cast<uint32_t>(sourceWidth)),
+      sourceHeight_(static_cast<uint32_t>(sourceHeight)),
+      width_(width),
+      height_(height),
+      sums_(size_t(width) * size_t(height)),
+      across_(size_t(width)) {
+  for (int32_t x = 0; x < width; ++x) {
+    columnTaps_.push_back(AxisTaps<Tap>(uint32_t(x), sourceWidth_, uint32_t(width)));
+  }
+}
+
+void AreaReduction::AddRow(const uint8_t* pixels) {
+  const uint32_t k = nextRow_++;
+  for (size_t x = 0; x < across_.size(); ++x) {
+    across_[x] = Sums{};
+    for (const Tap& column : columnTaps_[x]) {
+      const uint8_t* pixel = pixels + size_t{column.pixel} * kChannels;
+      for (size_t c = 0; c < kChannels; ++c) across_[x][c] += column.weight * pixel[c];
+    }
+  }
+  // Source row k spans [k*d, (k+1)*d) of the vertical positions; destination row Y [Y*s, (Y+1)*s).
+  const uint64_t d = uint64_t(height_);
+  const uint64_t s = sourceHeight_;
+  const uint64_t begin = k * d;
+  const uint64_t end = begin + d;
+  for (uint64_t y = begin / s; y * s < end && y < d; ++y) {
+    const uint64_t weight = std::min(end, (y + 1) * s) - std::max(begin, y * s);
+    Sums* row = sums_.data() + y * size_t(width_);
+    for (size_t x = 0; x < across_.size(); ++x) {
+      for (size_t c = 0; c < kChannels; ++c) row[x][c] += weight * across_[x][c];
     }
   }
 }
 
-}  // namespace
-
-Picture ReduceAreaAverage(const Picture& source, int32_t width, int32_t height) {
-  const auto sourceWidth = static_cast<uint32_t>(source.width);
-  const auto sourceHeight = static_cast<uint32_t>(source.height);
-  Picture reduced{width, height, std::vector<uint8_t>(size_t(width) * size_t(height) * kChannels)};
-  const uint64_t count = uint64_t{sourceWidth} * sourceHeight;
-  std::vector<std::vector<Tap>> columnTaps;
-  for (int32_t x = 0; x < width; ++x) {
-    columnTaps.push_back(AxisTaps(uint32_t(x), sourceWidth, uint32_t(width)));
-  }
-  std::vector<Sums> columns(sourceWidth);
+Picture AreaReduction::Result() const {
+  const uint64_t count = uint64_t{sourceWidth_} * sourceHeight_;
+  Picture reduced{width_, height_, std::vector<uint8_t>(sums_.size() * kChannels)};
   uint8_t* out = reduced.pixels.data();
-  for (int32_t y = 0; y < height; ++y) {
-    SumColumns(source, AxisTaps(uint32_t(y), sourceHeight, uint32_t(height)), columns);
-    for (int32_t x = 0; x < width; ++x) {
-      Sums sums{};
-      for (const Tap& column : columnTaps[size_t(x)]) {
-        for (size_t c = 0; c < kChannels; ++c) sums[c] += column.weight * columns[column.pixel][c];
-      }
-      for (size_t c = 0; c < kChannels; ++c) *out++ = static_cast<uint8_t>(sums[c] / count);
-    }
+  for (const Sums& sums : sums_) {
+    for (size_t c = 0; c < kChannels; ++c) *out++ = static_cast<uint8_t>(sums[c] / count);
   }
   return reduced;
 }

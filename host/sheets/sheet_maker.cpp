@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "host/record/bmp_encoder.h"
-#include "host/sheets/area_reduction.h"
 
 namespace stamp::host {
 namespace {
@@ -22,16 +21,25 @@ int32_t Share(int32_t side, int32_t longer) {
 
 }  // namespace
 
-FittedPicture FitToCell(const Picture& picture) {
-  FittedPicture fitted{picture.width, picture.height, {}};
-  if (picture.width <= kCell && picture.height <= kCell) {
-    fitted.cell = picture;
-  } else if (picture.width >= picture.height) {
-    fitted.cell = ReduceAreaAverage(picture, kCell, Share(picture.height, picture.width));
+void CellFitting::Size(int32_t width, int32_t height) {
+  fitted_ = {width, height, Picture{width, height, {}}};
+  if (width <= kCell && height <= kCell) return;
+  if (width >= height) {
+    reduction_.emplace(width, height, kCell, Share(height, width));
   } else {
-    fitted.cell = ReduceAreaAverage(picture, Share(picture.width, picture.height), kCell);
+    reduction_.emplace(width, height, Share(width, height), kCell);
   }
-  return fitted;
+}
+
+void CellFitting::Row(const uint8_t* pixels) {
+  if (reduction_) return reduction_->AddRow(pixels);
+  std::vector<uint8_t>& kept = fitted_.cell.pixels;
+  kept.insert(kept.end(), pixels, pixels + size_t(fitted_.sourceWidth) * kPixelBytes);
+}
+
+FittedPicture CellFitting::Result() const {
+  if (!reduction_) return fitted_;
+  return {fitted_.sourceWidth, fitted_.sourceHeight, reduction_->Result()};
 }
 
 Sheet::Sheet(std::span<const FittedPicture> pictures)

@@ -6,12 +6,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "host/picture/picture_reader.h"
 #include "host/record/raster_view.h"
+#include "host/sheets/area_reduction.h"
 #include "stamp/plugin.h"
 
 namespace stamp::host {
@@ -25,7 +27,19 @@ struct FittedPicture {
   Picture cell;
 };
 
-FittedPicture FitToCell(const Picture& picture);
+// A picture fitted to its cell as its rows arrive (picture_reader.h): a larger picture is
+// reduced row by row, so only a row of it is held at a time.
+class CellFitting final : public PictureRows {
+ public:
+  void Size(int32_t width, int32_t height) override;
+  void Row(const uint8_t* pixels) override;
+  // Once every row has arrived.
+  FittedPicture Result() const;
+
+ private:
+  FittedPicture fitted_;
+  std::optional<AreaReduction> reduction_;  // when the picture is larger than a cell
+};
 
 // A 120 x 90 sheet in the record's layout (RasterView), as a 24-bit BMP stores its rows.
 class Sheet {

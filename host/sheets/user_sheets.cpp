@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <system_error>
 
+#include "platform/support/safe_file.h"
 #include "stamp/platform_host.h"
 #include "stamp/plugin.h"
 
@@ -18,10 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kDataFolder[] = "stamp-host";
 // The program the tool is told it runs in: it only takes the folder the name lies in.
 constexpr char kProgramName[] = "stamp-host";
-constexpr char kLinkSuffix[] = ".link-new";
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -37,16 +35,30 @@ bool IsDanglingLink(const fs::path& path) {
          ::stat(path.c_str(), &status) != 0;
 }
 
-// A new link at at, made beside it and renamed over a dangling one, so no moment lacks it.
+// A fresh link to sample beside at, under a name of this process's own that nothing held (a
+// second window links the same samples at once): "" when every name tried was taken.
+std::string MakeFreshLink(const fs::path& sample, const fs::path& at) {
+  for (int attempt = 0; attempt < platform::kTemporaryNameAttempts; ++attempt) {
+    std::string fresh = platform::TemporaryNameFor(at.string());
+    if (::symlink(sample.c_str(), fresh.c_str()) == 0) return fresh;
+    if (errno != EEXIST) return {};
+  }
+  return {};
+}
+
+// A link to sample at at where nothing stands there, or where a link that leads nowhere does: the
+// new link is made beside it and renamed over it, so no moment lacks it. Anything else at at (the
+// user's own file, or a link another window made meanwhile) is left as it is.
 bool LinkSample(const fs::path& sample, const fs::path& at, std::string& why) {
   struct stat status {};
   if (::lstat(at.c_str(), &status) != 0) {
     if (::symlink(sample.c_str(), at.c_str()) == 0 || errno == EEXIST) return true;
   } else if (IsDanglingLink(at)) {
-    const fs::path fresh = at.string() + kLinkSuffix;
-    ::unlink(fresh.c_str());
-    if (::symlink(sample.c_str(), fresh.c_str()) == 0 && ::rename(fresh.c_str(), at.c_str()) == 0)
-      return true;
+    const std::string fresh = MakeFreshLink(sample, at);
+    if (!fresh.empty() && ::rename(fresh.c_str(), at.c_str()) == 0) return true;
+    const int cause = errno;
+    if (!fresh.empty()) ::unlink(fresh.c_str());
+    errno = cause;
   } else {
     return true;
   }
@@ -55,17 +67,20 @@ bool LinkSample(const fs::path& sample, const fs::path& at, std::string& why) {
   return false;
 }
 
-}  // namespace
-
-std::optional<fs::path> UserSheetFolder() {
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/') {
-    return fs::path(data) / kDataFolder / STAMP_SHEET_FOLDER;
+// The links a window that was killed while linking left under its temporary names. Only a link
+// of that name whose window no longer runs goes: a file of the user's is never one.
+void RemoveStaleLinks(const fs::path& folder) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    struct stat status {};
+    if (platform::StaleTemporaryTarget(entry.path().filename().string()) &&
+        ::lstat(entry.path().c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+      ::unlink(entry.path().c_str());
+    }
   }
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    return fs::path(home) / ".local" / "share" / kDataFolder / STAMP_SHEET_FOLDER;
-  }
-  return std::nullopt;
 }
+
+}  // namespace
 
 std::optional<std::string> SheetFileName(const std::string& name, std::string& why) {
   const bool control = std::any_of(name.begin(), name.end(),
@@ -89,6 +104,7 @@ std::string PrepareUserSheetFolder(const fs::path& folder, const fs::path& sampl
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
     return "the sheet folder " + folder.string() + " cannot be written: " + std::strerror(errno);
   }
+  RemoveStaleLinks(folder);
   std::string why;
   for (const fs::directory_entry& entry : fs::directory_iterator(samples, error)) {
     const fs::path name = entry.path().filename();
@@ -98,8 +114,8 @@ std::string PrepareUserSheetFolder(const fs::path& folder, const fs::path& sampl
   return {};
 }
 
-std::string ShowUserSheetsToTool(const fs::path& hostFolder) {
-  const std::optional<fs::path> folder = UserSheetFolder();
+std::string ShowUserSheetsToTool(const std::optional<fs::path>& folder,
+                                 const fs::path& hostFolder) {
   if (!folder) return "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
   if (std::string why = PrepareUserSheetFolder(*folder, hostFolder / STAMP_SHEET_FOLDER);
       !why.empty())

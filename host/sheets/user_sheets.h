@@ -1,6 +1,6 @@
 // The user's own stamp sheets, in the folder the desktop's conventions give a program's data:
 // $XDG_DATA_HOME/stamp-host/stamp (an absolute XDG_DATA_HOME), else
-// ~/.local/share/stamp-host/stamp.
+// ~/.local/share/stamp-host/stamp (UserSheetFolder in host/commands/command_line.h).
 //
 // The tool lists the sheets of the stamp/ folder beside the program it runs in, and the host's
 // own samples lie in the host's folder, which an installed package keeps read-only. So the window
@@ -18,11 +18,9 @@ namespace stamp::host {
 
 inline constexpr char kSheetExtension[] = ".bmp";
 
-// nullopt when neither XDG_DATA_HOME nor HOME is set.
-std::optional<std::filesystem::path> UserSheetFolder();
-
-// Makes folder when missing, checks that it can be written, and links into it each sample sheet
-// of samples (a *.bmp file) whose name is free there or held by a link that leads nowhere.
+// Makes folder when missing, checks that it can be written, removes the links a killed window
+// left there under its temporary names, and links into it each sample sheet of samples (a *.bmp
+// file) whose name is free there or held by a link that leads nowhere.
 // Gives "" or one sentence naming the folder and what failed; the samples stay where they are.
 std::string PrepareUserSheetFolder(const std::filesystem::path& folder,
                                    const std::filesystem::path& samples);
@@ -32,9 +30,11 @@ std::string PrepareUserSheetFolder(const std::filesystem::path& folder,
 // or a control character.
 std::optional<std::string> SheetFileName(const std::string& name, std::string& why);
 
-// Prepares the user's folder with the samples of hostFolder/stamp and makes the tool take it
+// Prepares folder, the user's sheet folder (UserSheetFolder in host/commands/command_line.h;
+// nullopt when there is none), with the samples of hostFolder/stamp and makes the tool take it
 // for its stamp folder (the program path the platform reports lies beside it). Gives "" or why
 // the tool keeps listing the host's own samples instead.
-std::string ShowUserSheetsToTool(const std::filesystem::path& hostFolder);
+std::string ShowUserSheetsToTool(const std::optional<std::filesystem::path>& folder,
+                                 const std::filesystem::path& hostFolder);
 
 }  // namespace stamp::host

@@ -39,8 +39,9 @@ std::optional<std::string> ReadRegularFile(const std::string& path, uint64_t max
 // Creates the folder path lies in, when missing.
 bool MakeFolderFor(const std::string& path, std::string* why);
 
-// A replacement of the file at path being written. Open creates the folder when needed, checks
-// what stands at path and creates the temporary; the caller writes the whole new file to fd();
+// A replacement of the file at path being written. Open checks what stands at path (a path that
+// names no file, such as "dir/", is refused before anything is made), creates the folder when
+// needed and creates the temporary; the caller writes the whole new file to fd();
 // Commit flushes it to disk and renames it over path. An existing file keeps its permission
 // bits. A replacement not committed removes its temporary when destroyed, so on failure nothing
 // is left under a temporary name and the old file stays as it was.
@@ -53,6 +54,8 @@ class Replacement {
 
   bool Open(std::string* why);
   int fd() const { return fd_; }
+  // Writes all of bytes to the temporary, after what was written before.
+  bool Write(std::string_view bytes, std::string* why);
   bool Commit(std::string* why);
 
  private:
@@ -62,6 +65,13 @@ class Replacement {
   std::string temporary_;
   int fd_ = -1;
 };
+
+// How many fresh names a writer tries before it gives up: each is taken only by a name clash.
+inline constexpr int kTemporaryNameAttempts = 100;
+
+// A fresh, unpredictable temporary name beside target for this process (TARGET.tmp-PID-RANDOM),
+// for a file or link made there exclusively; POSIX only.
+std::string TemporaryNameFor(const std::string& target);
 
 // The name of the target a temporary beside it was written for, when name is such a temporary and
 // its writer no longer runs: what a killed replacement left, complete or not. nullopt otherwise.

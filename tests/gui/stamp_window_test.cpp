@@ -44,10 +44,12 @@
 #include <thread>
 #include <vector>
 
+#include "host/gui/canvas_size_dialog.h"
 #include "host/gui/canvas_view.h"
 #include "host/gui/history.h"
 #include "host/gui/new_sheet_dialog.h"
 #include "host/gui/panel_view.h"
+#include "host/gui/picture_file.h"
 #include "host/gui/quit_signals.h"
 #include "host/gui/recent_files.h"
 #include "host/gui/stamp_window.h"
@@ -55,6 +57,7 @@
 #include "host/gui/window_settings.h"
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
+#include "host/output/png_writer.h"
 #include "platform/support/text_encoding.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/host_record.h"
@@ -359,6 +362,8 @@ class StampWindowTest : public QObject {
   void everyLeftDrawingIsOfferedAndTheFolderKeptClean();
   void aRecoveredDrawingSurvivesAKillAtAnyMoment();
   void aSheetFromPicturesIsSavedLoadedAndListed();
+  void twoWindowsStartedTogetherBothListEverySample();
+  void aPictureTheSheetMakerTakesOpens();
   void cleanup();
 
  private:
@@ -785,7 +790,8 @@ void StampWindowTest::filesFromOutsideOpenByTheirKind() {
 }
 
 // File > Open recent lists the last ten drawings and pictures opened or saved, newest first; a
-// file chosen there comes first again, and one that is gone is taken off with a message.
+// file chosen there comes first again, and one that is gone is taken off with a message. A list
+// read from the settings is capped and cleaned as well.
 void StampWindowTest::recentFilesKeepTheLastTen() {
   WindowSettings().remove("recent/files");
   QVERIFY(Open(kSmallSide));
@@ -808,6 +814,16 @@ void StampWindowTest::recentFilesKeepTheLastTen() {
   item(4)->trigger();
   QCOMPARE(RecentFiles().front(), saved[5]);
   QVERIFY(window_->windowTitle().startsWith("recent-") && !window_->work().unsaved());
+  // Settings written elsewhere: a folder, a relative name and 10,000 repeats are read as ten
+  // files (a missing one kept) and one message.
+  QStringList stored{folder_.path(), "relative.ora"};
+  for (int i = 0; i < 10000; ++i) stored.append(saved[i % saved.size()]);
+  WindowSettings().setValue("recent/files", stored);
+  QCOMPARE(item(kMaxRecentFiles)->text(),
+           QString("%1 entries beyond the last 10 files, or not files, were dropped")
+               .arg(stored.size() - kMaxRecentFiles));
+  QCOMPARE(menu->actions().size(), kMaxRecentFiles + 1);
+  QCOMPARE(RecentFiles(), saved.mid(0, kMaxRecentFiles));
 }
 
 // stamp-host gui FILE opens the drawing: it is the first of the recent files while the window
@@ -849,9 +865,83 @@ void StampWindowTest::theCommandLineOpensADrawingAndASignalEndsIt() {
   QVERIFY(sinceSignal.elapsed() < 3 * std::chrono::milliseconds(QuitSignals::kGrace).count());
 }
 
+// Two windows started at once lay the samples into one sheet folder, a fresh one and one holding
+// an old install's dangling links: neither says it could not link a sample, and every sample is
+// listed. (Run by hand for 20 rounds; a few here.)
+void StampWindowTest::twoWindowsStartedTogetherBothListEverySample() {
+  constexpr int kRounds = 4;
+  const fs::path samples = kHostFolder / STAMP_SHEET_FOLDER;
+  for (int round = 0; round < kRounds; ++round) {
+    const QString base = folder_.filePath(QString("together-%1").arg(round));
+    const fs::path sheets = fs::path(base.toStdString()) / "data/stamp-host" / STAMP_SHEET_FOLDER;
+    fs::create_directories(sheets);
+    if (round % 2 == 1) {
+      for (const auto& sample : fs::directory_iterator(samples)) {
+        fs::create_symlink(base.toStdString() + "/old-install", sheets / sample.path().filename());
+      }
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const char* kind : {"DATA", "STATE", "CONFIG"}) {
+      environment.insert(QString("XDG_%1_HOME").arg(kind), base + "/" + QString(kind).toLower());
+    }
+    QProcess windows[2];
+    for (QProcess& window : windows) {
+      window.setProcessEnvironment(environment);
+      window.start(STAMP_HOST_EXE, {"gui", "--profile", base + "/p.ini", "--canvas", "200x200"});
+    }
+    for (QProcess& window : windows) {
+      QVERIFY(window.waitForStarted());
+      const QString lock =
+          base + QString("/state/stamp-host/autosave-%1.lock").arg(window.processId());
+      QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 60000);
+    }
+    for (QProcess& window : windows) {
+      window.terminate();
+      QVERIFY(window.waitForFinished(60000));
+      const QByteArray said = window.readAllStandardError();
+      QVERIFY2(!said.contains("cannot link"), said.constData());
+    }
+    for (const auto& sample : fs::directory_iterator(samples)) {
+      const fs::path listed = sheets / sample.path().filename();
+      QVERIFY2(fs::is_symlink(listed) && fs::equivalent(listed, sample.path()), listed.c_str());
+    }
+  }
+}
+
+// A picture whose size a canvas can hold opens as it does in the sheet maker, also one that
+// needs more than Qt's own allocation limit (8200 x 8200 at 4 bytes a pixel is 269 MB).
+void StampWindowTest::aPictureTheSheetMakerTakesOpens() {
+  constexpr int32_t kSide = 8200;
+  const std::string path = folder_.filePath("large.png").toStdString();
+  const host::RowPicture grey{kSide, kSide, host::ChannelOrder::kRgb,
+                              [](int32_t, uint8_t* row) { std::fill_n(row, kSide * 3, 0x80); }};
+  QCOMPARE(host::WritePng(path, grey), std::string());
+  const PictureFile file = ReadPictureFile(QString::fromStdString(path));
+  QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+  QCOMPARE(file.image.size(), QSize(kSide, kSide));
+}
+
 // New canvas asks the size first: one the record can hold starts white layers of that size and
 // is offered the next time; one it cannot hold keeps OK disabled, saying why, and changes nothing.
 void StampWindowTest::newCanvasAsksTheSize() {
+  // A size whose record needs more than half the machine's memory is asked about, naming it.
+  constexpr uint64_t kGiB = uint64_t{1} << 30;
+  struct MemoryCase {
+    int32_t side;
+    uint64_t memory;
+    QString question;
+  };
+  for (const MemoryCase& c : {
+           MemoryCase{200, kGiB, {}},
+           MemoryCase{8000, kGiB,
+                      "A canvas of 8000x8000 needs 1464 MB of memory, more than half of this "
+                      "machine's 1024 MB. Make it anyway?"},
+           MemoryCase{8000, 4 * kGiB, {}},
+           MemoryCase{8000, 0, {}},
+       }) {
+    QCOMPARE(LargeCanvasQuestion(c.side, c.side, c.memory), c.question);
+  }
   WindowSettings().remove("canvas/size");
   QVERIFY(Open(kSmallSide));
   struct SizeCase {

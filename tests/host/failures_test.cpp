@@ -27,6 +27,20 @@ TEST_F(HostFailure, MalformedScriptExitsTwoNamingTheLineBeforeAnythingRuns) {
   EXPECT_FALSE(fs::exists(folder_ / "p.ini"));
 }
 
+// A name that is not UTF-8 (the file is there) is refused by its name, shown escaped, before any
+// window or display is needed: the window's names could not carry it.
+TEST_F(HostFailure, TheWindowRefusesANameThatIsNotUtf8ByName) {
+#ifndef STAMP_HOST_GUI
+  GTEST_SKIP() << "built without the window";
+#endif
+  WriteFile(folder_ / "bad\xff.ora", "");
+  const HostRun run = Host({"gui", "--profile", "p.ini", "bad\xff.ora"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err,
+            "stamp-host gui: cannot open bad\\xff.ora: the window opens only files whose "
+            "names are UTF-8; rename it\n");
+}
+
 // Help is printed and ends with 0; a malformed command line ends with 2, its reason (where the
 // command names one first) and the command's usage.
 TEST_F(HostProcessTest, HelpAndMalformedCommandLinesGiveTheUsage) {

@@ -226,5 +226,41 @@ TEST_F(SheetMake, PicturesThatCannotBeUsedAreNamedAndNoSheetIsWritten) {
   }
 }
 
+// The sheet and its preview are written both or neither; a pair that names one file, or an OUT
+// that names no file, is refused before anything is made. The user's old.bmp stays as it was.
+TEST_F(SheetMake, TheSheetAndItsPreviewAreWrittenTogetherOrNotAtAll) {
+  ASSERT_TRUE(WriteBmp24(folder_ / "good.bmp", Raster(40, 40, 9)));
+  WriteFile(folder_ / "old.bmp", "old");
+  fs::create_directories(folder_ / "sub");
+  fs::create_directories(folder_ / "dir");
+  fs::create_symlink("old.bmp", folder_ / "link.bmp");
+  struct Case {
+    std::string out, preview;
+    std::string says;  // the end of what err says
+  };
+  const std::vector<Case> cases = {
+      {"s.bmp", "s.bmp", "cannot be written to the same file (s.bmp)\n"},
+      {"old.bmp", "sub/../old.bmp", "cannot be written to the same file (old.bmp)\n"},
+      {"link.bmp", "old.bmp", "cannot be written to the same file (link.bmp)\n"},
+      {"old.bmp", "dir", "cannot write dir: it is a folder; nothing written\n"},
+      {"old.bmp", "dir/", "cannot write dir/: it names a folder, not a file; nothing written\n"},
+      {"newdir/", "", "it names a folder, not a file; nothing written\n"},
+      {"newdir/s.bmp", "newdir/", "it names a folder, not a file; nothing written\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.out + " " + c.preview);
+    std::vector<std::string> args = {"sheet", "--make", c.out, "good.bmp"};
+    if (!c.preview.empty()) args.insert(args.end(), {"--preview", c.preview});
+    const HostRun run = Host(args);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.ends_with(c.says)) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(ReadFile(folder_ / "old.bmp"), "old");
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.bmp"));
+    EXPECT_FALSE(fs::exists(folder_ / "s.bmp"));
+    EXPECT_FALSE(fs::exists(folder_ / "newdir"));
+  }
+}
+
 }  // namespace
 }  // namespace stamp::test

@@ -25,6 +25,14 @@
 namespace stamp::ora {
 namespace {
 
+// A place that must not be asked for: the file is refused before any canvas is made ready.
+LayerPlace RefusedPlace() {
+  return [](int32_t, int32_t, LayerTargets&) {
+    ADD_FAILURE() << "the canvas was asked for";
+    return std::string("asked");
+  };
+}
+
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
@@ -273,6 +281,8 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
     const std::string error = ReadOra(path, picture);
     EXPECT_NE(error.find(bad.reason), std::string::npos) << bad.name << ": " << error;
     EXPECT_EQ(picture.layers, before.layers) << bad.name;
+    // Read in place, the same refusal comes before the canvas is asked for.
+    EXPECT_EQ(ReadOraInPlace(path, RefusedPlace()), error) << bad.name;
     fs::remove_all(path);
   }
 }
@@ -361,6 +371,21 @@ TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
     EXPECT_EQ(calls, stopAt + 1);
     EXPECT_EQ(picture.layers, before.layers);
   }
+  // Read in place: checked first (a stop there asks for no canvas), then decoded into the
+  // buffers given, with the same bytes.
+  EXPECT_EQ(ReadOraInPlace(path, RefusedPlace(), [](double) { return false; }), kReadStopped);
+  LayeredPicture placed{written.width, written.height, {}};
+  const auto place = [&placed](int32_t width, int32_t height, LayerTargets& targets) {
+    EXPECT_EQ(width, placed.width);
+    EXPECT_EQ(height, placed.height);
+    for (int k = 0; k < kLayerCount; ++k) {
+      placed.layers[size_t(k)].resize(placed.LayerBytes());
+      targets[size_t(k)] = placed.layers[size_t(k)].data();
+    }
+    return std::string();
+  };
+  ASSERT_EQ(ReadOraInPlace(path, place), "");
+  EXPECT_EQ(placed.layers, read.layers);
 }
 
 // A write that fails, on a full disk (a file size limit stands in for it) or into a read-only

@@ -17,6 +17,12 @@ struct DirectoryCloser {
   void operator()(DIR* directory) const { ::closedir(directory); }
 };
 
+// Whether the name given back opens this entry again: a backslash in it would become a slash,
+// and bytes that are not UTF-8 would come back as U+FFFD, naming another file or none.
+bool CanBeOpenedAgain(std::string_view name, std::u16string_view wide) {
+  return name.find('\\') == std::string_view::npos && ToUtf8(wide) == name;
+}
+
 // An enumeration in progress: the open folder and the name pattern.
 class FileSearch final : public Object {
  public:
@@ -31,7 +37,10 @@ class FileSearch final : public Object {
       const std::string_view name = entry->d_name;
       if (name == "." || name == "..") continue;
       const std::u16string wide = FromUtf8(name);
-      if (wide.size() >= PLAT_MAX_PATH || !MatchesPattern(pattern_, wide)) continue;
+      if (!CanBeOpenedAgain(name, wide) || wide.size() >= PLAT_MAX_PATH ||
+          !MatchesPattern(pattern_, wide)) {
+        continue;
+      }
       CopyTerminated(wide, data->fileName, PLAT_MAX_PATH);
       return true;
     }

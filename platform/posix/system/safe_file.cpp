@@ -14,7 +14,6 @@
 namespace stamp::platform {
 namespace {
 
-constexpr int kTemporaryNameAttempts = 100;
 constexpr size_t kReadBlock = 65536;
 
 std::string Reason(std::string_view what, const std::string& path) {
@@ -149,11 +148,19 @@ Replacement::~Replacement() {
 
 bool Replacement::Open(std::string* why) {
   std::optional<mode_t> mode;
-  if (!MakeFolderFor(path_, why) || !CheckTarget(path_, &mode, why)) return false;
+  const std::filesystem::path name = std::filesystem::path(path_).filename();
+  if (name.empty() || name == "." || name == "..") {
+    return Refuse(why, "cannot write " + path_ + ": it names a folder, not a file", false);
+  }
+  if (!CheckTarget(path_, &mode, why) || !MakeFolderFor(path_, why)) return false;
   RemoveStaleTemporaries(path_);
   fd_ = CreateTemporary(path_, &temporary_);
   if (fd_ < 0) return Refuse(why, Reason("cannot write", path_), false);
   return !mode || ::fchmod(fd_, *mode) == 0 || Failed(why);
+}
+
+bool Replacement::Write(std::string_view bytes, std::string* why) {
+  return WriteAll(fd_, bytes) || Refuse(why, Reason("cannot write", path_), false);
 }
 
 bool Replacement::Commit(std::string* why) {
@@ -181,8 +188,7 @@ bool Replacement::Failed(std::string* why) {
 bool ReplaceFileAtomically(const std::string& path, std::string_view text, std::string* why) {
   Replacement replacement(path);
   if (!replacement.Open(why)) return false;
-  if (!WriteAll(replacement.fd(), text)) return Refuse(why, Reason("cannot write", path), false);
-  return replacement.Commit(why);
+  return replacement.Write(text, why) && replacement.Commit(why);
 }
 
 }  // namespace stamp::platform

@@ -5,10 +5,11 @@
 
 #include <string>
 
+#include "platform/support/safe_file.h"
+
 namespace stamp::platform {
 
-// A fresh temporary name beside target, for this process.
-std::string TemporaryNameFor(const std::string& target);
+// TemporaryNameFor, in safe_file.h, gives the names.
 
 // Removes the regular files beside target that are its temporaries (of this form, or of the
 // older form TARGET.tmpPID-N) whose process no longer runs. Best effort: failures are ignored.
