@@ -5,10 +5,9 @@
 
 #include <string>
 
-#include "src/prepare/mul_table.h"
+#include "prepare/reference.h"
 #include "src/prepare/reduce.h"
 #include "src/prepare/rotate.h"
-#include "prepare/reference.h"
 #include "support/canvas_record.h"
 
 namespace stamp::bench {
@@ -29,7 +28,6 @@ struct Pictures {
 };
 
 void Rotate(benchmark::State& state, int32_t angle) {
-  BuildMulTable();
   Pictures pictures;
   for (auto _ : state) {
     RotateBilinear(CanvasView(pictures.dst), CanvasView(pictures.src), kCell, kCell, angle);

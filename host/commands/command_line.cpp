@@ -8,6 +8,8 @@
 
 #include "platform/support/text_encoding.h"
 
+#include "host/record/canvas_size.h"
+
 namespace stamp::host {
 namespace {
 
@@ -100,6 +102,14 @@ std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text
   const std::optional<int64_t> height = ParseCount(text.substr(x + 1));
   if (!width || !height) return std::nullopt;
   return std::pair(*width, *height);
+}
+
+std::string DefaultCanvasSize() {
+  return std::to_string(kDefaultCanvasWidth) + "x" + std::to_string(kDefaultCanvasHeight);
+}
+
+std::string CanvasOptionHelp() {
+  return "  --canvas WxH    canvas size in pixels (default " + DefaultCanvasSize() + ")\n";
 }
 
 }  // namespace stamp::host

@@ -43,6 +43,10 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
 // "--canvas WxH" as two numbers; nullopt when the text is not of that form. A number too large
 // for 64 bits saturates, so that it is refused as too large.
 std::optional<std::pair<int64_t, int64_t>> ParseCanvasSize(std::string_view text);
+// The canvas a host makes without "--canvas", as that option takes it (WIDTHxHEIGHT); and the
+// option's line in a command's help.
+std::string DefaultCanvasSize();
+std::string CanvasOptionHelp();
 
 // The profile a command uses without --profile; nullopt when the system names no place for it.
 // On Linux HostUserFolder(kConfig)/profile.ini; on Windows %APPDATA%\stamp-host\profile.ini

@@ -24,8 +24,9 @@ constexpr std::string_view kRunHelp =
     "  --out DIR       where save writes (default: the current folder)\n"
     "  --profile FILE  the application profile (default:\n"
     "                  $XDG_CONFIG_HOME/stamp-host/profile.ini or "
-    "~/.config/stamp-host/profile.ini)\n"
-    "  --canvas WxH    canvas size in pixels (default 480x640)\n"
+    "~/.config/stamp-host/profile.ini)\n";
+// What follows the canvas option's line (CanvasOptionHelp, which names the default).
+constexpr std::string_view kRunHelpAfterCanvas =
     "  --quiet         print only message boxes and errors\n\n"
     "Script lines: # begins a comment; numbers are decimal and may be negative; a relative\n"
     "PATH is taken from the script's folder; a result of 2 redraws the panel.\n";
@@ -46,13 +47,14 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
       ParseCommandLine(args, {"--out", "--profile", "--canvas"}, {"--quiet"}, error);
   if (!line) return Usage(err, error);
   if (line->help) {
-    out << "usage: stamp-host " << kRunUsage << "\n\n" << kRunHelp << ScriptLanguageHelp();
+    out << "usage: stamp-host " << kRunUsage << "\n\n"
+        << kRunHelp << CanvasOptionHelp() << kRunHelpAfterCanvas << ScriptLanguageHelp();
     return kExitOk;
   }
   if (line->positional.size() != 1) return Usage(err, "give one SCRIPT");
   const std::string& scriptName = line->positional[0];
-  const auto size = ParseCanvasSize(line->value("--canvas").value_or("480x640"));
-  if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
+  const auto size = ParseCanvasSize(line->value("--canvas").value_or(DefaultCanvasSize()));
+  if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as " + DefaultCanvasSize());
 
   HostLog log(out, err, line->flag("--quiet"));
   // Only a regular file: a FIFO would block, a device or folder is no script.

@@ -27,8 +27,9 @@ constexpr std::string_view kGuiHelp =
     "and press the pen on the canvas. Help > Help in the window says more.\n\n"
     "  --profile FILE  the application profile (default:\n"
     "                  $XDG_CONFIG_HOME/stamp-host/profile.ini or "
-    "~/.config/stamp-host/profile.ini)\n"
-    "  --canvas WxH    canvas size in pixels (default 480x640)\n"
+    "~/.config/stamp-host/profile.ini)\n";
+// What follows the canvas option's line (CanvasOptionHelp, which names the default).
+constexpr std::string_view kGuiHelpAfterCanvas =
     "  FILE            a drawing (.ora) to open, or a picture (PNG, JPEG, BMP) for layer 0\n\n"
     "Needs a display (DISPLAY or WAYLAND_DISPLAY), or QT_QPA_PLATFORM=offscreen.\n";
 
@@ -84,7 +85,8 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
       host::ParseCommandLine(args, {"--profile", "--canvas"}, {}, error);
   if (!line) return Usage(err, error);
   if (line->help) {
-    out << "usage: stamp-host " << kGuiUsage << "\n\n" << kGuiHelp;
+    out << "usage: stamp-host " << kGuiUsage << "\n\n"
+        << kGuiHelp << host::CanvasOptionHelp() << kGuiHelpAfterCanvas;
     return host::kExitOk;
   }
   if (line->positional.size() > 1) return Usage(err, "unexpected " + line->positional[1]);
@@ -95,8 +97,9 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
         << ": the window opens only files whose names are UTF-8; rename it\n";
     return host::kExitFailure;
   }
-  const auto size = host::ParseCanvasSize(line->value("--canvas").value_or("480x640"));
-  if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as 480x640");
+  const auto size =
+      host::ParseCanvasSize(line->value("--canvas").value_or(host::DefaultCanvasSize()));
+  if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as " + host::DefaultCanvasSize());
   if (std::string problem = host::CanvasSizeProblem(size->first, size->second); !problem.empty()) {
     err << "stamp-host gui: " << problem << "\n";
     return host::kExitFailure;

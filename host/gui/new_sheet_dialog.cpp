@@ -196,7 +196,7 @@ void NewSheetDialog::Save() {
 }
 
 void NewSheetFromPictures(QWidget* window, host::Session& session, const fs::path& hostFolder,
-                          const std::function<void(int32_t result)>& apply) {
+                          const std::function<void(const host::EventOutcome&)>& apply) {
   NewSheetDialog dialog(hostFolder, window);
   if (dialog.exec() != QDialog::Accepted) return;
   apply(

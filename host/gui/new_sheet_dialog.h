@@ -54,9 +54,9 @@ class NewSheetDialog : public QDialog {
 };
 
 // Runs the dialog over window; a saved sheet is loaded into the session's tool and apply gets
-// the export's result, for the window to show what changed.
+// what the load changed, for the window to show.
 void NewSheetFromPictures(QWidget* window, host::Session& session,
                           const std::filesystem::path& hostFolder,
-                          const std::function<void(int32_t result)>& apply);
+                          const std::function<void(const host::EventOutcome&)>& apply);
 
 }  // namespace stamp::gui

@@ -99,13 +99,14 @@ void StampWindow::BuildMenus() {
 
   QMenu* stamp = menuBar()->addMenu(tr("&Stamp"));
   stamp->addAction(tr("&Previous cell"), QKeySequence(Qt::Key_A), this,
-                   [this] { Apply(tr("Key A"), work_->session().calls().KeyA()); });
+                   [this] { Send(tr("Key A"), {host::EventKind::kKeyA}); });
   stamp->addAction(tr("&Next cell"), QKeySequence(Qt::Key_B), this,
-                   [this] { Apply(tr("Key B"), work_->session().calls().KeyB()); });
+                   [this] { Send(tr("Key B"), {host::EventKind::kKeyB}); });
   stamp->addSeparator();
   stamp->addAction(tr("New sheet from &pictures..."), this, [this] {
-    NewSheetFromPictures(this, work_->session(), work_->options().hostFolder,
-                         [this](int32_t result) { Apply(tr("New sheet loaded"), result); });
+    NewSheetFromPictures(
+        this, work_->session(), work_->options().hostFolder,
+        [this](const host::EventOutcome& outcome) { Apply(tr("New sheet loaded"), outcome); });
   });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -190,31 +191,23 @@ void StampWindow::AddZoomActions(QMenu* view) {
                   [this] { canvas_->SetZoom(0); });
 }
 
+// Each pen signal sends its event with the point it carries, and names it in the status line.
 void StampWindow::ConnectViews() {
-  connect(panel_, &PanelView::PenDown, this, [this](QPoint p) {
-    Apply(tr("Panel pen down at (%1, %2)").arg(p.x()).arg(p.y()),
-          work_->session().calls().SubmenuDown(p.x(), p.y()));
-  });
-  connect(panel_, &PanelView::PenMove, this, [this](QPoint p) {
-    Apply(tr("Panel pen move to (%1, %2)").arg(p.x()).arg(p.y()),
-          work_->session().calls().SubmenuMove(p.x(), p.y()));
-  });
-  connect(panel_, &PanelView::PenUp, this, [this](QPoint p) {
-    Apply(tr("Panel pen up at (%1, %2)").arg(p.x()).arg(p.y()),
-          work_->session().calls().SubmenuUp(p.x(), p.y()));
-  });
-  connect(canvas_, &CanvasView::PenDown, this, [this](QPoint p) {
-    Apply(tr("Pen down at (%1, %2)").arg(p.x()).arg(p.y()),
-          work_->session().calls().MouseDown(p.x(), p.y()));
-  });
-  connect(canvas_, &CanvasView::PenMove, this, [this](QPoint p) {
-    Apply(tr("Pen move to (%1, %2)").arg(p.x()).arg(p.y()),
-          work_->session().calls().MouseMove(p.x(), p.y()));
-  });
-  connect(canvas_, &CanvasView::PenUp, this, [this](QPoint p) {
-    Apply(tr("Pen up at (%1, %2)").arg(p.x()).arg(p.y()),
-          work_->session().calls().MouseUp(p.x(), p.y()));
-  });
+  const auto sender = [this](const QString& text, host::EventKind kind) {
+    return [this, text, kind](QPoint p) { Send(text.arg(p.x()).arg(p.y()), {kind, p.x(), p.y()}); };
+  };
+  connect(panel_, &PanelView::PenDown, this,
+          sender(tr("Panel pen down at (%1, %2)"), host::EventKind::kPanelDown));
+  connect(panel_, &PanelView::PenMove, this,
+          sender(tr("Panel pen move to (%1, %2)"), host::EventKind::kPanelMove));
+  connect(panel_, &PanelView::PenUp, this,
+          sender(tr("Panel pen up at (%1, %2)"), host::EventKind::kPanelUp));
+  connect(canvas_, &CanvasView::PenDown, this,
+          sender(tr("Pen down at (%1, %2)"), host::EventKind::kPenDown));
+  connect(canvas_, &CanvasView::PenMove, this,
+          sender(tr("Pen move to (%1, %2)"), host::EventKind::kPenMove));
+  connect(canvas_, &CanvasView::PenUp, this,
+          sender(tr("Pen up at (%1, %2)"), host::EventKind::kPenUp));
   connect(canvas_, &CanvasView::ViewChanged, this, &StampWindow::WriteView);
 }
 

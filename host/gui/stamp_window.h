@@ -81,8 +81,9 @@ class StampWindow : public QMainWindow {
   // Resize the work's canvas, saying why not in a message box; whether it has the size now.
   bool ResizeCanvas(int32_t width, int32_t height);
 
-  // What the controls do.
-  void Apply(const QString& event, int32_t result);
+  // What the controls do: an event sent through the session, and what it changed shown.
+  void Send(const QString& event, const host::PluginEvent& sent);
+  void Apply(const QString& event, const host::EventOutcome& outcome);
   void ShowCanvas();
   void ShowPanel();
   void WriteView();

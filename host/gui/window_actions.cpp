@@ -21,13 +21,11 @@
 namespace stamp::gui {
 namespace {
 
-QString ResultText(int32_t result, int32_t layer) {
-  switch (result) {
-    case STAMP_RESULT_PANEL_CHANGED: return QObject::tr("the panel changed");
-    case STAMP_RESULT_OVERLAY_CHANGED: return QObject::tr("preview");
-    case STAMP_RESULT_LAYER_CHANGED: return QObject::tr("stamped onto layer %1").arg(layer);
-    default: return QObject::tr("not taken");
-  }
+QString OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
+  if (outcome.panelChanged) return QObject::tr("the panel changed");
+  if (outcome.layerChanged) return QObject::tr("stamped onto layer %1").arg(layer);
+  if (outcome.canvasChanged) return QObject::tr("preview");
+  return QObject::tr("not taken");
 }
 
 QString SheetName(PlatApp* app) {
@@ -39,14 +37,16 @@ QString SheetName(PlatApp* app) {
 
 }  // namespace
 
-void StampWindow::Apply(const QString& event, int32_t result) {
-  host::Session& session = work_->session();
-  session.Act(result);
-  if (result == STAMP_RESULT_LAYER_CHANGED) work_->Stamped();
-  if (result == STAMP_RESULT_PANEL_CHANGED) ShowPanel();
-  if (result == STAMP_RESULT_OVERLAY_CHANGED || result == STAMP_RESULT_LAYER_CHANGED) ShowCanvas();
-  const int32_t layer = session.record().getInt(STAMP_REC_ACTIVE_LAYER);
-  statusBar()->showMessage(event + ": " + ResultText(result, layer));
+void StampWindow::Send(const QString& event, const host::PluginEvent& sent) {
+  Apply(event, work_->session().Send(sent));
+}
+
+void StampWindow::Apply(const QString& event, const host::EventOutcome& outcome) {
+  if (outcome.layerChanged) work_->Stamped();
+  if (outcome.panelChanged) ShowPanel();
+  if (outcome.canvasChanged) ShowCanvas();
+  const int32_t layer = work_->session().record().getInt(STAMP_REC_ACTIVE_LAYER);
+  statusBar()->showMessage(event + ": " + OutcomeText(outcome, layer));
 }
 
 void StampWindow::ShowCanvas() { canvas_->CanvasChanged(); }

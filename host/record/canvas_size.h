@@ -14,6 +14,10 @@ inline constexpr int64_t kMaxRecordBytes = INT32_MAX;
 inline constexpr int64_t kLowMemoryBytes = int64_t{1} << 32;
 inline constexpr int64_t kCanvasBufferCount = 8;
 
+// The canvas a host makes when its user names none.
+inline constexpr int32_t kDefaultCanvasWidth = 480;
+inline constexpr int32_t kDefaultCanvasHeight = 640;
+
 // Bytes of one canvas-sized buffer, computed without overflow.
 int64_t CanvasBufferBytes(int32_t width, int32_t height);
 

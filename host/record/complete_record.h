@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/record/canvas_size.h"
 #include "host/record/context_pair.h"
 #include "host/record/guarded_buffer.h"
 #include "host/record/raster_view.h"
@@ -23,8 +24,8 @@
 namespace stamp::host {
 
 struct HostRecordOptions {
-  int32_t canvasWidth = 480;
-  int32_t canvasHeight = 640;
+  int32_t canvasWidth = kDefaultCanvasWidth;
+  int32_t canvasHeight = kDefaultCanvasHeight;
   std::u16string hostDirectory;  // the record's form: backslashes, ending in a backslash
   std::string profilePath;       // the application object's INI file (UTF-8; need not exist)
   size_t guardBytes = GuardedBuffer::kDefaultGuardBytes;  // 0: no guard zones

@@ -27,19 +27,9 @@ PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
     throw std::runtime_error("cannot load the plug-in " + path.string() + ": " + why);
   }
   try {
-    Bind(exports_.init, Find("plg_init"));
-    Bind(exports_.destroy, Find("plg_destroy"));
-    Bind(exports_.info, Find("plg_info"));
-    Bind(exports_.version, Find("plg_version"));
-    Bind(exports_.updateSubmenu, Find("plg_update_submenu"));
-    Bind(exports_.submenuDown, Find("plg_submenu_down"));
-    Bind(exports_.submenuMove, Find("plg_submenu_move"));
-    Bind(exports_.submenuUp, Find("plg_submenu_up"));
-    Bind(exports_.mouseDown, Find("plg_mouse_down"));
-    Bind(exports_.mouseMove, Find("plg_mouse_move"));
-    Bind(exports_.mouseUp, Find("plg_mouse_up"));
-    Bind(exports_.keyA, Find("plg_key_a"));
-    Bind(exports_.keyB, Find("plg_key_b"));
+#define STAMP_BIND_EXPORT(type, name, member) Bind(exports_.member, Find(kExportNames.member));
+    STAMP_PLUGIN_EXPORTS(STAMP_BIND_EXPORT)
+#undef STAMP_BIND_EXPORT
   } catch (...) {
     CloseLibrary(library_);
     throw;

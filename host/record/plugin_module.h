@@ -1,5 +1,5 @@
 // The plug-in module, loaded with dlopen (RTLD_NOW | RTLD_LOCAL) on Linux or LoadLibraryW on
-// Windows, and its thirteen exports looked up by name. The module stays loaded for the life of
+// Windows, and its exports looked up by name. The module stays loaded for the life of
 // the object.
 #pragma once
 
@@ -9,22 +9,20 @@
 
 namespace stamp::host {
 
-// The exports as stamp/plugin.h types them.
+// The exports as stamp/plugin.h lists and types them, one slot each.
 struct PluginExports {
-  PlgInit* init;
-  PlgDestroy* destroy;
-  PlgInfo* info;
-  PlgVersion* version;
-  PlgUpdateSubmenu* updateSubmenu;
-  PlgSubmenuDown* submenuDown;
-  PlgSubmenuMove* submenuMove;
-  PlgSubmenuUp* submenuUp;
-  PlgMouseDown* mouseDown;
-  PlgMouseMove* mouseMove;
-  PlgMouseUp* mouseUp;
-  PlgKeyA* keyA;
-  PlgKeyB* keyB;
+#define STAMP_EXPORT_SLOT(type, name, member) type* member;
+  STAMP_PLUGIN_EXPORTS(STAMP_EXPORT_SLOT)
+#undef STAMP_EXPORT_SLOT
 };
+
+// Each export's name, in a table of the same slots.
+struct PluginExportNames {
+#define STAMP_EXPORT_NAME(type, name, member) const char* member = #name;
+  STAMP_PLUGIN_EXPORTS(STAMP_EXPORT_NAME)
+#undef STAMP_EXPORT_NAME
+};
+inline constexpr PluginExportNames kExportNames;
 
 // Where a host keeps the module: STAMP_PLUGIN_FOLDER/STAMP_MODULE_FILE in its folder.
 std::filesystem::path ModulePath(const std::filesystem::path& hostFolder);

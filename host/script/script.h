@@ -5,17 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "host/session/plugin_calls.h"
+
 namespace stamp::host {
 
 enum class Op {
-  kPanelDown,      // panel down X Y
-  kPanelMove,      // panel move X Y
-  kPanelUp,        // panel up X Y
-  kPenDown,        // pen down X Y
-  kPenMove,        // pen move X Y
-  kPenUp,          // pen up X Y
-  kKeyA,           // key a
-  kKeyB,           // key b
+  kEvent,          // panel down|move|up X Y, pen down|move|up X Y, key a|b: an event sent
   kLayer,          // layer N
   kView,           // view X Y SHIFT
   kUndo,           // undo
@@ -33,9 +28,10 @@ enum class Op {
 
 struct ScriptCommand {
   Op op;
-  int line;                      // 1-based line of the script text
-  std::vector<int32_t> numbers;  // the command's numbers, in order
-  std::string text;              // TEXT, PATH or NAME
+  int line;                                 // 1-based line of the script text
+  std::vector<int32_t> numbers;             // the command's numbers, in order
+  std::string text;                         // TEXT, PATH or NAME
+  EventKind event = EventKind::kPanelDown;  // which event kEvent sends
 };
 
 struct Script {

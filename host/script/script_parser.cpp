@@ -23,19 +23,20 @@ struct CommandForm {
   Argument argument;
   int numbers;
   std::string_view usage;
-  std::string_view summary;
+  std::string_view summary;  // an event's follows the name of its export
+  EventKind event = EventKind::kPanelDown;
 };
 
 constexpr CommandForm kScriptCommands[] = {
-    {"panel down", Op::kPanelDown, Argument::kNumbers, 2, "X Y", "plg_submenu_down(X, Y)"},
-    {"panel move", Op::kPanelMove, Argument::kNumbers, 2, "X Y", "plg_submenu_move(X, Y)"},
-    {"panel up", Op::kPanelUp, Argument::kNumbers, 2, "X Y", "plg_submenu_up(X, Y)"},
-    {"pen down", Op::kPenDown, Argument::kNumbers, 2, "X Y",
-     "plg_mouse_down(X, Y), view coordinates"},
-    {"pen move", Op::kPenMove, Argument::kNumbers, 2, "X Y", "plg_mouse_move(0, 0, X, Y)"},
-    {"pen up", Op::kPenUp, Argument::kNumbers, 2, "X Y", "plg_mouse_up(X, Y)"},
-    {"key a", Op::kKeyA, Argument::kNone, 0, "", "plg_key_a(): the previous cell"},
-    {"key b", Op::kKeyB, Argument::kNone, 0, "", "plg_key_b(): the next cell"},
+    {"panel down", Op::kEvent, Argument::kNumbers, 2, "X Y", "(X, Y)", EventKind::kPanelDown},
+    {"panel move", Op::kEvent, Argument::kNumbers, 2, "X Y", "(X, Y)", EventKind::kPanelMove},
+    {"panel up", Op::kEvent, Argument::kNumbers, 2, "X Y", "(X, Y)", EventKind::kPanelUp},
+    {"pen down", Op::kEvent, Argument::kNumbers, 2, "X Y", "(X, Y), view coordinates",
+     EventKind::kPenDown},
+    {"pen move", Op::kEvent, Argument::kNumbers, 2, "X Y", "(0, 0, X, Y)", EventKind::kPenMove},
+    {"pen up", Op::kEvent, Argument::kNumbers, 2, "X Y", "(X, Y)", EventKind::kPenUp},
+    {"key a", Op::kEvent, Argument::kNone, 0, "", "(): the previous cell", EventKind::kKeyA},
+    {"key b", Op::kEvent, Argument::kNone, 0, "", "(): the next cell", EventKind::kKeyB},
     {"layer", Op::kLayer, Argument::kNumbers, 1, "N", "activeLayer = N"},
     {"view", Op::kView, Argument::kNumbers, 3, "X Y SHIFT", "viewX, viewY, zoomShift"},
     {"undo", Op::kUndo, Argument::kNone, 0, "", "copy undoBuffer back into layer undoLayer"},
@@ -149,6 +150,7 @@ std::string ParseLine(std::string_view line, ScriptCommand& command) {
     const bool grouped = IsGroup(first);
     if (form.words != (grouped ? std::string_view(twoWords) : first)) continue;
     command.op = form.op;
+    command.event = form.event;
     return ParseArguments(form, grouped ? afterSecond : rest, command);
   }
   const std::string named = IsGroup(first) && !second.empty() ? twoWords : std::string(first);
@@ -162,7 +164,8 @@ std::string ScriptLanguageHelp() {
   for (const CommandForm& form : kScriptCommands) {
     std::string command = std::string(form.words) + " " + std::string(form.usage);
     command.resize(std::max<size_t>(command.size(), 20), ' ');
-    help += "  " + command + "  " + std::string(form.summary) + "\n";
+    const std::string call = form.op == Op::kEvent ? EventExportName(form.event) : "";
+    help += "  " + command + "  " + call + std::string(form.summary) + "\n";
   }
   return help;
 }

@@ -46,7 +46,8 @@ class Runner {
   std::optional<std::string> Execute(const ScriptCommand& command);
   void Dialog(const ScriptCommand& command);
   void Set(uint32_t field, int32_t value) { session_.record().setInt(field, value); }
-  void Event(int32_t result) { lastResult_ = session_.Act(result); }
+  // Sends the command's event with its point (none for the keys).
+  void Send(const ScriptCommand& command);
   std::optional<std::string> ExpectResult(int32_t expected) const;
   std::optional<std::string> ExpectMessage(const std::string& expected);
   void Save(const std::string& name);
@@ -62,16 +63,8 @@ class Runner {
 
 std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
   const std::vector<int32_t>& n = command.numbers;
-  PluginCalls& calls = session_.calls();
   switch (command.op) {
-    case Op::kPanelDown: Event(calls.SubmenuDown(n[0], n[1])); break;
-    case Op::kPanelMove: Event(calls.SubmenuMove(n[0], n[1])); break;
-    case Op::kPanelUp: Event(calls.SubmenuUp(n[0], n[1])); break;
-    case Op::kPenDown: Event(calls.MouseDown(n[0], n[1])); break;
-    case Op::kPenMove: Event(calls.MouseMove(n[0], n[1])); break;
-    case Op::kPenUp: Event(calls.MouseUp(n[0], n[1])); break;
-    case Op::kKeyA: Event(calls.KeyA()); break;
-    case Op::kKeyB: Event(calls.KeyB()); break;
+    case Op::kEvent: Send(command); break;
     case Op::kLayer: Set(STAMP_REC_ACTIVE_LAYER, n[0]); break;
     case Op::kView:
       Set(STAMP_REC_VIEW_X, n[0]);
@@ -87,6 +80,13 @@ std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
     default: Dialog(command); break;
   }
   return std::nullopt;
+}
+
+void Runner::Send(const ScriptCommand& command) {
+  const bool point = command.numbers.size() == 2;
+  const PluginEvent event{command.event, point ? command.numbers[0] : 0,
+                          point ? command.numbers[1] : 0};
+  lastResult_ = session_.Send(event).result;
 }
 
 // Queues the answers of the next load dialog with the script's user.

@@ -5,7 +5,9 @@
 namespace stamp::host {
 namespace {
 
-std::string Pair(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
+std::string Point(int32_t x, int32_t y) {
+  return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+}
 
 std::string Hex(int32_t value) {
   char text[16];
@@ -15,6 +17,20 @@ std::string Hex(int32_t value) {
 
 }  // namespace
 
+const char* EventExportName(EventKind kind) {
+  switch (kind) {
+    case EventKind::kPanelDown: return kExportNames.submenuDown;
+    case EventKind::kPanelMove: return kExportNames.submenuMove;
+    case EventKind::kPanelUp: return kExportNames.submenuUp;
+    case EventKind::kPenDown: return kExportNames.mouseDown;
+    case EventKind::kPenMove: return kExportNames.mouseMove;
+    case EventKind::kPenUp: return kExportNames.mouseUp;
+    case EventKind::kKeyA: return kExportNames.keyA;
+    case EventKind::kKeyB: return kExportNames.keyB;
+  }
+  return "";
+}
+
 int32_t PluginCalls::Logged(const std::string& call, int32_t result) {
   log_.NewMessages(ui_.messages());
   log_.Line(call + " -> " + std::to_string(result));
@@ -22,56 +38,49 @@ int32_t PluginCalls::Logged(const std::string& call, int32_t result) {
 }
 
 int32_t PluginCalls::Init(void* record) {
-  return Logged("plg_init(record)", exports_.init(record));
+  return Logged(std::string(kExportNames.init) + "(record)", exports_.init(record));
 }
 
-int32_t PluginCalls::Destroy() { return Logged("plg_destroy()", exports_.destroy()); }
+int32_t PluginCalls::Destroy() {
+  return Logged(std::string(kExportNames.destroy) + "()", exports_.destroy());
+}
 
 std::string PluginCalls::Info() {
   const char* name = exports_.info();
   const std::string text = name != nullptr ? name : "";
   log_.NewMessages(ui_.messages());
-  log_.Line("plg_info() -> \"" + text + "\"");
+  log_.Line(std::string(kExportNames.info) + "() -> \"" + text + "\"");
   return text;
 }
 
 int32_t PluginCalls::Version() {
   const int32_t version = exports_.version();
   log_.NewMessages(ui_.messages());
-  log_.Line("plg_version() -> " + Hex(version));
+  log_.Line(std::string(kExportNames.version) + "() -> " + Hex(version));
   return version;
 }
 
 int32_t PluginCalls::UpdateSubmenu() {
-  return Logged("plg_update_submenu()", exports_.updateSubmenu());
+  return Logged(std::string(kExportNames.updateSubmenu) + "()", exports_.updateSubmenu());
 }
 
-int32_t PluginCalls::SubmenuDown(int32_t x, int32_t y) {
-  return Logged("plg_submenu_down(" + Pair(x, y) + ")", exports_.submenuDown(x, y));
+// A pen move's first two values are not used; the host passes zeros.
+int32_t PluginCalls::Send(const PluginEvent& event) {
+  const int32_t x = event.x;
+  const int32_t y = event.y;
+  const std::string name = EventExportName(event.kind);
+  switch (event.kind) {
+    case EventKind::kPanelDown: return Logged(name + Point(x, y), exports_.submenuDown(x, y));
+    case EventKind::kPanelMove: return Logged(name + Point(x, y), exports_.submenuMove(x, y));
+    case EventKind::kPanelUp: return Logged(name + Point(x, y), exports_.submenuUp(x, y));
+    case EventKind::kPenDown: return Logged(name + Point(x, y), exports_.mouseDown(x, y));
+    case EventKind::kPenMove:
+      return Logged(name + "(0,0," + Point(x, y).substr(1), exports_.mouseMove(0, 0, x, y));
+    case EventKind::kPenUp: return Logged(name + Point(x, y), exports_.mouseUp(x, y));
+    case EventKind::kKeyA: return Logged(name + "()", exports_.keyA());
+    case EventKind::kKeyB: return Logged(name + "()", exports_.keyB());
+  }
+  return STAMP_RESULT_NOT_TAKEN;
 }
-
-int32_t PluginCalls::SubmenuMove(int32_t x, int32_t y) {
-  return Logged("plg_submenu_move(" + Pair(x, y) + ")", exports_.submenuMove(x, y));
-}
-
-int32_t PluginCalls::SubmenuUp(int32_t x, int32_t y) {
-  return Logged("plg_submenu_up(" + Pair(x, y) + ")", exports_.submenuUp(x, y));
-}
-
-int32_t PluginCalls::MouseDown(int32_t x, int32_t y) {
-  return Logged("plg_mouse_down(" + Pair(x, y) + ")", exports_.mouseDown(x, y));
-}
-
-int32_t PluginCalls::MouseMove(int32_t x, int32_t y) {
-  return Logged("plg_mouse_move(0,0," + Pair(x, y) + ")", exports_.mouseMove(0, 0, x, y));
-}
-
-int32_t PluginCalls::MouseUp(int32_t x, int32_t y) {
-  return Logged("plg_mouse_up(" + Pair(x, y) + ")", exports_.mouseUp(x, y));
-}
-
-int32_t PluginCalls::KeyA() { return Logged("plg_key_a()", exports_.keyA()); }
-
-int32_t PluginCalls::KeyB() { return Logged("plg_key_b()", exports_.keyB()); }
 
 }  // namespace stamp::host

@@ -11,6 +11,20 @@
 
 namespace stamp::host {
 
+// What the user does that the plug-in is told of, one export each: pen down, move and up on the
+// panel (panel coordinates) and on the canvas (down in view coordinates, move and up in canvas
+// coordinates), and the two cell keys.
+enum class EventKind { kPanelDown, kPanelMove, kPanelUp, kPenDown, kPenMove, kPenUp, kKeyA, kKeyB };
+
+struct PluginEvent {
+  EventKind kind;
+  int32_t x = 0;  // the pen's point; the keys carry none
+  int32_t y = 0;
+};
+
+// The name of the export an event calls.
+const char* EventExportName(EventKind kind);
+
 class PluginCalls {
  public:
   PluginCalls(const PluginExports& exports, const SessionUi& ui, HostLog& log)
@@ -22,14 +36,8 @@ class PluginCalls {
   std::string Info();
   int32_t Version();
   int32_t UpdateSubmenu();
-  int32_t SubmenuDown(int32_t x, int32_t y);
-  int32_t SubmenuMove(int32_t x, int32_t y);
-  int32_t SubmenuUp(int32_t x, int32_t y);
-  int32_t MouseDown(int32_t x, int32_t y);
-  int32_t MouseMove(int32_t x, int32_t y);
-  int32_t MouseUp(int32_t x, int32_t y);
-  int32_t KeyA();
-  int32_t KeyB();
+  // Calls the event's export and gives its result.
+  int32_t Send(const PluginEvent& event);
 
  private:
   // Logs a call that gave result, after the message boxes shown during it.

@@ -73,13 +73,14 @@ SessionEnd Session::Close() {
   return SessionEnd::kSettingsNotSaved;
 }
 
-int32_t Session::Act(int32_t result) {
-  switch (result) {
-    case STAMP_RESULT_PANEL_CHANGED: RedrawPanel(); break;
-    case STAMP_RESULT_LAYER_CHANGED: LayersChanged(); break;
-    default: break;
-  }
-  return result;
+EventOutcome Session::Send(const PluginEvent& event) {
+  EventOutcome outcome{calls_.Send(event)};
+  outcome.panelChanged = outcome.result == STAMP_RESULT_PANEL_CHANGED;
+  outcome.layerChanged = outcome.result == STAMP_RESULT_LAYER_CHANGED;
+  outcome.canvasChanged = outcome.layerChanged || outcome.result == STAMP_RESULT_OVERLAY_CHANGED;
+  if (outcome.panelChanged) RedrawPanel();
+  if (outcome.layerChanged) LayersChanged();
+  return outcome;
 }
 
 void Session::RedrawPanel() {

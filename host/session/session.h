@@ -1,5 +1,6 @@
 // One run of the host: the record and its buffers, the host's panel, the loaded plug-in speaking
-// to the user its caller gives, and what the host does with each export's result:
+// to the user its caller gives, and the one way an event goes to the plug-in and back: Send calls
+// the event's export, logs it and acts on its result, which is read there alone:
 //   2  the panel changed: restore the plug-in's panel rows and call plg_update_submenu;
 //   1  a layer changed: the compositor's kept product of the layers is stale;
 //   9  the overlay changed: nothing to do until something shows or writes the canvas.
@@ -20,10 +21,18 @@
 namespace stamp::host {
 
 struct SessionOptions {
-  int32_t canvasWidth = 480;
-  int32_t canvasHeight = 640;
+  int32_t canvasWidth = kDefaultCanvasWidth;
+  int32_t canvasHeight = kDefaultCanvasHeight;
   std::filesystem::path profile;
   std::filesystem::path hostFolder;  // holds the plug-in's folder and the sheet folder
+};
+
+// What an event changed, as its export's result said.
+struct EventOutcome {
+  int32_t result;              // the export's result, for scripts that expect one
+  bool panelChanged = false;   // the panel was drawn again
+  bool layerChanged = false;   // a layer changed (the compositor knows)
+  bool canvasChanged = false;  // the canvas shows something new: a layer or the overlay changed
 };
 
 // How a session closed: everything done, or done but for the tool's settings, which the profile
@@ -51,8 +60,8 @@ class Session {
   // line).
   SessionEnd Close();
 
-  // Acts on an export's result and gives it back.
-  int32_t Act(int32_t result);
+  // Sends the event to the plug-in, logs the call and acts on what it changed.
+  EventOutcome Send(const PluginEvent& event);
   void RedrawPanel();
   // Copies undoBuffer back into the layer undoLayer names.
   void Undo();

@@ -4,7 +4,6 @@
 // The POSIX host alone: it answers the dialog through the UI back end it registers.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "host/session/session.h"
@@ -13,8 +12,8 @@ namespace stamp::host {
 
 // For this one press, the load dialog is answered with path (the tool's backslash form) while
 // everything else (the tool's message boxes, among them its "Stamp file open error") goes to
-// the back end installed before, which is installed again after. Gives the export's result, as
-// the session acted on it.
-int32_t LoadSheetThroughDialog(Session& session, const std::u16string& path);
+// the back end installed before, which is installed again after. Gives what the press changed,
+// as the session acted on it.
+EventOutcome LoadSheetThroughDialog(Session& session, const std::u16string& path);
 
 }  // namespace stamp::host

@@ -58,11 +58,10 @@ class AnsweringBackend {
 
 }  // namespace
 
-int32_t LoadSheetThroughDialog(Session& session, const std::u16string& path) {
+EventOutcome LoadSheetThroughDialog(Session& session, const std::u16string& path) {
   const AnsweringBackend answering(path);
-  session.Act(session.calls().SubmenuDown(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y));
-  return session.Act(
-      session.calls().SubmenuUp(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y));
+  session.Send({EventKind::kPanelDown, STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y});
+  return session.Send({EventKind::kPanelUp, STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y});
 }
 
 }  // namespace stamp::host

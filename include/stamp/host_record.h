@@ -12,7 +12,7 @@ enum StampRecordOffset {
   STAMP_REC_MAIN_WINDOW = 0,       /* window handle: full-screen control around the load dialog */
   STAMP_REC_FRAME_WINDOW = 4,      /* pointer to the frame window object */
   STAMP_REC_PROFILE_APP = 8,       /* pointer to the application object (PlatApp) */
-  STAMP_REC_HOST_DIRECTORY = 16,   /* UTF-16, ends in a backslash, at most 264 characters */
+  STAMP_REC_HOST_DIRECTORY = 16,   /* UTF-16, ends in a backslash; capacity below */
   STAMP_REC_LAYER_TOUCHED = 544,   /* three ints, layers 0, 1, 2 */
   STAMP_REC_UPDATE_RECT = 556,     /* four ints: 0, 0, canvasHeight, canvasWidth */
   STAMP_REC_HOST_FLAG_A = 660,

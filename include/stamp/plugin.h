@@ -127,19 +127,28 @@ typedef int32_t PlgMouseUp(int32_t x, int32_t y);
 typedef int32_t PlgKeyA(void);
 typedef int32_t PlgKeyB(void);
 
-PLG_API PlgInit plg_init;
-PLG_API PlgDestroy plg_destroy;
-PLG_API PlgInfo plg_info;
-PLG_API PlgVersion plg_version;
-PLG_API PlgUpdateSubmenu plg_update_submenu;
-PLG_API PlgSubmenuDown plg_submenu_down;
-PLG_API PlgSubmenuMove plg_submenu_move;
-PLG_API PlgSubmenuUp plg_submenu_up;
-PLG_API PlgMouseDown plg_mouse_down;
-PLG_API PlgMouseMove plg_mouse_move;
-PLG_API PlgMouseUp plg_mouse_up;
-PLG_API PlgKeyA plg_key_a;
-PLG_API PlgKeyB plg_key_b;
+/* Every export, once, in the order above: X(TYPE, NAME, MEMBER) gives its function type, the name
+ * the module exports it under, and the name a host's table of the exports gives its slot. The
+ * declarations below, the module's symbol map and module definition file, the reference host's
+ * lookup and logging and the symbol checks are all made from this list. */
+#define STAMP_PLUGIN_EXPORTS(X)                           \
+  X(PlgInit, plg_init, init)                              \
+  X(PlgDestroy, plg_destroy, destroy)                     \
+  X(PlgInfo, plg_info, info)                              \
+  X(PlgVersion, plg_version, version)                     \
+  X(PlgUpdateSubmenu, plg_update_submenu, updateSubmenu)  \
+  X(PlgSubmenuDown, plg_submenu_down, submenuDown)        \
+  X(PlgSubmenuMove, plg_submenu_move, submenuMove)        \
+  X(PlgSubmenuUp, plg_submenu_up, submenuUp)              \
+  X(PlgMouseDown, plg_mouse_down, mouseDown)              \
+  X(PlgMouseMove, plg_mouse_move, mouseMove)              \
+  X(PlgMouseUp, plg_mouse_up, mouseUp)                    \
+  X(PlgKeyA, plg_key_a, keyA)                             \
+  X(PlgKeyB, plg_key_b, keyB)
+
+#define STAMP_PLUGIN_DECLARE_EXPORT(type, name, member) PLG_API type name;
+STAMP_PLUGIN_EXPORTS(STAMP_PLUGIN_DECLARE_EXPORT)
+#undef STAMP_PLUGIN_DECLARE_EXPORT
 
 #ifdef __cplusplus
 }

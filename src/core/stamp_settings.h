@@ -9,10 +9,17 @@
 
 namespace stamp {
 
+// The reductions: a side of 5..29 shrinks the cell to that side, any other leaves it whole; the
+// plus and minus buttons step the side within 10..30 (the whole cell at the top).
+inline constexpr int32_t kSmallestReducedSide = 5;
+inline constexpr int32_t kLargestReducedSide = STAMP_CELL_SIZE - 1;
+inline constexpr int32_t kLowestButtonReduction = 10;
+inline constexpr int32_t kHighestButtonReduction = STAMP_CELL_SIZE;
+
 struct StampSettings {
   int32_t selection = STAMP_DEFAULT_SELECTION;  // stamp cell, 0..11 row by row
   int32_t angle = STAMP_DEFAULT_ANGLE;  // whole degrees, positive turns counter-clockwise on screen
-  int32_t reduction = STAMP_DEFAULT_REDUCTION;  // cell side after reduction; outside 5..29 none
+  int32_t reduction = STAMP_DEFAULT_REDUCTION;  // cell side after reduction (see above)
   std::u16string stampPath;                     // the stamp sheet, empty for none
 };
 

@@ -8,7 +8,7 @@
 namespace stamp {
 namespace {
 
-constexpr char16_t kStampFolderName[] = u"stamp\\";
+constexpr char16_t kStampFolderName[] = u"" STAMP_SHEET_FOLDER "\\";
 constexpr char16_t kStampPattern[] = u"*.bmp";
 constexpr uint32_t kShowOnTop = PLAT_SWP_NOSIZE | PLAT_SWP_NOMOVE | PLAT_SWP_SHOWWINDOW;
 

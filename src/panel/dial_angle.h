@@ -3,11 +3,13 @@
 
 #include <cstdint>
 
+#include "src/core/rotated_size.h"
+
 namespace stamp {
 
-// Degrees per radian as the dial computes them, with pi written as 3.1415926535: the double
-// 57.29577951471995, a little off the full-precision value.
-inline constexpr double kDialDegreesPerRadian = 180 / 3.1415926535;
+// Degrees per radian as the dial computes them, with the tool's pi: the double 57.29577951471995,
+// a little off the full-precision value.
+inline constexpr double kDialDegreesPerRadian = 180 / kPi;
 
 // The angle in whole degrees, counter-clockwise as seen on the screen, from straight up to the
 // direction from the dial centre to (x, y) in panel coordinates: 0 above, 90 left, 180 below

@@ -15,29 +15,47 @@
 namespace stamp {
 namespace {
 
-void Copy(const HostContext& host, ConstImageView source, Region from, RasterPoint to) {
-  BlitCopy(host.panelRaster(), to.x, to.y, from.width, from.height, source, from.x, from.y,
-           kSrcCopy);
-}
+// Where a fixed piece's pixels come from: the PanelImage, or the host's own raster above the
+// panel (the file button's picture).
+enum class PieceSource { kPanelImage, kHostRaster };
+
+// A fixed piece of the panel and how it lands: copied, or blended in the given mode.
+struct PieceDraw {
+  const PanelPiece* piece;
+  PieceSource source;
+  std::optional<BlendMode> blend;
+};
+
+// The pieces in the order they are drawn, before and after the marker on the selected cell:
+// the file button's copy covers the part of the grid it overlaps, marker and all.
+constexpr PieceDraw kPiecesBelowMarker[] = {
+    {&kCellGridPiece, PieceSource::kPanelImage, std::nullopt},
+    {&kDialBackgroundPiece, PieceSource::kPanelImage, BlendAdd},
+    {&kDialFacePiece, PieceSource::kPanelImage, BlendMultiply},
+};
+constexpr PieceDraw kPiecesAboveMarker[] = {
+    {&kPlusPiece, PieceSource::kPanelImage, BlendMultiply},
+    {&kMinusPiece, PieceSource::kPanelImage, BlendMultiply},
+    {&kFileButtonPiece, PieceSource::kHostRaster, std::nullopt},
+};
 
 void Blend(const HostContext& host, ConstImageView source, Region from, RasterPoint to,
            BlendMode mode) {
   BlitBlend(host.panelRaster(), to.x, to.y, from.width, from.height, source, from.x, from.y, mode);
 }
 
-void BlendPiece(const PanelScene& scene, const PanelPiece& piece, BlendMode mode) {
-  Blend(scene.host, scene.panelImage, piece.source, piece.destination, mode);
+void DrawPiece(const PanelScene& scene, const PieceDraw& draw) {
+  const ConstImageView source =
+      draw.source == PieceSource::kPanelImage ? scene.panelImage : scene.host.panelRaster();
+  const Region from = draw.piece->source;
+  const RasterPoint to = draw.piece->destination;
+  if (!draw.blend) {
+    BlitCopy(scene.host.panelRaster(), to.x, to.y, from.width, from.height, source, from.x, from.y,
+             kSrcCopy);
+    return;
+  }
+  Blend(scene.host, source, from, to, *draw.blend);
 }
-
-void DrawCellGrid(const PanelScene& scene) {
-  Copy(scene.host, scene.panelImage, kCellGridPiece.source, kCellGridPiece.destination);
-}
-
-void DrawDialBackground(const PanelScene& scene) {
-  BlendPiece(scene, kDialBackgroundPiece, BlendAdd);
-}
-
-void DrawDialFace(const PanelScene& scene) { BlendPiece(scene, kDialFacePiece, BlendMultiply); }
 
 // The marker of cell 0 lands on kMarkerPiece's destination; a cell beyond the raster's int32
 // coordinates has no place to draw.
@@ -45,18 +63,7 @@ void DrawMarker(const PanelScene& scene) {
   const RasterPoint cell0 = kMarkerPiece.destination;
   const std::optional<CellPoint> corner = CellCorner(scene.settings.selection, {cell0.x, cell0.y});
   if (!corner) return;
-  Blend(scene.host, scene.panelImage, kMarkerPiece.source, {corner->x, corner->y},
-        BlendMultiply);
-}
-
-void DrawPlusButton(const PanelScene& scene) { BlendPiece(scene, kPlusPiece, BlendMultiply); }
-
-void DrawMinusButton(const PanelScene& scene) { BlendPiece(scene, kMinusPiece, BlendMultiply); }
-
-// The picture comes from the host's own raster, above the panel.
-void DrawFileButton(const PanelScene& scene) {
-  Copy(scene.host, scene.host.panelRaster(), kFileButtonPiece.source,
-       kFileButtonPiece.destination);
+  Blend(scene.host, scene.panelImage, kMarkerPiece.source, {corner->x, corner->y}, BlendMultiply);
 }
 
 // The StampImage (stampBuffer (0,0), RotatedSize) centred on the dial; halving truncates.
@@ -68,29 +75,17 @@ void DrawStampOnDial(const PanelScene& scene) {
         {centre.x - size.width / 2, centre.y - size.height / 2}, BlendMultiply);
 }
 
-// The angle is positive for a counter-clockwise turn; the panel shows the clockwise turn. The
-// negation is taken in 64 bits, so an angle of INT32_MIN from the profile shows 2147483648.
-void DrawAngleValue(const PanelScene& scene) {
-  DrawInteger(scene.host.panelDC(), -int64_t{scene.settings.angle}, kAngleTextRect);
-}
-
-void DrawReductionValue(const PanelScene& scene) {
-  DrawInteger(scene.host.panelDC(), scene.settings.reduction, kReductionTextRect);
-}
-
 }  // namespace
 
+// The angle is positive for a counter-clockwise turn; the panel shows the clockwise turn. The
+// negation is taken in 64 bits, so an angle of INT32_MIN from the profile shows 2147483648.
 void DrawPanel(const PanelScene& scene) {
-  DrawCellGrid(scene);
-  DrawDialBackground(scene);
-  DrawDialFace(scene);
+  for (const PieceDraw& piece : kPiecesBelowMarker) DrawPiece(scene, piece);
   DrawMarker(scene);
-  DrawPlusButton(scene);
-  DrawMinusButton(scene);
-  DrawFileButton(scene);
+  for (const PieceDraw& piece : kPiecesAboveMarker) DrawPiece(scene, piece);
   DrawStampOnDial(scene);
-  DrawAngleValue(scene);
-  DrawReductionValue(scene);
+  DrawInteger(scene.host.panelDC(), -int64_t{scene.settings.angle}, kAngleTextRect);
+  DrawInteger(scene.host.panelDC(), scene.settings.reduction, kReductionTextRect);
 }
 
 }  // namespace stamp

@@ -1,7 +1,8 @@
-// Pen input on the tool panel, in panel coordinates. Pen-down and pen-move serve only the dial,
-// so it follows a dragged pen; every other control acts when the pen is lifted. Each handler
-// changes the settings it acts on and tells what the StampImage now needs; the caller rebuilds
-// it (and runs the file button).
+// The user's input to the tool outside the canvas: pen input on the tool panel, in panel
+// coordinates, and the two cell keys. Pen-down and pen-move serve only the dial, so it follows a
+// dragged pen; every other control acts when the pen is lifted. Each handler changes the
+// settings it acts on and tells what the StampImage now needs; the caller rebuilds it (and runs
+// the file button).
 #pragma once
 
 #include <cstdint>
@@ -33,5 +34,11 @@ PanelChange PanelPenMove(const DialDrag& drag, StampSettings& settings, int32_t 
 // plg_submenu_up: ends any drag; the first control under the pen, in the order cell grid, plus,
 // minus, dial, file button, acts.
 PanelChange PanelPenUp(DialDrag& drag, StampSettings& settings, int32_t x, int32_t y);
+
+// The cell keys: plg_key_a steps back and plg_key_b forward through the twelve cells of the stamp
+// sheet, each giving the newly selected cell: (selection + 11) mod 12, so cell 0 goes to 11, and
+// (selection + 1) mod 12, so cell 11 goes to 0.
+int32_t PreviousCell(int32_t selection);
+int32_t NextCell(int32_t selection);
 
 }  // namespace stamp

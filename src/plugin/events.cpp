@@ -8,8 +8,6 @@
 #include "src/panel/file_button.h"
 #include "src/panel/input.h"
 #include "src/plugin/module_state.h"
-#include "src/plugin/stamp_image.h"
-#include "src/prepare/cell_keys.h"
 #include "stamp/plugin.h"
 
 namespace stamp {

@@ -5,8 +5,6 @@
 #include "src/core/messages.h"
 #include "src/plugin/module_state.h"
 #include "src/plugin/settings.h"
-#include "src/plugin/stamp_image.h"
-#include "src/prepare/mul_table.h"
 #include "stamp/platform.h"
 
 namespace stamp {
@@ -26,7 +24,6 @@ int32_t StartUp(void* record) {
   const std::u16string panelPath = module.host.hostDirectory() + kPanelImageFile;
   if (!CreatePanelImage(panelPath, module.host, module.panelImage)) return 0;
   module.settings = ReadSettings(module.host.profileApp());
-  BuildMulTable();
   LoadStampSheet(module.settings.stampPath, module.panelImage, module.sheet);
   PrepareStampImage(module);
   module.initialised = true;

@@ -20,9 +20,6 @@
 namespace stamp {
 namespace {
 
-// The reductions that shrink the cell, to that side; any other value leaves it whole.
-constexpr int32_t kSmallestReducedSide = 5;
-constexpr int32_t kLargestReducedSide = 29;
 constexpr int32_t kStampSquareSide = 60;  // the StampImage: the white square at (0,0)
 constexpr int32_t kCellCacheX = 0;        // the cell cache: 30x30 at (0,60)
 constexpr int32_t kCellCacheY = 60;

@@ -29,9 +29,9 @@
 namespace stamp {
 namespace {
 
-// The degree factor is 3.1415926535 / 180, not pi / 180: the truncated steps at 150, 210 and
-// 300 degrees depend on the difference.
-constexpr double kRadiansPerDegree = 3.1415926535 / 180;
+// The degree factor is the tool's pi over 180: the truncated steps at 150, 210 and 300 degrees
+// depend on its difference from the exact value.
+constexpr double kRadiansPerDegree = kPi / 180;
 constexpr double kRoundUp = 0.5;  // the box side is rounded to the nearest whole pixel
 constexpr double kLargestSide = std::numeric_limits<int32_t>::max();
 constexpr uint32_t kFractionBits = 10;
@@ -40,7 +40,6 @@ constexpr uint32_t kPositionMask = 0xFFFF;  // the sampled low 16 bits of a posi
 constexpr uint32_t kFractionMask = (1u << kFractionBits) - 1;
 constexpr uint32_t kWeightShift = 2;  // a 10-bit fraction becomes an 8-bit weight
 constexpr uint32_t kFullWeight = 255;
-constexpr uint32_t kLevels = 256;        // entries per row of MulTable
 constexpr int32_t kSmallestSampled = 2;  // a sample needs a right and a lower neighbour
 
 // A position's sampled part: the whole pixel and the weight of the next pixel.
@@ -73,7 +72,8 @@ struct Table {
   const uint8_t* entries;
 
   uint32_t Mix(uint32_t near, uint32_t far, uint32_t weight) const {
-    return entries[near * kLevels + kFullWeight - weight] + entries[far * kLevels + weight];
+    return entries[near * kMulTableLevels + kFullWeight - weight] +
+           entries[far * kMulTableLevels + weight];
   }
 };
 
@@ -111,7 +111,7 @@ void Walk(const Canvas& canvas, ImageView dst, ConstImageView src, int32_t width
   const uint32_t sinStep = Wrap(setup.sinStep);
   const int32_t lastX = width - 1;
   const int32_t lastY = height - 1;
-  const Table table{MulTableEntries()};
+  const Table table{kMulTable.data()};
   Position rowStart = StartPosition(width, height, setup);
   for (int32_t i = 0; i < setup.outHeight; ++i) {
     Position at = rowStart;

@@ -62,6 +62,7 @@ class RecordFaults : public testing::Test {
 
   HostRecord& record() { return session_.record(); }
   PluginCalls& calls() { return session_.calls(); }
+  int32_t Send(const PluginEvent& event) { return session_.Send(event).result; }
   const Texts& messages() { return user_.messages(); }
   Bytes Layer() {
     const uint8_t* bytes = record().buffer(stamp_rec_layer_buffer(kLayer));
@@ -95,7 +96,7 @@ TEST_F(RecordFaults, CanvasDcWithoutATwentyFourBitBitmapStopsStartUp) {
   record().setInt(STAMP_REC_CANVAS_DC, static_cast<int32_t>(spareDc_));
   EXPECT_EQ(session_.Init(), 0);
   EXPECT_EQ(messages(), Texts{u"Stamp:memory allocation error"});
-  EXPECT_EQ(calls().MouseDown(kPenX, kPenY), STAMP_RESULT_NOT_TAKEN);
+  EXPECT_EQ(Send({EventKind::kPenDown, kPenX, kPenY}), STAMP_RESULT_NOT_TAKEN);
 }
 
 struct StrokeRow {
@@ -116,8 +117,8 @@ TEST_P(RecordFaultsStroke, LayerIsWrittenOnlyWhereTheRecordAllows) {
   record().setInt(STAMP_REC_ACTIVE_LAYER, kLayer);
   const Bytes before = Layer();
   row.spoil(record());
-  EXPECT_EQ(calls().MouseDown(kPenX, kPenY), STAMP_RESULT_OVERLAY_CHANGED);
-  EXPECT_EQ(calls().MouseUp(kPenX, kPenY), STAMP_RESULT_LAYER_CHANGED);
+  EXPECT_EQ(Send({EventKind::kPenDown, kPenX, kPenY}), STAMP_RESULT_OVERLAY_CHANGED);
+  EXPECT_EQ(Send({EventKind::kPenUp, kPenX, kPenY}), STAMP_RESULT_LAYER_CHANGED);
   EXPECT_EQ(Layer() != before, row.layerChanges);
   EXPECT_NO_THROW(session_.CheckGuards());
   EXPECT_EQ(messages(), Texts{});
@@ -147,7 +148,7 @@ TEST_F(RecordFaults, PickerLibraryWithoutItsExportPicksNothing) {
   user_.QueueClick(kLoadDialogFileButton);
   user_.QueueFileAnswer(HostDirectoryText(STAMP_HOST_DIR) + u"" STAMP_SHEET_FOLDER "\\shapes.bmp");
   user_.QueueOk();
-  EXPECT_EQ(calls().SubmenuUp(kLoadButtonX, kLoadButtonY), STAMP_RESULT_PANEL_CHANGED);
+  EXPECT_EQ(Send({EventKind::kPanelUp, kLoadButtonX, kLoadButtonY}), STAMP_RESULT_PANEL_CHANGED);
   session_.Destroy();
   EXPECT_EQ(ProfileSheet(), sheet_);
   EXPECT_EQ(messages(), Texts{});

@@ -26,16 +26,17 @@ TEST(ScriptParser, EveryCommandWithItsArguments) {
     Op op;
     std::vector<int32_t> numbers;
     std::string text;
+    EventKind event = EventKind::kPanelDown;
   };
   const std::vector<Expected> expected = {
-      {"panel down 1 2", Op::kPanelDown, {1, 2}, ""},
-      {"panel move -3 4", Op::kPanelMove, {-3, 4}, ""},
-      {"panel up 5 -6", Op::kPanelUp, {5, -6}, ""},
-      {"pen down 7 8", Op::kPenDown, {7, 8}, ""},
-      {"pen move 9 10", Op::kPenMove, {9, 10}, ""},
-      {"pen up 11 12", Op::kPenUp, {11, 12}, ""},
-      {"key a", Op::kKeyA, {}, ""},
-      {"key b", Op::kKeyB, {}, ""},
+      {"panel down 1 2", Op::kEvent, {1, 2}, "", EventKind::kPanelDown},
+      {"panel move -3 4", Op::kEvent, {-3, 4}, "", EventKind::kPanelMove},
+      {"panel up 5 -6", Op::kEvent, {5, -6}, "", EventKind::kPanelUp},
+      {"pen down 7 8", Op::kEvent, {7, 8}, "", EventKind::kPenDown},
+      {"pen move 9 10", Op::kEvent, {9, 10}, "", EventKind::kPenMove},
+      {"pen up 11 12", Op::kEvent, {11, 12}, "", EventKind::kPenUp},
+      {"key a", Op::kEvent, {}, "", EventKind::kKeyA},
+      {"key b", Op::kEvent, {}, "", EventKind::kKeyB},
       {"layer 2", Op::kLayer, {2}, ""},
       {"view -1 2 3", Op::kView, {-1, 2, 3}, ""},
       {"undo", Op::kUndo, {}, ""},
@@ -57,6 +58,7 @@ TEST(ScriptParser, EveryCommandWithItsArguments) {
   for (size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(script.commands[i].op, expected[i].op);
+    EXPECT_EQ(script.commands[i].event, expected[i].event);
     EXPECT_EQ(script.commands[i].numbers, expected[i].numbers);
     EXPECT_EQ(script.commands[i].text, expected[i].text);
     EXPECT_EQ(script.commands[i].line, static_cast<int>(i) + 1);
@@ -71,10 +73,11 @@ TEST(ScriptParser, CommentsBlankLinesAndLineEndings) {
   EXPECT_EQ(script.commands[0].line, 4);
   EXPECT_EQ(script.commands[0].numbers, (std::vector<int32_t>{1, 2}));
   EXPECT_EQ(script.commands[1].text, "a#b.bmp");
-  EXPECT_EQ(script.commands[2].op, Op::kKeyB);
+  EXPECT_EQ(script.commands[2].event, EventKind::kKeyB);
   EXPECT_EQ(script.commands[2].line, 6);
   EXPECT_TRUE(Parse("").commands.empty());
-  EXPECT_EQ(Parse("\xEF\xBB\xBFkey a\n").commands.at(0).op, Op::kKeyA) << "byte-order mark";
+  EXPECT_EQ(Parse("\xEF\xBB\xBFkey a\n").commands.at(0).event, EventKind::kKeyA)
+      << "byte-order mark";
 }
 
 TEST(ScriptParser, ErrorsNameTheScriptAndTheLine) {

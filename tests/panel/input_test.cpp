@@ -11,6 +11,7 @@
 
 #include "panel/panel_fixture.h"
 #include "src/panel/dial_angle.h"
+#include "src/panel/input.h"
 #include "src/panel/layout.h"
 #include "src/plugin/events.h"
 
@@ -170,6 +171,21 @@ TEST_F(DialTest, PenUpEndsTheDrag) {
   EXPECT_FALSE(module().drag.dragging);
   EXPECT_EQ(PanelMove(106, 60), STAMP_RESULT_NOT_TAKEN);
   EXPECT_EQ(module().settings.angle, 0);
+}
+
+// The cell keys step the selection with the truncating remainder, in 64 bits.
+TEST(CellKeysTest, StepBackAndForwardThroughTheTwelveCells) {
+  struct KeyStep {
+    int32_t from;
+    int32_t previous;  // after plg_key_a
+    int32_t next;      // after plg_key_b
+  };
+  const KeyStep steps[] = {{0, 11, 1},   {11, 10, 0},     {5, 4, 6},        {-1, 10, 0},
+                           {-13, -2, 0}, {INT_MAX, 6, 8}, {INT_MIN, -9, -7}};
+  for (const KeyStep& step : steps) {
+    EXPECT_EQ(PreviousCell(step.from), step.previous) << step.from;
+    EXPECT_EQ(NextCell(step.from), step.next) << step.from;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // What the built module and the platform library show the dynamic linker, as the binary tools
-// read it: the host finds exactly the thirteen entry points, under the export directory name it
-// expects, and the platform library one folder up; the platform library offers its plat_* calls
-// and nothing of its inside.
+// read it: the host finds exactly the entry points stamp/plugin.h lists, under the export directory
+// name it expects, and the platform library one folder up; the platform library offers its plat_*
+// calls and nothing of its inside.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "plugin/module_fixture.h"
+#include "stamp/plugin.h"
 
 namespace stamp::test {
 namespace {
@@ -33,13 +34,11 @@ std::set<std::string> DefinedSymbols(const std::filesystem::path& binary) {
   return defined;
 }
 
-TEST(ModuleSymbols, ExportsExactlyTheThirteenEntryPoints) {
+TEST(ModuleSymbols, ExportsExactlyTheListedEntryPoints) {
   const std::set<std::string> defined = DefinedSymbols(PluginPath());
-  const std::set<std::string> expected = {
-      "plg_init",           "plg_destroy",      "plg_info",         "plg_version",
-      "plg_update_submenu", "plg_submenu_down", "plg_submenu_move", "plg_submenu_up",
-      "plg_mouse_down",     "plg_mouse_move",   "plg_mouse_up",     "plg_key_a",
-      "plg_key_b"};
+#define STAMP_EXPORT_NAME(type, name, member) #name,
+  const std::set<std::string> expected = {STAMP_PLUGIN_EXPORTS(STAMP_EXPORT_NAME)};
+#undef STAMP_EXPORT_NAME
   EXPECT_EQ(defined, expected);
 }
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "reference.h"
-#include "src/prepare/mul_table.h"
 #include "src/prepare/rotate.h"
 #include "support/canvas_record.h"
 
@@ -26,7 +25,6 @@ bool Written(Rgb v) { return v != Rgb{kUnwritten, kUnwritten, kUnwritten}; }
 
 class RotateTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { BuildMulTable(); }
   void SetUp() override { src.FillRandom(7); }
 
   Box Rotate(int32_t width, int32_t height, int32_t angle) {
@@ -189,7 +187,6 @@ TEST_F(RotateTest, MatchesTheReferenceAtEveryAngleAndSize) {
 // A picture larger than the canvas: reads GetPixel24 refuses count as 0, and writes past a row's
 // end land in the row above, as far as the canvas bytes reach.
 TEST(RotateOffCanvas, RefusedReadsCountAsZero) {
-  BuildMulTable();
   CanvasRecord canvas(16, 16);
   Raster src(16, 16, 0);
   src.FillRandom(3);

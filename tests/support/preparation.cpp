@@ -1,7 +1,6 @@
 #include "support/preparation.h"
 
 #include "src/core/panel_image_layout.h"
-#include "src/prepare/mul_table.h"
 #include "src/prepare/rebuild.h"
 
 namespace stamp::test {
@@ -9,7 +8,6 @@ namespace stamp::test {
 Preparation::Preparation(const TestHost& host, uint32_t panelSeed)
     : context_(host.record()), panel_(static_cast<size_t>(kPanelImageBytes)) {
   FillRandom(panel_.data(), panel_.size(), panelSeed);
-  BuildMulTable();
 }
 
 void Preparation::Rebuild(int32_t selection, int32_t reduction, int32_t angle, bool extract) {

@@ -1,5 +1,5 @@
 // Stamp preparation on a TestHost's buffers from a PanelImage of seeded random pixels in a
-// guarded buffer, with MulTable built.
+// guarded buffer.
 #pragma once
 
 #include <cstdint>

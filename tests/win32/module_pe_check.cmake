@@ -1,11 +1,10 @@
 # Reads the plug-in DLL's headers with objdump -p, as a Windows host's loader sees them: the
-# export directory is named KVO_TEXTURE.plg and holds exactly the thirteen plg_* names,
-# undecorated; every imported DLL is one of the system's.
-#   cmake -DOBJDUMP=... -DMODULE=kvo_stamp.plg -P module_pe_check.cmake
+# export directory is named KVO_TEXTURE.plg and holds exactly the export names of stamp/plugin.h
+# (EXPORTS, joined by "|"), undecorated; every imported DLL is one of the system's.
+#   cmake -DOBJDUMP=... -DMODULE=kvo_stamp.plg -DEXPORTS=plg_init|... -P module_pe_check.cmake
 cmake_minimum_required(VERSION 3.25)
-set(expected_exports plg_destroy plg_info plg_init plg_key_a plg_key_b plg_mouse_down
-    plg_mouse_move plg_mouse_up plg_submenu_down plg_submenu_move plg_submenu_up
-    plg_update_submenu plg_version)
+string(REPLACE "|" ";" expected_exports "${EXPORTS}")
+list(SORT expected_exports)
 set(system_dlls advapi32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll
     user32.dll)
 
@@ -32,7 +31,7 @@ foreach(line ${name_lines})
 endforeach()
 list(SORT exports)
 if(NOT exports STREQUAL expected_exports)
-  list(APPEND faults "exports are [${exports}], not the thirteen plg_* names")
+  list(APPEND faults "exports are [${exports}], not [${expected_exports}]")
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" import_lines "${dump}")
@@ -51,4 +50,5 @@ if(faults)
   list(JOIN faults "\n  " text)
   message(FATAL_ERROR "${MODULE}:\n  ${text}")
 endif()
-message(STATUS "${MODULE}: KVO_TEXTURE.plg, 13 exports, system imports only")
+list(LENGTH exports count)
+message(STATUS "${MODULE}: KVO_TEXTURE.plg, ${count} exports, system imports only")
