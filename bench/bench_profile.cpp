@@ -22,7 +22,11 @@ std::string FreshPath() {
 
 }  // namespace
 
+#ifdef STAMP_BENCH_HOST_DIR
 std::filesystem::path HostFolder() { return STAMP_BENCH_HOST_DIR; }
+#else
+std::filesystem::path HostFolder() { return host::ProgramFolder(); }
+#endif
 
 SheetProfile::SheetProfile(int32_t size) : path_(FreshPath()) {
   PlatApp* app = plat_app_create(path_.c_str());

@@ -4,14 +4,10 @@
 // memcpy of canvasCopyBytes.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
 #include "bench_memcpy.h"
-#include "bench_profile.h"
-#include "host/record/complete_record.h"
-#include "host/record/host_directory.h"
-#include "host/record/plugin_module.h"
+#include "bench_session.h"
 #include "stamp/plugin.h"
 
 namespace stamp::bench {
@@ -19,50 +15,27 @@ namespace {
 
 constexpr int32_t kPanelChanged = STAMP_RESULT_PANEL_CHANGED;
 
-const host::PluginExports& Plugin() {
-  static const host::PluginModule module(host::ModulePath(HostFolder()));
-  return module.exports();
-}
-
-host::HostRecordOptions Options(int32_t width, int32_t height, const std::string& profile) {
-  host::HostRecordOptions options;
-  options.canvasWidth = width;
-  options.canvasHeight = height;
-  options.hostDirectory = host::HostDirectoryText(HostFolder());
-  options.profilePath = profile;
-  return options;
-}
-
-// A host record whose profile names a sample sheet, an angle of 30 and the given reduction.
-class Session {
- public:
-  Session(int32_t width, int32_t height, int32_t reduction = STAMP_DEFAULT_REDUCTION)
-      : profile_(reduction), record_(Options(width, height, profile_.path())) {}
-
-  void* record() const { return record_.record(); }
-  int32_t copyBytes() const { return record_.getInt(STAMP_REC_CANVAS_COPY_BYTES); }
-
- private:
-  SheetProfile profile_;
-  host::HostRecord record_;
-};
-
-// Starts the module on a session for one benchmark run and shuts it down afterwards.
-class Started {
- public:
-  explicit Started(Session& session) : ok_(Plugin().init(session.record()) == 1) {}
-  ~Started() { Plugin().destroy(); }
-  bool ok() const { return ok_; }
-
- private:
-  bool ok_;
-};
-
 // Stops the run with a message when an export did not give the expected result.
 bool Expect(benchmark::State& state, int32_t result, int32_t expected, const char* what) {
   if (result == expected) return true;
   state.SkipWithError(what);
   return false;
+}
+
+// Runs a repeated event once per iteration, stopping the run at the first that fails.
+template <typename Event>
+bool Repeat(benchmark::State& state, Event& event) {
+  if (event.failure() != nullptr) {
+    state.SkipWithError(event.failure());
+    return false;
+  }
+  for (auto _ : state) {
+    if (!event.Step()) {
+      state.SkipWithError(event.failure());
+      return false;
+    }
+  }
+  return true;
 }
 
 void Init(benchmark::State& state) {
@@ -75,19 +48,9 @@ void Init(benchmark::State& state) {
   }
 }
 
-// Alternates between two dial positions (angles 45 and -45) after a pen down on the dial.
 void DialDrag(benchmark::State& state) {
-  Session session(480, 640);
-  Started started(session);
-  if (!Expect(state, started.ok(), true, "plg_init failed")) return;
-  if (!Expect(state, Plugin().submenuDown(65, 50), kPanelChanged, "dial pen-down not taken"))
-    return;
-  int32_t x = 65;
-  for (auto _ : state) {
-    x = 150 - x;
-    if (!Expect(state, Plugin().submenuMove(x, 50), kPanelChanged, "dial move not taken")) break;
-    Plugin().updateSubmenu();
-  }
+  DialMoves dial;
+  Repeat(state, dial);
 }
 
 void NextCell(benchmark::State& state) {
@@ -125,17 +88,8 @@ void Stroke(benchmark::State& state, int32_t width, int32_t height) {
 }
 
 void PenMove(benchmark::State& state, int32_t width, int32_t height) {
-  Session session(width, height);
-  Started started(session);
-  if (!Expect(state, started.ok(), true, "plg_init failed")) return;
-  if (!Expect(state, Plugin().mouseDown(width / 2, height / 2), 9, "pen-down not taken")) return;
-  int32_t x = width / 2;
-  for (auto _ : state) {
-    x ^= 1;
-    if (!Expect(state, Plugin().mouseMove(0, 0, x, height / 2), 9, "move not taken")) break;
-  }
-  Plugin().mouseUp(x, height / 2);
-  state.counters[kBytesCounter] = session.copyBytes();
+  PenMoves pen(width, height);
+  if (Repeat(state, pen)) state.counters[kBytesCounter] = pen.copyBytes();
 }
 
 [[maybe_unused]] const bool kRegistered = [] {

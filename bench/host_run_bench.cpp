@@ -2,7 +2,9 @@
 // script without them (its baseline), so that start-up, loading and shut-down cancel out and
 // the difference is what the events cost. The time of one iteration is the host process's CPU
 // time (user and system, from wait4) per event, as the plug-in's own benchmarks count CPU time;
-// the wall time per event is the counter "wall_us".
+// the wall time per event is the counter "wall_us". With a Windows build configured, the same
+// scripts run through its stamp-host.exe under Wine, and its stamp-bench-events.exe times the
+// plug-in's own pen move and dial drag there.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -38,6 +40,9 @@ constexpr int kDialMoves = 4000;
 // Wine's start-up varies by tens of milliseconds of CPU from one run to the next, so its scripts
 // hold this many times the events for the difference to rise above that noise.
 constexpr int kWineEventScale = 10;
+// The events stamp-bench-events times by itself, enough for a few tenths of a second of each.
+constexpr int kWinePenMoves = 20000;
+constexpr int kWineDialMoves = 40000;
 // The dial's centre row and two points on it, 45 degrees either side (panel coordinates).
 constexpr int kDialY = 50;
 constexpr int kDialLeft = 65;
@@ -60,15 +65,17 @@ using Launcher = std::vector<std::string>;
 
 Launcher NativeHost() { return {(HostFolder() / "stamp-host").string()}; }
 
-// Runs a host with the arguments and gives its CPU and wall time; nothing on failure.
-std::optional<Cost> RunHost(const Launcher& launcher, const std::vector<std::string>& args) {
+// Runs a host with the arguments, its standard output into the file output, and gives its CPU
+// and wall time; nothing on failure.
+std::optional<Cost> RunHost(const Launcher& launcher, const std::vector<std::string>& args,
+                            const char* output = "/dev/null") {
   std::vector<char*> argv;
   for (const std::string& word : launcher) argv.push_back(const_cast<char*>(word.c_str()));
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   const auto start = std::chrono::steady_clock::now();
   pid_t child = 0;
   const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
@@ -172,6 +179,35 @@ void HostRun(benchmark::State& state, Launcher host, ScriptPair pair, int32_t wi
   if (bytes != 0) state.counters[kBytesCounter] = double(bytes);
 }
 
+#ifdef STAMP_BENCH_WINDOWS_HOST
+// A program of the Windows build under Wine, its Wine prefix the build's.
+Launcher UnderWine(const char* program) {
+  return {STAMP_BENCH_WINE_RUN, STAMP_BENCH_WINDOWS_MACHINE, STAMP_BENCH_WINE_PREFIX, program};
+}
+
+// The Windows build's own pen move or dial drag (stamp-bench-events with the arguments), timed
+// inside the program: its CPU time per event, beside the exports benchmarks of this build.
+void WineEvents(benchmark::State& state, std::vector<std::string> args) {
+  const fs::path output =
+      fs::temp_directory_path() / ("stamp_bench_events_" + std::to_string(getpid()) + ".txt");
+  double wall = 0;
+  for (auto _ : state) {
+    double cpuMicroseconds = 0;
+    double wallMicroseconds = 0;
+    if (!RunHost(UnderWine(STAMP_BENCH_WINDOWS_EVENTS), args, output.c_str()) ||
+        !(std::ifstream(output) >> cpuMicroseconds >> wallMicroseconds)) {
+      state.SkipWithError("stamp-bench-events failed under Wine");
+      break;
+    }
+    state.SetIterationTime(cpuMicroseconds * 1e-6);
+    wall += wallMicroseconds;
+  }
+  std::error_code ignored;
+  fs::remove(output, ignored);
+  state.counters["wall_us"] = wall / double(state.iterations());
+}
+#endif
+
 void Register(const std::string& name, const Launcher& host, const ScriptPair& pair, int32_t width,
               int32_t height, int64_t bytes) {
   benchmark::RegisterBenchmark(name.c_str(), HostRun, host, pair, width, height, bytes)
@@ -190,11 +226,20 @@ void Register(const std::string& name, const Launcher& host, const ScriptPair& p
   Register("host-run/dial-drag", NativeHost(), DialDrag(), 480, 640, 0);
 #ifdef STAMP_BENCH_WINDOWS_HOST
   // Wine's start-up costs seconds, so only the smallest canvas and the dial drag run there.
-  const Launcher wine = {STAMP_BENCH_WINE_RUN, STAMP_BENCH_WINDOWS_MACHINE, STAMP_BENCH_WINE_PREFIX,
-                         STAMP_BENCH_WINDOWS_HOST};
+  const Launcher wine = UnderWine(STAMP_BENCH_WINDOWS_HOST);
   Register("wine-run/pen-move/480x640", wine, PenMoves(480, 640, kWineEventScale), 480, 640,
            int64_t{480} * 640 * 3);
   Register("wine-run/dial-drag", wine, DialDrag(kWineEventScale), 480, 640, 0);
+  const std::vector<std::string> events[] = {
+      {"pen-move", "480", "640", std::to_string(kWinePenMoves)},
+      {"dial-drag", std::to_string(kWineDialMoves)}};
+  for (const std::vector<std::string>& args : events) {
+    const std::string name = "wine-exports/" + args[0] + (args.size() > 2 ? "/480x640" : "");
+    benchmark::RegisterBenchmark(name.c_str(), WineEvents, args)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kMicrosecond);
+  }
 #endif
   return true;
 }();

@@ -97,7 +97,10 @@ void Session::Undo() {
   }
   std::memcpy(record_.buffer(field), record_.buffer(STAMP_REC_UNDO_BUFFER), record_.canvasBytes());
   LayersChanged();
-  log_.Line("undo: layer " + std::to_string(layer) + " restored");
+  std::string restored = "undo: layer ";
+  restored += std::to_string(layer);
+  restored += " restored";
+  log_.Line(restored);
 }
 
 void Session::CheckGuards() const {

@@ -94,8 +94,10 @@ constexpr std::array<RowLoopBuilds, sizeof...(Index)> MakeRasterLoops(
 constexpr auto kBlendLoops = MakeBlendLoops(std::make_index_sequence<kBlendOps.size()>{});
 constexpr auto kRasterLoops = MakeRasterLoops(std::make_index_sequence<kRasterOps.size()>{});
 
+// The features are read here rather than left to the runtime's start-up, whose order beside a
+// module's own initialisers is not the same on every system.
 RowLoop ForThisProcessor(const RowLoopBuilds& loops) {
-  static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+  static const bool hasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
   return hasAvx2 ? loops.avx2 : loops.baseline;
 }
 

@@ -97,11 +97,21 @@ TEST_P(InsideRowsTest, OverlappingRectanglesOfOneBufferMatchTheReference) {
 }
 
 // Both builds of the operation's row loop: the engine runs only the one for this processor.
-RowLoopBuilds BuildsOf(const RectOperation& op) {
-  if (op.engine == kEngineBlitBlend) return BlendRowLoopBuilds(static_cast<size_t>(op.code));
+// The operation's place in its engine's table of row loops.
+size_t LoopIndex(const RectOperation& op) {
+  if (op.engine == kEngineBlitBlend) return static_cast<size_t>(op.code);
   size_t index = 0;
   while (kRasterOps[index].code != op.code) ++index;
-  return RasterRowLoopBuilds(index);
+  return index;
+}
+
+RowLoopBuilds BuildsOf(const RectOperation& op) {
+  return op.engine == kEngineBlitBlend ? BlendRowLoopBuilds(LoopIndex(op))
+                                       : RasterRowLoopBuilds(LoopIndex(op));
+}
+
+RowLoop EngineLoopOf(const RectOperation& op) {
+  return op.engine == kEngineBlitBlend ? BlendRowLoop(LoopIndex(op)) : RasterRowLoop(LoopIndex(op));
 }
 
 // Runs a row loop straight on the scenario's rectangle; false when the rectangle does not lie
@@ -124,10 +134,12 @@ std::vector<RowLoop> RunnableBuilds(const RectOperation& op) {
 }
 
 // The SSE2 baseline must give the reference's bytes on processors with AVX2 as well, where the
-// engine never runs it; the AVX2 build is checked wherever it can run. Each meets every pair of
-// bytes, then random rectangles.
+// engine never runs it; the AVX2 build is checked wherever it can run, and is the one the engine
+// runs there, on every system and toolchain. Each meets every pair of bytes, then random
+// rectangles.
 TEST_P(InsideRowsTest, EveryBuildOfTheRowLoopMatchesTheReference) {
   const std::vector<RowLoop> runnable = RunnableBuilds(GetParam());
+  EXPECT_EQ(EngineLoopOf(GetParam()), runnable.back());
   Random random(7004);
   for (int round = 0; round <= kRounds; ++round) {
     const Scenario start = round == 0 ? AllBytePairs() : InsideScenario(random);
