@@ -97,7 +97,9 @@ std::string Listed(const std::vector<std::string>& items) {
 
 size_t StampsPressed(const Script& script) {
   return std::count_if(script.commands.begin(), script.commands.end(),
-                       [](const ScriptCommand& command) { return command.op == Op::kPenUp; });
+                       [](const ScriptCommand& command) {
+                         return command.op == Op::kEvent && command.event == EventKind::kPenUp;
+                       });
 }
 
 // The layers the scene left marks on: any byte that is not white.
