@@ -5,8 +5,14 @@
 namespace stamp::host {
 namespace {
 
+// Built by appending: GCC 12's -O3 reads "(" + a temporary as a possible overlap (-Wrestrict).
 std::string Point(int32_t x, int32_t y) {
-  return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+  std::string text = "(";
+  text += std::to_string(x);
+  text += ',';
+  text += std::to_string(y);
+  text += ')';
+  return text;
 }
 
 std::string Hex(int32_t value) {
