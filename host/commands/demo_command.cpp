@@ -134,13 +134,13 @@ class DemoProfile {
 
 void WritePictures(Session& session, const fs::path& out, bool dumps) {
   if (dumps) {
-    const std::string error = SaveSnapshot(session.record(), session.compositor(), out, "demo");
-    if (!error.empty()) throw std::runtime_error(error);
+    const Status saved = SaveSnapshot(session.record(), session.compositor(), out, "demo");
+    if (!saved.ok()) throw std::runtime_error(saved.error());
   }
-  for (const std::string& error :
+  for (const Status& saved :
        {SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png", Preview::kShown),
         SavePanelPng(session.record(), out / "panel.png")}) {
-    if (!error.empty()) throw std::runtime_error(error);
+    if (!saved.ok()) throw std::runtime_error(saved.error());
   }
 }
 

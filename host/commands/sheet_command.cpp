@@ -78,7 +78,7 @@ void PrintFormat(const platform::BmpFormat& format, std::ostream& out) {
 }
 
 // The pixels go out row by row, turned from the decoder's BGR into the format's RGB.
-std::string WritePpm(const std::string& path, const platform::DecodedBmp& image) {
+Status WritePpm(const std::string& path, const platform::DecodedBmp& image) {
   return WriteAtomically(platform::PathFromUtf8(path), [&image](std::FILE* file) {
     const std::string header = "P6\n" + std::to_string(image.format.width) + " " +
                                std::to_string(image.format.height) + "\n255\n";
@@ -92,7 +92,8 @@ std::string WritePpm(const std::string& path, const platform::DecodedBmp& image)
       }
       written = std::fwrite(row.data(), 1, row.size(), file) == row.size();
     }
-    return written ? std::string() : std::strerror(errno);
+    if (!written) return Status(Failure{std::strerror(errno)});
+    return Status();
   });
 }
 
@@ -105,8 +106,9 @@ std::string CheckOutPrefix(const std::string& prefix) {
 // Missing folders of the prefix are created, as run --out creates its folder.
 std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& image) {
   if (std::string why; !platform::MakeFolderFor(prefix, &why)) return why;
-  const std::string error = WritePpm(prefix + ".ppm", image);
-  return error.empty() ? WriteSheetPreview(image, platform::PathFromUtf8(prefix + ".png")) : error;
+  Status written = WritePpm(prefix + ".ppm", image);
+  if (written.ok()) written = WriteSheetPreview(image, platform::PathFromUtf8(prefix + ".png"));
+  return written.ok() ? std::string() : written.error();
 }
 
 }  // namespace

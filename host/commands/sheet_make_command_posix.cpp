@@ -61,7 +61,10 @@ std::string SameFileProblem(const std::string& sheet, const std::string& preview
 std::string EncodePreview(const std::vector<uint8_t>& bmp, std::vector<uint8_t>& png) {
   const platform::BmpDecodeResult decoded = platform::DecodeBmp(bmp);
   if (!decoded.image) return "the sheet does not decode: " + decoded.error;
-  return EncodeSheetPreview(*decoded.image, png);
+  Result<std::vector<uint8_t>> encoded = EncodeSheetPreview(*decoded.image);
+  if (!encoded.ok()) return encoded.error();
+  png = std::move(*encoded);
+  return {};
 }
 
 // The folders that do not exist yet of those the outputs lie in.

@@ -55,10 +55,12 @@ bool Exists(const fs::path& path) {
 
 std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
   return host::WriteAtomically(path, [&bytes](std::FILE* file) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()
-               ? std::string()
-               : std::string(std::strerror(errno));
-  });
+           if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+             return host::Status(host::Failure{std::strerror(errno)});
+           }
+           return host::Status();
+         })
+      .error();
 }
 
 }  // namespace
@@ -155,12 +157,13 @@ void NewSheetDialog::RemovePicture() {
 void NewSheetDialog::ShowPreview() {
   save_->setEnabled(!pictures_.empty());
   const platform::BmpDecodeResult decoded = platform::DecodeBmp(host::Sheet(pictures_).EncodeBmp());
-  std::vector<uint8_t> pixels;
-  if (!decoded.image || !host::DrawSheetPreview(*decoded.image, pixels).empty()) {
+  const host::Result<std::vector<uint8_t>> pixels =
+      decoded.image ? host::DrawSheetPreview(*decoded.image) : host::Failure{decoded.error};
+  if (!pixels.ok()) {
     preview_->setText(tr("No preview"));
     return;
   }
-  preview_->setPixmap(QPixmap::fromImage(PreviewImage(pixels)));
+  preview_->setPixmap(QPixmap::fromImage(PreviewImage(*pixels)));
 }
 
 bool NewSheetDialog::MayWrite(const fs::path& sheet) {

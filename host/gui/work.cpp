@@ -207,7 +207,8 @@ std::string Work::Save(const QString& path) {
 
 std::string Work::Export(const QString& path) {
   return host::SaveCanvasPng(session_->record(), session_->compositor(), path.toStdString(),
-                             host::Preview::kLeftOut);
+                             host::Preview::kLeftOut)
+      .error();
 }
 
 ora::LayeredPicture Work::Drawing() const {

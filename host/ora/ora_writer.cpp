@@ -65,7 +65,10 @@ std::string EncodeEntries(const LayeredPicture& picture, std::span<const uint8_t
   // PNG pictures are compressed already: they are stored as they are.
   const auto addPng = [&](const std::string& name, const host::Picture24& image) {
     entries.push_back({name, {}, ZIP_CM_STORE});
-    return host::EncodePng(image, entries.back().bytes);
+    host::Result<Bytes> png = host::EncodePng(image);
+    if (!png.ok()) return png.error();
+    entries.back().bytes = std::move(*png);
+    return std::string();
   };
   for (int layer = 0; layer < kLayerCount; ++layer) {
     const auto image = LayerPicture(picture.width, picture.height, picture.layers[layer]);
@@ -128,11 +131,13 @@ std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& pi
   if (std::string error = BuildArchive(entries, archive); !error.empty()) {
     return "cannot write " + path.string() + ": " + error;
   }
-  return host::WriteAtomically(path, [&archive](std::FILE* file) {
-    return std::fwrite(archive.data(), 1, archive.size(), file) == archive.size()
-               ? std::string()
-               : std::string(std::strerror(errno));
+  const host::Status written = host::WriteAtomically(path, [&archive](std::FILE* file) {
+    if (std::fwrite(archive.data(), 1, archive.size(), file) != archive.size()) {
+      return host::Status(host::Failure{std::strerror(errno)});
+    }
+    return host::Status();
   });
+  return written.ok() ? std::string() : written.error();
 }
 
 }  // namespace stamp::ora

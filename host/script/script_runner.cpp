@@ -136,9 +136,9 @@ std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
 }
 
 void Runner::Save(const std::string& name) {
-  const std::string error =
+  const Status saved =
       SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name);
-  if (!error.empty()) throw std::runtime_error(error);
+  if (!saved.ok()) throw std::runtime_error(saved.error());
   log_.Line("save: " + (places_.outFolder / name).string() + "-*");
 }
 

@@ -916,7 +916,7 @@ void StampWindowTest::aPictureTheSheetMakerTakesOpens() {
   const std::string path = folder_.filePath("large.png").toStdString();
   const host::RowPicture grey{kSide, kSide, host::ChannelOrder::kRgb,
                               [](int32_t, uint8_t* row) { std::fill_n(row, kSide * 3, 0x80); }};
-  QCOMPARE(host::WritePng(path, grey), std::string());
+  QCOMPARE(host::WritePng(path, grey).error(), std::string());
   const PictureFile file = ReadPictureFile(QString::fromStdString(path));
   QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
   QCOMPARE(file.image.size(), QSize(kSide, kSide));

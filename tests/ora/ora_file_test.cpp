@@ -66,9 +66,9 @@ std::pair<uint32_t, uint32_t> PngSize(const Bytes& png) {
 
 Bytes Png(int32_t width, int32_t height) {
   const Bytes pixels(static_cast<size_t>(width * height) * kBytesPerPixel, 0x80);
-  Bytes png;
-  EXPECT_EQ(host::EncodePng({width, height, pixels, static_cast<size_t>(width) * 3}, png), "");
-  return png;
+  host::Result<Bytes> png = host::EncodePng({width, height, pixels, static_cast<size_t>(width) * 3});
+  EXPECT_EQ(png.error(), "");
+  return png.ok() ? *png : Bytes();
 }
 
 struct Entry {
