@@ -70,8 +70,8 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
     log.Error(error);
     return kExitUsage;
   }
-  if (std::string problem = CanvasSizeProblem(size->first, size->second); !problem.empty()) {
-    log.Error(problem);
+  if (const Status fits = CheckCanvasSize(size->first, size->second); !fits.ok()) {
+    log.Error(fits.error());
     return kExitFailure;
   }
   std::optional<std::filesystem::path> profile = line->path("--profile");

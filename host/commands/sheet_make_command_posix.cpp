@@ -28,8 +28,8 @@ std::optional<std::vector<FittedPicture>> FitPictures(const std::vector<std::str
   bool refused = false;
   for (const std::string& path : paths) {
     CellFitting fitting;
-    if (const std::string error = ReadPictureRows(path, fitting); !error.empty()) {
-      err << "sheet: " << error << "\n";
+    if (const Status read = ReadPictureRows(path, fitting); !read.ok()) {
+      err << "sheet: " << read.error() << "\n";
       refused = true;
     } else if (!refused) {
       fitted.push_back(fitting.Result());

@@ -100,8 +100,8 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
   const auto size =
       host::ParseCanvasSize(line->value("--canvas").value_or(host::DefaultCanvasSize()));
   if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as " + host::DefaultCanvasSize());
-  if (std::string problem = host::CanvasSizeProblem(size->first, size->second); !problem.empty()) {
-    err << "stamp-host gui: " << problem << "\n";
+  if (const host::Status fits = host::CheckCanvasSize(size->first, size->second); !fits.ok()) {
+    err << "stamp-host gui: " << fits.error() << "\n";
     return host::kExitFailure;
   }
   const auto profile = line->value("--profile")

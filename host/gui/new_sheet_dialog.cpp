@@ -121,7 +121,7 @@ void NewSheetDialog::AddPictures(const QStringList& paths) {
       break;
     }
     host::CellFitting fitting;
-    const std::string error = host::ReadPictureRows(path.toStdString(), fitting);
+    const std::string error = host::ReadPictureRows(path.toStdString(), fitting).error();
     ++added;
     if (!error.empty()) {
       problems << Text(error);

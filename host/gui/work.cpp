@@ -126,8 +126,8 @@ std::string Work::ImportPicture(const QImage& picture) {
 std::string Work::Resize(int32_t width, int32_t height) {
   const host::HostRecord& record = session_->record();
   if (width == record.canvasWidth() && height == record.canvasHeight()) return {};
-  if (std::string problem = host::CanvasSizeProblem(width, height); !problem.empty()) {
-    return problem;
+  if (const host::Status fits = host::CheckCanvasSize(width, height); !fits.ok()) {
+    return fits.error();
   }
   std::optional<ora::LayeredPicture> kept;
   std::string why;

@@ -104,9 +104,8 @@ Result<Stack> ReadStack(zip_t* archive) {
   STAMP_TRY(bytes);
   Result<Stack> parsed = ParseStack(std::string(bytes->begin(), bytes->end()));
   STAMP_TRY(parsed);
-  if (std::string problem = host::CanvasSizeProblem(parsed->width, parsed->height);
-      !problem.empty()) {
-    return Failure{"the picture's size cannot be a canvas: " + problem};
+  if (const Status fits = host::CheckCanvasSize(parsed->width, parsed->height); !fits.ok()) {
+    return Failure{"the picture's size cannot be a canvas: " + fits.error()};
   }
   if (parsed->layers.size() != static_cast<size_t>(kLayerCount)) {
     return Failure{"the file has " + std::to_string(parsed->layers.size()) +
