@@ -57,7 +57,7 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
   QuitSignals endSignals;
   // The load dialog lists the user's own sheets beside the samples; without them, the samples.
   const std::string sheets =
-      host::ShowUserSheetsToTool(host::UserSheetFolder(), options.hostFolder);
+      host::ShowUserSheetsToTool(host::UserSheetFolder(), options.hostFolder).error();
   if (!sheets.empty()) err << "stamp-host gui: " << sheets << "\n";
   try {
     StampWindow window(options);

@@ -175,13 +175,13 @@ bool NewSheetDialog::MayWrite(const fs::path& sheet) {
 }
 
 void NewSheetDialog::Save() {
-  std::string why;
-  const std::optional<std::string> name =
-      host::SheetFileName(name_->text().trimmed().toStdString(), why);
+  const host::Result<std::string> name =
+      host::SheetFileName(name_->text().trimmed().toStdString());
+  std::string why = name.error();
   const std::optional<fs::path> folder = host::UserSheetFolder();
-  if (name && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
-  if (name && folder) why = host::ShowUserSheetsToTool(folder, hostFolder_);
-  const fs::path sheet = folder.value_or(fs::path()) / name.value_or(std::string());
+  if (name.ok() && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
+  if (name.ok() && folder) why = host::ShowUserSheetsToTool(folder, hostFolder_).error();
+  const fs::path sheet = folder.value_or(fs::path()) / (name.ok() ? *name : std::string());
   if (why.empty() && platform::FromFileSystemPath(sheet.string()).size() >= PLAT_MAX_PATH) {
     why = "the sheet's path " + sheet.string() + " is too long for the tool";
   }

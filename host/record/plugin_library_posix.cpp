@@ -5,9 +5,9 @@
 
 namespace stamp::host {
 
-void* OpenLibrary(const std::filesystem::path& path, std::string* why) {
+Result<void*> OpenLibrary(const std::filesystem::path& path) {
   void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) *why = dlerror();
+  if (library == nullptr) return Failure{dlerror()};
   return library;
 }
 

@@ -5,10 +5,10 @@
 
 namespace stamp::host {
 
-void* OpenLibrary(const std::filesystem::path& path, std::string* why) {
+Result<void*> OpenLibrary(const std::filesystem::path& path) {
   HMODULE library = LoadLibraryW(path.wstring().c_str());
-  if (library == nullptr) *why = "system error " + std::to_string(GetLastError());
-  return library;
+  if (library == nullptr) return Failure{"system error " + std::to_string(GetLastError())};
+  return static_cast<void*>(library);
 }
 
 // GetProcAddress gives a generic function pointer; the caller gives it its type.
