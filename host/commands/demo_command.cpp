@@ -166,15 +166,15 @@ std::string Report(const DemoScene& scene, const Script& script, const HostRecor
 }  // namespace
 
 int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  const std::optional<CommandLine> line =
-      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet", "--verbose"}, error);
-  if (line && line->help) {
+  const Result<CommandLine> line =
+      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet", "--verbose"});
+  std::string error = line.error();
+  if (line.ok() && line->help) {
     out << "usage: stamp-host " << kDemoUsage << "\n\n" << kDemoHelp;
     return kExitOk;
   }
-  if (line && !line->positional.empty()) error = "unexpected " + line->positional[0];
-  if (line && line->flag("--quiet") && line->flag("--verbose")) {
+  if (line.ok() && !line->positional.empty()) error = "unexpected " + line->positional[0];
+  if (line.ok() && line->flag("--quiet") && line->flag("--verbose")) {
     error = "--quiet and --verbose cannot go together";
   }
   if (!error.empty()) {
@@ -198,9 +198,9 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
   }
   const fs::path hostFolder = ProgramFolder();
   const DemoScene scene = DemoSceneIn(hostFolder);
-  const std::optional<Script> script = ParseScript(scene.text, "demo", error);
-  if (!script) {
-    log.Error(error);
+  const Result<Script> script = ParseScript(scene.text, "demo");
+  if (!script.ok()) {
+    log.Error(script.error());
     return kExitFailure;
   }
   const DemoProfile profile;

@@ -80,10 +80,9 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
 }  // namespace
 
 int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  const std::optional<host::CommandLine> line =
-      host::ParseCommandLine(args, {"--profile", "--canvas"}, {}, error);
-  if (!line) return Usage(err, error);
+  const host::Result<host::CommandLine> line =
+      host::ParseCommandLine(args, {"--profile", "--canvas"}, {});
+  if (!line.ok()) return Usage(err, line.error());
   if (line->help) {
     out << "usage: stamp-host " << kGuiUsage << "\n\n"
         << kGuiHelp << host::CanvasOptionHelp() << kGuiHelpAfterCanvas;
