@@ -67,7 +67,7 @@ struct DemoScene {
   std::vector<std::string> sheets;
 };
 
-DemoScene DemoSceneIn(const fs::path& hostFolder) {
+Result<DemoScene> DemoSceneIn(const fs::path& hostFolder) {
   const std::vector<std::string> list = DialogList(hostFolder);
   DemoScene scene{std::string(kDemoScript), {}};
   std::string& text = scene.text;
@@ -76,8 +76,8 @@ DemoScene DemoSceneIn(const fs::path& hostFolder) {
     const std::string file = text.substr(open + 1, close - open - 1) + ".bmp";
     const auto found = std::find(list.begin(), list.end(), file);
     if (found == list.end()) {
-      throw std::runtime_error("the sample sheet stamp/" + file + " is missing from " +
-                               platform::PathToUtf8(hostFolder));
+      return Failure{"the sample sheet stamp/" + file + " is missing from " +
+                     platform::PathToUtf8(hostFolder)};
     }
     text.replace(open, close - open + 1, std::to_string(found - list.begin()));
     scene.sheets.push_back(file);
@@ -132,16 +132,11 @@ class DemoProfile {
   fs::path folder_;
 };
 
-void WritePictures(Session& session, const fs::path& out, bool dumps) {
-  if (dumps) {
-    const Status saved = SaveSnapshot(session.record(), session.compositor(), out, "demo");
-    if (!saved.ok()) throw std::runtime_error(saved.error());
-  }
-  for (const Status& saved :
-       {SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png", Preview::kShown),
-        SavePanelPng(session.record(), out / "panel.png")}) {
-    if (!saved.ok()) throw std::runtime_error(saved.error());
-  }
+Status WritePictures(Session& session, const fs::path& out, bool dumps) {
+  if (dumps) STAMP_TRY(SaveSnapshot(session.record(), session.compositor(), out, "demo"));
+  STAMP_TRY(
+      SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png", Preview::kShown));
+  return SavePanelPng(session.record(), out / "panel.png");
 }
 
 // The few lines a user reads: what was drawn, where it went, where the calls are.
@@ -197,7 +192,12 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
     return kExitFailure;
   }
   const fs::path hostFolder = ProgramFolder();
-  const DemoScene scene = DemoSceneIn(hostFolder);
+  const Result<DemoScene> found = DemoSceneIn(hostFolder);
+  if (!found.ok()) {
+    err << "stamp-host: " << found.error() << "\n";
+    return kExitFailure;
+  }
+  const DemoScene& scene = *found;
   const Result<Script> script = ParseScript(scene.text, "demo");
   if (!script.ok()) {
     log.Error(script.error());
@@ -207,9 +207,10 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
   SessionSteps steps;
   const bool dumps = line->flag("--dumps");
   std::string report;
-  steps.afterScript = [&](Session& session) {
-    WritePictures(session, outFolder, dumps);
+  steps.afterScript = [&](Session& session) -> Status {
+    STAMP_TRY(WritePictures(session, outFolder, dumps));
     report = Report(scene, *script, session.record(), outFolder, dumps, callLog);
+    return Status();
   };
   const int code = RunScriptSession(*script, {kDemoWidth, kDemoHeight, profile.path(), hostFolder},
                                     {outFolder, fs::current_path()}, log, steps);
