@@ -55,9 +55,9 @@ class [[nodiscard]] Result {
 }  // namespace stamp::host
 
 // Gives the failure of expression (a Status or a Result) back from the function it stands in.
-#define STAMP_TRY(expression)                                                        \
-  do {                                                                               \
-    if (const auto& stamp_try_outcome = (expression); !stamp_try_outcome.ok()) {     \
-      return ::stamp::host::Failure{stamp_try_outcome.error()};                      \
-    }                                                                                \
+#define STAMP_TRY(expression)                                                    \
+  do {                                                                           \
+    if (const auto& stamp_try_outcome = (expression); !stamp_try_outcome.ok()) { \
+      return ::stamp::host::Failure{stamp_try_outcome.error()};                  \
+    }                                                                            \
   } while (false)

@@ -125,7 +125,8 @@ int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, s
   if (line.ok() && line->value("--make")) return RunSheetMake(*line, out, err);
   if (line.ok() && line->positional.size() != 1) error = "give one FILE";
   if (line.ok() && line->value("--preview")) error = "--preview goes with --make";
-  if (line.ok() && error.empty() && line->value("--out")) error = CheckOutPrefix(*line->value("--out")).error();
+  if (line.ok() && error.empty() && line->value("--out"))
+    error = CheckOutPrefix(*line->value("--out")).error();
   if (!error.empty()) {
     err << "usage: stamp-host " << kSheetUsage << "\n"
         << "sheet: " << error << "\n";

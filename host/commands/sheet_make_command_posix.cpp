@@ -110,7 +110,8 @@ Status WriteTogether(const std::vector<Output>& outputs) {
 }
 
 // Writes the sheet, outputs' only entry, and the preview of it when asked for.
-Status WriteSheetAndPreview(std::vector<Output>& outputs, const std::optional<std::string>& preview) {
+Status WriteSheetAndPreview(std::vector<Output>& outputs,
+                            const std::optional<std::string>& preview) {
   if (preview) {
     STAMP_TRY(CheckTwoFiles(outputs[0].path, *preview));
     Result<std::vector<uint8_t>> png = EncodePreview(outputs[0].bytes);

@@ -54,13 +54,13 @@ bool Exists(const fs::path& path) {
 }
 
 std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  return host::WriteAtomically(path, [&bytes](std::FILE* file) {
-           if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-             return host::Status(host::Failure{std::strerror(errno)});
-           }
-           return host::Status();
-         })
-      .error();
+  const host::Status written = host::WriteAtomically(path, [&bytes](std::FILE* file) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+      return host::Status(host::Failure{std::strerror(errno)});
+    }
+    return host::Status();
+  });
+  return written.error();
 }
 
 }  // namespace
@@ -175,8 +175,7 @@ bool NewSheetDialog::MayWrite(const fs::path& sheet) {
 }
 
 void NewSheetDialog::Save() {
-  const host::Result<std::string> name =
-      host::SheetFileName(name_->text().trimmed().toStdString());
+  const host::Result<std::string> name = host::SheetFileName(name_->text().trimmed().toStdString());
   std::string why = name.error();
   const std::optional<fs::path> folder = host::UserSheetFolder();
   if (name.ok() && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";

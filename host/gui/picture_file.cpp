@@ -80,8 +80,8 @@ bool JpegComplete(Bytes jpeg) {
 }
 
 PictureFile Refused(const QString& path, const QString& why) {
-  return {QImage(),
-          QString::fromStdString(host::PictureRefusal(path.toStdString(), why.toStdString()).message)};
+  return {QImage(), QString::fromStdString(
+                        host::PictureRefusal(path.toStdString(), why.toStdString()).message)};
 }
 
 std::optional<QString> SizeProblem(const QString& path, QSize size) {

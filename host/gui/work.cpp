@@ -181,8 +181,7 @@ std::string Work::Open(const QString& path, ora::ReadProgress progress,
     placed = true;
     return host::Status();
   };
-  const std::string error =
-      ora::ReadOraInPlace(path.toStdString(), place, progress, notes).error();
+  const std::string error = ora::ReadOraInPlace(path.toStdString(), place, progress, notes).error();
   if (!error.empty() && !placed) return error;
   history_.Clear();
   if (!error.empty()) {

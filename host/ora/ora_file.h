@@ -45,7 +45,8 @@ host::Status ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
 using LayerTargets = std::array<uint8_t*, kLayerCount>;
 // Makes the canvas width x height ready and fills targets with its layer buffers, or fails saying
 // why it cannot.
-using LayerPlace = std::function<host::Status(int32_t width, int32_t height, LayerTargets& targets)>;
+using LayerPlace =
+    std::function<host::Status(int32_t width, int32_t height, LayerTargets& targets)>;
 
 // Reads the file as ReadOra does, refusing what it refuses, but with no copy of the layers: each
 // layer is decoded once row by row to check it, keeping nothing, then place is asked for the

@@ -140,7 +140,8 @@ Status ReadLayers(zip_t* archive, const Stack& stack, const LayerTargets& target
     // Each layer is a third of the read: half inflating its entry, half decoding its PNG.
     const double start = static_cast<double>(i) / static_cast<double>(kLayerCount);
     const double half = 0.5 / kLayerCount;
-    const Result<Bytes> png = ReadZipEntry(archive, layer.src, limit, Stretch(progress, start, half));
+    const Result<Bytes> png =
+        ReadZipEntry(archive, layer.src, limit, Stretch(progress, start, half));
     STAMP_TRY(png);
     // stack.xml lists the front layer first.
     uint8_t* pixels = targets[static_cast<size_t>(kLayerCount) - 1 - i];

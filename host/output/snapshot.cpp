@@ -34,8 +34,8 @@ Status SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
 
 }  // namespace
 
-Status SaveCanvasPng(const HostRecord& record, Compositor& canvas, const std::filesystem::path& path,
-                     Preview preview) {
+Status SaveCanvasPng(const HostRecord& record, Compositor& canvas,
+                     const std::filesystem::path& path, Preview preview) {
   const int32_t width = record.canvasWidth();
   const RowPicture picture{width, record.canvasHeight(), ChannelOrder::kBgr,
                            [&](int32_t y, uint8_t* row) {

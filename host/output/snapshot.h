@@ -28,8 +28,8 @@ Status SaveSnapshot(const HostRecord& record, Compositor& canvas,
 enum class Preview { kShown, kLeftOut };
 
 // Writes the composite canvas as a PNG file.
-Status SaveCanvasPng(const HostRecord& record, Compositor& canvas, const std::filesystem::path& path,
-                     Preview preview);
+Status SaveCanvasPng(const HostRecord& record, Compositor& canvas,
+                     const std::filesystem::path& path, Preview preview);
 // Writes the plug-in's panel (raster rows 730 to 849) as a PNG file.
 Status SavePanelPng(const HostRecord& record, const std::filesystem::path& path);
 

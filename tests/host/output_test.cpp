@@ -155,7 +155,8 @@ TEST(WriteAtomically, ReplacesTheTargetOnlyWithAWholeFileAndLeavesNoTemporary) {
       for (const char* piece : c.pieces) std::fputs(piece, file);
       return c.failure.empty() ? Status() : Failure{c.failure};
     });
-    EXPECT_EQ(written.error(), c.failure.empty() ? "" : "cannot write " + target.string() + ": " + c.failure)
+    EXPECT_EQ(written.error(),
+              c.failure.empty() ? "" : "cannot write " + target.string() + ": " + c.failure)
         << c.what;
     EXPECT_EQ(test::ReadFile(target), c.after) << c.what;
     EXPECT_EQ(EntriesIn(scratch.path()), 1u) << c.what;

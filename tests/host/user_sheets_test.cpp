@@ -107,7 +107,8 @@ TEST_F(UserSheetFolder, SamplesAreLinkedBesideTheUsersOwnSheets) {
       << "a dangling link is renewed";
   EXPECT_FALSE(fs::exists(folder_ / "notes.txt"));
   EXPECT_FALSE(fs::exists(folder_ / "folder.bmp"));
-  EXPECT_EQ(host::PrepareUserSheetFolder(folder_, samples_).error(), "") << "a second time changes nothing";
+  EXPECT_EQ(host::PrepareUserSheetFolder(folder_, samples_).error(), "")
+      << "a second time changes nothing";
   EXPECT_EQ(ReadFile(folder_ / "b.BMP"), "b.BMP");
 }
 
@@ -145,7 +146,8 @@ TEST_F(UserSheetFolder, TwoWindowsLinkingAtOnceBothSucceed) {
     std::vector<pid_t> windows;
     for (int k = 0; k < 2; ++k) {
       const pid_t pid = ::fork();
-      if (pid == 0) ::_exit(host::PrepareUserSheetFolder(folder_, samples_).error().empty() ? 0 : 1);
+      if (pid == 0)
+        ::_exit(host::PrepareUserSheetFolder(folder_, samples_).error().empty() ? 0 : 1);
       windows.push_back(pid);
     }
     for (const pid_t pid : windows) {

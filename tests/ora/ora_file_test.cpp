@@ -66,7 +66,8 @@ std::pair<uint32_t, uint32_t> PngSize(const Bytes& png) {
 
 Bytes Png(int32_t width, int32_t height) {
   const Bytes pixels(static_cast<size_t>(width * height) * kBytesPerPixel, 0x80);
-  host::Result<Bytes> png = host::EncodePng({width, height, pixels, static_cast<size_t>(width) * 3});
+  host::Result<Bytes> png =
+      host::EncodePng({width, height, pixels, static_cast<size_t>(width) * 3});
   EXPECT_EQ(png.error(), "");
   return png.ok() ? *png : Bytes();
 }
@@ -343,8 +344,9 @@ TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
     const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
     const rlimit limit{used + (rlim_t{100} << 20), used + (rlim_t{100} << 20)};
     LayeredPicture picture;
-    const bool refused = setrlimit(RLIMIT_AS, &limit) == 0 &&
-                         ReadOra(path, picture).error().find("not enough memory") != std::string::npos;
+    const bool refused =
+        setrlimit(RLIMIT_AS, &limit) == 0 &&
+        ReadOra(path, picture).error().find("not enough memory") != std::string::npos;
     _exit(refused ? 0 : 1);
   }
   int status = 0;
@@ -359,7 +361,8 @@ TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
   ASSERT_EQ(WriteOra(path, written, written.layers[0]).error(), "");
   std::vector<double> reports;
   LayeredPicture read;
-  ASSERT_EQ(ReadOra(path, read, [&](double done) { return reports.push_back(done), true; }).error(), "");
+  ASSERT_EQ(ReadOra(path, read, [&](double done) { return reports.push_back(done), true; }).error(),
+            "");
   EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
   EXPECT_GT(reports.size(), size_t{kLayerCount});
   EXPECT_LE(reports.back(), 1.0);
@@ -367,13 +370,15 @@ TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
     LayeredPicture picture = RandomPicture(2, 2, 1);
     const LayeredPicture before = picture;
     size_t calls = 0;
-    EXPECT_EQ(ReadOra(path, picture, [&](double) { return calls++ < stopAt; }).error(), kReadStopped);
+    EXPECT_EQ(ReadOra(path, picture, [&](double) { return calls++ < stopAt; }).error(),
+              kReadStopped);
     EXPECT_EQ(calls, stopAt + 1);
     EXPECT_EQ(picture.layers, before.layers);
   }
   // Read in place: checked first (a stop there asks for no canvas), then decoded into the
   // buffers given, with the same bytes.
-  EXPECT_EQ(ReadOraInPlace(path, RefusedPlace(), [](double) { return false; }).error(), kReadStopped);
+  EXPECT_EQ(ReadOraInPlace(path, RefusedPlace(), [](double) { return false; }).error(),
+            kReadStopped);
   LayeredPicture placed{written.width, written.height, {}};
   const auto place = [&placed](int32_t width, int32_t height, LayerTargets& targets) {
     EXPECT_EQ(width, placed.width);
