@@ -1,7 +1,7 @@
 // Libraries on Windows: LoadLibraryW, GetProcAddress, FreeLibrary.
 #include <windows.h>
 
-#include "host/record/plugin_library.h"
+#include "host/plugin/plugin_library.h"
 
 namespace stamp::host {
 

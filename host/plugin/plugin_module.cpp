@@ -1,9 +1,9 @@
-#include "host/record/plugin_module.h"
+#include "host/plugin/plugin_module.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "host/record/plugin_library.h"
+#include "host/plugin/plugin_library.h"
 
 namespace stamp::host {
 namespace {

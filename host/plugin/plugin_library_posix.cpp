@@ -1,7 +1,7 @@
 // Libraries on Linux: dlopen with RTLD_NOW | RTLD_LOCAL, dlsym, dlclose.
 #include <dlfcn.h>
 
-#include "host/record/plugin_library.h"
+#include "host/plugin/plugin_library.h"
 
 namespace stamp::host {
 
