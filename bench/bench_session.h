@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "bench_profile.h"
+#include "host/plugin/plugin_module.h"
 #include "host/record/complete_record.h"
-#include "host/record/plugin_module.h"
 
 namespace stamp::bench {
 

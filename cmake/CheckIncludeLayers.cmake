@@ -81,10 +81,10 @@ forbid_includes(platform/posix "platform/win32/")
 forbid_includes(platform/win32 "platform/posix/")
 
 # The host's front ends, its commands and its window, stand on its lower parts: the script, the
-# session, the record, what it reads and writes, the sheets it makes. No lower part includes a
+# session, the record, the plug-in's loading, what it reads and writes, the sheets it makes. No lower part includes a
 # front end: each is told what it needs by its caller and gives back outcomes of its own, which
 # the front ends turn into exit codes.
-foreach(part ora output picture record script session sheets)
+foreach(part ora output picture plugin record script session sheets)
   forbid_includes(host/${part} "host/(commands|gui)/")
 endforeach()
 

@@ -40,10 +40,9 @@ std::optional<std::filesystem::path> CommandLine::path(std::string_view option) 
   return platform::PathFromUtf8(*text);
 }
 
-std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
-                                            std::initializer_list<std::string_view> valueOptions,
-                                            std::initializer_list<std::string_view> flagOptions,
-                                            std::string& error) {
+Result<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
+                                     std::initializer_list<std::string_view> valueOptions,
+                                     std::initializer_list<std::string_view> flagOptions) {
   CommandLine line;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view word = args[i];
@@ -51,18 +50,15 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
       line.help = true;
     } else if (Contains(valueOptions, word)) {
       if (i + 1 >= args.size() || args[i + 1].empty()) {
-        error = std::string(word) + " needs a value";
-        return std::nullopt;
+        return Failure{std::string(word) + " needs a value"};
       }
       if (!line.values.emplace(word, args[++i]).second) {
-        error = std::string(word) + " given twice";
-        return std::nullopt;
+        return Failure{std::string(word) + " given twice"};
       }
     } else if (Contains(flagOptions, word)) {
       line.flags.emplace(word);
     } else if (word.starts_with("-") && word.size() > 1) {
-      error = "unknown option " + std::string(word);
-      return std::nullopt;
+      return Failure{"unknown option " + std::string(word)};
     } else {
       line.positional.emplace_back(word);
     }

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "host/result.h"
+
 namespace stamp::host {
 
 struct CommandLine {
@@ -33,12 +35,11 @@ struct CommandLine {
 // letter outside it (program_words_posix.cpp, _win32.cpp). Throws when the system gives none.
 std::vector<std::string> ProgramWords(int argc, char** argv);
 
-// nullopt with error set for an unknown option, an option without its value (or with an empty
-// one) or given twice.
-std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
-                                            std::initializer_list<std::string_view> valueOptions,
-                                            std::initializer_list<std::string_view> flagOptions,
-                                            std::string& error);
+// Refuses, saying why, an unknown option, an option without its value (or with an empty one) or
+// given twice.
+Result<CommandLine> ParseCommandLine(std::span<const std::string_view> args,
+                                     std::initializer_list<std::string_view> valueOptions,
+                                     std::initializer_list<std::string_view> flagOptions);
 
 // "--canvas WxH" as two numbers; nullopt when the text is not of that form. A number too large
 // for 64 bits saturates, so that it is refused as too large.

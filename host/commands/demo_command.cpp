@@ -67,7 +67,7 @@ struct DemoScene {
   std::vector<std::string> sheets;
 };
 
-DemoScene DemoSceneIn(const fs::path& hostFolder) {
+Result<DemoScene> DemoSceneIn(const fs::path& hostFolder) {
   const std::vector<std::string> list = DialogList(hostFolder);
   DemoScene scene{std::string(kDemoScript), {}};
   std::string& text = scene.text;
@@ -76,8 +76,8 @@ DemoScene DemoSceneIn(const fs::path& hostFolder) {
     const std::string file = text.substr(open + 1, close - open - 1) + ".bmp";
     const auto found = std::find(list.begin(), list.end(), file);
     if (found == list.end()) {
-      throw std::runtime_error("the sample sheet stamp/" + file + " is missing from " +
-                               platform::PathToUtf8(hostFolder));
+      return Failure{"the sample sheet stamp/" + file + " is missing from " +
+                     platform::PathToUtf8(hostFolder)};
     }
     text.replace(open, close - open + 1, std::to_string(found - list.begin()));
     scene.sheets.push_back(file);
@@ -132,16 +132,11 @@ class DemoProfile {
   fs::path folder_;
 };
 
-void WritePictures(Session& session, const fs::path& out, bool dumps) {
-  if (dumps) {
-    const std::string error = SaveSnapshot(session.record(), session.compositor(), out, "demo");
-    if (!error.empty()) throw std::runtime_error(error);
-  }
-  for (const std::string& error :
-       {SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png", Preview::kShown),
-        SavePanelPng(session.record(), out / "panel.png")}) {
-    if (!error.empty()) throw std::runtime_error(error);
-  }
+Status WritePictures(Session& session, const fs::path& out, bool dumps) {
+  if (dumps) STAMP_TRY(SaveSnapshot(session.record(), session.compositor(), out, "demo"));
+  STAMP_TRY(
+      SaveCanvasPng(session.record(), session.compositor(), out / "canvas.png", Preview::kShown));
+  return SavePanelPng(session.record(), out / "panel.png");
 }
 
 // The few lines a user reads: what was drawn, where it went, where the calls are.
@@ -166,15 +161,15 @@ std::string Report(const DemoScene& scene, const Script& script, const HostRecor
 }  // namespace
 
 int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  const std::optional<CommandLine> line =
-      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet", "--verbose"}, error);
-  if (line && line->help) {
+  const Result<CommandLine> line =
+      ParseCommandLine(args, {"--out"}, {"--dumps", "--quiet", "--verbose"});
+  std::string error = line.error();
+  if (line.ok() && line->help) {
     out << "usage: stamp-host " << kDemoUsage << "\n\n" << kDemoHelp;
     return kExitOk;
   }
-  if (line && !line->positional.empty()) error = "unexpected " + line->positional[0];
-  if (line && line->flag("--quiet") && line->flag("--verbose")) {
+  if (line.ok() && !line->positional.empty()) error = "unexpected " + line->positional[0];
+  if (line.ok() && line->flag("--quiet") && line->flag("--verbose")) {
     error = "--quiet and --verbose cannot go together";
   }
   if (!error.empty()) {
@@ -197,19 +192,25 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
     return kExitFailure;
   }
   const fs::path hostFolder = ProgramFolder();
-  const DemoScene scene = DemoSceneIn(hostFolder);
-  const std::optional<Script> script = ParseScript(scene.text, "demo", error);
-  if (!script) {
-    log.Error(error);
+  const Result<DemoScene> found = DemoSceneIn(hostFolder);
+  if (!found.ok()) {
+    err << "stamp-host: " << found.error() << "\n";
+    return kExitFailure;
+  }
+  const DemoScene& scene = *found;
+  const Result<Script> script = ParseScript(scene.text, "demo");
+  if (!script.ok()) {
+    log.Error(script.error());
     return kExitFailure;
   }
   const DemoProfile profile;
   SessionSteps steps;
   const bool dumps = line->flag("--dumps");
   std::string report;
-  steps.afterScript = [&](Session& session) {
-    WritePictures(session, outFolder, dumps);
+  steps.afterScript = [&](Session& session) -> Status {
+    STAMP_TRY(WritePictures(session, outFolder, dumps));
     report = Report(scene, *script, session.record(), outFolder, dumps, callLog);
+    return Status();
   };
   const int code = RunScriptSession(*script, {kDemoWidth, kDemoHeight, profile.path(), hostFolder},
                                     {outFolder, fs::current_path()}, log, steps);

@@ -42,10 +42,9 @@ int Usage(std::ostream& err, const std::string& problem) {
 }  // namespace
 
 int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  const std::optional<CommandLine> line =
-      ParseCommandLine(args, {"--out", "--profile", "--canvas"}, {"--quiet"}, error);
-  if (!line) return Usage(err, error);
+  const Result<CommandLine> line =
+      ParseCommandLine(args, {"--out", "--profile", "--canvas"}, {"--quiet"});
+  if (!line.ok()) return Usage(err, line.error());
   if (line->help) {
     out << "usage: stamp-host " << kRunUsage << "\n\n"
         << kRunHelp << CanvasOptionHelp() << kRunHelpAfterCanvas << ScriptLanguageHelp();
@@ -65,13 +64,13 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
     log.Error("script: " + why);
     return kExitFailure;
   }
-  const std::optional<Script> script = ParseScript(*text, scriptName, error);
-  if (!script) {
-    log.Error(error);
+  const Result<Script> script = ParseScript(*text, scriptName);
+  if (!script.ok()) {
+    log.Error(script.error());
     return kExitUsage;
   }
-  if (std::string problem = CanvasSizeProblem(size->first, size->second); !problem.empty()) {
-    log.Error(problem);
+  if (const Status fits = CheckCanvasSize(size->first, size->second); !fits.ok()) {
+    log.Error(fits.error());
     return kExitFailure;
   }
   std::optional<std::filesystem::path> profile = line->path("--profile");

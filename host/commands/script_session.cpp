@@ -9,23 +9,36 @@
 
 namespace stamp::host {
 
+namespace {
+
+// The run's exit code, or why it failed. The session is gone by the time the failure is told.
+Result<int> RunSession(const Script& script, const SessionOptions& options,
+                       const ScriptPlaces& places, HostLog& log, const SessionSteps& steps) {
+  std::filesystem::create_directories(places.outFolder);
+  ScriptUser user;
+  Session session(options, user, log);
+  session.Start();
+  const Result<ScriptOutcome> outcome = RunScript(script, session, user, places, log);
+  STAMP_TRY(outcome);
+  const bool toEnd = *outcome == ScriptOutcome::kRanToEnd;
+  if (toEnd && steps.afterScript) STAMP_TRY(steps.afterScript(session));
+  const int closed = ExitAfterClose(toEnd ? kExitOk : kExitExpectation, session.Close());
+  session.CheckGuards();
+  return closed;
+}
+
+}  // namespace
+
 int RunScriptSession(const Script& script, const SessionOptions& options,
                      const ScriptPlaces& places, HostLog& log, const SessionSteps& steps) {
   try {
-    std::filesystem::create_directories(places.outFolder);
-    ScriptUser user;
-    Session session(options, user, log);
-    session.Start();
-    const ScriptOutcome outcome = RunScript(script, session, user, places, log);
-    if (outcome == ScriptOutcome::kRanToEnd && steps.afterScript) steps.afterScript(session);
-    const int code = outcome == ScriptOutcome::kRanToEnd ? kExitOk : kExitExpectation;
-    const int closed = ExitAfterClose(code, session.Close());
-    session.CheckGuards();
-    return closed;
+    const Result<int> code = RunSession(script, options, places, log, steps);
+    if (code.ok()) return *code;
+    log.Error(code.error());
   } catch (const std::exception& failure) {
     log.Error(failure.what());
-    return kExitFailure;
   }
+  return kExitFailure;
 }
 
 }  // namespace stamp::host

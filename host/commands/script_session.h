@@ -12,9 +12,10 @@
 
 namespace stamp::host {
 
-// What a command adds to a run; may be empty and may throw std::runtime_error.
+// What a command adds to a run; may be empty, may fail the run, and may throw
+// std::runtime_error where the session cannot go on.
 struct SessionSteps {
-  std::function<void(Session&)> afterScript;  // after a script that ran to its end
+  std::function<Status(Session&)> afterScript;  // after a script that ran to its end
 };
 
 // Gives kExitOk, kExitExpectation, kExitSettingsNotSaved, or kExitFailure after printing why.

@@ -31,9 +31,10 @@ constexpr int32_t kSheetHeight = STAMP_SHEET_HEIGHT;
 constexpr uint64_t kMaxFileBytes = uint64_t{256} << 20;
 
 // A folder, FIFO or device is refused unread, and so is a file too large to be a BMP.
-std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, std::string& error) {
-  const std::optional<std::string> bytes = platform::ReadRegularFile(path, kMaxFileBytes, &error);
-  if (!bytes) return std::nullopt;
+Result<std::vector<uint8_t>> ReadFile(const std::string& path) {
+  std::string why;
+  const std::optional<std::string> bytes = platform::ReadRegularFile(path, kMaxFileBytes, &why);
+  if (!bytes) return Failure{why};
   return std::vector<uint8_t>(bytes->begin(), bytes->end());
 }
 
@@ -78,7 +79,7 @@ void PrintFormat(const platform::BmpFormat& format, std::ostream& out) {
 }
 
 // The pixels go out row by row, turned from the decoder's BGR into the format's RGB.
-std::string WritePpm(const std::string& path, const platform::DecodedBmp& image) {
+Status WritePpm(const std::string& path, const platform::DecodedBmp& image) {
   return WriteAtomically(platform::PathFromUtf8(path), [&image](std::FILE* file) {
     const std::string header = "P6\n" + std::to_string(image.format.width) + " " +
                                std::to_string(image.format.height) + "\n255\n";
@@ -92,37 +93,40 @@ std::string WritePpm(const std::string& path, const platform::DecodedBmp& image)
       }
       written = std::fwrite(row.data(), 1, row.size(), file) == row.size();
     }
-    return written ? std::string() : std::strerror(errno);
+    if (!written) return Status(Failure{std::strerror(errno)});
+    return Status();
   });
 }
 
 // PREFIX must end in a file name: "" and "dir/" would write hidden files named ".ppm", ".png".
-std::string CheckOutPrefix(const std::string& prefix) {
-  if (prefix.empty() || prefix.back() == '/') return "--out needs a file name, such as out/sheet";
+Status CheckOutPrefix(const std::string& prefix) {
+  if (prefix.empty() || prefix.back() == '/') {
+    return Failure{"--out needs a file name, such as out/sheet"};
+  }
   return {};
 }
 
 // Missing folders of the prefix are created, as run --out creates its folder.
-std::string WriteOutputs(const std::string& prefix, const platform::DecodedBmp& image) {
-  if (std::string why; !platform::MakeFolderFor(prefix, &why)) return why;
-  const std::string error = WritePpm(prefix + ".ppm", image);
-  return error.empty() ? WriteSheetPreview(image, platform::PathFromUtf8(prefix + ".png")) : error;
+Status WriteOutputs(const std::string& prefix, const platform::DecodedBmp& image) {
+  if (std::string why; !platform::MakeFolderFor(prefix, &why)) return Failure{why};
+  STAMP_TRY(WritePpm(prefix + ".ppm", image));
+  return WriteSheetPreview(image, platform::PathFromUtf8(prefix + ".png"));
 }
 
 }  // namespace
 
 int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  const std::optional<CommandLine> line =
-      ParseCommandLine(args, {"--out", "--make", "--preview"}, {}, error);
-  if (line && line->help) {
+  const Result<CommandLine> line = ParseCommandLine(args, {"--out", "--make", "--preview"}, {});
+  std::string error = line.error();
+  if (line.ok() && line->help) {
     out << "usage: stamp-host " << kSheetUsage << "\n\n" << kSheetHelp << kSheetMakeHelp;
     return kExitOk;
   }
-  if (line && line->value("--make")) return RunSheetMake(*line, out, err);
-  if (line && line->positional.size() != 1) error = "give one FILE";
-  if (line && line->value("--preview")) error = "--preview goes with --make";
-  if (line && error.empty() && line->value("--out")) error = CheckOutPrefix(*line->value("--out"));
+  if (line.ok() && line->value("--make")) return RunSheetMake(*line, out, err);
+  if (line.ok() && line->positional.size() != 1) error = "give one FILE";
+  if (line.ok() && line->value("--preview")) error = "--preview goes with --make";
+  if (line.ok() && error.empty() && line->value("--out"))
+    error = CheckOutPrefix(*line->value("--out")).error();
   if (!error.empty()) {
     err << "usage: stamp-host " << kSheetUsage << "\n"
         << "sheet: " << error << "\n";
@@ -130,9 +134,9 @@ int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, s
   }
   const std::string& file = line->positional[0];
   const std::optional<std::string> outPrefix = line->value("--out");
-  const std::optional<std::vector<uint8_t>> bytes = ReadFile(file, error);
-  if (!bytes) {
-    err << "sheet: " << error << "\n";
+  const Result<std::vector<uint8_t>> bytes = ReadFile(file);
+  if (!bytes.ok()) {
+    err << "sheet: " << bytes.error() << "\n";
     return kExitRefused;
   }
   const platform::BmpDecodeResult result = platform::DecodeBmp(*bytes);
@@ -142,8 +146,8 @@ int RunSheetCommand(std::span<const std::string_view> args, std::ostream& out, s
   }
   PrintFormat(result.image->format, out);
   if (outPrefix) {
-    if (error = WriteOutputs(*outPrefix, *result.image); !error.empty()) {
-      err << "sheet: " << error << "\n";
+    if (const Status written = WriteOutputs(*outPrefix, *result.image); !written.ok()) {
+      err << "sheet: " << written.error() << "\n";
       return kExitRefused;
     }
     out << "wrote " << *outPrefix << ".ppm and " << *outPrefix << ".png\n";

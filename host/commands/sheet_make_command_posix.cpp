@@ -28,8 +28,8 @@ std::optional<std::vector<FittedPicture>> FitPictures(const std::vector<std::str
   bool refused = false;
   for (const std::string& path : paths) {
     CellFitting fitting;
-    if (const std::string error = ReadPictureRows(path, fitting); !error.empty()) {
-      err << "sheet: " << error << "\n";
+    if (const Status read = ReadPictureRows(path, fitting); !read.ok()) {
+      err << "sheet: " << read.error() << "\n";
       refused = true;
     } else if (!refused) {
       fitted.push_back(fitting.Result());
@@ -45,23 +45,23 @@ struct Output {
   std::vector<uint8_t> bytes;
 };
 
-// Why OUT and the preview cannot both be written, before anything is: the same file under two
-// names (through a link or "..", or a second hard link) would hold only the last one written.
-std::string SameFileProblem(const std::string& sheet, const std::string& preview) {
+// Fails when OUT and the preview cannot both be written, before anything is: the same file under
+// two names (through a link or "..", or a second hard link) would hold only the last one written.
+Status CheckTwoFiles(const std::string& sheet, const std::string& preview) {
   std::error_code one, two, same;
   const bool sameName = fs::weakly_canonical(fs::absolute(sheet), one) ==
                         fs::weakly_canonical(fs::absolute(preview), two);
   if ((sameName && !one && !two) || fs::equivalent(sheet, preview, same)) {
-    return "the sheet and its preview cannot be written to the same file (" + sheet + ")";
+    return Failure{"the sheet and its preview cannot be written to the same file (" + sheet + ")"};
   }
   return {};
 }
 
 // The preview is drawn from the file's bytes as the platform decodes them, as the tool sees them.
-std::string EncodePreview(const std::vector<uint8_t>& bmp, std::vector<uint8_t>& png) {
+Result<std::vector<uint8_t>> EncodePreview(const std::vector<uint8_t>& bmp) {
   const platform::BmpDecodeResult decoded = platform::DecodeBmp(bmp);
-  if (!decoded.image) return "the sheet does not decode: " + decoded.error;
-  return EncodeSheetPreview(*decoded.image, png);
+  if (!decoded.image) return Failure{"the sheet does not decode: " + decoded.error};
+  return EncodeSheetPreview(*decoded.image);
 }
 
 // The folders that do not exist yet of those the outputs lie in.
@@ -80,9 +80,9 @@ std::vector<fs::path> MissingFolders(const std::vector<Output>& outputs) {
 
 // Every output is written whole to its temporary before any is renamed over its name, so a file
 // that cannot be written leaves all of them as they were, and the folders made for them are
-// removed again (only while empty). Gives "" or why, saying what was written when a rename
-// failed after another had been made.
-std::string WriteTogether(const std::vector<Output>& outputs) {
+// removed again (only while empty). Fails saying why, and what was written when a rename failed
+// after another had been made.
+Status WriteTogether(const std::vector<Output>& outputs) {
   std::vector<fs::path> made = MissingFolders(outputs);
   std::vector<std::unique_ptr<platform::Replacement>> files;
   std::string why;
@@ -95,7 +95,7 @@ std::string WriteTogether(const std::vector<Output>& outputs) {
   if (why.empty()) {
     for (size_t k = 0; k < files.size(); ++k) {
       if (files[k]->Commit(&why)) continue;
-      if (k > 0) return why + "; " + outputs[0].path + " was written";
+      if (k > 0) return Failure{why + "; " + outputs[0].path + " was written"};
       break;
     }
   }
@@ -106,7 +106,19 @@ std::string WriteTogether(const std::vector<Output>& outputs) {
   });
   std::error_code error;
   for (const fs::path& folder : made) fs::remove(folder, error);
-  return why + "; nothing written";
+  return Failure{why + "; nothing written"};
+}
+
+// Writes the sheet, outputs' only entry, and the preview of it when asked for.
+Status WriteSheetAndPreview(std::vector<Output>& outputs,
+                            const std::optional<std::string>& preview) {
+  if (preview) {
+    STAMP_TRY(CheckTwoFiles(outputs[0].path, *preview));
+    Result<std::vector<uint8_t>> png = EncodePreview(outputs[0].bytes);
+    STAMP_TRY(png);
+    outputs.push_back({*preview, std::move(*png)});
+  }
+  return WriteTogether(outputs);
 }
 
 }  // namespace
@@ -132,15 +144,8 @@ int RunSheetMake(const CommandLine& line, std::ostream& out, std::ostream& err) 
   const std::string sheetPath = *line.value("--make");
   const std::optional<std::string> preview = line.value("--preview");
   std::vector<Output> outputs{{sheetPath, Sheet(*fitted).EncodeBmp()}};
-  std::string error;
-  if (preview) {
-    outputs.push_back({*preview, {}});
-    error = SameFileProblem(sheetPath, *preview);
-    if (error.empty()) error = EncodePreview(outputs[0].bytes, outputs[1].bytes);
-  }
-  if (error.empty()) error = WriteTogether(outputs);
-  if (!error.empty()) {
-    err << "sheet: " << error << "\n";
+  if (const Status written = WriteSheetAndPreview(outputs, preview); !written.ok()) {
+    err << "sheet: " << written.error() << "\n";
     return kExitFailure;
   }
   for (size_t k = 0; k < fitted->size(); ++k) {

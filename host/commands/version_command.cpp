@@ -6,8 +6,8 @@
 
 #include "host/commands/exit_codes.h"
 #include "host/commands/project_version.h"
+#include "host/plugin/plugin_module.h"
 #include "host/record/host_directory.h"
-#include "host/record/plugin_module.h"
 
 namespace stamp::host {
 

@@ -22,7 +22,7 @@ namespace {
 constexpr char kKey[] = "canvas/size";
 
 bool RecordHolds(int64_t width, int64_t height) {
-  return host::CanvasSizeProblem(width, height).empty();
+  return host::CheckCanvasSize(width, height).ok();
 }
 
 // The longest side of a canvas one pixel wide or high that a record can describe.
@@ -70,7 +70,7 @@ std::optional<QSize> AskCanvasSize(QWidget* parent, QSize current) {
   form->addRow(problem);
   form->addRow(buttons);
   const auto check = [&] {
-    const std::string why = host::CanvasSizeProblem(width->value(), height->value());
+    const std::string why = host::CheckCanvasSize(width->value(), height->value()).error();
     problem->setText(QString::fromStdString(why));
     buttons->button(QDialogButtonBox::Ok)->setEnabled(why.empty());
   };

@@ -57,7 +57,7 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
   QuitSignals endSignals;
   // The load dialog lists the user's own sheets beside the samples; without them, the samples.
   const std::string sheets =
-      host::ShowUserSheetsToTool(host::UserSheetFolder(), options.hostFolder);
+      host::ShowUserSheetsToTool(host::UserSheetFolder(), options.hostFolder).error();
   if (!sheets.empty()) err << "stamp-host gui: " << sheets << "\n";
   try {
     StampWindow window(options);
@@ -80,10 +80,9 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
 }  // namespace
 
 int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  const std::optional<host::CommandLine> line =
-      host::ParseCommandLine(args, {"--profile", "--canvas"}, {}, error);
-  if (!line) return Usage(err, error);
+  const host::Result<host::CommandLine> line =
+      host::ParseCommandLine(args, {"--profile", "--canvas"}, {});
+  if (!line.ok()) return Usage(err, line.error());
   if (line->help) {
     out << "usage: stamp-host " << kGuiUsage << "\n\n"
         << kGuiHelp << host::CanvasOptionHelp() << kGuiHelpAfterCanvas;
@@ -100,8 +99,8 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
   const auto size =
       host::ParseCanvasSize(line->value("--canvas").value_or(host::DefaultCanvasSize()));
   if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as " + host::DefaultCanvasSize());
-  if (std::string problem = host::CanvasSizeProblem(size->first, size->second); !problem.empty()) {
-    err << "stamp-host gui: " << problem << "\n";
+  if (const host::Status fits = host::CheckCanvasSize(size->first, size->second); !fits.ok()) {
+    err << "stamp-host gui: " << fits.error() << "\n";
     return host::kExitFailure;
   }
   const auto profile = line->value("--profile")

@@ -54,11 +54,13 @@ bool Exists(const fs::path& path) {
 }
 
 std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  return host::WriteAtomically(path, [&bytes](std::FILE* file) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()
-               ? std::string()
-               : std::string(std::strerror(errno));
+  const host::Status written = host::WriteAtomically(path, [&bytes](std::FILE* file) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+      return host::Status(host::Failure{std::strerror(errno)});
+    }
+    return host::Status();
   });
+  return written.error();
 }
 
 }  // namespace
@@ -119,7 +121,7 @@ void NewSheetDialog::AddPictures(const QStringList& paths) {
       break;
     }
     host::CellFitting fitting;
-    const std::string error = host::ReadPictureRows(path.toStdString(), fitting);
+    const std::string error = host::ReadPictureRows(path.toStdString(), fitting).error();
     ++added;
     if (!error.empty()) {
       problems << Text(error);
@@ -155,12 +157,13 @@ void NewSheetDialog::RemovePicture() {
 void NewSheetDialog::ShowPreview() {
   save_->setEnabled(!pictures_.empty());
   const platform::BmpDecodeResult decoded = platform::DecodeBmp(host::Sheet(pictures_).EncodeBmp());
-  std::vector<uint8_t> pixels;
-  if (!decoded.image || !host::DrawSheetPreview(*decoded.image, pixels).empty()) {
+  const host::Result<std::vector<uint8_t>> pixels =
+      decoded.image ? host::DrawSheetPreview(*decoded.image) : host::Failure{decoded.error};
+  if (!pixels.ok()) {
     preview_->setText(tr("No preview"));
     return;
   }
-  preview_->setPixmap(QPixmap::fromImage(PreviewImage(pixels)));
+  preview_->setPixmap(QPixmap::fromImage(PreviewImage(*pixels)));
 }
 
 bool NewSheetDialog::MayWrite(const fs::path& sheet) {
@@ -172,13 +175,12 @@ bool NewSheetDialog::MayWrite(const fs::path& sheet) {
 }
 
 void NewSheetDialog::Save() {
-  std::string why;
-  const std::optional<std::string> name =
-      host::SheetFileName(name_->text().trimmed().toStdString(), why);
+  const host::Result<std::string> name = host::SheetFileName(name_->text().trimmed().toStdString());
+  std::string why = name.error();
   const std::optional<fs::path> folder = host::UserSheetFolder();
-  if (name && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
-  if (name && folder) why = host::ShowUserSheetsToTool(folder, hostFolder_);
-  const fs::path sheet = folder.value_or(fs::path()) / name.value_or(std::string());
+  if (name.ok() && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
+  if (name.ok() && folder) why = host::ShowUserSheetsToTool(folder, hostFolder_).error();
+  const fs::path sheet = folder.value_or(fs::path()) / (name.ok() ? *name : std::string());
   if (why.empty() && platform::FromFileSystemPath(sheet.string()).size() >= PLAT_MAX_PATH) {
     why = "the sheet's path " + sheet.string() + " is too long for the tool";
   }

@@ -80,22 +80,21 @@ bool JpegComplete(Bytes jpeg) {
 }
 
 PictureFile Refused(const QString& path, const QString& why) {
-  return {QImage(),
-          QString::fromStdString(host::PictureRefusal(path.toStdString(), why.toStdString()))};
+  return {QImage(), QString::fromStdString(
+                        host::PictureRefusal(path.toStdString(), why.toStdString()).message)};
 }
 
 std::optional<QString> SizeProblem(const QString& path, QSize size) {
-  const std::optional<std::string> problem =
-      host::PictureSizeProblem(path.toStdString(), size.width(), size.height());
-  if (!problem) return std::nullopt;
-  return QString::fromStdString(*problem);
+  const host::Status fits = host::CheckPictureSize(path.toStdString(), size.width(), size.height());
+  if (fits.ok()) return std::nullopt;
+  return QString::fromStdString(fits.error());
 }
 
 // The platform's decoder gives the rows as the window's BGR format keeps them.
 PictureFile DecodeBmpPicture(const QString& path, Bytes file) {
-  const host::PictureRead read = host::DecodeBmpPicture(path.toStdString(), file);
-  if (!read.picture) return {QImage(), QString::fromStdString(read.error)};
-  const host::Picture& bmp = *read.picture;
+  const host::Result<host::Picture> read = host::DecodeBmpPicture(path.toStdString(), file);
+  if (!read.ok()) return {QImage(), QString::fromStdString(read.error())};
+  const host::Picture& bmp = *read;
   QImage image(bmp.width, bmp.height, QImage::Format_BGR888);
   if (image.isNull()) return Refused(path, Tr("there is not enough memory"));
   const size_t rowBytes = static_cast<size_t>(bmp.width) * 3;

@@ -51,7 +51,7 @@ std::optional<ora::LayeredPicture> Read(QWidget* parent, const LeftDrawing& draw
   std::string error;
   {
     ReadProgressDialog reading(parent, QString::fromStdString(drawing.path.string()));
-    error = ora::ReadOra(drawing.path, work, reading.progress());
+    error = ora::ReadOra(drawing.path, work, reading.progress()).error();
   }
   stopped = error == ora::kReadStopped;
   if (error.empty()) return work;

@@ -126,8 +126,8 @@ std::string Work::ImportPicture(const QImage& picture) {
 std::string Work::Resize(int32_t width, int32_t height) {
   const host::HostRecord& record = session_->record();
   if (width == record.canvasWidth() && height == record.canvasHeight()) return {};
-  if (std::string problem = host::CanvasSizeProblem(width, height); !problem.empty()) {
-    return problem;
+  if (const host::Status fits = host::CheckCanvasSize(width, height); !fits.ok()) {
+    return fits.error();
   }
   std::optional<ora::LayeredPicture> kept;
   std::string why;
@@ -170,16 +170,18 @@ std::string Work::Open(const QString& path, ora::ReadProgress progress,
   bool placed = false;
   const ora::LayerPlace place = [this, &placed, &allowSize](int32_t width, int32_t height,
                                                             ora::LayerTargets& targets) {
-    if (!allowSize(width, height)) return std::string(ora::kReadStopped);
-    if (std::string error = Resize(width, height); !error.empty()) return error;
+    if (!allowSize(width, height)) return host::Status(host::Failure{ora::kReadStopped});
+    if (std::string error = Resize(width, height); !error.empty()) {
+      return host::Status(host::Failure{error});
+    }
     host::HostRecord& record = session_->record();
     for (int layer = 0; layer < ora::kLayerCount; ++layer) {
       targets[size_t(layer)] = record.buffer(stamp_rec_layer_buffer(layer));
     }
     placed = true;
-    return std::string();
+    return host::Status();
   };
-  const std::string error = ora::ReadOraInPlace(path.toStdString(), place, progress, notes);
+  const std::string error = ora::ReadOraInPlace(path.toStdString(), place, progress, notes).error();
   if (!error.empty() && !placed) return error;
   history_.Clear();
   if (!error.empty()) {
@@ -207,7 +209,8 @@ std::string Work::Save(const QString& path) {
 
 std::string Work::Export(const QString& path) {
   return host::SaveCanvasPng(session_->record(), session_->compositor(), path.toStdString(),
-                             host::Preview::kLeftOut);
+                             host::Preview::kLeftOut)
+      .error();
 }
 
 ora::LayeredPicture Work::Drawing() const {
@@ -232,7 +235,8 @@ void Work::Load(const ora::LayeredPicture& drawing) {
 }
 
 std::string Work::Write(const std::filesystem::path& path) const {
-  return ora::WriteOra(path, Drawing(), MergedCanvas(session_->record(), session_->compositor()));
+  return ora::WriteOra(path, Drawing(), MergedCanvas(session_->record(), session_->compositor()))
+      .error();
 }
 
 }  // namespace stamp::gui

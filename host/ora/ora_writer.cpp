@@ -57,22 +57,25 @@ struct Entry {
   zip_int32_t method;
 };
 
-std::string EncodeEntries(const LayeredPicture& picture, std::span<const uint8_t> merged,
-                          std::deque<Entry>& entries) {
+host::Status EncodeEntries(const LayeredPicture& picture, std::span<const uint8_t> merged,
+                           std::deque<Entry>& entries) {
   const std::string stack = StackXml(picture.width, picture.height);
   entries.push_back({"mimetype", Bytes(kMimeType, kMimeType + sizeof kMimeType - 1), ZIP_CM_STORE});
   entries.push_back({"stack.xml", Bytes(stack.begin(), stack.end()), ZIP_CM_DEFLATE});
   // PNG pictures are compressed already: they are stored as they are.
-  const auto addPng = [&](const std::string& name, const host::Picture24& image) {
+  const auto addPng = [&](const std::string& name, const host::Picture24& image) -> host::Status {
     entries.push_back({name, {}, ZIP_CM_STORE});
-    return host::EncodePng(image, entries.back().bytes);
+    host::Result<Bytes> png = host::EncodePng(image);
+    STAMP_TRY(png);
+    entries.back().bytes = std::move(*png);
+    return host::Status();
   };
   for (int layer = 0; layer < kLayerCount; ++layer) {
     const auto image = LayerPicture(picture.width, picture.height, picture.layers[layer]);
-    if (std::string error = addPng(LayerEntryName(layer), image); !error.empty()) return error;
+    STAMP_TRY(addPng(LayerEntryName(layer), image));
   }
   const host::Picture24 mergedPicture = LayerPicture(picture.width, picture.height, merged);
-  if (std::string error = addPng("mergedimage.png", mergedPicture); !error.empty()) return error;
+  STAMP_TRY(addPng("mergedimage.png", mergedPicture));
   int32_t width = 0;
   int32_t height = 0;
   const Bytes thumbnail = Thumbnail(mergedPicture, width, height);
@@ -81,15 +84,16 @@ std::string EncodeEntries(const LayeredPicture& picture, std::span<const uint8_t
 
 // The archive's bytes, built in memory: libzip writes a file by its own temporary and rename,
 // which would bypass the host's exclusive, no-follow output writer.
-std::string BuildArchive(const std::deque<Entry>& entries, Bytes& archiveBytes) {
+host::Result<Bytes> BuildArchive(const std::deque<Entry>& entries) {
+  using host::Failure;
   zip_error_t reason;
   zip_error_init(&reason);
   zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &reason);
-  if (buffer == nullptr) return zip_error_strerror(&reason);
+  if (buffer == nullptr) return Failure{zip_error_strerror(&reason)};
   zip_source_keep(buffer);  // the bytes are read back after the archive closes
   const std::unique_ptr<zip_source_t, decltype(&zip_source_free)> held(buffer, zip_source_free);
   ZipArchive archive(zip_open_from_source(buffer, ZIP_TRUNCATE, &reason));
-  if (!archive) return zip_error_strerror(&reason);
+  if (!archive) return Failure{zip_error_strerror(&reason)};
   for (const Entry& entry : entries) {
     zip_source_t* source =
         zip_source_buffer(archive.get(), entry.bytes.data(), entry.bytes.size(), 0);
@@ -97,41 +101,40 @@ std::string BuildArchive(const std::deque<Entry>& entries, Bytes& archiveBytes) 
         source == nullptr ? -1 : zip_file_add(archive.get(), entry.name.c_str(), source, 0);
     if (index < 0) {
       zip_source_free(source);
-      return "cannot add " + entry.name + ": " + zip_strerror(archive.get());
+      return Failure{"cannot add " + entry.name + ": " + zip_strerror(archive.get())};
     }
     zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index), entry.method, 0);
   }
-  if (zip_close(archive.get()) != 0) return zip_strerror(archive.get());
+  if (zip_close(archive.get()) != 0) return Failure{zip_strerror(archive.get())};
   archive.release();  // zip_close freed it
   zip_stat_t size;
   if (zip_source_stat(buffer, &size) != 0 || zip_source_open(buffer) != 0) {
-    return zip_error_strerror(zip_source_error(buffer));
+    return Failure{zip_error_strerror(zip_source_error(buffer))};
   }
-  archiveBytes.resize(static_cast<size_t>(size.size));
+  Bytes archiveBytes(static_cast<size_t>(size.size));
   const zip_int64_t read = zip_source_read(buffer, archiveBytes.data(), size.size);
   zip_source_close(buffer);
-  if (read != static_cast<zip_int64_t>(size.size)) return "cannot read the archive back";
-  return {};
+  if (read != static_cast<zip_int64_t>(size.size)) return Failure{"cannot read the archive back"};
+  return archiveBytes;
 }
 
 }  // namespace
 
-std::string WriteOra(const std::filesystem::path& path, const LayeredPicture& picture,
-                     std::span<const uint8_t> merged) {
+host::Status WriteOra(const std::filesystem::path& path, const LayeredPicture& picture,
+                      std::span<const uint8_t> merged) {
   const size_t bytes = picture.LayerBytes();
   bool complete = bytes > 0 && merged.size() == bytes;
   for (const auto& layer : picture.layers) complete = complete && layer.size() == bytes;
-  if (!complete) return "the layers and the merged picture differ in size";
+  if (!complete) return host::Failure{"the layers and the merged picture differ in size"};
   std::deque<Entry> entries;
-  if (std::string error = EncodeEntries(picture, merged, entries); !error.empty()) return error;
-  Bytes archive;
-  if (std::string error = BuildArchive(entries, archive); !error.empty()) {
-    return "cannot write " + path.string() + ": " + error;
-  }
+  STAMP_TRY(EncodeEntries(picture, merged, entries));
+  const host::Result<Bytes> archive = BuildArchive(entries);
+  if (!archive.ok()) return host::Failure{"cannot write " + path.string() + ": " + archive.error()};
   return host::WriteAtomically(path, [&archive](std::FILE* file) {
-    return std::fwrite(archive.data(), 1, archive.size(), file) == archive.size()
-               ? std::string()
-               : std::string(std::strerror(errno));
+    if (std::fwrite(archive->data(), 1, archive->size(), file) != archive->size()) {
+      return host::Status(host::Failure{std::strerror(errno)});
+    }
+    return host::Status();
   });
 }
 

@@ -7,20 +7,22 @@
 
 namespace stamp::ora {
 
-std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
-                                 int32_t width, int32_t height, double opacity, uint8_t* pixels,
-                                 const ReadProgress& progress) {
-  if (!host::PngReader::HasSignature(png)) return name + " is not a PNG picture";
+host::Status DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
+                                  int32_t width, int32_t height, double opacity, uint8_t* pixels,
+                                  const ReadProgress& progress) {
+  using host::Failure;
+  if (!host::PngReader::HasSignature(png)) return Failure{name + " is not a PNG picture"};
   host::PngReader reader(png);
-  if (!reader.ReadHeader()) return name + " is damaged: " + reader.error();
+  if (!reader.ReadHeader()) return Failure{name + " is damaged: " + reader.error()};
   if (reader.width() != static_cast<uint32_t>(width) ||
       reader.height() != static_cast<uint32_t>(height)) {
-    return name + " is " + std::to_string(reader.width()) + "x" + std::to_string(reader.height()) +
-           ", not the picture's " + std::to_string(width) + "x" + std::to_string(height);
+    return Failure{name + " is " + std::to_string(reader.width()) + "x" +
+                   std::to_string(reader.height()) + ", not the picture's " +
+                   std::to_string(width) + "x" + std::to_string(height)};
   }
   if (!reader.CanHoldItsPicture()) {
-    return name + " is damaged: " + std::to_string(png.size()) +
-           " bytes cannot hold a picture of its size";
+    return Failure{name + " is damaged: " + std::to_string(png.size()) +
+                   " bytes cannot hold a picture of its size"};
   }
   const auto layerOpacity = static_cast<uint32_t>(std::lround(opacity * host::kFullOpacity));
   const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
@@ -34,7 +36,9 @@ std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint
         host::RgbaRowOverWhite(rgba, static_cast<uint32_t>(width), layerOpacity, row);
       },
       progress);
-  if (!read) return reader.error().empty() ? kReadStopped : name + " is damaged: " + reader.error();
+  if (!read) {
+    return Failure{reader.error().empty() ? kReadStopped : name + " is damaged: " + reader.error()};
+  }
   return {};
 }
 

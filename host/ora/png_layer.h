@@ -9,17 +9,18 @@
 #include <vector>
 
 #include "host/ora/read_progress.h"
+#include "host/result.h"
 
 namespace stamp::ora {
 
 // Decodes png, which must be exactly width x height, into pixels (width x height x 3 bytes) in
 // the record's layout (B,G,R, bottom row first), row by row, so no more than a row of it is held
 // beside pixels; with pixels nullptr the rows are decoded and dropped, which checks the layer.
-// opacity runs from 0 (the layer reads as white) to 1. Gives "" or one sentence naming the entry
+// opacity runs from 0 (the layer reads as white) to 1. Fails with one sentence naming the entry
 // and why it is refused: not a PNG, another size, too short for its size (checked before
 // anything is allocated), damaged, or stopped by progress.
-std::string DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
-                                 int32_t width, int32_t height, double opacity, uint8_t* pixels,
-                                 const ReadProgress& progress = {});
+host::Status DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
+                                  int32_t width, int32_t height, double opacity, uint8_t* pixels,
+                                  const ReadProgress& progress = {});
 
 }  // namespace stamp::ora

@@ -133,7 +133,7 @@ std::string StackXml(int32_t width, int32_t height) {
   return xml + " </stack>\n</image>\n";
 }
 
-std::optional<Stack> ParseStack(const std::string& xml, std::string& error) {
+host::Result<Stack> ParseStack(const std::string& xml) {
   Stack stack;
   bool sawImage = false;
   bool malformed = false;
@@ -142,21 +142,21 @@ std::optional<Stack> ParseStack(const std::string& xml, std::string& error) {
     if (tag->name == "image" && !sawImage) {
       const auto width = Number(*tag, "w", std::nullopt);
       const auto height = Number(*tag, "h", std::nullopt);
-      if (!width || !height) return error = "stack.xml gives the image no size", std::nullopt;
+      if (!width || !height) return host::Failure{"stack.xml gives the image no size"};
       stack.width = *width;
       stack.height = *height;
       sawImage = true;
     } else if (tag->name == "layer") {
       const std::optional<StackLayer> layer = Layer(*tag);
       if (!layer) {
-        return error = "stack.xml has a layer without a picture or with a bad offset or opacity",
-               std::nullopt;
+        return host::Failure{
+            "stack.xml has a layer without a picture or with a bad offset or opacity"};
       }
       stack.layers.push_back(*layer);
     }
   }
-  if (malformed) return error = "stack.xml is not well-formed", std::nullopt;
-  if (!sawImage) return error = "stack.xml has no image element", std::nullopt;
+  if (malformed) return host::Failure{"stack.xml is not well-formed"};
+  if (!sawImage) return host::Failure{"stack.xml has no image element"};
   return stack;
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "host/result.h"
+
 namespace stamp::ora {
 
 struct StackLayer {
@@ -31,7 +33,7 @@ struct Stack {
 std::string StackXml(int32_t width, int32_t height);
 std::string LayerEntryName(int layer);
 
-// The image's size and its layers, or nullopt with why in error.
-std::optional<Stack> ParseStack(const std::string& xml, std::string& error);
+// The image's size and its layers, or why they cannot be read.
+host::Result<Stack> ParseStack(const std::string& xml);
 
 }  // namespace stamp::ora

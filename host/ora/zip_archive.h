@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "host/result.h"
+
 namespace stamp::ora {
 
 struct ZipDiscarder {
@@ -14,17 +16,16 @@ struct ZipDiscarder {
 };
 using ZipArchive = std::unique_ptr<zip_t, ZipDiscarder>;
 
-// Opens path with libzip's flags; on failure gives nullptr and libzip's reason in error.
-inline ZipArchive OpenZip(const std::string& path, int flags, std::string& error) {
+// Opens path with libzip's flags, or fails with libzip's reason.
+inline host::Result<ZipArchive> OpenZip(const std::string& path, int flags) {
   int code = 0;
   ZipArchive archive(zip_open(path.c_str(), flags, &code));
-  if (!archive) {
-    zip_error_t reason;
-    zip_error_init_with_code(&reason, code);
-    error = zip_error_strerror(&reason);
-    zip_error_fini(&reason);
-  }
-  return archive;
+  if (archive) return archive;
+  zip_error_t reason;
+  zip_error_init_with_code(&reason, code);
+  host::Failure failure{zip_error_strerror(&reason)};
+  zip_error_fini(&reason);
+  return failure;
 }
 
 }  // namespace stamp::ora

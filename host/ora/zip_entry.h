@@ -11,14 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "host/result.h"
+
 #include "host/ora/read_progress.h"
 
 namespace stamp::ora {
 
-// Gives "" with the entry's bytes in bytes, or one sentence naming the entry and why it is
-// refused: missing, declared or inflating past limit bytes, damaged (a CRC or inflate error), of
-// another length than it declares, or stopped by progress. bytes is undefined on failure.
-std::string ReadZipEntry(zip_t* archive, const std::string& name, size_t limit,
-                         std::vector<uint8_t>& bytes, const ReadProgress& progress = {});
+// The entry's bytes, or one sentence naming the entry and why it is refused: missing, declared or
+// inflating past limit bytes, damaged (a CRC or inflate error), of another length than it
+// declares, or stopped by progress.
+host::Result<std::vector<uint8_t>> ReadZipEntry(zip_t* archive, const std::string& name,
+                                                size_t limit, const ReadProgress& progress = {});
 
 }  // namespace stamp::ora

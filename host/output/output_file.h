@@ -9,12 +9,14 @@
 #include <functional>
 #include <string>
 
+#include "host/result.h"
+
 namespace stamp::host {
 
-// write fills the file through the stream it is given, front to back, and gives "" or why it
-// failed (without the path). Gives "" or why the file was not written, naming path; on failure
-// nothing new is left under either name.
-std::string WriteAtomically(const std::filesystem::path& path,
-                            const std::function<std::string(std::FILE*)>& write);
+// write fills the file through the stream it is given, front to back, or fails saying why
+// (without the path). Fails saying why the file was not written, naming path; on failure nothing
+// new is left under either name.
+Status WriteAtomically(const std::filesystem::path& path,
+                       const std::function<Status(std::FILE*)>& write);
 
 }  // namespace stamp::host

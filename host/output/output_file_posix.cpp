@@ -9,19 +9,21 @@
 
 namespace stamp::host {
 
-std::string WriteAtomically(const std::filesystem::path& path,
-                            const std::function<std::string(std::FILE*)>& write) {
+Status WriteAtomically(const std::filesystem::path& path,
+                       const std::function<Status(std::FILE*)>& write) {
   std::string why;
   platform::Replacement replacement(path.string());
-  if (!replacement.Open(&why)) return why;
+  if (!replacement.Open(&why)) return Failure{why};
   // The stream writes through its own descriptor of the temporary, so that closing it leaves
   // the replacement's descriptor open for the flush to disk and the rename.
   std::FILE* stream = ::fdopen(::dup(replacement.fd()), "wb");
-  if (stream == nullptr) return "cannot write " + path.string() + ": " + std::strerror(errno);
-  std::string error = write(stream);
-  if (std::fclose(stream) != 0 && error.empty()) error = std::strerror(errno);
-  if (!error.empty()) return "cannot write " + path.string() + ": " + error;
-  return replacement.Commit(&why) ? std::string() : why;
+  if (stream == nullptr)
+    return Failure{"cannot write " + path.string() + ": " + std::strerror(errno)};
+  Status written = write(stream);
+  if (std::fclose(stream) != 0 && written.ok()) written = Failure{std::strerror(errno)};
+  if (!written.ok()) return Failure{"cannot write " + path.string() + ": " + written.error()};
+  if (!replacement.Commit(&why)) return Failure{why};
+  return {};
 }
 
 }  // namespace stamp::host

@@ -39,33 +39,34 @@ std::FILE* CreateNew(const std::filesystem::path& path) {
   return stream;
 }
 
-std::string Flushed(std::FILE* stream) {
-  if (std::fflush(stream) != 0) return std::strerror(errno);
+Status Flushed(std::FILE* stream) {
+  if (std::fflush(stream) != 0) return Failure{std::strerror(errno)};
   const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-  return FlushFileBuffers(file) ? std::string() : "cannot flush the file to disk";
+  if (!FlushFileBuffers(file)) return Failure{"cannot flush the file to disk"};
+  return {};
 }
 
 }  // namespace
 
-std::string WriteAtomically(const std::filesystem::path& path,
-                            const std::function<std::string(std::FILE*)>& write) {
+Status WriteAtomically(const std::filesystem::path& path,
+                       const std::function<Status(std::FILE*)>& write) {
   std::string why;
-  if (!platform::MakeFolderFor(platform::PathToUtf8(path), &why)) return why;
+  if (!platform::MakeFolderFor(platform::PathToUtf8(path), &why)) return Failure{why};
   const std::filesystem::path temporary = TemporaryFor(path);
   std::FILE* stream = CreateNew(temporary);
   if (stream == nullptr) {
-    return "cannot write " + platform::PathToUtf8(path) + ": cannot create a temporary";
+    return Failure{"cannot write " + platform::PathToUtf8(path) + ": cannot create a temporary"};
   }
-  std::string error = write(stream);
-  if (error.empty()) error = Flushed(stream);
-  if (std::fclose(stream) != 0 && error.empty()) error = std::strerror(errno);
-  if (error.empty() && !MoveFileExW(temporary.c_str(), path.c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = "cannot move the new file over the old";
+  Status written = write(stream);
+  if (written.ok()) written = Flushed(stream);
+  if (std::fclose(stream) != 0 && written.ok()) written = Failure{std::strerror(errno)};
+  if (written.ok() && !MoveFileExW(temporary.c_str(), path.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    written = Failure{"cannot move the new file over the old"};
   }
-  if (error.empty()) return {};
+  if (written.ok()) return {};
   DeleteFileW(temporary.c_str());
-  return "cannot write " + platform::PathToUtf8(path) + ": " + error;
+  return Failure{"cannot write " + platform::PathToUtf8(path) + ": " + written.error()};
 }
 
 }  // namespace stamp::host

@@ -4,12 +4,12 @@
 
 namespace stamp::host {
 
-std::string CheckPicture(const Picture24& picture) {
-  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
+Status CheckPicture(const Picture24& picture) {
+  if (picture.width <= 0 || picture.height <= 0) return Failure{"picture has no pixels"};
   const size_t rowBytes = size_t(picture.width) * 3;
-  if (picture.rowStride < rowBytes) return "row stride shorter than a row";
+  if (picture.rowStride < rowBytes) return Failure{"row stride shorter than a row"};
   const size_t needed = picture.rowStride * size_t(picture.height - 1) + rowBytes;
-  if (picture.pixels.size() < needed) return "picture buffer shorter than its rows";
+  if (picture.pixels.size() < needed) return Failure{"picture buffer shorter than its rows"};
   return {};
 }
 

@@ -2,14 +2,12 @@
 // row first as a RowPicture.
 #pragma once
 
-#include <string>
-
 #include "host/output/png_writer.h"
 
 namespace stamp::host {
 
-// "" when the picture's sizes and stride fit its pixels; else what is wrong.
-std::string CheckPicture(const Picture24& picture);
+// Succeeds when the picture's sizes and stride fit its pixels; else fails saying what is wrong.
+Status CheckPicture(const Picture24& picture);
 
 // The picture's rows, top row first, copied out of memory; picture must outlive the result.
 RowPicture PictureRows(const Picture24& picture);

@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <functional>
 #include <span>
-#include <string>
 #include <vector>
+
+#include "host/result.h"
 
 namespace stamp::host {
 
@@ -37,11 +38,11 @@ struct RowPicture {
 };
 
 // Writes the picture as an 8-bit RGB PNG with the sRGB chunk, atomically (output_file.h).
-// Gives an empty string, or why nothing was written.
-std::string WritePng(const std::filesystem::path& path, const Picture24& picture);
-std::string WritePng(const std::filesystem::path& path, const RowPicture& picture);
+// Fails saying why nothing was written.
+Status WritePng(const std::filesystem::path& path, const Picture24& picture);
+Status WritePng(const std::filesystem::path& path, const RowPicture& picture);
 
-// The same PNG in memory; gives "" and fills png, or why nothing was encoded.
-std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png);
+// The same PNG in memory, or why nothing was encoded.
+Result<std::vector<uint8_t>> EncodePng(const Picture24& picture);
 
 }  // namespace stamp::host

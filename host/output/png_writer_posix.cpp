@@ -41,10 +41,10 @@ bool WriteRows(png_structp png, png_infop info, const RowPicture& picture, uint8
   return true;
 }
 
-// Encodes the picture to where output points libpng (png_init_io or png_set_write_fn). Gives ""
-// or why the encoding failed.
-std::string Encode(const RowPicture& picture, const std::function<void(png_structp)>& output) {
-  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
+// Encodes the picture to where output points libpng (png_init_io or png_set_write_fn), or fails
+// saying why the encoding failed.
+Status Encode(const RowPicture& picture, const std::function<void(png_structp)>& output) {
+  if (picture.width <= 0 || picture.height <= 0) return Failure{"picture has no pixels"};
   std::vector<uint8_t> row(size_t(picture.width) * 3);
   std::string reason;
   png_structp png =
@@ -54,7 +54,7 @@ std::string Encode(const RowPicture& picture, const std::function<void(png_struc
   const bool written = info != nullptr && WriteRows(png, info, picture, row.data());
   png_destroy_write_struct(&png, &info);
   if (written) return {};
-  return reason.empty() ? "write failed" : reason;
+  return Failure{reason.empty() ? "write failed" : reason};
 }
 
 void AppendBytes(png_structp png, png_bytep data, size_t length) {
@@ -66,29 +66,29 @@ void FlushNothing(png_structp) {}
 
 }  // namespace
 
-std::string WritePng(const std::filesystem::path& path, const RowPicture& picture) {
-  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
-  return WriteAtomically(path, [&picture](std::FILE* file) {
-    std::string reason = Encode(picture, [file](png_structp png) { png_init_io(png, file); });
+Status WritePng(const std::filesystem::path& path, const RowPicture& picture) {
+  if (picture.width <= 0 || picture.height <= 0) return Failure{"picture has no pixels"};
+  return WriteAtomically(path, [&picture](std::FILE* file) -> Status {
+    Status encoded = Encode(picture, [file](png_structp png) { png_init_io(png, file); });
     const int cause = errno;  // a failed write of the file's own, such as a full disk
-    if (!reason.empty() && std::ferror(file)) return std::string(std::strerror(cause));
-    return reason;
+    if (!encoded.ok() && std::ferror(file)) return Failure{std::strerror(cause)};
+    return encoded;
   });
 }
 
-std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
-  if (std::string error = CheckPicture(picture); !error.empty()) return error;
+Status WritePng(const std::filesystem::path& path, const Picture24& picture) {
+  STAMP_TRY(CheckPicture(picture));
   return WritePng(path, PictureRows(picture));
 }
 
-std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png) {
-  if (std::string error = CheckPicture(picture); !error.empty()) return error;
-  png.clear();
-  const std::string reason = Encode(PictureRows(picture), [&png](png_structp writer) {
+Result<std::vector<uint8_t>> EncodePng(const Picture24& picture) {
+  STAMP_TRY(CheckPicture(picture));
+  std::vector<uint8_t> png;
+  const Status encoded = Encode(PictureRows(picture), [&png](png_structp writer) {
     png_set_write_fn(writer, &png, AppendBytes, FlushNothing);
   });
-  if (reason.empty()) return {};
-  return "cannot encode a PNG picture: " + reason;
+  if (!encoded.ok()) return Failure{"cannot encode a PNG picture: " + encoded.error()};
+  return png;
 }
 
 }  // namespace stamp::host

@@ -56,7 +56,11 @@ class Steps {
     if (failed_.empty() && FAILED(result)) failed_ = step;
     return failed_.empty();
   }
-  std::string Reason() const { return failed_.empty() ? "" : "cannot " + failed_; }
+  bool ok() const { return failed_.empty(); }
+  Status Outcome() const {
+    if (ok()) return {};
+    return Failure{"cannot " + failed_};
+  }
 
  private:
   std::string failed_;
@@ -66,8 +70,8 @@ void ToBgr(uint8_t* row, size_t bytes) {
   for (size_t i = 0; i < bytes; i += 3) std::swap(row[i], row[i + 2]);
 }
 
-// Encodes the picture into stream; gives "" or the step that failed.
-std::string EncodeInto(IStream* stream, const RowPicture& picture) {
+// Encodes the picture into stream, or fails naming the step that failed.
+Status EncodeInto(IStream* stream, const RowPicture& picture) {
   Held<IWICImagingFactory> factory;
   Held<IWICBitmapEncoder> encoder;
   Held<IWICBitmapFrameEncode> frame;
@@ -86,20 +90,20 @@ std::string EncodeInto(IStream* stream, const RowPicture& picture) {
   if (steps.Do(frame.get() != nullptr ? frame->SetPixelFormat(&format) : E_FAIL,
                "set the pixel format") &&
       !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) {
-    return "the PNG encoder does not take 24-bit pixels";
+    return Failure{"the PNG encoder does not take 24-bit pixels"};
   }
   const size_t rowBytes = size_t(picture.width) * 3;
   std::vector<uint8_t> row(rowBytes);
-  for (int32_t y = 0; y < picture.height && steps.Reason().empty(); ++y) {
+  for (int32_t y = 0; y < picture.height && steps.ok(); ++y) {
     picture.rows(y, row.data());
     if (picture.order == ChannelOrder::kRgb) ToBgr(row.data(), rowBytes);
     steps.Do(
         frame->WritePixels(1, static_cast<UINT>(rowBytes), static_cast<UINT>(rowBytes), row.data()),
         "write a row");
   }
-  steps.Reason().empty() && steps.Do(frame->Commit(), "finish the frame") &&
+  steps.ok() && steps.Do(frame->Commit(), "finish the frame") &&
       steps.Do(encoder->Commit(), "finish the file");
-  return steps.Reason();
+  return steps.Outcome();
 }
 
 // The bytes a memory stream holds.
@@ -115,37 +119,40 @@ std::vector<uint8_t> StreamBytes(IStream* stream) {
   return copy;
 }
 
-std::string Encode(const RowPicture& picture, std::vector<uint8_t>& png) {
-  if (picture.width <= 0 || picture.height <= 0) return "picture has no pixels";
+Result<std::vector<uint8_t>> Encode(const RowPicture& picture) {
+  if (picture.width <= 0 || picture.height <= 0) return Failure{"picture has no pixels"};
   const ComApartment apartment;
   Held<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.out()))) return "out of memory";
-  if (std::string reason = EncodeInto(stream.get(), picture); !reason.empty()) return reason;
-  png = StreamBytes(stream.get());
-  return png.empty() ? "cannot read the encoded picture" : "";
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.out()))) return Failure{"out of memory"};
+  STAMP_TRY(EncodeInto(stream.get(), picture));
+  std::vector<uint8_t> png = StreamBytes(stream.get());
+  if (png.empty()) return Failure{"cannot read the encoded picture"};
+  return png;
 }
 
 }  // namespace
 
-std::string WritePng(const std::filesystem::path& path, const RowPicture& picture) {
-  std::vector<uint8_t> png;
-  if (std::string reason = Encode(picture, png); !reason.empty()) return reason;
-  return WriteAtomically(path, [&png](std::FILE* file) {
-    return std::fwrite(png.data(), 1, png.size(), file) == png.size() ? std::string()
-                                                                      : std::strerror(errno);
+Status WritePng(const std::filesystem::path& path, const RowPicture& picture) {
+  const Result<std::vector<uint8_t>> png = Encode(picture);
+  STAMP_TRY(png);
+  return WriteAtomically(path, [&png](std::FILE* file) -> Status {
+    if (std::fwrite(png->data(), 1, png->size(), file) != png->size()) {
+      return Failure{std::strerror(errno)};
+    }
+    return {};
   });
 }
 
-std::string WritePng(const std::filesystem::path& path, const Picture24& picture) {
-  if (std::string error = CheckPicture(picture); !error.empty()) return error;
+Status WritePng(const std::filesystem::path& path, const Picture24& picture) {
+  STAMP_TRY(CheckPicture(picture));
   return WritePng(path, PictureRows(picture));
 }
 
-std::string EncodePng(const Picture24& picture, std::vector<uint8_t>& png) {
-  if (std::string error = CheckPicture(picture); !error.empty()) return error;
-  if (std::string reason = Encode(PictureRows(picture), png); !reason.empty())
-    return "cannot encode a PNG picture: " + reason;
-  return {};
+Result<std::vector<uint8_t>> EncodePng(const Picture24& picture) {
+  STAMP_TRY(CheckPicture(picture));
+  Result<std::vector<uint8_t>> png = Encode(PictureRows(picture));
+  if (!png.ok()) return Failure{"cannot encode a PNG picture: " + png.error()};
+  return png;
 }
 
 }  // namespace stamp::host

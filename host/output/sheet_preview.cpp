@@ -62,34 +62,32 @@ Picture24 PreviewPicture(const std::vector<uint8_t>& pixels) {
 
 }  // namespace
 
-std::string DrawSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& pixels) {
+Result<std::vector<uint8_t>> DrawSheetPreview(const platform::DecodedBmp& sheet) {
   // Drawn in a DIB section's memory, which every system's contexts draw text into.
   ContextPair context;
   uint8_t* memory = nullptr;
   try {
     context = ContextPair::OverDibSection(kWidth, kHeight, &memory, kLabelStyle);
   } catch (const std::exception& failure) {
-    return failure.what();
+    return Failure{failure.what()};
   }
   const RasterView raster{memory, kWidth, kHeight};
   FillRect(raster, 0, 0, kWidth, kHeight, kPanelBackground);
   for (int32_t cell = 0; cell < kColumns * kRows; ++cell)
     DrawCell(raster, sheet, cell, context.dc());
-  pixels.assign(memory, memory + raster.byteSize());
-  return {};
+  return std::vector<uint8_t>(memory, memory + raster.byteSize());
 }
 
-std::string WriteSheetPreview(const platform::DecodedBmp& sheet,
-                              const std::filesystem::path& path) {
-  std::vector<uint8_t> pixels;
-  if (std::string why = DrawSheetPreview(sheet, pixels); !why.empty()) return why;
-  return WritePng(path, PreviewPicture(pixels));
+Status WriteSheetPreview(const platform::DecodedBmp& sheet, const std::filesystem::path& path) {
+  const Result<std::vector<uint8_t>> pixels = DrawSheetPreview(sheet);
+  STAMP_TRY(pixels);
+  return WritePng(path, PreviewPicture(*pixels));
 }
 
-std::string EncodeSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& png) {
-  std::vector<uint8_t> pixels;
-  if (std::string why = DrawSheetPreview(sheet, pixels); !why.empty()) return why;
-  return EncodePng(PreviewPicture(pixels), png);
+Result<std::vector<uint8_t>> EncodeSheetPreview(const platform::DecodedBmp& sheet) {
+  const Result<std::vector<uint8_t>> pixels = DrawSheetPreview(sheet);
+  STAMP_TRY(pixels);
+  return EncodePng(PreviewPicture(*pixels));
 }
 
 }  // namespace stamp::host

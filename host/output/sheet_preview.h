@@ -5,9 +5,9 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <string>
 #include <vector>
 
+#include "host/result.h"
 #include "platform/support/bmp_decoder.h"
 
 namespace stamp::host {
@@ -16,12 +16,12 @@ inline constexpr int32_t kSheetPreviewWidth = 300;
 inline constexpr int32_t kSheetPreviewHeight = 276;
 
 // Draws the preview into pixels (kSheetPreviewWidth x kSheetPreviewHeight, in the record's layout:
-// B,G,R, bottom row first); gives "" or why it could not be drawn.
-std::string DrawSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& pixels);
+// B,G,R, bottom row first), or fails saying why it could not be drawn.
+Result<std::vector<uint8_t>> DrawSheetPreview(const platform::DecodedBmp& sheet);
 
-// Writes the preview as a PNG file; gives "" or why it was not written.
-std::string WriteSheetPreview(const platform::DecodedBmp& sheet, const std::filesystem::path& path);
-// The same PNG file in memory; gives "" and fills png, or why it was not encoded.
-std::string EncodeSheetPreview(const platform::DecodedBmp& sheet, std::vector<uint8_t>& png);
+// Writes the preview as a PNG file, or fails saying why it was not written.
+Status WriteSheetPreview(const platform::DecodedBmp& sheet, const std::filesystem::path& path);
+// The same PNG file in memory, or why it was not encoded.
+Result<std::vector<uint8_t>> EncodeSheetPreview(const platform::DecodedBmp& sheet);
 
 }  // namespace stamp::host

@@ -14,7 +14,7 @@ namespace stamp::host {
 namespace {
 
 // The file goes out row by row from the buffer: a canvas-sized buffer is never copied whole.
-std::string WriteBmp(std::FILE* file, const RasterView& raster) {
+Status WriteBmp(std::FILE* file, const RasterView& raster) {
   const std::vector<uint8_t> headers = Bmp24Headers(raster);
   const uint8_t padding[3] = {};
   const size_t paddingBytes = Bmp24RowPadding(raster);
@@ -24,17 +24,18 @@ std::string WriteBmp(std::FILE* file, const RasterView& raster) {
                           file) == raster.rowBytes() &&
               std::fwrite(padding, 1, paddingBytes, file) == paddingBytes;
   }
-  return written ? std::string() : std::strerror(errno);
+  if (!written) return Failure{std::strerror(errno)};
+  return {};
 }
 
-std::string SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
+Status SaveBmp(const std::filesystem::path& path, const RasterView& raster) {
   return WriteAtomically(path, [&](std::FILE* file) { return WriteBmp(file, raster); });
 }
 
 }  // namespace
 
-std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
-                          const std::filesystem::path& path, Preview preview) {
+Status SaveCanvasPng(const HostRecord& record, Compositor& canvas,
+                     const std::filesystem::path& path, Preview preview) {
   const int32_t width = record.canvasWidth();
   const RowPicture picture{width, record.canvasHeight(), ChannelOrder::kBgr,
                            [&](int32_t y, uint8_t* row) {
@@ -47,7 +48,7 @@ std::string SaveCanvasPng(const HostRecord& record, Compositor& canvas,
   return WritePng(path, picture);
 }
 
-std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& path) {
+Status SavePanelPng(const HostRecord& record, const std::filesystem::path& path) {
   const RasterView panel = record.raster(STAMP_REC_PANEL_BUFFER);
   const int32_t lastRow = STAMP_PANEL_TOP_ROW + kShownPanelRows - 1;
   // Bottom-up: the shown rows start in memory at their last row.
@@ -58,22 +59,16 @@ std::string SavePanelPng(const HostRecord& record, const std::filesystem::path& 
   return WritePng(path, picture);
 }
 
-std::string SaveSnapshot(const HostRecord& record, Compositor& canvas,
-                         const std::filesystem::path& folder, std::string_view name) {
+Status SaveSnapshot(const HostRecord& record, Compositor& canvas,
+                    const std::filesystem::path& folder, std::string_view name) {
   // The folder stays a path and the names are UTF-8, so neither loses a letter on Windows.
   const auto file = [&](std::string_view suffix) {
     return folder / platform::PathFromUtf8(std::string(name) + "-" + std::string(suffix));
   };
-  if (std::string error = SaveCanvasPng(record, canvas, file("canvas.png"), Preview::kShown);
-      !error.empty()) {
-    return error;
-  }
-  if (std::string error = SavePanelPng(record, file("panel.png")); !error.empty()) return error;
+  STAMP_TRY(SaveCanvasPng(record, canvas, file("canvas.png"), Preview::kShown));
+  STAMP_TRY(SavePanelPng(record, file("panel.png")));
   for (const BufferField& field : kBufferFields) {
-    const std::string bmpName = std::string(field.name) + ".bmp";
-    if (std::string error = SaveBmp(file(bmpName), record.raster(field.offset)); !error.empty()) {
-      return error;
-    }
+    STAMP_TRY(SaveBmp(file(std::string(field.name) + ".bmp"), record.raster(field.offset)));
   }
   return {};
 }

@@ -14,13 +14,10 @@ using Bytes = std::span<const uint8_t>;
 
 constexpr char kBmpSignature[] = "BM";
 
-std::string DecodePngRows(const std::string& path, Bytes file, PictureRows& rows) {
+Status DecodePngRows(const std::string& path, Bytes file, PictureRows& rows) {
   PngReader reader(file);
   if (!reader.ReadHeader()) return PictureRefusal(path, reader.error());
-  if (const std::optional<std::string> problem =
-          PictureSizeProblem(path, reader.width(), reader.height())) {
-    return *problem;
-  }
+  STAMP_TRY(CheckPictureSize(path, reader.width(), reader.height()));
   if (!reader.CanHoldItsPicture())
     return PictureRefusal(path, "the file is too short for its size");
   rows.Size(static_cast<int32_t>(reader.width()), static_cast<int32_t>(reader.height()));
@@ -29,13 +26,14 @@ std::string DecodePngRows(const std::string& path, Bytes file, PictureRows& rows
     RgbaRowOverWhite(rgba, reader.width(), kFullOpacity, bgr.data());
     rows.Row(bgr.data());
   });
-  return read ? std::string() : PictureRefusal(path, reader.error());
+  if (!read) return PictureRefusal(path, reader.error());
+  return {};
 }
 
-std::string DecodeBmpRows(const std::string& path, Bytes file, PictureRows& rows) {
-  const PictureRead read = DecodeBmpPicture(path, file);
-  if (!read.picture) return read.error;
-  const Picture& picture = *read.picture;
+Status DecodeBmpRows(const std::string& path, Bytes file, PictureRows& rows) {
+  const Result<Picture> read = DecodeBmpPicture(path, file);
+  STAMP_TRY(read);
+  const Picture& picture = *read;
   rows.Size(picture.width, picture.height);
   const size_t rowBytes = size_t(picture.width) * 3;
   for (size_t y = 0; y < size_t(picture.height); ++y)
@@ -45,34 +43,30 @@ std::string DecodeBmpRows(const std::string& path, Bytes file, PictureRows& rows
 
 }  // namespace
 
-std::string PictureRefusal(const std::string& path, const std::string& why) {
-  return path + " cannot be read: " + why;
+Failure PictureRefusal(const std::string& path, const std::string& why) {
+  return {path + " cannot be read: " + why};
 }
 
-std::optional<std::string> PictureSizeProblem(const std::string& path, int64_t width,
-                                              int64_t height) {
-  const std::string problem = CanvasSizeProblem(width, height);
-  if (problem.empty()) return std::nullopt;
-  return path + " is too large (" + std::to_string(width) + "x" + std::to_string(height) +
-         "): " + problem;
+Status CheckPictureSize(const std::string& path, int64_t width, int64_t height) {
+  const Status fits = CheckCanvasSize(width, height);
+  if (fits.ok()) return {};
+  return Failure{path + " is too large (" + std::to_string(width) + "x" + std::to_string(height) +
+                 "): " + fits.error()};
 }
 
-PictureRead DecodeBmpPicture(const std::string& path, Bytes file) {
+Result<Picture> DecodeBmpPicture(const std::string& path, Bytes file) {
   platform::BmpDecodeResult decoded = platform::DecodeBmp(file);
-  if (!decoded.image) return {std::nullopt, PictureRefusal(path, decoded.error)};
+  if (!decoded.image) return PictureRefusal(path, decoded.error);
   const platform::BmpFormat& format = decoded.image->format;
-  if (const std::optional<std::string> problem =
-          PictureSizeProblem(path, format.width, format.height)) {
-    return {std::nullopt, *problem};
-  }
-  return {Picture{format.width, format.height, std::move(decoded.image->pixels)}, {}};
+  STAMP_TRY(CheckPictureSize(path, format.width, format.height));
+  return Picture{format.width, format.height, std::move(decoded.image->pixels)};
 }
 
-std::string ReadPictureRows(const std::string& path, PictureRows& rows) try {
+Status ReadPictureRows(const std::string& path, PictureRows& rows) try {
   std::string why;
   const std::optional<std::string> bytes =
       platform::ReadRegularFile(path, kMaxPictureFileBytes, &why);
-  if (!bytes) return why;
+  if (!bytes) return Failure{why};
   if (bytes->empty()) return PictureRefusal(path, "the file is empty");
   const Bytes file(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
   if (bytes->starts_with(kBmpSignature)) return DecodeBmpRows(path, file, rows);

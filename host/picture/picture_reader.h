@@ -7,10 +7,11 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "host/result.h"
 
 namespace stamp::host {
 
@@ -24,10 +25,6 @@ struct Picture {
   std::vector<uint8_t> pixels;
 };
 
-struct PictureRead {
-  std::optional<Picture> picture;
-  std::string error;  // why the file is refused, naming it, when picture is empty
-};
 
 // Where a picture's rows go as they are decoded: Size once its size is admitted, then Row for
 // each row, top row first, width pixels of 3 bytes (blue, green, red).
@@ -38,16 +35,16 @@ class PictureRows {
   virtual void Row(const uint8_t* pixels) = 0;
 };
 
-// A PNG or BMP file, row by row into rows; "" or why it is refused, naming it (after a refusal
-// rows may have had some of the rows).
-std::string ReadPictureRows(const std::string& path, PictureRows& rows);
-// The bytes of a BMP file, decoded whole as ReadPictureRows decodes them.
-PictureRead DecodeBmpPicture(const std::string& path, std::span<const uint8_t> file);
+// A PNG or BMP file, row by row into rows, or why it is refused, naming it (after a refusal rows
+// may have had some of the rows).
+Status ReadPictureRows(const std::string& path, PictureRows& rows);
+// The bytes of a BMP file, decoded whole as ReadPictureRows decodes them, or why they are refused,
+// naming path.
+Result<Picture> DecodeBmpPicture(const std::string& path, std::span<const uint8_t> file);
 
 // "PATH cannot be read: WHY".
-std::string PictureRefusal(const std::string& path, const std::string& why);
-// Why a picture of this size is refused (no canvas can hold it), naming path; nullopt when not.
-std::optional<std::string> PictureSizeProblem(const std::string& path, int64_t width,
-                                              int64_t height);
+Failure PictureRefusal(const std::string& path, const std::string& why);
+// Fails when no canvas can hold a picture of this size, naming path.
+Status CheckPictureSize(const std::string& path, int64_t width, int64_t height);
 
 }  // namespace stamp::host

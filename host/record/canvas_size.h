@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "host/result.h"
+
 namespace stamp::host {
 
 inline constexpr int64_t kMaxRecordBytes = INT32_MAX;
@@ -21,8 +23,8 @@ inline constexpr int32_t kDefaultCanvasHeight = 640;
 // Bytes of one canvas-sized buffer, computed without overflow.
 int64_t CanvasBufferBytes(int32_t width, int32_t height);
 
-// Why a record cannot describe a canvas of this size; empty when it can. Takes sizes wider than
-// a record field, as a host may read them, and refuses those beyond it.
-std::string CanvasSizeProblem(int64_t width, int64_t height);
+// Succeeds when a record can describe a canvas of this size, else says why not. Takes sizes wider
+// than a record field, as a host may read them, and refuses those beyond it.
+Status CheckCanvasSize(int64_t width, int64_t height);
 
 }  // namespace stamp::host

@@ -18,8 +18,8 @@ std::string BufferProblem(std::string_view name, const std::runtime_error& error
 
 // The canvas size is checked before anything is allocated.
 int32_t CheckedWidth(const HostRecordOptions& options) {
-  const std::string problem = CanvasSizeProblem(options.canvasWidth, options.canvasHeight);
-  if (!problem.empty()) throw std::runtime_error(problem);
+  const Status fits = CheckCanvasSize(options.canvasWidth, options.canvasHeight);
+  if (!fits.ok()) throw std::runtime_error(fits.error());
   return options.canvasWidth;
 }
 

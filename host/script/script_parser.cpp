@@ -107,40 +107,46 @@ bool IsName(std::string_view text) {
   return text.front() != '.';
 }
 
-// Parses the arguments of one command; gives "" or what is wrong with them.
-std::string ParseArguments(const CommandForm& form, std::string_view rest, ScriptCommand& command) {
-  const std::string takes =
+// Parses the arguments of one command, or fails saying what is wrong with them.
+Status ParseArguments(const CommandForm& form, std::string_view rest, ScriptCommand& command) {
+  const Failure takes{
       std::string("\"")
           .append(form.words)
           .append("\" takes ")
-          .append(form.usage.empty() ? std::string_view("nothing more") : form.usage);
+          .append(form.usage.empty() ? std::string_view("nothing more") : form.usage)};
   switch (form.argument) {
     case Argument::kOptionalText: command.text = Trim(rest); return {};
     case Argument::kText:
       command.text = Trim(rest);
-      return command.text.empty() ? takes : std::string();
+      if (command.text.empty()) return takes;
+      return {};
     case Argument::kName:
       command.text = NextWord(rest);
-      if (!IsName(command.text) || !Trim(rest).empty()) return takes + " (letters, digits, . - _)";
+      if (!IsName(command.text) || !Trim(rest).empty()) {
+        return Failure{takes.message + " (letters, digits, . - _)"};
+      }
       return {};
-    case Argument::kNone: return Trim(rest).empty() ? std::string() : takes;
+    case Argument::kNone:
+      if (!Trim(rest).empty()) return takes;
+      return {};
     case Argument::kNumbers: break;
   }
   for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
     int32_t value = 0;
     const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (status == std::errc::result_out_of_range)
-      return std::string("number ").append(ShownText(word)).append(" is out of range");
+      return Failure{std::string("number ").append(ShownText(word)).append(" is out of range")};
     if (status != std::errc() || end != word.data() + word.size()) {
-      return std::string("\"").append(ShownText(word)).append("\" is not a number");
+      return Failure{std::string("\"").append(ShownText(word)).append("\" is not a number")};
     }
     command.numbers.push_back(value);
   }
-  return static_cast<int>(command.numbers.size()) == form.numbers ? std::string() : takes;
+  if (static_cast<int>(command.numbers.size()) != form.numbers) return takes;
+  return {};
 }
 
-// Finds the command a line names; gives "" or why no command matches.
-std::string ParseLine(std::string_view line, ScriptCommand& command) {
+// Finds the command a line names, or fails saying why no command matches.
+Status ParseLine(std::string_view line, ScriptCommand& command) {
   std::string_view rest = line;
   const std::string_view first = NextWord(rest);
   std::string_view afterSecond = rest;
@@ -154,7 +160,7 @@ std::string ParseLine(std::string_view line, ScriptCommand& command) {
     return ParseArguments(form, grouped ? afterSecond : rest, command);
   }
   const std::string named = IsGroup(first) && !second.empty() ? twoWords : std::string(first);
-  return "unknown command \"" + ShownText(named) + "\"";
+  return Failure{"unknown command \"" + ShownText(named) + "\""};
 }
 
 }  // namespace
@@ -170,8 +176,7 @@ std::string ScriptLanguageHelp() {
   return help;
 }
 
-std::optional<Script> ParseScript(std::string_view text, const std::string& name,
-                                  std::string& error) {
+Result<Script> ParseScript(std::string_view text, const std::string& name) {
   Script script{name, {}};
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   int lineNumber = 0;
@@ -182,9 +187,8 @@ std::optional<Script> ParseScript(std::string_view text, const std::string& name
     ++lineNumber;
     if (line.empty()) continue;
     ScriptCommand command{Op::kUndo, lineNumber, {}, {}};
-    if (std::string problem = ParseLine(line, command); !problem.empty()) {
-      error = name + ":" + std::to_string(lineNumber) + ": " + problem;
-      return std::nullopt;
+    if (const Status parsed = ParseLine(line, command); !parsed.ok()) {
+      return Failure{name + ":" + std::to_string(lineNumber) + ": " + parsed.error()};
     }
     script.commands.push_back(std::move(command));
   }

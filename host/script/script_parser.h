@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/result.h"
 #include "host/script/script.h"
 
 namespace stamp::host {
@@ -14,9 +15,8 @@ namespace stamp::host {
 // One line per command: its words, what it takes, and what it does.
 std::string ScriptLanguageHelp();
 
-// The whole script, or nullopt with error set to one line naming the script and the line:
+// The whole script, or one line naming the script and the line where it fails:
 //   script.txt:12: unknown command "pen dwn"
-std::optional<Script> ParseScript(std::string_view text, const std::string& name,
-                                  std::string& error);
+Result<Script> ParseScript(std::string_view text, const std::string& name);
 
 }  // namespace stamp::host

@@ -28,13 +28,14 @@ class Runner {
         startFolder_(std::filesystem::current_path()),
         log_(log) {}
 
-  ScriptOutcome Run() {
+  Result<ScriptOutcome> Run() {
     for (const ScriptCommand& command : script_.commands) {
-      const std::optional<std::string> failed = Execute(command);
+      const Result<std::optional<std::string>> failed = Execute(command);
+      STAMP_TRY(failed);
       ReturnToStartFolder();
       session_.CheckGuards();
-      if (failed) {
-        log_.Error(script_.name + ":" + std::to_string(command.line) + ": " + *failed);
+      if (*failed) {
+        log_.Error(script_.name + ":" + std::to_string(command.line) + ": " + **failed);
         return ScriptOutcome::kExpectationFailed;
       }
     }
@@ -42,8 +43,9 @@ class Runner {
   }
 
  private:
-  // Runs one command; gives what an expect line found instead of what it expected.
-  std::optional<std::string> Execute(const ScriptCommand& command);
+  // Runs one command; gives what an expect line found instead of what it expected, or fails
+  // saying why the host could not do what the line asks.
+  Result<std::optional<std::string>> Execute(const ScriptCommand& command);
   void Dialog(const ScriptCommand& command);
   // Only a line that left the start folder is sent back: reading the current folder is the
   // process's own, setting it opens the folder (on Windows a round trip to the system), which
@@ -57,7 +59,7 @@ class Runner {
   void Send(const ScriptCommand& command);
   std::optional<std::string> ExpectResult(int32_t expected) const;
   std::optional<std::string> ExpectMessage(const std::string& expected);
-  void Save(const std::string& name);
+  Status Save(const std::string& name);
 
   const Script& script_;
   Session& session_;
@@ -68,7 +70,7 @@ class Runner {
   std::optional<int32_t> lastResult_;
 };
 
-std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
+Result<std::optional<std::string>> Runner::Execute(const ScriptCommand& command) {
   const std::vector<int32_t>& n = command.numbers;
   switch (command.op) {
     case Op::kEvent: Send(command); break;
@@ -81,12 +83,12 @@ std::optional<std::string> Runner::Execute(const ScriptCommand& command) {
     case Op::kUndo: session_.Undo(); break;
     case Op::kExpectResult: return ExpectResult(n[0]);
     case Op::kExpectMessage: return ExpectMessage(command.text);
-    case Op::kSave: Save(command.text); break;
+    case Op::kSave: STAMP_TRY(Save(command.text)); break;
     case Op::kDestroy: lastResult_ = session_.Destroy(); break;
     case Op::kInit: lastResult_ = session_.Init(); break;
     default: Dialog(command); break;
   }
-  return std::nullopt;
+  return std::optional<std::string>();
 }
 
 void Runner::Send(const ScriptCommand& command) {
@@ -135,17 +137,16 @@ std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
   return "expected message \"" + shown + "\", the last was \"" + ShownText(last) + "\"";
 }
 
-void Runner::Save(const std::string& name) {
-  const std::string error =
-      SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name);
-  if (!error.empty()) throw std::runtime_error(error);
+Status Runner::Save(const std::string& name) {
+  STAMP_TRY(SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name));
   log_.Line("save: " + (places_.outFolder / name).string() + "-*");
+  return {};
 }
 
 }  // namespace
 
-ScriptOutcome RunScript(const Script& script, Session& session, ScriptUser& user,
-                        const ScriptPlaces& places, HostLog& log) {
+Result<ScriptOutcome> RunScript(const Script& script, Session& session, ScriptUser& user,
+                                const ScriptPlaces& places, HostLog& log) {
   return Runner(script, session, user, places, log).Run();
 }
 

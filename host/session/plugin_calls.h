@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/output/host_log.h"
-#include "host/record/plugin_module.h"
+#include "host/plugin/plugin_module.h"
 #include "host/session/session_ui.h"
 
 namespace stamp::host {

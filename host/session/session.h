@@ -12,8 +12,8 @@
 
 #include "host/output/compositor.h"
 #include "host/output/host_log.h"
+#include "host/plugin/plugin_module.h"
 #include "host/record/complete_record.h"
-#include "host/record/plugin_module.h"
 #include "host/session/host_panel.h"
 #include "host/session/plugin_calls.h"
 #include "host/session/session_ui.h"

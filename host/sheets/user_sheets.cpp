@@ -49,22 +49,21 @@ std::string MakeFreshLink(const fs::path& sample, const fs::path& at) {
 // A link to sample at at where nothing stands there, or where a link that leads nowhere does: the
 // new link is made beside it and renamed over it, so no moment lacks it. Anything else at at (the
 // user's own file, or a link another window made meanwhile) is left as it is.
-bool LinkSample(const fs::path& sample, const fs::path& at, std::string& why) {
+Status LinkSample(const fs::path& sample, const fs::path& at) {
   struct stat status {};
   if (::lstat(at.c_str(), &status) != 0) {
-    if (::symlink(sample.c_str(), at.c_str()) == 0 || errno == EEXIST) return true;
+    if (::symlink(sample.c_str(), at.c_str()) == 0 || errno == EEXIST) return {};
   } else if (IsDanglingLink(at)) {
     const std::string fresh = MakeFreshLink(sample, at);
-    if (!fresh.empty() && ::rename(fresh.c_str(), at.c_str()) == 0) return true;
+    if (!fresh.empty() && ::rename(fresh.c_str(), at.c_str()) == 0) return {};
     const int cause = errno;
     if (!fresh.empty()) ::unlink(fresh.c_str());
     errno = cause;
   } else {
-    return true;
+    return {};
   }
-  why = "cannot link the sample " + sample.filename().string() + " into " +
-        at.parent_path().string() + ": " + std::strerror(errno);
-  return false;
+  return Failure{"cannot link the sample " + sample.filename().string() + " into " +
+                 at.parent_path().string() + ": " + std::strerror(errno)};
 }
 
 // The links a window that was killed while linking left under its temporary names. Only a link
@@ -82,44 +81,39 @@ void RemoveStaleLinks(const fs::path& folder) {
 
 }  // namespace
 
-std::optional<std::string> SheetFileName(const std::string& name, std::string& why) {
+Result<std::string> SheetFileName(const std::string& name) {
   const bool control = std::any_of(name.begin(), name.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-  if (name.empty()) {
-    why = "the sheet has no name";
-  } else if (name.front() == '.') {
-    why = "a sheet's name cannot begin with a dot";
-  } else if (control || name.find_first_of("/\\") != std::string::npos) {
-    why = "a sheet's name cannot hold a slash, a backslash or a control character";
-  } else {
-    return IsSheetName(name) ? name : name + kSheetExtension;
+  if (name.empty()) return Failure{"the sheet has no name"};
+  if (name.front() == '.') return Failure{"a sheet's name cannot begin with a dot"};
+  if (control || name.find_first_of("/\\") != std::string::npos) {
+    return Failure{"a sheet's name cannot hold a slash, a backslash or a control character"};
   }
-  return std::nullopt;
+  return IsSheetName(name) ? name : name + kSheetExtension;
 }
 
-std::string PrepareUserSheetFolder(const fs::path& folder, const fs::path& samples) {
+Status PrepareUserSheetFolder(const fs::path& folder, const fs::path& samples) {
   std::error_code error;
   fs::create_directories(folder, error);
-  if (error) return "cannot make the sheet folder " + folder.string() + ": " + error.message();
+  if (error) {
+    return Failure{"cannot make the sheet folder " + folder.string() + ": " + error.message()};
+  }
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    return "the sheet folder " + folder.string() + " cannot be written: " + std::strerror(errno);
+    return Failure{"the sheet folder " + folder.string() +
+                   " cannot be written: " + std::strerror(errno)};
   }
   RemoveStaleLinks(folder);
-  std::string why;
   for (const fs::directory_entry& entry : fs::directory_iterator(samples, error)) {
     const fs::path name = entry.path().filename();
     if (!IsSheetName(name.string()) || !entry.is_regular_file(error)) continue;
-    if (!LinkSample(fs::absolute(entry.path()), folder / name, why)) return why;
+    STAMP_TRY(LinkSample(fs::absolute(entry.path()), folder / name));
   }
   return {};
 }
 
-std::string ShowUserSheetsToTool(const std::optional<fs::path>& folder,
-                                 const fs::path& hostFolder) {
-  if (!folder) return "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
-  if (std::string why = PrepareUserSheetFolder(*folder, hostFolder / STAMP_SHEET_FOLDER);
-      !why.empty())
-    return why;
+Status ShowUserSheetsToTool(const std::optional<fs::path>& folder, const fs::path& hostFolder) {
+  if (!folder) return Failure{"no sheet folder of your own: HOME and XDG_DATA_HOME are unset"};
+  STAMP_TRY(PrepareUserSheetFolder(*folder, hostFolder / STAMP_SHEET_FOLDER));
   plat_set_program_path((folder->parent_path() / kProgramName).c_str());
   return {};
 }

@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 
+#include "host/result.h"
+
 namespace stamp::host {
 
 inline constexpr char kSheetExtension[] = ".bmp";
@@ -21,20 +23,20 @@ inline constexpr char kSheetExtension[] = ".bmp";
 // Makes folder when missing, checks that it can be written, removes the links a killed window
 // left there under its temporary names, and links into it each sample sheet of samples (a *.bmp
 // file) whose name is free there or held by a link that leads nowhere.
-// Gives "" or one sentence naming the folder and what failed; the samples stay where they are.
-std::string PrepareUserSheetFolder(const std::filesystem::path& folder,
-                                   const std::filesystem::path& samples);
+// Fails with one sentence naming the folder and what failed; the samples stay where they are.
+Status PrepareUserSheetFolder(const std::filesystem::path& folder,
+                              const std::filesystem::path& samples);
 
 // The file name a sheet called name is saved under: name with ".bmp" added unless it ends so.
-// nullopt with why for a name that is empty, begins with a dot, or holds a slash, a backslash
-// or a control character.
-std::optional<std::string> SheetFileName(const std::string& name, std::string& why);
+// Refuses, saying why, a name that is empty, begins with a dot, or holds a slash, a backslash or
+// a control character.
+Result<std::string> SheetFileName(const std::string& name);
 
 // Prepares folder, the user's sheet folder (UserSheetFolder in host/commands/command_line.h;
 // nullopt when there is none), with the samples of hostFolder/stamp and makes the tool take it
-// for its stamp folder (the program path the platform reports lies beside it). Gives "" or why
+// for its stamp folder (the program path the platform reports lies beside it). Fails saying why
 // the tool keeps listing the host's own samples instead.
-std::string ShowUserSheetsToTool(const std::optional<std::filesystem::path>& folder,
-                                 const std::filesystem::path& hostFolder);
+Status ShowUserSheetsToTool(const std::optional<std::filesystem::path>& folder,
+                            const std::filesystem::path& hostFolder);
 
 }  // namespace stamp::host

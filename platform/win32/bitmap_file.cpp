@@ -1,11 +1,10 @@
-// plat_load_bitmap_file: the platform's own BMP decoder, not the system loader, so that a sheet
-// gives the same pixels and the same refusals on both platforms; the pixels are copied into a new
-// 24-bit top-down DIB section.
-#include <cstring>
+// plat_load_bitmap_file: the file read whole and decoded into a new 24-bit top-down DIB section
+// through platform/portable/bitmap_file.h.
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/portable/bitmap_file.h"
 #include "platform/portable/c_boundary.h"
 #include "platform/support/bmp_decoder.h"
 #include "platform/win32/owned_handle.h"
@@ -14,7 +13,6 @@
 namespace stamp::platform {
 namespace {
 
-constexpr uint16_t kLoadedBitsPerPixel = 24;
 constexpr size_t kDibRowAlignment = 4;
 
 std::string Utf8(const wchar_t* text) {
@@ -27,7 +25,7 @@ std::string Utf8(const wchar_t* text) {
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const wchar_t* path) {
   const OwnedHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   if (!file.valid() || !GetFileSizeEx(file.get(), &size)) {
     return Fail("not a readable file: " + Utf8(path), std::nullopt);
@@ -44,35 +42,29 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const wchar_t* path) {
   return bytes;
 }
 
-// A 24-bit top-down DIB section holding the decoded rows, each padded to a whole 4 bytes.
-PlatHandle WrapDecoded(const DecodedBmp& image) {
-  if (!FillsItsFormat(image)) return Fail("decoded image has the wrong size", PlatHandle{0});
+// A 24-bit top-down DIB section, each row padded to a whole 4 bytes.
+LoadedBitmap MakeDibSection(int32_t width, int32_t height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.format.width;
-  info.bmiHeader.biHeight = -image.format.height;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = kLoadedBitsPerPixel;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr) return Fail("CreateDIBSection failed", PlatHandle{0});
+  if (bitmap == nullptr) return {Fail("CreateDIBSection failed", PlatHandle{0}), {}};
+  const size_t rowBytes = size_t(width) * 3;
+  const size_t stride = (rowBytes + kDibRowAlignment - 1) / kDibRowAlignment * kDibRowAlignment;
   auto* stored = static_cast<uint8_t*>(bits);
-  for (int32_t y = 0; y < image.format.height; ++y) {
-    const std::span<const uint8_t> row = DecodedRow(image, y);
-    std::memcpy(stored, row.data(), row.size());
-    stored += (row.size() + kDibRowAlignment - 1) / kDibRowAlignment * kDibRowAlignment;
-  }
-  return ToHandle(bitmap);
+  return {ToHandle(bitmap), [stored, stride](int32_t y) { return stored + size_t(y) * stride; }};
 }
 
 PlatHandle LoadBitmapFile(const char16_t* path) {
   if (path == nullptr) return Fail("plat_load_bitmap_file: no path", PlatHandle{0});
   const auto bytes = ReadWholeFile(Wide(path));
   if (!bytes) return 0;
-  const BmpDecodeResult decoded = DecodeBmp(*bytes);
-  if (!decoded.image) return Fail(Utf8(Wide(path)) + ": " + decoded.error, PlatHandle{0});
-  return WrapDecoded(*decoded.image);
+  return DecodeIntoBitmap(*bytes, Utf8(Wide(path)), MakeDibSection);
 }
 
 }  // namespace

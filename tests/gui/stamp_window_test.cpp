@@ -270,7 +270,7 @@ QByteArray LayersOf(const ora::LayeredPicture& work) {
 // The layers of the drawing at path; empty when it cannot be read.
 QByteArray ReadLayers(const fs::path& path) {
   ora::LayeredPicture work;
-  return ora::ReadOra(path, work).empty() ? LayersOf(work) : QByteArray();
+  return ora::ReadOra(path, work).ok() ? LayersOf(work) : QByteArray();
 }
 
 // A drawing of side x side whose three layers are filled with shade, written as an autosave would
@@ -279,7 +279,7 @@ QByteArray WriteDrawing(const fs::path& path, int side, uint8_t shade) {
   const size_t bytes = static_cast<size_t>(side) * static_cast<size_t>(side) * ora::kBytesPerPixel;
   const std::vector<uint8_t> layer(bytes, shade);
   const ora::LayeredPicture work{side, side, {layer, layer, layer}};
-  return ora::WriteOra(path, work, layer).empty() ? LayersOf(work) : QByteArray();
+  return ora::WriteOra(path, work, layer).ok() ? LayersOf(work) : QByteArray();
 }
 
 // Whether any drawing in folder, autosave or temporary, holds the layers.
@@ -916,7 +916,7 @@ void StampWindowTest::aPictureTheSheetMakerTakesOpens() {
   const std::string path = folder_.filePath("large.png").toStdString();
   const host::RowPicture grey{kSide, kSide, host::ChannelOrder::kRgb,
                               [](int32_t, uint8_t* row) { std::fill_n(row, kSide * 3, 0x80); }};
-  QCOMPARE(host::WritePng(path, grey), std::string());
+  QCOMPARE(host::WritePng(path, grey).error(), std::string());
   const PictureFile file = ReadPictureFile(QString::fromStdString(path));
   QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
   QCOMPARE(file.image.size(), QSize(kSide, kSide));

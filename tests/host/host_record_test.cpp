@@ -105,17 +105,17 @@ TEST(HostRecord, FailedAllocationThrowsNamingTheBufferAndLeaksNothing) {
 }
 
 TEST(CanvasSize, LimitsOfTheRecordFieldsAndOfLowMemory) {
-  EXPECT_EQ(CanvasSizeProblem(480, 640), "");
+  EXPECT_EQ(CheckCanvasSize(480, 640).error(), "");
   // Eight buffers of w x h x 3 bytes and the 756000-byte panel must fit in 4 GiB.
-  EXPECT_EQ(CanvasSizeProblem(178925470, 1), "");
-  EXPECT_NE(CanvasSizeProblem(178925471, 1).find("below 4 GiB"), std::string::npos);
+  EXPECT_EQ(CheckCanvasSize(178925470, 1).error(), "");
+  EXPECT_NE(CheckCanvasSize(178925471, 1).error().find("below 4 GiB"), std::string::npos);
   // One buffer's byte count must fit the int32 fields: 715827882 x 3 does, one pixel more not.
-  EXPECT_NE(CanvasSizeProblem(715827882, 1).find("below 4 GiB"), std::string::npos);
-  EXPECT_NE(CanvasSizeProblem(715827883, 1).find("record field"), std::string::npos);
-  EXPECT_NE(CanvasSizeProblem(100000, 100000).find("30000000000 bytes"), std::string::npos);
-  EXPECT_NE(CanvasSizeProblem(INT64_MAX, INT64_MAX).find("record field"), std::string::npos);
-  EXPECT_NE(CanvasSizeProblem(0, 5).find("no pixels"), std::string::npos);
-  EXPECT_NE(CanvasSizeProblem(5, -1).find("no pixels"), std::string::npos);
+  EXPECT_NE(CheckCanvasSize(715827882, 1).error().find("below 4 GiB"), std::string::npos);
+  EXPECT_NE(CheckCanvasSize(715827883, 1).error().find("record field"), std::string::npos);
+  EXPECT_NE(CheckCanvasSize(100000, 100000).error().find("30000000000 bytes"), std::string::npos);
+  EXPECT_NE(CheckCanvasSize(INT64_MAX, INT64_MAX).error().find("record field"), std::string::npos);
+  EXPECT_NE(CheckCanvasSize(0, 5).error().find("no pixels"), std::string::npos);
+  EXPECT_NE(CheckCanvasSize(5, -1).error().find("no pixels"), std::string::npos);
   HostRecordOptions options = SmallRecord();
   options.canvasWidth = 100000;
   options.canvasHeight = 100000;

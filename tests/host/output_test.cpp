@@ -151,11 +151,12 @@ TEST(WriteAtomically, ReplacesTheTargetOnlyWithAWholeFileAndLeavesNoTemporary) {
     const test::TempFolder scratch;
     const fs::path target = scratch.path() / "out.bin";
     test::WriteFile(target, "old");
-    const std::string error = WriteAtomically(target, [&c](std::FILE* file) {
+    const Status written = WriteAtomically(target, [&c](std::FILE* file) {
       for (const char* piece : c.pieces) std::fputs(piece, file);
-      return c.failure;
+      return c.failure.empty() ? Status() : Failure{c.failure};
     });
-    EXPECT_EQ(error, c.failure.empty() ? "" : "cannot write " + target.string() + ": " + c.failure)
+    EXPECT_EQ(written.error(),
+              c.failure.empty() ? "" : "cannot write " + target.string() + ": " + c.failure)
         << c.what;
     EXPECT_EQ(test::ReadFile(target), c.after) << c.what;
     EXPECT_EQ(EntriesIn(scratch.path()), 1u) << c.what;

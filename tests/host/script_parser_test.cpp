@@ -8,16 +8,15 @@ namespace stamp::host {
 namespace {
 
 Script Parse(std::string_view text) {
-  std::string error;
-  const std::optional<Script> script = ParseScript(text, "s.txt", error);
-  EXPECT_TRUE(script) << error;
-  return script.value_or(Script{});
+  const Result<Script> script = ParseScript(text, "s.txt");
+  EXPECT_TRUE(script.ok()) << script.error();
+  return script.ok() ? *script : Script{};
 }
 
 std::string ErrorOf(std::string_view text) {
-  std::string error;
-  EXPECT_FALSE(ParseScript(text, "script.txt", error)) << text;
-  return error;
+  const Result<Script> script = ParseScript(text, "script.txt");
+  EXPECT_FALSE(script.ok()) << text;
+  return script.error();
 }
 
 TEST(ScriptParser, EveryCommandWithItsArguments) {

@@ -77,9 +77,9 @@ TEST(UserSheets, NamesAreFilesOfTheFolder) {
        {Case{"mine", "mine.bmp"}, Case{"Mine.BMP", "Mine.BMP"}, Case{"two words", "two words.bmp"},
         Case{"", std::nullopt}, Case{".hidden", std::nullopt}, Case{"a/b", std::nullopt},
         Case{"a\\b", std::nullopt}, Case{"tab\there", std::nullopt}}) {
-    std::string why;
-    EXPECT_EQ(host::SheetFileName(c.name, why), c.file) << c.name;
-    EXPECT_EQ(why.empty(), c.file.has_value()) << c.name;
+    const host::Result<std::string> file = host::SheetFileName(c.name);
+    EXPECT_EQ(file.ok() ? std::optional(*file) : std::nullopt, c.file) << c.name;
+    EXPECT_EQ(file.error().empty(), c.file.has_value()) << c.name;
   }
 }
 
@@ -100,14 +100,15 @@ TEST_F(UserSheetFolder, SamplesAreLinkedBesideTheUsersOwnSheets) {
   fs::create_directories(folder_);
   WriteFile(folder_ / "a.bmp", "the user's own");
   fs::create_symlink(scratch_ / "gone.bmp", folder_ / "b.BMP");
-  ASSERT_EQ(host::PrepareUserSheetFolder(folder_, samples_), "");
+  ASSERT_EQ(host::PrepareUserSheetFolder(folder_, samples_).error(), "");
   EXPECT_FALSE(fs::is_symlink(folder_ / "a.bmp"));
   EXPECT_EQ(ReadFile(folder_ / "a.bmp"), "the user's own");
   EXPECT_EQ(fs::read_symlink(folder_ / "b.BMP"), samples_ / "b.BMP")
       << "a dangling link is renewed";
   EXPECT_FALSE(fs::exists(folder_ / "notes.txt"));
   EXPECT_FALSE(fs::exists(folder_ / "folder.bmp"));
-  EXPECT_EQ(host::PrepareUserSheetFolder(folder_, samples_), "") << "a second time changes nothing";
+  EXPECT_EQ(host::PrepareUserSheetFolder(folder_, samples_).error(), "")
+      << "a second time changes nothing";
   EXPECT_EQ(ReadFile(folder_ / "b.BMP"), "b.BMP");
 }
 
@@ -120,7 +121,7 @@ TEST_F(UserSheetFolder, RenewingALinkLeavesEveryOtherNameAlone) {
   }
   // A link a killed window left under its temporary name goes.
   fs::create_symlink(samples_ / "b.BMP", folder_ / "b.BMP.tmp-999999999-0123456789abcdef");
-  ASSERT_EQ(host::PrepareUserSheetFolder(folder_, samples_), "");
+  ASSERT_EQ(host::PrepareUserSheetFolder(folder_, samples_).error(), "");
   EXPECT_EQ(fs::read_symlink(folder_ / "a.bmp"), samples_ / "a.bmp");
   int entries = 0;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
@@ -145,7 +146,8 @@ TEST_F(UserSheetFolder, TwoWindowsLinkingAtOnceBothSucceed) {
     std::vector<pid_t> windows;
     for (int k = 0; k < 2; ++k) {
       const pid_t pid = ::fork();
-      if (pid == 0) ::_exit(host::PrepareUserSheetFolder(folder_, samples_).empty() ? 0 : 1);
+      if (pid == 0)
+        ::_exit(host::PrepareUserSheetFolder(folder_, samples_).error().empty() ? 0 : 1);
       windows.push_back(pid);
     }
     for (const pid_t pid : windows) {
@@ -161,14 +163,14 @@ TEST_F(UserSheetFolder, TwoWindowsLinkingAtOnceBothSucceed) {
 
 TEST_F(UserSheetFolder, AFolderThatCannotBeMadeIsNamed) {
   WriteFile(scratch_ / "data", "a file where the folder would go");
-  const std::string why = host::PrepareUserSheetFolder(folder_, samples_);
+  const std::string why = host::PrepareUserSheetFolder(folder_, samples_).error();
   EXPECT_TRUE(why.starts_with("cannot make the sheet folder " + folder_.string() + ": ")) << why;
   EXPECT_TRUE(fs::exists(samples_ / "a.bmp"));
 }
 
 TEST_F(UserSheetFolder, TheToolTakesTheUsersFolderForItsStampFolder) {
   const Variable data("XDG_DATA_HOME", (scratch_ / "data").c_str());
-  ASSERT_EQ(host::ShowUserSheetsToTool(host::UserSheetFolder(), scratch_ / "host"), "");
+  ASSERT_EQ(host::ShowUserSheetsToTool(host::UserSheetFolder(), scratch_ / "host").error(), "");
   char16_t program[PLAT_MAX_PATH];
   ASSERT_GT(plat_get_module_file_name(program, PLAT_MAX_PATH), 0);
   plat_set_program_path(nullptr);

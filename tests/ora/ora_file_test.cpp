@@ -29,7 +29,7 @@ namespace {
 LayerPlace RefusedPlace() {
   return [](int32_t, int32_t, LayerTargets&) {
     ADD_FAILURE() << "the canvas was asked for";
-    return std::string("asked");
+    return host::Status(host::Failure{"asked"});
   };
 }
 
@@ -66,9 +66,10 @@ std::pair<uint32_t, uint32_t> PngSize(const Bytes& png) {
 
 Bytes Png(int32_t width, int32_t height) {
   const Bytes pixels(static_cast<size_t>(width * height) * kBytesPerPixel, 0x80);
-  Bytes png;
-  EXPECT_EQ(host::EncodePng({width, height, pixels, static_cast<size_t>(width) * 3}, png), "");
-  return png;
+  host::Result<Bytes> png =
+      host::EncodePng({width, height, pixels, static_cast<size_t>(width) * 3});
+  EXPECT_EQ(png.error(), "");
+  return png.ok() ? *png : Bytes();
 }
 
 struct Entry {
@@ -80,9 +81,9 @@ struct Entry {
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 void WriteZip(const fs::path& path, const std::vector<Entry>& entries) {
-  std::string error;
-  ZipArchive archive = OpenZip(path.string(), ZIP_CREATE | ZIP_TRUNCATE, error);
-  ASSERT_TRUE(archive) << error;
+  host::Result<ZipArchive> opened = OpenZip(path.string(), ZIP_CREATE | ZIP_TRUNCATE);
+  ASSERT_TRUE(opened.ok()) << opened.error();
+  ZipArchive& archive = *opened;
   for (const Entry& entry : entries) {
     zip_source_t* source =
         zip_source_buffer(archive.get(), entry.bytes.data(), entry.bytes.size(), 0);
@@ -154,7 +155,7 @@ class OraFileTest : public testing::Test {
 TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
   const LayeredPicture written = RandomPicture(300, 200, 17);
   const fs::path path = folder_ / "work.ora";
-  ASSERT_EQ(WriteOra(path, written, written.layers[1]), "");
+  ASSERT_EQ(WriteOra(path, written, written.layers[1]).error(), "");
 
   // mimetype: the first local header, stored, no extra field, its text right after its name.
   const Bytes file = test::ReadBytes(path);
@@ -164,9 +165,9 @@ TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
   EXPECT_EQ(file[28] | file[29] << 8, 0) << "extra field length";
   EXPECT_EQ(std::string(file.begin() + 30, file.begin() + 54), "mimetypeimage/openraster");
 
-  std::string error;
-  const ZipArchive archive = OpenZip(path.string(), ZIP_RDONLY | ZIP_CHECKCONS, error);
-  ASSERT_TRUE(archive) << error;
+  const host::Result<ZipArchive> opened = OpenZip(path.string(), ZIP_RDONLY | ZIP_CHECKCONS);
+  ASSERT_TRUE(opened.ok()) << opened.error();
+  const ZipArchive& archive = *opened;
   std::vector<std::string> names;
   for (zip_int64_t i = 0; i < zip_get_num_entries(archive.get(), 0); ++i) {
     names.emplace_back(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0));
@@ -175,8 +176,8 @@ TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
                                              "data/layer1.png", "data/layer2.png",
                                              "mergedimage.png", "Thumbnails/thumbnail.png"}));
   const Bytes stackBytes = ReadEntry(archive.get(), "stack.xml");
-  const auto stack = ParseStack(std::string(stackBytes.begin(), stackBytes.end()), error);
-  ASSERT_TRUE(stack) << error;
+  const auto stack = ParseStack(std::string(stackBytes.begin(), stackBytes.end()));
+  ASSERT_TRUE(stack.ok()) << stack.error();
   EXPECT_EQ(std::make_pair(stack->width, stack->height),
             std::make_pair(int64_t{300}, int64_t{200}));
   ASSERT_EQ(stack->layers.size(), 3u);
@@ -189,7 +190,7 @@ TEST_F(OraFileTest, WritesTheFormatsStructureAndReadsTheLayersBackByteForByte) {
             std::make_pair(150u, 100u));
 
   LayeredPicture read;
-  ASSERT_EQ(ReadOra(path, read), "");
+  ASSERT_EQ(ReadOra(path, read).error(), "");
   EXPECT_EQ(std::make_pair(read.width, read.height), std::make_pair(300, 200));
   EXPECT_EQ(read.layers, written.layers);
 }
@@ -278,11 +279,11 @@ TEST_F(OraFileTest, RefusesABadFileWithItsReasonAndLeavesThePictureAlone) {
     bad.make(path);
     LayeredPicture picture = RandomPicture(2, 2, 1);
     const LayeredPicture before = picture;
-    const std::string error = ReadOra(path, picture);
+    const std::string error = ReadOra(path, picture).error();
     EXPECT_NE(error.find(bad.reason), std::string::npos) << bad.name << ": " << error;
     EXPECT_EQ(picture.layers, before.layers) << bad.name;
     // Read in place, the same refusal comes before the canvas is asked for.
-    EXPECT_EQ(ReadOraInPlace(path, RefusedPlace()), error) << bad.name;
+    EXPECT_EQ(ReadOraInPlace(path, RefusedPlace()).error(), error) << bad.name;
     fs::remove_all(path);
   }
 }
@@ -315,7 +316,7 @@ TEST_F(OraFileTest, ReadsOtherProgramsLayersAsTheyShow) {
     WriteZip(path, entries);
     LayeredPicture picture;
     std::vector<std::string> notes;
-    ASSERT_EQ(ReadOra(path, picture, {}, &notes), "") << c.name;
+    ASSERT_EQ(ReadOra(path, picture, {}, &notes).error(), "") << c.name;
     EXPECT_EQ(picture.layers[0], Bytes(picture.LayerBytes(), c.shown)) << c.name;
     EXPECT_EQ(notes.size(), c.attributes.empty() ? 0u : 1u) << c.name;
   }
@@ -332,7 +333,7 @@ TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
   {
     const Bytes layer(size_t{kSide} * kSide * kBytesPerPixel, 0x40);
     const LayeredPicture large{kSide, kSide, {layer, layer, layer}};
-    ASSERT_EQ(WriteOra(path, large, large.layers[0]), "");
+    ASSERT_EQ(WriteOra(path, large, large.layers[0]).error(), "");
   }
   const pid_t child = fork();
   ASSERT_GE(child, 0);
@@ -343,8 +344,9 @@ TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
     const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
     const rlimit limit{used + (rlim_t{100} << 20), used + (rlim_t{100} << 20)};
     LayeredPicture picture;
-    const bool refused = setrlimit(RLIMIT_AS, &limit) == 0 &&
-                         ReadOra(path, picture).find("not enough memory") != std::string::npos;
+    const bool refused =
+        setrlimit(RLIMIT_AS, &limit) == 0 &&
+        ReadOra(path, picture).error().find("not enough memory") != std::string::npos;
     _exit(refused ? 0 : 1);
   }
   int status = 0;
@@ -356,10 +358,11 @@ TEST_F(OraFileTest, AFileTooLargeForMemoryIsRefusedWithAMessage) {
 TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
   const fs::path path = folder_ / "work.ora";
   const LayeredPicture written = RandomPicture(300, 200, 5);
-  ASSERT_EQ(WriteOra(path, written, written.layers[0]), "");
+  ASSERT_EQ(WriteOra(path, written, written.layers[0]).error(), "");
   std::vector<double> reports;
   LayeredPicture read;
-  ASSERT_EQ(ReadOra(path, read, [&](double done) { return reports.push_back(done), true; }), "");
+  ASSERT_EQ(ReadOra(path, read, [&](double done) { return reports.push_back(done), true; }).error(),
+            "");
   EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
   EXPECT_GT(reports.size(), size_t{kLayerCount});
   EXPECT_LE(reports.back(), 1.0);
@@ -367,13 +370,15 @@ TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
     LayeredPicture picture = RandomPicture(2, 2, 1);
     const LayeredPicture before = picture;
     size_t calls = 0;
-    EXPECT_EQ(ReadOra(path, picture, [&](double) { return calls++ < stopAt; }), kReadStopped);
+    EXPECT_EQ(ReadOra(path, picture, [&](double) { return calls++ < stopAt; }).error(),
+              kReadStopped);
     EXPECT_EQ(calls, stopAt + 1);
     EXPECT_EQ(picture.layers, before.layers);
   }
   // Read in place: checked first (a stop there asks for no canvas), then decoded into the
   // buffers given, with the same bytes.
-  EXPECT_EQ(ReadOraInPlace(path, RefusedPlace(), [](double) { return false; }), kReadStopped);
+  EXPECT_EQ(ReadOraInPlace(path, RefusedPlace(), [](double) { return false; }).error(),
+            kReadStopped);
   LayeredPicture placed{written.width, written.height, {}};
   const auto place = [&placed](int32_t width, int32_t height, LayerTargets& targets) {
     EXPECT_EQ(width, placed.width);
@@ -382,9 +387,9 @@ TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
       placed.layers[size_t(k)].resize(placed.LayerBytes());
       targets[size_t(k)] = placed.layers[size_t(k)].data();
     }
-    return std::string();
+    return host::Status();
   };
-  ASSERT_EQ(ReadOraInPlace(path, place), "");
+  ASSERT_EQ(ReadOraInPlace(path, place).error(), "");
   EXPECT_EQ(placed.layers, read.layers);
 }
 
@@ -393,7 +398,7 @@ TEST_F(OraFileTest, AReadReportsItsProgressAndStopsWhenAsked) {
 TEST_F(OraFileTest, AFailedWriteLeavesTheEarlierFileWhole) {
   const fs::path path = folder_ / "work.ora";
   const LayeredPicture first = RandomPicture(64, 48, 1);
-  ASSERT_EQ(WriteOra(path, first, first.layers[0]), "");
+  ASSERT_EQ(WriteOra(path, first, first.layers[0]).error(), "");
   const Bytes earlier = test::ReadBytes(path);
   const LayeredPicture second = RandomPicture(64, 48, 2);
 
@@ -403,14 +408,14 @@ TEST_F(OraFileTest, AFailedWriteLeavesTheEarlierFileWhole) {
   rlimit small = limit;
   small.rlim_cur = 1024;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const std::string fullDisk = WriteOra(path, second, second.layers[0]);
+  const std::string fullDisk = WriteOra(path, second, second.layers[0]).error();
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
   EXPECT_NE(fullDisk, "");
   EXPECT_EQ(test::ReadBytes(path), earlier);
 
   if (geteuid() != 0) {  // permissions do not bind root
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_NE(WriteOra(path, second, second.layers[0]), "");
+    EXPECT_NE(WriteOra(path, second, second.layers[0]).error(), "");
     EXPECT_EQ(test::ReadBytes(path), earlier);
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);

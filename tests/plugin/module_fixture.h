@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "host/record/plugin_module.h"
+#include "host/plugin/plugin_module.h"
 #include "support/plugin_test.h"
 #include "support/test_files.h"
 

@@ -1,11 +1,11 @@
-// plat_load_bitmap_file: reads a BMP file whole, decodes it and wraps the pixels into a new 24-bit
-// bitmap (top-down, rows padded to 4 bytes).
-#include <cstring>
+// plat_load_bitmap_file: reads a BMP file whole and decodes it into a new 24-bit bitmap (top-down,
+// rows padded to 4 bytes) through platform/portable/bitmap_file.h.
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/portable/bitmap_file.h"
 #include "platform/portable/c_boundary.h"
 #include "platform/posix/gdi/gdi_bitmap.h"
 #include "platform/posix/system/fault_injection.h"
@@ -17,8 +17,6 @@
 namespace stamp::platform {
 namespace {
 
-constexpr uint16_t kLoadedBitsPerPixel = 24;
-
 // The file's bytes, once it is known to be a regular file (a FIFO or device is refused without
 // waiting on it) of at most the largest BMP worth decoding.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
@@ -28,16 +26,12 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
   return std::vector<uint8_t>(bytes->begin(), bytes->end());
 }
 
-PlatHandle WrapDecoded(const DecodedBmp& image) {
-  if (!FillsItsFormat(image)) return Fail("decoded image has the wrong size", PlatHandle{0});
-  const int32_t height = image.format.height;
-  auto bitmap = MakeOwnedBitmap(image.format.width, height, MakeFormat(kLoadedBitsPerPixel), true);
-  if (bitmap == nullptr) return 0;
-  for (int32_t y = 0; y < height; ++y) {
-    const std::span<const uint8_t> row = DecodedRow(image, y);
-    std::memcpy(bitmap->Row(y), row.data(), row.size());
-  }
-  return AddBitmap(std::move(bitmap));
+// A new owned bitmap, registered at once: the rows are filled in place.
+LoadedBitmap MakeBitmap(int32_t width, int32_t height) {
+  auto bitmap = MakeOwnedBitmap(width, height, MakeFormat(kLoadedBitsPerPixel), true);
+  if (bitmap == nullptr) return {};
+  const Bitmap* rows = bitmap.get();
+  return {AddBitmap(std::move(bitmap)), [rows](int32_t y) { return rows->Row(y); }};
 }
 
 PlatHandle LoadBitmapFile(const char16_t* path) {
@@ -46,9 +40,7 @@ PlatHandle LoadBitmapFile(const char16_t* path) {
   const std::filesystem::path file = ToFileSystemPath(Utf16View(path));
   const auto bytes = ReadWholeFile(file);
   if (!bytes) return 0;
-  const BmpDecodeResult decoded = DecodeBmp(*bytes);
-  if (!decoded.image) return Fail(file.string() + ": " + decoded.error, PlatHandle{0});
-  return WrapDecoded(*decoded.image);
+  return DecodeIntoBitmap(*bytes, file.string(), MakeBitmap);
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 // Libraries on Windows: LoadLibraryW, GetProcAddress, FreeLibrary.
 #include <windows.h>
 
-#include "host/record/plugin_library.h"
+#include "host/plugin/plugin_library.h"
 
 namespace stamp::host {
 
-void* OpenLibrary(const std::filesystem::path& path, std::string* why) {
+Result<void*> OpenLibrary(const std::filesystem::path& path) {
   HMODULE library = LoadLibraryW(path.wstring().c_str());
-  if (library == nullptr) *why = "system error " + std::to_string(GetLastError());
-  return library;
+  if (library == nullptr) return Failure{"system error " + std::to_string(GetLastError())};
+  return static_cast<void*>(library);
 }
 
 // GetProcAddress gives a generic function pointer; the caller gives it its type.

@@ -1,9 +1,9 @@
-#include "host/record/plugin_module.h"
+#include "host/plugin/plugin_module.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "host/record/plugin_library.h"
+#include "host/plugin/plugin_library.h"
 
 namespace stamp::host {
 namespace {
@@ -21,11 +21,11 @@ std::filesystem::path ModulePath(const std::filesystem::path& hostFolder) {
 }
 
 PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
-  std::string why;
-  library_ = OpenLibrary(path, &why);
-  if (library_ == nullptr) {
-    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " + why);
+  const Result<void*> library = OpenLibrary(path);
+  if (!library.ok()) {
+    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " + library.error());
   }
+  library_ = *library;
   try {
 #define STAMP_BIND_EXPORT(type, name, member) Bind(exports_.member, Find(kExportNames.member));
     STAMP_PLUGIN_EXPORTS(STAMP_BIND_EXPORT)

@@ -1,13 +1,13 @@
 // Libraries on Linux: dlopen with RTLD_NOW | RTLD_LOCAL, dlsym, dlclose.
 #include <dlfcn.h>
 
-#include "host/record/plugin_library.h"
+#include "host/plugin/plugin_library.h"
 
 namespace stamp::host {
 
-void* OpenLibrary(const std::filesystem::path& path, std::string* why) {
+Result<void*> OpenLibrary(const std::filesystem::path& path) {
   void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) *why = dlerror();
+  if (library == nullptr) return Failure{dlerror()};
   return library;
 }
 
