@@ -194,7 +194,7 @@ int RunDemoCommand(std::span<const std::string_view> args, std::ostream& out, st
   const fs::path hostFolder = ProgramFolder();
   const Result<DemoScene> found = DemoSceneIn(hostFolder);
   if (!found.ok()) {
-    err << "stamp-host: " << found.error() << "\n";
+    log.Error(found.error());
     return kExitFailure;
   }
   const DemoScene& scene = *found;
