@@ -8,7 +8,12 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_C_COMPILER ${STAMP_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${STAMP_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${STAMP_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${STAMP_MINGW_PREFIX})
+# The libraries of the drawings, built from Debian's sources by tools/mingw-libraries (static), are
+# found before the toolchain's own; where they are not built, the build has no drawings.
+cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH stamp_source_dir)
+set(STAMP_MINGW_LIBRARIES ${stamp_source_dir}/build/mingw-libraries/${CMAKE_SYSTEM_PROCESSOR}
+    CACHE PATH "The static zlib, libpng and libzip of tools/mingw-libraries for this target")
+set(CMAKE_FIND_ROOT_PATH ${STAMP_MINGW_LIBRARIES} /usr/${STAMP_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,9 +1,6 @@
 // Reading an OpenRaster file as the three layers of a canvas: every name and size is checked
 // before anything is inflated or allocated, every read is bounded, and the layers are handed over
 // only when all three decoded.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <new>
 #include <optional>
 #include <string_view>
@@ -14,7 +11,7 @@
 #include "host/ora/zip_archive.h"
 #include "host/ora/zip_entry.h"
 #include "host/record/canvas_size.h"
-#include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::ora {
 namespace {
@@ -29,32 +26,6 @@ constexpr size_t kStackXmlLimit = size_t{1} << 20;
 // A PNG layer is at most its pixels at 16-bit RGBA (8 bytes each) plus a margin for its chunks.
 constexpr size_t kPngBytesPerPixel = 8;
 constexpr size_t kPngMargin = size_t{1} << 20;
-// Far past the file of any canvas a record can hold; what is larger is refused unread.
-constexpr uint64_t kMaxFileBytes = uint64_t{16} << 30;
-
-// The file at path opened as a zip, once it is known to be a regular file of a bounded size
-// (opened without blocking, so that a FIFO cannot hold the caller), or why not.
-Result<ZipArchive> OpenAdmittedZip(const std::string& path) {
-  std::string why;
-  const int fd = platform::OpenRegularFile(path, &why);
-  if (fd < 0) return Failure{why};
-  struct stat status {};
-  if (::fstat(fd, &status) != 0 || static_cast<uint64_t>(status.st_size) > kMaxFileBytes) {
-    ::close(fd);
-    return Failure{"cannot read " + path + ": it is over the limit of " +
-                   std::to_string(kMaxFileBytes) + " bytes"};
-  }
-  int code = 0;
-  ZipArchive archive(zip_fdopen(fd, ZIP_RDONLY | ZIP_CHECKCONS, &code));  // owns fd from now
-  if (archive) return archive;
-  ::close(fd);
-  zip_error_t reason;
-  zip_error_init_with_code(&reason, code);
-  Failure failure{"cannot open " + path + ": " + zip_error_strerror(&reason)};
-  zip_error_fini(&reason);
-  return failure;
-}
-
 // An entry name that stays inside the archive's own folder: not absolute, no drive, no
 // backslash, no ".." part.
 bool SafeEntryName(std::string_view name) {
@@ -154,7 +125,7 @@ Status ReadLayers(zip_t* archive, const Stack& stack, const LayerTargets& target
 
 // The archive opened and its names, mimetype and stack checked, or why not.
 Result<ZipArchive> OpenStack(const std::filesystem::path& path, Stack& stack) {
-  Result<ZipArchive> archive = OpenAdmittedZip(path.string());
+  Result<ZipArchive> archive = OpenAdmittedZip(path);
   STAMP_TRY(archive);
   for (const auto& step : {CheckEntryNames, CheckMimeType}) STAMP_TRY(step(archive->get()));
   Result<Stack> read = ReadStack(archive->get());
@@ -189,7 +160,7 @@ Status ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
   AddNotes(stack, notes);
   return {};
 } catch (const std::bad_alloc&) {
-  return Failure{"there is not enough memory to read " + path.string()};
+  return Failure{"there is not enough memory to read " + platform::PathToUtf8(path)};
 }
 
 Status ReadOraInPlace(const std::filesystem::path& path, const LayerPlace& place,
@@ -211,7 +182,7 @@ Status ReadOraInPlace(const std::filesystem::path& path, const LayerPlace& place
   AddNotes(stack, notes);
   return {};
 } catch (const std::bad_alloc&) {
-  return Failure{"there is not enough memory to read " + path.string()};
+  return Failure{"there is not enough memory to read " + platform::PathToUtf8(path)};
 }
 
 }  // namespace stamp::ora

@@ -129,7 +129,9 @@ host::Status WriteOra(const std::filesystem::path& path, const LayeredPicture& p
   std::deque<Entry> entries;
   STAMP_TRY(EncodeEntries(picture, merged, entries));
   const host::Result<Bytes> archive = BuildArchive(entries);
-  if (!archive.ok()) return host::Failure{"cannot write " + path.string() + ": " + archive.error()};
+  if (!archive.ok()) {
+    return host::Failure{"cannot write " + platform::PathToUtf8(path) + ": " + archive.error()};
+  }
   return host::WriteAtomically(path, [&archive](std::FILE* file) {
     if (std::fwrite(archive->data(), 1, archive->size(), file) != archive->size()) {
       return host::Status(host::Failure{std::strerror(errno)});
