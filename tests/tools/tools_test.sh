@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs tools/install-deps, tools/windows-test-machine and tools/run in scratch roots whose PATH
+# Runs tools/install-deps, tools/windows-test-machine, tools/run and tools/mingw-libraries in
+# scratch roots whose PATH
 # starts with stand-ins: apt-get (its update can fail to read one list, its install can fail for
 # one package), dpkg and dpkg-query over a list of installed packages, the compilers, Wine and
 # the build. Each row checks the exit code and every line printed.
@@ -75,7 +76,8 @@ make_root() {
   rm -rf "$root"
   mkdir -p "$root/tools" "$root/state"
   cp "$source_dir/tools/install-deps" "$source_dir/tools/windows-test-machine" \
-    "$source_dir/tools/run" "$root/tools/"
+    "$source_dir/tools/run" "$source_dir/tools/mingw-libraries" "$source_dir/tools/debian-archive" \
+    "$root/tools/"
   printf '#!/bin/sh\nexit ${FAKE_WINE_EXIT:-0}\n' >"$root/tools/wine-run"
   chmod +x "$root/tools/wine-run"
   write_stand_ins "$root/bin"
@@ -143,6 +145,15 @@ run: stamp-host demo
 demo: the scene
 run: the window was not built (Qt 6 or libzip missing; tools/install-deps window installs them)
 " tools/run
+
+# The archive's source index cannot be read: one line, and the Windows build goes on without
+# drawings.
+suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+archive=$("$source_dir/tools/debian-archive" "$suite" | head -n 1)
+check mingw-libraries-unreachable FAKE_UPDATE=one-list-fails \
+  "$build_set dpkg-dev g++-mingw-w64-x86-64-posix" 1 "
+mingw-libraries: x86_64: cannot read the source index of $archive $suite (log: ROOT/build/mingw-libraries/x86_64.log); the Windows build goes on without drawings" \
+  tools/mingw-libraries x86_64
 
 echo "tools: $passed passed, $failed failed"
 ((failed == 0))
