@@ -50,6 +50,13 @@ std::vector<uint8_t> LayerFromPicture(const host::Picture& picture, int32_t widt
   return layer;
 }
 
+// Whether the picture holds the pixels its size says, so that reading it stays inside them.
+bool IsWhole(const host::Picture& picture) {
+  return picture.width >= 0 && picture.height >= 0 &&
+         picture.pixels.size() == static_cast<size_t>(picture.width) *
+                                      static_cast<size_t>(picture.height) * ora::kBytesPerPixel;
+}
+
 }  // namespace
 
 Document::Document(const host::SessionOptions& options, const host::SessionUi& ui,
@@ -126,6 +133,7 @@ void Document::ShowLayers() {
 }
 
 host::Status Document::ImportPicture(const host::Picture& picture) {
+  if (!IsWhole(picture)) return host::Failure{"the picture's pixels do not match its size"};
   host::HostRecord& record = session_->record();
   uint8_t* layer = record.buffer(STAMP_REC_LAYER0_BUFFER);
   std::vector<uint8_t> before;

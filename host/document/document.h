@@ -58,7 +58,8 @@ class Document {
   int32_t Undo();
   int32_t Redo();
   // The picture becomes layer 0, at its top-left corner (cut at the canvas's edges, white where
-  // it does not reach), as one step of the history.
+  // it does not reach), as one step of the history. A picture whose pixels do not match its size
+  // is refused.
   host::Status ImportPicture(const host::Picture& picture);
 
   // The canvas at another size: the session starts again on white layers, a drawing of no file.

@@ -115,9 +115,12 @@ TEST_F(DocumentTest, UndoAndRedoWalkTheStrokesOnEveryLayer) {
 }
 
 // A picture goes into layer 0 at the canvas's top-left corner (the record keeps the bottom row
-// first), white around it, as one step; undo gives the layer back.
+// first), white around it, as one step; undo gives the layer back. One whose pixels are fewer
+// than its size says is refused before they are read.
 TEST_F(DocumentTest, PictureFillsLayerZeroFromTheTopLeftAndUndoes) {
   const Layers before = Shown();
+  EXPECT_FALSE(document_->ImportPicture({kWidth, kHeight, {1, 2, 3}}).ok());
+  EXPECT_EQ(Shown(), before);
   const host::Picture picture{2, 1, {1, 2, 3, 4, 5, 6}};  // two pixels, B,G,R
   ASSERT_TRUE(document_->ImportPicture(picture).ok());
   const Bytes layer = Shown()[0];
