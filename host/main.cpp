@@ -13,7 +13,7 @@
 #include "host/commands/sheet_command.h"
 #include "host/commands/version_command.h"
 #ifdef STAMP_HOST_GUI
-#include "host/gui/gui_command.h"
+#include "host/gui/app/gui_command.h"
 #endif
 
 namespace stamp::host {
