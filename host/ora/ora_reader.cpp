@@ -97,28 +97,72 @@ std::optional<std::string> LayerNote(const StackLayer& layer) {
 
 // Decodes every layer of the file into targets (layer 0 first), or with nullptr targets checks
 // each one, keeping nothing.
+size_t LayerEntryLimit(const Stack& stack) {
+  return static_cast<size_t>(stack.width) * static_cast<size_t>(stack.height) *
+             kPngBytesPerPixel + kPngMargin;
+}
+
+// Inflating a layer's entry and decoding its PNG are each a sixth of the read. Read one at a
+// time, a layer's two sixths follow each other; read entries first, they take the first half.
+constexpr double kLayerPart = 0.5 / kLayerCount;
+ReadProgress LayerPart(const ReadProgress& whole, size_t part) {
+  return Stretch(whole, static_cast<double>(part) * kLayerPart, kLayerPart);
+}
+
+// Layer i of the stack's entry, checked to lie at the picture's corner.
+Result<Bytes> ReadLayerEntry(zip_t* archive, const Stack& stack, size_t i,
+                             const ReadProgress& progress) {
+  const StackLayer& layer = stack.layers[i];
+  if (layer.x != 0 || layer.y != 0) {
+    return Failure{layer.src + " does not lie at the picture's corner"};
+  }
+  return ReadZipEntry(archive, layer.src, LayerEntryLimit(stack), progress);
+}
+
+// stack.xml lists the front layer first; the targets start with layer 0, the back one.
+uint8_t* TargetOf(const LayerTargets& targets, size_t i) {
+  return targets[static_cast<size_t>(kLayerCount) - 1 - i];
+}
+
+Status DecodeLayer(const Stack& stack, size_t i, const Bytes& png, const LayerTargets& targets,
+                   const ReadProgress& progress) {
+  const StackLayer& layer = stack.layers[i];
+  const double opacity = layer.hidden ? 0.0 : layer.opacity;
+  return DecodeLayerOverWhite(layer.src, png, static_cast<int32_t>(stack.width),
+                              static_cast<int32_t>(stack.height), opacity, TargetOf(targets, i),
+                              progress);
+}
+
+// Reads and decodes the layers one at a time, holding one entry and a row beside the targets
+// (none: each layer is decoded and dropped, which checks it).
 Status ReadLayers(zip_t* archive, const Stack& stack, const LayerTargets& targets,
                   const ReadProgress& progress) {
-  const auto width = static_cast<int32_t>(stack.width);
-  const auto height = static_cast<int32_t>(stack.height);
-  const size_t limit =
-      static_cast<size_t>(width) * static_cast<size_t>(height) * kPngBytesPerPixel + kPngMargin;
   for (size_t i = 0; i < stack.layers.size(); ++i) {
-    const StackLayer& layer = stack.layers[i];
-    if (layer.x != 0 || layer.y != 0) {
-      return Failure{layer.src + " does not lie at the picture's corner"};
-    }
-    // Each layer is a third of the read: half inflating its entry, half decoding its PNG.
-    const double start = static_cast<double>(i) / static_cast<double>(kLayerCount);
-    const double half = 0.5 / kLayerCount;
-    const Result<Bytes> png =
-        ReadZipEntry(archive, layer.src, limit, Stretch(progress, start, half));
+    const Result<Bytes> png = ReadLayerEntry(archive, stack, i, LayerPart(progress, 2 * i));
     STAMP_TRY(png);
-    // stack.xml lists the front layer first.
-    uint8_t* pixels = targets[static_cast<size_t>(kLayerCount) - 1 - i];
-    const double opacity = layer.hidden ? 0.0 : layer.opacity;
-    STAMP_TRY(DecodeLayerOverWhite(layer.src, *png, width, height, opacity, pixels,
-                                   Stretch(progress, start + half, half)));
+    STAMP_TRY(DecodeLayer(stack, i, *png, targets, LayerPart(progress, 2 * i + 1)));
+  }
+  return {};
+}
+
+// Every layer's entry, its header checked, with nothing decoded yet.
+using LayerPngs = std::array<Bytes, kLayerCount>;
+Result<LayerPngs> ReadLayerPngs(zip_t* archive, const Stack& stack, const ReadProgress& progress) {
+  LayerPngs pngs;
+  for (size_t i = 0; i < stack.layers.size(); ++i) {
+    Result<Bytes> png = ReadLayerEntry(archive, stack, i, LayerPart(progress, i));
+    STAMP_TRY(png);
+    STAMP_TRY(CheckLayerPng(stack.layers[i].src, *png, static_cast<int32_t>(stack.width),
+                            static_cast<int32_t>(stack.height)));
+    pngs[i] = std::move(*png);
+  }
+  return pngs;
+}
+
+Status DecodeLayers(const Stack& stack, const LayerPngs& pngs, const LayerTargets& targets,
+                    const ReadProgress& progress) {
+  for (size_t i = 0; i < stack.layers.size(); ++i) {
+    STAMP_TRY(DecodeLayer(stack, i, pngs[i], targets, LayerPart(progress, kLayerCount + i)));
   }
   return {};
 }
@@ -144,18 +188,24 @@ void AddNotes(const Stack& stack, std::vector<std::string>* notes) {
 
 }  // namespace
 
+// Every layer's entry is read and its header checked before the layers are allocated, so a
+// damaged file claiming a huge canvas is refused for its damage, not for the memory it claims.
 Status ReadOra(const std::filesystem::path& path, LayeredPicture& picture,
                const ReadProgress& progress, std::vector<std::string>* notes) try {
   Stack stack;
   const Result<ZipArchive> archive = OpenStack(path, stack);
   STAMP_TRY(archive);
-  LayeredPicture read{static_cast<int32_t>(stack.width), static_cast<int32_t>(stack.height), {}};
+  const auto width = static_cast<int32_t>(stack.width);
+  const auto height = static_cast<int32_t>(stack.height);
+  const Result<LayerPngs> pngs = ReadLayerPngs(archive->get(), stack, progress);
+  STAMP_TRY(pngs);
+  LayeredPicture read{width, height, {}};
   LayerTargets targets{};
   for (int k = 0; k < kLayerCount; ++k) {
     read.layers[size_t(k)].resize(read.LayerBytes());
     targets[size_t(k)] = read.layers[size_t(k)].data();
   }
-  STAMP_TRY(ReadLayers(archive->get(), stack, targets, progress));
+  STAMP_TRY(DecodeLayers(stack, *pngs, targets, progress));
   picture = std::move(read);
   AddNotes(stack, notes);
   return {};

@@ -7,9 +7,8 @@
 
 namespace stamp::ora {
 
-host::Status DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
-                                  int32_t width, int32_t height, double opacity, uint8_t* pixels,
-                                  const ReadProgress& progress) {
+host::Status CheckLayerPng(const std::string& name, const std::vector<uint8_t>& png,
+                           int32_t width, int32_t height) {
   using host::Failure;
   if (!host::PngReader::HasSignature(png)) return Failure{name + " is not a PNG picture"};
   host::PngReader reader(png);
@@ -24,6 +23,16 @@ host::Status DecodeLayerOverWhite(const std::string& name, const std::vector<uin
     return Failure{name + " is damaged: " + std::to_string(png.size()) +
                    " bytes cannot hold a picture of its size"};
   }
+  return {};
+}
+
+host::Status DecodeLayerOverWhite(const std::string& name, const std::vector<uint8_t>& png,
+                                  int32_t width, int32_t height, double opacity, uint8_t* pixels,
+                                  const ReadProgress& progress) {
+  using host::Failure;
+  STAMP_TRY(CheckLayerPng(name, png, width, height));
+  host::PngReader reader(png);
+  reader.ReadHeader();  // it held when the layer was checked
   const auto layerOpacity = static_cast<uint32_t>(std::lround(opacity * host::kFullOpacity));
   const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
   // Each row goes straight into its place: the record keeps the bottom row first. A check
