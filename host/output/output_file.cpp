@@ -19,8 +19,7 @@ Status WriteAtomically(const std::filesystem::path& path,
   // The stream writes through its own descriptor of the temporary, so that closing it leaves
   // the replacement's descriptor open for the flush to disk and the rename.
   std::FILE* stream = ::fdopen(::dup(replacement.fd()), "wb");
-  if (stream == nullptr)
-    return Failure{"cannot write " + name + ": " + std::strerror(errno)};
+  if (stream == nullptr) return Failure{"cannot write " + name + ": " + std::strerror(errno)};
   Status written = write(stream);
   if (std::fclose(stream) != 0 && written.ok()) written = Failure{std::strerror(errno)};
   if (!written.ok()) return Failure{"cannot write " + name + ": " + written.error()};

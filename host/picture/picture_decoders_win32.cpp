@@ -57,7 +57,9 @@ uint8_t Scale16(uint32_t sample) { return static_cast<uint8_t>((sample * 255 + 3
 class RowSource {
  public:
   RowSource(IWICBitmapSource* source, uint32_t width, const WideLayout* wide)
-      : source_(source), width_(width), wide_(wide),
+      : source_(source),
+        width_(width),
+        wide_(wide),
         stored_(size_t{width} * (wide ? wide->samples * kWideSampleBytes : kRgbaBytes)) {}
 
   bool Read(uint32_t y, uint8_t* rgba) {
@@ -99,51 +101,72 @@ Failure DecoderRefusal(const std::string& path, const Steps& steps) {
   return PictureRefusal(path, "the system's decoder " + steps.Outcome().error());
 }
 
-// Decodes the first picture of file, of a format already sniffed, into rows.
-Status DecodeThroughWic(const std::string& path, Bytes file, PictureFormat format,
-                        PictureRows& rows) {
-  const ComApartment apartment;
+// The component's objects for one file, released together.
+struct WicObjects {
   Held<IWICImagingFactory> factory;
   Held<IWICStream> stream;
   Held<IWICBitmapDecoder> decoder;
   Held<IWICBitmapFrameDecode> frame;
   Held<IWICFormatConverter> converter;
+};
+
+// Decodes the first picture of file, of a format already sniffed, into objects.frame; false
+// with the failed step in steps.
+bool OpenFrame(Bytes file, PictureFormat format, WicObjects& objects, Steps& steps) {
+  return steps.Do(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IWICImagingFactory, objects.factory.outVoid()),
+                  "start") &&
+         steps.Do(objects.factory->CreateStream(objects.stream.out()), "take the file") &&
+         steps.Do(objects.stream->InitializeFromMemory(const_cast<BYTE*>(file.data()),
+                                                       static_cast<DWORD>(file.size())),
+                  "take the file") &&
+         steps.Do(
+             objects.factory->CreateDecoder(ContainerOf(format), nullptr, objects.decoder.out()),
+             "find a decoder for its format") &&
+         steps.Do(objects.decoder->Initialize(objects.stream.get(), WICDecodeMetadataCacheOnDemand),
+                  "decode it") &&
+         steps.Do(objects.decoder->GetFrame(0, objects.frame.out()), "decode its picture");
+}
+
+// What the rows are copied from: the frame itself for a 16-bit layout, else a conversion of it
+// to 8-bit BGRA; nullptr with the failed step in steps.
+IWICBitmapSource* RowsOf(WicObjects& objects, const WideLayout* wide, Steps& steps) {
+  if (wide != nullptr) return objects.frame.get();
+  const bool converted =
+      steps.Do(objects.factory->CreateFormatConverter(objects.converter.out()),
+               "convert its pixels") &&
+      steps.Do(objects.converter->Initialize(objects.frame.get(), GUID_WICPixelFormat32bppBGRA,
+                                             WICBitmapDitherTypeNone, nullptr, 0,
+                                             WICBitmapPaletteTypeCustom),
+               "convert its pixels");
+  return converted ? objects.converter.get() : nullptr;
+}
+
+// Decodes the first picture of file, of a format already sniffed, into rows.
+Status DecodeThroughWic(const std::string& path, Bytes file, PictureFormat format,
+                        PictureRows& rows) {
+  const ComApartment apartment;
+  WicObjects objects;
+  Steps steps;
   UINT width = 0, height = 0;
   WICPixelFormatGUID stored{};
-  Steps steps;
-  steps.Do(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                            IID_IWICImagingFactory, factory.outVoid()),
-           "start") &&
-      steps.Do(factory->CreateStream(stream.out()), "take the file") &&
-      steps.Do(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()),
-                                            static_cast<DWORD>(file.size())),
-               "take the file") &&
-      steps.Do(factory->CreateDecoder(ContainerOf(format), nullptr, decoder.out()),
-               "find a decoder for its format") &&
-      steps.Do(decoder->Initialize(stream.get(), WICDecodeMetadataCacheOnDemand), "decode it") &&
-      steps.Do(decoder->GetFrame(0, frame.out()), "decode its picture") &&
-      steps.Do(frame->GetSize(&width, &height), "read its size") &&
-      steps.Do(frame->GetPixelFormat(&stored), "read its pixel layout");
-  if (!steps.ok()) return DecoderRefusal(path, steps);
+  const bool opened = OpenFrame(file, format, objects, steps) &&
+                      steps.Do(objects.frame->GetSize(&width, &height), "read its size") &&
+                      steps.Do(objects.frame->GetPixelFormat(&stored), "read its pixel layout");
+  if (!opened) return DecoderRefusal(path, steps);
   STAMP_TRY(CheckPictureSize(path, width, height));  // a frame may be larger than the header says
   const WideLayout* wide = WideLayoutOf(stored);
-  IWICBitmapSource* source = frame.get();
-  if (wide == nullptr) {
-    steps.Do(factory->CreateFormatConverter(converter.out()), "convert its pixels") &&
-        steps.Do(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGRA,
-                                       WICBitmapDitherTypeNone, nullptr, 0,
-                                       WICBitmapPaletteTypeCustom),
-                 "convert its pixels");
-    if (!steps.ok()) return DecoderRefusal(path, steps);
-    source = converter.get();
-  }
+  IWICBitmapSource* source = RowsOf(objects, wide, steps);
+  if (source == nullptr) return DecoderRefusal(path, steps);
   rows.Size(static_cast<int32_t>(width), static_cast<int32_t>(height));
-  RowSource source_rows(source, width, wide);
+  RowSource sourceRows(source, width, wide);
   std::vector<uint8_t> rgba(size_t{width} * kRgbaBytes);
   std::vector<uint8_t> bgr(size_t{width} * 3);
   for (uint32_t y = 0; y < height; ++y) {
-    if (!steps.Do(source_rows.Read(y, rgba.data()) ? S_OK : E_FAIL, "decode its rows"))
+    if (!sourceRows.Read(y, rgba.data())) {
+      steps.Do(E_FAIL, "decode its rows");
       return DecoderRefusal(path, steps);
+    }
     RgbaRowOverWhite(rgba.data(), width, kFullOpacity, bgr.data());
     rows.Row(bgr.data());
   }

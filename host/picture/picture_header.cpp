@@ -81,11 +81,12 @@ HeaderRead ReadJpeg(Bytes file) {
     const uint8_t marker = file[at++];
     const bool standalone = marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
     if (standalone) continue;
-    if (marker == 0xD9 || marker == 0xDA) return Refused("the JPEG gives no size before its pixels");
+    if (marker == 0xD9 || marker == 0xDA)
+      return Refused("the JPEG gives no size before its pixels");
     const std::optional<uint32_t> length = in.Be16(at);
     if (!length) return Refused(kDataEndsEarly);
-    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                       marker != 0xCC;
+    const bool frame =
+        marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
     if (frame) return Sized(PictureFormat::kJpeg, in.Be16(at + 5), in.Be16(at + 3));
     if (*length < 2) return Refused("the JPEG's markers are damaged");
     at += *length;
@@ -127,7 +128,8 @@ std::optional<PictureFormat> SniffPictureFormat(Bytes file) {
   if (StartsWith(file, png)) return PictureFormat::kPng;
   if (StartsWith(file, "\xFF\xD8\xFF")) return PictureFormat::kJpeg;
   if (StartsWith(file, "GIF87a") || StartsWith(file, "GIF89a")) return PictureFormat::kGif;
-  if (StartsWith(file, std::string_view("II*\0", 4)) || StartsWith(file, std::string_view("MM\0*", 4)))
+  if (StartsWith(file, std::string_view("II*\0", 4)) ||
+      StartsWith(file, std::string_view("MM\0*", 4)))
     return PictureFormat::kTiff;
   return std::nullopt;
 }

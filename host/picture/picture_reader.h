@@ -27,7 +27,6 @@ struct Picture {
   std::vector<uint8_t> pixels;
 };
 
-
 // Where a picture's rows go as they are decoded: Size once its size is admitted, then Row for
 // each row, top row first, width pixels of 3 bytes (blue, green, red).
 class PictureRows {
@@ -37,8 +36,8 @@ class PictureRows {
   virtual void Row(const uint8_t* pixels) = 0;
 };
 
-// A picture file of the system's formats, row by row into rows, or why it is refused, naming it (after a refusal rows
-// may have had some of the rows).
+// A picture file of the system's formats, row by row into rows, or why it is refused, naming it
+// (after a refusal rows may have had some of the rows).
 Status ReadPictureRows(const std::string& path, PictureRows& rows);
 // The bytes of a BMP file, decoded whole as ReadPictureRows decodes them, or why they are refused,
 // naming path.

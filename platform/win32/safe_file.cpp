@@ -34,8 +34,8 @@ std::string Reason(std::string_view what, const std::string& path, DWORD error) 
 int CreateTemporary(const std::string& path, std::string* temporary) {
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    *temporary = path + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(counter++);
+    *temporary =
+        path + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
     const HANDLE file = CreateFileW(PathFromUtf8(*temporary).c_str(), GENERIC_WRITE, 0, nullptr,
                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) continue;
