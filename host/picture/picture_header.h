@@ -41,7 +41,7 @@ bool PngReachesItsEnd(std::span<const uint8_t> png);
 
 // Whether fileBytes of PNG could hold a picture of this size at all, counted with its own pixel
 // bits: deflate stores at most about 1032 bytes in one, so a shorter file is damaged, whatever
-// it claims.
+// it claims. Asked once the size has passed the canvas limits, which keep the product in range.
 bool PngCanHold(uint64_t fileBytes, uint64_t width, uint64_t height, uint32_t storedPixelBits);
 
 }  // namespace stamp::host
