@@ -1,6 +1,7 @@
 // "stamp-host sheet --make OUT.bmp PICTURE... [--preview PNG]": makes a stamp sheet from 1 to 12
-// PNG or BMP pictures (see host/sheets/sheet_maker.h), writes it to OUT.bmp as a 24-bit BMP, says
-// which picture went into which cell, and with --preview writes the twelve cells as the sheet
+// pictures (PNG or BMP, and on Windows JPEG, GIF and TIFF; see host/picture/picture_reader.h and
+// host/sheets/sheet_maker.h), writes it to OUT.bmp as a 24-bit BMP, says which picture went into
+// which cell, and with --preview writes the twelve cells as the sheet
 // command's --out does. Every picture is read before anything is written: each one that cannot
 // be used gives one line, and then nothing is written.
 #pragma once
@@ -12,9 +13,10 @@
 namespace stamp::host {
 
 inline constexpr std::string_view kSheetMakeHelp =
-    "  --make OUT.bmp  make a stamp sheet from 1 to 12 PNG or BMP pictures instead: each is\n"
-    "                  fitted into a 30x30 cell on white with its aspect kept (area averaging),\n"
-    "                  the cells filled row by row, four to a row\n"
+    "  --make OUT.bmp  make a stamp sheet from 1 to 12 pictures instead (PNG or BMP, and on\n"
+    "                  Windows JPEG, GIF and TIFF): each is fitted into a 30x30 cell on white\n"
+    "                  with its aspect kept (area averaging), the cells filled row by row, four\n"
+    "                  to a row\n"
     "  --preview PNG   with --make, also write the twelve cells as --out's PNG shows them\n";
 
 // line holds the sheet command's words, --make among them. Gives the exit code: 0 written,

@@ -3,68 +3,18 @@
 // one by one in its native order, blue first; the encoded file is gathered in memory, then
 // written atomically. The encoder chooses its own compression, so the files' bytes differ from
 // the Linux host's while their pixels are the same.
-#include <objbase.h>
 #include <wincodec.h>
 
 #include <algorithm>
 #include <cstring>
 
+#include "host/com_win32.h"
 #include "host/output/output_file.h"
 #include "host/output/png_rows.h"
 #include "host/output/png_writer.h"
 
 namespace stamp::host {
 namespace {
-
-// A COM interface released when the holder goes.
-template <typename Interface>
-class Held {
- public:
-  Held() = default;
-  ~Held() {
-    if (object_ != nullptr) object_->Release();
-  }
-  Held(const Held&) = delete;
-  Held& operator=(const Held&) = delete;
-  Interface* operator->() const { return object_; }
-  Interface* get() const { return object_; }
-  Interface** out() { return &object_; }
-  void** outVoid() { return reinterpret_cast<void**>(&object_); }
-
- private:
-  Interface* object_ = nullptr;
-};
-
-// COM for this thread for as long as the object lives.
-class ComApartment {
- public:
-  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  HRESULT result_;
-};
-
-// Each step's failure names the step; later steps are skipped once one has failed.
-class Steps {
- public:
-  bool Do(HRESULT result, const char* step) {
-    if (failed_.empty() && FAILED(result)) failed_ = step;
-    return failed_.empty();
-  }
-  bool ok() const { return failed_.empty(); }
-  Status Outcome() const {
-    if (ok()) return {};
-    return Failure{"cannot " + failed_};
-  }
-
- private:
-  std::string failed_;
-};
 
 void ToBgr(uint8_t* row, size_t bytes) {
   for (size_t i = 0; i < bytes; i += 3) std::swap(row[i], row[i + 2]);

@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "host/picture/png_reader.h"
+#include "host/picture/picture_decoders.h"
 #include "host/record/canvas_size.h"
 #include "platform/support/bmp_decoder.h"
 #include "platform/support/safe_file.h"
@@ -13,22 +13,6 @@ namespace {
 using Bytes = std::span<const uint8_t>;
 
 constexpr char kBmpSignature[] = "BM";
-
-Status DecodePngRows(const std::string& path, Bytes file, PictureRows& rows) {
-  PngReader reader(file);
-  if (!reader.ReadHeader()) return PictureRefusal(path, reader.error());
-  STAMP_TRY(CheckPictureSize(path, reader.width(), reader.height()));
-  if (!reader.CanHoldItsPicture())
-    return PictureRefusal(path, "the file is too short for its size");
-  rows.Size(static_cast<int32_t>(reader.width()), static_cast<int32_t>(reader.height()));
-  std::vector<uint8_t> bgr(size_t{reader.width()} * 3);
-  const bool read = reader.ReadRowByRow([&](const uint8_t* rgba) {
-    RgbaRowOverWhite(rgba, reader.width(), kFullOpacity, bgr.data());
-    rows.Row(bgr.data());
-  });
-  if (!read) return PictureRefusal(path, reader.error());
-  return {};
-}
 
 Status DecodeBmpRows(const std::string& path, Bytes file, PictureRows& rows) {
   const Result<Picture> read = DecodeBmpPicture(path, file);
@@ -70,8 +54,7 @@ Status ReadPictureRows(const std::string& path, PictureRows& rows) try {
   if (bytes->empty()) return PictureRefusal(path, "the file is empty");
   const Bytes file(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
   if (bytes->starts_with(kBmpSignature)) return DecodeBmpRows(path, file, rows);
-  if (PngReader::HasSignature(file)) return DecodePngRows(path, file, rows);
-  return PictureRefusal(path, "it is neither a PNG nor a BMP picture");
+  return DecodeNonBmpRows(path, file, rows);
 } catch (const std::bad_alloc&) {
   return PictureRefusal(path, "there is not enough memory");
 }

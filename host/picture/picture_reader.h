@@ -1,9 +1,11 @@
 // A picture file read without trusting it: the file is admitted first (a regular file of at most
 // kMaxPictureFileBytes, opened without blocking, so a FIFO or a device is refused at once), its
 // size is checked against the canvas limits from its header before its pixels are allocated, and
-// its rows are handed on as they are decoded (a PNG that is not interlaced is never held whole).
-// BMP goes through the platform's own decoder, PNG through libpng (which must read it to its
-// end). Every refusal is one sentence naming the file.
+// its rows are handed on as they are decoded (a PNG that is not interlaced is never held whole
+// on Linux). BMP goes through the platform's own decoder on both systems, so it reads alike;
+// PNG through libpng on Linux, which must read it to its end, and PNG, JPEG, GIF and TIFF
+// through the system's imaging component on Windows (picture_decoders.h). Every refusal is one
+// sentence naming the file.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +27,6 @@ struct Picture {
   std::vector<uint8_t> pixels;
 };
 
-
 // Where a picture's rows go as they are decoded: Size once its size is admitted, then Row for
 // each row, top row first, width pixels of 3 bytes (blue, green, red).
 class PictureRows {
@@ -35,8 +36,8 @@ class PictureRows {
   virtual void Row(const uint8_t* pixels) = 0;
 };
 
-// A PNG or BMP file, row by row into rows, or why it is refused, naming it (after a refusal rows
-// may have had some of the rows).
+// A picture file of the system's formats, row by row into rows, or why it is refused, naming it
+// (after a refusal rows may have had some of the rows).
 Status ReadPictureRows(const std::string& path, PictureRows& rows);
 // The bytes of a BMP file, decoded whole as ReadPictureRows decodes them, or why they are refused,
 // naming path.

@@ -5,12 +5,12 @@
 #include <csetjmp>
 #include <cstring>
 
+#include "host/picture/picture_header.h"
+
 namespace stamp::host {
 namespace {
 
 constexpr size_t kSignatureBytes = 8;
-constexpr uint32_t kOpaque = 255;
-constexpr uint64_t kMaxDeflateRatio = 1032;
 constexpr png_uint_32 kRowsPerReport = 64;
 
 struct MemoryInput {
@@ -21,7 +21,7 @@ struct MemoryInput {
 
 void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
   auto* input = static_cast<MemoryInput*>(png_get_io_ptr(png));
-  if (length > input->size - input->at) png_error(png, "the picture's data ends early");
+  if (length > input->size - input->at) png_error(png, kDataEndsEarly);
   std::memcpy(out, input->data + input->at, length);
   input->at += length;
 }
@@ -32,14 +32,6 @@ void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
 }
 
 void OnWarning(png_structp, png_const_charp) {}
-
-// One channel of a pixel of alpha (0 to 255) and a layer of opacity (0 to 65535) over white.
-uint8_t OverWhite(uint32_t colour, uint32_t alpha, uint32_t opacity) {
-  constexpr uint64_t kScale = uint64_t{kOpaque} * kFullOpacity;
-  const uint64_t weight = uint64_t{alpha} * opacity;  // of kScale
-  const uint64_t over = colour * weight + kOpaque * (kScale - weight);
-  return static_cast<uint8_t>((over + kScale / 2) / kScale);
-}
 
 }  // namespace
 
@@ -61,7 +53,7 @@ struct PngReader::Decoder {
     png_set_expand(png_);
     png_set_scale_16(png_);
     png_set_gray_to_rgb(png_);
-    png_set_add_alpha(png_, kOpaque, PNG_FILLER_AFTER);
+    png_set_add_alpha(png_, kOpaqueAlpha, PNG_FILLER_AFTER);
     passes_ = png_set_interlace_handling(png_);
     png_read_update_info(png_, info_);
     width = png_get_image_width(png_, info_);
@@ -130,8 +122,7 @@ uint32_t PngReader::height() const { return decoder_->height; }
 const std::string& PngReader::error() const { return decoder_->error; }
 
 bool PngReader::CanHoldItsPicture() const {
-  const uint64_t rowBytes = 1 + (uint64_t{width()} * decoder_->storedPixelBits + 7) / 8;
-  return uint64_t{decoder_->input.size} * kMaxDeflateRatio >= rowBytes * height();
+  return PngCanHold(decoder_->input.size, width(), height(), decoder_->storedPixelBits);
 }
 
 bool PngReader::ReadRgba(std::vector<uint8_t>& rgba, const PngProgress& progress) {
@@ -153,14 +144,6 @@ bool PngReader::ReadRowByRow(const std::function<void(const uint8_t* rgba)>& row
   }
   std::vector<uint8_t> buffer(rowBytes);
   return decoder_->ReadEachRow(buffer.data(), row, progress);
-}
-
-void RgbaRowOverWhite(const uint8_t* rgba, uint32_t width, uint32_t opacity, uint8_t* bgr) {
-  for (uint32_t x = 0; x < width; ++x, rgba += kRgbaBytes, bgr += 3) {
-    bgr[0] = OverWhite(rgba[2], rgba[3], opacity);
-    bgr[1] = OverWhite(rgba[1], rgba[3], opacity);
-    bgr[2] = OverWhite(rgba[0], rgba[3], opacity);
-  }
 }
 
 }  // namespace stamp::host

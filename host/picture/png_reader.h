@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace stamp::host {
+#include "host/picture/over_white.h"
 
-inline constexpr size_t kRgbaBytes = 4;
-inline constexpr uint32_t kFullOpacity = 65535;
+namespace stamp::host {
 
 // Called now and then with the part of the rows read (0 to 1); false stops the read.
 using PngProgress = std::function<bool(double done)>;
@@ -34,9 +33,8 @@ class PngReader {
   bool ReadHeader();
   uint32_t width() const;
   uint32_t height() const;
-  // Whether the file's bytes could hold a picture of the header's size at all, counted with its
-  // own bit depth and channels: deflate stores at most about 1032 bytes in one, so a shorter
-  // file is damaged, whatever it claims.
+  // Whether the file's bytes could hold a picture of the header's size at all (PngCanHold of
+  // picture_header.h); asked once the size has passed the canvas limits.
   bool CanHoldItsPicture() const;
   // Reads every row into rgba (width x height x 4 bytes, top row first), pass by pass, and the
   // rest of the file up to its end. False with error() on damage; false with error() empty when
@@ -54,10 +52,5 @@ class PngReader {
   struct Decoder;
   std::unique_ptr<Decoder> decoder_;
 };
-
-// One row of width RGBA pixels laid over white into B,G,R, each alpha scaled by opacity (0 to
-// kFullOpacity) first, with a plain rounded blend of the stored values. Opaque pixels at full
-// opacity come out unchanged.
-void RgbaRowOverWhite(const uint8_t* rgba, uint32_t width, uint32_t opacity, uint8_t* bgr);
 
 }  // namespace stamp::host

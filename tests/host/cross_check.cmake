@@ -6,7 +6,9 @@
 # NO_PANEL_FILE both run from copies of their host folders without the plug-in's panel file.
 # With PLACE (a folder name) every path on the command line goes through a folder of that name:
 # the script, the sheet, the profile, the saves (PLACE/saves) and the copies the hosts run from.
-# With HOST_COMMAND "sheet" the hosts check that dot.bmp and write its pixels to PLACE/sheet.
+# With HOST_COMMAND "sheet" the hosts check that dot.bmp and write its pixels to PLACE/sheet;
+# with "make" they make a sheet of PICTURES (paths joined by "|", each copied beside the script,
+# one that does not exist named all the same) at PLACE/sheet/made.bmp.
 # Both must end with the same exit code and print the same lines and errors; every save must
 # leave the same files, the canvas-sized dumps and the sheet's pixels byte-identical, the profile
 # the same apart from the folder it names, and the panel identical outside the boxes whose text
@@ -37,8 +39,16 @@ if(PLACE)
   set(place "${PLACE}/")
   set(saves "${PLACE}/saves")
 endif()
+string(REPLACE "|" ";" pictures "${PICTURES}")
 if(HOST_COMMAND STREQUAL "sheet")
   set(words sheet "${place}dot.bmp" --out "${place}sheet/dot")
+  set(saves "${place}sheet")
+elseif(HOST_COMMAND STREQUAL "make")
+  set(words sheet --make "${place}sheet/made.bmp")
+  foreach(picture ${pictures})
+    get_filename_component(name ${picture} NAME)
+    list(APPEND words "${place}${name}")
+  endforeach()
   set(saves "${place}sheet")
 else()
   set(words run "${place}${script_name}" --profile "${place}profile.ini" --canvas ${CANVAS})
@@ -152,6 +162,11 @@ function(run_host name folder profile_sheet)
   file(MAKE_DIRECTORY "${folder}/${place}")
   file(COPY ${SCRIPT} DESTINATION "${folder}/${place}")
   file(COPY_FILE ${SHEET} "${folder}/${place}dot.bmp")
+  foreach(picture ${pictures})
+    if(EXISTS ${picture})
+      file(COPY ${picture} DESTINATION "${folder}/${place}")
+    endif()
+  endforeach()
   if(PROFILE_SHEET STREQUAL "folder")
     file(MAKE_DIRECTORY "${folder}/${place}profile.ini")
   elseif(PROFILE_SHEET)

@@ -14,6 +14,7 @@
 #include "host/sheets/sheet_maker.h"
 #include "platform/support/bmp_decoder.h"
 #include "platform/support/safe_file.h"
+#include "platform/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {
@@ -48,10 +49,12 @@ struct Output {
 // Fails when OUT and the preview cannot both be written, before anything is: the same file under
 // two names (through a link or "..", or a second hard link) would hold only the last one written.
 Status CheckTwoFiles(const std::string& sheet, const std::string& preview) {
+  const fs::path sheetPath = platform::PathFromUtf8(sheet);
+  const fs::path previewPath = platform::PathFromUtf8(preview);
   std::error_code one, two, same;
-  const bool sameName = fs::weakly_canonical(fs::absolute(sheet), one) ==
-                        fs::weakly_canonical(fs::absolute(preview), two);
-  if ((sameName && !one && !two) || fs::equivalent(sheet, preview, same)) {
+  const bool sameName = fs::weakly_canonical(fs::absolute(sheetPath), one) ==
+                        fs::weakly_canonical(fs::absolute(previewPath), two);
+  if ((sameName && !one && !two) || fs::equivalent(sheetPath, previewPath, same)) {
     return Failure{"the sheet and its preview cannot be written to the same file (" + sheet + ")"};
   }
   return {};
@@ -69,7 +72,7 @@ std::vector<fs::path> MissingFolders(const std::vector<Output>& outputs) {
   std::vector<fs::path> missing;
   std::error_code error;
   for (const Output& output : outputs) {
-    for (fs::path folder = fs::path(output.path).parent_path();
+    for (fs::path folder = platform::PathFromUtf8(output.path).parent_path();
          !folder.empty() && !fs::exists(fs::symlink_status(folder, error));
          folder = folder.parent_path()) {
       missing.push_back(folder);
