@@ -155,8 +155,7 @@ void StampFrame::LayersChanged() { canvas_->CanvasChanged(); }
 void StampFrame::Restarted() { ShowSession(); }
 
 void StampFrame::Status(const std::wstring& text) {
-  SendMessageW(status_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageW(status_, SB_SIMPLE, TRUE, 0);
+  SetWindowTextW(status_, text.c_str());  // the status line's one part
 }
 
 void StampFrame::Warn(const wchar_t* title, const std::wstring& text) {
