@@ -51,9 +51,22 @@ StampFrame::StampFrame(const host::SessionOptions& options,
   controls.dwICC = ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
   font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  keys_ = BuildKeys();
   CreateObjectWindow(this, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES, nullptr,
                      L"Untitled - Stamp");
+  // A window whose controls or tool cannot be made goes with this object, so that no message
+  // reaches the object once it is gone.
+  try {
+    Build(options);
+  } catch (...) {
+    DestroyWindow(window_);
+    if (keys_ != nullptr) DestroyAcceleratorTable(keys_);
+    throw;
+  }
+}
+
+// The tool's start-up messages are owned by the window, shown first.
+void StampFrame::Build(const host::SessionOptions& options) {
+  keys_ = BuildKeys();
   SetMenu(window_, BuildMenuBar());
   BuildControls();
   const RECT placed = settings_.Placement().value_or(FirstPlacement());

@@ -57,6 +57,7 @@ class StampFrame final : public DrawingListener {
   void LayersChanged() override;
   void Restarted() override;
 
+  void Build(const host::SessionOptions& options);
   void BuildControls();
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, UINT id);
   void Layout();
