@@ -12,8 +12,8 @@
 
 #include "bench_memcpy.h"
 #include "bench_profile.h"
-#include "host/gui/canvas_view.h"
-#include "host/gui/stamp_window.h"
+#include "host/gui/views/canvas_view.h"
+#include "host/gui/window/stamp_window.h"
 
 namespace stamp::bench {
 namespace {

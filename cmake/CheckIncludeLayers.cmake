@@ -88,6 +88,13 @@ foreach(part ora output picture plugin record script session sheets)
   forbid_includes(host/${part} "host/(commands|gui)/")
 endforeach()
 
+# The drawing is in neither window's toolkit: the document includes nothing of a window, which
+# stands on it. In the Qt window the views (canvas and panel) stand alone, the dialogs on them, and
+# the main window on both; only the main window and the gui command know the main window.
+forbid_includes(host/document "host/gui/")
+forbid_includes(host/gui/views "host/gui/(app|dialogs|window)/")
+forbid_includes(host/gui/dialogs "host/gui/window/")
+
 if(violations)
   list(JOIN violations "\n  " report)
   message(FATAL_ERROR "includes that break the layering:\n  ${report}")

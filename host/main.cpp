@@ -15,7 +15,7 @@
 #if defined(STAMP_HOST_GUI) && defined(_WIN32)
 #include "host/win32_window/gui_command.h"
 #elif defined(STAMP_HOST_GUI)
-#include "host/gui/gui_command.h"
+#include "host/gui/app/gui_command.h"
 #endif
 
 namespace stamp::host {

@@ -6,7 +6,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "host/gui/tool_profile.h"
+#include "host/document/tool_profile.h"
 #include "host/output/snapshot.h"
 #include "host/record/canvas_size.h"
 #include "stamp/host_record.h"
@@ -37,7 +37,7 @@ Drawing::Drawing(const host::SessionOptions& options, DrawingListener& listener)
       user_(std::make_unique<SystemUser>()),
       session_(std::make_unique<host::Session>(options_, *user_, log_)) {
   session_->compositor().KeepLayerProduct();
-  firstStart_ = gui::ChooseSampleSheetIfNone(session_->record().app(), options_.hostFolder);
+  firstStart_ = document::ChooseSampleSheetIfNone(session_->record().app(), options_.hostFolder);
   session_->Start();
 }
 
@@ -59,7 +59,7 @@ void Drawing::StartSession(int32_t width, int32_t height) {
 
 void Drawing::Changed() {
   unsaved_ = true;
-  listener_.StateChanged();
+  listener_.OnStateChanged();
 }
 
 void Drawing::Stamped() {
@@ -78,7 +78,7 @@ int32_t Drawing::Redo() { return Stepped(history_.Redo(session_->record())); }
 int32_t Drawing::Stepped(int32_t layer) {
   if (layer >= 0) {
     session_->LayersChanged();
-    listener_.LayersChanged();
+    listener_.OnLayersChanged();
     Changed();
   }
   return layer;
@@ -86,12 +86,10 @@ int32_t Drawing::Stepped(int32_t layer) {
 
 // The layers are kept aside first, so that a canvas that cannot be made gives back the drawing
 // at its old size; without room to keep them the session is never touched.
-std::string Drawing::Resize(int32_t width, int32_t height) {
+host::Status Drawing::Resize(int32_t width, int32_t height) {
   const host::HostRecord& record = session_->record();
   if (width == record.canvasWidth() && height == record.canvasHeight()) return {};
-  if (const host::Status fits = host::CheckCanvasSize(width, height); !fits.ok()) {
-    return fits.error();
-  }
+  if (const host::Status fits = host::CheckCanvasSize(width, height); !fits.ok()) return fits;
   const Size old{record.canvasWidth(), record.canvasHeight()};
   std::vector<std::vector<uint8_t>> kept;
   try {
@@ -101,15 +99,18 @@ std::string Drawing::Resize(int32_t width, int32_t height) {
     StartSession(width, height);
   } catch (const std::exception& failure) {
     const bool memory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
-    if (kept.size() < kLayerFields.size()) return "there is not enough memory to keep the drawing";
+    if (kept.size() < kLayerFields.size()) {
+      return host::Failure{"there is not enough memory to keep the drawing"};
+    }
     Restore(old, kept);
-    return "the canvas cannot be " + std::to_string(width) + "x" + std::to_string(height) + ": " +
-           (memory ? "there is not enough memory for it" : failure.what());
+    return host::Failure{"the canvas cannot be " + std::to_string(width) + "x" +
+                         std::to_string(height) + ": " +
+                         (memory ? "there is not enough memory for it" : failure.what())};
   }
   path_.clear();
   unsaved_ = false;
-  listener_.Restarted();
-  listener_.StateChanged();
+  listener_.OnRestarted();
+  listener_.OnStateChanged();
   return {};
 }
 
@@ -120,7 +121,7 @@ void Drawing::Restore(Size size, const std::vector<std::vector<uint8_t>>& layers
     std::copy(layers[i].begin(), layers[i].end(), record.buffer(kLayerFields[i]));
   }
   session_->LayersChanged();
-  listener_.Restarted();
+  listener_.OnRestarted();
 }
 
 void Drawing::Clear() {
@@ -132,14 +133,13 @@ void Drawing::Clear() {
   session_->LayersChanged();
   path_.clear();
   unsaved_ = false;
-  listener_.LayersChanged();
-  listener_.StateChanged();
+  listener_.OnLayersChanged();
+  listener_.OnStateChanged();
 }
 
-std::string Drawing::Export(const std::filesystem::path& path) {
-  const host::Status written = host::SaveCanvasPng(session_->record(), session_->compositor(), path,
-                                                   host::Preview::kLeftOut);
-  return written.ok() ? std::string() : written.error();
+host::Status Drawing::Export(const std::filesystem::path& path) {
+  return host::SaveCanvasPng(session_->record(), session_->compositor(), path,
+                             host::Preview::kLeftOut);
 }
 
 }  // namespace stamp::window

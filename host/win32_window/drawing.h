@@ -1,9 +1,9 @@
 // The drawing the Windows window shows: the host session that holds its three layers (started
 // again on a record of another size when the canvas's size changes), the undo history, whether it
-// has changes that are not saved, and the picture exported as PNG. The operations carry the names
-// of the Linux window's document, so that a document written in neither toolkit can take this
-// class's place. Each operation that can fail gives "" or a sentence saying why, and leaves the
-// drawing as it was. Questions and messages are the window's: the drawing asks nothing and tells
+// has changes that are not saved, and the picture exported as PNG. The operations and the
+// listener carry the names and results of host/document's Document and DocumentView, so that the
+// document takes this class's place once it builds for Windows (it needs the OpenRaster files).
+// Each operation that can fail says why, and leaves the drawing as it was. Questions and messages are the window's: the drawing asks nothing and tells
 // its listener what changed.
 //
 // Drawings in files and pictures read into a layer are not here yet: the Windows build has no
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "host/gui/history.h"
+#include "host/document/history.h"
 #include "host/output/host_log.h"
 #include "host/session/session.h"
 #include "host/win32_window/view_mapping.h"
@@ -27,11 +27,11 @@ namespace stamp::window {
 class DrawingListener {
  public:
   // unsaved() or path() changed.
-  virtual void StateChanged() = 0;
+  virtual void OnStateChanged() = 0;
   // The layers' pixels changed: the canvas is shown again.
-  virtual void LayersChanged() = 0;
+  virtual void OnLayersChanged() = 0;
   // The session started again (another canvas size): its record, compositor and panel are new.
-  virtual void Restarted() = 0;
+  virtual void OnRestarted() = 0;
 
  protected:
   ~DrawingListener() = default;
@@ -50,7 +50,7 @@ class Drawing {
 
   host::Session& session() { return *session_; }
   const host::SessionOptions& options() const { return options_; }
-  const gui::History& history() const { return history_; }
+  const document::History& history() const { return history_; }
   bool unsaved() const { return unsaved_; }
   // The file the drawing was opened from or last saved to; empty for one never saved.
   const std::filesystem::path& path() const { return path_; }
@@ -64,11 +64,11 @@ class Drawing {
   // The canvas at another size: the session starts again on white layers, a drawing of no file.
   // Should that fail (too little memory included), it comes back at the old size with the
   // drawing it held.
-  std::string Resize(int32_t width, int32_t height);
+  host::Status Resize(int32_t width, int32_t height);
   // White layers of the canvas's size, no history, no file: a new drawing.
   void Clear();
   // The picture as shown, the layers as one without a stroke's preview, as a PNG.
-  std::string Export(const std::filesystem::path& path);
+  host::Status Export(const std::filesystem::path& path);
   // Shuts the tool down (its settings go to the profile) and says whether they were saved.
   host::SessionEnd Close() { return session_->Close(); }
 
@@ -85,7 +85,7 @@ class Drawing {
   host::HostLog log_;
   std::unique_ptr<SystemUser> user_;  // outlives every session
   std::unique_ptr<host::Session> session_;
-  gui::History history_;
+  document::History history_;
   std::filesystem::path path_;
   bool unsaved_ = false;
   bool firstStart_ = false;

@@ -7,10 +7,10 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include <cwctype>
 #include <string>
 
-#include "host/gui/tool_profile.h"
+#include "host/document/file_kind.h"
+#include "host/document/tool_profile.h"
 #include "host/win32_window/canvas_size_question.h"
 #include "host/win32_window/stamp_frame.h"
 #include "host/win32_window/wide_text.h"
@@ -69,7 +69,7 @@ std::wstring EventText(host::EventKind kind, Point point) {
 }
 
 std::wstring SheetName(PlatApp* app) {
-  const std::u16string path = gui::ProfileSheet(app);
+  const std::u16string path = document::ProfileSheet(app);
   const std::u16string name = path.substr(path.find_last_of(u'\\') + 1);
   return name.empty() ? L"none" : std::wstring(name.begin(), name.end());
 }
@@ -79,18 +79,18 @@ std::wstring StepsText(const wchar_t* step, int32_t layer, size_t more) {
          std::to_wstring(more) + L" more steps)";
 }
 
-// What a file handed from outside is taken for, by its name's suffix as file managers do.
+// Why a file handed from outside is not opened: by its kind, what this build cannot read yet.
 std::wstring WhyNotOpened(const std::filesystem::path& path) {
-  std::wstring suffix = path.extension().wstring();
-  for (wchar_t& letter : suffix) letter = static_cast<wchar_t>(std::towlower(letter));
   const std::wstring name = path.filename().wstring();
-  if (suffix == L".ora") {
-    return L"Cannot open " + name + L": this Windows build cannot read drawings (.ora) yet.";
+  switch (document::KindOfFile(path)) {
+    case document::FileKind::kDrawing:
+      return L"Cannot open " + name + L": this Windows build cannot read drawings (.ora) yet.";
+    case document::FileKind::kPicture:
+      return L"Cannot open " + name + L": this Windows build cannot read pictures yet.";
+    case document::FileKind::kOther: break;
   }
-  if (suffix == L".png" || suffix == L".jpg" || suffix == L".jpeg" || suffix == L".bmp") {
-    return L"Cannot open " + name + L": this Windows build cannot read pictures yet.";
-  }
-  return L"Cannot open " + name + L": it is neither a drawing (.ora) nor a picture (PNG, JPEG, BMP).";
+  return L"Cannot open " + name +
+         L": it is neither a drawing (.ora) nor a picture (PNG, JPEG, BMP).";
 }
 
 }  // namespace
@@ -160,8 +160,8 @@ void StampFrame::NewCanvas() {
       AskCanvasSize(window_, settings_.NewCanvasSize({shown.canvasWidth(), shown.canvasHeight()}));
   if (!size || !ConfirmDiscard(L"New canvas")) return;
   settings_.KeepNewCanvasSize(*size);
-  if (const std::string error = drawing_->Resize(size->width, size->height); !error.empty()) {
-    return Warn(L"New canvas", WideText(error));
+  if (const host::Status resized = drawing_->Resize(size->width, size->height); !resized.ok()) {
+    return Warn(L"New canvas", WideText(resized.error()));
   }
   drawing_->Clear();
   Status(L"New canvas of " + std::to_wstring(size->width) + L"x" + std::to_wstring(size->height));
@@ -180,8 +180,8 @@ void StampFrame::ExportPicture() {
   request.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (!GetSaveFileNameW(&request)) return;
   const std::filesystem::path path(file);
-  if (const std::string error = drawing_->Export(path); !error.empty()) {
-    return Warn(L"Export picture", WideText(error));
+  if (const host::Status exported = drawing_->Export(path); !exported.ok()) {
+    return Warn(L"Export picture", WideText(exported.error()));
   }
   Status(L"Exported " + path.wstring());
 }
@@ -225,11 +225,11 @@ void StampFrame::Close() {
 void StampFrame::ShowStartSettings() {
   PlatApp* app = drawing_->session().record().app();
   const int32_t cell =
-      plat_profile_get_int(app, gui::kSettingsSection, gui::kSelectionKey, STAMP_DEFAULT_SELECTION);
+      plat_profile_get_int(app, document::kSettingsSection, document::kSelectionKey, STAMP_DEFAULT_SELECTION);
   const int32_t angle =
-      plat_profile_get_int(app, gui::kSettingsSection, gui::kAngleKey, STAMP_DEFAULT_ANGLE);
+      plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey, STAMP_DEFAULT_ANGLE);
   const int32_t size =
-      plat_profile_get_int(app, gui::kSettingsSection, gui::kReductionKey, STAMP_DEFAULT_REDUCTION);
+      plat_profile_get_int(app, document::kSettingsSection, document::kReductionKey, STAMP_DEFAULT_REDUCTION);
   std::wstring text = L"Started with cell " + std::to_wstring(cell) + L", size " +
                       std::to_wstring(size) + L", angle " + std::to_wstring(-int64_t{angle}) +
                       L", sheet " + SheetName(app);

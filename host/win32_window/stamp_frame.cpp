@@ -77,7 +77,7 @@ void StampFrame::Build(const host::SessionOptions& options) {
   ShowWindow(window_, SW_SHOW);
   drawing_ = std::make_unique<Drawing>(shown, *this);
   ShowSession();
-  StateChanged();
+  OnStateChanged();
   ShowStartSettings();
 }
 
@@ -157,15 +157,15 @@ void StampFrame::ShowSession() {
 }
 
 // The title names the drawing's file, marked while it has unsaved changes.
-void StampFrame::StateChanged() {
+void StampFrame::OnStateChanged() {
   const std::filesystem::path& path = drawing_->path();
   const std::wstring name = path.empty() ? L"Untitled" : path.filename().wstring();
   SetWindowTextW(window_, (name + (drawing_->unsaved() ? L"*" : L"") + L" - Stamp").c_str());
 }
 
-void StampFrame::LayersChanged() { canvas_->CanvasChanged(); }
+void StampFrame::OnLayersChanged() { canvas_->CanvasChanged(); }
 
-void StampFrame::Restarted() { ShowSession(); }
+void StampFrame::OnRestarted() { ShowSession(); }
 
 void StampFrame::Status(const std::wstring& text) {
   SetWindowTextW(status_, text.c_str());  // the status line's one part

@@ -53,9 +53,9 @@ class StampFrame final : public DrawingListener {
 
  private:
   // DrawingListener.
-  void StateChanged() override;
-  void LayersChanged() override;
-  void Restarted() override;
+  void OnStateChanged() override;
+  void OnLayersChanged() override;
+  void OnRestarted() override;
 
   void Build(const host::SessionOptions& options);
   void BuildControls();

@@ -44,17 +44,18 @@
 #include <thread>
 #include <vector>
 
-#include "host/gui/canvas_size_dialog.h"
-#include "host/gui/canvas_view.h"
-#include "host/gui/history.h"
-#include "host/gui/new_sheet_dialog.h"
-#include "host/gui/panel_view.h"
-#include "host/gui/picture_file.h"
-#include "host/gui/quit_signals.h"
-#include "host/gui/recent_files.h"
-#include "host/gui/stamp_window.h"
-#include "host/gui/view_mapping.h"
-#include "host/gui/window_settings.h"
+#include "host/document/autosave_system.h"
+#include "host/document/history.h"
+#include "host/gui/app/quit_signals.h"
+#include "host/gui/app/window_settings.h"
+#include "host/gui/dialogs/canvas_size_dialog.h"
+#include "host/gui/dialogs/new_sheet_dialog.h"
+#include "host/gui/views/canvas_view.h"
+#include "host/gui/views/panel_view.h"
+#include "host/gui/views/view_mapping.h"
+#include "host/gui/window/picture_file.h"
+#include "host/gui/window/recent_files.h"
+#include "host/gui/window/stamp_window.h"
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
 #include "host/output/png_writer.h"
@@ -431,7 +432,9 @@ void StampWindowTest::cleanup() {
   window_.reset();
   canvas_ = nullptr;
   QDir(folder_.filePath("state/stamp-host")).removeRecursively();
-  if (const std::optional<fs::path> fallback = FallbackFolder()) fs::remove_all(*fallback);
+  if (const std::optional<fs::path> fallback = document::FallbackFolder()) {
+    fs::remove_all(*fallback);
+  }
   qDeleteAll(qApp->findChildren<QTimer*>(kAnswersTimer));
 }
 

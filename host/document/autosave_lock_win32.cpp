@@ -1,0 +1,76 @@
+// The lock on Windows: the first byte of the lock file locked with LockFileEx, which the system
+// releases when the handle closes or the process ends. The file is opened sharing reads, writes
+// and deletion, so another window's scan can probe it and remove a lock nobody holds.
+#include <windows.h>
+
+#include "host/document/autosave_lock.h"
+
+namespace stamp::document {
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+constexpr DWORD kLockFlags = LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY;
+
+// What refuses the entry at path as a lock ("" when it is a regular file or absent).
+std::string Irregular(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return {};
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return "is a link";
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return "is a folder";
+  return {};
+}
+
+HANDLE OpenLock(const std::filesystem::path& path, DWORD access, DWORD disposition) {
+  return CreateFileW(path.c_str(), access, kShareAll, nullptr, disposition,
+                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+bool Lock(HANDLE file) {
+  OVERLAPPED start{};
+  return LockFileEx(file, kLockFlags, 0, 1, 0, &start) != 0;
+}
+
+std::string Named(const std::filesystem::path& path, const std::string& what) {
+  return "the lock " + path.string() + " " + what;
+}
+
+}  // namespace
+
+LockState ProbeLock(const std::filesystem::path& path, std::string& why) {
+  if (const std::string reason = Irregular(path); !reason.empty()) {
+    why = Named(path, reason);
+    return LockState::kUnusable;
+  }
+  const HANDLE file = OpenLock(path, GENERIC_READ, OPEN_EXISTING);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return LockState::kFree;
+    why = Named(path, "cannot be opened (error " + std::to_string(error) + ")");
+    return LockState::kUnusable;
+  }
+  const bool held = !Lock(file);
+  CloseHandle(file);
+  return held ? LockState::kHeld : LockState::kFree;
+}
+
+HeldLock::~HeldLock() { CloseHandle(reinterpret_cast<HANDLE>(handle_)); }
+
+std::unique_ptr<HeldLock> TakeLock(const std::filesystem::path& path, std::string& why) {
+  if (const std::string reason = Irregular(path); !reason.empty()) {
+    why = Named(path, reason);
+    return nullptr;
+  }
+  const HANDLE file = OpenLock(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+  if (file == INVALID_HANDLE_VALUE) {
+    why = Named(path, "cannot be opened (error " + std::to_string(GetLastError()) + ")");
+    return nullptr;
+  }
+  if (!Lock(file)) {
+    CloseHandle(file);
+    why = Named(path, "is held by another window");
+    return nullptr;
+  }
+  return std::make_unique<HeldLock>(reinterpret_cast<intptr_t>(file));
+}
+
+}  // namespace stamp::document

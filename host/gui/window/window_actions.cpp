@@ -1,0 +1,135 @@
+// What the window's controls do: each event's export result acted on and shown, the view fields
+// of the record, the layer choice, undo and redo, a new canvas, the exported picture and the
+// settings shown at start-up.
+#include <optional>
+#include <string>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+#include "host/document/tool_profile.h"
+#include "host/gui/dialogs/canvas_size_dialog.h"
+#include "host/gui/views/canvas_view.h"
+#include "host/gui/views/panel_view.h"
+#include "host/gui/views/raster_image.h"
+#include "host/gui/views/view_mapping.h"
+#include "host/gui/window/stamp_window.h"
+#include "stamp/plugin.h"
+
+namespace stamp::gui {
+namespace {
+
+QString OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
+  if (outcome.panelChanged) return QObject::tr("the panel changed");
+  if (outcome.layerChanged) return QObject::tr("stamped onto layer %1").arg(layer);
+  if (outcome.canvasChanged) return QObject::tr("preview");
+  return QObject::tr("not taken");
+}
+
+QString SheetName(PlatApp* app) {
+  const std::u16string path = document::ProfileSheet(app);
+  const std::u16string_view text = path;
+  const std::u16string_view name = text.substr(text.find_last_of(u'\\') + 1);
+  return name.empty() ? QObject::tr("none") : QString::fromUtf16(name.data(), name.size());
+}
+
+}  // namespace
+
+void StampWindow::Send(const QString& event, const host::PluginEvent& sent) {
+  Apply(event, work_->session().Send(sent));
+}
+
+void StampWindow::Apply(const QString& event, const host::EventOutcome& outcome) {
+  if (outcome.layerChanged) work_->document().Stamped();
+  if (outcome.panelChanged) ShowPanel();
+  if (outcome.canvasChanged) ShowCanvas();
+  const int32_t layer = work_->session().record().getInt(STAMP_REC_ACTIVE_LAYER);
+  statusBar()->showMessage(event + ": " + OutcomeText(outcome, layer));
+}
+
+void StampWindow::ShowCanvas() { canvas_->CanvasChanged(); }
+
+void StampWindow::ShowPanel() { panel_->SetImage(PanelImage(work_->session().record())); }
+
+void StampWindow::WriteView() {
+  host::HostRecord& record = work_->session().record();
+  const ViewMapping view = canvas_->mapping();
+  record.setInt(STAMP_REC_VIEW_X, view.RecordOrigin().x());
+  record.setInt(STAMP_REC_VIEW_Y, view.RecordOrigin().y());
+  record.setInt(STAMP_REC_ZOOM_SHIFT, view.RecordShift());
+  const QSignalBlocker quiet(zoom_);
+  zoom_->setCurrentIndex(view.zoom - ViewMapping::kMinZoom);
+}
+
+void StampWindow::ChooseLayer(int layer) {
+  work_->session().record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
+  statusBar()->showMessage(tr("Stamps go onto layer %1").arg(layer));
+}
+
+void StampWindow::Undo() {
+  const int32_t layer = work_->document().Undo();
+  statusBar()->showMessage(
+      layer < 0
+          ? tr("Nothing to undo")
+          : tr("Undo on layer %1 (%2 more steps)").arg(layer).arg(work_->history().undoSteps()));
+}
+
+void StampWindow::Redo() {
+  const int32_t layer = work_->document().Redo();
+  statusBar()->showMessage(
+      layer < 0
+          ? tr("Nothing to redo")
+          : tr("Redo on layer %1 (%2 more steps)").arg(layer).arg(work_->history().redoSteps()));
+}
+
+// The size comes first, so that Cancel there leaves everything as it was.
+void StampWindow::NewCanvas() {
+  const host::HostRecord& shown = work_->session().record();
+  const std::optional<QSize> size =
+      AskCanvasSize(this, {shown.canvasWidth(), shown.canvasHeight()});
+  if (!size || !ConfirmDiscard(tr("New canvas")) || !ResizeCanvas(size->width(), size->height())) {
+    return;
+  }
+  work_->document().Clear();
+  statusBar()->showMessage(tr("New canvas of %1x%2").arg(size->width()).arg(size->height()));
+}
+
+void StampWindow::ExportPicture() {
+  const QString path = QFileDialog::getSaveFileName(this, tr("Export picture as PNG"), "canvas.png",
+                                                    tr("PNG images (*.png)"));
+  if (path.isEmpty()) return;
+  if (const std::string error = work_->document().Export(FilePath(path)).error(); !error.empty()) {
+    return Warn(tr("Export picture"), QString::fromStdString(error));
+  }
+  statusBar()->showMessage(tr("Exported %1").arg(path));
+}
+
+// The panel shows the size and the angle as numbers and marks the cell; the status line starts
+// with the settings the tool read from the profile, the angle counted clockwise as on the dial,
+// and on a first start says how to pick another sheet than the sample one.
+void StampWindow::ShowStartSettings() {
+  PlatApp* app = work_->session().record().app();
+  const int32_t cell = plat_profile_get_int(app, document::kSettingsSection,
+                                            document::kSelectionKey, STAMP_DEFAULT_SELECTION);
+  const int32_t angle = plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey,
+                                             STAMP_DEFAULT_ANGLE);
+  const int32_t size = plat_profile_get_int(app, document::kSettingsSection,
+                                            document::kReductionKey, STAMP_DEFAULT_REDUCTION);
+  QString text = tr("Started with cell %1, size %2, angle %3, sheet %4")
+                     .arg(cell)
+                     .arg(size)
+                     .arg(-int64_t{angle})
+                     .arg(SheetName(app));
+  if (work_->document().firstStart()) text += tr(". Press File on the panel to pick another sheet");
+  const document::Autosave& autosave = work_->document().autosave();
+  if (!autosave.problem().empty()) {
+    text += tr(". No autosave: %1").arg(QString::fromStdString(autosave.problem()));
+  } else if (!autosave.notice().empty()) {
+    text += tr(". Note: %1").arg(QString::fromStdString(autosave.notice()));
+  }
+  statusBar()->showMessage(text);
+}
+
+}  // namespace stamp::gui
