@@ -1,7 +1,7 @@
 // Drives "stamp-host.exe gui" as a user does, with the system's own input (SendInput): the
 // panel's File button, a sheet clicked in the load dialog and OK, a cell, a turn of the dial, a
-// stamp on layer 1, the next cell, two stamps on layer 2, undo, then Quit and Yes to dropping the
-// changes. The window writes its record's buffers when it closes (--dumps); window_check.cmake
+// stamp on layer 1, the next cell, two stamps on layer 2, undo, a stamp on layer 0 at 2:1, then
+// Quit and Yes to dropping the changes. The window writes its record's buffers when it closes (--dumps); window_check.cmake
 // compares them with the Linux host's run of the same events (window_events.txt).
 // Usage: window_driver HOST PROFILE DUMPS CANVAS SHEET. Every point is found again before it is
 // used: the tool gives the window the whole screen after its dialog.
@@ -132,8 +132,11 @@ struct Window {
   POINT Panel(int x, int y) const {
     return InClient(panel(), x * kPanelScale + 1, y * kPanelScale + 1);
   }
-  // At 1:1, not scrolled, a canvas pixel is the pane's pixel.
-  POINT Canvas(int x, int y) const { return InClient(canvas(), x, y); }
+  // Not scrolled, canvas pixel (x, y) at zoom 2^zoom to 1 is the pane's block from
+  // (x << zoom, y << zoom); its middle is pressed.
+  POINT Canvas(int x, int y, int zoom = 0) const {
+    return InClient(canvas(), (x << zoom) + (1 << zoom) / 2, (y << zoom) + (1 << zoom) / 2);
+  }
   void ChooseLayer(int layer) const {
     const POINT at = Centre(GetDlgItem(main, stamp::window::kLayerChooser + layer));
     MoveTo(at);
@@ -188,6 +191,9 @@ int wmain(int argc, wchar_t** argv) {
   Drag({window.Canvas(100, 120), window.Canvas(110, 130)});
   Drag({window.Canvas(30, 150)});
   Keys({VK_CONTROL, 'Z'});
+  Keys({VK_CONTROL, VK_OEM_PLUS});  // 2:1, the whole canvas still in the pane
+  window.ChooseLayer(0);
+  Drag({window.Canvas(80, 100, 1), window.Canvas(90, 40, 1)});
   Keys({VK_CONTROL, 'Q'});
   HWND question = WaitFor("no question before quitting", [&] { return OwnedDialog(window.main); });
   Drag({Centre(GetDlgItem(question, IDYES))});
