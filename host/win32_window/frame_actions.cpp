@@ -95,7 +95,9 @@ std::wstring WhyNotOpened(const std::filesystem::path& path) {
 
 }  // namespace
 
+// The tool's start-up message boxes run their own loop before the drawing exists.
 void StampFrame::Pen(host::EventKind kind, Point point) {
+  if (!drawing_) return;
   Send(EventText(kind, point), {kind, point.x, point.y});
 }
 

@@ -176,6 +176,7 @@ void StampFrame::Warn(const wchar_t* title, const std::wstring& text) {
 }
 
 void StampFrame::WriteView() {
+  if (!drawing_) return;  // the view is written once the session is shown
   host::HostRecord& record = drawing_->session().record();
   const ViewMapping view = canvas_->mapping();
   record.setInt(STAMP_REC_VIEW_X, view.RecordOrigin().x);
