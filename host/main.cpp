@@ -12,7 +12,9 @@
 #include "host/commands/run_command.h"
 #include "host/commands/sheet_command.h"
 #include "host/commands/version_command.h"
-#ifdef STAMP_HOST_GUI
+#if defined(STAMP_HOST_GUI) && defined(_WIN32)
+#include "host/win32_window/gui_command.h"
+#elif defined(STAMP_HOST_GUI)
 #include "host/gui/app/gui_command.h"
 #endif
 

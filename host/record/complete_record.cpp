@@ -32,7 +32,8 @@ std::string_view FieldName(uint32_t offset) {
 
 }  // namespace
 
-HostRecord::Window::Window() : handle_(plat_create_window()) {
+HostRecord::Window::Window(PlatHandle given)
+    : handle_(given != 0 ? given : plat_create_window()), owned_(given == 0) {
   if (handle_ == 0)
     throw std::runtime_error(std::string("cannot create a window: ") + plat_last_error());
 }
@@ -51,6 +52,8 @@ HostRecord::HostRecord(const HostRecordOptions& options)
       record_(STAMP_REC_SIZE, 0, options.guardBytes),
       frameObject_(STAMP_FRAME_WINDOW_OBJECT_SIZE, 0, options.guardBytes),
       app_(MakeApp(options.profilePath)),
+      mainWindow_(options.mainWindow),
+      frameWindow_(options.mainWindow),
       panel_(MakePanel(options)) {
   FillHeader(options);
   AllocateBuffers(options);

@@ -31,6 +31,10 @@ struct HostRecordOptions {
   size_t guardBytes = GuardedBuffer::kDefaultGuardBytes;  // 0: no guard zones
   uint8_t panelFill = 0x00;                               // the panel raster's first bytes
   std::optional<TextStyle> panelText;  // font and colours of panelDC; none: the defaults
+  // The host's own main window, which then also stands as the frame window: the plug-in's
+  // dialogs and message boxes are owned by it and its full-screen and window-position requests
+  // act on it. 0: the record makes hidden windows of its own for both.
+  PlatHandle mainWindow = 0;
 };
 
 // A buffer field of the record with the name a host gives it in messages and file names.
@@ -74,17 +78,21 @@ class HostRecord {
   struct AppDeleter {
     void operator()(PlatApp* app) const { plat_app_destroy(app); }
   };
-  // A platform window made for the record and destroyed with it.
+  // A platform window made for the record and destroyed with it, or the host's own (given), which
+  // the record neither makes nor destroys.
   class Window {
    public:
-    Window();
-    ~Window() { plat_destroy_window(handle_); }
+    explicit Window(PlatHandle given);
+    ~Window() {
+      if (owned_) plat_destroy_window(handle_);
+    }
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
     PlatHandle handle() const { return handle_; }
 
    private:
     PlatHandle handle_;
+    bool owned_;
   };
 
   static std::unique_ptr<PlatApp, AppDeleter> MakeApp(const std::string& profilePath);

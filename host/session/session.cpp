@@ -20,6 +20,7 @@ HostRecordOptions RecordOptions(const SessionOptions& options) {
   record.hostDirectory = HostDirectoryText(options.hostFolder);
   record.profilePath = platform::PathToUtf8(options.profile);
   record.panelText = kPanelTextStyle;
+  record.mainWindow = options.mainWindow;
   return record;
 }
 

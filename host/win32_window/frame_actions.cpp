@@ -1,0 +1,242 @@
+// What the window's controls and menus do: each event's export result acted on and shown, the
+// layer choice, undo and redo, a new canvas, the exported picture, help, dropped files, and the
+// question before unsaved work is dropped.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "host/document/file_kind.h"
+#include "host/document/tool_profile.h"
+#include "host/win32_window/canvas_size_question.h"
+#include "host/win32_window/stamp_frame.h"
+#include "host/win32_window/wide_text.h"
+#include "host/win32_window/window_menus.h"
+#include "stamp/host_record.h"
+
+namespace stamp::window {
+namespace {
+
+constexpr wchar_t kHelpTitle[] = L"Stamp help";
+constexpr wchar_t kHelpText[] =
+    L"Presses small pictures, taken from a stamp sheet, onto a canvas of three layers.\n\n"
+    L"1. Choose a sheet. Press File on the panel, pick a sheet from the list (or type its path, "
+    L"or press File in the dialog to browse) and press OK.\n"
+    L"2. Pick a stamp. Click one of the twelve cells, or press A for the previous and B for the "
+    L"next cell.\n"
+    L"3. Size. + and - set the stamp's size, from 30 down to 10 pixels; the number beside them "
+    L"shows it.\n"
+    L"4. Angle. Press on the dial and drag around it; the number below the dial is the angle in "
+    L"degrees, clockwise.\n"
+    L"5. Stamp. Choose the layer, press the mouse on the canvas, move the preview into place and "
+    L"let go: the stamp is pressed into the layer there.\n\n"
+    L"Stamps multiply with what lies below them, so their white leaves the picture alone. Layer 0 "
+    L"lies at the back, layer 2 at the front.\n\n"
+    L"Ctrl+Z takes back the last stamp, step by step; Ctrl+Y or Ctrl+Shift+Z does it again. Zoom "
+    L"(or Ctrl+plus, Ctrl+minus, Ctrl+wheel) shows the canvas from 1:4 to 8:1; zoomed in, each "
+    L"canvas pixel is a square block and the stamp still lands under the pointer.\n\n"
+    L"File > Export picture as PNG writes the whole picture, the three layers as one, without the "
+    L"stamp under the pointer. File > New canvas asks the size. The window asks before unsaved "
+    L"work is dropped. The tool keeps its settings (cell, size, angle, sheet) in the profile when "
+    L"the window closes.";
+constexpr wchar_t kPngFilter[] = L"PNG images (*.png)\0*.png\0";
+constexpr wchar_t kPngExtension[] = L"png";
+
+std::wstring OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
+  if (outcome.panelChanged) return L"the panel changed";
+  if (outcome.layerChanged) return L"stamped onto layer " + std::to_wstring(layer);
+  if (outcome.canvasChanged) return L"preview";
+  return L"not taken";
+}
+
+// What the status line calls an event with its point.
+std::wstring EventText(host::EventKind kind, Point point) {
+  const std::wstring at = L"(" + std::to_wstring(point.x) + L", " + std::to_wstring(point.y) + L")";
+  switch (kind) {
+    case host::EventKind::kPanelDown: return L"Panel pen down at " + at;
+    case host::EventKind::kPanelMove: return L"Panel pen move to " + at;
+    case host::EventKind::kPanelUp: return L"Panel pen up at " + at;
+    case host::EventKind::kPenDown: return L"Pen down at " + at;
+    case host::EventKind::kPenMove: return L"Pen move to " + at;
+    case host::EventKind::kPenUp: return L"Pen up at " + at;
+    case host::EventKind::kKeyA: return L"Key A";
+    case host::EventKind::kKeyB: return L"Key B";
+  }
+  return {};
+}
+
+std::wstring SheetName(PlatApp* app) {
+  const std::u16string path = document::ProfileSheet(app);
+  const std::u16string name = path.substr(path.find_last_of(u'\\') + 1);
+  return name.empty() ? L"none" : std::wstring(name.begin(), name.end());
+}
+
+std::wstring StepsText(const wchar_t* step, int32_t layer, size_t more) {
+  return std::wstring(step) + L" on layer " + std::to_wstring(layer) + L" (" +
+         std::to_wstring(more) + L" more steps)";
+}
+
+// Why a file handed from outside is not opened: by its kind, what this build cannot read yet.
+std::wstring WhyNotOpened(const std::filesystem::path& path) {
+  const std::wstring name = path.filename().wstring();
+  switch (document::KindOfFile(path)) {
+    case document::FileKind::kDrawing:
+      return L"Cannot open " + name + L": this Windows build cannot read drawings (.ora) yet.";
+    case document::FileKind::kPicture:
+      return L"Cannot open " + name + L": this Windows build cannot read pictures yet.";
+    case document::FileKind::kOther: break;
+  }
+  return L"Cannot open " + name +
+         L": it is neither a drawing (.ora) nor a picture (PNG, JPEG, BMP).";
+}
+
+}  // namespace
+
+// The tool's start-up message boxes run their own loop before the drawing exists.
+void StampFrame::Pen(host::EventKind kind, Point point) {
+  if (!drawing_) return;
+  Send(EventText(kind, point), {kind, point.x, point.y});
+}
+
+void StampFrame::Send(const std::wstring& event, const host::PluginEvent& sent) {
+  Apply(event, drawing_->session().Send(sent));
+}
+
+void StampFrame::Apply(const std::wstring& event, const host::EventOutcome& outcome) {
+  if (outcome.layerChanged) drawing_->Stamped();
+  if (outcome.panelChanged) InvalidateRect(panel_->window(), nullptr, FALSE);
+  if (outcome.canvasChanged) canvas_->CanvasChanged();
+  const int32_t layer = drawing_->session().record().getInt(STAMP_REC_ACTIVE_LAYER);
+  Status(event + L": " + OutcomeText(outcome, layer));
+}
+
+void StampFrame::ChooseLayer(int32_t layer) {
+  drawing_->session().record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
+  Status(L"Stamps go onto layer " + std::to_wstring(layer));
+}
+
+void StampFrame::Command(UINT command, UINT notice) {
+  if (command >= kLayerChooser && command < kLayerChooser + 3) {
+    if (notice == BN_CLICKED) ChooseLayer(static_cast<int32_t>(command - kLayerChooser));
+    return;
+  }
+  switch (command) {
+    case kZoomChooser:
+      if (notice == CBN_SELCHANGE) {
+        canvas_->SetZoom(ViewMapping::kMinZoom +
+                         static_cast<int>(SendMessageW(zoom_, CB_GETCURSEL, 0, 0)));
+      }
+      return;
+    case kNewCanvas: return NewCanvas();
+    case kExportPng: return ExportPicture();
+    case kQuit: return Close();
+    case kUndo: return Undo();
+    case kRedo: return Redo();
+    case kZoomIn: return canvas_->SetZoom(canvas_->zoom() + 1);
+    case kZoomOut: return canvas_->SetZoom(canvas_->zoom() - 1);
+    case kActualSize: return canvas_->SetZoom(0);
+    case kPreviousCell: return Send(L"Key A", {host::EventKind::kKeyA});
+    case kNextCell: return Send(L"Key B", {host::EventKind::kKeyB});
+    case kHelp: return ShowHelp();
+    default: return;
+  }
+}
+
+void StampFrame::Undo() {
+  const int32_t layer = drawing_->Undo();
+  Status(layer < 0 ? L"Nothing to undo" : StepsText(L"Undo", layer, drawing_->history().undoSteps()));
+}
+
+void StampFrame::Redo() {
+  const int32_t layer = drawing_->Redo();
+  Status(layer < 0 ? L"Nothing to redo" : StepsText(L"Redo", layer, drawing_->history().redoSteps()));
+}
+
+// The size comes first, so that Cancel there leaves everything as it was.
+void StampFrame::NewCanvas() {
+  const host::HostRecord& shown = drawing_->session().record();
+  const std::optional<Size> size =
+      AskCanvasSize(window_, settings_.NewCanvasSize({shown.canvasWidth(), shown.canvasHeight()}));
+  if (!size || !ConfirmDiscard(L"New canvas")) return;
+  settings_.KeepNewCanvasSize(*size);
+  if (const host::Status resized = drawing_->Resize(size->width, size->height); !resized.ok()) {
+    return Warn(L"New canvas", WideText(resized.error()));
+  }
+  drawing_->Clear();
+  Status(L"New canvas of " + std::to_wstring(size->width) + L"x" + std::to_wstring(size->height));
+}
+
+void StampFrame::ExportPicture() {
+  wchar_t file[MAX_PATH] = L"canvas.png";
+  OPENFILENAMEW request{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = window_;
+  request.lpstrFilter = kPngFilter;
+  request.lpstrFile = file;
+  request.nMaxFile = MAX_PATH;
+  request.lpstrTitle = L"Export picture as PNG";
+  request.lpstrDefExt = kPngExtension;
+  request.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&request)) return;
+  const std::filesystem::path path(file);
+  if (const host::Status exported = drawing_->Export(path); !exported.ok()) {
+    return Warn(L"Export picture", WideText(exported.error()));
+  }
+  Status(L"Exported " + path.wstring());
+}
+
+void StampFrame::ShowHelp() { MessageBoxW(window_, kHelpText, kHelpTitle, MB_OK); }
+
+// One file dropped opens as one given on the command line; a drag of several is refused.
+void StampFrame::Drop(HDROP drop) {
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  std::wstring name;
+  if (count == 1) {
+    name.resize(DragQueryFileW(drop, 0, nullptr, 0) + 1);
+    name.resize(DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size())));
+  }
+  DragFinish(drop);
+  if (count != 1) return Warn(L"Open", L"Drop one file at a time.");
+  OpenFile(std::filesystem::path(name));
+}
+
+void StampFrame::OpenFile(const std::filesystem::path& path) {
+  const std::wstring why = WhyNotOpened(path);
+  Status(why);
+  Warn(L"Open", why);
+}
+
+// The drawing cannot be saved in this build, so the question is whether to drop the changes.
+bool StampFrame::ConfirmDiscard(const wchar_t* action) {
+  if (!drawing_->unsaved()) return true;
+  const std::wstring question =
+      std::wstring(L"The drawing has changes that are not saved, and this build cannot save "
+                   L"drawings yet.\nDiscard them?");
+  return MessageBoxW(window_, question.c_str(), action, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void StampFrame::Close() {
+  if (ConfirmDiscard(L"Quit")) DestroyWindow(window_);
+}
+
+// The status line starts with the settings the tool read from the profile, the angle counted
+// clockwise as on the dial, and on a first start says how to pick another sheet than the sample.
+void StampFrame::ShowStartSettings() {
+  PlatApp* app = drawing_->session().record().app();
+  const int32_t cell =
+      plat_profile_get_int(app, document::kSettingsSection, document::kSelectionKey, STAMP_DEFAULT_SELECTION);
+  const int32_t angle =
+      plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey, STAMP_DEFAULT_ANGLE);
+  const int32_t size =
+      plat_profile_get_int(app, document::kSettingsSection, document::kReductionKey, STAMP_DEFAULT_REDUCTION);
+  std::wstring text = L"Started with cell " + std::to_wstring(cell) + L", size " +
+                      std::to_wstring(size) + L", angle " + std::to_wstring(-int64_t{angle}) +
+                      L", sheet " + SheetName(app);
+  if (drawing_->firstStart()) text += L". Press File on the panel to pick another sheet";
+  Status(text);
+}
+
+}  // namespace stamp::window

@@ -1,0 +1,97 @@
+// The stamp tool's window on Windows: the canvas (the host's composite of the three layers and
+// the overlay), the tool's panel at twice its size, the layer and zoom choosers, the menus and a
+// status line, as the Linux window has them. The drawing and the session that holds it are the
+// window's Drawing (drawing.h); the window shows them and sends what the user does through the
+// session: every pen, panel and key event goes to the tool's export, and the export's result
+// says what is shown again (2: the panel; 9 or 1: the canvas).
+//
+// The window is the record's main and frame window: the tool's load dialog (run inside its panel
+// export), its file picker and its message boxes are owned by it and run inside its message
+// loop, and the tool's full-screen and window-position requests act on it. The work is not
+// dropped without a word: Quit and closing the window ask first while there are unsaved changes.
+// The window's size and place and the last new canvas's size are kept in window.ini beside the
+// default profile (%APPDATA%\stamp-host).
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "host/session/session.h"
+#include "host/win32_window/canvas_pane.h"
+#include "host/win32_window/drawing.h"
+#include "host/win32_window/panel_pane.h"
+#include "host/win32_window/window_settings.h"
+
+namespace stamp::window {
+
+class StampFrame final : public DrawingListener {
+ public:
+  static constexpr wchar_t kClassName[] = L"StampHostWindow";
+  static const wchar_t* Cursor() { return IDC_ARROW; }
+
+  // Builds the window and the drawing (which starts the tool) and shows them. Throws
+  // std::runtime_error naming what failed.
+  StampFrame(const host::SessionOptions& options, std::optional<std::filesystem::path> settings);
+  ~StampFrame();
+  StampFrame(const StampFrame&) = delete;
+  StampFrame& operator=(const StampFrame&) = delete;
+
+  HWND window() const { return window_; }
+  Drawing& drawing() { return *drawing_; }
+  // A file handed from outside (the command line, a drop), opened by its kind; this build opens
+  // none, and says why in a message.
+  void OpenFile(const std::filesystem::path& path);
+  // Runs the window's messages until it is closed; the keys of the menus are translated first.
+  void RunMessageLoop();
+
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  HWND window_ = nullptr;
+
+ private:
+  // DrawingListener.
+  void OnStateChanged() override;
+  void OnLayersChanged() override;
+  void OnRestarted() override;
+
+  void Build(const host::SessionOptions& options);
+  void BuildControls();
+  HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, UINT id);
+  void Layout();
+  void ShowSession();
+  void ShowStartSettings();
+  void Status(const std::wstring& text);
+
+  // What the controls do: an event sent through the session, and what it changed shown.
+  void Send(const std::wstring& event, const host::PluginEvent& sent);
+  void Apply(const std::wstring& event, const host::EventOutcome& outcome);
+  void Pen(host::EventKind kind, Point point);
+  void WriteView();
+  void ChooseLayer(int32_t layer);
+  void Command(UINT command, UINT notice);
+  void Undo();
+  void Redo();
+  void NewCanvas();
+  void ExportPicture();
+  void ShowHelp();
+  void Drop(HDROP drop);
+  bool ConfirmDiscard(const wchar_t* action);
+  void Close();
+  void Warn(const wchar_t* title, const std::wstring& text);
+
+  WindowSettings settings_;
+  HFONT font_ = nullptr;
+  HACCEL keys_ = nullptr;
+  std::unique_ptr<CanvasPane> canvas_;
+  std::unique_ptr<PanelPane> panel_;
+  HWND layers_[3] = {};
+  HWND zoom_ = nullptr;
+  HWND keysHint_ = nullptr;
+  HWND status_ = nullptr;
+  std::unique_ptr<Drawing> drawing_;
+};
+
+}  // namespace stamp::window

@@ -1,0 +1,43 @@
+// The window's menus and keys, each command named once: its menu, its label with its keys, the
+// tip the status line shows while it is highlighted, and, for a command that needs what this
+// build does not have yet, why it is greyed (shown instead of the tip). The keys are the Linux
+// window's.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace stamp::window {
+
+enum Command : UINT {
+  kNewCanvas = 100,
+  kOpenDrawing,
+  kOpenPicture,
+  kOpenRecent,
+  kSave,
+  kSaveAs,
+  kExportPng,
+  kQuit,
+  kUndo,
+  kRedo,
+  kZoomIn,
+  kZoomOut,
+  kActualSize,
+  kPreviousCell,
+  kNextCell,
+  kNewSheet,
+  kHelp,
+  // The controls beside the panel.
+  kLayerChooser,  // three radio buttons, kLayerChooser + layer
+  kZoomChooser = kLayerChooser + 3,
+};
+
+// The menu bar with every command; greyed ones are disabled.
+HMENU BuildMenuBar();
+// The keys of the commands, for the message loop.
+HACCEL BuildKeys();
+// What the status line says while the menu item is highlighted; empty for none.
+std::wstring MenuTip(UINT command);
+
+}  // namespace stamp::window

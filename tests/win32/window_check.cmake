@@ -1,0 +1,58 @@
+# The Windows window as a user meets it: window_driver (DRIVER) starts stamp-host.exe gui
+# (WINDOWS_HOST) under Wine (EMULATOR, its words joined by "|") and drives it with the system's
+# input; the window writes its record's buffers when it closes. The Linux reference host
+# (REFERENCE_HOST) runs the same events as a script (EVENTS, with the load dialog's choice of
+# SHEET answered through its picker). The layers, the undo snapshot and the prepared stamp must
+# be the same bytes, and the stamps must have landed on layers 1 and 2. Needs a display
+# (xvfb-run); a machine that cannot run this Wine, or a build without a reference host, reports
+# the check skipped ("window check skipped: ...").
+cmake_minimum_required(VERSION 3.25)
+if(NOT REFERENCE_HOST)
+  message("window check skipped: no Linux reference host; configure this build with "
+          "-DSTAMP_REFERENCE_HOST=<native build>/bin/stamp-host")
+  return()
+endif()
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+set(compared layer0 layer1 layer2 undo stamp)
+set(canvas 160x200)
+
+file(REMOVE_RECURSE ${SCRATCH})
+file(MAKE_DIRECTORY ${SCRATCH}/windows ${SCRATCH}/linux)
+# The host as the Windows side names it: on Wine's drive Z, the Linux root.
+string(REPLACE "/" "\\" windows_host "Z:${WINDOWS_HOST}")
+execute_process(COMMAND ${emulator} ${DRIVER} ${windows_host} profile.ini dumps ${canvas} ${SHEET}
+                WORKING_DIRECTORY ${SCRATCH}/windows RESULT_VARIABLE windows_code
+                OUTPUT_VARIABLE windows_out ERROR_VARIABLE windows_err)
+if(windows_code EQUAL SKIPPED)
+  message("window check skipped: ${windows_out}")
+  return()
+endif()
+if(NOT windows_code EQUAL 0)
+  string(REGEX MATCHALL "(window_driver|stamp-host gui):[^\n]*" lines "${windows_err}")
+  message(FATAL_ERROR "the window's run failed (exit ${windows_code}): ${lines}")
+endif()
+
+get_filename_component(reference_folder ${REFERENCE_HOST} DIRECTORY)
+file(READ ${EVENTS} events)
+file(WRITE ${SCRATCH}/linux/events.txt "dialog file ${reference_folder}/stamp/${SHEET}\n${events}")
+execute_process(COMMAND ${REFERENCE_HOST} run events.txt --profile profile.ini --canvas ${canvas}
+                        --quiet
+                WORKING_DIRECTORY ${SCRATCH}/linux RESULT_VARIABLE linux_code
+                OUTPUT_VARIABLE linux_out ERROR_VARIABLE linux_err)
+if(NOT linux_code EQUAL 0)
+  message(FATAL_ERROR "the Linux host's run failed (exit ${linux_code}): ${linux_out}${linux_err}")
+endif()
+
+foreach(dump ${compared})
+  file(SHA256 ${SCRATCH}/windows/dumps/window-${dump}.bmp windows_${dump})
+  file(SHA256 ${SCRATCH}/linux/window-${dump}.bmp linux_${dump})
+  if(NOT windows_${dump} STREQUAL linux_${dump})
+    message(FATAL_ERROR "the window's ${dump} differs from the Linux host's (${SCRATCH})")
+  endif()
+endforeach()
+foreach(layer layer1 layer2)
+  if(linux_${layer} STREQUAL linux_layer0)
+    message(FATAL_ERROR "no stamp landed on ${layer}: the check would hold for a window that did nothing")
+  endif()
+endforeach()
+message("the window's layers, undo snapshot and stamp match the Linux host's")

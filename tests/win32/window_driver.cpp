@@ -1,0 +1,205 @@
+// Drives "stamp-host.exe gui" as a user does, with the system's own input (SendInput): the
+// panel's File button, a sheet clicked in the load dialog and OK, a cell, a turn of the dial, a
+// stamp on layer 1, the next cell, two stamps on layer 2, undo, a stamp on layer 0 at 2:1, then
+// Quit and Yes to dropping the changes. The window writes its record's buffers when it closes (--dumps); window_check.cmake
+// compares them with the Linux host's run of the same events (window_events.txt).
+// Usage: window_driver HOST PROFILE DUMPS CANVAS SHEET. Every point is found again before it is
+// used: the tool gives the window the whole screen after its dialog.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "host/win32_window/window_menus.h"
+#include "stamp/plugin.h"
+
+namespace {
+
+constexpr DWORD kSettle = 300;       // ms for the window to take one action
+constexpr DWORD kFindLimit = 30000;  // ms for a window to appear
+constexpr int kPanelScale = 2;
+
+HANDLE host = nullptr;  // the host's process, ended when the drive fails
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "window_driver: %s\n", what);
+  if (host != nullptr) TerminateProcess(host, 1);
+  std::exit(1);
+}
+
+void MoveTo(POINT screen) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  // The middle of the pixel, which the system's scaling of 0..65535 to the screen lands in.
+  input.mi.dx = (2 * screen.x + 1) * 65536 / (2 * width);
+  input.mi.dy = (2 * screen.y + 1) * 65536 / (2 * height);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+  Sleep(kSettle / 3);
+  POINT at{};
+  GetCursorPos(&at);
+  if (at.x != screen.x || at.y != screen.y) {
+    std::fprintf(stderr, "window_driver: pointer at %ld,%ld for %ld,%ld (screen %dx%d)\n", at.x,
+                 at.y, screen.x, screen.y, width, height);
+    Fail("the pointer did not reach its point");
+  }
+}
+
+void Button(DWORD flag) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flag;
+  SendInput(1, &input, sizeof input);
+  Sleep(kSettle);
+}
+
+// A press at from, moves through the points between, the release at the last.
+void Drag(std::initializer_list<POINT> points) {
+  MoveTo(*points.begin());
+  Button(MOUSEEVENTF_LEFTDOWN);
+  for (const POINT point : points) MoveTo(point);
+  Button(MOUSEEVENTF_LEFTUP);
+}
+
+void Keys(std::initializer_list<WORD> keys) {
+  for (const WORD key : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    SendInput(1, &input, sizeof input);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *key;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+  }
+  Sleep(kSettle);
+}
+
+POINT Centre(HWND window) {
+  RECT placed{};
+  GetWindowRect(window, &placed);
+  return {(placed.left + placed.right) / 2, (placed.top + placed.bottom) / 2};
+}
+
+POINT InClient(HWND window, int x, int y) {
+  POINT point{x, y};
+  ClientToScreen(window, &point);
+  return point;
+}
+
+template <typename Find>
+HWND WaitFor(const char* what, Find find) {
+  for (DWORD waited = 0; waited < kFindLimit; waited += kSettle) {
+    if (HWND found = find(); found != nullptr) return found;
+    Sleep(kSettle);
+  }
+  Fail(what);
+}
+
+// A dialog (a message box too) that the window owns.
+HWND OwnedDialog(HWND owner) {
+  struct Search {
+    HWND owner;
+    HWND found;
+  } search{owner, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(data);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) == L"#32770" && GetWindow(window, GW_OWNER) == search->owner &&
+            IsWindowVisible(window)) {
+          search->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+struct Window {
+  HWND main;
+  HWND panel() const { return FindWindowExW(main, nullptr, L"StampPanelPane", nullptr); }
+  HWND canvas() const { return FindWindowExW(main, nullptr, L"StampCanvasPane", nullptr); }
+
+  // The middle of the panel pane's 2x2 block that shows panel pixel (x, y).
+  POINT Panel(int x, int y) const {
+    return InClient(panel(), x * kPanelScale + 1, y * kPanelScale + 1);
+  }
+  // Not scrolled, canvas pixel (x, y) at zoom 2^zoom to 1 is the pane's block from
+  // (x << zoom, y << zoom); its middle is pressed.
+  POINT Canvas(int x, int y, int zoom = 0) const {
+    return InClient(canvas(), (x << zoom) + (1 << zoom) / 2, (y << zoom) + (1 << zoom) / 2);
+  }
+  void ChooseLayer(int layer) const {
+    const POINT at = Centre(GetDlgItem(main, stamp::window::kLayerChooser + layer));
+    MoveTo(at);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    Button(MOUSEEVENTF_LEFTUP);
+  }
+  void Click(POINT at) const { Drag({at}); }
+};
+
+// The list entry named sheet clicked, then OK.
+void ChooseSheet(HWND dialog, const std::wstring& sheet) {
+  HWND list = GetDlgItem(dialog, STAMP_LOAD_DIALOG_LIST);
+  if (list == nullptr) Fail("the load dialog has no list");
+  const auto entry = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>(sheet.c_str()));
+  RECT item{};
+  if (entry == LB_ERR || SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(entry),
+                                      reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+    Fail("the load dialog does not list the sheet");
+  }
+  Drag({InClient(list, item.left + 10, (item.top + item.bottom) / 2)});
+  Drag({Centre(GetDlgItem(dialog, IDOK))});
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 6) Fail("usage: window_driver HOST PROFILE DUMPS CANVAS SHEET");
+  std::wstring command = L"\"" + std::wstring(argv[1]) + L"\" gui --profile \"" + argv[2] +
+                         L"\" --dumps \"" + argv[3] + L"\" --canvas " + argv[4];
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    Fail("cannot start the host");
+  }
+  host = process.hProcess;
+  WaitForInputIdle(process.hProcess, kFindLimit);
+  const Window window{WaitFor("no window", [] { return FindWindowW(L"StampHostWindow", nullptr); })};
+  Sleep(kSettle);
+
+  window.Click(window.Panel(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y));
+  ChooseSheet(WaitFor("no load dialog", [&] { return OwnedDialog(window.main); }), argv[5]);
+  Sleep(kSettle);
+  window.Click(window.Panel(155, 55));  // cell 5
+  Drag({window.Panel(75, 30), window.Panel(100, 60), window.Panel(95, 85)});  // the dial
+  window.ChooseLayer(1);
+  Drag({window.Canvas(50, 60), window.Canvas(60, 70)});
+  Keys({'B'});
+  window.ChooseLayer(2);
+  Drag({window.Canvas(100, 120), window.Canvas(110, 130)});
+  Drag({window.Canvas(30, 150)});
+  Keys({VK_CONTROL, 'Z'});
+  Keys({VK_CONTROL, VK_OEM_PLUS});  // 2:1, the whole canvas still in the pane
+  window.ChooseLayer(0);
+  Drag({window.Canvas(80, 100, 1), window.Canvas(90, 40, 1)});
+  Keys({VK_CONTROL, 'Q'});
+  HWND question = WaitFor("no question before quitting", [&] { return OwnedDialog(window.main); });
+  Drag({Centre(GetDlgItem(question, IDYES))});
+
+  if (WaitForSingleObject(process.hProcess, kFindLimit) != WAIT_OBJECT_0) Fail("the host did not end");
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  return static_cast<int>(code);
+}
