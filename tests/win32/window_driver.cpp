@@ -21,6 +21,13 @@ constexpr int kPanelScale = 2;
 
 HANDLE host = nullptr;  // the host's process, ended when the drive fails
 
+// Waits the time an action takes, then until the host waits for input again with none left
+// (a loaded machine may take longer than the time).
+void Settle(DWORD ms) {
+  Sleep(ms);
+  if (host != nullptr) WaitForInputIdle(host, kFindLimit);
+}
+
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "window_driver: %s\n", what);
   if (host != nullptr) TerminateProcess(host, 1);
@@ -37,7 +44,7 @@ void MoveTo(POINT screen) {
   input.mi.dy = (2 * screen.y + 1) * 65536 / (2 * height);
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &input, sizeof input);
-  Sleep(kSettle / 3);
+  Settle(kSettle / 3);
   POINT at{};
   GetCursorPos(&at);
   if (at.x != screen.x || at.y != screen.y) {
@@ -52,7 +59,7 @@ void Button(DWORD flag) {
   input.type = INPUT_MOUSE;
   input.mi.dwFlags = flag;
   SendInput(1, &input, sizeof input);
-  Sleep(kSettle);
+  Settle(kSettle);
 }
 
 // A press at from, moves through the points between, the release at the last.
@@ -77,7 +84,7 @@ void Keys(std::initializer_list<WORD> keys) {
     input.ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(1, &input, sizeof input);
   }
-  Sleep(kSettle);
+  Settle(kSettle);
 }
 
 POINT Centre(HWND window) {
