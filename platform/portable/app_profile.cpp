@@ -15,7 +15,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/ini_file.h"
 #include "platform/portable/last_error.h"
 #include "platform/portable/profile_update.h"

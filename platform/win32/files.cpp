@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/find_files.h"
 #include "platform/portable/last_error.h"
 #include "platform/support/text_encoding.h"

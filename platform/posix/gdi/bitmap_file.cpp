@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/portable/bitmap_file.h"
-#include "platform/portable/c_boundary.h"
+#include "platform/portable/last_error.h"
 #include "platform/posix/gdi/gdi_bitmap.h"
 #include "platform/posix/system/fault_injection.h"
 #include "platform/support/bmp_decoder.h"

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/posix/gdi/gdi_context.h"
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 
 namespace stamp::platform {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/posix/gdi/gdi_bitmap.h"
-#include "platform/portable/c_boundary.h"
 #include "platform/posix/system/fault_injection.h"
 #include "platform/portable/last_error.h"
 #include "platform/testing/platform_testing.h"

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/system/handle_table.h"
 #include "platform/support/text_encoding.h"

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/system/handle_table.h"
 #include "platform/posix/system/program_path.h"

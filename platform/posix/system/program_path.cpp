@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/support/text_encoding.h"
 #include "stamp/platform.h"

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/ui/windows.h"
 #include "platform/support/text_encoding.h"
