@@ -12,7 +12,7 @@
 #include "host/output/sheet_preview.h"
 #include "host/picture/picture_reader.h"
 #include "host/sheets/sheet_maker.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "platform/support/safe_file.h"
 
 namespace stamp::host {

@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "host/output/output_file.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/portable/text_encoding.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

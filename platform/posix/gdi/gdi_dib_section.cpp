@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/portable/last_error.h"
 #include "platform/posix/gdi/gdi_bitmap.h"
 #include "platform/posix/system/fault_injection.h"
-#include "platform/portable/last_error.h"
 #include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {

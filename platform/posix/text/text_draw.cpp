@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/gdi/gdi_context.h"
 #include "platform/posix/text/font.h"
 #include "platform/posix/text/font_glyphs.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/ui/windows.h"
-#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
 
 namespace stamp::platform {
