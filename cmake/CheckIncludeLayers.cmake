@@ -1,7 +1,8 @@
 # Fails when a file of the plug-in includes a layer above its own or anything of the platform
 # but its contract, when the host includes anything of the plug-in or the platform that is not
-# in include/, when the platform's shared part or one back end includes a back end's files, or
-# when a lower part of the host includes one of its front ends. Layers from the bottom up: core;
+# in include/ or one of the platform's helpers for hosts, when the platform's shared part or one
+# back end includes a back end's files, or when a lower part of the host includes one of its
+# front ends. Layers from the bottom up: core;
 # then resources and pixel; prepare, images and dialog; canvas and panel; plugin on top. A layer
 # includes itself and the layers below it, never one beside or above it. The module state is the
 # plugin layer's alone: no file below it names Module().
