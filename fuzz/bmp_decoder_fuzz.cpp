@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 
 namespace {
 

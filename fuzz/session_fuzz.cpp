@@ -19,9 +19,9 @@
 #include "fuzz/session_world.h"
 #include "host/record/complete_record.h"
 #include "platform/portable/ini_file.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/platform_host.h"
-#include "platform/support/scripted_ui.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "fuzz/session_checks.h"
 #include "fuzz/session_world.h"
 #include "host/record/complete_record.h"
-#include "platform/support/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 
 namespace stamp::fuzz {
 

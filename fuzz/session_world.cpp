@@ -5,8 +5,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "host/record/bmp_encoder.h"
 #include "host/record/host_directory.h"
+#include "platform/portable/bmp/bmp_encoder.h"
 #include "stamp/plugin.h"
 
 namespace stamp::fuzz {
@@ -39,7 +39,7 @@ std::vector<uint8_t> PatternPixels(int32_t width, int32_t height) {
 
 std::vector<uint8_t> PatternBmp(int32_t width, int32_t height) {
   std::vector<uint8_t> pixels = PatternPixels(width, height);
-  return host::EncodeBmp24({pixels.data(), width, height});
+  return platform::EncodeBmp24(pixels.data(), width, height);
 }
 
 std::string WindowsForm(const std::filesystem::path& path) {
@@ -89,7 +89,7 @@ void SessionWorld::MakeFiles() {
   std::filesystem::create_directories(host / STAMP_PLUGIN_FOLDER);
   std::filesystem::create_directories(host / "stamp" / "folder.bmp");
   WriteBytes(host / STAMP_PLUGIN_FOLDER / STAMP_PANEL_IMAGE_FILE,
-             host::EncodeBmp24({panelPixels_.data(), kPanelWidth, kPanelHeight}));
+             platform::EncodeBmp24(panelPixels_.data(), kPanelWidth, kPanelHeight));
   WriteBytes(host / "stamp-host", {});
   const std::vector<uint8_t> sheet = PatternBmp(120, 90);
   WriteBytes(host / "stamp" / "sheet.bmp", sheet);

@@ -4,9 +4,9 @@
 #include <charconv>
 #include <cstdio>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 #include "host/record/canvas_size.h"
 

@@ -18,7 +18,7 @@
 #include "host/record/host_directory.h"
 #include "host/script/demo_script.h"
 #include "host/script/script_parser.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
 

@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "host/commands/command_line.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::host {
 namespace {

@@ -10,8 +10,8 @@
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"
 #include "host/script/script_parser.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::host {
 namespace {

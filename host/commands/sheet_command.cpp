@@ -15,9 +15,9 @@
 #include "host/commands/sheet_make_command.h"
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
 #include "stamp/platform.h"
 #include "stamp/plugin.h"
 

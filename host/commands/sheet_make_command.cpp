@@ -12,9 +12,9 @@
 #include "host/output/sheet_preview.h"
 #include "host/picture/picture_reader.h"
 #include "host/sheets/sheet_maker.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::host {
 namespace {

@@ -11,7 +11,7 @@
 #include "host/ora/zip_archive.h"
 #include "host/ora/zip_entry.h"
 #include "host/record/canvas_size.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::ora {
 namespace {

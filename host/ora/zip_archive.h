@@ -11,7 +11,7 @@
 #include <string>
 
 #include "host/result.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::ora {
 

@@ -1,6 +1,6 @@
 #include "host/output/host_log.h"
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::host {
 

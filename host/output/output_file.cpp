@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::host {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/result.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 
 namespace stamp::host {
 

@@ -7,17 +7,17 @@
 
 #include "host/output/output_file.h"
 #include "host/output/png_writer.h"
-#include "host/record/bmp_encoder.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/bmp/bmp_encoder.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::host {
 namespace {
 
 // The file goes out row by row from the buffer: a canvas-sized buffer is never copied whole.
 Status WriteBmp(std::FILE* file, const RasterView& raster) {
-  const std::vector<uint8_t> headers = Bmp24Headers(raster);
+  const std::vector<uint8_t> headers = platform::Bmp24Headers(raster.width, raster.height);
   const uint8_t padding[3] = {};
-  const size_t paddingBytes = Bmp24RowPadding(raster);
+  const size_t paddingBytes = platform::Bmp24RowPadding(raster.width);
   bool written = std::fwrite(headers.data(), 1, headers.size(), file) == headers.size();
   for (int32_t stored = 0; written && stored < raster.height; ++stored) {
     written = std::fwrite(raster.bytes + raster.rowBytes() * size_t(stored), 1, raster.rowBytes(),

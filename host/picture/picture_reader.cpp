@@ -4,7 +4,7 @@
 
 #include "host/picture/picture_decoders.h"
 #include "host/record/canvas_size.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "platform/support/safe_file.h"
 
 namespace stamp::host {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/host_record.h"
 
 namespace stamp::host {

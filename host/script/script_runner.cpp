@@ -6,7 +6,7 @@
 
 #include "host/output/snapshot.h"
 #include "host/script/shown_text.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/host_record.h"
 #include "stamp/plugin.h"
 

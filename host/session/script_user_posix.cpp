@@ -1,6 +1,6 @@
 // The script's user on Linux: the platform's scripted UI back end, installed for the user's life.
 #include "host/session/script_user.h"
-#include "platform/support/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 
 namespace stamp::host {
 

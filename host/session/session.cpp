@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "host/record/host_directory.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/plugin.h"
 
 namespace stamp::host {

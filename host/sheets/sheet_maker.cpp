@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/record/bmp_encoder.h"
+#include "platform/portable/bmp/bmp_encoder.h"
 
 namespace stamp::host {
 namespace {
@@ -60,7 +60,10 @@ Sheet::Sheet(std::span<const FittedPicture> pictures)
   }
 }
 
-std::vector<uint8_t> Sheet::EncodeBmp() { return EncodeBmp24(view()); }
+std::vector<uint8_t> Sheet::EncodeBmp() {
+  const RasterView raster = view();
+  return platform::EncodeBmp24(raster.bytes, raster.width, raster.height);
+}
 
 std::string DescribeCell(int32_t cell, const std::string& name, const FittedPicture& picture) {
   return "cell " + std::to_string(cell) + ": " + name + " (" + std::to_string(picture.sourceWidth) +

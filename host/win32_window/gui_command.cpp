@@ -11,7 +11,7 @@
 #include "host/record/canvas_size.h"
 #include "host/record/host_directory.h"
 #include "host/win32_window/stamp_frame.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::gui {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::window {
 

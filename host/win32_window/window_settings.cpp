@@ -1,6 +1,6 @@
 #include "host/win32_window/window_settings.h"
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::window {
 namespace {

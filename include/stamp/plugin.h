@@ -51,6 +51,17 @@ enum {
   STAMP_SHEET_HEIGHT = STAMP_SHEET_ROWS * STAMP_CELL_SIZE
 };
 
+/* The reduction: the cell's side after it, as the profile's reduction key keeps it. A side from
+ * STAMP_SMALLEST_REDUCED_SIDE to STAMP_LARGEST_REDUCED_SIDE shrinks the cell to that side, any
+ * other value leaves it whole; the panel's plus and minus buttons step the side within
+ * STAMP_LOWEST_BUTTON_REDUCTION to STAMP_HIGHEST_BUTTON_REDUCTION (the whole cell at the top). */
+enum {
+  STAMP_SMALLEST_REDUCED_SIDE = 5,
+  STAMP_LARGEST_REDUCED_SIDE = STAMP_CELL_SIZE - 1,
+  STAMP_LOWEST_BUTTON_REDUCTION = 10,
+  STAMP_HIGHEST_BUTTON_REDUCTION = STAMP_CELL_SIZE
+};
+
 /* Where a host keeps the plug-in: the module and its panel image file stand in this folder of the
  * host's directory, and the sample stamp sheets in the sheet folder. */
 #define STAMP_PLUGIN_FOLDER "plugin"

@@ -15,11 +15,10 @@
 #include <optional>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/ini_file.h"
 #include "platform/portable/last_error.h"
 #include "platform/portable/profile_update.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/platform.h"
 
 struct PlatApp {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "platform/portable/last_error.h"
-#include "platform/support/bmp_decoder.h"
 
 namespace stamp::platform {
 

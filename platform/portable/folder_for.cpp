@@ -2,8 +2,8 @@
 // every system.
 #include <filesystem>
 
+#include "platform/portable/text_encoding.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 

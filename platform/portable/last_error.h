@@ -1,7 +1,12 @@
-// The reason for the last failure, as plat_last_error reports it.
+// The reason for the last failure, as plat_last_error reports it, and the guard of every plat_*
+// call: an exception that escapes a call's body becomes the call's failure value, its reason
+// recorded.
 #pragma once
 
 #include <string>
+#include <utility>
+
+#include "stamp/c_boundary.h"
 
 namespace stamp::platform {
 
@@ -12,6 +17,12 @@ template <typename T>
 T Fail(std::string reason, T failure) {
   SetLastError(std::move(reason));
   return failure;
+}
+
+template <typename T, typename Body>
+T GuardedCall(T failure, Body&& body) noexcept {
+  return stamp::GuardedCall(failure, std::forward<Body>(body),
+                            [](const char* reason) { SetLastError(reason); });
 }
 
 }  // namespace stamp::platform

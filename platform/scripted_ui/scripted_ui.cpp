@@ -1,6 +1,6 @@
-#include "platform/support/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/platform_host.h"
 
 namespace stamp::platform {

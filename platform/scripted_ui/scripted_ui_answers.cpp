@@ -1,7 +1,7 @@
 // The scripted back end's answers to dialogs: the modal dialog driven from the action queue,
 // and the file dialog answered from the answer queue.
-#include "platform/support/scripted_ui.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "stamp/platform_host.h"
 
 namespace stamp::platform {

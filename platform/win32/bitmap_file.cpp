@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/portable/bitmap_file.h"
-#include "platform/portable/c_boundary.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
+#include "platform/portable/last_error.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/win32_handles.h"
 

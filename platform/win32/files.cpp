@@ -9,10 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/find_files.h"
 #include "platform/portable/last_error.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/win32/handle_slots.h"
 #include "platform/win32/win32_handles.h"
 

@@ -3,7 +3,6 @@
 // lies above 4 GiB, so libraries are named by this module's slots.
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/win32/handle_slots.h"
 #include "platform/win32/win32_handles.h"

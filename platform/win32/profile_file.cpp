@@ -11,7 +11,7 @@
 
 #include "platform/portable/last_error.h"
 #include "platform/portable/profile_update.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/win32/owned_handle.h"
 
 namespace stamp::platform {

@@ -13,8 +13,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/portable/text_encoding.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

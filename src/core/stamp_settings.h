@@ -9,12 +9,12 @@
 
 namespace stamp {
 
-// The reductions: a side of 5..29 shrinks the cell to that side, any other leaves it whole; the
-// plus and minus buttons step the side within 10..30 (the whole cell at the top).
-inline constexpr int32_t kSmallestReducedSide = 5;
-inline constexpr int32_t kLargestReducedSide = STAMP_CELL_SIZE - 1;
-inline constexpr int32_t kLowestButtonReduction = 10;
-inline constexpr int32_t kHighestButtonReduction = STAMP_CELL_SIZE;
+// The reductions (see stamp/plugin.h): a side within the reduced sides shrinks the cell to it,
+// any other leaves it whole; the plus and minus buttons step the side within the button range.
+inline constexpr int32_t kSmallestReducedSide = STAMP_SMALLEST_REDUCED_SIDE;
+inline constexpr int32_t kLargestReducedSide = STAMP_LARGEST_REDUCED_SIDE;
+inline constexpr int32_t kLowestButtonReduction = STAMP_LOWEST_BUTTON_REDUCTION;
+inline constexpr int32_t kHighestButtonReduction = STAMP_HIGHEST_BUTTON_REDUCTION;
 
 struct StampSettings {
   int32_t selection = STAMP_DEFAULT_SELECTION;  // stamp cell, 0..11 row by row

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "bmp_test_files.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {

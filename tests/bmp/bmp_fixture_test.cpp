@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "bmp_test_files.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "stamp/platform.h"
 
 namespace stamp::test {

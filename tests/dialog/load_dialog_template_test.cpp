@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "support/test_files.h"
 
 namespace stamp {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "src/dialog/pick_file.h"
 #include "src/dialog/stamp_load_dialog.h"
 #include "src/resources/load_dialog_template.h"

@@ -59,7 +59,7 @@
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
 #include "host/output/png_writer.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/host_record.h"
 #include "stamp/platform_host.h"

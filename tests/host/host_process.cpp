@@ -3,7 +3,7 @@
 #include <png.h>
 #include <sys/wait.h>
 
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "stamp/plugin.h"
 
 namespace stamp::test {

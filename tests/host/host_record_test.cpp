@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "host/record/bmp_encoder.h"
 #include "host/record/canvas_size.h"
 #include "host/record/complete_record.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_encoder.h"
 #include "platform/testing/platform_testing.h"
 
 namespace stamp::host {
@@ -127,7 +127,7 @@ TEST(BmpEncoder, HoldsTheRasterExactlyWithRowsPadded) {
   std::vector<uint8_t> pixels(5 * 3 * 3);
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i * 7);
   const RasterView raster{pixels.data(), 5, 3};
-  const std::vector<uint8_t> file = EncodeBmp24(raster);
+  const std::vector<uint8_t> file = platform::EncodeBmp24(raster.bytes, 5, 3);
   EXPECT_EQ(file.size(), 54u + 16 * 3);
   const platform::BmpDecodeResult decoded = platform::DecodeBmp(file);
   ASSERT_TRUE(decoded.image) << decoded.error;

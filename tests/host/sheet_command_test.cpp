@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host_process.h"
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "support/bmp_writer.h"
 
 namespace stamp::test {

@@ -12,7 +12,7 @@
 
 #include "host/commands/command_line.h"
 #include "host/sheets/user_sheets.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/platform_host.h"
 #include "stamp/plugin.h"
 #include "support/test_files.h"

@@ -23,7 +23,7 @@
 #include "host/ora/zip_archive.h"
 #include "host/output/png_writer.h"
 #include "host/png_files.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "support/test_files.h"
 
 namespace stamp::ora {

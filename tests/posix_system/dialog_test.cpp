@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/support/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "platform_contract/contract_support.h"
 #include "stamp/platform.h"
 #include "stamp/platform_host.h"

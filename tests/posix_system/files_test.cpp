@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/portable/find_files.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "platform_contract/contract_support.h"
 #include "stamp/platform.h"
 #include "stamp/platform_host.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "platform_contract/profile_fixture.h"
 
 namespace stamp::test {

@@ -1,4 +1,4 @@
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 #include <gtest/gtest.h>
 

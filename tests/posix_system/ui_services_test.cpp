@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/support/scripted_ui.h"
+#include "platform/scripted_ui/scripted_ui.h"
 #include "stamp/platform.h"
 
 namespace stamp::platform {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "plugin/module_fixture.h"
 
 namespace stamp::test {

@@ -4,17 +4,16 @@
 
 #include <fstream>
 
-#include "host/record/bmp_encoder.h"
+#include "platform/portable/bmp/bmp_encoder.h"
 #include "support/test_host.h"
 
 namespace stamp::test {
 
-// The raster already has the host's layout, so the host record library's writer, the one the
-// reference host saves its buffers with, encodes it as it is (it only reads the bytes).
+// The raster already has the host's layout, so the platform's encoder, the one the reference host
+// saves its buffers with, encodes it as it is.
 bool WriteBmp24(const std::filesystem::path& path, const Raster& picture) {
-  const host::RasterView raster{const_cast<uint8_t*>(picture.data()), picture.width(),
-                                picture.height()};
-  const std::vector<uint8_t> bytes = host::EncodeBmp24(raster);
+  const std::vector<uint8_t> bytes =
+      platform::EncodeBmp24(picture.data(), picture.width(), picture.height());
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));

@@ -3,8 +3,8 @@
 // and every platform object the test made released.
 #pragma once
 
+#include "platform/scripted_ui/scripted_ui.h"
 #include "platform/testing/platform_testing.h"
-#include "platform/support/scripted_ui.h"
 #include "support/live_objects.h"
 #include "support/test_host.h"
 

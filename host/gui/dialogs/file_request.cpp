@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::gui {
 namespace {

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QObject>
 
+#include "stamp/plugin.h"
+
 namespace stamp::gui {
 namespace {
 
@@ -18,7 +20,7 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "or BMP pictures; the list shows it beside the samples.</li>"
     "<li><b>Pick a stamp.</b> Click one of the twelve cells, or press <b>A</b> for the previous "
     "and <b>B</b> for the next cell.</li>"
-    "<li><b>Size.</b> <i>+</i> and <i>-</i> set the stamp's size, from 30 down to 10 pixels; the "
+    "<li><b>Size.</b> <i>+</i> and <i>-</i> set the stamp's size, from %1 down to %2 pixels; the "
     "number beside them shows it.</li>"
     "<li><b>Angle.</b> Press on the dial and drag around it; the number below the dial is the "
     "angle in degrees, clockwise.</li>"
@@ -45,7 +47,10 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
 
 void ShowHelp(QWidget* parent) {
   QMessageBox box(QMessageBox::NoIcon, QObject::tr("Stamp help"),
-                  QCoreApplication::translate("Help", kHelp), QMessageBox::Ok, parent);
+                  QCoreApplication::translate("Help", kHelp)
+                      .arg(int{STAMP_HIGHEST_BUTTON_REDUCTION})
+                      .arg(int{STAMP_LOWEST_BUTTON_REDUCTION}),
+                  QMessageBox::Ok, parent);
   box.setTextFormat(Qt::RichText);
   box.exec();
 }

@@ -24,8 +24,8 @@
 #include "host/picture/picture_reader.h"
 #include "host/session/sheet_loading.h"
 #include "host/sheets/user_sheets.h"
-#include "platform/support/bmp_decoder.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/bmp/bmp_decoder.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/platform.h"
 
 namespace stamp::gui {

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "stamp/plugin.h"
+
 namespace stamp::gui {
 namespace {
 
@@ -24,9 +26,11 @@ PanelView::PanelView(QWidget* parent) : QWidget(parent) {
   setToolTip(
       tr("The stamp tool's panel.\n"
          "Cells: pick the stamp from the sheet.\n"
-         "+ and -: make the stamp larger or smaller (30 down to 10 pixels).\n"
+         "+ and -: make the stamp larger or smaller (%1 down to %2 pixels).\n"
          "Dial: press and drag around it to turn the stamp; the number below is the angle.\n"
-         "File: choose a stamp sheet."));
+         "File: choose a stamp sheet.")
+          .arg(int{STAMP_HIGHEST_BUTTON_REDUCTION})
+          .arg(int{STAMP_LOWEST_BUTTON_REDUCTION}));
 }
 
 void PanelView::SetImage(const QImage& panel) {

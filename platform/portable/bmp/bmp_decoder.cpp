@@ -7,8 +7,8 @@
 //  - The last row may lack its padding bytes, never its pixels: any other shortfall is refused.
 #include <algorithm>
 
+#include "platform/portable/bmp/bmp_decoder.h"
 #include "platform/portable/bmp/bmp_layout.h"
-#include "platform/support/bmp_decoder.h"
 #include "stamp/platform.h"
 
 namespace stamp::platform {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/support/bmp_decoder.h"
+#include "platform/portable/bmp/bmp_decoder.h"
 
 namespace stamp::platform {
 

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "platform/portable/bitmap_file.h"
-#include "platform/portable/c_boundary.h"
+#include "platform/portable/bmp/bmp_decoder.h"
+#include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/gdi/gdi_bitmap.h"
 #include "platform/posix/system/fault_injection.h"
-#include "platform/support/bmp_decoder.h"
 #include "platform/support/safe_file.h"
-#include "platform/support/text_encoding.h"
 #include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {

@@ -1,8 +1,7 @@
 // Compatible bitmaps, bitmaps over a host's raster, and bitmap descriptions.
-#include "platform/posix/gdi/gdi_context.h"
-#include "platform/portable/c_boundary.h"
-#include "platform/posix/system/fault_injection.h"
 #include "platform/portable/last_error.h"
+#include "platform/posix/gdi/gdi_context.h"
+#include "platform/posix/system/fault_injection.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/platform_host.h"
 

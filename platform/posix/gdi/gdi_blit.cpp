@@ -2,9 +2,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/posix/gdi/gdi_context.h"
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
+#include "platform/posix/gdi/gdi_context.h"
 
 namespace stamp::platform {
 namespace {

@@ -1,6 +1,5 @@
 #include "platform/posix/gdi/gdi_context.h"
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/text/font.h"
 

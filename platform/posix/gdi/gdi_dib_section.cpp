@@ -4,10 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/posix/gdi/gdi_bitmap.h"
-#include "platform/portable/c_boundary.h"
-#include "platform/posix/system/fault_injection.h"
 #include "platform/portable/last_error.h"
+#include "platform/posix/gdi/gdi_bitmap.h"
+#include "platform/posix/system/fault_injection.h"
 #include "platform/testing/platform_testing.h"
 
 namespace stamp::platform {

@@ -5,10 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/system/handle_table.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -8,11 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/system/handle_table.h"
 #include "platform/posix/system/program_path.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -2,9 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 #include "stamp/platform.h"
 #include "stamp/platform_host.h"
 

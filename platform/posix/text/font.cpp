@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
+#include "platform/portable/last_error.h"
 #include "platform/posix/text/font_glyphs.h"
 
 namespace stamp::platform {

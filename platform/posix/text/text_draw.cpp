@@ -8,11 +8,11 @@
 #include <limits>
 #include <string_view>
 
-#include "platform/portable/c_boundary.h"
+#include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/gdi/gdi_context.h"
 #include "platform/posix/text/font.h"
 #include "platform/posix/text/font_glyphs.h"
-#include "platform/support/text_encoding.h"
 
 namespace stamp::platform {
 namespace {

@@ -6,7 +6,6 @@
 // treats like any result but OK. A dialog ended by its init never reaches the back end.
 #include "platform/posix/ui/dialog.h"
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/ui/ui_backend.h"
 #include "stamp/platform_host.h"

@@ -1,8 +1,7 @@
 // What the dialog's own code does with its controls: texts, the list-box messages, placement.
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/ui/dialog.h"
-#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
 
 using namespace stamp::platform;

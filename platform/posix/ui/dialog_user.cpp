@@ -3,7 +3,6 @@
 // (their handling is the dialog's own); a selection in a list box with LBS_NOTIFY sends
 // LBN_SELCHANGE. Typing sends nothing: the dialog's code reads the text when it needs it.
 // Once the dialog has ended, no action is taken.
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/ui/dialog.h"
 #include "stamp/platform_host.h"

@@ -3,10 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
+#include "platform/portable/text_encoding.h"
 #include "platform/posix/ui/windows.h"
-#include "platform/support/text_encoding.h"
 #include "stamp/platform_host.h"
 
 namespace stamp::platform {

@@ -4,7 +4,6 @@
 #include <limits>
 #include <memory>
 
-#include "platform/portable/c_boundary.h"
 #include "platform/portable/last_error.h"
 #include "platform/posix/ui/ui_backend.h"
 
