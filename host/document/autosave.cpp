@@ -4,6 +4,7 @@
 
 #include "host/document/autosave_folder.h"
 #include "host/document/autosave_system.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::document {
 namespace {
@@ -27,30 +28,36 @@ Autosave::Autosave(Writer write, DocumentView& view)
     problem_ = std::string("no folder for autosaves: ") + kNoStateFolder;
     return;
   }
-  std::string why;
-  if (TakeLockIn(*folder, why)) return;
-  const std::string refusal = "cannot keep autosaves in " + folder->string() + ": " + why;
+  const host::Status taken = TakeLockIn(*folder);
+  if (taken.ok()) return;
+  const std::string refusal =
+      "cannot keep autosaves in " + platform::PathToUtf8(*folder) + ": " + taken.error();
   const std::optional<fs::path> fallback = FallbackFolder();
-  if (fallback && TakeLockIn(*fallback, why)) {
-    notice_ = "autosaves go to " + fallback->string() + ", as this window " + refusal;
+  if (fallback && TakeLockIn(*fallback).ok()) {
+    notice_ = "autosaves go to " + platform::PathToUtf8(*fallback) + ", as this window " + refusal;
     return;
   }
   problem_ = refusal;
 }
 
-bool Autosave::TakeLockIn(const fs::path& folder, std::string& why) {
+host::Status Autosave::TakeLockIn(const fs::path& folder) {
   std::error_code code;
   fs::create_directories(folder, code);
+  host::Failure last{"every name for an autosave is taken"};
   for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
     const fs::path path = folder / (NameFor(attempt) + kAutosaveExtension);
     if (fs::symlink_status(path, code).type() != fs::file_type::not_found) continue;
-    lock_ = TakeLock(LockOf(path), why);
-    if (!lock_) continue;
+    host::Result<std::unique_ptr<HeldLock>> lock = TakeLock(LockOf(path));
+    if (!lock.ok()) {
+      last = host::Failure{lock.error()};
+      continue;
+    }
+    lock_ = std::move(*lock);
     path_ = path;
     lockPath_ = LockOf(path);
-    return true;
+    return {};
   }
-  return false;
+  return last;
 }
 
 // The autosave itself stays unless Forget removed it: the next window offers to recover it.

@@ -55,7 +55,7 @@ class Autosave {
  private:
   void Schedule();
   // Takes a lock in folder under the first free name; why says what failed when none could be.
-  bool TakeLockIn(const std::filesystem::path& folder, std::string& why);
+  host::Status TakeLockIn(const std::filesystem::path& folder);
 
   Writer write_;
   DocumentView& view_;

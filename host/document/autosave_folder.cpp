@@ -6,6 +6,7 @@
 
 #include "host/document/autosave_lock.h"
 #include "host/document/autosave_system.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::document {
 namespace {
@@ -22,13 +23,22 @@ bool IsLockName(const std::string& name) {
 
 bool Newer(const LeftDrawing& a, const LeftDrawing& b) { return a.written > b.written; }
 
+// A lock that can be read and that nobody holds (one that cannot be used is left alone).
+bool IsFree(const fs::path& lock) {
+  const host::Result<LockState> state = ProbeLock(lock);
+  return state.ok() && *state == LockState::kFree;
+}
+
+// A folder entry's name as text, whatever the system's own code page holds.
+std::string NameOf(const fs::path& path) { return platform::PathToUtf8(path.filename()); }
+
 // Sorts what was found for the scan and removes the locks that guard nothing.
 class Scanner {
  public:
   explicit Scanner(const std::set<std::string>& names) : names_(names) {}
 
   void Look(const fs::directory_entry& entry) {
-    const std::string name = entry.path().filename().string();
+    const std::string name = NameOf(entry.path());
     if (IsAutosaveName(name)) return LookAtAutosave(entry);
     if (IsLockName(name)) return LookAtLock(entry);
     if (const std::optional<std::string> target = KilledWriteTarget(name);
@@ -46,15 +56,15 @@ class Scanner {
   void LookAtAutosave(const fs::directory_entry& entry) {
     const fs::path& path = entry.path();
     if (const std::string reason = NotRegularEntry(path); !reason.empty()) {
-      return Note(path.string() + " " + reason + ": skipped");
+      return Note(platform::PathToUtf8(path) + " " + reason + ": skipped");
     }
     const fs::path lock = LockOf(path);
-    if (!names_.contains(lock.filename().string())) return Add(entry, false);
-    std::string why;
-    switch (ProbeLock(lock, why)) {
-      case LockState::kHeld: return;  // its window still runs
-      case LockState::kUnusable: Note(why + ": its autosave is offered as left behind"); break;
-      case LockState::kFree: break;
+    if (!names_.contains(NameOf(lock))) return Add(entry, false);
+    const host::Result<LockState> state = ProbeLock(lock);
+    if (!state.ok()) {
+      Note(state.error() + ": its autosave is offered as left behind");
+    } else if (*state == LockState::kHeld) {
+      return;  // its window still runs
     }
     Add(entry, false);
   }
@@ -62,10 +72,9 @@ class Scanner {
   // A lock that guards no autosave and that nobody holds is what a killed window left.
   void LookAtLock(const fs::directory_entry& entry) {
     const fs::path autosave = fs::path(entry.path()).replace_extension(kAutosaveExtension);
-    if (names_.contains(autosave.filename().string())) return;
-    std::string why;
+    if (names_.contains(NameOf(autosave))) return;
     std::error_code code;
-    if (ProbeLock(entry.path(), why) == LockState::kFree) fs::remove(entry.path(), code);
+    if (IsFree(entry.path())) fs::remove(entry.path(), code);
   }
 
   void LookAtTemporary(const fs::directory_entry& entry) {
@@ -95,7 +104,7 @@ FolderScan ScanAutosaveFolder(const fs::path& folder) {
   std::error_code code;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, code)) {
     entries.push_back(entry);
-    names.insert(entry.path().filename().string());
+    names.insert(NameOf(entry.path()));
   }
   Scanner scanner(names);
   for (const fs::directory_entry& entry : entries) scanner.Look(entry);
@@ -117,10 +126,7 @@ void RemoveLeftDrawing(const LeftDrawing& drawing) {
   std::error_code code;
   fs::remove(drawing.path, code);
   if (drawing.temporary) return;
-  std::string why;
-  if (ProbeLock(LockOf(drawing.path), why) == LockState::kFree) {
-    fs::remove(LockOf(drawing.path), code);
-  }
+  if (IsFree(LockOf(drawing.path))) fs::remove(LockOf(drawing.path), code);
 }
 
 }  // namespace stamp::document

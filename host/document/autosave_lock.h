@@ -9,16 +9,19 @@
 #include <memory>
 #include <string>
 
+#include "host/result.h"
+
 namespace stamp::document {
 
 enum class LockState {
-  kFree,      // absent, or a regular file nobody holds: its window no longer runs
-  kHeld,      // a running window holds it
-  kUnusable,  // a link, a folder or another kind of file, or it cannot be opened: why says which
+  kFree,  // absent, or a regular file nobody holds: its window no longer runs
+  kHeld,  // a running window holds it
 };
 
-// Whether the lock at path is held, without creating it or taking it for long.
-LockState ProbeLock(const std::filesystem::path& path, std::string& why);
+// Whether the lock at path is held, without creating it or taking it for long; a failure says
+// why it cannot be used as a lock (a link, a folder or another kind of file, or it cannot be
+// opened).
+host::Result<LockState> ProbeLock(const std::filesystem::path& path);
 
 // A lock this process holds; it is released when the object goes.
 class HeldLock {
@@ -32,8 +35,8 @@ class HeldLock {
   intptr_t handle_;  // the system's descriptor or handle of the open lock file
 };
 
-// Creates (or opens) the lock at path and takes it for this process, or gives nullptr with why
-// when it cannot (a planted link or folder, a read-only folder, held by another window).
-std::unique_ptr<HeldLock> TakeLock(const std::filesystem::path& path, std::string& why);
+// Creates (or opens) the lock at path and takes it for this process, or says why it cannot (a
+// planted link or folder, a read-only folder, held by another window).
+host::Result<std::unique_ptr<HeldLock>> TakeLock(const std::filesystem::path& path);
 
 }  // namespace stamp::document

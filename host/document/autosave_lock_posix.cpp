@@ -46,15 +46,14 @@ std::string OpenFailure(const std::filesystem::path& path) {
 
 }  // namespace
 
-LockState ProbeLock(const std::filesystem::path& path, std::string& why) {
+host::Result<LockState> ProbeLock(const std::filesystem::path& path) {
   // Read-only suffices for flock, so the locks of a read-only folder can be probed too.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return LockState::kFree;
-    why = OpenFailure(path);
-    return LockState::kUnusable;
+    return host::Failure{OpenFailure(path)};
   }
-  if (why = RefuseIrregular(fd, path); !why.empty()) return LockState::kUnusable;
+  if (std::string why = RefuseIrregular(fd, path); !why.empty()) return host::Failure{why};
   const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
   ::close(fd);
   return held ? LockState::kHeld : LockState::kFree;
@@ -62,25 +61,20 @@ LockState ProbeLock(const std::filesystem::path& path, std::string& why) {
 
 HeldLock::~HeldLock() { ::close(static_cast<int>(handle_)); }
 
-std::unique_ptr<HeldLock> TakeLock(const std::filesystem::path& path, std::string& why) {
+host::Result<std::unique_ptr<HeldLock>> TakeLock(const std::filesystem::path& path) {
   for (int attempt = 0; attempt < kTakeAttempts; ++attempt) {
     const int fd =
         ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, kLockMode);
-    if (fd < 0) {
-      why = OpenFailure(path);
-      return nullptr;
-    }
-    if (why = RefuseIrregular(fd, path); !why.empty()) return nullptr;
+    if (fd < 0) return host::Failure{OpenFailure(path)};
+    if (std::string why = RefuseIrregular(fd, path); !why.empty()) return host::Failure{why};
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-      why = "the lock " + path.string() + " is held by another window";
       ::close(fd);
-      return nullptr;
+      return host::Failure{"the lock " + path.string() + " is held by another window"};
     }
     if (StillNamed(fd, path)) return std::make_unique<HeldLock>(fd);
     ::close(fd);  // removed as stale between its creation and its lock: again
   }
-  why = "the lock " + path.string() + " keeps being removed";
-  return nullptr;
+  return host::Failure{"the lock " + path.string() + " keeps being removed"};
 }
 
 }  // namespace stamp::document

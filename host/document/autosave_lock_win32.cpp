@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "host/document/autosave_lock.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::document {
 namespace {
@@ -30,23 +31,19 @@ bool Lock(HANDLE file) {
   return LockFileEx(file, kLockFlags, 0, 1, 0, &start) != 0;
 }
 
-std::string Named(const std::filesystem::path& path, const std::string& what) {
-  return "the lock " + path.string() + " " + what;
+host::Failure Named(const std::filesystem::path& path, const std::string& what) {
+  return {"the lock " + platform::PathToUtf8(path) + " " + what};
 }
 
 }  // namespace
 
-LockState ProbeLock(const std::filesystem::path& path, std::string& why) {
-  if (const std::string reason = Irregular(path); !reason.empty()) {
-    why = Named(path, reason);
-    return LockState::kUnusable;
-  }
+host::Result<LockState> ProbeLock(const std::filesystem::path& path) {
+  if (const std::string reason = Irregular(path); !reason.empty()) return Named(path, reason);
   const HANDLE file = OpenLock(path, GENERIC_READ, OPEN_EXISTING);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return LockState::kFree;
-    why = Named(path, "cannot be opened (error " + std::to_string(error) + ")");
-    return LockState::kUnusable;
+    return Named(path, "cannot be opened (error " + std::to_string(error) + ")");
   }
   const bool held = !Lock(file);
   CloseHandle(file);
@@ -55,20 +52,15 @@ LockState ProbeLock(const std::filesystem::path& path, std::string& why) {
 
 HeldLock::~HeldLock() { CloseHandle(reinterpret_cast<HANDLE>(handle_)); }
 
-std::unique_ptr<HeldLock> TakeLock(const std::filesystem::path& path, std::string& why) {
-  if (const std::string reason = Irregular(path); !reason.empty()) {
-    why = Named(path, reason);
-    return nullptr;
-  }
+host::Result<std::unique_ptr<HeldLock>> TakeLock(const std::filesystem::path& path) {
+  if (const std::string reason = Irregular(path); !reason.empty()) return Named(path, reason);
   const HANDLE file = OpenLock(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
   if (file == INVALID_HANDLE_VALUE) {
-    why = Named(path, "cannot be opened (error " + std::to_string(GetLastError()) + ")");
-    return nullptr;
+    return Named(path, "cannot be opened (error " + std::to_string(GetLastError()) + ")");
   }
   if (!Lock(file)) {
     CloseHandle(file);
-    why = Named(path, "is held by another window");
-    return nullptr;
+    return Named(path, "is held by another window");
   }
   return std::make_unique<HeldLock>(reinterpret_cast<intptr_t>(file));
 }

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "platform/portable/text_encoding.h"
+
 namespace stamp::document {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr std::array<const char*, 4> kPictureSuffixes = {".png", ".jpg", ".jpeg"
 
 // Suffixes are ASCII, so only ASCII letters are folded.
 std::string LowerSuffix(const std::filesystem::path& path) {
-  std::string suffix = path.extension().string();
+  std::string suffix = platform::PathToUtf8(path.extension());
   std::transform(suffix.begin(), suffix.end(), suffix.begin(), [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   });
