@@ -46,10 +46,19 @@ class FakeView : public DocumentView {
   int layersShown = 0;
 };
 
+// Where the document's autosaves go for this test: the state folder's variable on each system.
+void UseStateFolder(const fs::path& folder) {
+#ifdef _WIN32
+  _wputenv_s(L"LOCALAPPDATA", folder.c_str());
+#else
+  setenv("XDG_STATE_HOME", folder.c_str(), 1);
+#endif
+}
+
 class DocumentTest : public testing::Test {
  protected:
   DocumentTest() {
-    setenv("XDG_STATE_HOME", (folder_ / "state").c_str(), 1);
+    UseStateFolder(folder_ / "state");
     document_ = std::make_unique<Document>(Options(), user_, view_);
   }
 
