@@ -26,6 +26,7 @@ namespace {
 
 constexpr wchar_t kOraFilter[] = L"OpenRaster pictures (*.ora)\0*.ora\0";
 constexpr wchar_t kOraExtension[] = L"ora";
+constexpr wchar_t kOraSuffix[] = L".ora";
 constexpr wchar_t kPictureFilter[] =
     L"Pictures (*.png, *.jpg, *.jpeg, *.bmp)\0*.png;*.jpg;*.jpeg;*.bmp\0";
 constexpr wchar_t kPngFilter[] = L"PNG images (*.png)\0*.png\0";
@@ -120,7 +121,11 @@ bool StampFrame::SaveWorkAs() {
       document_->path().empty() ? std::filesystem::path(L"drawing.ora") : document_->path();
   const std::optional<std::filesystem::path> path =
       AskFile(window_, {L"Save the layers", kOraFilter, kOraExtension, start, true});
-  return path && SaveWorkTo(*path);
+  if (!path) return false;
+  // A drawing is always an .ora file, whatever other suffix the name was typed with.
+  std::filesystem::path drawing = *path;
+  if (document::KindOfFile(drawing) != document::FileKind::kDrawing) drawing += kOraSuffix;
+  return SaveWorkTo(drawing);
 }
 
 bool StampFrame::SaveWorkTo(const std::filesystem::path& path) {

@@ -118,25 +118,28 @@ HWND WaitFor(const char* what, Find find) {
   Fail(what);
 }
 
+struct DialogSearch {
+  HWND owner;
+  HWND found;
+};
+
+// A named callback, which takes the system's calling convention on 32-bit Windows too.
+BOOL CALLBACK FindOwnedDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<DialogSearch*>(data);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) == L"#32770" && GetWindow(window, GW_OWNER) == search->owner &&
+      IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // A dialog (a message box too) that the window owns.
 HWND OwnedDialog(HWND owner) {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search{owner, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(data);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) == L"#32770" && GetWindow(window, GW_OWNER) == search->owner &&
-            IsWindowVisible(window)) {
-          search->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  DialogSearch search{owner, nullptr};
+  EnumWindows(FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
