@@ -166,6 +166,31 @@ struct Window {
   void Click(POINT at) const { Drag({at}); }
 };
 
+// The dialog's button pressed until the dialog has gone: the first dialog a fresh Wine prefix
+// shows may still be busy (its fonts, say) and lose the first press.
+void PressUntilClosed(HWND dialog, int button) {
+  for (DWORD waited = 0; IsWindow(dialog) && IsWindowVisible(dialog); waited += kSettle) {
+    if (waited >= kFindLimit) Fail("a dialog did not close");
+    if (waited % (10 * kSettle) == 0) Drag({Centre(GetDlgItem(dialog, button))});
+    Sleep(kSettle);
+  }
+}
+
+// Until the window's place has held for a while: after its dialog the tool moves the window to
+// the whole screen, which a fresh Wine prefix may take seconds to do.
+void WaitUntilStill(HWND pane) {
+  constexpr int kStillSettles = 8;
+  RECT last{};
+  for (int still = 0, waited = 0; still < kStillSettles; ++waited) {
+    if (waited * kSettle >= kFindLimit) Fail("the window did not come to rest");
+    Sleep(kSettle);
+    RECT now{};
+    GetWindowRect(pane, &now);
+    still = EqualRect(&now, &last) ? still + 1 : 0;
+    last = now;
+  }
+}
+
 // The list entry named sheet clicked, then OK.
 void ChooseSheet(HWND dialog, const std::wstring& sheet) {
   HWND list = GetDlgItem(dialog, STAMP_LOAD_DIALOG_LIST);
@@ -178,7 +203,7 @@ void ChooseSheet(HWND dialog, const std::wstring& sheet) {
     Fail("the load dialog does not list the sheet");
   }
   Drag({InClient(list, item.left + 10, (item.top + item.bottom) / 2)});
-  Drag({Centre(GetDlgItem(dialog, IDOK))});
+  PressUntilClosed(dialog, IDOK);
 }
 
 // The file dialog's name box cleared, path typed into it, and Enter.
@@ -213,7 +238,7 @@ std::wstring WorkingFolder() {
 void DrawAndSave(const Window& window, const wchar_t* sheet) {
   window.Click(window.Panel(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y));
   ChooseSheet(WaitFor("no load dialog", [&] { return OwnedDialog(window.main); }), sheet);
-  Sleep(kSettle);
+  WaitUntilStill(window.panel());
   window.Click(window.Panel(155, 55));  // cell 5
   Drag({window.Panel(75, 30), window.Panel(100, 60), window.Panel(95, 85)});  // the dial
   window.ChooseLayer(1);
