@@ -41,7 +41,8 @@ constexpr wchar_t kHelpText[] =
     L"drop on the window) opens again; File > Open picture puts a PNG, JPEG or BMP picture into "
     L"layer 0. File > Export picture as PNG writes the whole picture, the three layers as one, "
     L"without the stamp under the pointer. File > New canvas asks the size. The window asks "
-    L"before unsaved work is dropped, autosaves the drawing, and offers it again after a crash. The tool keeps its settings (cell, size, angle, sheet) in the profile when "
+    L"before unsaved work is dropped, autosaves the drawing, and offers it again after a crash. "
+    L"The tool keeps its settings (cell, size, angle, sheet) in the profile when "
     L"the window closes.";
 std::wstring OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
   if (outcome.panelChanged) return L"the panel changed";
@@ -139,12 +140,14 @@ void StampFrame::Command(UINT command, UINT notice) {
 
 void StampFrame::Undo() {
   const int32_t layer = document_->Undo();
-  Status(layer < 0 ? L"Nothing to undo" : StepsText(L"Undo", layer, document_->history().undoSteps()));
+  Status(layer < 0 ? L"Nothing to undo"
+                   : StepsText(L"Undo", layer, document_->history().undoSteps()));
 }
 
 void StampFrame::Redo() {
   const int32_t layer = document_->Redo();
-  Status(layer < 0 ? L"Nothing to redo" : StepsText(L"Redo", layer, document_->history().redoSteps()));
+  Status(layer < 0 ? L"Nothing to redo"
+                   : StepsText(L"Redo", layer, document_->history().redoSteps()));
 }
 
 // The size comes first, so that Cancel there leaves everything as it was.
@@ -193,12 +196,12 @@ void StampFrame::EndSession() {
 // clockwise as on the dial, and on a first start says how to pick another sheet than the sample.
 void StampFrame::ShowStartSettings() {
   PlatApp* app = document_->session().record().app();
-  const int32_t cell =
-      plat_profile_get_int(app, document::kSettingsSection, document::kSelectionKey, STAMP_DEFAULT_SELECTION);
-  const int32_t angle =
-      plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey, STAMP_DEFAULT_ANGLE);
-  const int32_t size =
-      plat_profile_get_int(app, document::kSettingsSection, document::kReductionKey, STAMP_DEFAULT_REDUCTION);
+  const int32_t cell = plat_profile_get_int(app, document::kSettingsSection,
+                                            document::kSelectionKey, STAMP_DEFAULT_SELECTION);
+  const int32_t angle = plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey,
+                                             STAMP_DEFAULT_ANGLE);
+  const int32_t size = plat_profile_get_int(app, document::kSettingsSection,
+                                            document::kReductionKey, STAMP_DEFAULT_REDUCTION);
   std::wstring text = L"Started with cell " + std::to_wstring(cell) + L", size " +
                       std::to_wstring(size) + L", angle " + std::to_wstring(-int64_t{angle}) +
                       L", sheet " + SheetName(app);

@@ -214,7 +214,8 @@ void StampFrame::FillRecentMenu() {
   if (files.empty()) AppendMenuW(recentMenu_, MF_STRING | MF_GRAYED, 0, L"No recent files");
   for (size_t i = 0; i < files.size(); ++i) {
     std::wstring label = L"&" + std::to_wstring((i + 1) % 10) + L"  ";
-    for (const wchar_t unit : files[i].wstring()) label += unit == L'&' ? L"&&" : std::wstring(1, unit);
+    for (const wchar_t unit : files[i].wstring())
+      label += unit == L'&' ? L"&&" : std::wstring(1, unit);
     AppendMenuW(recentMenu_, MF_STRING, kRecentFile + i, label.c_str());
   }
 }
@@ -222,12 +223,13 @@ void StampFrame::FillRecentMenu() {
 void StampFrame::AddRecentFile(const std::filesystem::path& path) {
   std::error_code failed;
   const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
-  settings_.KeepRecentFiles(document::WithRecentFile(settings_.RecentFiles(), failed ? path : absolute));
+  settings_.KeepRecentFiles(
+      document::WithRecentFile(settings_.RecentFiles(), failed ? path : absolute));
 }
 
 void StampFrame::ExportPicture() {
-  const std::optional<std::filesystem::path> path = AskFile(
-      window_, {L"Export picture as PNG", kPngFilter, kPngExtension, L"canvas.png", true});
+  const std::optional<std::filesystem::path> path =
+      AskFile(window_, {L"Export picture as PNG", kPngFilter, kPngExtension, L"canvas.png", true});
   if (!path) return;
   if (const host::Status exported = document_->Export(*path); !exported.ok()) {
     return Warn(L"Export picture", WideText(exported.error()));
@@ -242,7 +244,8 @@ void StampFrame::ExportPicture() {
 void StampFrame::OfferRecovery() {
   const document::FolderScan scan = document::ScanAutosaveFolders(document::AutosaveFolders());
   if (!scan.notes.empty()) {
-    Warn(kRecoverTitle, L"Some files in the autosave folder were not as expected:" + Lines(scan.notes));
+    Warn(kRecoverTitle,
+         L"Some files in the autosave folder were not as expected:" + Lines(scan.notes));
   }
   for (const document::LeftDrawing& left : scan.drawings) {
     ora::LayeredPicture drawing;

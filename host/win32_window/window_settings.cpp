@@ -43,8 +43,8 @@ void WindowSettings::Put(const char16_t* section, const char16_t* key, int32_t v
 }
 
 std::optional<RECT> WindowSettings::Placement() const {
-  const RECT placed{Get(kWindowSection, kLeft, kUnset), Get(kWindowSection, kTop, kUnset), Get(kWindowSection, kRight, kUnset),
-                    Get(kWindowSection, kBottom, kUnset)};
+  const RECT placed{Get(kWindowSection, kLeft, kUnset), Get(kWindowSection, kTop, kUnset),
+                    Get(kWindowSection, kRight, kUnset), Get(kWindowSection, kBottom, kUnset)};
   if (placed.left == kUnset || placed.top == kUnset || placed.right <= placed.left ||
       placed.bottom <= placed.top) {
     return std::nullopt;
@@ -60,7 +60,8 @@ void WindowSettings::KeepPlacement(const RECT& placed) {
 }
 
 Size WindowSettings::NewCanvasSize(Size fallback) const {
-  return {Get(kCanvasSection, kWidth, fallback.width), Get(kCanvasSection, kHeight, fallback.height)};
+  return {Get(kCanvasSection, kWidth, fallback.width),
+          Get(kCanvasSection, kHeight, fallback.height)};
 }
 
 void WindowSettings::KeepNewCanvasSize(Size size) {

@@ -1,7 +1,8 @@
 // What the window keeps between runs, in an INI file of its own (window.ini beside the default
 // profile): where it was and how large when it closed, and the size the last new canvas was
-// given, and the recent files (host/document/recent_files.h). Written through the platform's profile calls: UTF-8, its folder made when missing, each
-// write replacing the file atomically. Without a file (no application data folder) nothing is kept.
+// given, and the recent files (host/document/recent_files.h). Written through the platform's
+// profile calls: UTF-8, its folder made when missing, each write replacing the file atomically.
+// Without a file (no application data folder) nothing is kept.
 #pragma once
 
 #include <windows.h>

@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
   }
   if (read.width != kWidth || read.height != kHeight) return Fail("the size differs");
   for (size_t k = 0; k < read.layers.size(); ++k) {
-    if (read.layers[k] != expected.layers[k]) return Fail("layer " + std::to_string(k) + " differs");
+    if (read.layers[k] != expected.layers[k])
+      return Fail("layer " + std::to_string(k) + " differs");
   }
   std::printf("ora_exchange: the three layers are the picture's\n");
   return 0;

@@ -89,7 +89,8 @@ endforeach()
 run_linux_exchange(write linux.ora)
 run_linux_exchange(layers linux.ora opened)
 string(REPLACE "/" "\\" linux_drawing "Z:${SCRATCH}/linux.ora")
-execute_process(COMMAND ${emulator} ${DRIVER} ${windows_host} profile.ini opened open ${linux_drawing}
+execute_process(COMMAND ${emulator} ${DRIVER} ${windows_host} profile.ini opened open
+                        ${linux_drawing}
                 WORKING_DIRECTORY ${SCRATCH}/windows RESULT_VARIABLE open_code
                 ERROR_VARIABLE open_err)
 if(NOT open_code EQUAL 0)

@@ -262,9 +262,10 @@ void DrawAndSave(const Window& window, const wchar_t* sheet) {
 int wmain(int argc, wchar_t** argv) {
   const bool opening = argc == 6 && std::wstring(argv[4]) == L"open";
   if (argc != 6) Fail("usage: window_driver HOST PROFILE DUMPS (CANVAS SHEET | open FILE)");
-  std::wstring command = L"\"" + std::wstring(argv[1]) + L"\" gui --profile \"" + argv[2] +
-                         L"\" --dumps \"" + argv[3] + L"\" " +
-                         (opening ? L"\"" + std::wstring(argv[5]) + L"\"" : L"--canvas " + std::wstring(argv[4]));
+  std::wstring command =
+      L"\"" + std::wstring(argv[1]) + L"\" gui --profile \"" + argv[2] + L"\" --dumps \"" +
+      argv[3] + L"\" " +
+      (opening ? L"\"" + std::wstring(argv[5]) + L"\"" : L"--canvas " + std::wstring(argv[4]));
   SetEnvironmentVariableW(L"LOCALAPPDATA", (WorkingFolder() + L"\\local").c_str());
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -275,7 +276,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   host = process.hProcess;
   WaitForInputIdle(process.hProcess, kFindLimit);
-  const Window window{WaitFor("no window", [] { return FindWindowW(L"StampHostWindow", nullptr); })};
+  const Window window{
+      WaitFor("no window", [] { return FindWindowW(L"StampHostWindow", nullptr); })};
   Sleep(kSettle);
   if (opening) {
     Keys({VK_CONTROL, 'Q'});  // an opened drawing has nothing unsaved: no question
@@ -283,7 +285,8 @@ int wmain(int argc, wchar_t** argv) {
     DrawAndSave(window, argv[5]);
   }
 
-  if (WaitForSingleObject(process.hProcess, kFindLimit) != WAIT_OBJECT_0) Fail("the host did not end");
+  if (WaitForSingleObject(process.hProcess, kFindLimit) != WAIT_OBJECT_0)
+    Fail("the host did not end");
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
   return static_cast<int>(code);
