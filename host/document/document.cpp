@@ -165,6 +165,8 @@ host::Status Document::Resize(int32_t width, int32_t height) {
     path_.clear();
     view_.OnStateChanged();
     return {};
+  } catch (const std::bad_alloc&) {
+    why = "the canvas cannot be " + SizeText(width, height) + ": there is not enough memory for it";
   } catch (const std::exception& failure) {
     why = "the canvas cannot be " + SizeText(width, height) + ": " + failure.what();
   }

@@ -1,15 +1,14 @@
 // What the window's controls and menus do: each event's export result acted on and shown, the
-// layer choice, undo and redo, a new canvas, the exported picture, help, dropped files, and the
-// question before unsaved work is dropped.
+// layer choice, undo and redo, a new canvas, help, dropped files, and quitting. The drawing's
+// files are window_files.cpp's.
 #include <windows.h>
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <string>
 
-#include "host/document/file_kind.h"
+#include "host/document/recent_files.h"
 #include "host/document/tool_profile.h"
 #include "host/win32_window/canvas_size_question.h"
 #include "host/win32_window/stamp_frame.h"
@@ -38,13 +37,13 @@ constexpr wchar_t kHelpText[] =
     L"Ctrl+Z takes back the last stamp, step by step; Ctrl+Y or Ctrl+Shift+Z does it again. Zoom "
     L"(or Ctrl+plus, Ctrl+minus, Ctrl+wheel) shows the canvas from 1:4 to 8:1; zoomed in, each "
     L"canvas pixel is a square block and the stamp still lands under the pointer.\n\n"
-    L"File > Export picture as PNG writes the whole picture, the three layers as one, without the "
-    L"stamp under the pointer. File > New canvas asks the size. The window asks before unsaved "
-    L"work is dropped. The tool keeps its settings (cell, size, angle, sheet) in the profile when "
+    L"File > Save keeps the three layers in an OpenRaster file (.ora), which File > Open (or a "
+    L"drop on the window) opens again; File > Open picture puts a PNG, JPEG or BMP picture into "
+    L"layer 0. File > Export picture as PNG writes the whole picture, the three layers as one, "
+    L"without the stamp under the pointer. File > New canvas asks the size. The window asks "
+    L"before unsaved work is dropped, autosaves the drawing, and offers it again after a crash. "
+    L"The tool keeps its settings (cell, size, angle, sheet) in the profile when "
     L"the window closes.";
-constexpr wchar_t kPngFilter[] = L"PNG images (*.png)\0*.png\0";
-constexpr wchar_t kPngExtension[] = L"png";
-
 std::wstring OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
   if (outcome.panelChanged) return L"the panel changed";
   if (outcome.layerChanged) return L"stamped onto layer " + std::to_wstring(layer);
@@ -79,42 +78,28 @@ std::wstring StepsText(const wchar_t* step, int32_t layer, size_t more) {
          std::to_wstring(more) + L" more steps)";
 }
 
-// Why a file handed from outside is not opened: by its kind, what this build cannot read yet.
-std::wstring WhyNotOpened(const std::filesystem::path& path) {
-  const std::wstring name = path.filename().wstring();
-  switch (document::KindOfFile(path)) {
-    case document::FileKind::kDrawing:
-      return L"Cannot open " + name + L": this Windows build cannot read drawings (.ora) yet.";
-    case document::FileKind::kPicture:
-      return L"Cannot open " + name + L": this Windows build cannot read pictures yet.";
-    case document::FileKind::kOther: break;
-  }
-  return L"Cannot open " + name +
-         L": it is neither a drawing (.ora) nor a picture (PNG, JPEG, BMP).";
-}
-
 }  // namespace
 
 // The tool's start-up message boxes run their own loop before the drawing exists.
 void StampFrame::Pen(host::EventKind kind, Point point) {
-  if (!drawing_) return;
+  if (!document_) return;
   Send(EventText(kind, point), {kind, point.x, point.y});
 }
 
 void StampFrame::Send(const std::wstring& event, const host::PluginEvent& sent) {
-  Apply(event, drawing_->session().Send(sent));
+  Apply(event, document_->session().Send(sent));
 }
 
 void StampFrame::Apply(const std::wstring& event, const host::EventOutcome& outcome) {
-  if (outcome.layerChanged) drawing_->Stamped();
+  if (outcome.layerChanged) document_->Stamped();
   if (outcome.panelChanged) InvalidateRect(panel_->window(), nullptr, FALSE);
   if (outcome.canvasChanged) canvas_->CanvasChanged();
-  const int32_t layer = drawing_->session().record().getInt(STAMP_REC_ACTIVE_LAYER);
+  const int32_t layer = document_->session().record().getInt(STAMP_REC_ACTIVE_LAYER);
   Status(event + L": " + OutcomeText(outcome, layer));
 }
 
 void StampFrame::ChooseLayer(int32_t layer) {
-  drawing_->session().record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
+  document_->session().record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
   Status(L"Stamps go onto layer " + std::to_wstring(layer));
 }
 
@@ -131,6 +116,10 @@ void StampFrame::Command(UINT command, UINT notice) {
       }
       return;
     case kNewCanvas: return NewCanvas();
+    case kOpenDrawing: return OpenWork();
+    case kOpenPicture: return OpenPicture();
+    case kSave: SaveWork(); return;
+    case kSaveAs: SaveWorkAs(); return;
     case kExportPng: return ExportPicture();
     case kQuit: return Close();
     case kUndo: return Undo();
@@ -141,51 +130,38 @@ void StampFrame::Command(UINT command, UINT notice) {
     case kPreviousCell: return Send(L"Key A", {host::EventKind::kKeyA});
     case kNextCell: return Send(L"Key B", {host::EventKind::kKeyB});
     case kHelp: return ShowHelp();
-    default: return;
+    default:
+      if (command >= kRecentFile && command < kRecentFile + document::kMaxRecentFiles) {
+        OpenRecent(command - kRecentFile);
+      }
+      return;
   }
 }
 
 void StampFrame::Undo() {
-  const int32_t layer = drawing_->Undo();
-  Status(layer < 0 ? L"Nothing to undo" : StepsText(L"Undo", layer, drawing_->history().undoSteps()));
+  const int32_t layer = document_->Undo();
+  Status(layer < 0 ? L"Nothing to undo"
+                   : StepsText(L"Undo", layer, document_->history().undoSteps()));
 }
 
 void StampFrame::Redo() {
-  const int32_t layer = drawing_->Redo();
-  Status(layer < 0 ? L"Nothing to redo" : StepsText(L"Redo", layer, drawing_->history().redoSteps()));
+  const int32_t layer = document_->Redo();
+  Status(layer < 0 ? L"Nothing to redo"
+                   : StepsText(L"Redo", layer, document_->history().redoSteps()));
 }
 
 // The size comes first, so that Cancel there leaves everything as it was.
 void StampFrame::NewCanvas() {
-  const host::HostRecord& shown = drawing_->session().record();
+  const host::HostRecord& shown = document_->session().record();
   const std::optional<Size> size =
       AskCanvasSize(window_, settings_.NewCanvasSize({shown.canvasWidth(), shown.canvasHeight()}));
   if (!size || !ConfirmDiscard(L"New canvas")) return;
   settings_.KeepNewCanvasSize(*size);
-  if (const host::Status resized = drawing_->Resize(size->width, size->height); !resized.ok()) {
+  if (const host::Status resized = document_->Resize(size->width, size->height); !resized.ok()) {
     return Warn(L"New canvas", WideText(resized.error()));
   }
-  drawing_->Clear();
+  document_->Clear();
   Status(L"New canvas of " + std::to_wstring(size->width) + L"x" + std::to_wstring(size->height));
-}
-
-void StampFrame::ExportPicture() {
-  wchar_t file[MAX_PATH] = L"canvas.png";
-  OPENFILENAMEW request{};
-  request.lStructSize = sizeof request;
-  request.hwndOwner = window_;
-  request.lpstrFilter = kPngFilter;
-  request.lpstrFile = file;
-  request.nMaxFile = MAX_PATH;
-  request.lpstrTitle = L"Export picture as PNG";
-  request.lpstrDefExt = kPngExtension;
-  request.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&request)) return;
-  const std::filesystem::path path(file);
-  if (const host::Status exported = drawing_->Export(path); !exported.ok()) {
-    return Warn(L"Export picture", WideText(exported.error()));
-  }
-  Status(L"Exported " + path.wstring());
 }
 
 void StampFrame::ShowHelp() { MessageBoxW(window_, kHelpText, kHelpTitle, MB_OK); }
@@ -203,39 +179,33 @@ void StampFrame::Drop(HDROP drop) {
   OpenFile(std::filesystem::path(name));
 }
 
-void StampFrame::OpenFile(const std::filesystem::path& path) {
-  const std::wstring why = WhyNotOpened(path);
-  Status(why);
-  Warn(L"Open", why);
-}
-
-// The drawing cannot be saved in this build, so the question is whether to drop the changes.
-bool StampFrame::ConfirmDiscard(const wchar_t* action) {
-  if (!drawing_->unsaved()) return true;
-  const std::wstring question =
-      std::wstring(L"The drawing has changes that are not saved, and this build cannot save "
-                   L"drawings yet.\nDiscard them?");
-  return MessageBoxW(window_, question.c_str(), action, MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
+// The autosave goes with a drawing the user chose to close.
 void StampFrame::Close() {
-  if (ConfirmDiscard(L"Quit")) DestroyWindow(window_);
+  if (!ConfirmDiscard(L"Quit")) return;
+  document_->autosave().Forget();
+  DestroyWindow(window_);
+}
+
+// The system is ending the session, with no time for questions: unsaved changes are autosaved,
+// for the next window to offer.
+void StampFrame::EndSession() {
+  if (document_ && document_->unsaved()) document_->autosave().SaveNow();
 }
 
 // The status line starts with the settings the tool read from the profile, the angle counted
 // clockwise as on the dial, and on a first start says how to pick another sheet than the sample.
 void StampFrame::ShowStartSettings() {
-  PlatApp* app = drawing_->session().record().app();
-  const int32_t cell =
-      plat_profile_get_int(app, document::kSettingsSection, document::kSelectionKey, STAMP_DEFAULT_SELECTION);
-  const int32_t angle =
-      plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey, STAMP_DEFAULT_ANGLE);
-  const int32_t size =
-      plat_profile_get_int(app, document::kSettingsSection, document::kReductionKey, STAMP_DEFAULT_REDUCTION);
+  PlatApp* app = document_->session().record().app();
+  const int32_t cell = plat_profile_get_int(app, document::kSettingsSection,
+                                            document::kSelectionKey, STAMP_DEFAULT_SELECTION);
+  const int32_t angle = plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey,
+                                             STAMP_DEFAULT_ANGLE);
+  const int32_t size = plat_profile_get_int(app, document::kSettingsSection,
+                                            document::kReductionKey, STAMP_DEFAULT_REDUCTION);
   std::wstring text = L"Started with cell " + std::to_wstring(cell) + L", size " +
                       std::to_wstring(size) + L", angle " + std::to_wstring(-int64_t{angle}) +
                       L", sheet " + SheetName(app);
-  if (drawing_->firstStart()) text += L". Press File on the panel to pick another sheet";
+  if (document_->firstStart()) text += L". Press File on the panel to pick another sheet";
   Status(text);
 }
 

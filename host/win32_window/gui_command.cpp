@@ -23,7 +23,7 @@ constexpr std::string_view kGuiHelp =
     "  --profile FILE  the application profile (default: %APPDATA%\\stamp-host\\profile.ini)\n";
 constexpr std::string_view kGuiHelpAfterCanvas =
     "  --dumps DIR     when the window closes, write every buffer as DIR/window-NAME.bmp\n"
-    "  FILE            a drawing (.ora) or a picture to open (this build opens neither yet)\n";
+    "  FILE            a drawing (.ora) to open, or a picture to put into layer 0\n";
 // The name the dumps carry, as a script's "save NAME" gives it.
 constexpr std::string_view kDumpName = "window";
 constexpr char kWindowSettingsFile[] = "window.ini";
@@ -39,7 +39,8 @@ struct WindowRun {
   std::optional<std::filesystem::path> dumps;
 };
 
-// Runs the window until it is closed; a file given opens once the window shows.
+// Runs the window until it is closed; a file given opens once the window shows (and has offered
+// to recover what a window that ended without closing left).
 int RunWindow(const WindowRun& run, std::ostream& err) {
   std::optional<std::filesystem::path> settings = host::DefaultProfile();
   if (settings) settings->replace_filename(kWindowSettingsFile);
@@ -47,7 +48,7 @@ int RunWindow(const WindowRun& run, std::ostream& err) {
     window::StampFrame frame(run.options, settings);
     if (run.file) frame.OpenFile(*run.file);
     frame.RunMessageLoop();
-    host::Session& session = frame.drawing().session();
+    host::Session& session = frame.document().session();
     if (run.dumps) {
       std::filesystem::create_directories(*run.dumps);
       const host::Status saved =
@@ -57,7 +58,7 @@ int RunWindow(const WindowRun& run, std::ostream& err) {
         return host::kExitFailure;
       }
     }
-    return host::ExitAfterClose(host::kExitOk, frame.drawing().Close());
+    return host::ExitAfterClose(host::kExitOk, frame.document().session().Close());
   } catch (const std::exception& failure) {
     err << "stamp-host gui: " << failure.what() << "\n";
     return host::kExitFailure;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "host/win32_window/wide_text.h"
 #include "host/win32_window/window_class.h"
 #include "host/win32_window/window_menus.h"
 #include "stamp/host_record.h"
@@ -24,6 +25,8 @@ constexpr int kHintHeight = 36;
 // A first window covers this share of the screen's work area.
 constexpr double kFirstShare = 0.8;
 constexpr const wchar_t* kLayerNames[] = {L"Layer 0 (back)", L"Layer 1", L"Layer 2 (front)"};
+// The window timer that brings the autosave's tick.
+constexpr UINT_PTR kAutosaveTimer = 1;
 constexpr wchar_t kKeysHint[] =
     L"A / B: previous / next cell    Ctrl+Z / Ctrl+Y: undo / redo    F1: help";
 
@@ -43,9 +46,19 @@ RECT FirstPlacement() {
 
 }  // namespace
 
+// The user the plug-in speaks to is the one at the screen: its message boxes, load dialog and
+// file picker are the system's own windows, read there, so none is kept for a log.
+class StampFrame::SystemUser final : public host::SessionUi {
+ public:
+  const std::vector<std::u16string>& messages() const override { return kept_; }
+
+ private:
+  const std::vector<std::u16string> kept_;
+};
+
 StampFrame::StampFrame(const host::SessionOptions& options,
                        std::optional<std::filesystem::path> settings)
-    : settings_(settings) {
+    : settings_(settings), user_(std::make_unique<SystemUser>()) {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
@@ -67,7 +80,7 @@ StampFrame::StampFrame(const host::SessionOptions& options,
 // The tool's start-up messages are owned by the window, shown first.
 void StampFrame::Build(const host::SessionOptions& options) {
   keys_ = BuildKeys();
-  SetMenu(window_, BuildMenuBar());
+  SetMenu(window_, BuildMenuBar(&recentMenu_));
   BuildControls();
   const RECT placed = settings_.Placement().value_or(FirstPlacement());
   SetWindowPos(window_, nullptr, placed.left, placed.top, placed.right - placed.left,
@@ -75,14 +88,15 @@ void StampFrame::Build(const host::SessionOptions& options) {
   host::SessionOptions shown = options;
   shown.mainWindow = AsPlatHandle(window_);
   ShowWindow(window_, SW_SHOW);
-  drawing_ = std::make_unique<Drawing>(shown, *this);
+  document_ = std::make_unique<document::Document>(shown, *user_, *this);
   ShowSession();
   OnStateChanged();
   ShowStartSettings();
+  OfferRecovery();
 }
 
 StampFrame::~StampFrame() {
-  drawing_.reset();
+  document_.reset();
   if (window_ != nullptr) DestroyWindow(window_);
   DestroyAcceleratorTable(keys_);
 }
@@ -144,7 +158,7 @@ void StampFrame::Layout() {
 
 // The canvas pane paints from the session's compositor; the tool stamps into the layer chosen.
 void StampFrame::ShowSession() {
-  host::Session& session = drawing_->session();
+  host::Session& session = document_->session();
   const host::HostRecord& record = session.record();
   canvas_->SetCanvas(session.compositor(), {record.canvasWidth(), record.canvasHeight()});
   const int32_t layer = std::clamp(record.getInt(STAMP_REC_ACTIVE_LAYER), 0, 2);
@@ -156,11 +170,21 @@ void StampFrame::ShowSession() {
   WriteView();
 }
 
+void StampFrame::TickAfter(std::chrono::milliseconds delay) {
+  SetTimer(window_, kAutosaveTimer, static_cast<UINT>(delay.count()), nullptr);
+}
+
+void StampFrame::CancelTick() { KillTimer(window_, kAutosaveTimer); }
+
+void StampFrame::OnAutosaveFailed(const std::string& reason) {
+  Status(L"Autosave failed: " + WideText(reason) + L"; the drawing is still here");
+}
+
 // The title names the drawing's file, marked while it has unsaved changes.
 void StampFrame::OnStateChanged() {
-  const std::filesystem::path& path = drawing_->path();
+  const std::filesystem::path& path = document_->path();
   const std::wstring name = path.empty() ? L"Untitled" : path.filename().wstring();
-  SetWindowTextW(window_, (name + (drawing_->unsaved() ? L"*" : L"") + L" - Stamp").c_str());
+  SetWindowTextW(window_, (name + (document_->unsaved() ? L"*" : L"") + L" - Stamp").c_str());
 }
 
 void StampFrame::OnLayersChanged() { canvas_->CanvasChanged(); }
@@ -176,8 +200,8 @@ void StampFrame::Warn(const wchar_t* title, const std::wstring& text) {
 }
 
 void StampFrame::WriteView() {
-  if (!drawing_) return;  // the view is written once the session is shown
-  host::HostRecord& record = drawing_->session().record();
+  if (!document_) return;  // the view is written once the session is shown
+  host::HostRecord& record = document_->session().record();
   const ViewMapping view = canvas_->mapping();
   record.setInt(STAMP_REC_VIEW_X, view.RecordOrigin().x);
   record.setInt(STAMP_REC_VIEW_Y, view.RecordOrigin().y);
@@ -206,6 +230,18 @@ LRESULT StampFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if ((HIWORD(wParam) & MF_POPUP) == 0 && LOWORD(wParam) != 0) {
         Status(MenuTip(LOWORD(wParam)));
       }
+      return 0;
+    case WM_TIMER:
+      if (wParam == kAutosaveTimer && document_) {
+        CancelTick();  // one tick for each request
+        document_->Tick();
+      }
+      return 0;
+    case WM_INITMENUPOPUP:
+      if (reinterpret_cast<HMENU>(wParam) == recentMenu_) FillRecentMenu();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) EndSession();
       return 0;
     case WM_DROPFILES:
       Drop(reinterpret_cast<HDROP>(wParam));

@@ -1,34 +1,38 @@
 // The stamp tool's window on Windows: the canvas (the host's composite of the three layers and
 // the overlay), the tool's panel at twice its size, the layer and zoom choosers, the menus and a
-// status line, as the Linux window has them. The drawing and the session that holds it are the
-// window's Drawing (drawing.h); the window shows them and sends what the user does through the
-// session: every pen, panel and key event goes to the tool's export, and the export's result
-// says what is shown again (2: the panel; 9 or 1: the canvas).
+// status line, as the Linux window has them. The window is a view over the drawing's document
+// (host/document/document.h), which holds the session, the history, the autosave and the files;
+// the window shows them, asks the user, and sends what the user does through the session: every
+// pen, panel and key event goes to the tool's export, and the export's result says what is shown
+// again (2: the panel; 9 or 1: the canvas). The autosave's tick is a window timer.
 //
 // The window is the record's main and frame window: the tool's load dialog (run inside its panel
 // export), its file picker and its message boxes are owned by it and run inside its message
 // loop, and the tool's full-screen and window-position requests act on it. The work is not
-// dropped without a word: Quit and closing the window ask first while there are unsaved changes.
-// The window's size and place and the last new canvas's size are kept in window.ini beside the
-// default profile (%APPDATA%\stamp-host).
+// dropped without a word: Quit, closing the window, New canvas and Open ask to save, discard or
+// cancel while there are unsaved changes; at start the window offers to recover a drawing that a
+// window which ended without closing left in the autosave folder (%LOCALAPPDATA%\stamp-host).
+// The window's size and place, the last new canvas's size and the recent files are kept in
+// window.ini beside the default profile (%APPDATA%\stamp-host).
 #pragma once
 
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "host/document/document.h"
 #include "host/session/session.h"
 #include "host/win32_window/canvas_pane.h"
-#include "host/win32_window/drawing.h"
 #include "host/win32_window/panel_pane.h"
 #include "host/win32_window/window_settings.h"
 
 namespace stamp::window {
 
-class StampFrame final : public DrawingListener {
+class StampFrame final : public document::DocumentView {
  public:
   static constexpr wchar_t kClassName[] = L"StampHostWindow";
   static const wchar_t* Cursor() { return IDC_ARROW; }
@@ -41,9 +45,10 @@ class StampFrame final : public DrawingListener {
   StampFrame& operator=(const StampFrame&) = delete;
 
   HWND window() const { return window_; }
-  Drawing& drawing() { return *drawing_; }
-  // A file handed from outside (the command line, a drop), opened by its kind; this build opens
-  // none, and says why in a message.
+  document::Document& document() { return *document_; }
+  // A file handed from outside (the command line, a drop, the recent list), opened by its kind:
+  // a drawing replaces this one (after the question about unsaved changes), a picture goes into
+  // layer 0; anything else is refused with a message and the drawing is untouched.
   void OpenFile(const std::filesystem::path& path);
   // Runs the window's messages until it is closed; the keys of the menus are translated first.
   void RunMessageLoop();
@@ -52,10 +57,13 @@ class StampFrame final : public DrawingListener {
   HWND window_ = nullptr;
 
  private:
-  // DrawingListener.
+  // DocumentView.
   void OnStateChanged() override;
   void OnLayersChanged() override;
   void OnRestarted() override;
+  void TickAfter(std::chrono::milliseconds delay) override;
+  void CancelTick() override;
+  void OnAutosaveFailed(const std::string& reason) override;
 
   void Build(const host::SessionOptions& options);
   void BuildControls();
@@ -78,8 +86,23 @@ class StampFrame final : public DrawingListener {
   void ExportPicture();
   void ShowHelp();
   void Drop(HDROP drop);
-  bool ConfirmDiscard(const wchar_t* action);
   void Close();
+  void EndSession();
+
+  // The drawing's files (window_files.cpp).
+  bool ConfirmDiscard(const wchar_t* action);
+  bool SaveWork();
+  bool SaveWorkAs();
+  bool SaveWorkTo(const std::filesystem::path& path);
+  void OpenWork();
+  void OpenWorkFrom(const std::filesystem::path& path);
+  void OpenPicture();
+  void OpenPictureFrom(const std::filesystem::path& path);
+  void OpenRecent(size_t index);
+  void FillRecentMenu();
+  void AddRecentFile(const std::filesystem::path& path);
+  // The offer to recover the drawings windows that ended without closing left behind.
+  void OfferRecovery();
   void Warn(const wchar_t* title, const std::wstring& text);
 
   WindowSettings settings_;
@@ -91,7 +114,10 @@ class StampFrame final : public DrawingListener {
   HWND zoom_ = nullptr;
   HWND keysHint_ = nullptr;
   HWND status_ = nullptr;
-  std::unique_ptr<Drawing> drawing_;
+  HMENU recentMenu_ = nullptr;
+  class SystemUser;
+  std::unique_ptr<SystemUser> user_;  // outlives the document
+  std::unique_ptr<document::Document> document_;
 };
 
 }  // namespace stamp::window

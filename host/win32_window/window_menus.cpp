@@ -7,12 +7,9 @@
 namespace stamp::window {
 namespace {
 
-// Why a command is greyed in this build.
-constexpr wchar_t kNoDrawings[] =
-    L"Not in this build: drawings are OpenRaster files, which the Windows build cannot read or "
-    L"write yet (it has no zip or PNG library)";
-constexpr wchar_t kNoPictures[] =
-    L"Not in this build: the Windows build reads no pictures yet";
+// Why a command is greyed in this window.
+constexpr wchar_t kNoSheetMaker[] =
+    L"Not in this window yet: make a sheet with \"stamp-host sheet --make\"";
 
 struct MenuEntry {
   UINT command;  // 0: a separator
@@ -25,14 +22,14 @@ constexpr MenuEntry kFileMenu[] = {
     {kNewCanvas, L"&New canvas...\tCtrl+N", L"Start again on white layers of the size you choose",
      nullptr},
     {kOpenDrawing, L"&Open...\tCtrl+O", L"Open layered work saved as OpenRaster (.ora)",
-     kNoDrawings},
+     nullptr},
     {kOpenRecent, L"Open &recent", L"The last ten drawings and pictures opened or saved",
-     kNoDrawings},
+     nullptr},
     {kOpenPicture, L"Open &picture into layer 0...\tCtrl+Shift+O",
-     L"Put a PNG, JPEG or BMP picture into the back layer, to stamp on it", kNoPictures},
-    {kSave, L"&Save\tCtrl+S", L"Keep the three layers in an OpenRaster file (.ora)", kNoDrawings},
+     L"Put a PNG, JPEG or BMP picture into the back layer, to stamp on it", nullptr},
+    {kSave, L"&Save\tCtrl+S", L"Keep the three layers in an OpenRaster file (.ora)", nullptr},
     {kSaveAs, L"Save &as...\tCtrl+Shift+S", L"Keep the three layers in another OpenRaster file",
-     kNoDrawings},
+     nullptr},
     {kExportPng, L"&Export picture as PNG...\tCtrl+E",
      L"Write the picture as it is shown to a PNG file", nullptr},
     {0, nullptr, nullptr, nullptr},
@@ -55,7 +52,7 @@ constexpr MenuEntry kStampMenu[] = {
     {kNextCell, L"&Next cell\tB", L"The stamp of the cell after the chosen one", nullptr},
     {0, nullptr, nullptr, nullptr},
     {kNewSheet, L"New sheet from &pictures...", L"Make a stamp sheet of up to twelve pictures",
-     kNoPictures},
+     kNoSheetMaker},
 };
 
 constexpr MenuEntry kHelpMenu[] = {
@@ -102,13 +99,18 @@ const MenuEntry* Find(UINT command) {
 
 }  // namespace
 
-HMENU BuildMenuBar() {
+HMENU BuildMenuBar(HMENU* recent) {
   HMENU bar = CreateMenu();
   for (const Menu& menu : kMenus) {
     HMENU popup = CreatePopupMenu();
     for (const MenuEntry& entry : menu.entries) {
       if (entry.command == 0) {
         AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      if (entry.command == kOpenRecent) {
+        *recent = CreatePopupMenu();
+        AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(*recent), entry.label);
         continue;
       }
       const UINT state = entry.unavailable != nullptr ? MF_GRAYED : MF_ENABLED;

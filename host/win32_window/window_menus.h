@@ -1,6 +1,7 @@
 // The window's menus and keys, each command named once: its menu, its label with its keys, the
-// tip the status line shows while it is highlighted, and, for a command that needs what this
-// build does not have yet, why it is greyed (shown instead of the tip). The keys are the Linux
+// tip the status line shows while it is highlighted, and, for a command this window does not
+// have yet, why it is greyed (shown instead of the tip). File > Open recent is a submenu the
+// window fills as it opens, one item per recent file. The keys are the Linux
 // window's.
 #pragma once
 
@@ -31,10 +32,11 @@ enum Command : UINT {
   // The controls beside the panel.
   kLayerChooser,  // three radio buttons, kLayerChooser + layer
   kZoomChooser = kLayerChooser + 3,
+  kRecentFile,  // the items of Open recent, kRecentFile + index in the list
 };
 
-// The menu bar with every command; greyed ones are disabled.
-HMENU BuildMenuBar();
+// The menu bar with every command; greyed ones are disabled. *recent is the Open recent submenu.
+HMENU BuildMenuBar(HMENU* recent);
 // The keys of the commands, for the message loop.
 HACCEL BuildKeys();
 // What the status line says while the menu item is highlighted; empty for none.

@@ -1,7 +1,8 @@
 // What the window keeps between runs, in an INI file of its own (window.ini beside the default
 // profile): where it was and how large when it closed, and the size the last new canvas was
-// given. Written through the platform's profile calls: UTF-8, its folder made when missing, each
-// write replacing the file atomically. Without a file (no application data folder) nothing is kept.
+// given, and the recent files (host/document/recent_files.h). Written through the platform's
+// profile calls: UTF-8, its folder made when missing, each write replacing the file atomically.
+// Without a file (no application data folder) nothing is kept.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "host/document/recent_files.h"
 #include "host/win32_window/view_mapping.h"
 #include "stamp/platform.h"
 
@@ -25,6 +27,10 @@ class WindowSettings {
   // The last new canvas's size, else fallback.
   Size NewCanvasSize(Size fallback) const;
   void KeepNewCanvasSize(Size size);
+  // The stored list of recent files, tidied by the document's rules (and stored so when tidying
+  // changed it).
+  document::RecentList RecentFiles();
+  void KeepRecentFiles(const document::RecentList& files);
 
  private:
   int32_t Get(const char16_t* section, const char16_t* key, int32_t fallback) const;

@@ -1,9 +1,12 @@
 // One side of the drawing exchange between the Linux and the Windows builds
 // (ora_exchange.cmake): "write FILE" writes the exchange's picture as a drawing; "check FILE"
-// reads a drawing and exits 0 when its layers are the picture's, byte for byte, else 1 with why.
+// reads a drawing and exits 0 when its layers are the picture's, byte for byte, else 1 with why;
+// "layers FILE PREFIX" writes a drawing's layers as PREFIX-layerK.raw, rows padded to 4 bytes as
+// a BMP's pixels are, for a check to compare with a host's dumps (tests/win32/window_check.cmake).
 // The picture is made the same on both systems: raw mt19937 words from a fixed seed.
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -33,10 +36,30 @@ int Fail(const std::string& why) {
   return 1;
 }
 
+int WriteLayers(const std::filesystem::path& path, const std::string& prefix) {
+  LayeredPicture read;
+  if (const stamp::host::Status status = stamp::ora::ReadOra(path, read); !status.ok()) {
+    return Fail(status.error());
+  }
+  const size_t rowBytes = static_cast<size_t>(read.width) * 3;
+  const std::string padding((4 - rowBytes % 4) % 4, '\0');
+  for (size_t k = 0; k < read.layers.size(); ++k) {
+    std::ofstream out(prefix + "-layer" + std::to_string(k) + ".raw", std::ios::binary);
+    for (size_t row = 0; row < static_cast<size_t>(read.height); ++row) {
+      out.write(reinterpret_cast<const char*>(read.layers[k].data() + row * rowBytes),
+                static_cast<std::streamsize>(rowBytes));
+      out << padding;
+    }
+    if (!out) return Fail("cannot write the layers");
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return Fail("usage: ora_exchange write|check FILE");
+  if (argc == 4 && std::strcmp(argv[1], "layers") == 0) return WriteLayers(argv[2], argv[3]);
+  if (argc != 3) return Fail("usage: ora_exchange write|check FILE | layers FILE PREFIX");
   const LayeredPicture expected = ExchangePicture();
   const std::filesystem::path path = argv[2];
   if (std::strcmp(argv[1], "write") == 0) {
@@ -49,7 +72,8 @@ int main(int argc, char** argv) {
   }
   if (read.width != kWidth || read.height != kHeight) return Fail("the size differs");
   for (size_t k = 0; k < read.layers.size(); ++k) {
-    if (read.layers[k] != expected.layers[k]) return Fail("layer " + std::to_string(k) + " differs");
+    if (read.layers[k] != expected.layers[k])
+      return Fail("layer " + std::to_string(k) + " differs");
   }
   std::printf("ora_exchange: the three layers are the picture's\n");
   return 0;

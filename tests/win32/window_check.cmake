@@ -3,7 +3,10 @@
 # input; the window writes its record's buffers when it closes. The Linux reference host
 # (REFERENCE_HOST) runs the same events as a script (EVENTS, with the load dialog's choice of
 # SHEET answered through its picker). The layers, the undo snapshot and the prepared stamp must
-# be the same bytes, and the stamps must have landed on layers 1 and 2. Needs a display
+# be the same bytes, and the stamps must have landed on layers 1 and 2. The window saves its
+# drawing as it quits; the Linux build's ora_exchange (LINUX_EXCHANGE) reads it, and its layers
+# must be the Linux host's too. Then the window opens a drawing the Linux build wrote (gui FILE),
+# and its dumped layers must be that drawing's. Needs a display
 # (xvfb-run); a machine that cannot run this Wine, or a build without a reference host, reports
 # the check skipped ("window check skipped: ...").
 cmake_minimum_required(VERSION 3.25)
@@ -43,6 +46,26 @@ if(NOT linux_code EQUAL 0)
   message(FATAL_ERROR "the Linux host's run failed (exit ${linux_code}): ${linux_out}${linux_err}")
 endif()
 
+# Whether the pixels of dump (a BMP) are the bytes of raw; each is read from the Linux side.
+function(require_pixels dump raw what)
+  file(READ ${dump} offset_bytes OFFSET 10 LIMIT 4 HEX)
+  string(REGEX REPLACE "(..)(..)(..)(..)" "0x\\4\\3\\2\\1" offset "${offset_bytes}")
+  math(EXPR offset "${offset}")
+  file(READ ${dump} pixels OFFSET ${offset} HEX)
+  file(READ ${raw} expected HEX)
+  if(NOT pixels STREQUAL expected)
+    message(FATAL_ERROR "${what} (${SCRATCH})")
+  endif()
+endfunction()
+
+macro(run_linux_exchange)
+  execute_process(COMMAND ${LINUX_EXCHANGE} ${ARGN} WORKING_DIRECTORY ${SCRATCH}
+                  RESULT_VARIABLE exchange_code ERROR_VARIABLE exchange_err)
+  if(NOT exchange_code EQUAL 0)
+    message(FATAL_ERROR "the Linux ora_exchange (${ARGN}) failed: ${exchange_err}")
+  endif()
+endmacro()
+
 foreach(dump ${compared})
   file(SHA256 ${SCRATCH}/windows/dumps/window-${dump}.bmp windows_${dump})
   file(SHA256 ${SCRATCH}/linux/window-${dump}.bmp linux_${dump})
@@ -56,3 +79,27 @@ foreach(layer layer1 layer2)
   endif()
 endforeach()
 message("the window's layers, undo snapshot and stamp match the Linux host's")
+
+run_linux_exchange(layers windows/drawing.ora saved)
+foreach(layer layer0 layer1 layer2)
+  require_pixels(${SCRATCH}/linux/window-${layer}.bmp ${SCRATCH}/saved-${layer}.raw
+                 "the drawing the window saved has another ${layer} than the Linux host's")
+endforeach()
+
+run_linux_exchange(write linux.ora)
+run_linux_exchange(layers linux.ora opened)
+string(REPLACE "/" "\\" linux_drawing "Z:${SCRATCH}/linux.ora")
+execute_process(COMMAND ${emulator} ${DRIVER} ${windows_host} profile.ini opened open
+                        ${linux_drawing}
+                WORKING_DIRECTORY ${SCRATCH}/windows RESULT_VARIABLE open_code
+                ERROR_VARIABLE open_err)
+if(NOT open_code EQUAL 0)
+  string(REGEX MATCHALL "(window_driver|stamp-host gui):[^\n]*" lines "${open_err}")
+  message(FATAL_ERROR "the window's run on linux.ora failed (exit ${open_code}): ${lines}")
+endif()
+foreach(layer layer0 layer1 layer2)
+  require_pixels(${SCRATCH}/windows/opened/window-${layer}.bmp ${SCRATCH}/opened-${layer}.raw
+                 "the window shows another ${layer} than the drawing the Linux build wrote")
+endforeach()
+message("the drawing the window saved, and the one it opened, match the Linux build's")
+

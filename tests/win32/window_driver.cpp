@@ -1,10 +1,13 @@
 // Drives "stamp-host.exe gui" as a user does, with the system's own input (SendInput): the
 // panel's File button, a sheet clicked in the load dialog and OK, a cell, a turn of the dial, a
 // stamp on layer 1, the next cell, two stamps on layer 2, undo, a stamp on layer 0 at 2:1, then
-// Quit and Yes to dropping the changes. The window writes its record's buffers when it closes (--dumps); window_check.cmake
-// compares them with the Linux host's run of the same events (window_events.txt).
-// Usage: window_driver HOST PROFILE DUMPS CANVAS SHEET. Every point is found again before it is
-// used: the tool gives the window the whole screen after its dialog.
+// Quit, Yes to saving the changes, and drawing.ora typed into the Save dialog, in the working
+// folder. Or, with "open FILE" in place of CANVAS SHEET: the window opens FILE and quits. The
+// window writes its record's buffers when it closes (--dumps); window_check.cmake compares them,
+// and the saved drawing, with the Linux host's run of the same events (window_events.txt).
+// Usage: window_driver HOST PROFILE DUMPS (CANVAS SHEET | open FILE). Every point is found again
+// before it is used: the tool gives the window the whole screen after its dialog. The window's
+// autosaves go to the working folder's local\, so that none left by an earlier run is offered.
 #include <windows.h>
 
 #include <cstdio>
@@ -68,6 +71,20 @@ void Drag(std::initializer_list<POINT> points) {
   Button(MOUSEEVENTF_LEFTDOWN);
   for (const POINT point : points) MoveTo(point);
   Button(MOUSEEVENTF_LEFTUP);
+}
+
+// Text typed as the keyboard's characters.
+void Type(const std::wstring& text) {
+  for (const wchar_t unit : text) {
+    for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = unit;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      SendInput(1, &input, sizeof input);
+    }
+  }
+  Sleep(kSettle);
 }
 
 void Keys(std::initializer_list<WORD> keys) {
@@ -156,6 +173,31 @@ struct Window {
   void Click(POINT at) const { Drag({at}); }
 };
 
+// The dialog's button pressed until the dialog has gone: the first dialog a fresh Wine prefix
+// shows may still be busy (its fonts, say) and lose the first press.
+void PressUntilClosed(HWND dialog, int button) {
+  for (DWORD waited = 0; IsWindow(dialog) && IsWindowVisible(dialog); waited += kSettle) {
+    if (waited >= kFindLimit) Fail("a dialog did not close");
+    if (waited % (10 * kSettle) == 0) Drag({Centre(GetDlgItem(dialog, button))});
+    Sleep(kSettle);
+  }
+}
+
+// Until the window's place has held for a while: after its dialog the tool moves the window to
+// the whole screen, which a fresh Wine prefix may take seconds to do.
+void WaitUntilStill(HWND pane) {
+  constexpr int kStillSettles = 8;
+  RECT last{};
+  for (int still = 0, waited = 0; still < kStillSettles; ++waited) {
+    if (waited * kSettle >= kFindLimit) Fail("the window did not come to rest");
+    Sleep(kSettle);
+    RECT now{};
+    GetWindowRect(pane, &now);
+    still = EqualRect(&now, &last) ? still + 1 : 0;
+    last = now;
+  }
+}
+
 // The list entry named sheet clicked, then OK.
 void ChooseSheet(HWND dialog, const std::wstring& sheet) {
   HWND list = GetDlgItem(dialog, STAMP_LOAD_DIALOG_LIST);
@@ -168,30 +210,42 @@ void ChooseSheet(HWND dialog, const std::wstring& sheet) {
     Fail("the load dialog does not list the sheet");
   }
   Drag({InClient(list, item.left + 10, (item.top + item.bottom) / 2)});
-  Drag({Centre(GetDlgItem(dialog, IDOK))});
+  PressUntilClosed(dialog, IDOK);
 }
 
-}  // namespace
+// The file dialog's name box cleared, path typed into it, and Enter.
+void SaveAs(HWND dialog, const std::wstring& path) {
+  constexpr int kNameCombo = 0x47c;  // the dialog's file-name box: an edit in a combo box
+  constexpr int kNameEdit = 0x480;   // or a plain edit
+  HWND name = GetDlgItem(dialog, kNameCombo);
+  if (name == nullptr) name = GetDlgItem(dialog, kNameEdit);
+  if (name == nullptr) Fail("the save dialog has no file name box");
+  Drag({Centre(name)});
+  Keys({VK_END});
+  Keys({VK_SHIFT, VK_HOME});
+  Type(path);
+  Keys({VK_RETURN});
+}
 
-int wmain(int argc, wchar_t** argv) {
-  if (argc != 6) Fail("usage: window_driver HOST PROFILE DUMPS CANVAS SHEET");
-  std::wstring command = L"\"" + std::wstring(argv[1]) + L"\" gui --profile \"" + argv[2] +
-                         L"\" --dumps \"" + argv[3] + L"\" --canvas " + argv[4];
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    Fail("cannot start the host");
-  }
-  host = process.hProcess;
-  WaitForInputIdle(process.hProcess, kFindLimit);
-  const Window window{WaitFor("no window", [] { return FindWindowW(L"StampHostWindow", nullptr); })};
-  Sleep(kSettle);
+// A dialog the window owns other than the one it showed before.
+HWND NextDialog(const char* what, HWND main, HWND before) {
+  return WaitFor(what, [&]() -> HWND {
+    HWND found = OwnedDialog(main);
+    return found != before ? found : nullptr;
+  });
+}
 
+std::wstring WorkingFolder() {
+  std::wstring folder(MAX_PATH, L'\0');
+  folder.resize(GetCurrentDirectoryW(MAX_PATH, folder.data()));
+  return folder;
+}
+
+// The stamps of window_events.txt, and the quit that saves them.
+void DrawAndSave(const Window& window, const wchar_t* sheet) {
   window.Click(window.Panel(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y));
-  ChooseSheet(WaitFor("no load dialog", [&] { return OwnedDialog(window.main); }), argv[5]);
-  Sleep(kSettle);
+  ChooseSheet(WaitFor("no load dialog", [&] { return OwnedDialog(window.main); }), sheet);
+  WaitUntilStill(window.panel());
   window.Click(window.Panel(155, 55));  // cell 5
   Drag({window.Panel(75, 30), window.Panel(100, 60), window.Panel(95, 85)});  // the dial
   window.ChooseLayer(1);
@@ -207,8 +261,39 @@ int wmain(int argc, wchar_t** argv) {
   Keys({VK_CONTROL, 'Q'});
   HWND question = WaitFor("no question before quitting", [&] { return OwnedDialog(window.main); });
   Drag({Centre(GetDlgItem(question, IDYES))});
+  SaveAs(NextDialog("no save dialog", window.main, question), WorkingFolder() + L"\\drawing.ora");
+}
 
-  if (WaitForSingleObject(process.hProcess, kFindLimit) != WAIT_OBJECT_0) Fail("the host did not end");
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const bool opening = argc == 6 && std::wstring(argv[4]) == L"open";
+  if (argc != 6) Fail("usage: window_driver HOST PROFILE DUMPS (CANVAS SHEET | open FILE)");
+  std::wstring command =
+      L"\"" + std::wstring(argv[1]) + L"\" gui --profile \"" + argv[2] + L"\" --dumps \"" +
+      argv[3] + L"\" " +
+      (opening ? L"\"" + std::wstring(argv[5]) + L"\"" : L"--canvas " + std::wstring(argv[4]));
+  SetEnvironmentVariableW(L"LOCALAPPDATA", (WorkingFolder() + L"\\local").c_str());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    Fail("cannot start the host");
+  }
+  host = process.hProcess;
+  WaitForInputIdle(process.hProcess, kFindLimit);
+  const Window window{
+      WaitFor("no window", [] { return FindWindowW(L"StampHostWindow", nullptr); })};
+  Sleep(kSettle);
+  if (opening) {
+    Keys({VK_CONTROL, 'Q'});  // an opened drawing has nothing unsaved: no question
+  } else {
+    DrawAndSave(window, argv[5]);
+  }
+
+  if (WaitForSingleObject(process.hProcess, kFindLimit) != WAIT_OBJECT_0)
+    Fail("the host did not end");
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
   return static_cast<int>(code);
