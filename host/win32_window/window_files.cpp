@@ -19,7 +19,7 @@
 #include "host/win32_window/stamp_frame.h"
 #include "host/win32_window/wide_text.h"
 #include "host/win32_window/window_menus.h"
-#include "platform/support/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::window {
 namespace {
