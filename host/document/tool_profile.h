@@ -20,6 +20,11 @@ inline constexpr char16_t kSheetKey[] = u"" STAMP_PROFILE_FILE_KEY;
 // The sheet the profile names (the tool's backslash form), empty when none.
 std::u16string ProfileSheet(PlatApp* app);
 
+// The window's first status line: the settings the tool read from the profile (the angle
+// counted clockwise, as on the dial) and its sheet's name, and on a first start how to pick
+// another sheet than the sample one.
+std::u16string StartSettingsText(PlatApp* app, bool firstStart);
+
 // With no sheet in the profile, names the sample sheet stamp/nature.bmp of the host's folder
 // there (written before plg_init, the tool loads it as any remembered sheet). Gives whether it did.
 bool ChooseSampleSheetIfNone(PlatApp* app, const std::filesystem::path& hostFolder);

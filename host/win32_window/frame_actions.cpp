@@ -67,12 +67,6 @@ std::wstring EventText(host::EventKind kind, Point point) {
   return {};
 }
 
-std::wstring SheetName(PlatApp* app) {
-  const std::u16string path = document::ProfileSheet(app);
-  const std::u16string name = path.substr(path.find_last_of(u'\\') + 1);
-  return name.empty() ? L"none" : std::wstring(name.begin(), name.end());
-}
-
 std::wstring StepsText(const wchar_t* step, int32_t layer, size_t more) {
   return std::wstring(step) + L" on layer " + std::to_wstring(layer) + L" (" +
          std::to_wstring(more) + L" more steps)";
@@ -195,18 +189,9 @@ void StampFrame::EndSession() {
 // The status line starts with the settings the tool read from the profile, the angle counted
 // clockwise as on the dial, and on a first start says how to pick another sheet than the sample.
 void StampFrame::ShowStartSettings() {
-  PlatApp* app = document_->session().record().app();
-  const int32_t cell = plat_profile_get_int(app, document::kSettingsSection,
-                                            document::kSelectionKey, STAMP_DEFAULT_SELECTION);
-  const int32_t angle = plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey,
-                                             STAMP_DEFAULT_ANGLE);
-  const int32_t size = plat_profile_get_int(app, document::kSettingsSection,
-                                            document::kReductionKey, STAMP_DEFAULT_REDUCTION);
-  std::wstring text = L"Started with cell " + std::to_wstring(cell) + L", size " +
-                      std::to_wstring(size) + L", angle " + std::to_wstring(-int64_t{angle}) +
-                      L", sheet " + SheetName(app);
-  if (document_->firstStart()) text += L". Press File on the panel to pick another sheet";
-  Status(text);
+  const std::u16string text =
+      document::StartSettingsText(document_->session().record().app(), document_->firstStart());
+  Status(std::wstring(text.begin(), text.end()));
 }
 
 }  // namespace stamp::window

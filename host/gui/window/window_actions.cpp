@@ -28,13 +28,6 @@ QString OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
   return QObject::tr("not taken");
 }
 
-QString SheetName(PlatApp* app) {
-  const std::u16string path = document::ProfileSheet(app);
-  const std::u16string_view text = path;
-  const std::u16string_view name = text.substr(text.find_last_of(u'\\') + 1);
-  return name.empty() ? QObject::tr("none") : QString::fromUtf16(name.data(), name.size());
-}
-
 }  // namespace
 
 void StampWindow::Send(const QString& event, const host::PluginEvent& sent) {
@@ -110,19 +103,8 @@ void StampWindow::ExportPicture() {
 // with the settings the tool read from the profile, the angle counted clockwise as on the dial,
 // and on a first start says how to pick another sheet than the sample one.
 void StampWindow::ShowStartSettings() {
-  PlatApp* app = work_->session().record().app();
-  const int32_t cell = plat_profile_get_int(app, document::kSettingsSection,
-                                            document::kSelectionKey, STAMP_DEFAULT_SELECTION);
-  const int32_t angle = plat_profile_get_int(app, document::kSettingsSection, document::kAngleKey,
-                                             STAMP_DEFAULT_ANGLE);
-  const int32_t size = plat_profile_get_int(app, document::kSettingsSection,
-                                            document::kReductionKey, STAMP_DEFAULT_REDUCTION);
-  QString text = tr("Started with cell %1, size %2, angle %3, sheet %4")
-                     .arg(cell)
-                     .arg(size)
-                     .arg(-int64_t{angle})
-                     .arg(SheetName(app));
-  if (work_->document().firstStart()) text += tr(". Press File on the panel to pick another sheet");
+  QString text = QString::fromStdU16String(document::StartSettingsText(
+      work_->session().record().app(), work_->document().firstStart()));
   const document::Autosave& autosave = work_->document().autosave();
   if (!autosave.problem().empty()) {
     text += tr(". No autosave: %1").arg(QString::fromStdString(autosave.problem()));
