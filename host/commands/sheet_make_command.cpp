@@ -13,8 +13,8 @@
 #include "host/picture/picture_reader.h"
 #include "host/sheets/sheet_maker.h"
 #include "platform/portable/bmp/bmp_decoder.h"
-#include "platform/support/safe_file.h"
 #include "platform/portable/text_encoding.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::host {
 namespace {

@@ -30,9 +30,9 @@ std::u16string StartSettingsText(PlatApp* app, bool firstStart) {
       plat_profile_get_int(app, kSettingsSection, kReductionKey, STAMP_DEFAULT_REDUCTION);
   const std::u16string sheet = ProfileSheet(app);
   const std::u16string name = sheet.substr(sheet.find_last_of(u'\\') + 1);
-  std::u16string text = u"Started with cell " + Utf16Number(cell) + u", size " +
-                        Utf16Number(size) + u", angle " + Utf16Number(-int64_t{angle}) +
-                        u", sheet " + (name.empty() ? u"none" : name);
+  std::u16string text = u"Started with cell " + Utf16Number(cell) + u", size " + Utf16Number(size) +
+                        u", angle " + Utf16Number(-int64_t{angle}) + u", sheet " +
+                        (name.empty() ? u"none" : name);
   if (firstStart) text += u". Press File on the panel to pick another sheet";
   return text;
 }

@@ -98,8 +98,8 @@ std::optional<std::string> LayerNote(const StackLayer& layer) {
 // Decodes every layer of the file into targets (layer 0 first), or with nullptr targets checks
 // each one, keeping nothing.
 size_t LayerEntryLimit(const Stack& stack) {
-  return static_cast<size_t>(stack.width) * static_cast<size_t>(stack.height) *
-             kPngBytesPerPixel + kPngMargin;
+  return static_cast<size_t>(stack.width) * static_cast<size_t>(stack.height) * kPngBytesPerPixel +
+         kPngMargin;
 }
 
 // Inflating a layer's entry and decoding its PNG are each a sixth of the read. Read one at a

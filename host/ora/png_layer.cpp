@@ -7,8 +7,8 @@
 
 namespace stamp::ora {
 
-host::Status CheckLayerPng(const std::string& name, const std::vector<uint8_t>& png,
-                           int32_t width, int32_t height) {
+host::Status CheckLayerPng(const std::string& name, const std::vector<uint8_t>& png, int32_t width,
+                           int32_t height) {
   using host::Failure;
   if (!host::PngReader::HasSignature(png)) return Failure{name + " is not a PNG picture"};
   host::PngReader reader(png);

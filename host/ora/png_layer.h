@@ -15,8 +15,8 @@ namespace stamp::ora {
 
 // Checks what png's header tells before anything is decoded or allocated: a PNG, exactly
 // width x height, long enough for its size; or one sentence naming the entry and why not.
-host::Status CheckLayerPng(const std::string& name, const std::vector<uint8_t>& png,
-                           int32_t width, int32_t height);
+host::Status CheckLayerPng(const std::string& name, const std::vector<uint8_t>& png, int32_t width,
+                           int32_t height);
 
 // Decodes png, which must be exactly width x height, into pixels (width x height x 3 bytes) in
 // the record's layout (B,G,R, bottom row first), row by row, so no more than a row of it is held

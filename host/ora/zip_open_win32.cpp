@@ -16,8 +16,8 @@ std::string SystemReason(DWORD error) {
       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring reason(text, length);
   LocalFree(text);
-  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' ||
-                             reason.back() == L'.')) {
+  while (!reason.empty() &&
+         (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L'.')) {
     reason.pop_back();
   }
   if (reason.empty()) return "system error " + std::to_string(error);

@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/support/safe_file.h"
 #include "platform/portable/text_encoding.h"
+#include "platform/support/safe_file.h"
 
 namespace stamp::host {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/plugin/plugin_library.h"
+#include "platform/portable/text_encoding.h"
 
 namespace stamp::host {
 namespace {
@@ -23,7 +24,8 @@ std::filesystem::path ModulePath(const std::filesystem::path& hostFolder) {
 PluginModule::PluginModule(const std::filesystem::path& path) : path_(path) {
   const Result<void*> library = OpenLibrary(path);
   if (!library.ok()) {
-    throw std::runtime_error("cannot load the plug-in " + path.string() + ": " + library.error());
+    throw std::runtime_error("cannot load the plug-in " + platform::PathToUtf8(path) + ": " +
+                             library.error());
   }
   library_ = *library;
   try {
@@ -41,7 +43,8 @@ PluginModule::~PluginModule() { CloseLibrary(library_); }
 void* PluginModule::Find(const char* name) const {
   void* symbol = LibrarySymbol(library_, name);
   if (symbol == nullptr) {
-    throw std::runtime_error("the plug-in " + path_.string() + " has no export " + name);
+    throw std::runtime_error("the plug-in " + platform::PathToUtf8(path_) + " has no export " +
+                             name);
   }
   return symbol;
 }

@@ -14,9 +14,9 @@ std::u16string HostDirectoryText(const std::filesystem::path& folder) {
       std::string(reinterpret_cast<const char*>(name.data()), name.size()));
   if (text.empty() || text.back() != u'\\') text.push_back(u'\\');
   if (text.size() >= STAMP_HOST_DIRECTORY_CAPACITY) {
-    throw std::runtime_error("the folder " + folder.string() + " is too long for the record (" +
-                             std::to_string(STAMP_HOST_DIRECTORY_CAPACITY - 1) +
-                             " characters at most)");
+    throw std::runtime_error(
+        "the folder " + platform::PathToUtf8(folder) + " is too long for the record (" +
+        std::to_string(STAMP_HOST_DIRECTORY_CAPACITY - 1) + " characters at most)");
   }
   return text;
 }

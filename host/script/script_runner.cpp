@@ -139,7 +139,8 @@ std::optional<std::string> Runner::ExpectMessage(const std::string& expected) {
 
 Status Runner::Save(const std::string& name) {
   STAMP_TRY(SaveSnapshot(session_.record(), session_.compositor(), places_.outFolder, name));
-  log_.Line("save: " + (places_.outFolder / name).string() + "-*");
+  const std::filesystem::path saved = places_.outFolder / platform::PathFromUtf8(name);
+  log_.Line("save: " + platform::PathToUtf8(saved) + "-*");
   return {};
 }
 

@@ -25,7 +25,7 @@ struct SessionOptions {
   int32_t canvasHeight = kDefaultCanvasHeight;
   std::filesystem::path profile;
   std::filesystem::path hostFolder;  // holds the plug-in's folder and the sheet folder
-  PlatHandle mainWindow = 0;  // the host's own main and frame window (HostRecordOptions)
+  PlatHandle mainWindow = 0;         // the host's own main and frame window (HostRecordOptions)
 };
 
 // What an event changed, as its export's result said.

@@ -76,10 +76,15 @@ void CanvasPane::SetZoomAt(int zoom, Point anchor) {
 void CanvasPane::UpdateScrollRanges() {
   const Size page = PageSize();
   const Size shown = mapping().ShownSize(canvasSize_);
-  for (const auto& [bar, length, pageLength] :
-       {std::tuple{SB_HORZ, shown.width, page.width}, std::tuple{SB_VERT, shown.height, page.height}}) {
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, std::max(0, length - 1),
-                    static_cast<UINT>(std::max(0, pageLength)), 0, 0};
+  for (const auto& [bar, length, pageLength] : {std::tuple{SB_HORZ, shown.width, page.width},
+                                                std::tuple{SB_VERT, shown.height, page.height}}) {
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_PAGE,
+                    0,
+                    std::max(0, length - 1),
+                    static_cast<UINT>(std::max(0, pageLength)),
+                    0,
+                    0};
     SetScrollInfo(window_, bar, &info, TRUE);
     ScrollTo(bar, bar == SB_HORZ ? scroll_.x : scroll_.y);
   }
@@ -200,7 +205,8 @@ void CanvasPane::EndStroke(Point canvasPoint) {
 void CanvasPane::Wheel(WPARAM wParam, LPARAM lParam) {
   const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
   if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) == 0) {
-    for (int i = 0; i < std::abs(notches); ++i) Scroll(SB_VERT, notches > 0 ? SB_LINEUP : SB_LINEDOWN);
+    for (int i = 0; i < std::abs(notches); ++i)
+      Scroll(SB_VERT, notches > 0 ? SB_LINEUP : SB_LINEDOWN);
     return;
   }
   const Point screen = MessagePoint(lParam);
@@ -211,35 +217,20 @@ void CanvasPane::Wheel(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CanvasPane::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_SIZE:
-      UpdateScrollRanges();
-      return 0;
+    case WM_PAINT: Paint(); return 0;
+    case WM_SIZE: UpdateScrollRanges(); return 0;
     case WM_HSCROLL:
-    case WM_VSCROLL:
-      Scroll(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
-      return 0;
-    case WM_MOUSEWHEEL:
-      Wheel(wParam, lParam);
-      return 0;
-    case WM_LBUTTONDOWN:
-      PenDown(MessagePoint(lParam));
-      return 0;
+    case WM_VSCROLL: Scroll(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: Wheel(wParam, lParam); return 0;
+    case WM_LBUTTONDOWN: PenDown(MessagePoint(lParam)); return 0;
     case WM_MOUSEMOVE:
       if (!penIsDown_) return 0;
       lastPenPoint_ = mapping().CanvasPoint(MessagePoint(lParam));
       report_(host::EventKind::kPenMove, lastPenPoint_);
       return 0;
-    case WM_LBUTTONUP:
-      EndStroke(mapping().CanvasPoint(MessagePoint(lParam)));
-      return 0;
-    case WM_CAPTURECHANGED:
-      EndStroke(lastPenPoint_);
-      return 0;
-    default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_LBUTTONUP: EndStroke(mapping().CanvasPoint(MessagePoint(lParam))); return 0;
+    case WM_CAPTURECHANGED: EndStroke(lastPenPoint_); return 0;
+    default: return DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 

@@ -111,8 +111,7 @@ INT_PTR CALLBACK QuestionProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
       if (LOWORD(wParam) == IDOK && Accept(dialog, *question)) EndDialog(dialog, IDOK);
       if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
       return TRUE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 

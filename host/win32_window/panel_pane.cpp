@@ -56,9 +56,7 @@ void PanelPane::Pen(host::EventKind kind, LPARAM lParam) {
 
 LRESULT PanelPane::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
+    case WM_PAINT: Paint(); return 0;
     case WM_LBUTTONDOWN:
       penIsDown_ = true;
       SetCapture(window_);
@@ -75,11 +73,8 @@ LRESULT PanelPane::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       ReleaseCapture();
       Pen(host::EventKind::kPanelUp, lParam);
       return 0;
-    case WM_CAPTURECHANGED:
-      penIsDown_ = false;
-      return 0;
-    default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_CAPTURECHANGED: penIsDown_ = false; return 0;
+    default: return DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 

@@ -124,8 +124,7 @@ void StampFrame::BuildControls() {
   AddControl(WC_STATICW, L"Zoom:", SS_LEFT, 0);
   zoom_ = AddControl(WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kZoomChooser);
   for (int zoom = ViewMapping::kMinZoom; zoom <= ViewMapping::kMaxZoom; ++zoom) {
-    SendMessageW(zoom_, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(ViewMapping::Name(zoom).c_str()));
+    SendMessageW(zoom_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ViewMapping::Name(zoom).c_str()));
   }
   keysHint_ = AddControl(WC_STATICW, kKeysHint, SS_LEFT, 0);
   EnableWindow(keysHint_, FALSE);
@@ -223,9 +222,7 @@ LRESULT StampFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (canvas_) Layout();
       return 0;
-    case WM_COMMAND:
-      Command(LOWORD(wParam), HIWORD(wParam));
-      return 0;
+    case WM_COMMAND: Command(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_MENUSELECT:
       if ((HIWORD(wParam) & MF_POPUP) == 0 && LOWORD(wParam) != 0) {
         Status(MenuTip(LOWORD(wParam)));
@@ -243,21 +240,17 @@ LRESULT StampFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
       if (wParam) EndSession();
       return 0;
-    case WM_DROPFILES:
-      Drop(reinterpret_cast<HDROP>(wParam));
-      return 0;
-    case WM_CLOSE:
-      Close();
-      return 0;
+    case WM_DROPFILES: Drop(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_CLOSE: Close(); return 0;
     case WM_DESTROY: {
       WINDOWPLACEMENT placement{};
       placement.length = sizeof placement;
-      if (GetWindowPlacement(window_, &placement)) settings_.KeepPlacement(placement.rcNormalPosition);
+      if (GetWindowPlacement(window_, &placement))
+        settings_.KeepPlacement(placement.rcNormalPosition);
       PostQuitMessage(0);
       return 0;
     }
-    default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+    default: return DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 

@@ -21,10 +21,8 @@ struct MenuEntry {
 constexpr MenuEntry kFileMenu[] = {
     {kNewCanvas, L"&New canvas...\tCtrl+N", L"Start again on white layers of the size you choose",
      nullptr},
-    {kOpenDrawing, L"&Open...\tCtrl+O", L"Open layered work saved as OpenRaster (.ora)",
-     nullptr},
-    {kOpenRecent, L"Open &recent", L"The last ten drawings and pictures opened or saved",
-     nullptr},
+    {kOpenDrawing, L"&Open...\tCtrl+O", L"Open layered work saved as OpenRaster (.ora)", nullptr},
+    {kOpenRecent, L"Open &recent", L"The last ten drawings and pictures opened or saved", nullptr},
     {kOpenPicture, L"Open &picture into layer 0...\tCtrl+Shift+O",
      L"Put a PNG, JPEG or BMP picture into the back layer, to stamp on it", nullptr},
     {kSave, L"&Save\tCtrl+S", L"Keep the three layers in an OpenRaster file (.ora)", nullptr},
@@ -64,8 +62,11 @@ struct Menu {
   std::span<const MenuEntry> entries;
 };
 
-constexpr Menu kMenus[] = {{L"&File", kFileMenu},   {L"&Edit", kEditMenu}, {L"&View", kViewMenu},
-                           {L"&Stamp", kStampMenu}, {L"&Help", kHelpMenu}};
+constexpr Menu kMenus[] = {{L"&File", kFileMenu},
+                           {L"&Edit", kEditMenu},
+                           {L"&View", kViewMenu},
+                           {L"&Stamp", kStampMenu},
+                           {L"&Help", kHelpMenu}};
 
 constexpr ACCEL kKeys[] = {
     {FCONTROL | FVIRTKEY, 'N', kNewCanvas},

@@ -43,8 +43,8 @@ bool MakeFolderFor(const std::string& path, std::string* why);
 // names no file, such as "dir/", is refused before anything is made), creates the folder when
 // needed and creates the temporary; the caller writes the whole new file to fd();
 // Commit flushes it to disk and renames it over path. An existing file keeps its permission
-// bits (on POSIX). A replacement not committed removes its temporary when destroyed, so on failure nothing
-// is left under a temporary name and the old file stays as it was.
+// bits (on POSIX). A replacement not committed removes its temporary when destroyed, so on failure
+// nothing is left under a temporary name and the old file stays as it was.
 class Replacement {
  public:
   explicit Replacement(std::string path) : path_(std::move(path)) {}

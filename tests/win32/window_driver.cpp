@@ -246,7 +246,7 @@ void DrawAndSave(const Window& window, const wchar_t* sheet) {
   window.Click(window.Panel(STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y));
   ChooseSheet(WaitFor("no load dialog", [&] { return OwnedDialog(window.main); }), sheet);
   WaitUntilStill(window.panel());
-  window.Click(window.Panel(155, 55));  // cell 5
+  window.Click(window.Panel(155, 55));                                        // cell 5
   Drag({window.Panel(75, 30), window.Panel(100, 60), window.Panel(95, 85)});  // the dial
   window.ChooseLayer(1);
   Drag({window.Canvas(50, 60), window.Canvas(60, 70)});

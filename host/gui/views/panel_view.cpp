@@ -23,14 +23,13 @@ QPoint PanelPoint(const QMouseEvent* event) {
 
 PanelView::PanelView(QWidget* parent) : QWidget(parent) {
   setObjectName("panel");
-  setToolTip(
-      tr("The stamp tool's panel.\n"
-         "Cells: pick the stamp from the sheet.\n"
-         "+ and -: make the stamp larger or smaller (%1 down to %2 pixels).\n"
-         "Dial: press and drag around it to turn the stamp; the number below is the angle.\n"
-         "File: choose a stamp sheet.")
-          .arg(int{STAMP_HIGHEST_BUTTON_REDUCTION})
-          .arg(int{STAMP_LOWEST_BUTTON_REDUCTION}));
+  setToolTip(tr("The stamp tool's panel.\n"
+                "Cells: pick the stamp from the sheet.\n"
+                "+ and -: make the stamp larger or smaller (%1 down to %2 pixels).\n"
+                "Dial: press and drag around it to turn the stamp; the number below is the angle.\n"
+                "File: choose a stamp sheet.")
+                 .arg(int{STAMP_HIGHEST_BUTTON_REDUCTION})
+                 .arg(int{STAMP_LOWEST_BUTTON_REDUCTION}));
 }
 
 void PanelView::SetImage(const QImage& panel) {

@@ -103,8 +103,8 @@ void StampWindow::ExportPicture() {
 // with the settings the tool read from the profile, the angle counted clockwise as on the dial,
 // and on a first start says how to pick another sheet than the sample one.
 void StampWindow::ShowStartSettings() {
-  QString text = QString::fromStdU16String(document::StartSettingsText(
-      work_->session().record().app(), work_->document().firstStart()));
+  QString text = QString::fromStdU16String(
+      document::StartSettingsText(work_->session().record().app(), work_->document().firstStart()));
   const document::Autosave& autosave = work_->document().autosave();
   if (!autosave.problem().empty()) {
     text += tr(". No autosave: %1").arg(QString::fromStdString(autosave.problem()));
