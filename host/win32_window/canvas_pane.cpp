@@ -16,7 +16,7 @@ constexpr int kPixelBytes = 3;
 // A scroll bar's arrow moves the canvas by this many view pixels.
 constexpr int kLineStep = 20;
 
-bool Contains(const RECT& area, Point point) {
+bool Contains(const RECT& area, document::Point point) {
   return point.x >= area.left && point.x < area.right && point.y >= area.top &&
          point.y < area.bottom;
 }
@@ -29,38 +29,38 @@ CanvasPane::CanvasPane(HWND parent, PenReport report, std::function<void()> view
                      parent);
 }
 
-void CanvasPane::SetCanvas(host::Compositor& compositor, Size canvasSize) {
+void CanvasPane::SetCanvas(host::Compositor& compositor, document::Size canvasSize) {
   compositor_ = &compositor;
   canvasSize_ = canvasSize;
   UpdateScrollRanges();
   CanvasChanged();
 }
 
-ViewMapping CanvasPane::mapping() const { return {{-scroll_.x, -scroll_.y}, zoom_}; }
+document::ViewMapping CanvasPane::mapping() const { return {{-scroll_.x, -scroll_.y}, zoom_}; }
 
-Size CanvasPane::PageSize() const {
+document::Size CanvasPane::PageSize() const {
   RECT client{};
   GetClientRect(window_, &client);
   return {client.right, client.bottom};
 }
 
 RECT CanvasPane::ShownArea() const {
-  const ViewMapping view = mapping();
-  const Size shown = view.ShownSize(canvasSize_);
+  const document::ViewMapping view = mapping();
+  const document::Size shown = view.ShownSize(canvasSize_);
   return {view.origin.x, view.origin.y, view.origin.x + shown.width, view.origin.y + shown.height};
 }
 
 void CanvasPane::SetZoom(int zoom) {
-  const Size page = PageSize();
+  const document::Size page = PageSize();
   SetZoomAt(zoom, {page.width / 2, page.height / 2});
 }
 
-void CanvasPane::SetZoomAt(int zoom, Point anchor) {
-  zoom = std::clamp(zoom, ViewMapping::kMinZoom, ViewMapping::kMaxZoom);
+void CanvasPane::SetZoomAt(int zoom, document::Point anchor) {
+  zoom = std::clamp(zoom, document::ViewMapping::kMinZoom, document::ViewMapping::kMaxZoom);
   if (zoom == zoom_) return;
   // The anchor's canvas position, in canvas pixels with fractions, stays under the anchor.
   const double scale = std::ldexp(1.0, zoom - zoom_);
-  const Point origin = mapping().origin;
+  const document::Point origin = mapping().origin;
   const double x = (anchor.x - origin.x) * scale;
   const double y = (anchor.y - origin.y) * scale;
   zoom_ = zoom;
@@ -74,8 +74,8 @@ void CanvasPane::SetZoomAt(int zoom, Point anchor) {
 // Each bar spans the canvas as shown; its page is the pane. A position beyond the new range is
 // brought back into it.
 void CanvasPane::UpdateScrollRanges() {
-  const Size page = PageSize();
-  const Size shown = mapping().ShownSize(canvasSize_);
+  const document::Size page = PageSize();
+  const document::Size shown = mapping().ShownSize(canvasSize_);
   for (const auto& [bar, length, pageLength] : {std::tuple{SB_HORZ, shown.width, page.width},
                                                 std::tuple{SB_VERT, shown.height, page.height}}) {
     SCROLLINFO info{sizeof info,
@@ -148,7 +148,7 @@ void CanvasPane::PaintFrame(HDC dc, const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   frame_.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-  const ViewMapping view = mapping();
+  const document::ViewMapping view = mapping();
   const int32_t firstColumn = view.CanvasPoint({area.left, area.top}).x;
   const int32_t lastColumn = view.CanvasPoint({area.right - 1, area.top}).x;
   const int32_t columns = lastColumn - firstColumn + 1;
@@ -186,7 +186,7 @@ void CanvasPane::PaintFrame(HDC dc, const RECT& area) {
 
 // Only a press on the canvas itself starts a stroke: the tool bounds its pixels by the buffer's
 // byte size alone, so a point beside the canvas would land on a neighbouring row.
-void CanvasPane::PenDown(Point viewPoint) {
+void CanvasPane::PenDown(document::Point viewPoint) {
   if (compositor_ == nullptr || !Contains(ShownArea(), viewPoint)) return;
   penIsDown_ = true;
   SetCapture(window_);
@@ -194,7 +194,7 @@ void CanvasPane::PenDown(Point viewPoint) {
   report_(host::EventKind::kPenDown, mapping().PenDownPoint(viewPoint));
 }
 
-void CanvasPane::EndStroke(Point canvasPoint) {
+void CanvasPane::EndStroke(document::Point canvasPoint) {
   if (!penIsDown_) return;
   penIsDown_ = false;
   if (GetCapture() == window_) ReleaseCapture();
@@ -209,7 +209,7 @@ void CanvasPane::Wheel(WPARAM wParam, LPARAM lParam) {
       Scroll(SB_VERT, notches > 0 ? SB_LINEUP : SB_LINEDOWN);
     return;
   }
-  const Point screen = MessagePoint(lParam);
+  const document::Point screen = MessagePoint(lParam);
   POINT pointer{screen.x, screen.y};
   ScreenToClient(window_, &pointer);
   if (notches != 0) SetZoomAt(zoom_ + notches, {pointer.x, pointer.y});

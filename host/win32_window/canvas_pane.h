@@ -30,40 +30,40 @@ class CanvasPane {
 
   // The canvas to show from now on: canvasSize pixels, composited by compositor, which must
   // outlive the pane or the next call.
-  void SetCanvas(host::Compositor& compositor, Size canvasSize);
+  void SetCanvas(host::Compositor& compositor, document::Size canvasSize);
   // The canvas's pixels changed: paint them again.
   void CanvasChanged() { InvalidateRect(window_, nullptr, FALSE); }
   // Sets the zoom (clamped to the range) keeping the canvas point under anchor, a pane point,
   // where it is; without one, the point at the pane's centre.
   void SetZoom(int zoom);
-  void SetZoomAt(int zoom, Point anchor);
+  void SetZoomAt(int zoom, document::Point anchor);
   int zoom() const { return zoom_; }
-  ViewMapping mapping() const;
+  document::ViewMapping mapping() const;
   HWND window() const { return window_; }
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   HWND window_ = nullptr;
 
  private:
-  Size PageSize() const;
+  document::Size PageSize() const;
   RECT ShownArea() const;
   void UpdateScrollRanges();
   void Scroll(int bar, int request);
   void ScrollTo(int bar, int position);
   void Paint();
   void PaintFrame(HDC dc, const RECT& area);
-  void PenDown(Point viewPoint);
-  void EndStroke(Point canvasPoint);
+  void PenDown(document::Point viewPoint);
+  void EndStroke(document::Point canvasPoint);
   void Wheel(WPARAM wParam, LPARAM lParam);
 
   PenReport report_;
   std::function<void()> viewChanged_;
   host::Compositor* compositor_ = nullptr;
-  Size canvasSize_{};
+  document::Size canvasSize_{};
   int zoom_ = 0;
-  Point scroll_{};  // the scroll bars' positions: the canvas's corner lies at -scroll_
+  document::Point scroll_{};  // the scroll bars' positions: the canvas's corner lies at -scroll_
   bool penIsDown_ = false;
-  Point lastPenPoint_;             // canvas point of the pen's last press or move
+  document::Point lastPenPoint_;   // canvas point of the pen's last press or move
   std::vector<uint32_t> frame_;    // the painted area, top-down 0x00RRGGBB, reused
   std::vector<uint8_t> rowBytes_;  // one composited row segment, B,G,R
 };

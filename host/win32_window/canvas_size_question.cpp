@@ -77,7 +77,7 @@ TemplateWords BuildTemplate() {
 }
 
 struct Question {
-  Size size;
+  document::Size size;
 };
 
 int64_t BoxNumber(HWND dialog, int id) {
@@ -117,7 +117,7 @@ INT_PTR CALLBACK QuestionProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-std::optional<Size> AskCanvasSize(HWND owner, Size start) {
+std::optional<document::Size> AskCanvasSize(HWND owner, document::Size start) {
   const TemplateWords words = BuildTemplate();
   Question question{start};
   const INT_PTR answer =

@@ -7,10 +7,10 @@
 
 #include <optional>
 
-#include "host/win32_window/view_mapping.h"
+#include "host/document/view_mapping.h"
 
 namespace stamp::window {
 
-std::optional<Size> AskCanvasSize(HWND owner, Size start);
+std::optional<document::Size> AskCanvasSize(HWND owner, document::Size start);
 
 }  // namespace stamp::window

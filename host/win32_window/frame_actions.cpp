@@ -26,7 +26,8 @@ constexpr wchar_t kHelpText[] =
     L"or press File in the dialog to browse) and press OK.\n"
     L"2. Pick a stamp. Click one of the twelve cells, or press A for the previous and B for the "
     L"next cell.\n"
-    L"3. Size. + and - set the stamp's size, from 30 down to 10 pixels; the number beside them "
+    L"3. document::Size. + and - set the stamp's size, from 30 down to 10 pixels; the number "
+    L"beside them "
     L"shows it.\n"
     L"4. Angle. Press on the dial and drag around it; the number below the dial is the angle in "
     L"degrees, clockwise.\n"
@@ -52,7 +53,7 @@ std::wstring OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
 }
 
 // What the status line calls an event with its point.
-std::wstring EventText(host::EventKind kind, Point point) {
+std::wstring EventText(host::EventKind kind, document::Point point) {
   const std::wstring at = L"(" + std::to_wstring(point.x) + L", " + std::to_wstring(point.y) + L")";
   switch (kind) {
     case host::EventKind::kPanelDown: return L"Panel pen down at " + at;
@@ -75,7 +76,7 @@ std::wstring StepsText(const wchar_t* step, int32_t layer, size_t more) {
 }  // namespace
 
 // The tool's start-up message boxes run their own loop before the drawing exists.
-void StampFrame::Pen(host::EventKind kind, Point point) {
+void StampFrame::Pen(host::EventKind kind, document::Point point) {
   if (!document_) return;
   Send(EventText(kind, point), {kind, point.x, point.y});
 }
@@ -105,7 +106,7 @@ void StampFrame::Command(UINT command, UINT notice) {
   switch (command) {
     case kZoomChooser:
       if (notice == CBN_SELCHANGE) {
-        canvas_->SetZoom(ViewMapping::kMinZoom +
+        canvas_->SetZoom(document::ViewMapping::kMinZoom +
                          static_cast<int>(SendMessageW(zoom_, CB_GETCURSEL, 0, 0)));
       }
       return;
@@ -147,7 +148,7 @@ void StampFrame::Redo() {
 // The size comes first, so that Cancel there leaves everything as it was.
 void StampFrame::NewCanvas() {
   const host::HostRecord& shown = document_->session().record();
-  const std::optional<Size> size =
+  const std::optional<document::Size> size =
       AskCanvasSize(window_, settings_.NewCanvasSize({shown.canvasWidth(), shown.canvasHeight()}));
   if (!size || !ConfirmDiscard(L"New canvas")) return;
   settings_.KeepNewCanvasSize(*size);

@@ -21,7 +21,9 @@ PanelPane::PanelPane(HWND parent, PenReport report) : report_(std::move(report))
   CreateObjectWindow(this, WS_CHILD | WS_VISIBLE, 0, parent);
 }
 
-Size PanelPane::PaneSize() { return {STAMP_PANEL_WIDTH * kScale, host::kShownPanelRows * kScale}; }
+document::Size PanelPane::PaneSize() {
+  return {STAMP_PANEL_WIDTH * kScale, host::kShownPanelRows * kScale};
+}
 
 void PanelPane::Show(const host::RasterView& panel) {
   panel_ = panel;
@@ -42,7 +44,7 @@ void PanelPane::Paint() {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     const int32_t lastRow = STAMP_PANEL_TOP_ROW + host::kShownPanelRows - 1;
-    const Size shown = PaneSize();
+    const document::Size shown = PaneSize();
     StretchDIBits(dc, 0, 0, shown.width, shown.height, 0, 0, panel_.width, host::kShownPanelRows,
                   panel_.row(lastRow), &info, DIB_RGB_COLORS, SRCCOPY);
   }
@@ -50,7 +52,7 @@ void PanelPane::Paint() {
 }
 
 void PanelPane::Pen(host::EventKind kind, LPARAM lParam) {
-  const Point pane = MessagePoint(lParam);
+  const document::Point pane = MessagePoint(lParam);
   report_(kind, {PanelCoordinate(pane.x), PanelCoordinate(pane.y)});
 }
 

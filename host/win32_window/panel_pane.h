@@ -24,7 +24,7 @@ class PanelPane {
   void Show(const host::RasterView& panel);
   HWND window() const { return window_; }
   // The pane's size in the window.
-  static Size PaneSize();
+  static document::Size PaneSize();
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   HWND window_ = nullptr;

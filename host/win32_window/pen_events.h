@@ -6,16 +6,16 @@
 
 #include <functional>
 
+#include "host/document/view_mapping.h"
 #include "host/session/plugin_calls.h"
-#include "host/win32_window/view_mapping.h"
 
 namespace stamp::window {
 
-using PenReport = std::function<void(host::EventKind kind, Point point)>;
+using PenReport = std::function<void(host::EventKind kind, document::Point point)>;
 
 // The pointer's point a mouse message carries: signed, since a held mouse reports points left of
 // and above the window too.
-inline Point MessagePoint(LPARAM lParam) {
+inline document::Point MessagePoint(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 

@@ -112,10 +112,10 @@ HWND StampFrame::AddControl(const wchar_t* className, const wchar_t* text, DWORD
 
 void StampFrame::BuildControls() {
   canvas_ = std::make_unique<CanvasPane>(
-      window_, [this](host::EventKind kind, Point point) { Pen(kind, point); },
+      window_, [this](host::EventKind kind, document::Point point) { Pen(kind, point); },
       [this] { WriteView(); });
   panel_ = std::make_unique<PanelPane>(
-      window_, [this](host::EventKind kind, Point point) { Pen(kind, point); });
+      window_, [this](host::EventKind kind, document::Point point) { Pen(kind, point); });
   for (int32_t layer = 0; layer < 3; ++layer) {
     layers_[layer] = AddControl(WC_BUTTONW, kLayerNames[layer],
                                 BS_AUTORADIOBUTTON | (layer == 0 ? WS_GROUP | WS_TABSTOP : 0),
@@ -123,8 +123,11 @@ void StampFrame::BuildControls() {
   }
   AddControl(WC_STATICW, L"Zoom:", SS_LEFT, 0);
   zoom_ = AddControl(WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kZoomChooser);
-  for (int zoom = ViewMapping::kMinZoom; zoom <= ViewMapping::kMaxZoom; ++zoom) {
-    SendMessageW(zoom_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ViewMapping::Name(zoom).c_str()));
+  for (int zoom = document::ViewMapping::kMinZoom; zoom <= document::ViewMapping::kMaxZoom;
+       ++zoom) {
+    const std::string name = document::ViewMapping::Name(zoom);
+    const std::wstring shown(name.begin(), name.end());  // digits and a colon: ASCII
+    SendMessageW(zoom_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
   }
   keysHint_ = AddControl(WC_STATICW, kKeysHint, SS_LEFT, 0);
   EnableWindow(keysHint_, FALSE);
@@ -140,7 +143,7 @@ void StampFrame::Layout() {
   RECT status{};
   GetWindowRect(status_, &status);
   const int bottom = client.bottom - (status.bottom - status.top);
-  const Size panel = PanelPane::PaneSize();
+  const document::Size panel = PanelPane::PaneSize();
   const int column = std::max<int>(0, client.right - panel.width - kMargin);
   MoveWindow(canvas_->window(), 0, 0, std::max(0, column - kMargin), std::max(0, bottom), TRUE);
   MoveWindow(panel_->window(), column, 0, panel.width, panel.height, TRUE);
@@ -201,11 +204,12 @@ void StampFrame::Warn(const wchar_t* title, const std::wstring& text) {
 void StampFrame::WriteView() {
   if (!document_) return;  // the view is written once the session is shown
   host::HostRecord& record = document_->session().record();
-  const ViewMapping view = canvas_->mapping();
+  const document::ViewMapping view = canvas_->mapping();
   record.setInt(STAMP_REC_VIEW_X, view.RecordOrigin().x);
   record.setInt(STAMP_REC_VIEW_Y, view.RecordOrigin().y);
   record.setInt(STAMP_REC_ZOOM_SHIFT, view.RecordShift());
-  SendMessageW(zoom_, CB_SETCURSEL, static_cast<WPARAM>(view.zoom - ViewMapping::kMinZoom), 0);
+  SendMessageW(zoom_, CB_SETCURSEL,
+               static_cast<WPARAM>(view.zoom - document::ViewMapping::kMinZoom), 0);
 }
 
 void StampFrame::RunMessageLoop() {

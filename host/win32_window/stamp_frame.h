@@ -76,7 +76,7 @@ class StampFrame final : public document::DocumentView {
   // What the controls do: an event sent through the session, and what it changed shown.
   void Send(const std::wstring& event, const host::PluginEvent& sent);
   void Apply(const std::wstring& event, const host::EventOutcome& outcome);
-  void Pen(host::EventKind kind, Point point);
+  void Pen(host::EventKind kind, document::Point point);
   void WriteView();
   void ChooseLayer(int32_t layer);
   void Command(UINT command, UINT notice);

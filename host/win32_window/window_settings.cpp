@@ -59,12 +59,12 @@ void WindowSettings::KeepPlacement(const RECT& placed) {
   Put(kWindowSection, kBottom, placed.bottom);
 }
 
-Size WindowSettings::NewCanvasSize(Size fallback) const {
+document::Size WindowSettings::NewCanvasSize(document::Size fallback) const {
   return {Get(kCanvasSection, kWidth, fallback.width),
           Get(kCanvasSection, kHeight, fallback.height)};
 }
 
-void WindowSettings::KeepNewCanvasSize(Size size) {
+void WindowSettings::KeepNewCanvasSize(document::Size size) {
   Put(kCanvasSection, kWidth, size.width);
   Put(kCanvasSection, kHeight, size.height);
 }

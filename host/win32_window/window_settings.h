@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "host/document/recent_files.h"
-#include "host/win32_window/view_mapping.h"
+#include "host/document/view_mapping.h"
 #include "stamp/platform.h"
 
 namespace stamp::window {
@@ -25,8 +25,8 @@ class WindowSettings {
   std::optional<RECT> Placement() const;
   void KeepPlacement(const RECT& placed);
   // The last new canvas's size, else fallback.
-  Size NewCanvasSize(Size fallback) const;
-  void KeepNewCanvasSize(Size size);
+  document::Size NewCanvasSize(document::Size fallback) const;
+  void KeepNewCanvasSize(document::Size size);
   // The stored list of recent files, tidied by the document's rules (and stored so when tidying
   // changed it).
   document::RecentList RecentFiles();

@@ -3,28 +3,32 @@
 #include <QString>
 
 namespace stamp::gui {
+namespace {
+
+document::Point FromQt(QPoint point) { return {point.x(), point.y()}; }
+QPoint ToQt(document::Point point) { return {point.x, point.y}; }
+
+}  // namespace
 
 QPoint ViewMapping::CanvasPoint(QPoint viewPoint) const {
-  const QPoint offset = viewPoint - origin;
-  if (zoom <= 0) return {offset.x() << -zoom, offset.y() << -zoom};
-  return {offset.x() >> zoom, offset.y() >> zoom};
+  return ToQt(Rule().CanvasPoint(FromQt(viewPoint)));
 }
 
 QSize ViewMapping::ShownSize(QSize canvas) const {
-  if (zoom <= 0) return {canvas.width() >> -zoom, canvas.height() >> -zoom};
-  return {canvas.width() << zoom, canvas.height() << zoom};
+  const document::Size shown = Rule().ShownSize({canvas.width(), canvas.height()});
+  return {shown.width, shown.height};
 }
 
-QPoint ViewMapping::RecordOrigin() const { return zoom <= 0 ? origin : QPoint(0, 0); }
+QPoint ViewMapping::RecordOrigin() const { return ToQt(Rule().RecordOrigin()); }
 
-int ViewMapping::RecordShift() const { return zoom <= 0 ? -zoom : 0; }
+int ViewMapping::RecordShift() const { return Rule().RecordShift(); }
 
 QPoint ViewMapping::PenDownPoint(QPoint viewPoint) const {
-  return zoom <= 0 ? viewPoint : CanvasPoint(viewPoint);
+  return ToQt(Rule().PenDownPoint(FromQt(viewPoint)));
 }
 
 QString ViewMapping::Name(int zoom) {
-  return zoom <= 0 ? QString("1:%1").arg(1 << -zoom) : QString("%1:1").arg(1 << zoom);
+  return QString::fromStdString(document::ViewMapping::Name(zoom));
 }
 
 }  // namespace stamp::gui

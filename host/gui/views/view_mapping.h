@@ -1,21 +1,18 @@
-// Where the canvas lies in the canvas view and at what zoom: the one rule that turns a point of
-// the view into a canvas pixel, which the painting and the pen both follow, so the pixel shown
-// under the pointer is the pixel the pen reaches.
-//
-// The zoom z runs from 1:4 (z = -2) through 1:1 (0) to 8:1 (3). Zoomed out, view point v shows
-// canvas pixel (v - origin) << -z, the tool's own pen-down conversion with zoomShift -z. Zoomed
-// in, each canvas pixel is a block of 2^z by 2^z view pixels (nearest neighbour): v shows
-// (v - origin) >> z, rounded toward minus infinity.
+// Where the canvas lies in the canvas view and at what zoom, in Qt's point types: the rule both
+// windows follow (host/document/view_mapping.h), which the painting and the pen both take, so the
+// pixel shown under the pointer is the pixel the pen reaches.
 #pragma once
 
 #include <QPoint>
 #include <QSize>
 
+#include "host/document/view_mapping.h"
+
 namespace stamp::gui {
 
 struct ViewMapping {
-  static constexpr int kMinZoom = -2;
-  static constexpr int kMaxZoom = 3;
+  static constexpr int kMinZoom = document::ViewMapping::kMinZoom;
+  static constexpr int kMaxZoom = document::ViewMapping::kMaxZoom;
 
   QPoint origin;  // the canvas's top-left corner in the view (negative once scrolled)
   int zoom = 0;
@@ -31,6 +28,9 @@ struct ViewMapping {
   QPoint PenDownPoint(QPoint viewPoint) const;
   // The zoom as the user reads it: "1:4" ... "8:1".
   static QString Name(int zoom);
+
+ private:
+  document::ViewMapping Rule() const { return {{origin.x(), origin.y()}, zoom}; }
 };
 
 }  // namespace stamp::gui

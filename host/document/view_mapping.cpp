@@ -1,6 +1,6 @@
-#include "host/win32_window/view_mapping.h"
+#include "host/document/view_mapping.h"
 
-namespace stamp::window {
+namespace stamp::document {
 
 Point ViewMapping::CanvasPoint(Point viewPoint) const {
   const int32_t x = viewPoint.x - origin.x;
@@ -22,8 +22,8 @@ Point ViewMapping::PenDownPoint(Point viewPoint) const {
   return zoom <= 0 ? viewPoint : CanvasPoint(viewPoint);
 }
 
-std::wstring ViewMapping::Name(int zoom) {
-  return zoom <= 0 ? L"1:" + std::to_wstring(1 << -zoom) : std::to_wstring(1 << zoom) + L":1";
+std::string ViewMapping::Name(int zoom) {
+  return zoom <= 0 ? "1:" + std::to_string(1 << -zoom) : std::to_string(1 << zoom) + ":1";
 }
 
-}  // namespace stamp::window
+}  // namespace stamp::document

@@ -1,6 +1,7 @@
 // Where the canvas lies in the canvas pane and at what zoom: the one rule that turns a point of
 // the pane into a canvas pixel, which the painting and the pen both follow, so the pixel shown
-// under the pointer is the pixel the pen reaches. The Linux window follows the same rule.
+// under the pointer is the pixel the pen reaches. Both windows follow it (the Qt window through
+// its own point types, host/gui/views/view_mapping.h).
 //
 // The zoom z runs from 1:4 (z = -2) through 1:1 (0) to 8:1 (3). Zoomed out, view point v shows
 // canvas pixel (v - origin) << -z, the tool's own pen-down conversion with zoomShift -z. Zoomed
@@ -11,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-namespace stamp::window {
+namespace stamp::document {
 
 struct Point {
   int32_t x = 0;
@@ -40,7 +41,7 @@ struct ViewMapping {
   int32_t RecordShift() const;
   Point PenDownPoint(Point viewPoint) const;
   // The zoom as the user reads it: "1:4" ... "8:1".
-  static std::wstring Name(int zoom);
+  static std::string Name(int zoom);
 };
 
-}  // namespace stamp::window
+}  // namespace stamp::document
