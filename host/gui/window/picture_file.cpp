@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QImageReader>
 
+#include "host/picture/picture_header.h"
 #include "host/picture/picture_reader.h"
 #include "platform/support/safe_file.h"
 
@@ -18,8 +19,6 @@ namespace {
 
 using Bytes = std::span<const uint8_t>;
 
-constexpr uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-constexpr size_t kPngChunkFraming = 12;  // length, type, CRC
 constexpr uint8_t kJpegMarker = 0xFF;
 constexpr uint8_t kJpegStart = 0xD8;
 constexpr uint8_t kJpegEnd = 0xD9;
@@ -34,23 +33,6 @@ uint32_t BigEndian(Bytes bytes, size_t at, size_t count) {
   uint32_t value = 0;
   for (size_t i = 0; i < count; ++i) value = value << 8 | bytes[at + i];
   return value;
-}
-
-bool StartsWith(Bytes bytes, Bytes prefix) {
-  return bytes.size() >= prefix.size() &&
-         std::memcmp(bytes.data(), prefix.data(), prefix.size()) == 0;
-}
-
-// Whether the chunks run on to the end chunk inside the file.
-bool PngComplete(Bytes png) {
-  size_t at = sizeof kPngSignature;
-  while (png.size() - at >= kPngChunkFraming) {
-    const uint64_t length = BigEndian(png, at, 4);
-    if (std::memcmp(png.data() + at + 4, "IEND", 4) == 0) return true;
-    if (length > png.size() - at - kPngChunkFraming) return false;
-    at += kPngChunkFraming + static_cast<size_t>(length);
-  }
-  return false;
 }
 
 // Whether the segments, and the coded data after each scan, run on to the end marker.
@@ -107,9 +89,9 @@ PictureFile DecodeBmpPicture(const QString& path, Bytes file) {
 PictureFile DecodeWithQt(const QString& path, const QByteArray& bytes) {
   const Bytes file(reinterpret_cast<const uint8_t*>(bytes.constData()),
                    static_cast<size_t>(bytes.size()));
-  const bool png = StartsWith(file, kPngSignature);
+  const bool png = host::SniffPictureFormat(file) == host::PictureFormat::kPng;
   const bool jpeg = file.size() >= 2 && file[0] == kJpegMarker && file[1] == kJpegStart;
-  if ((png && !PngComplete(file)) || (jpeg && !JpegComplete(file))) {
+  if ((png && !host::PngReachesItsEnd(file)) || (jpeg && !JpegComplete(file))) {
     return Refused(path, Tr("the file is truncated"));
   }
   QBuffer buffer;
