@@ -53,6 +53,8 @@ std::string CanvasOptionHelp();
 // On Linux HostUserFolder(kConfig)/profile.ini; on Windows %APPDATA%\stamp-host\profile.ini
 // (default_profile_posix.cpp, _win32.cpp).
 std::optional<std::filesystem::path> DefaultProfile();
+// Why DefaultProfile gave none, as the commands say it: the system's variables that name no place.
+extern const char kNoDefaultProfile[];
 
 // Whether name is UTF-8 throughout, as a name that passes through Qt must be.
 bool IsUtf8Name(std::string_view name);

@@ -25,6 +25,9 @@ FolderRule RuleOf(UserFolder kind) {
 
 }  // namespace
 
+const char kNoDefaultProfile[] =
+    "no profile: HOME and XDG_CONFIG_HOME are unset; give --profile FILE";
+
 std::optional<std::filesystem::path> HostUserFolder(UserFolder kind) {
   const FolderRule rule = RuleOf(kind);
   if (const char* base = std::getenv(rule.variable); base != nullptr && *base == '/') {

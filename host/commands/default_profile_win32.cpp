@@ -5,6 +5,8 @@
 
 namespace stamp::host {
 
+const char kNoDefaultProfile[] = "no profile: APPDATA is unset; give --profile FILE";
+
 std::optional<std::filesystem::path> DefaultProfile() {
   const wchar_t* appData = _wgetenv(L"APPDATA");
   if (appData == nullptr || *appData == L'\0') return std::nullopt;

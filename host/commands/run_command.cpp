@@ -76,7 +76,7 @@ int RunRunCommand(std::span<const std::string_view> args, std::ostream& out, std
   std::optional<std::filesystem::path> profile = line->path("--profile");
   if (!profile) profile = DefaultProfile();
   if (!profile) {
-    log.Error("no profile: HOME and XDG_CONFIG_HOME are unset; give --profile FILE");
+    log.Error(kNoDefaultProfile);
     return kExitFailure;
   }
   const SessionOptions options{static_cast<int32_t>(size->first),

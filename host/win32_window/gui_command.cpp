@@ -86,7 +86,7 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
   }
   const auto profile = line->path("--profile") ? line->path("--profile") : host::DefaultProfile();
   if (!profile) {
-    err << "stamp-host gui: no profile: APPDATA is unset; give --profile FILE\n";
+    err << "stamp-host gui: " << host::kNoDefaultProfile << "\n";
     return host::kExitFailure;
   }
   WindowRun run;

@@ -107,7 +107,7 @@ int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std
                            ? std::optional<std::filesystem::path>(*line->value("--profile"))
                            : host::DefaultProfile();
   if (!profile) {
-    err << "stamp-host gui: no profile: HOME and XDG_CONFIG_HOME are unset; give --profile FILE\n";
+    err << "stamp-host gui: " << host::kNoDefaultProfile << "\n";
     return host::kExitFailure;
   }
   if (!HaveDisplay()) {
