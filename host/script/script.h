@@ -14,6 +14,8 @@ enum class Op {
   kLayer,          // layer N
   kView,           // view X Y SHIFT
   kUndo,           // undo
+  kHistoryUndo,    // history undo
+  kHistoryRedo,    // history redo
   kDialogSelect,   // dialog select K
   kDialogType,     // dialog type TEXT
   kDialogFile,     // dialog file PATH (empty: the picker is cancelled)

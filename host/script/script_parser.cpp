@@ -40,6 +40,10 @@ constexpr CommandForm kScriptCommands[] = {
     {"layer", Op::kLayer, Argument::kNumbers, 1, "N", "activeLayer = N"},
     {"view", Op::kView, Argument::kNumbers, 3, "X Y SHIFT", "viewX, viewY, zoomShift"},
     {"undo", Op::kUndo, Argument::kNone, 0, "", "copy undoBuffer back into layer undoLayer"},
+    {"history undo", Op::kHistoryUndo, Argument::kNone, 0, "",
+     "the windows' Undo: the last stroke kept in the host's history taken back"},
+    {"history redo", Op::kHistoryRedo, Argument::kNone, 0, "",
+     "the windows' Redo: the last stroke taken back done again"},
     {"dialog select", Op::kDialogSelect, Argument::kNumbers, 1, "K",
      "next load dialog: select list entry K"},
     {"dialog type", Op::kDialogType, Argument::kOptionalText, 0, "TEXT",
@@ -62,7 +66,7 @@ constexpr CommandForm kScriptCommands[] = {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Words whose commands take a second word.
-constexpr std::string_view kGroups[] = {"panel", "pen", "key", "dialog", "expect"};
+constexpr std::string_view kGroups[] = {"panel", "pen", "key", "dialog", "expect", "history"};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -174,6 +178,34 @@ std::string ScriptLanguageHelp() {
     help += "  " + command + "  " + call + std::string(form.summary) + "\n";
   }
   return help;
+}
+
+Result<std::string> ScriptLine(const ScriptCommand& command) {
+  const auto form =
+      std::find_if(std::begin(kScriptCommands), std::end(kScriptCommands),
+                   [&command](const CommandForm& candidate) {
+                     return candidate.op == command.op &&
+                            (command.op != Op::kEvent || candidate.event == command.event);
+                   });
+  if (form == std::end(kScriptCommands)) return Failure{"the command has no line"};
+  std::string line(form->words);
+  for (const int32_t number : command.numbers) line += " " + std::to_string(number);
+  const std::string_view text = command.text;
+  const bool holdsText = form->argument == Argument::kText ||
+                         form->argument == Argument::kOptionalText ||
+                         form->argument == Argument::kName;
+  if (!holdsText) return line;
+  // Only a text that reads back unchanged is written: nothing that ends the line, no blank the
+  // reading trims, no "#" that begins a comment.
+  const bool readsBack = text.find_first_of("\n\r") == std::string_view::npos &&
+                         Trim(text) == text && StripComment(text) == text &&
+                         (form->argument != Argument::kName || IsName(text)) &&
+                         (form->argument != Argument::kText || !text.empty());
+  if (!readsBack) {
+    return Failure{"\"" + ShownText(text) + "\" cannot be written as a script line"};
+  }
+  if (!text.empty()) line += " " + std::string(text);
+  return line;
 }
 
 Result<Script> ParseScript(std::string_view text, const std::string& name) {

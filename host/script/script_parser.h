@@ -19,4 +19,9 @@ std::string ScriptLanguageHelp();
 //   script.txt:12: unknown command "pen dwn"
 Result<Script> ParseScript(std::string_view text, const std::string& name);
 
+// The line command is written as, which ParseScript reads back as the same command. Fails for a
+// text no line can hold the same: one that breaks the line, has blanks at either end or a "#"
+// that begins a word.
+Result<std::string> ScriptLine(const ScriptCommand& command);
+
 }  // namespace stamp::host

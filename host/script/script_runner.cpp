@@ -1,11 +1,13 @@
 #include "host/script/script_runner.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "host/output/snapshot.h"
 #include "host/script/shown_text.h"
+#include "host/session/history.h"
 #include "platform/portable/text_encoding.h"
 #include "stamp/host_record.h"
 #include "stamp/plugin.h"
@@ -26,7 +28,8 @@ class Runner {
         user_(user),
         places_(places),
         startFolder_(std::filesystem::current_path()),
-        log_(log) {}
+        log_(log),
+        keepsHistory_(std::any_of(script.commands.begin(), script.commands.end(), IsHistoryStep)) {}
 
   Result<ScriptOutcome> Run() {
     for (const ScriptCommand& command : script_.commands) {
@@ -47,6 +50,11 @@ class Runner {
   // saying why the host could not do what the line asks.
   Result<std::optional<std::string>> Execute(const ScriptCommand& command);
   void Dialog(const ScriptCommand& command);
+  // A step of the host's history taken back or done again, as a window's Undo and Redo do.
+  void HistoryStep(Op op);
+  static bool IsHistoryStep(const ScriptCommand& command) {
+    return command.op == Op::kHistoryUndo || command.op == Op::kHistoryRedo;
+  }
   // Only a line that left the start folder is sent back: reading the current folder is the
   // process's own, setting it opens the folder (on Windows a round trip to the system), which
   // would cost more than the event itself.
@@ -68,6 +76,10 @@ class Runner {
   const std::filesystem::path startFolder_;
   HostLog& log_;
   std::optional<int32_t> lastResult_;
+  // Only a script that steps through the history keeps one: keeping it costs a look over the
+  // layer after every stroke.
+  const bool keepsHistory_;
+  History history_;
 };
 
 Result<std::optional<std::string>> Runner::Execute(const ScriptCommand& command) {
@@ -81,6 +93,8 @@ Result<std::optional<std::string>> Runner::Execute(const ScriptCommand& command)
       Set(STAMP_REC_ZOOM_SHIFT, n[2]);
       break;
     case Op::kUndo: session_.Undo(); break;
+    case Op::kHistoryUndo:
+    case Op::kHistoryRedo: HistoryStep(command.op); break;
     case Op::kExpectResult: return ExpectResult(n[0]);
     case Op::kExpectMessage: return ExpectMessage(command.text);
     case Op::kSave: STAMP_TRY(Save(command.text)); break;
@@ -95,7 +109,18 @@ void Runner::Send(const ScriptCommand& command) {
   const bool point = command.numbers.size() == 2;
   const PluginEvent event{command.event, point ? command.numbers[0] : 0,
                           point ? command.numbers[1] : 0};
-  lastResult_ = session_.Send(event).result;
+  const EventOutcome outcome = session_.Send(event);
+  lastResult_ = outcome.result;
+  if (keepsHistory_ && outcome.layerChanged) history_.RecordStroke(session_.record());
+}
+
+void Runner::HistoryStep(Op op) {
+  const bool undo = op == Op::kHistoryUndo;
+  const int32_t layer = undo ? history_.Undo(session_.record()) : history_.Redo(session_.record());
+  const std::string step = undo ? "history undo: " : "history redo: ";
+  if (layer < 0) return log_.Line(step + "no step to take");
+  session_.LayersChanged();
+  log_.Line(step + "layer " + std::to_string(layer));
 }
 
 // Queues the answers of the next load dialog with the script's user.

@@ -39,6 +39,8 @@ TEST(ScriptParser, EveryCommandWithItsArguments) {
       {"layer 2", Op::kLayer, {2}, ""},
       {"view -1 2 3", Op::kView, {-1, 2, 3}, ""},
       {"undo", Op::kUndo, {}, ""},
+      {"history undo", Op::kHistoryUndo, {}, ""},
+      {"history redo", Op::kHistoryRedo, {}, ""},
       {"dialog select 4", Op::kDialogSelect, {4}, ""},
       {"dialog type C:\\sheets\\my sheet.bmp", Op::kDialogType, {}, "C:\\sheets\\my sheet.bmp"},
       {"dialog file ../a.bmp", Op::kDialogFile, {}, "../a.bmp"},
@@ -61,7 +63,18 @@ TEST(ScriptParser, EveryCommandWithItsArguments) {
     EXPECT_EQ(script.commands[i].numbers, expected[i].numbers);
     EXPECT_EQ(script.commands[i].text, expected[i].text);
     EXPECT_EQ(script.commands[i].line, static_cast<int>(i) + 1);
+    const Result<std::string> written = ScriptLine(script.commands[i]);
+    EXPECT_EQ(written.ok() ? *written : written.error(), expected[i].line) << "written back";
   }
+}
+
+// A text that would not read back the same is refused, not written.
+TEST(ScriptParser, TextsNoLineHoldsAreNotWritten) {
+  for (const char* text : {"a\nb", " lead", "trail ", "# comment", "a #b"}) {
+    EXPECT_FALSE(ScriptLine({Op::kDialogType, 0, {}, text}).ok()) << text;
+  }
+  EXPECT_FALSE(ScriptLine({Op::kExpectMessage, 0, {}, ""}).ok());
+  EXPECT_FALSE(ScriptLine({Op::kSave, 0, {}, "a/b"}).ok());
 }
 
 TEST(ScriptParser, CommentsBlankLinesAndLineEndings) {

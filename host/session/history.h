@@ -13,7 +13,7 @@
 
 #include "host/record/complete_record.h"
 
-namespace stamp::document {
+namespace stamp::host {
 
 class History {
  public:
@@ -22,10 +22,13 @@ class History {
 
   // Records that layer changed from before (the whole layer as it was, in the record's layout)
   // to what the record holds now. Nothing is recorded when nothing changed.
-  void Record(const host::HostRecord& record, int32_t layer, std::span<const uint8_t> before);
+  void Record(const HostRecord& record, int32_t layer, std::span<const uint8_t> before);
+  // The tool pressed a stamp into the active layer, whose bytes before it the tool keeps in the
+  // undo buffer: recorded as a step when the undo buffer holds that layer.
+  void RecordStroke(const HostRecord& record);
   // Put the layer of the step back as it was before / after it; the layer, or -1 with no step.
-  int32_t Undo(host::HostRecord& record);
-  int32_t Redo(host::HostRecord& record);
+  int32_t Undo(HostRecord& record);
+  int32_t Redo(HostRecord& record);
   void Clear();
 
   size_t undoSteps() const { return next_; }
@@ -40,7 +43,7 @@ class History {
     std::vector<uint8_t> before, after;
   };
 
-  static void Apply(host::HostRecord& record, const Step& step, const std::vector<uint8_t>& bytes);
+  static void Apply(HostRecord& record, const Step& step, const std::vector<uint8_t>& bytes);
   void DropOldest();
 
   std::deque<Step> steps_;
@@ -48,4 +51,4 @@ class History {
   size_t bytes_ = 0;
 };
 
-}  // namespace stamp::document
+}  // namespace stamp::host

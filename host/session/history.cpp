@@ -1,9 +1,9 @@
-#include "host/document/history.h"
+#include "host/session/history.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace stamp::document {
+namespace stamp::host {
 namespace {
 
 constexpr size_t kPixelBytes = 3;  // B, G, R
@@ -24,8 +24,7 @@ std::vector<uint8_t> Cut(const uint8_t* raster, size_t rowBytes, size_t top, siz
 
 // The rectangle is found row by row: the first and last rows that differ, then within those
 // rows the first and last differing bytes, widened to whole pixels.
-void History::Record(const host::HostRecord& record, int32_t layer,
-                     std::span<const uint8_t> before) {
+void History::Record(const HostRecord& record, int32_t layer, std::span<const uint8_t> before) {
   const uint8_t* after = record.buffer(stamp_rec_layer_buffer(layer));
   const size_t rowBytes = record.raster(stamp_rec_layer_buffer(layer)).rowBytes();
   const size_t rows = static_cast<size_t>(record.canvasHeight());
@@ -57,14 +56,21 @@ void History::Record(const host::HostRecord& record, int32_t layer,
   while (steps_.size() > 1 && (steps_.size() > kMaxSteps || bytes_ > kMaxBytes)) DropOldest();
 }
 
-int32_t History::Undo(host::HostRecord& record) {
+void History::RecordStroke(const HostRecord& record) {
+  const int32_t layer = record.getInt(STAMP_REC_ACTIVE_LAYER);
+  if (layer == record.getInt(STAMP_REC_UNDO_LAYER)) {
+    Record(record, layer, {record.buffer(STAMP_REC_UNDO_BUFFER), record.canvasBytes()});
+  }
+}
+
+int32_t History::Undo(HostRecord& record) {
   if (next_ == 0) return -1;
   const Step& step = steps_[--next_];
   Apply(record, step, step.before);
   return step.layer;
 }
 
-int32_t History::Redo(host::HostRecord& record) {
+int32_t History::Redo(HostRecord& record) {
   if (next_ == steps_.size()) return -1;
   const Step& step = steps_[next_++];
   Apply(record, step, step.after);
@@ -77,7 +83,7 @@ void History::Clear() {
   bytes_ = 0;
 }
 
-void History::Apply(host::HostRecord& record, const Step& step, const std::vector<uint8_t>& bytes) {
+void History::Apply(HostRecord& record, const Step& step, const std::vector<uint8_t>& bytes) {
   uint8_t* layer = record.buffer(stamp_rec_layer_buffer(step.layer));
   const size_t rowBytes = record.raster(stamp_rec_layer_buffer(step.layer)).rowBytes();
   const size_t width = step.right - step.left;
@@ -92,4 +98,4 @@ void History::DropOldest() {
   --next_;
 }
 
-}  // namespace stamp::document
+}  // namespace stamp::host
