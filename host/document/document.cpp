@@ -10,6 +10,7 @@
 #include "host/ora/ora_file.h"
 #include "host/output/snapshot.h"
 #include "host/record/canvas_size.h"
+#include "host/session/sheet_loading.h"
 #include "stamp/plugin.h"
 
 namespace stamp::document {
@@ -106,18 +107,95 @@ void Document::MarkSaved(const std::filesystem::path& path) {
   view_.OnStateChanged();
 }
 
-void Document::Stamped() {
-  const host::HostRecord& record = session_->record();
-  const int32_t layer = record.getInt(STAMP_REC_ACTIVE_LAYER);
-  if (layer == record.getInt(STAMP_REC_UNDO_LAYER)) {
-    history_.Record(record, layer, {record.buffer(STAMP_REC_UNDO_BUFFER), record.canvasBytes()});
+host::EventOutcome Document::Send(const host::PluginEvent& event) {
+  const SentWith with = SentWith::Of(session_->record());
+  const size_t dialogsBefore = ui_.dialogEnds().size();
+  const host::EventOutcome outcome = session_->Send(event);
+  if (recorder_) {
+    const std::span<const host::DialogEnd> dialogs(ui_.dialogEnds());
+    Recorded(recorder_->Event(with, event, dialogs.subspan(dialogsBefore)));
   }
+  if (outcome.layerChanged) Stamped();
+  return outcome;
+}
+
+// The load is the two events of the file button's press, the dialog answered between them.
+host::EventOutcome Document::LoadSheet(const std::u16string& path) {
+  const SentWith with = SentWith::Of(session_->record());
+  const host::EventOutcome outcome = host::LoadSheetThroughDialog(*session_, path);
+  if (recorder_) {
+    const host::DialogEnd answered{true, path};
+    const host::PluginEvent press{host::EventKind::kPanelDown, STAMP_FILE_BUTTON_PRESS_X,
+                                  STAMP_FILE_BUTTON_PRESS_Y};
+    Recorded(recorder_->Event(with, press, {&answered, 1}));
+    if (recorder_) {
+      Recorded(recorder_->Event(with, {host::EventKind::kPanelUp, press.x, press.y}, {}));
+    }
+  }
+  return outcome;
+}
+
+void Document::Stamped() {
+  history_.RecordStroke(session_->record());
   Changed();
 }
 
-int32_t Document::Undo() { return Stepped(history_.Undo(session_->record())); }
+int32_t Document::Undo() {
+  if (recorder_) Recorded(recorder_->HistoryStep(/*undo=*/true));
+  return Stepped(history_.Undo(session_->record()));
+}
 
-int32_t Document::Redo() { return Stepped(history_.Redo(session_->record())); }
+int32_t Document::Redo() {
+  if (recorder_) Recorded(recorder_->HistoryStep(/*undo=*/false));
+  return Stepped(history_.Redo(session_->record()));
+}
+
+host::Status Document::StartRecording(const std::filesystem::path& path) {
+  const host::HostRecord& record = session_->record();
+  // The script is made before the drawing starts again, so a file that cannot be written leaves
+  // the drawing as it was.
+  host::Result<std::unique_ptr<ScriptRecorder>> started =
+      ScriptRecorder::Start(path, record, options_.profile);
+  STAMP_TRY(started);
+  EndRecording("another recording begins");
+  std::optional<ora::LayeredPicture> kept;
+  try {
+    kept = Drawing();
+    StartSession(record.canvasWidth(), record.canvasHeight());
+  } catch (const std::exception& failure) {
+    const std::string why = std::string("the tool could not start again: ") + failure.what();
+    (*started)->End(why);
+    if (kept) {
+      StartSession(kept->width, kept->height);
+      Load(*kept);
+    }
+    return host::Failure{why};
+  }
+  ShowLayers();
+  MarkSaved({});
+  recorder_ = std::move(*started);
+  return {};
+}
+
+void Document::StopRecording() {
+  if (recorder_) recorder_->End("");
+  recorder_.reset();
+}
+
+std::filesystem::path Document::recording() const {
+  return recorder_ ? recorder_->path() : std::filesystem::path();
+}
+
+void Document::EndRecording(const std::string& why) {
+  if (!recorder_) return;
+  recorder_->End(why);
+  recorder_.reset();
+  view_.OnRecordingEnded(why);
+}
+
+void Document::Recorded(const host::Status& written) {
+  if (!written.ok()) EndRecording(written.error());
+}
 
 int32_t Document::Stepped(int32_t layer) {
   if (layer >= 0) {
@@ -134,6 +212,7 @@ void Document::ShowLayers() {
 
 host::Status Document::ImportPicture(const host::Picture& picture) {
   if (!IsWhole(picture)) return host::Failure{"the picture's pixels do not match its size"};
+  EndRecording("a picture was opened into layer 0, which a script cannot do");
   host::HostRecord& record = session_->record();
   uint8_t* layer = record.buffer(STAMP_REC_LAYER0_BUFFER);
   std::vector<uint8_t> before;
@@ -161,6 +240,7 @@ host::Status Document::Resize(int32_t width, int32_t height) {
   try {
     kept = Drawing();
     StartSession(width, height);
+    EndRecording("the canvas took another size, which a script cannot do");
     // The drawing is a new one, which a save must not write over the file the old one came from.
     path_.clear();
     view_.OnStateChanged();
@@ -179,6 +259,7 @@ host::Status Document::Resize(int32_t width, int32_t height) {
 }
 
 void Document::Clear() {
+  EndRecording("a new drawing began, which a script cannot do");
   host::HostRecord& record = session_->record();
   for (const uint32_t field :
        {STAMP_REC_LAYER0_BUFFER, STAMP_REC_LAYER1_BUFFER, STAMP_REC_LAYER2_BUFFER,
@@ -200,6 +281,7 @@ host::Status Document::Open(const std::filesystem::path& path, ora::ReadProgress
                                     int32_t width, int32_t height,
                                     ora::LayerTargets& targets) -> host::Status {
     if (!allowSize(width, height)) return host::Status(host::Failure{ora::kReadStopped});
+    EndRecording("a drawing was opened, which a script cannot do");
     STAMP_TRY(Resize(width, height));
     host::HostRecord& record = session_->record();
     for (int layer = 0; layer < ora::kLayerCount; ++layer) {
@@ -222,6 +304,7 @@ host::Status Document::Open(const std::filesystem::path& path, ora::ReadProgress
 }
 
 host::Status Document::Recover(const ora::LayeredPicture& drawing) {
+  EndRecording("a drawing was recovered, which a script cannot do");
   STAMP_TRY(Resize(drawing.width, drawing.height));
   Load(drawing);
   Changed();

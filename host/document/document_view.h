@@ -30,6 +30,8 @@ class DocumentView {
   // An autosave was written to path, or could not be (the drawing is still here).
   virtual void OnAutosaved(const std::filesystem::path& path) { static_cast<void>(path); }
   virtual void OnAutosaveFailed(const std::string& reason) { static_cast<void>(reason); }
+  // The recording of the drawing's steps ended before it was stopped, for the reason given.
+  virtual void OnRecordingEnded(const std::string& why) { static_cast<void>(why); }
 
  protected:
   ~DocumentView() = default;

@@ -6,6 +6,7 @@
 #include <stdlib.h>
 
 #include <array>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 #include "host/document/autosave_system.h"
 #include "host/document/document.h"
 #include "host/ora/ora_file.h"
+#include "host/script/script_parser.h"
+#include "host/script/script_runner.h"
 #include "host/session/script_user.h"
 #include "stamp/plugin.h"
 #include "support/test_files.h"
@@ -39,10 +42,12 @@ class FakeView : public DocumentView {
   void CancelTick() override { tick.reset(); }
   Clock::time_point Now() override { return now; }
   void OnAutosaved(const fs::path& path) override { autosaved = path; }
+  void OnRecordingEnded(const std::string& why) override { recordingEnded = why; }
 
   Clock::time_point now{};
   std::optional<milliseconds> tick;  // the tick asked for and not withdrawn
   fs::path autosaved;
+  std::string recordingEnded;
   int layersShown = 0;
 };
 
@@ -71,17 +76,16 @@ class DocumentTest : public testing::Test {
     return options;
   }
 
-  // A stamp pressed at (x, y) into layer, as a window sends it and tells the document.
+  // A stamp pressed at (x, y) into layer, as a window sends it.
   void Stamp(int32_t layer, int32_t x, int32_t y) {
-    host::Session& session = document_->session();
-    session.record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
-    session.Send({host::EventKind::kPenDown, x, y});
-    ASSERT_TRUE(session.Send({host::EventKind::kPenUp, x, y}).layerChanged);
-    document_->Stamped();
+    document_->session().record().setInt(STAMP_REC_ACTIVE_LAYER, layer);
+    document_->Send({host::EventKind::kPenDown, x, y});
+    ASSERT_TRUE(document_->Send({host::EventKind::kPenUp, x, y}).layerChanged);
   }
 
-  Layers Shown() const {
-    const host::HostRecord& record = document_->session().record();
+  Layers Shown() const { return LayersOf(document_->session().record()); }
+
+  static Layers LayersOf(const host::HostRecord& record) {
     Layers layers;
     for (int layer = 0; layer < ora::kLayerCount; ++layer) {
       const uint8_t* bytes = record.buffer(stamp_rec_layer_buffer(layer));
@@ -205,6 +209,53 @@ TEST_F(DocumentTest, AutosaveWritesAfterItsStrokesAndIsRecovered) {
   ASSERT_TRUE(document_->Recover(drawing).ok());
   EXPECT_EQ(Shown(), autosaved);
   EXPECT_TRUE(document_->unsaved());
+}
+
+}  // namespace
+}  // namespace stamp::document
+
+namespace stamp::document {
+namespace {
+
+// A recording started mid-drawing starts it again white; its strokes on three layers, the cell
+// changed, undo and redo replay with the script host to the same layers from the settings the
+// tool started from. Opening a picture ends the recording, and its last line says why.
+TEST_F(DocumentTest, RecordedStepsReplayToTheSameLayers) {
+  Stamp(0, 40, 50);
+  const fs::path script = folder_ / "steps.txt";
+  ASSERT_TRUE(document_->StartRecording(script).ok());
+  const Bytes white(document_->session().record().canvasBytes(), kWhite);
+  EXPECT_EQ(Shown(), (Layers{white, white, white})) << "not started again white";
+  fs::copy_file(folder_ / "profile.ini", folder_ / "replay.ini");
+  Stamp(1, 100, 120);
+  document_->session().record().setInt(STAMP_REC_ZOOM_SHIFT, 1);
+  Stamp(2, 80, 150);
+  document_->Send({host::EventKind::kKeyB});
+  Stamp(1, 60, 90);
+  document_->Undo();
+  document_->Undo();
+  document_->Redo();
+  const Layers drawn = Shown();
+  ASSERT_TRUE(document_->ImportPicture({2, 1, Bytes(6, 0)}).ok());
+  EXPECT_EQ(view_.recordingEnded, "a picture was opened into layer 0, which a script cannot do");
+  EXPECT_TRUE(document_->recording().empty());
+  document_.reset();  // one session of the tool at a time
+
+  const std::string text = test::ReadFile(script);
+  EXPECT_NE(text.find("# The recording ends here: a picture"), std::string::npos) << text;
+  const host::Result<host::Script> steps = host::ParseScript(text, "steps.txt");
+  ASSERT_TRUE(steps.ok()) << steps.error();
+  std::ostringstream lines;
+  host::HostLog log(lines, lines, /*quiet=*/true);
+  host::SessionOptions options = Options();
+  options.profile = folder_ / "replay.ini";
+  host::Session replay(options, user_, log);
+  replay.Start();
+  const host::Result<host::ScriptOutcome> ran =
+      host::RunScript(*steps, replay, user_, {folder_.path(), folder_.path()}, log);
+  ASSERT_TRUE(ran.ok()) << ran.error();
+  EXPECT_EQ(LayersOf(replay.record()), drawn) << text;
+  replay.Finish();
 }
 
 }  // namespace

@@ -45,7 +45,6 @@
 #include <vector>
 
 #include "host/document/autosave_system.h"
-#include "host/document/history.h"
 #include "host/gui/app/quit_signals.h"
 #include "host/gui/app/window_settings.h"
 #include "host/gui/dialogs/canvas_size_dialog.h"
@@ -59,6 +58,7 @@
 #include "host/ora/ora_file.h"
 #include "host/ora/stack_xml.h"
 #include "host/output/png_writer.h"
+#include "host/session/history.h"
 #include "platform/portable/text_encoding.h"
 #include "platform/testing/platform_testing.h"
 #include "stamp/host_record.h"

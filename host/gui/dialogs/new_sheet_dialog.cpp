@@ -22,7 +22,6 @@
 #include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
 #include "host/picture/picture_reader.h"
-#include "host/session/sheet_loading.h"
 #include "host/sheets/user_sheets.h"
 #include "platform/portable/bmp/bmp_decoder.h"
 #include "platform/portable/text_encoding.h"
@@ -197,12 +196,11 @@ void NewSheetDialog::Save() {
   accept();
 }
 
-void NewSheetFromPictures(QWidget* window, host::Session& session, const fs::path& hostFolder,
+void NewSheetFromPictures(QWidget* window, document::Document& document,
                           const std::function<void(const host::EventOutcome&)>& apply) {
-  NewSheetDialog dialog(hostFolder, window);
+  NewSheetDialog dialog(document.options().hostFolder, window);
   if (dialog.exec() != QDialog::Accepted) return;
-  apply(
-      host::LoadSheetThroughDialog(session, platform::FromFileSystemPath(dialog.saved().string())));
+  apply(document.LoadSheet(platform::FromFileSystemPath(dialog.saved().string())));
 }
 
 }  // namespace stamp::gui

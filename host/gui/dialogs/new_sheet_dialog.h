@@ -14,7 +14,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "host/session/session.h"
+#include "host/document/document.h"
 #include "host/sheets/sheet_maker.h"
 
 class QLabel;
@@ -53,10 +53,9 @@ class NewSheetDialog : public QDialog {
   QPushButton* save_ = nullptr;
 };
 
-// Runs the dialog over window; a saved sheet is loaded into the session's tool and apply gets
+// Runs the dialog over window; a saved sheet is loaded into the drawing's tool and apply gets
 // what the load changed, for the window to show.
-void NewSheetFromPictures(QWidget* window, host::Session& session,
-                          const std::filesystem::path& hostFolder,
+void NewSheetFromPictures(QWidget* window, document::Document& document,
                           const std::function<void(const host::EventOutcome&)>& apply);
 
 }  // namespace stamp::gui

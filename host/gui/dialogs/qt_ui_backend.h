@@ -2,7 +2,8 @@
 // boxes with an OK button, its modal dialogs as TemplateDialogs, the system's file dialogs as
 // QFileDialogs, and the screen size of the window's screen as the system metrics. Constructing it
 // installs it; destroying it removes it. It is the user the window's session speaks to; the user
-// reads each message box on the screen, so none is kept for the session's log.
+// reads each message box on the screen, so none is kept for the session's log. How each load
+// dialog ended is kept, for a recording of the window's steps.
 //
 // The full-screen and window-position requests are left out (the platform then ignores them):
 // they hide and show a pocket device's task bar around the load dialog and give the host's frame
@@ -31,6 +32,7 @@ class QtUiBackend final : public host::SessionUi {
   QtUiBackend& operator=(const QtUiBackend&) = delete;
 
   const std::vector<std::u16string>& messages() const override { return kept_; }
+  const std::vector<host::DialogEnd>& dialogEnds() const override { return dialogEnds_; }
 
  private:
   static void OnMessageBox(void* user, const char16_t* text);
@@ -38,7 +40,9 @@ class QtUiBackend final : public host::SessionUi {
   static int32_t OnFileDialog(void* user, int32_t save, PlatOpenFileName* request);
   static int32_t OnSystemMetric(void* user, int32_t index);
 
+  QWidget* window_;
   const std::vector<std::u16string> kept_;  // stays empty
+  std::vector<host::DialogEnd> dialogEnds_;
 };
 
 }  // namespace stamp::gui

@@ -26,6 +26,8 @@ class TemplateDialog : public QDialog {
 
   // Shows the dialog and runs its own event loop until the dialog's code ends it.
   void Run();
+  // The text of a control as the dialog holds it.
+  QString ItemText(int32_t controlId) const;
 
  protected:
   // Escape and the window's close button: the user's Cancel.
@@ -46,7 +48,6 @@ class TemplateDialog : public QDialog {
   QLineEdit* MakeEdit(const PlatDialogControl& control);
   QListWidget* MakeList(const PlatDialogControl& control);
   QRect Pixels(int x, int y, int width, int height) const;
-  QString ItemText(int32_t controlId) const;
   void Acted();
   void Refresh();
   void RefreshList(const List& list);

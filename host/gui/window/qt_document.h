@@ -52,7 +52,7 @@ class QtDocument : public QObject, private document::DocumentView {
   const document::Document& document() const { return document_; }
   host::Session& session() { return document_.session(); }
   const host::Session& session() const { return document_.session(); }
-  const document::History& history() const { return document_.history(); }
+  const host::History& history() const { return document_.history(); }
   Autosave& autosave() { return autosave_; }
   bool unsaved() const { return document_.unsaved(); }
   QString path() const { return FileName(document_.path()); }
@@ -64,6 +64,8 @@ class QtDocument : public QObject, private document::DocumentView {
   void LayersChanged();
   // The session started again (another canvas size): its record, compositor and panel are new.
   void Restarted();
+  // The recording of the drawing's steps ended before it was stopped.
+  void RecordingEnded(const QString& why);
 
  private:
   void OnStateChanged() override { emit StateChanged(); }
@@ -73,6 +75,9 @@ class QtDocument : public QObject, private document::DocumentView {
   void CancelTick() override { autosave_.Stop(); }
   void OnAutosaved(const std::filesystem::path& path) override;
   void OnAutosaveFailed(const std::string& reason) override;
+  void OnRecordingEnded(const std::string& why) override {
+    emit RecordingEnded(QString::fromStdString(why));
+  }
 
   QtUiBackend ui_;  // the user of every session the document starts, so it outlives them
   Autosave autosave_;
