@@ -82,11 +82,10 @@ void StampFrame::Pen(host::EventKind kind, document::Point point) {
 }
 
 void StampFrame::Send(const std::wstring& event, const host::PluginEvent& sent) {
-  Apply(event, document_->session().Send(sent));
+  Apply(event, document_->Send(sent));
 }
 
 void StampFrame::Apply(const std::wstring& event, const host::EventOutcome& outcome) {
-  if (outcome.layerChanged) document_->Stamped();
   if (outcome.panelChanged) InvalidateRect(panel_->window(), nullptr, FALSE);
   if (outcome.canvasChanged) canvas_->CanvasChanged();
   const int32_t layer = document_->session().record().getInt(STAMP_REC_ACTIVE_LAYER);
@@ -116,6 +115,7 @@ void StampFrame::Command(UINT command, UINT notice) {
     case kSave: SaveWork(); return;
     case kSaveAs: SaveWorkAs(); return;
     case kExportPng: return ExportPicture();
+    case kRecordSteps: return RecordSteps();
     case kQuit: return Close();
     case kUndo: return Undo();
     case kRedo: return Redo();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "host/win32_window/system_user.h"
 #include "host/win32_window/wide_text.h"
 #include "host/win32_window/window_class.h"
 #include "host/win32_window/window_menus.h"
@@ -45,16 +46,6 @@ RECT FirstPlacement() {
 }
 
 }  // namespace
-
-// The user the plug-in speaks to is the one at the screen: its message boxes, load dialog and
-// file picker are the system's own windows, read there, so none is kept for a log.
-class StampFrame::SystemUser final : public host::SessionUi {
- public:
-  const std::vector<std::u16string>& messages() const override { return kept_; }
-
- private:
-  const std::vector<std::u16string> kept_;
-};
 
 StampFrame::StampFrame(const host::SessionOptions& options,
                        std::optional<std::filesystem::path> settings)

@@ -28,6 +28,7 @@
 #include "host/session/session.h"
 #include "host/win32_window/canvas_pane.h"
 #include "host/win32_window/panel_pane.h"
+#include "host/win32_window/system_user.h"
 #include "host/win32_window/window_settings.h"
 
 namespace stamp::window {
@@ -50,6 +51,9 @@ class StampFrame final : public document::DocumentView {
   // a drawing replaces this one (after the question about unsaved changes), a picture goes into
   // layer 0; anything else is refused with a message and the drawing is untouched.
   void OpenFile(const std::filesystem::path& path);
+  // The drawing's steps from now on go to the script at path (Document::StartRecording), the
+  // drawing started again white; a file that cannot be written is a message.
+  void StartRecording(const std::filesystem::path& path);
   // Runs the window's messages until it is closed; the keys of the menus are translated first.
   void RunMessageLoop();
 
@@ -64,6 +68,7 @@ class StampFrame final : public document::DocumentView {
   void TickAfter(std::chrono::milliseconds delay) override;
   void CancelTick() override;
   void OnAutosaveFailed(const std::string& reason) override;
+  void OnRecordingEnded(const std::string& why) override;
 
   void Build(const host::SessionOptions& options);
   void BuildControls();
@@ -84,6 +89,8 @@ class StampFrame final : public document::DocumentView {
   void Redo();
   void NewCanvas();
   void ExportPicture();
+  void RecordSteps();
+  void ShowRecording();
   void ShowHelp();
   void Drop(HDROP drop);
   void Close();
@@ -115,7 +122,6 @@ class StampFrame final : public document::DocumentView {
   HWND keysHint_ = nullptr;
   HWND status_ = nullptr;
   HMENU recentMenu_ = nullptr;
-  class SystemUser;
   std::unique_ptr<SystemUser> user_;  // outlives the document
   std::unique_ptr<document::Document> document_;
 };

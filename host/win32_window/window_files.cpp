@@ -31,6 +31,9 @@ constexpr wchar_t kPictureFilter[] =
     L"Pictures (*.png, *.jpg, *.jpeg, *.bmp)\0*.png;*.jpg;*.jpeg;*.bmp\0";
 constexpr wchar_t kPngFilter[] = L"PNG images (*.png)\0*.png\0";
 constexpr wchar_t kPngExtension[] = L"png";
+constexpr wchar_t kScriptFilter[] = L"Scripts (*.txt)\0*.txt\0";
+constexpr wchar_t kScriptExtension[] = L"txt";
+constexpr wchar_t kRecordTitle[] = L"Record steps";
 constexpr wchar_t kRecoverTitle[] = L"Recover drawing";
 // The longest path the file dialogs hand back (the system's long-path limit).
 constexpr DWORD kPathUnits = 32768;
@@ -235,6 +238,37 @@ void StampFrame::ExportPicture() {
     return Warn(L"Export picture", WideText(exported.error()));
   }
   Status(L"Exported " + path->wstring());
+}
+
+// A recording starts the drawing again white, so unsaved changes are asked about first.
+void StampFrame::RecordSteps() {
+  if (!document_->recording().empty()) {
+    document_->StopRecording();
+    ShowRecording();
+    return Status(L"Recording stopped");
+  }
+  if (!ConfirmDiscard(kRecordTitle)) return;
+  const std::optional<std::filesystem::path> path = AskFile(
+      window_, {L"Record steps as script", kScriptFilter, kScriptExtension, L"steps.txt", true});
+  if (path) StartRecording(*path);
+}
+
+void StampFrame::StartRecording(const std::filesystem::path& path) {
+  if (const host::Status started = document_->StartRecording(path); !started.ok()) {
+    return Warn(kRecordTitle, WideText(started.error()));
+  }
+  ShowRecording();
+  Status(L"Recording the steps into " + path.wstring());
+}
+
+void StampFrame::OnRecordingEnded(const std::string& why) {
+  ShowRecording();
+  Status(L"The recording ended: " + WideText(why));
+}
+
+void StampFrame::ShowRecording() {
+  const wchar_t* label = document_->recording().empty() ? kRecordLabel : kStopRecordingLabel;
+  ModifyMenuW(GetMenu(window_), kRecordSteps, MF_BYCOMMAND | MF_STRING, kRecordSteps, label);
 }
 
 // Each drawing left is read, then offered: Yes recovers it, No discards it, Cancel keeps it for

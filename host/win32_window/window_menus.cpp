@@ -30,6 +30,8 @@ constexpr MenuEntry kFileMenu[] = {
      nullptr},
     {kExportPng, L"&Export picture as PNG...\tCtrl+E",
      L"Write the picture as it is shown to a PNG file", nullptr},
+    {kRecordSteps, kRecordLabel,
+     L"Write what you draw from a white canvas as a script that stamp-host run replays", nullptr},
     {0, nullptr, nullptr, nullptr},
     {kQuit, L"&Quit\tCtrl+Q", L"Close the window; the tool keeps its settings", nullptr},
 };

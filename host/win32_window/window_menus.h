@@ -19,6 +19,7 @@ enum Command : UINT {
   kSave,
   kSaveAs,
   kExportPng,
+  kRecordSteps,
   kQuit,
   kUndo,
   kRedo,
@@ -34,6 +35,10 @@ enum Command : UINT {
   kZoomChooser = kLayerChooser + 3,
   kRecentFile,  // the items of Open recent, kRecentFile + index in the list
 };
+
+// File > Record steps, which reads Stop recording while a recording runs.
+inline constexpr wchar_t kRecordLabel[] = L"&Record steps as script...";
+inline constexpr wchar_t kStopRecordingLabel[] = L"Stop &recording";
 
 // The menu bar with every command; greyed ones are disabled. *recent is the Open recent submenu.
 HMENU BuildMenuBar(HMENU* recent);

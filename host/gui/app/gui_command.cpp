@@ -4,6 +4,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include <QApplication>
 #include <QStatusBar>
@@ -12,6 +13,7 @@
 #include "host/commands/command_line.h"
 #include "host/commands/exit_codes.h"
 #include "host/commands/session_exit.h"
+#include "host/document/gui_command_line.h"
 #include "host/gui/app/quit_signals.h"
 #include "host/gui/window/stamp_window.h"
 #include "host/record/canvas_size.h"
@@ -21,22 +23,12 @@
 namespace stamp::gui {
 namespace {
 
-constexpr std::string_view kGuiHelp =
-    "Opens the stamp tool in a window: the canvas, the tool's panel, a layer chooser and zoom.\n"
-    "Choose a stamp sheet with the panel's File button, pick a cell, set the size and the angle,\n"
-    "and press the pen on the canvas. Help > Help in the window says more.\n\n"
+constexpr document::GuiHelp kHelp = {
     "  --profile FILE  the application profile (default:\n"
     "                  $XDG_CONFIG_HOME/stamp-host/profile.ini or "
-    "~/.config/stamp-host/profile.ini)\n";
-// What follows the canvas option's line (CanvasOptionHelp, which names the default).
-constexpr std::string_view kGuiHelpAfterCanvas =
+    "~/.config/stamp-host/profile.ini)\n",
     "  FILE            a drawing (.ora) to open, or a picture (PNG, JPEG, BMP) for layer 0\n\n"
-    "Needs a display (DISPLAY or WAYLAND_DISPLAY), or QT_QPA_PLATFORM=offscreen.\n";
-
-int Usage(std::ostream& err, const std::string& problem) {
-  err << "stamp-host gui: " << problem << "\nusage: stamp-host " << kGuiUsage << "\n";
-  return host::kExitUsage;
-}
+    "Needs a display (DISPLAY or WAYLAND_DISPLAY), or QT_QPA_PLATFORM=offscreen.\n"};
 
 bool HaveDisplay() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -47,7 +39,8 @@ bool HaveDisplay() {
 
 // Runs the window until it is closed; a file given opens once the window shows, and one that
 // cannot be opened leaves the window empty with the message why.
-int RunWindow(const host::SessionOptions& options, const QString& file, std::ostream& err) {
+int RunWindow(const document::GuiRun& run, std::ostream& err) {
+  const host::SessionOptions& options = run.options;
   int argc = 1;
   char program[] = "stamp-host";
   char* argv[] = {program, nullptr};
@@ -67,7 +60,11 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
                      &StampWindow::EndSession);
     endSignals.Listen();
     window.show();
-    if (!file.isEmpty()) QTimer::singleShot(0, &window, [&window, file] { window.OpenFile(file); });
+    if (run.record) window.StartRecording(*run.record);
+    if (run.file) {
+      const QString file = QString::fromStdString(*run.file);
+      QTimer::singleShot(0, &window, [&window, file] { window.OpenFile(file); });
+    }
     // The session is asked for once the loop has ended: the window may have started another.
     const int code = application.exec() == 0 ? host::kExitOk : host::kExitFailure;
     return host::ExitAfterClose(code, window.work().session().Close());
@@ -80,44 +77,22 @@ int RunWindow(const host::SessionOptions& options, const QString& file, std::ost
 }  // namespace
 
 int RunGuiCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  const host::Result<host::CommandLine> line =
-      host::ParseCommandLine(args, {"--profile", "--canvas"}, {});
-  if (!line.ok()) return Usage(err, line.error());
-  if (line->help) {
-    out << "usage: stamp-host " << kGuiUsage << "\n\n"
-        << kGuiHelp << host::CanvasOptionHelp() << kGuiHelpAfterCanvas;
-    return host::kExitOk;
-  }
-  if (line->positional.size() > 1) return Usage(err, "unexpected " + line->positional[1]);
+  const std::variant<int, document::GuiRun> read =
+      document::ReadGuiCommandLine(args, kHelp, out, err);
+  if (const int* code = std::get_if<int>(&read)) return *code;
+  const document::GuiRun& run = std::get<document::GuiRun>(read);
   // The window's file names are Qt's strings, which hold UTF-8 names only: another name would
   // come back as a different one, or none.
-  if (!line->positional.empty() && !host::IsUtf8Name(line->positional[0])) {
-    err << "stamp-host gui: cannot open " << host::ShownName(line->positional[0])
+  if (run.file && !host::IsUtf8Name(*run.file)) {
+    err << "stamp-host gui: cannot open " << host::ShownName(*run.file)
         << ": the window opens only files whose names are UTF-8; rename it\n";
-    return host::kExitFailure;
-  }
-  const auto size =
-      host::ParseCanvasSize(line->value("--canvas").value_or(host::DefaultCanvasSize()));
-  if (!size) return Usage(err, "--canvas takes WIDTHxHEIGHT, such as " + host::DefaultCanvasSize());
-  if (const host::Status fits = host::CheckCanvasSize(size->first, size->second); !fits.ok()) {
-    err << "stamp-host gui: " << fits.error() << "\n";
-    return host::kExitFailure;
-  }
-  const auto profile = line->value("--profile")
-                           ? std::optional<std::filesystem::path>(*line->value("--profile"))
-                           : host::DefaultProfile();
-  if (!profile) {
-    err << "stamp-host gui: " << host::kNoDefaultProfile << "\n";
     return host::kExitFailure;
   }
   if (!HaveDisplay()) {
     err << "stamp-host gui: no display: set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM\n";
     return host::kExitFailure;
   }
-  return RunWindow(
-      {static_cast<int32_t>(size->first), static_cast<int32_t>(size->second), *profile,
-       host::ProgramFolder()},
-      line->positional.empty() ? QString() : QString::fromStdString(line->positional.front()), err);
+  return RunWindow(run, err);
 }
 
 }  // namespace stamp::gui

@@ -36,6 +36,10 @@ StampWindow::StampWindow(const host::SessionOptions& options) {
   connect(work_.get(), &QtDocument::StateChanged, this, &StampWindow::ShowState);
   connect(work_.get(), &QtDocument::LayersChanged, this, &StampWindow::ShowCanvas);
   connect(work_.get(), &QtDocument::Restarted, this, &StampWindow::ShowSession);
+  connect(work_.get(), &QtDocument::RecordingEnded, this, [this](const QString& why) {
+    ShowRecording();
+    statusBar()->showMessage(tr("The recording ended: %1").arg(why));
+  });
   connect(&work_->autosave(), &Autosave::Failed, this, [this](const QString& reason) {
     statusBar()->showMessage(tr("Autosave failed (the drawing is still here): %1").arg(reason));
   });
@@ -104,9 +108,9 @@ void StampWindow::BuildMenus() {
                    [this] { Send(tr("Key B"), {host::EventKind::kKeyB}); });
   stamp->addSeparator();
   stamp->addAction(tr("New sheet from &pictures..."), this, [this] {
-    NewSheetFromPictures(
-        this, work_->session(), work_->document().options().hostFolder,
-        [this](const host::EventOutcome& outcome) { Apply(tr("New sheet loaded"), outcome); });
+    NewSheetFromPictures(this, work_->document(), [this](const host::EventOutcome& outcome) {
+      Apply(tr("New sheet loaded"), outcome);
+    });
   });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -134,6 +138,9 @@ void StampWindow::BuildFileMenu() {
   file->addAction(tr("&Export picture as PNG..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                   &StampWindow::ExportPicture)
       ->setStatusTip(tr("Write the picture as it is shown to a PNG file"));
+  record_ = file->addAction(tr("&Record steps as script..."), this, &StampWindow::RecordSteps);
+  record_->setStatusTip(
+      tr("Write what you draw from a white canvas as a script that stamp-host run replays"));
   file->addSeparator();
   file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 #include <QMainWindow>
@@ -23,6 +24,7 @@
 #include "host/gui/window/qt_document.h"
 #include "host/session/session.h"
 
+class QAction;
 class QComboBox;
 class QMenu;
 
@@ -58,6 +60,9 @@ class StampWindow : public QMainWindow {
   void OpenRecent(const QString& path);
   // Closes without asking; unsaved work stays as an autosave, for the next window to recover.
   void EndSession();
+  // The drawing's steps from now on go to the script at path (Document::StartRecording), the
+  // drawing started again white; a file that cannot be written is a message.
+  void StartRecording(const std::filesystem::path& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -93,6 +98,8 @@ class StampWindow : public QMainWindow {
   void Redo();
   void NewCanvas();
   void ExportPicture();
+  void RecordSteps();
+  void ShowRecording();
   void ShowStartSettings();
 
   // The work's files, asked for and told about.
@@ -110,6 +117,7 @@ class StampWindow : public QMainWindow {
   PanelView* panel_ = nullptr;
   QComboBox* zoom_ = nullptr;
   QComboBox* layer_ = nullptr;
+  QAction* record_ = nullptr;  // File > Record steps, or Stop recording while one runs
   std::unique_ptr<QtDocument> work_;
   bool endingSession_ = false;
 };

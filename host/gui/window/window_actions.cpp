@@ -31,11 +31,10 @@ QString OutcomeText(const host::EventOutcome& outcome, int32_t layer) {
 }  // namespace
 
 void StampWindow::Send(const QString& event, const host::PluginEvent& sent) {
-  Apply(event, work_->session().Send(sent));
+  Apply(event, work_->document().Send(sent));
 }
 
 void StampWindow::Apply(const QString& event, const host::EventOutcome& outcome) {
-  if (outcome.layerChanged) work_->document().Stamped();
   if (outcome.panelChanged) ShowPanel();
   if (outcome.canvasChanged) ShowCanvas();
   const int32_t layer = work_->session().record().getInt(STAMP_REC_ACTIVE_LAYER);
@@ -87,6 +86,32 @@ void StampWindow::NewCanvas() {
   }
   work_->document().Clear();
   statusBar()->showMessage(tr("New canvas of %1x%2").arg(size->width()).arg(size->height()));
+}
+
+// A recording starts the drawing again white, so unsaved changes are asked about first.
+void StampWindow::RecordSteps() {
+  if (!work_->document().recording().empty()) {
+    work_->document().StopRecording();
+    ShowRecording();
+    return statusBar()->showMessage(tr("Recording stopped"));
+  }
+  if (!ConfirmDiscard(tr("Record steps"))) return;
+  const QString path = QFileDialog::getSaveFileName(this, tr("Record steps as script"), "steps.txt",
+                                                    tr("Scripts (*.txt)"));
+  if (!path.isEmpty()) StartRecording(FilePath(path));
+}
+
+void StampWindow::StartRecording(const std::filesystem::path& path) {
+  if (const std::string error = work_->document().StartRecording(path).error(); !error.empty()) {
+    return Warn(tr("Record steps"), QString::fromStdString(error));
+  }
+  ShowRecording();
+  statusBar()->showMessage(tr("Recording the steps into %1").arg(FileName(path)));
+}
+
+void StampWindow::ShowRecording() {
+  record_->setText(work_->document().recording().empty() ? tr("&Record steps as script...")
+                                                         : tr("Stop &recording"));
 }
 
 void StampWindow::ExportPicture() {
