@@ -154,8 +154,7 @@ host::Status Document::StartRecording(const std::filesystem::path& path) {
   const host::HostRecord& record = session_->record();
   // The script is made before the drawing starts again, so a file that cannot be written leaves
   // the drawing as it was.
-  host::Result<std::unique_ptr<ScriptRecorder>> started =
-      ScriptRecorder::Start(path, record, options_.profile);
+  host::Result<std::unique_ptr<ScriptRecorder>> started = ScriptRecorder::Start(path, record);
   STAMP_TRY(started);
   EndRecording("another recording begins");
   std::optional<ora::LayeredPicture> kept;
@@ -173,6 +172,8 @@ host::Status Document::StartRecording(const std::filesystem::path& path) {
   }
   ShowLayers();
   MarkSaved({});
+  // The tool that starts the script has just read its settings, written by the one before.
+  STAMP_TRY((*started)->KeepSettings(options_.profile));
   recorder_ = std::move(*started);
   return {};
 }

@@ -94,9 +94,10 @@ class Document {
   void Tick();
 
   // The drawing's steps from now on are recorded as a script at path. A script starts from white
-  // layers and from the tool as its profile starts it, so the drawing starts again: the tool is
-  // shut down (its settings written) and started on white layers of the same size, a drawing of
-  // no file (the window asks about unsaved changes first). Fails, with the drawing untouched,
+  // layers and from the tool as its profile starts it (a copy of the profile is kept beside the
+  // script), so the drawing starts again: the tool is shut down (its settings written) and
+  // started on white layers of the same size, a drawing of no file (the window asks about unsaved
+  // changes first). Fails, with the drawing untouched,
   // when path cannot be written. What replaces the drawing in a way no script line can (another
   // canvas, a drawing or a picture opened, a recovered drawing), or a line that cannot be
   // written, ends the recording, with its last line saying why (DocumentView::OnRecordingEnded).

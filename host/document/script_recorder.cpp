@@ -7,6 +7,22 @@
 namespace stamp::document {
 namespace {
 
+// The first line of a settings' file a recording keeps, an INI comment, by which a later
+// recording knows the file for one it may write over.
+constexpr std::string_view kSettingsMark =
+    "; The tool's settings a recorded script starts from (stamp-host gui)";
+constexpr std::string_view kSettingsSuffix = "-settings.ini";
+
+// Whether a file may take the settings: none is there, or a recording's.
+bool MayKeepSettingsIn(const std::filesystem::path& path) {
+  std::error_code failed;
+  if (!std::filesystem::exists(path, failed) && !failed) return true;
+  std::ifstream in(path, std::ios::binary);
+  std::string first;
+  std::getline(in, first);
+  return first.starts_with(kSettingsMark);
+}
+
 host::ScriptCommand Command(host::Op op, std::vector<int32_t> numbers = {}, std::string text = {}) {
   return {op, 0, std::move(numbers), std::move(text)};
 }
@@ -22,24 +38,42 @@ SentWith SentWith::Of(const host::HostRecord& record) {
           record.getInt(STAMP_REC_VIEW_Y), record.getInt(STAMP_REC_ZOOM_SHIFT)};
 }
 
+ScriptRecorder::ScriptRecorder(const std::filesystem::path& path)
+    : path_(path),
+      settings_(std::filesystem::path(path).replace_filename(
+          path.stem().concat(std::string(kSettingsSuffix)))) {}
+
 host::Result<std::unique_ptr<ScriptRecorder>> ScriptRecorder::Start(
-    const std::filesystem::path& path, const host::HostRecord& record,
-    const std::filesystem::path& profile) {
+    const std::filesystem::path& path, const host::HostRecord& record) {
   std::unique_ptr<ScriptRecorder> recorder(new ScriptRecorder(path));
+  if (!MayKeepSettingsIn(recorder->settings_)) {
+    return host::Failure{"cannot keep the tool's settings in " +
+                         platform::PathToUtf8(recorder->settings_) +
+                         ": a file of that name is there, not written by a recording"};
+  }
   recorder->out_.open(path, std::ios::binary | std::ios::trunc);
   if (!recorder->out_) return host::Failure{"cannot write " + platform::PathToUtf8(path)};
   const std::string size =
       std::to_string(record.canvasWidth()) + "x" + std::to_string(record.canvasHeight());
-  const std::string settings =
-      profile.empty() ? "the default profile" : platform::PathToUtf8(profile);
-  const std::string replay = "#   stamp-host run --canvas " + size + " --profile COPY.ini " +
-                             platform::PathToUtf8(path.filename());
   const std::string lines[] = {
       "# The steps of a drawing in the stamp-host window, as the tool's calls. It starts from",
-      "# white layers of " + size + " and the tool as the settings in " + settings,
-      "# started it. Replay it with a copy of those settings, which the replay writes to:", replay};
+      "# white layers of " + size + " and the tool's settings kept in " +
+          platform::PathToUtf8(recorder->settings_.filename()) + ".",
+      "# Replay it with a copy of that file as the profile (a run writes its profile):",
+      "#   stamp-host run --canvas " + size + " --profile COPY.ini " +
+          platform::PathToUtf8(path.filename())};
   for (const std::string& line : lines) STAMP_TRY(recorder->WriteLine(line));
   return recorder;
+}
+
+host::Status ScriptRecorder::KeepSettings(const std::filesystem::path& profile) {
+  std::ifstream in(profile, std::ios::binary);
+  std::ofstream out(settings_, std::ios::binary | std::ios::trunc);
+  out << kSettingsMark << '\n';
+  if (in) out << in.rdbuf();
+  out.flush();
+  if (!out) return host::Failure{"cannot write " + platform::PathToUtf8(settings_)};
+  return {};
 }
 
 host::Status ScriptRecorder::Event(const SentWith& with, const host::PluginEvent& event,

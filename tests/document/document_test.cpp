@@ -226,7 +226,7 @@ TEST_F(DocumentTest, RecordedStepsReplayToTheSameLayers) {
   ASSERT_TRUE(document_->StartRecording(script).ok());
   const Bytes white(document_->session().record().canvasBytes(), kWhite);
   EXPECT_EQ(Shown(), (Layers{white, white, white})) << "not started again white";
-  fs::copy_file(folder_ / "profile.ini", folder_ / "replay.ini");
+  fs::copy_file(folder_ / "steps-settings.ini", folder_ / "replay.ini");
   Stamp(1, 100, 120);
   document_->session().record().setInt(STAMP_REC_ZOOM_SHIFT, 1);
   Stamp(2, 80, 150);

@@ -2,10 +2,12 @@
 # (WINDOWS_HOST) under Wine (EMULATOR, its words joined by "|") and drives it with the system's
 # input; the window writes its record's buffers when it closes. The Linux reference host
 # (REFERENCE_HOST) runs the same events as a script (EVENTS, with the load dialog's choice of
-# SHEET answered through its picker). The layers, the undo snapshot and the prepared stamp must
-# be the same bytes, and the stamps must have landed on layers 1 and 2. The window saves its
+# SHEET answered through its picker), and runs the script the window recorded of its steps (its
+# sheet's path taken from Wine's drive Z to the Linux root). For each, the layers, the undo
+# snapshot and the prepared stamp must be the same bytes, and the stamps must have landed on
+# layers 1 and 2. The window saves its
 # drawing as it quits; the Linux build's ora_exchange (LINUX_EXCHANGE) reads it, and its layers
-# must be the Linux host's too. Then the window opens a drawing the Linux build wrote (gui FILE),
+# must be the replay's too. Then the window opens a drawing the Linux build wrote (gui FILE),
 # and its dumped layers must be that drawing's. Needs a display
 # (xvfb-run); a machine that cannot run this Wine, or a build without a reference host, reports
 # the check skipped ("window check skipped: ...").
@@ -20,7 +22,7 @@ set(compared layer0 layer1 layer2 undo stamp)
 set(canvas 160x200)
 
 file(REMOVE_RECURSE ${SCRATCH})
-file(MAKE_DIRECTORY ${SCRATCH}/windows ${SCRATCH}/linux)
+file(MAKE_DIRECTORY ${SCRATCH}/windows ${SCRATCH}/linux ${SCRATCH}/recorded)
 # The host as the Windows side names it: on Wine's drive Z, the Linux root.
 string(REPLACE "/" "\\" windows_host "Z:${WINDOWS_HOST}")
 execute_process(COMMAND ${emulator} ${DRIVER} ${windows_host} profile.ini dumps ${canvas} ${SHEET}
@@ -38,13 +40,22 @@ endif()
 get_filename_component(reference_folder ${REFERENCE_HOST} DIRECTORY)
 file(READ ${EVENTS} events)
 file(WRITE ${SCRATCH}/linux/events.txt "dialog file ${reference_folder}/stamp/${SHEET}\n${events}")
-execute_process(COMMAND ${REFERENCE_HOST} run events.txt --profile profile.ini --canvas ${canvas}
-                        --quiet
-                WORKING_DIRECTORY ${SCRATCH}/linux RESULT_VARIABLE linux_code
-                OUTPUT_VARIABLE linux_out ERROR_VARIABLE linux_err)
-if(NOT linux_code EQUAL 0)
-  message(FATAL_ERROR "the Linux host's run failed (exit ${linux_code}): ${linux_out}${linux_err}")
+if(NOT EXISTS ${SCRATCH}/windows/steps.txt)
+  message(FATAL_ERROR "the window recorded no steps (${SCRATCH}/windows/steps.txt)")
 endif()
+file(READ ${SCRATCH}/windows/steps.txt steps)
+string(REGEX REPLACE "\ndialog type Z:" "\ndialog type " steps "${steps}")
+file(WRITE ${SCRATCH}/recorded/events.txt "${steps}save window\n")
+foreach(replay linux recorded)
+  execute_process(COMMAND ${REFERENCE_HOST} run events.txt --profile profile.ini
+                          --canvas ${canvas} --quiet
+                  WORKING_DIRECTORY ${SCRATCH}/${replay} RESULT_VARIABLE linux_code
+                  OUTPUT_VARIABLE linux_out ERROR_VARIABLE linux_err)
+  if(NOT linux_code EQUAL 0)
+    message(FATAL_ERROR "the Linux host's run of ${replay}/events.txt failed (exit ${linux_code}): "
+                        "${linux_out}${linux_err}")
+  endif()
+endforeach()
 
 # Whether the pixels of dump (a BMP) are the bytes of raw; each is read from the Linux side.
 function(require_pixels dump raw what)
@@ -66,24 +77,28 @@ macro(run_linux_exchange)
   endif()
 endmacro()
 
-foreach(dump ${compared})
-  file(SHA256 ${SCRATCH}/windows/dumps/window-${dump}.bmp windows_${dump})
-  file(SHA256 ${SCRATCH}/linux/window-${dump}.bmp linux_${dump})
-  if(NOT windows_${dump} STREQUAL linux_${dump})
-    message(FATAL_ERROR "the window's ${dump} differs from the Linux host's (${SCRATCH})")
-  endif()
+foreach(replay linux recorded)
+  foreach(dump ${compared})
+    file(SHA256 ${SCRATCH}/windows/dumps/window-${dump}.bmp windows_${dump})
+    file(SHA256 ${SCRATCH}/${replay}/window-${dump}.bmp ${replay}_${dump})
+    if(NOT windows_${dump} STREQUAL ${replay}_${dump})
+      message(FATAL_ERROR "the window's ${dump} differs from the Linux host's run of "
+                          "${replay}/events.txt (${SCRATCH})")
+    endif()
+  endforeach()
 endforeach()
 foreach(layer layer1 layer2)
   if(linux_${layer} STREQUAL linux_layer0)
     message(FATAL_ERROR "no stamp landed on ${layer}: the check would hold for a window that did nothing")
   endif()
 endforeach()
-message("the window's layers, undo snapshot and stamp match the Linux host's")
+message("the window's layers, undo snapshot and stamp match the Linux host's, from the events "
+        "and from the window's own recording")
 
 run_linux_exchange(layers windows/drawing.ora saved)
 foreach(layer layer0 layer1 layer2)
-  require_pixels(${SCRATCH}/linux/window-${layer}.bmp ${SCRATCH}/saved-${layer}.raw
-                 "the drawing the window saved has another ${layer} than the Linux host's")
+  require_pixels(${SCRATCH}/recorded/window-${layer}.bmp ${SCRATCH}/saved-${layer}.raw
+                 "the drawing the window saved has another ${layer} than its recording's replay")
 endforeach()
 
 run_linux_exchange(write linux.ora)

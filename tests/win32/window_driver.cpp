@@ -3,8 +3,9 @@
 // stamp on layer 1, the next cell, two stamps on layer 2, undo, a stamp on layer 0 at 2:1, then
 // Quit, Yes to saving the changes, and drawing.ora typed into the Save dialog, in the working
 // folder. Or, with "open FILE" in place of CANVAS SHEET: the window opens FILE and quits. The
-// window writes its record's buffers when it closes (--dumps); window_check.cmake compares them,
-// and the saved drawing, with the Linux host's run of the same events (window_events.txt).
+// window writes its record's buffers when it closes (--dumps) and records its steps as a script
+// (--record steps.txt); window_check.cmake compares the buffers, and the saved drawing, with the
+// Linux host's runs of the same events (window_events.txt) and of the recorded script.
 // Usage: window_driver HOST PROFILE DUMPS (CANVAS SHEET | open FILE). Every point is found again
 // before it is used: the tool gives the window the whole screen after its dialog. The window's
 // autosaves go to the working folder's local\, so that none left by an earlier run is offered.
@@ -272,7 +273,8 @@ int wmain(int argc, wchar_t** argv) {
   std::wstring command =
       L"\"" + std::wstring(argv[1]) + L"\" gui --profile \"" + argv[2] + L"\" --dumps \"" +
       argv[3] + L"\" " +
-      (opening ? L"\"" + std::wstring(argv[5]) + L"\"" : L"--canvas " + std::wstring(argv[4]));
+      (opening ? L"\"" + std::wstring(argv[5]) + L"\""
+               : L"--record steps.txt --canvas " + std::wstring(argv[4]));
   SetEnvironmentVariableW(L"LOCALAPPDATA", (WorkingFolder() + L"\\local").c_str());
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
