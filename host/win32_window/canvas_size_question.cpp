@@ -14,9 +14,8 @@ enum Control : WORD { kWidthBox = 200, kHeightBox, kReason };
 constexpr wchar_t kTitle[] = L"New canvas";
 
 TemplateWords BuildTemplate() {
-  constexpr WORD kItems = 7;
   TemplateWords words;
-  words.Header(kTitle, kItems, 200, 86);
+  words.Header(kTitle, 200, 86);
   words.Item(kStaticClass, L"&Width (pixels):", SS_LEFT, 8, 10, 70, 10, kNoControlId);
   words.Item(kEditClass, L"", WS_BORDER | WS_TABSTOP | ES_NUMBER, 80, 8, 60, 13, kWidthBox);
   words.Item(kStaticClass, L"&Height (pixels):", SS_LEFT, 8, 28, 70, 10, kNoControlId);

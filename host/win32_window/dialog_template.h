@@ -20,11 +20,12 @@ inline constexpr WORD kNoControlId = 0xFFFF;  // a label nothing refers to
 class TemplateWords {
  public:
   // The dialog itself: a modal frame with a caption, centred on its owner, in the system's
-  // dialog font; items is the number of Item calls that follow.
-  void Header(const wchar_t* title, WORD items, short cx, short cy) {
+  // dialog font. Each Item after it is counted into it.
+  void Header(const wchar_t* title, short cx, short cy) {
     Dword(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
     Dword(0);
-    Word(items);
+    itemCount_ = words_.size();
+    Word(0);
     for (const short value : {short{0}, short{0}, cx, cy}) Word(static_cast<WORD>(value));
     Word(0);  // no menu
     Word(0);  // the dialog class
@@ -34,6 +35,7 @@ class TemplateWords {
   }
   void Item(WORD classAtom, const wchar_t* text, DWORD style, short x, short y, short cx, short cy,
             WORD id) {
+    ++words_[itemCount_];
     AlignToDword();
     Dword(WS_CHILD | WS_VISIBLE | style);
     Dword(0);
@@ -64,6 +66,7 @@ class TemplateWords {
   }
 
   std::vector<WORD> words_;
+  size_t itemCount_ = 0;  // where the header keeps the number of items
 };
 
 }  // namespace stamp::window
