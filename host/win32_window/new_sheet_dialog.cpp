@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -24,15 +25,16 @@ constexpr wchar_t kPictureFilter[] =
     L"Pictures (*.png, *.bmp, *.jpg, *.jpeg, *.gif, *.tif, *.tiff)\0"
     L"*.png;*.bmp;*.jpg;*.jpeg;*.gif;*.tif;*.tiff\0All files (*.*)\0*.*\0";
 constexpr wchar_t kNoSheetFolder[] = L"No sheet folder of your own: APPDATA is unset.";
+// Pixels beside a list line's text.
+constexpr LONG kListPadding = 8;
 // Room for the names of twelve pictures chosen at once, each a long path.
 constexpr DWORD kChoiceUnits = 65536;
 
 TemplateWords BuildTemplate() {
-  constexpr WORD kItems = 9;
   TemplateWords words;
-  words.Header(kTitle, kItems, 384, 226);
-  words.Item(kListBoxClass, L"", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 8, 8, 160, 140,
-             kPictureList);
+  words.Header(kTitle, 384, 226);
+  words.Item(kListBoxClass, L"", LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP, 8,
+             8, 160, 140, kPictureList);
   words.Item(kButtonClass, L"&Add pictures...", BS_PUSHBUTTON | WS_TABSTOP, 8, 152, 78, 14,
              kAddButton);
   words.Item(kButtonClass, L"&Remove", BS_PUSHBUTTON | WS_TABSTOP, 90, 152, 78, 14, kRemoveButton);
@@ -93,11 +95,22 @@ std::vector<fs::path> ChoosePictures(HWND owner) {
 void ShowSheet(HWND dialog, NewSheet& sheet) {
   HWND list = GetDlgItem(dialog, kPictureList);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  // A line wider than the list scrolls sideways.
+  HDC context = GetDC(list);
+  const HGDIOBJ font =
+      SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  LONG widest = 0;
   for (size_t k = 0; k < sheet.pictures.size(); ++k) {
     const std::wstring line =
         WideText(host::DescribeCell(static_cast<int32_t>(k), sheet.names[k], sheet.pictures[k]));
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    SIZE extent{};
+    GetTextExtentPoint32W(context, line.c_str(), static_cast<int>(line.size()), &extent);
+    widest = std::max(widest, extent.cx + kListPadding);
   }
+  SelectObject(context, font);
+  ReleaseDC(list, context);
+  SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
   EnableWindow(GetDlgItem(dialog, IDOK), !sheet.pictures.empty());
   const platform::BmpDecodeResult decoded =
       platform::DecodeBmp(host::Sheet(sheet.pictures).EncodeBmp());
