@@ -20,7 +20,7 @@ PicturesAdded AddSheetPictures(std::vector<FittedPicture>& pictures,
   PicturesAdded added;
   for (size_t k = 0; k < paths.size(); ++k) {
     if (pictures.size() == size_t{kSheetCells}) {
-      added.problems.push_back("a sheet holds " + std::to_string(kSheetCells) +
+      added.problems.push_back("A sheet holds " + std::to_string(kSheetCells) +
                                " pictures: " + std::to_string(paths.size() - k) + " of the " +
                                std::to_string(paths.size()) + " chosen were left out");
       break;

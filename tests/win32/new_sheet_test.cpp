@@ -96,7 +96,7 @@ TEST(NewSheetPictures, RefusedAndSurplusPicturesAreNamed) {
   EXPECT_EQ(pictures.size(), size_t{kSheetCells});
   ASSERT_EQ(added.problems.size(), 2u);
   EXPECT_NE(added.problems[0].find("cut.png"), std::string::npos) << added.problems[0];
-  EXPECT_EQ(added.problems[1], "a sheet holds 12 pictures: 1 of the 14 chosen were left out");
+  EXPECT_EQ(added.problems[1], "A sheet holds 12 pictures: 1 of the 14 chosen were left out");
 }
 
 // Names Windows would turn into a hidden stream or a device are refused; others are kept.
