@@ -70,7 +70,8 @@ enum class UserFolder { kConfig, kData, kState };
 // one is ignored, as the desktop's rules ask), else in ~/.config, ~/.local/share or
 // ~/.local/state. nullopt when neither is set.
 std::optional<std::filesystem::path> HostUserFolder(UserFolder kind);
-// The user's own stamp sheets: HostUserFolder(kData)/stamp (host/sheets/user_sheets.h).
+// The user's own stamp sheets (host/sheets/user_sheets.h): on Linux HostUserFolder(kData)/stamp,
+// on Windows %APPDATA%\stamp-host\stamp; nullopt when the system names no place for them.
 std::optional<std::filesystem::path> UserSheetFolder();
 
 }  // namespace stamp::host

@@ -5,6 +5,10 @@
 // the next. Buttons are pressed with BM_CLICK, as a mouse click presses them; a list entry is
 // selected and the list's selection notice sent, as a click on the entry sends it; text is set
 // into the box, which tells the dialog as typing does.
+//
+// The newest watcher answers. One that answers the load dialog alone (LoadDialogAnswer) hands
+// every other dialog to the watcher before it, or leaves it to the person at the screen; when
+// it goes, the one before answers again.
 #include <windows.h>
 
 #include <deque>
@@ -12,6 +16,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "host/session/load_dialog_answer_win32.h"
 #include "host/session/script_user.h"
 #include "stamp/plugin.h"
 
@@ -41,9 +46,11 @@ void Press(HWND dialog, int controlId) {
   }
 }
 
-}  // namespace
+// Which dialogs a watcher answers.
+enum class Reach { kEveryDialog, kLoadDialogOnly };
 
-struct ScriptUser::Answers {
+class DialogWatcher {
+ public:
   struct Action {
     enum class Kind { kSelect, kType, kClick } kind;
     int32_t controlId;
@@ -51,13 +58,19 @@ struct ScriptUser::Answers {
     std::u16string text;
   };
 
+  // Watches this thread's dialogs from now on, answering in place of the watcher before.
+  explicit DialogWatcher(Reach reach);
+  ~DialogWatcher();
+  DialogWatcher(const DialogWatcher&) = delete;
+  DialogWatcher& operator=(const DialogWatcher&) = delete;
+
   std::deque<Action> dialogActions;
   std::deque<std::optional<std::u16string>> fileAnswers;  // nullopt: cancel
   std::vector<std::u16string> messages;
-  HHOOK hook = nullptr;
 
-  // The one user answering now; the hook and the timer procedure reach it here.
-  static Answers* active;
+ private:
+  // The watcher answering now; the hook and the timer procedure reach it here.
+  static DialogWatcher* active;
 
   static LRESULT CALLBACK OnWindowProcedureReturn(int code, WPARAM wParam, LPARAM lParam);
   static void CALLBACK OnTimer(HWND window, UINT, UINT_PTR timer, DWORD);
@@ -66,12 +79,27 @@ struct ScriptUser::Answers {
   void ActInLoadDialog(HWND dialog);
   bool Take(HWND dialog, const Action& action);
   void AnswerPicker(HWND picker, HWND nameBox);
+
+  Reach reach_;
+  DialogWatcher* before_;
+  HHOOK hook_ = nullptr;
 };
 
-ScriptUser::Answers* ScriptUser::Answers::active = nullptr;
+DialogWatcher* DialogWatcher::active = nullptr;
 
-LRESULT CALLBACK ScriptUser::Answers::OnWindowProcedureReturn(int code, WPARAM wParam,
-                                                              LPARAM lParam) {
+DialogWatcher::DialogWatcher(Reach reach) : reach_(reach), before_(active) {
+  hook_ =
+      SetWindowsHookExW(WH_CALLWNDPROCRET, OnWindowProcedureReturn, nullptr, GetCurrentThreadId());
+  if (hook_ == nullptr) throw std::runtime_error("cannot watch for the plug-in's dialogs");
+  active = this;
+}
+
+DialogWatcher::~DialogWatcher() {
+  UnhookWindowsHookEx(hook_);
+  if (active == this) active = before_;
+}
+
+LRESULT CALLBACK DialogWatcher::OnWindowProcedureReturn(int code, WPARAM wParam, LPARAM lParam) {
   const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
   if (code == HC_ACTION && call->message == WM_INITDIALOG) {
     SetTimer(call->hwnd, kAnswerTimer, kAnswerDelayMs, OnTimer);
@@ -79,15 +107,19 @@ LRESULT CALLBACK ScriptUser::Answers::OnWindowProcedureReturn(int code, WPARAM w
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void CALLBACK ScriptUser::Answers::OnTimer(HWND window, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK DialogWatcher::OnTimer(HWND window, UINT, UINT_PTR timer, DWORD) {
   KillTimer(window, timer);
   if (active != nullptr && IsWindow(window)) active->Answer(window);
 }
 
 // A dialog inside another (the picker's parts) is left to its parent.
-void ScriptUser::Answers::Answer(HWND dialog) {
+void DialogWatcher::Answer(HWND dialog) {
   if ((GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD) != 0) return;
   if (GetDlgItem(dialog, STAMP_LOAD_DIALOG_LIST) != nullptr) return ActInLoadDialog(dialog);
+  if (reach_ == Reach::kLoadDialogOnly) {
+    if (before_ != nullptr) before_->Answer(dialog);
+    return;
+  }
   for (const int nameId : {kPickerNameCombo, kPickerNameEdit}) {
     if (HWND nameBox = GetDlgItem(dialog, nameId); nameBox != nullptr) {
       return AnswerPicker(dialog, nameBox);
@@ -102,7 +134,7 @@ void ScriptUser::Answers::Answer(HWND dialog) {
 
 // The next queued action, then the timer again while the dialog stays open; with nothing left
 // to do the user cancels. An action the dialog cannot take (no such control or entry) is skipped.
-void ScriptUser::Answers::ActInLoadDialog(HWND dialog) {
+void DialogWatcher::ActInLoadDialog(HWND dialog) {
   while (!dialogActions.empty()) {
     const Action action = std::move(dialogActions.front());
     dialogActions.pop_front();
@@ -114,7 +146,7 @@ void ScriptUser::Answers::ActInLoadDialog(HWND dialog) {
   Press(dialog, IDCANCEL);
 }
 
-bool ScriptUser::Answers::Take(HWND dialog, const Action& action) {
+bool DialogWatcher::Take(HWND dialog, const Action& action) {
   HWND control = GetDlgItem(dialog, action.controlId);
   switch (action.kind) {
     case Action::Kind::kSelect:
@@ -137,7 +169,7 @@ bool ScriptUser::Answers::Take(HWND dialog, const Action& action) {
   return false;
 }
 
-void ScriptUser::Answers::AnswerPicker(HWND picker, HWND nameBox) {
+void DialogWatcher::AnswerPicker(HWND picker, HWND nameBox) {
   std::optional<std::u16string> answer;
   if (!fileAnswers.empty()) {
     answer = std::move(fileAnswers.front());
@@ -148,28 +180,27 @@ void ScriptUser::Answers::AnswerPicker(HWND picker, HWND nameBox) {
   Press(picker, IDOK);
 }
 
-ScriptUser::ScriptUser() : answers_(std::make_unique<Answers>()) {
-  answers_->hook = SetWindowsHookExW(WH_CALLWNDPROCRET, Answers::OnWindowProcedureReturn, nullptr,
-                                     GetCurrentThreadId());
-  if (answers_->hook == nullptr) throw std::runtime_error("cannot watch for the plug-in's dialogs");
-  Answers::active = answers_.get();
-}
+}  // namespace
 
-ScriptUser::~ScriptUser() {
-  if (answers_->hook != nullptr) UnhookWindowsHookEx(answers_->hook);
-  if (Answers::active == answers_.get()) Answers::active = nullptr;
-}
+struct ScriptUser::Answers : DialogWatcher {
+  Answers() : DialogWatcher(Reach::kEveryDialog) {}
+};
+
+ScriptUser::ScriptUser() : answers_(std::make_unique<Answers>()) {}
+
+ScriptUser::~ScriptUser() = default;
 
 void ScriptUser::QueueSelect(int32_t listId, int32_t index) {
-  answers_->dialogActions.push_back({Answers::Action::Kind::kSelect, listId, index, {}});
+  answers_->dialogActions.push_back({DialogWatcher::Action::Kind::kSelect, listId, index, {}});
 }
 
 void ScriptUser::QueueType(int32_t editId, std::u16string text) {
-  answers_->dialogActions.push_back({Answers::Action::Kind::kType, editId, 0, std::move(text)});
+  answers_->dialogActions.push_back(
+      {DialogWatcher::Action::Kind::kType, editId, 0, std::move(text)});
 }
 
 void ScriptUser::QueueClick(int32_t controlId) {
-  answers_->dialogActions.push_back({Answers::Action::Kind::kClick, controlId, 0, {}});
+  answers_->dialogActions.push_back({DialogWatcher::Action::Kind::kClick, controlId, 0, {}});
 }
 
 void ScriptUser::QueueOk() { QueueClick(IDOK); }
@@ -182,5 +213,17 @@ void ScriptUser::QueueFileAnswer(std::u16string path) {
 void ScriptUser::QueueFileCancel() { answers_->fileAnswers.emplace_back(std::nullopt); }
 
 const std::vector<std::u16string>& ScriptUser::messages() const { return answers_->messages; }
+
+struct LoadDialogAnswer::Watch : DialogWatcher {
+  Watch() : DialogWatcher(Reach::kLoadDialogOnly) {}
+};
+
+LoadDialogAnswer::LoadDialogAnswer(std::u16string path) : watch_(std::make_unique<Watch>()) {
+  watch_->dialogActions.push_back(
+      {DialogWatcher::Action::Kind::kType, STAMP_LOAD_DIALOG_PATH_BOX, 0, std::move(path)});
+  watch_->dialogActions.push_back({DialogWatcher::Action::Kind::kClick, IDOK, 0, {}});
+}
+
+LoadDialogAnswer::~LoadDialogAnswer() = default;
 
 }  // namespace stamp::host

@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -20,14 +18,6 @@ namespace fs = std::filesystem;
 
 // The program the tool is told it runs in: it only takes the folder the name lies in.
 constexpr char kProgramName[] = "stamp-host";
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-// The tool lists "*.bmp" without regard to case.
-bool IsSheetName(const std::string& name) { return Lower(name).ends_with(kSheetExtension); }
 
 bool IsDanglingLink(const fs::path& path) {
   struct stat status {};
@@ -81,16 +71,7 @@ void RemoveStaleLinks(const fs::path& folder) {
 
 }  // namespace
 
-Result<std::string> SheetFileName(const std::string& name) {
-  const bool control = std::any_of(name.begin(), name.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-  if (name.empty()) return Failure{"the sheet has no name"};
-  if (name.front() == '.') return Failure{"a sheet's name cannot begin with a dot"};
-  if (control || name.find_first_of("/\\") != std::string::npos) {
-    return Failure{"a sheet's name cannot hold a slash, a backslash or a control character"};
-  }
-  return IsSheetName(name) ? name : name + kSheetExtension;
-}
+std::string SystemFileNameRefusal(const std::string&) { return {}; }
 
 Status PrepareUserSheetFolder(const fs::path& folder, const fs::path& samples) {
   std::error_code error;

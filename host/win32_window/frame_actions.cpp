@@ -1,6 +1,6 @@
 // What the window's controls and menus do: each event's export result acted on and shown, the
-// layer choice, undo and redo, a new canvas, help, dropped files, and quitting. The drawing's
-// files are window_files.cpp's.
+// layer choice, undo and redo, a new canvas, a new sheet, help, dropped files, and quitting. The
+// drawing's files are window_files.cpp's.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,7 +10,9 @@
 
 #include "host/document/recent_files.h"
 #include "host/document/tool_profile.h"
+#include "host/sheets/sheet_saving.h"
 #include "host/win32_window/canvas_size_question.h"
+#include "host/win32_window/new_sheet_dialog.h"
 #include "host/win32_window/stamp_frame.h"
 #include "host/win32_window/wide_text.h"
 #include "host/win32_window/window_menus.h"
@@ -124,6 +126,7 @@ void StampFrame::Command(UINT command, UINT notice) {
     case kActualSize: return canvas_->SetZoom(0);
     case kPreviousCell: return Send(L"Key A", {host::EventKind::kKeyA});
     case kNextCell: return Send(L"Key B", {host::EventKind::kKeyB});
+    case kNewSheet: return NewSheet();
     case kHelp: return ShowHelp();
     default:
       if (command >= kRecentFile && command < kRecentFile + document::kMaxRecentFiles) {
@@ -157,6 +160,12 @@ void StampFrame::NewCanvas() {
   }
   document_->Clear();
   Status(L"New canvas of " + std::to_wstring(size->width) + L"x" + std::to_wstring(size->height));
+}
+
+void StampFrame::NewSheet() {
+  const std::optional<std::filesystem::path> sheet = AskNewSheet(window_);
+  if (!sheet) return;
+  Apply(L"New sheet loaded", document_->LoadSheet(host::ToolPath(*sheet)));
 }
 
 void StampFrame::ShowHelp() { MessageBoxW(window_, kHelpText, kHelpTitle, MB_OK); }

@@ -88,6 +88,9 @@ class StampFrame final : public document::DocumentView {
   void Undo();
   void Redo();
   void NewCanvas();
+  // Stamp > New sheet from pictures: the sheet made and saved, then loaded through the tool's
+  // load dialog as a user would load it.
+  void NewSheet();
   void ExportPicture();
   void RecordSteps();
   void ShowRecording();

@@ -7,56 +7,48 @@
 namespace stamp::window {
 namespace {
 
-// Why a command is greyed in this window.
-constexpr wchar_t kNoSheetMaker[] =
-    L"Not in this window yet: make a sheet with \"stamp-host sheet --make\"";
-
 struct MenuEntry {
   UINT command;  // 0: a separator
   const wchar_t* label;
   const wchar_t* tip;
-  const wchar_t* unavailable;  // nullptr: the command works
 };
 
 constexpr MenuEntry kFileMenu[] = {
-    {kNewCanvas, L"&New canvas...\tCtrl+N", L"Start again on white layers of the size you choose",
-     nullptr},
-    {kOpenDrawing, L"&Open...\tCtrl+O", L"Open layered work saved as OpenRaster (.ora)", nullptr},
-    {kOpenRecent, L"Open &recent", L"The last ten drawings and pictures opened or saved", nullptr},
+    {kNewCanvas, L"&New canvas...\tCtrl+N", L"Start again on white layers of the size you choose"},
+    {kOpenDrawing, L"&Open...\tCtrl+O", L"Open layered work saved as OpenRaster (.ora)"},
+    {kOpenRecent, L"Open &recent", L"The last ten drawings and pictures opened or saved"},
     {kOpenPicture, L"Open &picture into layer 0...\tCtrl+Shift+O",
-     L"Put a PNG, JPEG or BMP picture into the back layer, to stamp on it", nullptr},
-    {kSave, L"&Save\tCtrl+S", L"Keep the three layers in an OpenRaster file (.ora)", nullptr},
-    {kSaveAs, L"Save &as...\tCtrl+Shift+S", L"Keep the three layers in another OpenRaster file",
-     nullptr},
+     L"Put a PNG, JPEG or BMP picture into the back layer, to stamp on it"},
+    {kSave, L"&Save\tCtrl+S", L"Keep the three layers in an OpenRaster file (.ora)"},
+    {kSaveAs, L"Save &as...\tCtrl+Shift+S", L"Keep the three layers in another OpenRaster file"},
     {kExportPng, L"&Export picture as PNG...\tCtrl+E",
-     L"Write the picture as it is shown to a PNG file", nullptr},
+     L"Write the picture as it is shown to a PNG file"},
     {kRecordSteps, kRecordLabel,
-     L"Write what you draw from a white canvas as a script that stamp-host run replays", nullptr},
-    {0, nullptr, nullptr, nullptr},
-    {kQuit, L"&Quit\tCtrl+Q", L"Close the window; the tool keeps its settings", nullptr},
+     L"Write what you draw from a white canvas as a script that stamp-host run replays"},
+    {0, nullptr, nullptr},
+    {kQuit, L"&Quit\tCtrl+Q", L"Close the window; the tool keeps its settings"},
 };
 
 constexpr MenuEntry kEditMenu[] = {
-    {kUndo, L"&Undo\tCtrl+Z", L"Take back the last stamp or picture, one step at a time", nullptr},
-    {kRedo, L"&Redo\tCtrl+Y", L"Do again what Undo took back", nullptr},
+    {kUndo, L"&Undo\tCtrl+Z", L"Take back the last stamp or picture, one step at a time"},
+    {kRedo, L"&Redo\tCtrl+Y", L"Do again what Undo took back"},
 };
 
 constexpr MenuEntry kViewMenu[] = {
-    {kZoomIn, L"Zoom &in\tCtrl++", L"Show the canvas larger, up to 8:1", nullptr},
-    {kZoomOut, L"Zoom &out\tCtrl+-", L"Show the canvas smaller, down to 1:4", nullptr},
-    {kActualSize, L"&Actual size\tCtrl+0", L"One canvas pixel to a screen pixel", nullptr},
+    {kZoomIn, L"Zoom &in\tCtrl++", L"Show the canvas larger, up to 8:1"},
+    {kZoomOut, L"Zoom &out\tCtrl+-", L"Show the canvas smaller, down to 1:4"},
+    {kActualSize, L"&Actual size\tCtrl+0", L"One canvas pixel to a screen pixel"},
 };
 
 constexpr MenuEntry kStampMenu[] = {
-    {kPreviousCell, L"&Previous cell\tA", L"The stamp of the cell before the chosen one", nullptr},
-    {kNextCell, L"&Next cell\tB", L"The stamp of the cell after the chosen one", nullptr},
-    {0, nullptr, nullptr, nullptr},
-    {kNewSheet, L"New sheet from &pictures...", L"Make a stamp sheet of up to twelve pictures",
-     kNoSheetMaker},
+    {kPreviousCell, L"&Previous cell\tA", L"The stamp of the cell before the chosen one"},
+    {kNextCell, L"&Next cell\tB", L"The stamp of the cell after the chosen one"},
+    {0, nullptr, nullptr},
+    {kNewSheet, L"New sheet from &pictures...", L"Make a stamp sheet of up to twelve pictures"},
 };
 
 constexpr MenuEntry kHelpMenu[] = {
-    {kHelp, L"&Help...\tF1", L"How to choose a sheet, pick a stamp and press it", nullptr},
+    {kHelp, L"&Help...\tF1", L"How to choose a sheet, pick a stamp and press it"},
 };
 
 struct Menu {
@@ -116,8 +108,7 @@ HMENU BuildMenuBar(HMENU* recent) {
         AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(*recent), entry.label);
         continue;
       }
-      const UINT state = entry.unavailable != nullptr ? MF_GRAYED : MF_ENABLED;
-      AppendMenuW(popup, MF_STRING | state, entry.command, entry.label);
+      AppendMenuW(popup, MF_STRING, entry.command, entry.label);
     }
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.label);
   }
@@ -134,8 +125,7 @@ HACCEL BuildKeys() {
 
 std::wstring MenuTip(UINT command) {
   const MenuEntry* entry = Find(command);
-  if (entry == nullptr) return {};
-  return entry->unavailable != nullptr ? entry->unavailable : entry->tip;
+  return entry == nullptr ? std::wstring() : entry->tip;
 }
 
 }  // namespace stamp::window

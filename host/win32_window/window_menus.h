@@ -1,8 +1,6 @@
-// The window's menus and keys, each command named once: its menu, its label with its keys, the
-// tip the status line shows while it is highlighted, and, for a command this window does not
-// have yet, why it is greyed (shown instead of the tip). File > Open recent is a submenu the
-// window fills as it opens, one item per recent file. The keys are the Linux
-// window's.
+// The window's menus and keys, each command named once: its menu, its label with its keys and
+// the tip the status line shows while it is highlighted. File > Open recent is a submenu the
+// window fills as it opens, one item per recent file. The keys are the Linux window's.
 #pragma once
 
 #include <windows.h>
@@ -40,7 +38,7 @@ enum Command : UINT {
 inline constexpr wchar_t kRecordLabel[] = L"&Record steps as script...";
 inline constexpr wchar_t kStopRecordingLabel[] = L"Stop &recording";
 
-// The menu bar with every command; greyed ones are disabled. *recent is the Open recent submenu.
+// The menu bar with every command. *recent is the Open recent submenu.
 HMENU BuildMenuBar(HMENU* recent);
 // The keys of the commands, for the message loop.
 HACCEL BuildKeys();

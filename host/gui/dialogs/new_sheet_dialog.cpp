@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include <QDialogButtonBox>
@@ -19,13 +17,11 @@
 #include <QVBoxLayout>
 
 #include "host/commands/command_line.h"
-#include "host/output/output_file.h"
 #include "host/output/sheet_preview.h"
-#include "host/picture/picture_reader.h"
+#include "host/sheets/sheet_saving.h"
 #include "host/sheets/user_sheets.h"
 #include "platform/portable/bmp/bmp_decoder.h"
 #include "platform/portable/text_encoding.h"
-#include "stamp/platform.h"
 
 namespace stamp::gui {
 namespace {
@@ -50,16 +46,6 @@ QImage PreviewImage(const std::vector<uint8_t>& pixels) {
 bool Exists(const fs::path& path) {
   struct stat status {};
   return ::lstat(path.c_str(), &status) == 0;
-}
-
-std::string WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  const host::Status written = host::WriteAtomically(path, [&bytes](std::FILE* file) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-      return host::Status(host::Failure{std::strerror(errno)});
-    }
-    return host::Status();
-  });
-  return written.error();
 }
 
 }  // namespace
@@ -109,29 +95,17 @@ void NewSheetDialog::ChoosePictures() {
 }
 
 void NewSheetDialog::AddPictures(const QStringList& paths) {
-  QStringList problems;
-  qsizetype added = 0;
-  for (const QString& path : paths) {
-    if (pictures_.size() == size_t{host::kSheetCells}) {
-      problems << tr("A sheet holds %1 pictures: %2 of the %3 chosen were left out")
-                      .arg(host::kSheetCells)
-                      .arg(paths.size() - added)
-                      .arg(paths.size());
-      break;
-    }
-    host::CellFitting fitting;
-    const std::string error = host::ReadPictureRows(path.toStdString(), fitting).error();
-    ++added;
-    if (!error.empty()) {
-      problems << Text(error);
-      continue;
-    }
-    pictures_.push_back(fitting.Result());
-    list_->addItem(Text(host::DescribeCell(static_cast<int32_t>(pictures_.size() - 1),
-                                           fs::path(path.toStdString()).filename().string(),
-                                           pictures_.back())));
+  std::vector<fs::path> chosen;
+  for (const QString& path : paths) chosen.push_back(platform::PathFromUtf8(path.toStdString()));
+  const host::PicturesAdded added = host::AddSheetPictures(pictures_, chosen);
+  for (size_t k = 0; k < added.names.size(); ++k) {
+    const size_t cell = pictures_.size() - added.names.size() + k;
+    list_->addItem(
+        Text(host::DescribeCell(static_cast<int32_t>(cell), added.names[k], pictures_[cell])));
   }
   ShowPreview();
+  QStringList problems;
+  for (const std::string& problem : added.problems) problems << Text(problem);
   if (!problems.isEmpty()) QMessageBox::warning(this, windowTitle(), problems.join("\n"));
 }
 
@@ -174,25 +148,22 @@ bool NewSheetDialog::MayWrite(const fs::path& sheet) {
 }
 
 void NewSheetDialog::Save() {
-  const host::Result<std::string> name = host::SheetFileName(name_->text().trimmed().toStdString());
-  std::string why = name.error();
   const std::optional<fs::path> folder = host::UserSheetFolder();
-  if (name.ok() && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
-  if (name.ok() && folder) why = host::ShowUserSheetsToTool(folder, hostFolder_).error();
-  const fs::path sheet = folder.value_or(fs::path()) / (name.ok() ? *name : std::string());
-  if (why.empty() && platform::FromFileSystemPath(sheet.string()).size() >= PLAT_MAX_PATH) {
-    why = "the sheet's path " + sheet.string() + " is too long for the tool";
-  }
+  const host::Result<fs::path> sheet =
+      host::SheetPathIn(folder.value_or(fs::path()), name_->text().trimmed().toStdString());
+  std::string why = sheet.error();
+  if (sheet.ok() && !folder) why = "no sheet folder of your own: HOME and XDG_DATA_HOME are unset";
+  if (sheet.ok() && folder) why = host::ShowUserSheetsToTool(folder, hostFolder_).error();
   if (!why.empty()) {
     QMessageBox::warning(this, windowTitle(), Text(why));
     return;
   }
-  if (!MayWrite(sheet)) return;
-  if (why = WriteFile(sheet, host::Sheet(pictures_).EncodeBmp()); !why.empty()) {
+  if (!MayWrite(*sheet)) return;
+  if (why = host::SaveSheet(*sheet, pictures_).error(); !why.empty()) {
     QMessageBox::warning(this, windowTitle(), Text(why));
     return;
   }
-  saved_ = sheet;
+  saved_ = *sheet;
   accept();
 }
 
@@ -200,7 +171,7 @@ void NewSheetFromPictures(QWidget* window, document::Document& document,
                           const std::function<void(const host::EventOutcome&)>& apply) {
   NewSheetDialog dialog(document.options().hostFolder, window);
   if (dialog.exec() != QDialog::Accepted) return;
-  apply(document.LoadSheet(platform::FromFileSystemPath(dialog.saved().string())));
+  apply(document.LoadSheet(host::ToolPath(dialog.saved())));
 }
 
 }  // namespace stamp::gui
