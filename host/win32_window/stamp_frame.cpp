@@ -184,8 +184,17 @@ void StampFrame::OnLayersChanged() { canvas_->CanvasChanged(); }
 
 void StampFrame::OnRestarted() { ShowSession(); }
 
+// What the window says stays in the status line's one part; a menu item's tip is shown over it
+// in the line's simple mode while the menus are open, so a tip never takes the place of what a
+// command said.
 void StampFrame::Status(const std::wstring& text) {
-  SetWindowTextW(status_, text.c_str());  // the status line's one part
+  SendMessageW(status_, SB_SIMPLE, FALSE, 0);
+  SetWindowTextW(status_, text.c_str());
+}
+
+void StampFrame::ShowTip(const std::wstring& tip) {
+  SendMessageW(status_, SB_SIMPLE, TRUE, 0);
+  SendMessageW(status_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(tip.c_str()));
 }
 
 void StampFrame::Warn(const wchar_t* title, const std::wstring& text) {
@@ -220,9 +229,10 @@ LRESULT StampFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: Command(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_MENUSELECT:
       if ((HIWORD(wParam) & MF_POPUP) == 0 && LOWORD(wParam) != 0) {
-        Status(MenuTip(LOWORD(wParam)));
+        ShowTip(MenuTip(LOWORD(wParam)));
       }
       return 0;
+    case WM_EXITMENULOOP: SendMessageW(status_, SB_SIMPLE, FALSE, 0); return 0;
     case WM_TIMER:
       if (wParam == kAutosaveTimer && document_) {
         CancelTick();  // one tick for each request

@@ -77,6 +77,7 @@ class StampFrame final : public document::DocumentView {
   void ShowSession();
   void ShowStartSettings();
   void Status(const std::wstring& text);
+  void ShowTip(const std::wstring& tip);
 
   // What the controls do: an event sent through the session, and what it changed shown.
   void Send(const std::wstring& event, const host::PluginEvent& sent);
