@@ -189,7 +189,7 @@ Result<std::string> ScriptLine(const ScriptCommand& command) {
                    });
   if (form == std::end(kScriptCommands)) return Failure{"the command has no line"};
   std::string line(form->words);
-  for (const int32_t number : command.numbers) line += " " + std::to_string(number);
+  for (const int32_t number : command.numbers) line.append(" ").append(std::to_string(number));
   const std::string_view text = command.text;
   const bool holdsText = form->argument == Argument::kText ||
                          form->argument == Argument::kOptionalText ||
@@ -202,9 +202,10 @@ Result<std::string> ScriptLine(const ScriptCommand& command) {
                          (form->argument != Argument::kName || IsName(text)) &&
                          (form->argument != Argument::kText || !text.empty());
   if (!readsBack) {
-    return Failure{"\"" + ShownText(text) + "\" cannot be written as a script line"};
+    return Failure{
+        std::string("\"").append(ShownText(text)).append("\" cannot be written as a script line")};
   }
-  if (!text.empty()) line += " " + std::string(text);
+  if (!text.empty()) line.append(" ").append(text);
   return line;
 }
 
