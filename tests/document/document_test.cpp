@@ -219,14 +219,18 @@ namespace {
 
 // A recording started mid-drawing starts it again white; its strokes on three layers, the cell
 // changed, undo and redo replay with the script host to the same layers from the settings the
-// tool started from. Opening a picture ends the recording, and its last line says why.
+// tool started from, kept beside the script. Opening a picture ends the recording, and its last
+// line says why.
 TEST_F(DocumentTest, RecordedStepsReplayToTheSameLayers) {
   Stamp(0, 40, 50);
-  const fs::path script = folder_ / "steps.txt";
+  // In a folder whose name is beyond ASCII, as users' folders are on Windows.
+  const fs::path scripts = folder_ / fs::path(u8"Zeichnungen-\u00e4\u20ac");
+  fs::create_directory(scripts);
+  const fs::path script = scripts / "steps.txt";
   ASSERT_TRUE(document_->StartRecording(script).ok());
   const Bytes white(document_->session().record().canvasBytes(), kWhite);
   EXPECT_EQ(Shown(), (Layers{white, white, white})) << "not started again white";
-  fs::copy_file(folder_ / "steps-settings.ini", folder_ / "replay.ini");
+  fs::copy_file(scripts / "steps-settings.ini", folder_ / "replay.ini");
   Stamp(1, 100, 120);
   document_->session().record().setInt(STAMP_REC_ZOOM_SHIFT, 1);
   Stamp(2, 80, 150);

@@ -440,6 +440,9 @@ void StampWindowTest::cleanup() {
 
 void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
   QVERIFY(Open());
+  // The window records its own steps too; their replay must end where the written script does.
+  const QString recorded = folder_.filePath("recorded.txt");
+  window_->StartRecording(FilePath(recorded));
   auto* panel = window_->findChild<PanelView*>("panel");
   auto* layer = window_->findChild<QComboBox*>("layer");
   auto* zoom = window_->findChild<QComboBox*>("zoom");
@@ -559,6 +562,20 @@ void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
   const QImage savedPanel = QImage(folder_.filePath("scripted-panel.bmp"))
                                 .copy(0, STAMP_PANEL_TOP_ROW, STAMP_PANEL_WIDTH, 120);
   QCOMPARE(Pixels(panel->image()), Pixels(savedPanel));
+
+  QByteArray steps = ReadAll(recorded);
+  QVERIFY2(steps.contains("\ndialog type ") && steps.contains("\ndialog ok\n"), steps.constData());
+  QVERIFY(WriteAll(recorded, steps + "save replayed\n"));
+  QVERIFY(QFile::copy(folder_.filePath("recorded-settings.ini"), folder_.filePath("replay.ini")));
+  host.start(STAMP_HOST_EXE, {"run", recorded, "--out", folder_.path(), "--profile",
+                              folder_.filePath("replay.ini"), "--canvas", "800x800", "--quiet"});
+  QVERIFY(host.waitForFinished(120000));
+  QVERIFY2(host.exitCode() == 0, host.readAllStandardError().constData());
+  for (const char* buffer : {"layer0", "layer1", "layer2", "undo", "stamp", "panel"}) {
+    QVERIFY2(ReadAll(folder_.filePath(QString("replayed-%1.bmp").arg(buffer))) ==
+                 ReadAll(folder_.filePath(QString("scripted-%1.bmp").arg(buffer))),
+             buffer);
+  }
 }
 
 // The load dialog's File button: the picker gets the request's filters and default extension,
