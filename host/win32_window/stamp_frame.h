@@ -52,7 +52,8 @@ class StampFrame final : public document::DocumentView {
   // layer 0; anything else is refused with a message and the drawing is untouched.
   void OpenFile(const std::filesystem::path& path);
   // The drawing's steps from now on go to the script at path (Document::StartRecording), the
-  // drawing started again white; a file that cannot be written is a message.
+  // drawing started again white once unsaved changes were asked about; a file that cannot be
+  // written is a message.
   void StartRecording(const std::filesystem::path& path);
   // Runs the window's messages until it is closed; the keys of the menus are translated first.
   void RunMessageLoop();

@@ -240,20 +240,22 @@ void StampFrame::ExportPicture() {
   Status(L"Exported " + path->wstring());
 }
 
-// A recording starts the drawing again white, so unsaved changes are asked about first.
+// The script's file comes first, so that Cancel there leaves everything as it was.
 void StampFrame::RecordSteps() {
   if (!document_->recording().empty()) {
     document_->StopRecording();
     ShowRecording();
     return Status(L"Recording stopped");
   }
-  if (!ConfirmDiscard(kRecordTitle)) return;
   const std::optional<std::filesystem::path> path = AskFile(
       window_, {L"Record steps as script", kScriptFilter, kScriptExtension, L"steps.txt", true});
   if (path) StartRecording(*path);
 }
 
+// A recording starts the drawing again white, so unsaved changes (a recovered drawing among
+// them) are asked about first.
 void StampFrame::StartRecording(const std::filesystem::path& path) {
+  if (!ConfirmDiscard(kRecordTitle)) return;
   if (const host::Status started = document_->StartRecording(path); !started.ok()) {
     return Warn(kRecordTitle, WideText(started.error()));
   }

@@ -576,6 +576,11 @@ void StampWindowTest::sessionShowsWhatTheScriptedHostSaves() {
                  ReadAll(folder_.filePath(QString("scripted-%1.bmp").arg(buffer))),
              buffer);
   }
+  // Another recording asks about the unsaved strokes first; Cancel keeps them, and this one.
+  const QString again = folder_.filePath("again.txt");
+  QVERIFY(Answering({"Cancel"}, [&] { window_->StartRecording(FilePath(again)); }));
+  QVERIFY(window_->work().unsaved() && !QFile::exists(again));
+  QCOMPARE(window_->work().document().recording(), FilePath(recorded));
 }
 
 // The load dialog's File button: the picker gets the request's filters and default extension,

@@ -61,7 +61,8 @@ class StampWindow : public QMainWindow {
   // Closes without asking; unsaved work stays as an autosave, for the next window to recover.
   void EndSession();
   // The drawing's steps from now on go to the script at path (Document::StartRecording), the
-  // drawing started again white; a file that cannot be written is a message.
+  // drawing started again white once unsaved changes were asked about; a file that cannot be
+  // written is a message.
   void StartRecording(const std::filesystem::path& path);
 
  protected:

@@ -88,20 +88,22 @@ void StampWindow::NewCanvas() {
   statusBar()->showMessage(tr("New canvas of %1x%2").arg(size->width()).arg(size->height()));
 }
 
-// A recording starts the drawing again white, so unsaved changes are asked about first.
+// The script's file comes first, so that Cancel there leaves everything as it was.
 void StampWindow::RecordSteps() {
   if (!work_->document().recording().empty()) {
     work_->document().StopRecording();
     ShowRecording();
     return statusBar()->showMessage(tr("Recording stopped"));
   }
-  if (!ConfirmDiscard(tr("Record steps"))) return;
   const QString path = QFileDialog::getSaveFileName(this, tr("Record steps as script"), "steps.txt",
                                                     tr("Scripts (*.txt)"));
   if (!path.isEmpty()) StartRecording(FilePath(path));
 }
 
+// A recording starts the drawing again white, so unsaved changes (a recovered drawing among
+// them) are asked about first.
 void StampWindow::StartRecording(const std::filesystem::path& path) {
+  if (!ConfirmDiscard(tr("Record steps"))) return;
   if (const std::string error = work_->document().StartRecording(path).error(); !error.empty()) {
     return Warn(tr("Record steps"), QString::fromStdString(error));
   }
