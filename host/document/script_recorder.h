@@ -33,7 +33,6 @@ struct SentWith {
   int32_t zoomShift;
 
   static SentWith Of(const host::HostRecord& record);
-  bool operator==(const SentWith&) const = default;
 };
 
 class ScriptRecorder {
