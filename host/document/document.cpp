@@ -123,14 +123,12 @@ host::EventOutcome Document::Send(const host::PluginEvent& event) {
 host::EventOutcome Document::LoadSheet(const std::u16string& path) {
   const SentWith with = SentWith::Of(session_->record());
   const host::EventOutcome outcome = host::LoadSheetThroughDialog(*session_, path);
-  if (recorder_) {
-    const host::DialogEnd answered{true, path};
-    const host::PluginEvent press{host::EventKind::kPanelDown, STAMP_FILE_BUTTON_PRESS_X,
-                                  STAMP_FILE_BUTTON_PRESS_Y};
-    Recorded(recorder_->Event(with, press, {&answered, 1}));
-    if (recorder_) {
-      Recorded(recorder_->Event(with, {host::EventKind::kPanelUp, press.x, press.y}, {}));
-    }
+  const host::DialogEnd answered{true, path};
+  std::span<const host::DialogEnd> dialogs(&answered, 1);
+  for (const host::PluginEvent& press : host::kFileButtonPress) {
+    if (!recorder_) break;
+    Recorded(recorder_->Event(with, press, dialogs));
+    dialogs = {};
   }
   return outcome;
 }

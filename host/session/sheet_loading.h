@@ -9,8 +9,14 @@
 #include <string>
 
 #include "host/session/session.h"
+#include "stamp/plugin.h"
 
 namespace stamp::host {
+
+// The panel's file button pressed: the two events a load sends, in order.
+inline constexpr PluginEvent kFileButtonPress[] = {
+    {EventKind::kPanelDown, STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y},
+    {EventKind::kPanelUp, STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y}};
 
 // For this one press, the load dialog is answered with path (the tool's backslash form) while
 // everything else (the tool's message boxes, among them its "Stamp file open error") goes to

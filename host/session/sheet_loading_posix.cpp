@@ -60,8 +60,8 @@ class AnsweringBackend {
 
 EventOutcome LoadSheetThroughDialog(Session& session, const std::u16string& path) {
   const AnsweringBackend answering(path);
-  session.Send({EventKind::kPanelDown, STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y});
-  return session.Send({EventKind::kPanelUp, STAMP_FILE_BUTTON_PRESS_X, STAMP_FILE_BUTTON_PRESS_Y});
+  session.Send(kFileButtonPress[0]);
+  return session.Send(kFileButtonPress[1]);
 }
 
 }  // namespace stamp::host
